@@ -1,0 +1,17 @@
+#include "decimalseparator.h"
+
+namespace quorvex {
+
+namespace {
+// Single-threaded by design: only the GUI thread (or the one CLI thread)
+// touches it.
+char currentSeparator = '.';
+} // namespace
+
+char DecimalSeparator() noexcept { return currentSeparator; }
+
+void SetDecimalSeparator(char separator) noexcept {
+  currentSeparator = separator;
+}
+
+} // namespace quorvex

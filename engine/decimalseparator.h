@@ -1,0 +1,12 @@
+#pragma once
+
+// The process-wide decimal separator. The desktop program sets it from the
+// user's locale at start and again when the locale changes; the lexer, the
+// value conversion and the result format read it at the moment they need it.
+
+namespace quorvex {
+
+char DecimalSeparator() noexcept;
+void SetDecimalSeparator(char separator) noexcept;
+
+} // namespace quorvex

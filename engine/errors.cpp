@@ -1,0 +1,20 @@
+#include "errors.h"
+
+namespace quorvex {
+
+EConvertError::EConvertError(std::string_view text)
+    : Exception("'" + std::string(text) + "' is not a valid floating point value") {}
+
+EListError::EListError(long long index)
+    : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
+
+EAssertionFailed::EAssertionFailed(std::string_view text, std::string_view file,
+                                   int line)
+    : Exception(std::string(text) + " (" + std::string(file) + ", line " +
+                std::to_string(line) + ")") {}
+
+void assertionFailed(std::string_view text, const char *file, int line) {
+  throw EAssertionFailed(text, file, line);
+}
+
+} // namespace quorvex

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+// Every error the calculator reports is an exception carrying the message
+// text the user sees. One hierarchy, rooted in std::exception, so a single
+// catch at the top of an action can report any of them.
+
+namespace quorvex {
+
+class Exception : public std::exception {
+public:
+  explicit Exception(std::string message) : message_(std::move(message)) {}
+  const char *what() const noexcept override { return message_.c_str(); }
+  const std::string &message() const noexcept { return message_; }
+
+private:
+  std::string message_;
+};
+
+// Errors of the calculator's own components (engine and math library).
+class ECalcError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// Parse errors; every message starts with "Parse error: ".
+class EExprEvalError : public ECalcError {
+public:
+  using ECalcError::ECalcError;
+};
+
+class EStringHashMapError : public ECalcError {
+public:
+  using ECalcError::ECalcError;
+};
+
+// The three floating-point faults the calculator treats as errors.
+class EMathError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+class EZeroDivide final : public EMathError {
+public:
+  EZeroDivide() : EMathError("Floating point division by zero") {}
+};
+
+class EOverflow final : public EMathError {
+public:
+  EOverflow() : EMathError("Floating point overflow") {}
+};
+
+class EInvalidOp final : public EMathError {
+public:
+  EInvalidOp() : EMathError("Invalid floating point operation") {}
+};
+
+// A text that is not a number under the current decimal separator.
+class EConvertError final : public Exception {
+public:
+  explicit EConvertError(std::string_view text);
+};
+
+// Indexing an empty or too short list, e.g. running a machine with no program.
+class EListError final : public Exception {
+public:
+  explicit EListError(long long index);
+};
+
+// A programming error: a check that use cannot make fail.
+class EAssertionFailed final : public Exception {
+public:
+  EAssertionFailed(std::string_view text, std::string_view file, int line);
+};
+
+[[noreturn]] void assertionFailed(std::string_view text, const char *file,
+                                  int line);
+
+} // namespace quorvex
+
+// Checks that stay on in release builds: they guard the engine's invariants
+// against callers, and their cost is negligible next to what they protect.
+#define QV_ASSERT(cond, text)                                                  \
+  do {                                                                         \
+    if (!(cond)) [[unlikely]]                                                  \
+      ::quorvex::assertionFailed((text), __FILE__, __LINE__);                  \
+  } while (false)

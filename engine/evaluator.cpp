@@ -1,0 +1,40 @@
+#include "evaluator.h"
+
+#include "errors.h"
+#include "lexer.h"
+#include "nodefactory.h"
+#include "parser.h"
+
+#include <memory>
+
+namespace quorvex {
+
+TEasyEvaluator::TEasyEvaluator() {
+  SearchContext.Add(ExternalContexts);
+  SearchContext.Add(LocalContext);
+}
+
+void TEasyEvaluator::AddVariable(std::string_view name, const Float *address) {
+  LocalContext.Add(std::make_unique<TExprVar64Sym>(name, address));
+}
+
+void TCompiledEvaluator::Compile(std::string_view text) {
+  if (compiled_ && text == expression_)
+    return;
+  compiled_ = false;
+  expression_.assign(text);
+  Machine.Clear();
+  if (expression_.size() > MaxExpressionLength &&
+      expression_.find('\0') > MaxExpressionLength)
+    throw EExprEvalError("Parse error: Expression too long");
+
+  TExprSimpleLexer lexer(expression_);
+  TExprVirtMachNodeFactory factory;
+  TExprCompileParser parser(lexer, factory);
+  parser.Context = &SearchContext;
+  parser.Compile();
+  factory.Generate(Machine);
+  compiled_ = true;
+}
+
+} // namespace quorvex

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "contexts.h"
+#include "float.h"
+#include "virtmach.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The engine's front object: attach contexts, bind variables by address,
+// compile once, evaluate many times.
+
+namespace quorvex {
+
+class TEasyEvaluator {
+public:
+  TEasyEvaluator();
+  TEasyEvaluator(const TEasyEvaluator &) = delete;
+  TEasyEvaluator &operator=(const TEasyEvaluator &) = delete;
+
+  // Binds name to caller-owned storage that must outlive every run.
+  // Throws "Duplicate hash list entry: %s" for a name already bound (any case).
+  void AddVariable(std::string_view name, const Float *address);
+
+  TExprHashContext LocalContext{false, 127}; // the variables, owned
+  TExprSetContext ExternalContexts{false};   // attached by callers, not owned
+  TExprSetContext SearchContext{false};      // ExternalContexts, then LocalContext
+};
+
+class TCompiledEvaluator final : public TEasyEvaluator {
+public:
+  // A formula longer than this is refused before it is scanned, so no input
+  // can make the compiler's memory grow without bound.
+  static constexpr std::size_t MaxExpressionLength = 1u << 20;
+
+  // Compiles text into Machine. An unchanged text after a successful compile
+  // returns at once; after a failed one it is parsed again, so the same error
+  // is reported rather than an empty machine left behind.
+  void Compile(std::string_view text);
+  // Runs the program once.
+  Float Evaluate() { return Machine.Execute(); }
+
+  const std::string &Expression() const noexcept { return expression_; }
+
+  TExprVirtMach Machine;
+
+private:
+  std::string expression_;
+  bool compiled_ = false;
+};
+
+} // namespace quorvex

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "float.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// Token kinds. Values 38..197 are one kind per byte 0x21..0xFF that is not a
+// digit, letter or underscore, in ascending byte order; the named ones below
+// are those the grammar (or a user) meets.
+enum class TokenKind : std::uint8_t {
+  EndOfText = 0,
+  Number = 1,
+  Identifier = 2,
+  NotEqual = 35,
+  LessEqual = 36,
+  GreaterEqual = 37,
+  LeftParen = 45,
+  RightParen = 46,
+  Star = 47,
+  Plus = 48,
+  Comma = 49,
+  Minus = 50,
+  Dot = 51,
+  Slash = 52,
+  Semicolon = 54,
+  Less = 55,
+  Equal = 56,
+  Greater = 57,
+  Caret = 63,
+  Invalid = 198,
+};
+
+// The single-character kind of a byte; Invalid for blanks, control bytes,
+// digits, letters and the underscore, which never form such a token.
+TokenKind CharTokenKind(unsigned char byte) noexcept;
+
+// The abstract lexer the parser works against: the state of the current token.
+class TExprLexer {
+public:
+  virtual ~TExprLexer() = default;
+
+  // Reads the next token into the state.
+  virtual void Next() = 0;
+  // Starts over and reads the first token.
+  virtual void Reset() { Next(); }
+
+  TokenKind CurrentToken = TokenKind::EndOfText;
+  Float TokenNumber = 0;
+  std::string TokenText;
+};
+
+// Scans a text it holds itself, one token per Next().
+class TExprSimpleLexer final : public TExprLexer {
+public:
+  // Takes the text up to its first zero byte and stands on the first token.
+  explicit TExprSimpleLexer(std::string_view text);
+
+  void Next() override;
+  void Reset() override;
+
+  std::size_t Position = 0;
+  const std::string Text;
+
+private:
+  void scanNumber();
+};
+
+} // namespace quorvex

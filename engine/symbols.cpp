@@ -1,0 +1,68 @@
+#include "symbols.h"
+
+#include "errors.h"
+#include "lexer.h"
+#include "nodefactory.h"
+#include "parser.h"
+
+namespace quorvex {
+
+Float TExprSym::Evaluate() const {
+  throw ECalcError("Symbol '" + Name + "' has no value of its own");
+}
+
+TExprNode *TExprConstSym::Compile() { return Factory->ConstFloat(Value); }
+
+TExprVar64Sym::TExprVar64Sym(std::string_view name, const Float64 *address)
+    : TExprSym(name), Address(address) {
+  QV_ASSERT(address != nullptr, "Assertion failure");
+}
+
+TExprNode *TExprVar64Sym::Compile() { return Factory->Var64(Address); }
+
+TExprNode *TExprAbstractFuncSym::FirstArgument() {
+  if (Lexer->CurrentToken != TokenKind::LeftParen)
+    throw EExprEvalError("Parse error: '(' and function's first parameter expected");
+  return Parser->CompileComparison(true);
+}
+
+TExprNode *TExprAbstractFuncSym::NextArgument() {
+  if (Lexer->CurrentToken != TokenKind::Semicolon)
+    throw EExprEvalError("Parse error: ';' and another parameter expected");
+  return Parser->CompileComparison(true);
+}
+
+void TExprAbstractFuncSym::EndArguments() {
+  if (Lexer->CurrentToken != TokenKind::RightParen)
+    throw EExprEvalError("Parse error: ')' to close function's parameters expected");
+  Lexer->Next();
+}
+
+TExprUnaryFuncSym::TExprUnaryFuncSym(std::string_view name, Function func)
+    : TExprAbstractFuncSym(name), Func(func) {
+  QV_ASSERT(func != nullptr, "Assertion failure");
+}
+
+TExprNode *TExprUnaryFuncSym::Compile() {
+  // An argument list is one nesting level, like a parenthesis.
+  const auto nesting = Parser->EnterNesting();
+  TExprNode *x = FirstArgument();
+  TExprNode *node = Factory->CallUnary(Func, x);
+  EndArguments();
+  return node;
+}
+
+TExprBinaryFuncSym::TExprBinaryFuncSym(std::string_view name, Function func)
+    : TExprAbstractFuncSym(name), Func(func) {
+  QV_ASSERT(func != nullptr, "Assertion failure");
+}
+
+TExprNode *TExprBinaryFuncSym::Compile() {
+  const auto nesting = Parser->EnterNesting();
+  TExprNode *x = FirstArgument();
+  TExprNode *y = NextArgument();
+  EndArguments();
+  return Factory->CallBinary(Func, x, y);
+}
+
+} // namespace quorvex

@@ -1,0 +1,187 @@
+#include "virtmach.h"
+
+#include "errors.h"
+#include "numberconversion.h"
+
+#include <cmath>
+#include <map>
+#include <sstream>
+
+namespace quorvex {
+
+namespace {
+
+bool isNaN(Float v) noexcept { return v != v; }
+bool isFinite(Float v) noexcept { return v - v == 0; }
+
+// The slow paths below run only when a result is not finite. They decide the
+// fault as the floating-point unit would have flagged it: arithmetic on an
+// infinity or a NaN that came in as an operand is exact and raises nothing.
+
+[[noreturn, gnu::noinline, gnu::cold]] void raiseInvalid() { throw EInvalidOp(); }
+[[noreturn, gnu::noinline, gnu::cold]] void raiseOverflow() { throw EOverflow(); }
+[[noreturn, gnu::noinline, gnu::cold]] void raiseZeroDivide() { throw EZeroDivide(); }
+
+// Addition, subtraction and multiplication: a NaN from non-NaN operands is an
+// invalid operation (inf - inf, 0 * inf); an infinity from finite operands is
+// an overflow.
+[[gnu::noinline, gnu::cold]] void checkArithmetic(Float left, Float right,
+                                                  Float result) {
+  if (isNaN(result)) {
+    if (!isNaN(left) && !isNaN(right))
+      raiseInvalid();
+    return;
+  }
+  if (isFinite(left) && isFinite(right))
+    raiseOverflow();
+}
+
+[[gnu::noinline, gnu::cold]] void checkDivide(Float left, Float right,
+                                              Float result) {
+  if (isNaN(result)) {
+    if (!isNaN(left) && !isNaN(right))
+      raiseInvalid(); // 0/0, inf/inf
+    return;
+  }
+  if (!isFinite(left))
+    return; // inf / finite is exact
+  if (right == 0)
+    raiseZeroDivide(); // finite non-zero / 0 (0/0 gave a NaN above)
+  raiseOverflow();     // a finite quotient beyond the double range
+}
+
+} // namespace
+
+void TExprVar80VmOp::Execute() {
+  const Float80 source = *static_cast<const Float80 *>(Source);
+  const Float value = static_cast<Float>(source);
+  if (!isFinite(value)) [[unlikely]]
+    Value = CallResultToFloat(source, true);
+  else
+    Value = value;
+}
+
+void TExprAddVmOp::Execute() {
+  const Float l = *Left, r = *Right, v = l + r;
+  Value = v;
+  if (v - v != 0) [[unlikely]]
+    checkArithmetic(l, r, v);
+}
+
+void TExprSubtractVmOp::Execute() {
+  const Float l = *Left, r = *Right, v = l - r;
+  Value = v;
+  if (v - v != 0) [[unlikely]]
+    checkArithmetic(l, r, v);
+}
+
+void TExprMultiplyVmOp::Execute() {
+  const Float l = *Left, r = *Right, v = l * r;
+  Value = v;
+  if (v - v != 0) [[unlikely]]
+    checkArithmetic(l, r, v);
+}
+
+void TExprDivideVmOp::Execute() {
+  const Float l = *Left, r = *Right, v = l / r;
+  Value = v;
+  if (v - v != 0) [[unlikely]]
+    checkDivide(l, r, v);
+}
+
+void TExprCompareVmOp::Execute() {
+  const Float l = *Left, r = *Right;
+  if (l < r)
+    Value = -1;
+  else if (l > r)
+    Value = 1;
+  else if (l == r)
+    Value = 0;
+  else
+    raiseInvalid(); // unordered: the comparison instruction faults on a NaN
+}
+
+Float CallResultToFloat(Float80 result, bool argumentsFinite) {
+  if (std::isnan(result)) {
+    if (argumentsFinite)
+      throw EInvalidOp();
+    return static_cast<Float>(result);
+  }
+  if (std::isinf(result)) {
+    if (argumentsFinite)
+      throw EOverflow();
+    return static_cast<Float>(result);
+  }
+  return RoundToFloat(result); // a finite extended value beyond the double range
+}
+
+const char *CallMnemonic(Flavour flavour, int arity) {
+  static const char *const names[4][4] = {
+      {"CallFloat", "CallUnary", "CallBinary", "CallTernary"},
+      {"CallFloat32", "CallUnary32", "CallBinary32", "CallTernary32"},
+      {"CallFloat64", "CallUnary64", "CallBinary64", "CallTernary64"},
+      {"CallFloat80", "CallUnary80", "CallBinary80", "CallTernary80"},
+  };
+  int row = 0;
+  switch (flavour) {
+  case Flavour::Generic: row = 0; break;
+  case Flavour::F32: row = 1; break;
+  case Flavour::F64: row = 2; break;
+  case Flavour::F80: row = 3; break;
+  }
+  return names[row][arity];
+}
+
+TExprVirtMach::TExprVirtMach()
+    : arena_(initialBuffer_, sizeof initialBuffer_) {}
+
+TExprVirtMach::~TExprVirtMach() { Clear(); }
+
+void TExprVirtMach::Clear() {
+  for (TExprVirtMachOp *op : CodeList)
+    op->~TExprVirtMachOp();
+  for (TExprConstVmOp *op : ConstList)
+    op->~TExprConstVmOp();
+  CodeList.clear();
+  ConstList.clear();
+  arena_.release();
+}
+
+Float TExprVirtMach::Execute() {
+  if (CodeList.empty()) {
+    if (ConstList.empty())
+      throw EListError(0); // no program: there is no first constant either
+    return ConstList.front()->Value;
+  }
+  for (TExprVirtMachOp *op : CodeList)
+    op->Execute();
+  return CodeList.back()->Value;
+}
+
+std::string TExprVirtMach::Listing() const {
+  std::map<const void *, std::string> names;
+  std::ostringstream out;
+  out.precision(17);
+  for (std::size_t i = 0; i < ConstList.size(); ++i) {
+    names[ConstList[i]->ValueRef()] = "c" + std::to_string(i);
+    out << 'c' << i << " = " << ConstList[i]->Value << '\n';
+  }
+  int variables = 0;
+  for (std::size_t i = 0; i < CodeList.size(); ++i) {
+    const TExprVirtMachOp *op = CodeList[i];
+    out << op->Mnemonic() << " r" << i << " <-";
+    const char *separator = " ";
+    for (const void *input : op->Inputs()) {
+      auto it = names.find(input);
+      if (it == names.end())
+        it = names.emplace(input, "v" + std::to_string(variables++)).first;
+      out << separator << it->second;
+      separator = ", ";
+    }
+    out << '\n';
+    names[op->ValueRef()] = "r" + std::to_string(i);
+  }
+  return out.str();
+}
+
+} // namespace quorvex

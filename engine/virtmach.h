@@ -1,0 +1,291 @@
+#pragma once
+
+#include "float.h"
+
+#include <memory_resource>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+// The virtual machine: a straight-line program of ops. Every op owns one
+// Float result slot and reads its operands through addresses fixed when the
+// program was generated, so a run does no lookup, no allocation and no
+// branching on operand kinds.
+
+namespace quorvex {
+
+class TExprVirtMachOp {
+public:
+  virtual ~TExprVirtMachOp() = default;
+  // Computes the op from its operand addresses and stores it in Value.
+  // Throws EZeroDivide, EOverflow or EInvalidOp on a floating-point fault.
+  virtual void Execute() = 0;
+  // For listings: mnemonic and operand addresses, in argument order.
+  virtual const char *Mnemonic() const = 0;
+  virtual std::vector<const void *> Inputs() const { return {}; }
+
+  const Float *ValueRef() const noexcept { return &Value; }
+
+  Float Value = 0;
+};
+
+// --- variables: copy a caller-owned number into the slot -------------------
+
+class TExprVarVmOp : public TExprVirtMachOp {
+public:
+  std::vector<const void *> Inputs() const override { return {Source}; }
+  const void *Source = nullptr;
+};
+
+// Value := *Source widened exactly.
+class TExprVar32VmOp final : public TExprVarVmOp {
+public:
+  explicit TExprVar32VmOp(const Float32 *source) { Source = source; }
+  void Execute() override { Value = *static_cast<const Float32 *>(Source); }
+  const char *Mnemonic() const override { return "Var32"; }
+};
+
+// Value := *Source, bit for bit; cannot fail.
+class TExprVar64VmOp final : public TExprVarVmOp {
+public:
+  explicit TExprVar64VmOp(const Float64 *source) { Source = source; }
+  void Execute() override { Value = *static_cast<const Float64 *>(Source); }
+  const char *Mnemonic() const override { return "Var64"; }
+};
+
+// Value := *Source rounded to Float; overflows past the double range.
+class TExprVar80VmOp final : public TExprVarVmOp {
+public:
+  explicit TExprVar80VmOp(const Float80 *source) { Source = source; }
+  void Execute() override;
+  const char *Mnemonic() const override { return "Var80"; }
+};
+
+// --- constants: set at creation, never executed ------------------------------
+
+class TExprConstVmOp final : public TExprVirtMachOp {
+public:
+  explicit TExprConstVmOp(Float value) { Value = value; }
+  void Execute() override {}
+  const char *Mnemonic() const override { return "Const"; }
+};
+
+// --- arithmetic ----------------------------------------------------------------
+
+class TExprUnaryVmOp : public TExprVirtMachOp {
+public:
+  std::vector<const void *> Inputs() const override { return {Input}; }
+  const Float *Input = nullptr;
+};
+
+// Value := -Input; only flips the sign, so it cannot fail.
+class TExprNegateVmOp final : public TExprUnaryVmOp {
+public:
+  void Execute() override { Value = -*Input; }
+  const char *Mnemonic() const override { return "Neg"; }
+};
+
+class TExprBinaryVmOp : public TExprVirtMachOp {
+public:
+  std::vector<const void *> Inputs() const override { return {Left, Right}; }
+  const Float *Left = nullptr;
+  const Float *Right = nullptr;
+};
+
+// Every arithmetic op tests its result once: a finite result is the common,
+// fault-free case. Only a non-finite one takes the slow path that decides
+// whether a fault occurred (infinities and NaNs may also flow in from bound
+// variables, and arithmetic on them is not a fault).
+
+// Value := Left + Right
+class TExprAddVmOp final : public TExprBinaryVmOp {
+public:
+  void Execute() override;
+  const char *Mnemonic() const override { return "Add"; }
+};
+
+// Value := Left - Right
+class TExprSubtractVmOp final : public TExprBinaryVmOp {
+public:
+  void Execute() override;
+  const char *Mnemonic() const override { return "Sub"; }
+};
+
+// Value := Left * Right
+class TExprMultiplyVmOp final : public TExprBinaryVmOp {
+public:
+  void Execute() override;
+  const char *Mnemonic() const override { return "Mul"; }
+};
+
+// Value := Left / Right
+class TExprDivideVmOp final : public TExprBinaryVmOp {
+public:
+  void Execute() override;
+  const char *Mnemonic() const override { return "Div"; }
+};
+
+// Value := -1, 0 or +1 as Left is less than, equal to or greater than Right.
+// An unordered pair (a NaN operand) is an invalid operation.
+class TExprCompareVmOp final : public TExprBinaryVmOp {
+public:
+  void Execute() override;
+  const char *Mnemonic() const override { return "Cmp"; }
+};
+
+// --- function calls --------------------------------------------------------------
+
+// Which number type a called function takes and returns. Generic is Float;
+// it is kept apart from F64 because the interface names both.
+enum class Flavour { Generic, F32, F64, F80 };
+
+template <Flavour F> struct FlavourType;
+template <> struct FlavourType<Flavour::Generic> { using type = Float; };
+template <> struct FlavourType<Flavour::F32> { using type = Float32; };
+template <> struct FlavourType<Flavour::F64> { using type = Float64; };
+template <> struct FlavourType<Flavour::F80> { using type = Float80; };
+
+template <Flavour F, int Arity> struct CallSignature;
+template <Flavour F> struct CallSignature<F, 0> {
+  using T = typename FlavourType<F>::type;
+  using type = T (*)();
+};
+template <Flavour F> struct CallSignature<F, 1> {
+  using T = typename FlavourType<F>::type;
+  using type = T (*)(T);
+};
+template <Flavour F> struct CallSignature<F, 2> {
+  using T = typename FlavourType<F>::type;
+  using type = T (*)(T, T);
+};
+template <Flavour F> struct CallSignature<F, 3> {
+  using T = typename FlavourType<F>::type;
+  using type = T (*)(T, T, T);
+};
+
+// Rounds a called function's result to Float, raising the fault a non-finite
+// result from finite arguments means (overflow for an infinity, invalid
+// operation for a NaN).
+Float CallResultToFloat(Float80 result, bool argumentsFinite);
+
+const char *CallMnemonic(Flavour flavour, int arity);
+
+// Value := Func(X, Y, Z) with the arguments converted to the flavour's type.
+template <Flavour F, int Arity>
+class TExprCallVmOp final : public TExprVirtMachOp {
+public:
+  using T = typename FlavourType<F>::type;
+  using Function = typename CallSignature<F, Arity>::type;
+
+  explicit TExprCallVmOp(Function func) : Func(func) {}
+
+  void Execute() override {
+    T result;
+    bool finiteArgs = true;
+    if constexpr (Arity == 0) {
+      result = Func();
+    } else if constexpr (Arity == 1) {
+      result = Func(static_cast<T>(*X));
+      finiteArgs = isFinite(*X);
+    } else if constexpr (Arity == 2) {
+      result = Func(static_cast<T>(*X), static_cast<T>(*Y));
+      finiteArgs = isFinite(*X) && isFinite(*Y);
+    } else {
+      result = Func(static_cast<T>(*X), static_cast<T>(*Y), static_cast<T>(*Z));
+      finiteArgs = isFinite(*X) && isFinite(*Y) && isFinite(*Z);
+    }
+    const Float value = static_cast<Float>(result);
+    if (value - value != 0) [[unlikely]] // not finite
+      Value = CallResultToFloat(result, finiteArgs);
+    else
+      Value = value;
+  }
+  const char *Mnemonic() const override { return CallMnemonic(F, Arity); }
+  std::vector<const void *> Inputs() const override {
+    std::vector<const void *> in;
+    if constexpr (Arity >= 1)
+      in.push_back(X);
+    if constexpr (Arity >= 2)
+      in.push_back(Y);
+    if constexpr (Arity >= 3)
+      in.push_back(Z);
+    return in;
+  }
+
+  Function Func;
+  const Float *X = nullptr;
+  const Float *Y = nullptr;
+  const Float *Z = nullptr;
+
+private:
+  static bool isFinite(Float v) noexcept { return v - v == 0; }
+};
+
+using TExprCallFloatVmOp = TExprCallVmOp<Flavour::Generic, 0>;
+using TExprCallFloat32VmOp = TExprCallVmOp<Flavour::F32, 0>;
+using TExprCallFloat64VmOp = TExprCallVmOp<Flavour::F64, 0>;
+using TExprCallFloat80VmOp = TExprCallVmOp<Flavour::F80, 0>;
+using TExprCallUnaryVmOp = TExprCallVmOp<Flavour::Generic, 1>;
+using TExprCallUnary32VmOp = TExprCallVmOp<Flavour::F32, 1>;
+using TExprCallUnary64VmOp = TExprCallVmOp<Flavour::F64, 1>;
+using TExprCallUnary80VmOp = TExprCallVmOp<Flavour::F80, 1>;
+using TExprCallBinaryVmOp = TExprCallVmOp<Flavour::Generic, 2>;
+using TExprCallBinary32VmOp = TExprCallVmOp<Flavour::F32, 2>;
+using TExprCallBinary64VmOp = TExprCallVmOp<Flavour::F64, 2>;
+using TExprCallBinary80VmOp = TExprCallVmOp<Flavour::F80, 2>;
+using TExprCallTernaryVmOp = TExprCallVmOp<Flavour::Generic, 3>;
+using TExprCallTernary32VmOp = TExprCallVmOp<Flavour::F32, 3>;
+using TExprCallTernary64VmOp = TExprCallVmOp<Flavour::F64, 3>;
+using TExprCallTernary80VmOp = TExprCallVmOp<Flavour::F80, 3>;
+
+// --- the machine -------------------------------------------------------------------
+
+class TExprVirtMach final {
+public:
+  TExprVirtMach();
+  ~TExprVirtMach();
+  TExprVirtMach(const TExprVirtMach &) = delete;
+  TExprVirtMach &operator=(const TExprVirtMach &) = delete;
+
+  // Creates an op owned by the machine and appends it to CodeList.
+  template <class Op, class... Args> Op &AddCode(Args &&...args) {
+    Op &op = make<Op>(std::forward<Args>(args)...);
+    CodeList.push_back(&op);
+    return op;
+  }
+  // Creates a constant op owned by the machine and appends it to ConstList.
+  TExprConstVmOp &AddConst(Float value) {
+    TExprConstVmOp &op = make<TExprConstVmOp>(value);
+    ConstList.push_back(&op);
+    return op;
+  }
+
+  // Runs the program once. Throws EListError(0) when there is no program.
+  Float Execute();
+  // Frees every op; the machine has no program afterwards.
+  void Clear();
+  bool HasProgram() const noexcept { return !CodeList.empty() || !ConstList.empty(); }
+
+  // One line per op in run order, constants first as "cN = value", then code
+  // as e.g. "Mul r2 <- c0, r1"; variables are named vN in order of first use.
+  std::string Listing() const;
+
+  // Ops in run order and the constant slots; all owned by the machine.
+  std::vector<TExprVirtMachOp *> CodeList;
+  std::vector<TExprConstVmOp *> ConstList;
+
+private:
+  template <class Op, class... Args> Op &make(Args &&...args) {
+    // Ops live contiguously in the machine's arena: cheap to make, close
+    // together when run. Clear() destroys them before releasing the arena.
+    static_assert(std::is_base_of_v<TExprVirtMachOp, Op>);
+    void *memory = arena_.allocate(sizeof(Op), alignof(Op));
+    return *::new (memory) Op(std::forward<Args>(args)...);
+  }
+
+  // Small formulas never touch the heap for their ops.
+  alignas(std::max_align_t) unsigned char initialBuffer_[2048];
+  std::pmr::monotonic_buffer_resource arena_;
+};
+
+} // namespace quorvex
