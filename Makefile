@@ -10,8 +10,12 @@ SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
             qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev poppler-utils \
             desktop-file-utils
+# The sanitizer build and the fuzz targets: clang with its runtimes, and
+# llvm-symbolizer so that reports name source lines.
+PACKAGES += clang-14 libclang-rt-14-dev llvm-14
 
 .PHONY: all deps configure build test run clean
+.PHONY: test-sanitize fuzz-build fuzz
 
 all: build
 
@@ -47,3 +51,37 @@ run: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The non-GUI libraries and their tests under AddressSanitizer (with leak
+# checking) and UndefinedBehaviorSanitizer; any report fails the run. -O1
+# keeps the build and the run short enough for CI.
+SANITIZE_DIR   ?= build-asan
+SANITIZE_CXX   ?= clang++-14
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all \
+                  -fno-omit-frame-pointer
+SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
+                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=OFF
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# libFuzzer targets in fuzz/, each run for FUZZ_SECONDS on a copy of its
+# committed seed corpus (see fuzz/run-fuzzers.sh).
+FUZZ_DIR     ?= fuzz-build
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS   := -fsanitize=fuzzer-no-link,address,undefined \
+                -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DQUORVEX_BUILD_GUI=OFF \
+	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target quorvex_fuzzers
+
+fuzz: fuzz-build
+	sh fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
