@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The text the application's error report shows for an error message: the
+// message with "." appended when it is not empty and its last character has
+// a higher code than "." (so it ends with a full stop after a letter, digit
+// or ":" but not after ".", "'", ")" or a blank). Bytes compare unsigned, so
+// a message ending in a UTF-8 sequence gets its full stop too.
+
+namespace quorvex {
+
+std::string ErrorReportText(std::string_view message);
+
+} // namespace quorvex

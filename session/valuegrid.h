@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Model of the value grid SG_Variables and its companion Quantity box
+// edVarQuantity. The GUI's grid widget is only a view of this model: it
+// shows RowCount() rows of Cell(column, row) and forwards every in-place
+// edit of a column-1 cell to SetCell at once.
+//
+// Cell texts persist per (column, row) independently of the row count: when
+// the row count shrinks, the hidden rows keep their texts and show them again
+// when the count grows back. That is why this is a model of its own rather
+// than whatever the widget happens to keep.
+
+namespace quorvex {
+
+class TValueGrid {
+public:
+  static constexpr int ColumnCount = 2; // "Name" and "Value"
+
+  // Header row only until UpdateVariableGrid runs; Quantity box "1".
+  TValueGrid();
+
+  // Visible rows, the fixed header row 0 included.
+  int RowCount() const noexcept { return rowCount_; }
+  // Asserts count >= 1. Texts of rows beyond the new count are kept.
+  void SetRowCount(int count);
+
+  // "" for a cell never written. Asserts 0 <= column < ColumnCount and
+  // row >= 0; rows beyond RowCount() answer their remembered text.
+  const std::string &Cell(int column, int row) const;
+  // Asserts 0 <= column < ColumnCount and 0 <= row < RowCount(): only
+  // visible cells are written, so the model never grows past what was shown.
+  void SetCell(int column, int row, std::string_view text);
+
+  // Text of the Quantity box (disabled for the user; only
+  // UpdateVariableGrid writes it).
+  const std::string &QuantityText() const noexcept { return quantityText_; }
+  void SetQuantityText(std::string_view text) { quantityText_.assign(text); }
+
+private:
+  int rowCount_ = 1;
+  std::vector<std::string> columns_[ColumnCount]; // grows, never shrinks
+  std::string quantityText_ = "1";
+};
+
+} // namespace quorvex
