@@ -1,0 +1,13 @@
+#include "errorreport.h"
+
+namespace quorvex {
+
+std::string ErrorReportText(std::string_view message) {
+  std::string text(message);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) >
+                           static_cast<unsigned char>('.'))
+    text.push_back('.');
+  return text;
+}
+
+} // namespace quorvex

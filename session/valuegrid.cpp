@@ -1,0 +1,37 @@
+#include "valuegrid.h"
+
+#include "engine/errors.h"
+
+namespace quorvex {
+
+namespace {
+const std::string emptyCell;
+} // namespace
+
+TValueGrid::TValueGrid() = default;
+
+void TValueGrid::SetRowCount(int count) {
+  QV_ASSERT(count >= 1, "Grid needs its header row");
+  rowCount_ = count;
+}
+
+const std::string &TValueGrid::Cell(int column, int row) const {
+  QV_ASSERT(column >= 0 && column < ColumnCount && row >= 0,
+            "Grid cell out of range");
+  const auto &cells = columns_[column];
+  const auto index = static_cast<std::size_t>(row);
+  return index < cells.size() ? cells[index] : emptyCell;
+}
+
+void TValueGrid::SetCell(int column, int row, std::string_view text) {
+  QV_ASSERT(column >= 0 && column < ColumnCount && row >= 0 &&
+                row < rowCount_,
+            "Grid cell out of range");
+  auto &cells = columns_[column];
+  const auto index = static_cast<std::size_t>(row);
+  if (index >= cells.size())
+    cells.resize(index + 1);
+  cells[index].assign(text);
+}
+
+} // namespace quorvex
