@@ -1,0 +1,27 @@
+#include "mathfuncerror.h"
+
+namespace quorvex {
+
+namespace {
+const char *messageFor(EMathFuncError::Reason reason) {
+  switch (reason) {
+  case EMathFuncError::Reason::DomainCheck:
+    return "Domain check failure in Kerrowin";
+  case EMathFuncError::Reason::PowerInfinite:
+    return "Power function: Result is infinite";
+  case EMathFuncError::Reason::PowerComplex:
+    return "Power function: Result is complex";
+  }
+  return "Domain check failure in Kerrowin"; // unreachable for a valid enum
+}
+} // namespace
+
+EMathFuncError::EMathFuncError(Reason reason)
+    : ECalcError(messageFor(reason)), Why(reason) {}
+
+void DomainCheck(bool failed) {
+  if (failed) [[unlikely]]
+    throw EMathFuncError(EMathFuncError::Reason::DomainCheck);
+}
+
+} // namespace quorvex

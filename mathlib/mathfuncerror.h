@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/errors.h"
+
+// Errors the math routines raise themselves, before computing anything.
+// Floating-point faults met while computing are the engine's EZeroDivide,
+// EInvalidOp and EOverflow instead.
+
+namespace quorvex {
+
+class EMathFuncError final : public ECalcError {
+public:
+  enum class Reason { DomainCheck, PowerInfinite, PowerComplex };
+  explicit EMathFuncError(Reason reason);
+  const Reason Why;
+};
+
+// The one domain check every guarded routine makes first: raises the domain
+// error when `failed` holds.
+void DomainCheck(bool failed);
+
+} // namespace quorvex
