@@ -85,3 +85,21 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	sh fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Benchmarks (bench/): the engine against a peer parser and native code, one
+# table of medians and ratios. Google Benchmark and the peer are needed only
+# here, so `make test` never installs them.
+BENCH_DIR      ?= bench-build
+BENCH_PACKAGES := libbenchmark-dev libmuparser-dev
+
+.PHONY: bench-deps bench-build bench
+
+bench-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
+
+bench-build: deps bench-deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEX_BUILD_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target quorvex_bench
+
+bench: bench-build
+	$(BENCH_DIR)/bench/quorvex_bench

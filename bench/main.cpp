@@ -1,0 +1,94 @@
+// `make bench`: our engine against the peer and native code, one table of
+// medians and ratios, each against its goal. Exits non-zero when an
+// implementation disagrees with the native value or a benchmark fails.
+
+#include "benchcommon.h"
+#include "enginebench.h"
+#include "memoryprobe.h"
+#include "peerbench.h"
+#include "table.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace quorvex::bench;
+
+namespace {
+
+bool hasFlag(int argc, char **argv, const char *prefix) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0)
+      return true;
+  return false;
+}
+
+std::vector<TableRow> formulaRows(const MedianCollector &medians) {
+  std::vector<TableRow> rows;
+  for (const BenchFormula &formula : BenchFormulas()) {
+    TableRow evaluate;
+    evaluate.label = EvaluateRow(formula);
+    evaluate.unit = "ns";
+    evaluate.ours = medians.Median(BenchName(evaluate.label, Ours));
+    evaluate.peerOptimized = medians.Median(BenchName(evaluate.label, PeerOptimized));
+    evaluate.peerPlain = medians.Median(BenchName(evaluate.label, PeerPlain));
+    evaluate.native = medians.Median(BenchName(evaluate.label, Native));
+    evaluate.ratio = evaluate.ours / evaluate.peerPlain;
+    const double bound = formula.name == "F7" ? 0.8 : 1.0;
+    evaluate.goal = formula.name == "F7" ? "<= 0.80 x opt off" : "<= 1.00 x opt off";
+    if (!std::isnan(evaluate.ratio))
+      evaluate.met = evaluate.ratio <= bound;
+    rows.push_back(evaluate);
+
+    TableRow compile;
+    compile.label = CompileRow(formula);
+    compile.unit = "ns";
+    compile.ours = medians.Median(BenchName(compile.label, Ours));
+    compile.peerOptimized = medians.Median(BenchName(compile.label, PeerOptimized));
+    compile.peerPlain = medians.Median(BenchName(compile.label, PeerPlain));
+    // Against the peer's faster compile, whichever mode that is.
+    compile.ratio = compile.ours / std::fmin(compile.peerOptimized, compile.peerPlain);
+    compile.goal = "<= 0.25 x faster peer";
+    if (formula.name == "F1")
+      compile.goal += ", < 2000";
+    if (!std::isnan(compile.ratio))
+      compile.met = compile.ratio <= 0.25 && (formula.name != "F1" || compile.ours < 2000);
+    rows.push_back(compile);
+  }
+  return rows;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  // Defaults for `make bench`; flags given on the command line win.
+  std::vector<char *> args(argv, argv + argc);
+  std::string repetitions = "--benchmark_repetitions=5";
+  std::string minTime = "--benchmark_min_time=0.2";
+  if (!hasFlag(argc, argv, "--benchmark_repetitions"))
+    args.push_back(repetitions.data());
+  if (!hasFlag(argc, argv, "--benchmark_min_time"))
+    args.push_back(minTime.data());
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    return 2;
+
+  RegisterEngineBenchmarks();
+  RegisterPeerBenchmarks();
+
+  MedianCollector medians;
+  std::fprintf(stderr, "Running benchmarks");
+  benchmark::RunSpecifiedBenchmarks(&medians);
+  std::fprintf(stderr, "\n");
+
+  std::vector<TableRow> rows = formulaRows(medians);
+  for (TableRow &row : MemoryRows())
+    rows.push_back(std::move(row));
+  PrintTable(rows, medians.Repetitions(), stdout);
+
+  for (const std::string &error : medians.Errors())
+    std::fprintf(stderr, "FAILED: %s\n", error.c_str());
+  return RunFailed() || !medians.Errors().empty() ? 1 : 0;
+}

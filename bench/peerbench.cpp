@@ -1,0 +1,81 @@
+#include "benchcommon.h"
+#include "peerbench.h"
+
+#include <muParser.h>
+
+namespace quorvex::bench {
+
+namespace {
+
+// Everything the peer needs before its first value: a fresh parser, the
+// variables defined, the text set. The peer parses lazily, on its first
+// Eval, so that call belongs to its compile.
+double prepare(mu::Parser &parser, const BenchFormula &formula, std::vector<double> &values,
+               bool optimize) {
+  parser.EnableOptimizer(optimize);
+  for (std::size_t i = 0; i < values.size(); ++i)
+    parser.DefineVar(formula.variables[i].name, &values[i]);
+  parser.SetExpr(formula.peer);
+  return parser.Eval();
+}
+
+bool checked(benchmark::State &state, const BenchFormula &formula, bool optimize) {
+  try {
+    std::vector<double> values = InitialValues(formula);
+    mu::Parser parser;
+    return ConfirmAgreement(state, formula, prepare(parser, formula, values, optimize));
+  } catch (const mu::Parser::exception_type &e) {
+    FailBenchmark(state, formula.name + ": " + e.GetMsg());
+    return false;
+  }
+}
+
+void evaluate(benchmark::State &state, const BenchFormula &formula, bool optimize) {
+  if (!checked(state, formula, optimize))
+    return;
+  std::vector<double> values = InitialValues(formula);
+  mu::Parser parser;
+  prepare(parser, formula, values, optimize);
+  Nudger nudge(values[0]);
+  for (auto _ : state) {
+    nudge();
+    benchmark::DoNotOptimize(parser.Eval());
+  }
+}
+
+void compile(benchmark::State &state, const BenchFormula &formula, bool optimize) {
+  if (!checked(state, formula, optimize))
+    return;
+  std::vector<double> values = InitialValues(formula);
+  for (auto _ : state) {
+    mu::Parser parser;
+    benchmark::DoNotOptimize(prepare(parser, formula, values, optimize));
+  }
+}
+
+void native(benchmark::State &state, const BenchFormula &formula) {
+  std::vector<double> values = InitialValues(formula);
+  Nudger nudge(values[0]);
+  for (auto _ : state) {
+    nudge();
+    benchmark::DoNotOptimize(formula.native(values.data()));
+  }
+}
+
+} // namespace
+
+void RegisterPeerBenchmarks() {
+  for (const BenchFormula &formula : BenchFormulas()) {
+    benchmark::RegisterBenchmark(BenchName(EvaluateRow(formula), Native).c_str(), native,
+                                 formula);
+    for (const bool optimize : {true, false}) {
+      const char *column = optimize ? PeerOptimized : PeerPlain;
+      benchmark::RegisterBenchmark(BenchName(EvaluateRow(formula), column).c_str(), evaluate,
+                                   formula, optimize);
+      benchmark::RegisterBenchmark(BenchName(CompileRow(formula), column).c_str(), compile,
+                                   formula, optimize);
+    }
+  }
+}
+
+} // namespace quorvex::bench

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace quorvex::bench {
+
+// The peer with its bytecode optimizer on and off, and the native baseline.
+void RegisterPeerBenchmarks();
+
+} // namespace quorvex::bench
