@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace quorvex::testing {
+namespace quorvex::mathtest {
 
 // Value of formula, with variables {name, value}.
 inline Float Evaluate(std::string_view formula,
@@ -35,4 +35,4 @@ inline std::string ErrorOf(std::string_view formula,
   return "";
 }
 
-} // namespace quorvex::testing
+} // namespace quorvex::mathtest

@@ -9,8 +9,8 @@
 #include <string>
 
 using namespace quorvex;
-using quorvex::testing::ErrorOf;
-using quorvex::testing::Evaluate;
+using quorvex::mathtest::ErrorOf;
+using quorvex::mathtest::Evaluate;
 
 namespace {
 

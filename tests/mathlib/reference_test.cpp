@@ -1,0 +1,146 @@
+// Accuracy of every routine against the committed reference table (made by
+// tools/gen_math_reference.py with 300-bit arithmetic). Prints the worst
+// error per function: run
+//   mathlib_tests --gtest_filter='MathReference.*'
+// to see the table.
+
+#include "formula.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace quorvex;
+
+namespace {
+
+struct Row {
+  std::string function;
+  Float x = 0;
+  Float z = 0;
+  bool binary = false;
+  std::string expected; // a double, or "!" and the error message
+  std::string exact;    // the true value to 25 digits, for successful rows
+  int line = 0;
+};
+
+std::vector<std::string> splitFields(const std::string &line) {
+  std::vector<std::string> fields;
+  std::stringstream stream(line);
+  std::string field;
+  while (std::getline(stream, field, ','))
+    fields.push_back(field);
+  if (!line.empty() && line.back() == ',')
+    fields.emplace_back();
+  return fields;
+}
+
+std::vector<Row> loadTable() {
+  std::ifstream in(QUORVEX_MATH_REFERENCE);
+  std::vector<Row> rows;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (line.empty() || line[0] == '#')
+      continue;
+    const std::vector<std::string> f = splitFields(line);
+    if (f.size() != 5) {
+      ADD_FAILURE() << "malformed reference line " << number << ": " << line;
+      continue;
+    }
+    Row row;
+    row.function = f[0];
+    row.x = std::strtod(f[1].c_str(), nullptr);
+    row.binary = !f[2].empty();
+    row.z = row.binary ? std::strtod(f[2].c_str(), nullptr) : 0;
+    row.expected = f[3];
+    row.exact = f[4];
+    row.line = number;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::string shortest(Float v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", v);
+  return text;
+}
+
+// Position of a double on the number line, counting representable values;
+// +0 and -0 share position 0.
+std::int64_t ordinal(Float d) {
+  const auto bits = std::bit_cast<std::int64_t>(d);
+  return bits < 0 ? -(bits & INT64_MAX) : bits;
+}
+
+// The spacing of doubles at the magnitude of v.
+long double ulpAt(Float v) {
+  const long double smallest = std::ldexp(1.0L, -1074);
+  if (v == 0)
+    return smallest;
+  return std::max(smallest, std::ldexp(1.0L, std::ilogb(v) - 52));
+}
+
+struct Worst {
+  int rows = 0;
+  int valueRows = 0;
+  std::int64_t steps = 0;   // from the correctly rounded double
+  long double error = 0;    // from the true value, in ulps
+};
+
+} // namespace
+
+TEST(MathReference, EveryRoutineIsWithinOneUlpAndFailsWithTheRightError) {
+  const std::vector<Row> rows = loadTable();
+  ASSERT_FALSE(rows.empty()) << "no reference table at " << QUORVEX_MATH_REFERENCE;
+  std::map<std::string, Worst> worst;
+  for (const Row &row : rows) {
+    Worst &w = worst[row.function];
+    ++w.rows;
+    const std::string formula = row.function + (row.binary ? "(x;z)" : "(x)");
+    const std::vector<std::pair<std::string, Float>> variables{{"x", row.x}, {"z", row.z}};
+    const std::string where =
+        formula + " with x=" + shortest(row.x) + " z=" + shortest(row.z) +
+        " (reference line " + std::to_string(row.line) + ")";
+    if (row.expected[0] == '!') {
+      EXPECT_EQ(mathtest::ErrorOf(formula, variables), row.expected.substr(1)) << where;
+      continue;
+    }
+    ++w.valueRows;
+    Float computed = 0;
+    try {
+      computed = mathtest::Evaluate(formula, variables);
+    } catch (const std::exception &error) {
+      ADD_FAILURE() << where << " raised " << error.what() << ", expected "
+                    << row.expected;
+      continue;
+    }
+    const Float expected = std::strtod(row.expected.c_str(), nullptr);
+    const std::int64_t steps = std::llabs(ordinal(computed) - ordinal(expected));
+    const long double exact = std::strtold(row.exact.c_str(), nullptr);
+    const long double error = std::fabs(computed - exact) / ulpAt(expected);
+    EXPECT_LE(steps, 1) << where << " gave " << computed << ", expected "
+                        << row.expected;
+    w.steps = std::max(w.steps, steps);
+    w.error = std::max(w.error, error);
+  }
+
+  std::printf("%-10s %5s %6s %12s %14s\n", "function", "rows", "values",
+              "worst steps", "worst ulp err");
+  for (const auto &[name, w] : worst)
+    std::printf("%-10s %5d %6d %12lld %14.3Lf\n", name.c_str(), w.rows,
+                w.valueRows, static_cast<long long>(w.steps), w.error);
+
+  EXPECT_EQ(worst.size(), 39u) << "every registered function has reference rows";
+  for (const auto &[name, w] : worst)
+    EXPECT_GE(w.valueRows, 40) << name;
+}
