@@ -6,6 +6,11 @@
 #include "engine/evaluator.h"
 #include "mathlib/standardcontext.h"
 
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,9 +18,10 @@
 
 namespace quorvex::mathtest {
 
+using Variables = std::vector<std::pair<std::string, Float>>;
+
 // Value of formula, with variables {name, value}.
-inline Float Evaluate(std::string_view formula,
-                      const std::vector<std::pair<std::string, Float>> &variables = {}) {
+inline Float Evaluate(std::string_view formula, const Variables &variables = {}) {
   TCompiledEvaluator evaluator;
   evaluator.ExternalContexts.Add(StandardContext());
   for (const auto &[name, value] : variables)
@@ -25,14 +31,61 @@ inline Float Evaluate(std::string_view formula,
 }
 
 // The message of the error the formula raises, or "" when it succeeds.
-inline std::string ErrorOf(std::string_view formula,
-                           const std::vector<std::pair<std::string, Float>> &variables = {}) {
+inline std::string ErrorOf(std::string_view formula, const Variables &variables = {}) {
   try {
     Evaluate(formula, variables);
   } catch (const std::exception &error) {
     return error.what();
   }
   return "";
+}
+
+// Number of representable doubles between a and b; +0 and -0 coincide.
+inline std::int64_t UlpDistance(Float a, Float b) {
+  const auto ordinal = [](Float d) {
+    const auto bits = std::bit_cast<std::int64_t>(d);
+    return bits < 0 ? -(bits & INT64_MAX) : bits;
+  };
+  return std::llabs(ordinal(a) - ordinal(b));
+}
+
+inline constexpr const char *DomainError = "Domain check failure in Kerrowin";
+inline constexpr const char *PowerInfinite = "Power function: Result is infinite";
+inline constexpr const char *PowerComplex = "Power function: Result is complex";
+inline constexpr const char *ZeroDivide = "Floating point division by zero";
+inline constexpr const char *Invalid = "Invalid floating point operation";
+inline constexpr const char *Overflow = "Floating point overflow";
+
+struct ValueCase {
+  const char *formula;
+  Float expected;
+  int ulps; // 0: exactly this double
+};
+
+struct ErrorCase {
+  const char *formula;
+  const char *message;
+};
+
+template <std::size_t N> void ExpectValues(const ValueCase (&cases)[N]) {
+  for (const ValueCase &c : cases) {
+    const std::string error = ErrorOf(c.formula);
+    if (!error.empty()) {
+      ADD_FAILURE() << c.formula << " raised " << error;
+      continue;
+    }
+    const Float value = Evaluate(c.formula);
+    if (c.ulps == 0)
+      EXPECT_EQ(value, c.expected) << c.formula;
+    else
+      EXPECT_LE(UlpDistance(value, c.expected), c.ulps)
+          << c.formula << " gave " << value << ", expected " << c.expected;
+  }
+}
+
+template <std::size_t N> void ExpectErrors(const ErrorCase (&cases)[N]) {
+  for (const ErrorCase &c : cases)
+    EXPECT_EQ(ErrorOf(c.formula), c.message) << c.formula;
 }
 
 } // namespace quorvex::mathtest

@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -75,13 +73,6 @@ std::string shortest(Float v) {
   return text;
 }
 
-// Position of a double on the number line, counting representable values;
-// +0 and -0 share position 0.
-std::int64_t ordinal(Float d) {
-  const auto bits = std::bit_cast<std::int64_t>(d);
-  return bits < 0 ? -(bits & INT64_MAX) : bits;
-}
-
 // The spacing of doubles at the magnitude of v.
 long double ulpAt(Float v) {
   const long double smallest = std::ldexp(1.0L, -1074);
@@ -125,7 +116,7 @@ TEST(MathReference, EveryRoutineIsWithinOneUlpAndFailsWithTheRightError) {
       continue;
     }
     const Float expected = std::strtod(row.expected.c_str(), nullptr);
-    const std::int64_t steps = std::llabs(ordinal(computed) - ordinal(expected));
+    const std::int64_t steps = mathtest::UlpDistance(computed, expected);
     const long double exact = std::strtold(row.exact.c_str(), nullptr);
     const long double error = std::fabs(computed - exact) / ulpAt(expected);
     EXPECT_LE(steps, 1) << where << " gave " << computed << ", expected "

@@ -79,3 +79,56 @@ TEST(StandardContext, EveryFunctionIsReachable) {
     EXPECT_TRUE(std::isfinite(Evaluate(call))) << call;
   }
 }
+
+TEST(StandardContext, HoldsEverySymbolInOneHundredBuckets) {
+  const TExprHashContext &context = StandardContext();
+  EXPECT_EQ(context.Map().Count(), 88u);
+  EXPECT_EQ(context.Map().BucketCount(), 100u);
+}
+
+TEST(StandardContext, NamesAreFoundRegardlessOfCase) {
+  for (const char *name : {"pi", "PI", "Pi", "pI"})
+    EXPECT_EQ(Evaluate(name), 3.141592653589793) << name;
+  for (const char *name : {"Nconst", "NConst", "nconst", "NCONST"})
+    EXPECT_EQ(Evaluate(name), 2.718281828459045) << name;
+  EXPECT_EQ(Evaluate("SQRT(4) + Sqrt(9) + LogBaseN(2;8)"), 8);
+  // Registered under the exact names, capitals included.
+  const TExprSym *symbol = StandardContext().Find("CBRTPI");
+  ASSERT_NE(symbol, nullptr);
+  EXPECT_EQ(symbol->Name, "cbrtPi");
+}
+
+TEST(StandardContext, SimilarNamesAreDistinctSymbols) {
+  EXPECT_EQ(Evaluate("log2"), 0.3010299956639812);
+  EXPECT_EQ(Evaluate("logbase2(8)"), 3);
+  EXPECT_EQ(Evaluate("ln2"), 0.6931471805599453);
+  EXPECT_EQ(Evaluate("ln(2)"), 0.6931471805599453);
+  // Published to 15 digits only, so it differs from 0.5/pi.
+  EXPECT_EQ(Evaluate("inv2pi"), 0.159154943091895);
+  EXPECT_NE(Evaluate("inv2pi"), Evaluate("0.5/pi"));
+}
+
+// The variable wins inside its own evaluator only; the shared context is
+// not changed by it.
+TEST(StandardContext, VariableHidesConstantForOneEvaluatorOnly) {
+  TCompiledEvaluator hiding;
+  hiding.ExternalContexts.Add(StandardContext());
+  const Float three = 3;
+  hiding.AddVariable("PI", &three);
+  hiding.Compile("pi * 2");
+
+  TCompiledEvaluator plain;
+  plain.ExternalContexts.Add(StandardContext());
+  plain.Compile("pi * 2");
+
+  EXPECT_EQ(hiding.Evaluate(), 6);
+  EXPECT_EQ(plain.Evaluate(), 6.283185307179586);
+  EXPECT_EQ(Evaluate("pi"), 3.141592653589793);
+}
+
+TEST(StandardContext, OutlivesTheEvaluatorsThatUseIt) {
+  { EXPECT_EQ(Evaluate("cos(0)"), 1); }
+  const TExprSym *symbol = StandardContext().Find("cos");
+  ASSERT_NE(symbol, nullptr);
+  EXPECT_EQ(ErrorOf("cos(0)"), "");
+}
