@@ -1,6 +1,7 @@
 #include "nodefactory.h"
 
 #include "errors.h"
+#include "numberconversion.h"
 
 namespace quorvex {
 
@@ -100,7 +101,8 @@ TExprNode *TExprVirtMachNodeFactory::Const64(Float64 value) {
   return AddNode<TExprConstVmNode>(value);
 }
 TExprNode *TExprVirtMachNodeFactory::Const80(Float80 value) {
-  return AddNode<TExprConstVmNode>(static_cast<Float>(value));
+  // Rounding a wider constant can overflow like any other conversion.
+  return AddNode<TExprConstVmNode>(RoundToFloat(value));
 }
 
 TExprNode *TExprVirtMachNodeFactory::CallFloat(CallFunction<Flavour::Generic, 0> f) {

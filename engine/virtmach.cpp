@@ -55,8 +55,10 @@ bool isFinite(Float v) noexcept { return v - v == 0; }
 void TExprVar80VmOp::Execute() {
   const Float80 source = *static_cast<const Float80 *>(Source);
   const Float value = static_cast<Float>(source);
+  // An infinity or NaN held in the variable is an operand, not a fault;
+  // only a finite value beyond the double range overflows.
   if (!isFinite(value)) [[unlikely]]
-    Value = CallResultToFloat(source, true);
+    Value = CallResultToFloat(source, std::isfinite(source));
   else
     Value = value;
 }
@@ -114,6 +116,8 @@ Float CallResultToFloat(Float80 result, bool argumentsFinite) {
   }
   return RoundToFloat(result); // a finite extended value beyond the double range
 }
+
+void RaiseNarrowingOverflow() { raiseOverflow(); }
 
 const char *CallMnemonic(Flavour flavour, int arity) {
   static const char *const names[4][4] = {

@@ -170,6 +170,9 @@ Float CallResultToFloat(Float80 result, bool argumentsFinite);
 
 const char *CallMnemonic(Flavour flavour, int arity);
 
+// A finite Float too large for a 32-bit argument.
+[[noreturn]] void RaiseNarrowingOverflow();
+
 // Value := Func(X, Y, Z) with the arguments converted to the flavour's type.
 template <Flavour F, int Arity>
 class TExprCallVmOp final : public TExprVirtMachOp {
@@ -185,13 +188,13 @@ public:
     if constexpr (Arity == 0) {
       result = Func();
     } else if constexpr (Arity == 1) {
-      result = Func(static_cast<T>(*X));
+      result = Func(argument(*X));
       finiteArgs = isFinite(*X);
     } else if constexpr (Arity == 2) {
-      result = Func(static_cast<T>(*X), static_cast<T>(*Y));
+      result = Func(argument(*X), argument(*Y));
       finiteArgs = isFinite(*X) && isFinite(*Y);
     } else {
-      result = Func(static_cast<T>(*X), static_cast<T>(*Y), static_cast<T>(*Z));
+      result = Func(argument(*X), argument(*Y), argument(*Z));
       finiteArgs = isFinite(*X) && isFinite(*Y) && isFinite(*Z);
     }
     const Float value = static_cast<Float>(result);
@@ -219,6 +222,18 @@ public:
 
 private:
   static bool isFinite(Float v) noexcept { return v - v == 0; }
+  // Narrowing to single precision overflows for a finite value beyond its
+  // range, which is a fault of the call; the other flavours convert exactly.
+  static T argument(Float v) {
+    if constexpr (F == Flavour::F32) {
+      const T narrowed = static_cast<T>(v);
+      if (narrowed - narrowed != 0 && isFinite(v)) [[unlikely]]
+        RaiseNarrowingOverflow();
+      return narrowed;
+    } else {
+      return static_cast<T>(v);
+    }
+  }
 };
 
 using TExprCallFloatVmOp = TExprCallVmOp<Flavour::Generic, 0>;
