@@ -17,7 +17,7 @@ const char *messageFor(EMathFuncError::Reason reason) {
 } // namespace
 
 EMathFuncError::EMathFuncError(Reason reason)
-    : ECalcError(messageFor(reason)), Why(reason) {}
+    : ECalcError(messageFor(reason)) {}
 
 void DomainCheck(bool failed) {
   if (failed) [[unlikely]]

@@ -12,7 +12,6 @@ class EMathFuncError final : public ECalcError {
 public:
   enum class Reason { DomainCheck, PowerInfinite, PowerComplex };
   explicit EMathFuncError(Reason reason);
-  const Reason Why;
 };
 
 // The one domain check every guarded routine makes first: raises the domain
