@@ -1,0 +1,66 @@
+#include "linereader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace quorvex {
+
+namespace {
+constexpr std::size_t blockSize = 1 << 16;
+} // namespace
+
+TLineReader::TLineReader(int fd) : fd_(fd) { buffer_.reserve(blockSize * 2); }
+
+bool TLineReader::fill() {
+  if (atEnd_)
+    return false;
+  // Move the unread tail to the front so the buffer does not grow with the
+  // input, only with the longest line.
+  buffer_.erase(0, start_);
+  start_ = 0;
+  const std::size_t used = buffer_.size();
+  buffer_.resize(used + blockSize);
+  ssize_t n;
+  do {
+    n = ::read(fd_, buffer_.data() + used, blockSize);
+  } while (n < 0 && errno == EINTR);
+  if (n <= 0) {
+    buffer_.resize(used);
+    atEnd_ = true;
+    failed_ = n < 0;
+    return false;
+  }
+  buffer_.resize(used + static_cast<std::size_t>(n));
+  return true;
+}
+
+bool TLineReader::Next(std::string_view &line) {
+  std::size_t searchFrom = start_;
+  for (;;) {
+    const void *found =
+        std::memchr(buffer_.data() + searchFrom, '\n', buffer_.size() - searchFrom);
+    if (found != nullptr) {
+      const std::size_t end =
+          static_cast<std::size_t>(static_cast<const char *>(found) - buffer_.data());
+      line = std::string_view(buffer_).substr(start_, end - start_);
+      start_ = end + 1;
+      if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+      return true;
+    }
+    const std::size_t scanned = buffer_.size() - start_;
+    if (!fill()) {
+      if (start_ == buffer_.size())
+        return false;
+      line = std::string_view(buffer_).substr(start_);
+      start_ = buffer_.size();
+      if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+      return true;
+    }
+    searchFrom = start_ + scanned; // fill() moved the tail to the front
+  }
+}
+
+} // namespace quorvex

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Reads lines from a file descriptor in large blocks. A line ends at "\n";
+// one "\r" before it is dropped too, so files written with CRLF endings give
+// the same formulas. A last line without "\n" still counts; an empty input
+// gives no line.
+
+namespace quorvex {
+
+class TLineReader {
+public:
+  explicit TLineReader(int fd);
+  TLineReader(const TLineReader &) = delete;
+  TLineReader &operator=(const TLineReader &) = delete;
+
+  // The next line, valid until the following call. False at the end of the
+  // input; a read error also ends it and is reported by Failed().
+  bool Next(std::string_view &line);
+  bool Failed() const noexcept { return failed_; }
+
+private:
+  bool fill(); // reads more input; false at end or on error
+
+  int fd_;
+  std::string buffer_;
+  std::size_t start_ = 0; // first byte not yet handed out
+  bool atEnd_ = false;
+  bool failed_ = false;
+};
+
+} // namespace quorvex

@@ -1,0 +1,212 @@
+// quorvex-eval driven as a process: arguments in, exit status and both
+// streams out.
+
+#include "processrunner.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+// The C locale, so the default decimal separator is ".".
+ProcessResult eval(const Args &args, const std::string &input = "",
+                   const std::vector<std::string> &env = {"LC_ALL=C"}) {
+  return runProcess(QUORVEX_EVAL_PATH, args, input, env);
+}
+
+std::vector<std::string> splitLines(const std::string &text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+} // namespace
+
+TEST(EvalProcess, SingleFormulas) {
+  const struct {
+    const char *what;
+    Args args;
+    int status;
+    const char *out;
+    const char *err;
+  } cases[] = {
+      {"compound interest",
+       {"-v", "p=1000", "-v", "k=0.05", "--var", "m=12", "-v", "n=10",
+        "p*power((1+k/m);(m*n))"},
+       0, "1647.00949769028\n", ""},
+      {"no variables bound without -v", {"x"}, 1, "",
+       "error: Parse error: Unknown symbol: 'x'\n"},
+      {"error report adds its full stop", {"1/0"}, 1, "",
+       "error: Floating point division by zero.\n"},
+      {"empty VALUE is 2 as in the grid", {"-v", "x=", "x*10"}, 0, "20\n", ""},
+      {"value text with blanks", {"-v", "x= 3 ", "x"}, 0, "3\n", ""},
+      {"name before the first =", {"-v", "a=b=1", "a"}, 1, "",
+       "error: 'b=1' is not a valid floating point value.\n"},
+      {"duplicate names", {"-v", "x=1", "-v", "X=2", "x"}, 1, "",
+       "error: Duplicate hash list entry: X.\n"},
+      {"1E400 overflows", {"-v", "x=1E400", "x"}, 1, "",
+       "error: Floating point overflow.\n"},
+      {"1E-400 is zero", {"-v", "x=1E-400", "x"}, 0, "0\n", ""},
+      {"formula with a leading minus", {"-5+1"}, 0, "-4\n", ""},
+      {"-- before an option-like formula", {"-v", "x=3", "--", "-x"}, 0,
+       "-3\n", ""},
+      {"options after the formula", {"x*2", "-v", "x=4"}, 0, "8\n", ""},
+      {"attached forms", {"--var=x=1.5", "-vy=2", "--decimal-separator=.", "x*y"},
+       0, "3\n", ""},
+      {"comma separator", {"--decimal-separator", ",", "-v", "x=2,5", "x/2"},
+       0, "1,25\n", ""},
+      {"point refused under comma", {"--decimal-separator", ",", "-v", "x=2.5", "x"},
+       1, "", "error: '2.5' is not a valid floating point value.\n"},
+      {"round trip", {"--round-trip", "0.1+0.2"}, 0, "0.30000000000000004\n", ""},
+      {"round trip writes a point under comma",
+       {"--round-trip", "--decimal-separator", ",", "1/4"}, 0, "0.25\n", ""},
+      {"round trip leaves errors alone", {"--round-trip", "1/0"}, 1, "",
+       "error: Floating point division by zero.\n"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    const ProcessResult r = eval(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, c.err);
+  }
+}
+
+TEST(EvalProcess, UsageErrorsExitWithTwo) {
+  const Args cases[] = {
+      {"-v", "x"},          {"-v", "=1"},         {"-v", " \t=1"},
+      {"-v", "a;b=1"},      {"-v"},               {"--log", "all"},
+      {"--log"},            {"--decimal-separator", ".."},
+      {"--decimal-separator", "+"},               {"--decimal-separator", "5"},
+      {"--bogus"},          {"-x"},               {"1", "2"},
+      {"--round-trip=yes"}, {"--help=1"},
+  };
+  for (const Args &args : cases) {
+    SCOPED_TRACE(args.empty() ? "" : args.front());
+    const ProcessResult r = eval(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("quorvex-eval: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("usage: quorvex-eval"), std::string::npos);
+  }
+}
+
+TEST(EvalProcess, HelpAndVersion) {
+  const ProcessResult help = eval({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--round-trip"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+  const ProcessResult version = eval({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "quorvex-eval " QUORVEX_VERSION "\n");
+}
+
+TEST(EvalProcess, BatchLinesAreOneSession) {
+  const ProcessResult r =
+      eval({"-v", "x=4", "--log", "session"}, "x+1\n1/0\nx*2\r\n\n7");
+  EXPECT_EQ(r.status, 1); // one line failed
+  EXPECT_EQ(r.err, "");
+  const Lines lines = splitLines(r.out);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "5");
+  EXPECT_EQ(lines[1], "error: Floating point division by zero.");
+  EXPECT_EQ(lines[2], "8"); // the CR of a CRLF line is not part of it
+  EXPECT_EQ(lines[3].rfind("error: Parse error: ", 0), 0u) << lines[3];
+  EXPECT_EQ(lines[4], "7"); // last line without a newline still counts
+  // Failed lines leave no record and take no number.
+  const Lines log(lines.begin() + 5, lines.end());
+  EXPECT_EQ(log, (Lines{"- - 1 - - - - - - - - -", "Formula: F = x+1", "x: 4",
+                        "Y value: 5", "- - 2 - - - - - - - - -",
+                        "Formula: F = x*2", "x: 4", "Y value: 8",
+                        "- - 3 - - - - - - - - -", "Formula: F = 7", "x: 4",
+                        "Y value: 7"}));
+}
+
+TEST(EvalProcess, BatchStatusAndEmptyInput) {
+  const ProcessResult ok = eval({}, "1\n2\n");
+  EXPECT_EQ(ok.status, 0);
+  EXPECT_EQ(ok.out, "1\n2\n");
+  const ProcessResult empty = eval({}, "");
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_EQ(empty.out, "");
+}
+
+TEST(EvalProcess, LogLast) {
+  const ProcessResult single = eval({"--log", "last", "-v", "x=2", "x+1"});
+  EXPECT_EQ(single.status, 0);
+  EXPECT_EQ(single.out, "3\nFormula: F = x+1\nx: 2\nF value: 3\n");
+
+  const ProcessResult batch = eval({"--log", "last"}, "1+1\n2+2\n");
+  EXPECT_EQ(batch.out, "2\n4\nFormula: F = 2+2\nF value: 4\n");
+
+  // A failed last computation leaves the last-computation log empty.
+  const ProcessResult failed = eval({"--log", "last"}, "1+1\n1/0\n");
+  EXPECT_EQ(failed.out, "2\nerror: Floating point division by zero.\n");
+}
+
+TEST(EvalProcess, LogKeepsTheDisplayTextUnderRoundTrip) {
+  const ProcessResult r = eval(
+      {"--round-trip", "--decimal-separator", ",", "--log", "last", "1/3"});
+  EXPECT_EQ(r.out, "0.3333333333333333\nFormula: F = 1/3\n"
+                   "F value: 0,333333333333333\n");
+}
+
+TEST(EvalProcess, BytesPassThroughToTheLog) {
+  const std::string formula = "x+1 \xE2\x80\x94 \xCE\xB1";
+  const ProcessResult r =
+      eval({"--log", "last", "-v", "x=\xCE\xB2", formula});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "error: '\xCE\xB2' is not a valid floating point value.\n");
+
+  const ProcessResult ok = eval({"--log", "last", "-v", "x=1", formula});
+  EXPECT_EQ(ok.out, "2\nFormula: F = " + formula + "\nx: 1\nF value: 2\n");
+}
+
+TEST(EvalProcess, ManyAndLongLinesCrossBufferBoundaries) {
+  std::string input, expected;
+  for (int i = 0; i < 20000; ++i) {
+    input += std::to_string(i) + "+0.5\n";
+    expected += std::to_string(i) + ".5\n";
+  }
+  std::string longFormula = "1";
+  for (int i = 0; i < 40000; ++i)
+    longFormula += "+1";
+  input += longFormula + "\n";
+  expected += "40001\n";
+  const ProcessResult r = eval({}, input);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out == expected) << "output differs; " << r.out.size()
+                                 << " bytes instead of " << expected.size();
+}
+
+TEST(EvalProcess, DefaultSeparatorComesFromTheLocale) {
+  // Only where a comma locale is installed.
+  const char *names[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"};
+  for (const char *name : names) {
+    if (std::setlocale(LC_NUMERIC, name) == nullptr)
+      continue;
+    std::setlocale(LC_NUMERIC, "C");
+    const ProcessResult r =
+        eval({"-v", "x=2,5", "x/2"}, "", {std::string("LC_ALL=") + name});
+    EXPECT_EQ(r.out, "1,25\n");
+    return;
+  }
+  std::setlocale(LC_NUMERIC, "C");
+  GTEST_SKIP() << "no comma locale installed";
+}
