@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <utility>
+
+class QWidget;
+
+// The application's one error report. Every error that ends a user's action
+// arrives here, whichever handler raised it, and is shown as a message box
+// with the application title as caption, an error icon and OK.
+
+namespace quorvex {
+
+inline const QString ApplicationTitle = QStringLiteral("Quorvex (Brennick)");
+
+class ErrorReport final {
+public:
+  // Receives the text exactly as the message box would show it.
+  using Sink = std::function<void(const QString &text)>;
+
+  // Shows the error's message, with a full stop added where the message
+  // needs one.
+  static void report(const std::exception &error);
+  static void report(const QString &message);
+
+  // Replaces the message box by sink (tests capture the text this way); an
+  // empty sink restores the message box. Returns the sink it replaced.
+  static Sink setSink(Sink sink);
+
+private:
+  static void showMessageBox(const QString &text);
+};
+
+// Runs one user action. Handlers called from signals run through this, so an
+// error ends the action before it can unwind through the toolkit's own frames
+// (which are not built to be unwound) and reaches the same report as errors
+// escaping event handlers (QuorvexApplication::notify).
+template <class Action> void runAction(Action &&action) {
+  try {
+    std::forward<Action>(action)();
+  } catch (const std::exception &error) {
+    ErrorReport::report(error);
+  }
+}
+
+} // namespace quorvex

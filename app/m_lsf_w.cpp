@@ -1,0 +1,469 @@
+#include "m_lsf_w.h"
+
+#include "about.h"
+#include "decimalpoint.h"
+#include "errorreport.h"
+#include "helper.h"
+#include "hinttracker.h"
+#include "printpan.h"
+#include "selectionlineedit.h"
+#include "variablegridview.h"
+
+#include "engine/decimalseparator.h"
+#include "session/signtoggle.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace quorvex {
+namespace {
+
+using Handler = void (TF_Main_LSF::*)();
+
+// Every handler runs as one action: an error it raises ends it and goes to
+// the error report.
+template <class Sender, class Signal>
+void bind(TF_Main_LSF &window, Sender *sender, Signal signal, Handler handler) {
+  QObject::connect(sender, signal, &window, [&window, handler] {
+    runAction([&window, handler] { (window.*handler)(); });
+  });
+}
+
+// The character a key press types, 0 for keys that type none. Delete types
+// nothing although some platforms attach a DEL code to it.
+char32_t typedCharacter(const QKeyEvent &event) {
+  switch (event.key()) {
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return U'\r';
+  case Qt::Key_Backspace:
+    return U'\b';
+  case Qt::Key_Delete:
+    return 0;
+  default:
+    break;
+  }
+  const QList<uint> codes = event.text().toUcs4();
+  if (codes.isEmpty() || codes.front() == 0x7f)
+    return 0;
+  return static_cast<char32_t>(codes.front());
+}
+
+// Losing the focus to another application or to an open menu is not leaving
+// the box: the user comes back to it as it was.
+bool leavesBox(const QFocusEvent &event) {
+  return event.reason() != Qt::ActiveWindowFocusReason &&
+         event.reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+TF_Main_LSF::TF_Main_LSF()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint |
+                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("F_Main_LSF"));
+  setWindowTitle(QStringLiteral("Multipurpose Calculator - Quorvex"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
+  QFont windowFont = font();
+  windowFont.setPointSize(8);
+  setFont(windowFont);
+
+  // The session's default formula is written with the separator read here.
+  ReadDecimalSeparator();
+  session_ = std::make_unique<TCalculatorSession>();
+
+  createMenus();
+  createToolBar();
+  createFormulaRow();
+  auto *right = new QVBoxLayout;
+  right->setSpacing(2);
+  right->addWidget(createResultGroup());
+  right->addWidget(createKeypad(), 1);
+  auto *body = new QHBoxLayout;
+  body->setContentsMargins(2, 0, 2, 2);
+  body->setSpacing(4);
+  body->addWidget(createVariableGroup());
+  body->addLayout(right, 1);
+  auto *central = new QWidget;
+  central->setObjectName(QStringLiteral("ClientArea"));
+  auto *column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(Panel1);
+  column->addLayout(body, 1);
+  setCentralWidget(central);
+  StatusBar1 = statusBar();
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setMinimumHeight(19);
+
+  setTabOrder(Edit1, V_Q);
+  setTabOrder(V_Q, SG_Variables);
+  setTabOrder(SG_Variables, EditYValue);
+  Edit1->installEventFilter(this);
+  V_Q->installEventFilter(this);
+
+  hintTracker_ = new HintTracker(*this, this);
+  hintTracker_->setTipWidget(SpeedButton1);
+  QCoreApplication::instance()->installEventFilter(hintTracker_);
+  connect(hintTracker_, &HintTracker::hintChanged, this,
+          &TF_Main_LSF::setCurrentHint);
+
+  connectHandlers();
+  FormCreate();
+  fixWindowSize();
+  Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+TF_Main_LSF::~TF_Main_LSF() = default;
+
+void TF_Main_LSF::setPrintForm(TTextPrintForm *form) { printForm_ = form; }
+void TF_Main_LSF::setHelperForm(THelperForm *form) { helperForm_ = form; }
+
+void TF_Main_LSF::FormCreate() {
+  Edit1->setText(QString::fromStdString(session_->FormulaText()));
+  Edit1->setCursorPosition(0);
+  Nrptbtn->setText(QString(QLatin1Char(DecimalSeparator())));
+  Intermediateresult1->setChecked(
+      session_->Preference().Intermediateresult1Checked());
+  Allsessionresults1->setChecked(
+      session_->Preference().Allsessionresults1Checked());
+  showSession();
+}
+
+void TF_Main_LSF::connectHandlers() {
+  bind(*this, Print1, &QAction::triggered, &TF_Main_LSF::Print1Click);
+  bind(*this, About2, &QAction::triggered, &TF_Main_LSF::About2Click);
+  bind(*this, Help2, &QAction::triggered, &TF_Main_LSF::Help2Click);
+  bind(*this, Exit1, &QAction::triggered, &TF_Main_LSF::Exit1Click);
+  bind(*this, Toolbar2, &QAction::triggered, &TF_Main_LSF::Toolbar2Click);
+  bind(*this, Statusbar2, &QAction::triggered, &TF_Main_LSF::Statusbar2Click);
+  bind(*this, Showhints1, &QAction::triggered, &TF_Main_LSF::Showhints1Click);
+  bind(*this, Intermediateresult1, &QAction::triggered,
+       &TF_Main_LSF::Intermediateresult1Click);
+  bind(*this, Allsessionresults1, &QAction::triggered,
+       &TF_Main_LSF::Allsessionresults1Click);
+
+  const std::pair<QAbstractButton *, Handler> buttons[] = {
+      {ToolButton1, &TF_Main_LSF::Exit1Click},
+      {ToolButton2, &TF_Main_LSF::About2Click},
+      {ToolButton3, &TF_Main_LSF::Help2Click},
+      {ToolButton4, &TF_Main_LSF::Print1Click},
+      {ToolButton5, &TF_Main_LSF::CutToClipboardbtnClick},
+      {ToolButton6, &TF_Main_LSF::CopybtnClick},
+      {ToolButton7, &TF_Main_LSF::PastebtnClick},
+      {ToolButton8, &TF_Main_LSF::UndobtnClick},
+      {ToolButton12, &TF_Main_LSF::ClearSelectionbtnClick},
+      {SpeedButton1, &TF_Main_LSF::SpeedButton1Click},
+      {Nr0btn, &TF_Main_LSF::Nr0btnClick},
+      {Nr1btn, &TF_Main_LSF::Nr1btnClick},
+      {Nr2btn, &TF_Main_LSF::Nr2btnClick},
+      {Nr3btn, &TF_Main_LSF::Nr3btnClick},
+      {Nr4btn, &TF_Main_LSF::Nr4btnClick},
+      {Nr5btn, &TF_Main_LSF::Nr5btnClick},
+      {Nr6btn, &TF_Main_LSF::Nr6btnClick},
+      {Nr7btn, &TF_Main_LSF::Nr7btnClick},
+      {Nr8btn, &TF_Main_LSF::Nr8btnClick},
+      {Nr9btn, &TF_Main_LSF::Nr9btnClick},
+      {Nrptbtn, &TF_Main_LSF::NrptbtnClick},
+      {NrEbtn, &TF_Main_LSF::NrEbtnClick},
+      {ClearSelectionbtn, &TF_Main_LSF::ClearSelectionbtnClick},
+      {Operatoradditionbtn, &TF_Main_LSF::OperatoradditionbtnClick},
+      {Operatorsubtractionbtn, &TF_Main_LSF::OperatorsubtractionbtnClick},
+      {Operatormultiplicationbtn, &TF_Main_LSF::OperatormultiplicationbtnClick},
+      {Operatordivisionbtn, &TF_Main_LSF::OperatordivisionbtnClick},
+      {Operatorbracket1btn, &TF_Main_LSF::Operatorbracket1btnClick},
+      {Operatorbracket2btn, &TF_Main_LSF::Operatorbracket2btnClick},
+      {NrXbtn, &TF_Main_LSF::NrXbtnClick},
+      {NrRecipbtn, &TF_Main_LSF::NrRecipbtnClick},
+      {Plusminusbtn, &TF_Main_LSF::PlusminusbtnClick},
+      {Undobtn, &TF_Main_LSF::UndobtnClick},
+      {CutToClipboardbtn, &TF_Main_LSF::CutToClipboardbtnClick},
+      {Pastebtn, &TF_Main_LSF::PastebtnClick},
+      {Copybtn, &TF_Main_LSF::CopybtnClick},
+      {ComputeSpdbtn, &TF_Main_LSF::ComputeSpdbtnClick},
+  };
+  for (const auto &[button, handler] : buttons)
+    bind(*this, button, &QAbstractButton::clicked, handler);
+}
+
+// --- session forwarding -----------------------------------------------------
+
+void TF_Main_LSF::pullBoxes() {
+  session_->SetAssignText(V_Q->text().toStdString());
+  session_->SetFormulaText(Edit1->text().toStdString());
+}
+
+void TF_Main_LSF::showSession() {
+  const QString result = QString::fromStdString(session_->ResultText());
+  if (EditYValue->text() != result)
+    EditYValue->setText(result);
+  edVarQuantity->setText(
+      QString::fromStdString(session_->Grid().QuantityText()));
+  SG_Variables->refresh();
+}
+
+void TF_Main_LSF::ComputeSpdbtnClick() {
+  pullBoxes();
+  // A failed computation has still cleared the result and re-applied the
+  // variable list, so the views follow on every path.
+  const auto show = qScopeGuard([this] { showSession(); });
+  session_->ComputeSpdbtnClick();
+}
+
+void TF_Main_LSF::SpeedButton1Click() {
+  pullBoxes();
+  session_->SpeedButton1Click();
+  showSession();
+}
+
+bool TF_Main_LSF::Edit1KeyPress(char32_t key) {
+  pullBoxes();
+  const bool discard = session_->Edit1KeyPress(key);
+  showSession();
+  return discard;
+}
+
+void TF_Main_LSF::Edit1Exit() {
+  pullBoxes();
+  session_->Edit1Exit();
+  showSession();
+}
+
+bool TF_Main_LSF::V_QKeyPress(char32_t key) {
+  pullBoxes();
+  const bool discard = session_->V_QKeyPress(key);
+  showSession();
+  return discard;
+}
+
+void TF_Main_LSF::V_QExit() {
+  pullBoxes();
+  session_->V_QExit();
+  showSession();
+}
+
+void TF_Main_LSF::Intermediateresult1Click() {
+  session_->Intermediateresult1Click();
+  Intermediateresult1->setChecked(
+      session_->Preference().Intermediateresult1Checked());
+  Allsessionresults1->setChecked(
+      session_->Preference().Allsessionresults1Checked());
+}
+
+void TF_Main_LSF::Allsessionresults1Click() {
+  session_->Allsessionresults1Click();
+  Intermediateresult1->setChecked(
+      session_->Preference().Intermediateresult1Checked());
+  Allsessionresults1->setChecked(
+      session_->Preference().Allsessionresults1Checked());
+}
+
+// --- windows ----------------------------------------------------------------
+
+void TF_Main_LSF::Print1Click() {
+  if (!printForm_)
+    return;
+  QStringList lines;
+  for (const std::string &line : session_->PrintSource().Lines())
+    lines.append(QString::fromStdString(line));
+  printForm_->setReport(lines);
+  printForm_->exec();
+}
+
+void TF_Main_LSF::About2Click() {
+  TAboutForm about(this);
+  about.exec();
+}
+
+void TF_Main_LSF::Help2Click() {
+  if (!helperForm_)
+    return;
+  helperForm_->show();
+  helperForm_->raise();
+  helperForm_->activateWindow();
+}
+
+void TF_Main_LSF::Exit1Click() { close(); }
+
+void TF_Main_LSF::Toolbar2Click() { ToolBar1->setVisible(Toolbar2->isChecked()); }
+
+void TF_Main_LSF::Statusbar2Click() {
+  StatusBar1->setVisible(Statusbar2->isChecked());
+}
+
+// The check mark itself is the state: setCurrentHint reads it.
+void TF_Main_LSF::Showhints1Click() {}
+
+void TF_Main_LSF::setCurrentHint(const QString &hint) {
+  if (Showhints1->isChecked())
+    StatusBar1->showMessage(hint);
+}
+
+// --- keypad -----------------------------------------------------------------
+
+void TF_Main_LSF::typeCharacter(QChar character) {
+  QWidget *target = nullptr;
+  if (Edit1->hasFocus())
+    target = Edit1;
+  else if (QLineEdit *editor = SG_Variables->focusedEditor())
+    target = editor;
+  if (!target)
+    return;
+  const int key = character == QLatin1Char('\b')
+                      ? int(Qt::Key_Backspace)
+                      : int(character.toUpper().unicode());
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
+  QCoreApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(character));
+  QCoreApplication::sendEvent(target, &release);
+}
+
+void TF_Main_LSF::Nr0btnClick() { typeCharacter(QLatin1Char('0')); }
+void TF_Main_LSF::Nr1btnClick() { typeCharacter(QLatin1Char('1')); }
+void TF_Main_LSF::Nr2btnClick() { typeCharacter(QLatin1Char('2')); }
+void TF_Main_LSF::Nr3btnClick() { typeCharacter(QLatin1Char('3')); }
+void TF_Main_LSF::Nr4btnClick() { typeCharacter(QLatin1Char('4')); }
+void TF_Main_LSF::Nr5btnClick() { typeCharacter(QLatin1Char('5')); }
+void TF_Main_LSF::Nr6btnClick() { typeCharacter(QLatin1Char('6')); }
+void TF_Main_LSF::Nr7btnClick() { typeCharacter(QLatin1Char('7')); }
+void TF_Main_LSF::Nr8btnClick() { typeCharacter(QLatin1Char('8')); }
+void TF_Main_LSF::Nr9btnClick() { typeCharacter(QLatin1Char('9')); }
+// The separator as it is now, which may differ from the key's caption.
+void TF_Main_LSF::NrptbtnClick() { typeCharacter(QLatin1Char(DecimalSeparator())); }
+void TF_Main_LSF::NrEbtnClick() { typeCharacter(QLatin1Char('E')); }
+void TF_Main_LSF::ClearSelectionbtnClick() { typeCharacter(QLatin1Char('\b')); }
+
+void TF_Main_LSF::InsertText(const QString &text) {
+  QString formula = Edit1->text();
+  const int start =
+      Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
+  formula.replace(start, Edit1->selectionLength(), text);
+  // Setting the whole text is what makes the change one that undo skips.
+  Edit1->setText(formula);
+  Edit1->setCursorPosition(start + int(text.size()));
+}
+
+void TF_Main_LSF::OperatoradditionbtnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral(" + "));
+}
+void TF_Main_LSF::OperatorsubtractionbtnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral(" - "));
+}
+void TF_Main_LSF::OperatormultiplicationbtnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral(" * "));
+}
+void TF_Main_LSF::OperatordivisionbtnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral(" / "));
+}
+void TF_Main_LSF::Operatorbracket1btnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral("("));
+}
+void TF_Main_LSF::Operatorbracket2btnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral(")"));
+}
+void TF_Main_LSF::NrXbtnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral("x"));
+}
+void TF_Main_LSF::NrRecipbtnClick() {
+  if (Edit1->hasFocus())
+    InsertText(QStringLiteral("1/x"));
+}
+
+void TF_Main_LSF::PlusminusbtnClick() {
+  if (Edit1->hasFocus())
+    ToggleSign();
+}
+
+void TF_Main_LSF::ToggleSign() {
+  const int start =
+      Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
+  const auto edit = quorvex::ToggleSign(
+      Edit1->text().toStdU16String(), static_cast<std::size_t>(start),
+      static_cast<std::size_t>(Edit1->selectionLength()), DecimalSeparator());
+  if (!edit)
+    return;
+  Edit1->setText(QString::fromStdU16String(edit->Text));
+  Edit1->setCursorPosition(static_cast<int>(edit->Caret));
+}
+
+void TF_Main_LSF::UndobtnClick() {
+  if (Edit1->hasFocus())
+    Edit1->undo();
+}
+
+void TF_Main_LSF::CutToClipboardbtnClick() {
+  if (Edit1->hasFocus())
+    Edit1->cut();
+}
+
+void TF_Main_LSF::PastebtnClick() {
+  if (Edit1->hasFocus())
+    Edit1->paste();
+}
+
+void TF_Main_LSF::CopybtnClick() {
+  if (EditYValue->text().isEmpty())
+    return;
+  EditYValue->selectAll();
+  EditYValue->copy();
+}
+
+// --- events -----------------------------------------------------------------
+
+bool TF_Main_LSF::event(QEvent *event) {
+  // Status texts come only from the hint rules, so the status bar keeps its
+  // text while "Show hints" is off.
+  if (event->type() == QEvent::StatusTip)
+    return true;
+  return QMainWindow::event(event);
+}
+
+bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == Edit1 || watched == V_Q) {
+    if (event->type() == QEvent::KeyPress) {
+      if (const char32_t key = typedCharacter(*static_cast<QKeyEvent *>(event)))
+        return watched == Edit1 ? Edit1KeyPress(key) : V_QKeyPress(key);
+    } else if (event->type() == QEvent::FocusOut &&
+               leavesBox(*static_cast<QFocusEvent *>(event))) {
+      if (watched == Edit1)
+        Edit1Exit();
+      else
+        V_QExit();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TF_Main_LSF::changeEvent(QEvent *event) {
+  if (event->type() == QEvent::LocaleChange)
+    ReadDecimalSeparator();
+  QMainWindow::changeEvent(event);
+}
+
+QMenu *TF_Main_LSF::createPopupMenu() {
+  // The bars are switched from the View menu only, which keeps its check
+  // marks true.
+  return nullptr;
+}
+
+} // namespace quorvex

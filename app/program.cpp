@@ -1,0 +1,38 @@
+#include "program.h"
+
+#include "about.h"
+#include "helper.h"
+#include "m_lsf_w.h"
+#include "printpan.h"
+
+#include <QScreen>
+
+namespace quorvex {
+
+QuorvexProgram::QuorvexProgram()
+    : mainWindow_(std::make_unique<TF_Main_LSF>()),
+      aboutForm_(std::make_unique<TAboutForm>(mainWindow_.get())),
+      printForm_(std::make_unique<TTextPrintForm>(mainWindow_.get())),
+      helperForm_(std::make_unique<THelperForm>(mainWindow_.get())) {
+  mainWindow_->setPrintForm(printForm_.get());
+  mainWindow_->setHelperForm(helperForm_.get());
+  centreOnScreen(*printForm_);
+  centreOnScreen(*helperForm_);
+}
+
+QuorvexProgram::~QuorvexProgram() = default;
+
+void QuorvexProgram::show() {
+  centreOnScreen(*mainWindow_);
+  mainWindow_->show();
+}
+
+void centreOnScreen(QWidget &window) {
+  if (const QScreen *screen = window.screen()) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+  }
+}
+
+} // namespace quorvex

@@ -1,0 +1,53 @@
+#include "quorvexapplication.h"
+
+#include "errorreport.h"
+
+#include <QIcon>
+#include <QSettings>
+
+#include <clocale>
+
+namespace quorvex {
+namespace {
+
+bool readNothing(QIODevice &, QSettings::SettingsMap &) { return true; }
+bool writeNothing(QIODevice &, const QSettings::SettingsMap &) { return true; }
+
+// The program saves nothing, and neither may the toolkit's dialogs (the
+// file chooser behind "print to file" remembers its folder in a settings
+// file of its own). Their settings go to a format that reads and writes
+// nothing, kept under a path that cannot be created.
+void keepSettingsOffDisk() {
+  const QSettings::Format nowhere = QSettings::registerFormat(
+      QStringLiteral("unsaved"), readNothing, writeNothing);
+  QSettings::setDefaultFormat(nowhere);
+  for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+    QSettings::setPath(nowhere, scope, QStringLiteral("/dev/null/unsaved"));
+}
+
+} // namespace
+
+QuorvexApplication::QuorvexApplication(int &argc, char **argv)
+    : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("quorvex"));
+  setApplicationVersion(QStringLiteral("5.4"));
+  setDesktopFileName(QStringLiteral(QUORVEX_DESKTOP_ID));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
+  // The toolkit switched the C library to the user's locale; number texts
+  // are the calculator's own business (with its own decimal separator), so
+  // C-level conversions stay locale-neutral.
+  std::setlocale(LC_NUMERIC, "C");
+  keepSettingsOffDisk();
+}
+
+bool QuorvexApplication::notify(QObject *receiver, QEvent *event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception &error) {
+    ErrorReport::report(error);
+    // The event counts as handled: the failing action has ended.
+    return true;
+  }
+}
+
+} // namespace quorvex

@@ -1,0 +1,130 @@
+#include "variablegridview.h"
+
+#include "session/valuegrid.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <limits>
+
+namespace quorvex {
+
+// Creates line editors for the value cells and tells the grid about each, so
+// that the grid can forward every change to the model as it is typed.
+class ValueCellDelegate final : public QStyledItemDelegate {
+public:
+  explicit ValueCellDelegate(VariableGridView &grid)
+      : QStyledItemDelegate(&grid), grid_(grid) {}
+
+  QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                        const QModelIndex &index) const override {
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+      // The grid has no length limit of its own; the conversion judges.
+      line->setMaxLength(std::numeric_limits<int>::max());
+      grid_.editorCreated(line, index.row());
+    }
+    return editor;
+  }
+
+private:
+  VariableGridView &grid_;
+};
+
+namespace {
+
+constexpr int DefaultColumnWidth = 90;
+constexpr int DefaultRowHeight = 18;
+
+} // namespace
+
+VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
+    : QTableWidget(parent), model_(model) {
+  setColumnCount(TValueGrid::ColumnCount);
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  verticalHeader()->setDefaultSectionSize(
+      std::max(DefaultRowHeight, fontMetrics().height() + 4));
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setShowGrid(true);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setEditTriggers(QAbstractItemView::AllEditTriggers);
+  setTabKeyNavigation(false);
+  setItemDelegate(new ValueCellDelegate(*this));
+  refresh();
+}
+
+void VariableGridView::refresh() {
+  const QSignalBlocker blocker(this);
+  const int rows = model_.RowCount();
+  if (rowCount() != rows)
+    setRowCount(rows);
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < TValueGrid::ColumnCount; ++column) {
+      const QString text =
+          QString::fromStdString(model_.Cell(column, row));
+      QTableWidgetItem *cell = item(row, column);
+      if (!cell) {
+        cell = new QTableWidgetItem; // owned by the table
+        const bool fixed = row == 0 || column == 0;
+        if (fixed) {
+          cell->setFlags(Qt::ItemIsEnabled);
+          cell->setBackground(palette().button());
+          cell->setForeground(palette().buttonText());
+        }
+        setItem(row, column, cell);
+      }
+      if (cell->text() != text)
+        cell->setText(text);
+      if (editor_ && editorRow_ == row && column == 1 &&
+          editor_->text() != text)
+        editor_->setText(text);
+    }
+  }
+  if (currentRow() < 1 && rows > 1)
+    setCurrentCell(1, 1);
+}
+
+QLineEdit *VariableGridView::focusedEditor() const {
+  return editor_ && editor_->hasFocus() ? editor_.data() : nullptr;
+}
+
+void VariableGridView::focusInEvent(QFocusEvent *event) {
+  QTableWidget::focusInEvent(event);
+  openEditor();
+}
+
+void VariableGridView::currentChanged(const QModelIndex &current,
+                                      const QModelIndex &previous) {
+  QTableWidget::currentChanged(current, previous);
+  if (hasFocus())
+    openEditor();
+}
+
+void VariableGridView::openEditor() {
+  const QModelIndex index = currentIndex();
+  if (index.isValid() && index.row() >= 1 && index.column() == 1 &&
+      state() != QAbstractItemView::EditingState)
+    edit(index);
+}
+
+void VariableGridView::editorCreated(QLineEdit *editor, int row) {
+  editor_ = editor;
+  editorRow_ = row;
+  connect(editor, &QLineEdit::textChanged, this, [this, editor, row] {
+    if (row < model_.RowCount()) {
+      model_.SetCell(1, row, editor->text().toStdString());
+      if (QTableWidgetItem *cell = item(row, 1)) {
+        const QSignalBlocker blocker(this);
+        cell->setText(editor->text());
+      }
+    }
+  });
+}
+
+} // namespace quorvex

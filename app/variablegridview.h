@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <functional>
+
+class QLineEdit;
+
+// The value grid SG_Variables: a view of the session's TValueGrid. Row 0
+// (headers) and column 0 (names) are fixed; the value cells of column 1 are
+// edited in place, with the cell editor shown whenever the grid has the
+// focus, and every keystroke is written through to the model at once.
+
+namespace quorvex {
+
+class TValueGrid;
+
+class VariableGridView final : public QTableWidget {
+  Q_OBJECT
+public:
+  explicit VariableGridView(TValueGrid &model, QWidget *parent = nullptr);
+
+  // Shows the model's rows and cells; an open cell editor follows its cell.
+  void refresh();
+  // The cell editor when it holds the keyboard focus, else null.
+  QLineEdit *focusedEditor() const;
+
+protected:
+  void focusInEvent(QFocusEvent *event) override;
+  void currentChanged(const QModelIndex &current,
+                      const QModelIndex &previous) override;
+
+private:
+  friend class ValueCellDelegate;
+  void openEditor();
+  void editorCreated(QLineEdit *editor, int row);
+
+  TValueGrid &model_;
+  QPointer<QLineEdit> editor_;
+  int editorRow_ = -1;
+};
+
+} // namespace quorvex
