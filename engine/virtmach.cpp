@@ -22,11 +22,12 @@ bool isFinite(Float v) noexcept { return v - v == 0; }
 [[noreturn, gnu::noinline, gnu::cold]] void raiseOverflow() { throw EOverflow(); }
 [[noreturn, gnu::noinline, gnu::cold]] void raiseZeroDivide() { throw EZeroDivide(); }
 
+} // namespace
+
 // Addition, subtraction and multiplication: a NaN from non-NaN operands is an
 // invalid operation (inf - inf, 0 * inf); an infinity from finite operands is
 // an overflow.
-[[gnu::noinline, gnu::cold]] void checkArithmetic(Float left, Float right,
-                                                  Float result) {
+void CheckArithmeticResult(Float left, Float right, Float result) {
   if (isNaN(result)) {
     if (!isNaN(left) && !isNaN(right))
       raiseInvalid();
@@ -36,8 +37,7 @@ bool isFinite(Float v) noexcept { return v - v == 0; }
     raiseOverflow();
 }
 
-[[gnu::noinline, gnu::cold]] void checkDivide(Float left, Float right,
-                                              Float result) {
+void CheckQuotient(Float left, Float right, Float result) {
   if (isNaN(result)) {
     if (!isNaN(left) && !isNaN(right))
       raiseInvalid(); // 0/0, inf/inf
@@ -50,7 +50,7 @@ bool isFinite(Float v) noexcept { return v - v == 0; }
   raiseOverflow();     // a finite quotient beyond the double range
 }
 
-} // namespace
+void RaiseUnordered() { raiseInvalid(); }
 
 void TExprVar80VmOp::Execute() {
   const Float80 source = *static_cast<const Float80 *>(Source);
@@ -61,46 +61,6 @@ void TExprVar80VmOp::Execute() {
     Value = CallResultToFloat(source, std::isfinite(source));
   else
     Value = value;
-}
-
-void TExprAddVmOp::Execute() {
-  const Float l = *Left, r = *Right, v = l + r;
-  Value = v;
-  if (v - v != 0) [[unlikely]]
-    checkArithmetic(l, r, v);
-}
-
-void TExprSubtractVmOp::Execute() {
-  const Float l = *Left, r = *Right, v = l - r;
-  Value = v;
-  if (v - v != 0) [[unlikely]]
-    checkArithmetic(l, r, v);
-}
-
-void TExprMultiplyVmOp::Execute() {
-  const Float l = *Left, r = *Right, v = l * r;
-  Value = v;
-  if (v - v != 0) [[unlikely]]
-    checkArithmetic(l, r, v);
-}
-
-void TExprDivideVmOp::Execute() {
-  const Float l = *Left, r = *Right, v = l / r;
-  Value = v;
-  if (v - v != 0) [[unlikely]]
-    checkDivide(l, r, v);
-}
-
-void TExprCompareVmOp::Execute() {
-  const Float l = *Left, r = *Right;
-  if (l < r)
-    Value = -1;
-  else if (l > r)
-    Value = 1;
-  else if (l == r)
-    Value = 0;
-  else
-    raiseInvalid(); // unordered: the comparison instruction faults on a NaN
 }
 
 Float CallResultToFloat(Float80 result, bool argumentsFinite) {
@@ -147,6 +107,7 @@ void TExprVirtMach::Clear() {
   for (TExprConstVmOp *op : ConstList)
     op->~TExprConstVmOp();
   CodeList.clear();
+  runs_.clear();
   ConstList.clear();
   arena_.release();
 }
@@ -157,9 +118,17 @@ Float TExprVirtMach::Execute() {
       throw EListError(0); // no program: there is no first constant either
     return ConstList.front()->Value;
   }
-  for (TExprVirtMachOp *op : CodeList)
-    op->Execute();
-  return CodeList.back()->Value;
+  const std::size_t count = CodeList.size();
+  TExprVirtMachOp *const *ops = CodeList.data();
+  if (runs_.size() == count) [[likely]] {
+    const RunFunction *runs = runs_.data();
+    for (std::size_t i = 0; i < count; ++i)
+      runs[i](*ops[i]);
+  } else {
+    for (std::size_t i = 0; i < count; ++i)
+      ops[i]->Execute();
+  }
+  return ops[count - 1]->Value;
 }
 
 std::string TExprVirtMach::Listing() const {

@@ -95,33 +95,60 @@ public:
 // Every arithmetic op tests its result once: a finite result is the common,
 // fault-free case. Only a non-finite one takes the slow path that decides
 // whether a fault occurred (infinities and NaNs may also flow in from bound
-// variables, and arithmetic on them is not a fault).
+// variables, and arithmetic on them is not a fault). The bodies are inline so
+// that the machine's run loop calls each op's work directly.
+
+// The slow paths: raise the fault a non-finite result means, if any.
+[[gnu::cold]] void CheckArithmeticResult(Float left, Float right, Float result);
+[[gnu::cold]] void CheckQuotient(Float left, Float right, Float result);
+// The comparison instruction faults on an unordered pair (a NaN operand).
+[[noreturn, gnu::cold]] void RaiseUnordered();
 
 // Value := Left + Right
 class TExprAddVmOp final : public TExprBinaryVmOp {
 public:
-  void Execute() override;
+  void Execute() override {
+    const Float l = *Left, r = *Right, v = l + r;
+    Value = v;
+    if (v - v != 0) [[unlikely]]
+      CheckArithmeticResult(l, r, v);
+  }
   const char *Mnemonic() const override { return "Add"; }
 };
 
 // Value := Left - Right
 class TExprSubtractVmOp final : public TExprBinaryVmOp {
 public:
-  void Execute() override;
+  void Execute() override {
+    const Float l = *Left, r = *Right, v = l - r;
+    Value = v;
+    if (v - v != 0) [[unlikely]]
+      CheckArithmeticResult(l, r, v);
+  }
   const char *Mnemonic() const override { return "Sub"; }
 };
 
 // Value := Left * Right
 class TExprMultiplyVmOp final : public TExprBinaryVmOp {
 public:
-  void Execute() override;
+  void Execute() override {
+    const Float l = *Left, r = *Right, v = l * r;
+    Value = v;
+    if (v - v != 0) [[unlikely]]
+      CheckArithmeticResult(l, r, v);
+  }
   const char *Mnemonic() const override { return "Mul"; }
 };
 
 // Value := Left / Right
 class TExprDivideVmOp final : public TExprBinaryVmOp {
 public:
-  void Execute() override;
+  void Execute() override {
+    const Float l = *Left, r = *Right, v = l / r;
+    Value = v;
+    if (v - v != 0) [[unlikely]]
+      CheckQuotient(l, r, v);
+  }
   const char *Mnemonic() const override { return "Div"; }
 };
 
@@ -129,7 +156,17 @@ public:
 // An unordered pair (a NaN operand) is an invalid operation.
 class TExprCompareVmOp final : public TExprBinaryVmOp {
 public:
-  void Execute() override;
+  void Execute() override {
+    const Float l = *Left, r = *Right;
+    if (l < r)
+      Value = -1;
+    else if (l > r)
+      Value = 1;
+    else if (l == r)
+      Value = 0;
+    else
+      RaiseUnordered();
+  }
   const char *Mnemonic() const override { return "Cmp"; }
 };
 
@@ -266,6 +303,7 @@ public:
   template <class Op, class... Args> Op &AddCode(Args &&...args) {
     Op &op = make<Op>(std::forward<Args>(args)...);
     CodeList.push_back(&op);
+    runs_.push_back(&run<Op>);
     return op;
   }
   // Creates a constant op owned by the machine and appends it to ConstList.
@@ -290,6 +328,14 @@ public:
   std::vector<TExprConstVmOp *> ConstList;
 
 private:
+  // Runs an op whose final class is known when it is added: a direct call
+  // with the op's work inlined, instead of a virtual call per op and run.
+  using RunFunction = void (*)(TExprVirtMachOp &);
+  template <class Op> static void run(TExprVirtMachOp &op) {
+    static_assert(std::is_final_v<Op>);
+    static_cast<Op &>(op).Op::Execute();
+  }
+
   template <class Op, class... Args> Op &make(Args &&...args) {
     // Ops live contiguously in the machine's arena: cheap to make, close
     // together when run. Clear() destroys them before releasing the arena.
@@ -301,6 +347,9 @@ private:
   // Small formulas never touch the heap for their ops.
   alignas(std::max_align_t) unsigned char initialBuffer_[2048];
   std::pmr::monotonic_buffer_resource arena_;
+  // runs_[i] runs CodeList[i]; ops appended to CodeList by other means fall
+  // back to the virtual call.
+  std::vector<RunFunction> runs_;
 };
 
 } // namespace quorvex
