@@ -42,6 +42,12 @@ void TExprSetContext::Add(std::unique_ptr<TExprContext> context) {
   owned_.push_back(std::move(context));
 }
 
+TExprContext &TExprSetContext::Context(std::size_t i) const {
+  if (i >= contexts_.size())
+    throw EListError(static_cast<long long>(i));
+  return *contexts_[i];
+}
+
 TExprSym *TExprSetContext::Find(std::string_view name) const {
   for (auto it = contexts_.rbegin(); it != contexts_.rend(); ++it)
     if (TExprSym *symbol = (*it)->Find(name))

@@ -48,7 +48,8 @@ public:
 
   TExprSym *Find(std::string_view name) const override;
   std::size_t Count() const noexcept { return contexts_.size(); }
-  TExprContext &Context(std::size_t i) const { return *contexts_.at(i); }
+  // Throws "List index out of bounds (%d)" past the last member.
+  TExprContext &Context(std::size_t i) const;
 
   const bool OwnsContexts;
 
