@@ -3,6 +3,8 @@
 #include "extended.h"
 #include "mathfuncerror.h"
 
+#include "engine/errors.h"
+
 #include <cmath>
 
 namespace quorvex::math {
@@ -20,12 +22,16 @@ Float Exp(Float x) {
 
 Float Ln(Float x) { return Finish(extended::Ln(x)); }
 
-Float Square(Float x) {
-  const Float80 wide = x;
-  return Finish(wide * wide);
-}
+// The double product and square root are correctly rounded; forming them in
+// extended first would round twice and now and then miss by one unit.
+// Finish still turns an infinite square into the overflow error.
+Float Square(Float x) { return Finish(x * x); }
 
-Float Sqrt(Float x) { return Finish(extended::Sqrt(x)); }
+Float Sqrt(Float x) {
+  if (x < 0)
+    throw EInvalidOp();
+  return std::sqrt(x);
+}
 
 Float Abs(Float x) { return std::fabs(x); }
 
