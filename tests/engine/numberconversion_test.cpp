@@ -1,0 +1,220 @@
+// Text-to-number conversion: the token rule, the value-cell rule, the
+// exponent-digit rule and rounding to Float.
+
+#include "enginetestsupport.h"
+
+#include "engine/errors.h"
+#include "engine/numberconversion.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace quorvex {
+namespace {
+
+using test::Capture;
+using test::Outcome;
+using test::SeparatorScope;
+
+constexpr Float dmax = std::numeric_limits<Float>::max();
+constexpr Float dmin = std::numeric_limits<Float>::denorm_min();
+
+// A value, or an error class with its message.
+struct Expected {
+  bool ok;
+  Float value;
+  std::string errorClass;
+  std::string message;
+};
+
+Expected value(Float v) { return {true, v, "", ""}; }
+Expected invalid(const std::string &text) {
+  return {false, 0, "EConvertError", "'" + text + "' is not a valid floating point value"};
+}
+Expected overflow() { return {false, 0, "EOverflow", "Floating point overflow"}; }
+
+void expectOutcome(const Outcome &got, const Expected &want, const std::string &where) {
+  ASSERT_EQ(got.ok, want.ok) << where << ": " << got.message;
+  if (want.ok) {
+    EXPECT_EQ(got.value, want.value) << where;
+    EXPECT_EQ(std::signbit(got.value), std::signbit(want.value)) << where;
+  } else {
+    EXPECT_EQ(got.errorClass, want.errorClass) << where;
+    EXPECT_EQ(got.message, want.message) << where;
+  }
+}
+
+Outcome token(std::string_view text) {
+  return Capture([&] { return RoundToFloat(TokenToExtended(text)); });
+}
+Outcome cell(std::string_view text) {
+  return Capture([&] { return RoundToFloat(ValueTextToExtended(text)); });
+}
+
+TEST(NumberScan, TokenLengthFollowsTheScanRule) {
+  const std::tuple<const char *, char, std::size_t> rows[] = {
+      {"12.5e-3x", '.', 7}, {"1,5", ',', 3}, {"1,5", '.', 1},  {"1.5", ',', 3},
+      {"2e+", '.', 3},      {"2ex", '.', 2}, {"1.2.3", '.', 3}, {"1..2", '.', 2},
+      {"7", '.', 1},        {"7e5e5", '.', 3}, {"1.e", '.', 3},
+  };
+  for (const auto &[text, separator, length] : rows) {
+    SeparatorScope scope(separator);
+    EXPECT_EQ(ScanNumberToken(text), length) << text << " with " << separator;
+  }
+}
+
+TEST(NumberConversion, TokenTexts) {
+  struct Row {
+    const char *text;
+    char separator;
+    Expected expected;
+  };
+  const Row rows[] = {
+      {"2e", '.', value(2)},
+      {"2E+", '.', value(2)},
+      {"2e-", '.', value(2)},
+      {"2.", '.', value(2)},
+      {"2.", ',', invalid("2.")},
+      {"1.5", ',', invalid("1.5")},
+      {"1,5", ',', value(1.5)},
+      {"12.5e-3", '.', value(0.0125)},
+      {"1e308", '.', value(1e308)},
+      {"1e400", '.', overflow()},
+      {"1e499", '.', overflow()},
+      {"1e500", '.', overflow()},
+      {"1e999", '.', overflow()},
+      {"1e0000000000000005", '.', value(1e5)},
+      {"1e5000", '.', invalid("1e5000")},
+      {"1e4999", '.', invalid("1e4999")}, // read whole, beyond extended
+      {"1e4932", '.', overflow()},        // within extended, beyond double
+      {"1e-4999", '.', value(0)},
+      {"1e-5000", '.', invalid("1e-5000")},
+      {"1e99999999999999999999", '.', invalid("1e99999999999999999999")},
+      {"1e-400", '.', value(0)},
+      {"4.9e-324", '.', value(dmin)},
+      {"2.5e-324", '.', value(dmin)},
+      {"2e-324", '.', value(0)},
+      {"1.7976931348623157e308", '.', value(dmax)},
+      {"1.7976931348623158e308", '.', value(dmax)}, // rounds down to the maximum
+      {"1.797693134862316e308", '.', overflow()},
+      {"0.1", '.', value(0.1)},
+      {"9007199254740993", '.', value(9007199254740992.0)},
+      {"1.2.3", '.', invalid("1.2.3")},
+  };
+  for (const Row &row : rows) {
+    SeparatorScope scope(row.separator);
+    expectOutcome(token(row.text), row.expected,
+                  std::string(row.text) + " with " + row.separator);
+  }
+}
+
+TEST(NumberConversion, ValueCellTexts) {
+  struct Row {
+    const char *text;
+    char separator;
+    Expected expected;
+  };
+  const Row rows[] = {
+      {" 1.5 ", '.', value(1.5)},
+      {"-2", '.', value(-2)},
+      {"+3", '.', value(3)},
+      {"  -4e1  ", '.', value(-40)},
+      {".", '.', value(0)},
+      {"-.", '.', value(-0.0)},
+      {".5", '.', value(0.5)},
+      {"5.", '.', value(5)},
+      {"2e", '.', value(2)},
+      {"2e+", '.', value(2)},
+      {"-1e-400", '.', value(-0.0)},
+      {"1E400", '.', overflow()},
+      {"", '.', invalid("")},
+      {"   ", '.', invalid("   ")},
+      {"-", '.', invalid("-")},
+      {"- 1", '.', invalid("- 1")},
+      {"\t1", '.', invalid("\t1")},
+      {"1\t", '.', invalid("1\t")},
+      {"1 000", '.', invalid("1 000")},
+      {"1,000.5", '.', invalid("1,000.5")},
+      {"1,5", '.', invalid("1,5")},
+      {"2.5", ',', invalid("2.5")},
+      {"2,5", ',', value(2.5)},
+      {"e5", '.', invalid("e5")},
+      {"+-1", '.', invalid("+-1")},
+      {"0x10", '.', invalid("0x10")},
+      {"inf", '.', invalid("inf")},
+      {"nan", '.', invalid("nan")},
+      {"1e4933", '.', invalid("1e4933")},
+      {"1e4932", '.', overflow()},
+  };
+  for (const Row &row : rows) {
+    SeparatorScope scope(row.separator);
+    expectOutcome(cell(row.text), row.expected,
+                  "'" + std::string(row.text) + "' with " + row.separator);
+  }
+}
+
+// The same texts read by the C library in its own locale: extended values
+// must be identical, whatever the current separator is.
+TEST(NumberConversion, AgreesWithTheCLibraryInExtendedPrecision) {
+  const char *texts[] = {
+      "0.1",       "123.456e-7", "9007199254740993", "2.2250738585072011e-308",
+      "0.000001",  "123456789012345678901234567890",  "3.14159265358979323846264338327950288",
+      "1e-4940",   "6.02214076e23", "1.18973149535723176502e4932", "5e-324"};
+  for (char separator : {'.', ','}) {
+    SeparatorScope scope(separator);
+    for (const char *text : texts) {
+      std::string local = text;
+      for (char &c : local)
+        if (c == '.')
+          c = separator;
+      const long double reference = std::strtold(text, nullptr); // "C" locale: "."
+      EXPECT_EQ(ValueTextToExtended(local), reference) << local;
+      EXPECT_EQ(TokenToExtended(local), reference) << local;
+    }
+  }
+}
+
+TEST(NumberConversion, RoundToFloat) {
+  const long double justAboveMax = static_cast<long double>(dmax) * (1 + 0x1p-60L);
+  const std::pair<long double, Expected> rows[] = {
+      {justAboveMax, value(dmax)},
+      {-justAboveMax, value(-dmax)},
+      {1e309L, overflow()},
+      {-1e309L, overflow()},
+      {1e-400L, value(0)},
+      {-1e-400L, value(-0.0)},
+      {0.1L, value(0.1)},
+      {std::numeric_limits<long double>::infinity(),
+       value(std::numeric_limits<Float>::infinity())},
+  };
+  for (const auto &[input, expected] : rows)
+    expectOutcome(Capture([&] { return RoundToFloat(input); }), expected,
+                  std::to_string(static_cast<double>(input)));
+  EXPECT_TRUE(std::isnan(RoundToFloat(std::numeric_limits<long double>::quiet_NaN())));
+}
+
+TEST(NumberConversion, CLocaleSettingsDoNotMatter) {
+  // Whatever the C library's locale says, only the current separator counts.
+  const char *previous = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = previous ? previous : "C";
+  std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // may be unavailable; then "C" stays
+  {
+    SeparatorScope scope('.');
+    EXPECT_EQ(RoundToFloat(ValueTextToExtended("2.5")), 2.5);
+    EXPECT_FALSE(cell("2,5").ok);
+  }
+  {
+    SeparatorScope scope(',');
+    EXPECT_EQ(RoundToFloat(ValueTextToExtended("2,5")), 2.5);
+    EXPECT_FALSE(cell("2.5").ok);
+  }
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+} // namespace
+} // namespace quorvex
