@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,6 +111,15 @@ void TTextPrintForm::Button3Click() {
 void TTextPrintForm::Button1Click() {
   if (!hasDestination(*printer_))
     throw EPrintError("There is no default printer currently selected");
+  // The printing layer only warns on the console when it cannot create the
+  // output file, so that failure is found out here to be reported.
+  if (printer_->outputFormat() == QPrinter::PdfFormat) {
+    QFile probe(printer_->outputFileName());
+    if (!probe.open(QIODevice::WriteOnly))
+      throw EPrintError("Cannot create the file " +
+                        printer_->outputFileName().toStdString() + ": " +
+                        probe.errorString().toStdString());
+  }
   printer_->setDocName(QStringLiteral("Report"));
   printer_->setFullPage(false);
 

@@ -1,0 +1,514 @@
+// The main window: start-up state, Compute and its failures, the grid
+// following the Assign box, Enter, view toggles, hints and the preference.
+
+#include "apptest.h"
+
+#include "app/decimalpoint.h"
+#include "app/selectionlineedit.h"
+#include "app/variablegridview.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolTip>
+
+using namespace quorvex;
+using namespace quorvex::test;
+
+namespace {
+
+QStringList gridColumn(const TF_Main_LSF &window, int column) {
+  QStringList cells;
+  for (int row = 0; row < window.SG_Variables->rowCount(); ++row) {
+    const QTableWidgetItem *item = window.SG_Variables->item(row, column);
+    cells.append(item ? item->text() : QString());
+  }
+  return cells;
+}
+
+// Types into the Assign box with real key events and leaves it by Tab.
+void assignVariables(TF_Main_LSF &window, const QString &text) {
+  focus(window.V_Q);
+  window.V_Q->selectAll();
+  QTest::keyClick(window.V_Q, Qt::Key_Backspace);
+  QTest::keyClicks(window.V_Q, text);
+  QTest::keyClick(window.V_Q, Qt::Key_Tab);
+}
+
+// Types a value into grid row `row` through the cell editor.
+void typeValue(TF_Main_LSF &window, int row, const QString &text) {
+  VariableGridView *grid = window.SG_Variables;
+  focus(grid);
+  grid->setCurrentCell(row, 1);
+  QCoreApplication::processEvents();
+  QLineEdit *editor = grid->focusedEditor();
+  QVERIFY(editor);
+  editor->selectAll();
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  QTest::keyClicks(editor, text);
+}
+
+QLocale localeWith(char separator) {
+  return separator == ',' ? QLocale(QLocale::German, QLocale::Germany)
+                          : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+} // namespace
+
+class MainWindowTest final : public QObject {
+  Q_OBJECT
+
+private slots:
+  void cleanup() { SetLocaleSource({}); }
+
+  void startUpState_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("point") << '.' << "5.22 - 5.44E-4 * (x - 817)" << "5.66336";
+    QTest::newRow("comma") << ',' << "5,22 - 5,44E-4 * (x - 817)" << "5,66336";
+  }
+  void startUpState() {
+    QFETCH(char, separator);
+    QFETCH(QString, formula);
+    QFETCH(QString, result);
+    SetLocaleSource([separator] { return localeWith(separator); });
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+
+    QCOMPARE(window.windowTitle(), "Multipurpose Calculator - Quorvex");
+    QCOMPARE(window.Edit1->text(), formula);
+    QCOMPARE(window.Nrptbtn->text(), QString(QLatin1Char(separator)));
+    QCOMPARE(window.V_Q->text(), "x");
+    QCOMPARE(window.edVarQuantity->text(), "1");
+    QVERIFY(!window.edVarQuantity->isEnabled());
+    QVERIFY(window.EditYValue->text().isEmpty());
+    QVERIFY(window.EditYValue->isReadOnly());
+    QCOMPARE(gridColumn(window, 0), QStringList({"Name", "x"}));
+    QCOMPARE(gridColumn(window, 1), QStringList({"Value", "2"}));
+    QCOMPARE(QApplication::focusWidget(), window.Edit1);
+    for (QAction *checked : {window.Toolbar2, window.Statusbar2,
+                             window.Showhints1, window.Intermediateresult1})
+      QVERIFY2(checked->isChecked(), qPrintable(checked->objectName()));
+    QVERIFY(!window.Allsessionresults1->isChecked());
+    QVERIFY(!program->aboutForm().isVisible());
+    QVERIFY(!program->printForm().isVisible());
+    QVERIFY(!program->helperForm().isVisible());
+
+    ReportCapture reports;
+    click(window.ComputeSpdbtn);
+    QCOMPARE(window.EditYValue->text(), result);
+    QCOMPARE(reports.messages, QStringList());
+    QCOMPARE(QApplication::focusWidget(), window.Edit1);
+  }
+
+  // Run once per locale by the test registration; it tells the separator
+  // QLocale::system() is expected to give there.
+  void separatorFromSystemLocale() {
+    const QString expected = qEnvironmentVariable("QUORVEX_EXPECT_SEPARATOR");
+    auto program = startProgram();
+    const QString key = program->mainWindow().Nrptbtn->text();
+    QCOMPARE(key, QString(QLatin1Char(DecimalSeparatorOf(QLocale::system()))));
+    if (!expected.isEmpty())
+      QCOMPARE(key, expected);
+  }
+
+  void everyControlKeepsItsName() {
+    auto program = startProgram();
+    const char *names[] = {
+        "MainMenu1", "Print1", "N1", "About2", "Help2", "N2", "Exit1",
+        "Toolbar2", "Statusbar2", "Showhints1", "Intermediateresult1",
+        "Allsessionresults1", "ToolBar1", "ToolButton1", "ToolButton2",
+        "ToolButton3", "ToolButton4", "ToolButton5", "ToolButton6",
+        "ToolButton7", "ToolButton8", "ToolButton10", "ToolButton12",
+        "ToolButton13", "ToolButton14", "Panel1", "Label1", "Edit1",
+        "GroupBox1", "Label4", "edVarQuantity", "SpeedButton1", "lbAssign",
+        "V_Q", "SG_Variables", "GroupBox3", "EditYValue", "GbPreferences",
+        "Nr0btn", "Nr1btn", "Nr2btn", "Nr3btn", "Nr4btn", "Nr5btn", "Nr6btn",
+        "Nr7btn", "Nr8btn", "Nr9btn", "Nrptbtn", "NrEbtn",
+        "Operatoradditionbtn", "Operatorsubtractionbtn",
+        "Operatormultiplicationbtn", "Operatordivisionbtn",
+        "Operatorbracket1btn", "Operatorbracket2btn", "Plusminusbtn",
+        "Undobtn", "NrXbtn", "NrRecipbtn", "Copybtn", "Pastebtn",
+        "ClearSelectionbtn", "CutToClipboardbtn", "ComputeSpdbtn",
+        "StatusBar1"};
+    for (const char *name : names)
+      QVERIFY2(program->mainWindow().findChild<QObject *>(QLatin1String(name)),
+               name);
+    // Keypad and toolbar buttons never take the focus.
+    QList<QAbstractButton *> buttons =
+        program->mainWindow().GbPreferences->findChildren<QAbstractButton *>();
+    buttons += program->mainWindow().ToolBar1->findChildren<QAbstractButton *>();
+    buttons.append(program->mainWindow().SpeedButton1);
+    for (QAbstractButton *button : buttons)
+      QVERIFY2(button->focusPolicy() == Qt::NoFocus,
+               qPrintable(button->objectName()));
+    QCOMPARE(program->mainWindow().Nr7btn->accessibleName(), "Seven");
+    QCOMPARE(program->mainWindow().Operatordivisionbtn->accessibleName(),
+             "Division");
+  }
+
+  void tabOrder() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    QCOMPARE(window.Edit1->nextInFocusChain(), window.V_Q);
+    QTest::keyClick(window.Edit1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.V_Q);
+    QTest::keyClick(window.V_Q, Qt::Key_Tab);
+    QVERIFY(window.SG_Variables->isAncestorOf(QApplication::focusWidget()) ||
+            QApplication::focusWidget() == window.SG_Variables);
+  }
+
+  void computeFailureReachesTheReport_data() {
+    QTest::addColumn<QString>("assign");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("value not a number")
+        << "x" << "abc" << "x" << "'abc' is not a valid floating point value.";
+    QTest::newRow("value with blanks only")
+        << "x" << "  " << "x" << "'  ' is not a valid floating point value.";
+    QTest::newRow("value out of range")
+        << "x" << "1E400" << "x" << "Floating point overflow.";
+    QTest::newRow("duplicate name")
+        << "x;X" << "2" << "x" << "Duplicate hash list entry: X.";
+    QTest::newRow("unknown name, quote ends it")
+        << "" << "2" << "x" << "Parse error: Unknown symbol: 'x'";
+    QTest::newRow("empty formula")
+        << "x" << "2" << "" << "Parse error: Factor expected.";
+    QTest::newRow("missing parenthesis")
+        << "x" << "2" << "(x" << "Parse error: ')' expected.";
+    QTest::newRow("division by zero")
+        << "x" << "0" << "1/x" << "Floating point division by zero.";
+    QTest::newRow("invalid operation")
+        << "x" << "0" << "x/x" << "Invalid floating point operation.";
+    QTest::newRow("result overflow")
+        << "x" << "1E300" << "x*x" << "Floating point overflow.";
+    QTest::newRow("domain")
+        << "x" << "0" << "logbase10(x)" << "Domain check failure in Kerrowin.";
+    QTest::newRow("power")
+        << "x" << "0" << "power(x;-1)" << "Power function: Result is infinite.";
+  }
+  void computeFailureReachesTheReport() {
+    QFETCH(QString, assign);
+    QFETCH(QString, value);
+    QFETCH(QString, formula);
+    QFETCH(QString, message);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    ReportCapture reports;
+    click(window.ComputeSpdbtn); // one success first, so failure must clear it
+    QVERIFY(!window.EditYValue->text().isEmpty());
+
+    assignVariables(window, assign);
+    typeValue(window, 1, value);
+    setFormula(window, formula, 0);
+    click(window.ComputeSpdbtn);
+
+    QCOMPARE(reports.messages, QStringList({message}));
+    QVERIFY(window.EditYValue->text().isEmpty());
+    QVERIFY(window.session().Memo1().Empty());
+    QCOMPARE(window.session().ComputeCount(), 1);
+    QVERIFY(window.isVisible());
+  }
+
+  void errorEscapingAnEventHandlerIsReported() {
+    // An object whose event handler fails as a user's action can.
+    class Failing final : public QObject {
+    public:
+      bool event(QEvent *) override {
+        throw quorvex::EZeroDivide();
+      }
+    } failing;
+    ReportCapture reports;
+    QEvent event(QEvent::User);
+    QVERIFY(QCoreApplication::sendEvent(&failing, &event));
+    QCOMPARE(reports.messages,
+             QStringList({"Floating point division by zero."}));
+  }
+
+  void reportIsAnErrorBox() {
+    bool shown = false;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    whenModal(
+        [&](QWidget &modal) {
+          auto *box = qobject_cast<QMessageBox *>(&modal);
+          QVERIFY(box);
+          title = box->windowTitle();
+          text = box->text();
+          icon = box->icon();
+          buttons = box->standardButtons();
+          box->accept();
+        },
+        &shown);
+    ErrorReport::report(QStringLiteral("Ends with a full stop."));
+    QVERIFY(shown);
+    QCOMPARE(title, "Quorvex (Brennick)");
+    QCOMPARE(text, "Ends with a full stop.");
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, QMessageBox::Ok);
+  }
+
+  void gridFollowsTheAssignBox_data() {
+    QTest::addColumn<QString>("assign");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("quantity");
+    QTest::newRow("blanks and empty items") << "x; y ;;z;"
+                                            << QStringList{"x", "y", "z"} << "3";
+    QTest::newRow("empty") << "" << QStringList{"x"} << "1";
+    QTest::newRow("blanks only") << "   " << QStringList{"x"} << "1";
+    QTest::newRow("semicolons only") << ";;;" << QStringList{"x"} << "1";
+    QTest::newRow("inner equals sign") << "a=5" << QStringList{"a"} << "1";
+    QTest::newRow("duplicates keep rows") << "x;X" << QStringList{"x", "X"} << "2";
+  }
+  void gridFollowsTheAssignBox() {
+    QFETCH(QString, assign);
+    QFETCH(QStringList, names);
+    QFETCH(QString, quantity);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    assignVariables(window, assign);
+    QCOMPARE(gridColumn(window, 0), QStringList{"Name"} + names);
+    QCOMPARE(window.edVarQuantity->text(), quantity);
+    for (int row = 1; row <= names.size(); ++row)
+      QCOMPARE(window.SG_Variables->item(row, 1)->text(), "2");
+  }
+
+  void valuesStayWithRowPositions() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    assignVariables(window, "x;y;z");
+    typeValue(window, 1, "1");
+    typeValue(window, 2, "5");
+    typeValue(window, 3, "7");
+    assignVariables(window, "x");
+    QCOMPARE(window.SG_Variables->rowCount(), 2);
+    assignVariables(window, "z;y;x");
+    QCOMPARE(gridColumn(window, 0), QStringList({"Name", "z", "y", "x"}));
+    QCOMPARE(gridColumn(window, 1), QStringList({"Value", "1", "5", "7"}));
+    // The values the user sees are the values Compute binds.
+    setFormula(window, "z*100 + y*10 + x", 0);
+    click(window.ComputeSpdbtn);
+    QCOMPARE(window.EditYValue->text(), "157");
+  }
+
+  void emptiedValueCellShowsTwoAfterCompute() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    assignVariables(window, "x");
+    typeValue(window, 1, "");
+    QVERIFY(window.SG_Variables->focusedEditor());
+    click(window.ComputeSpdbtn); // the editor keeps the focus
+    QCOMPARE(window.SG_Variables->focusedEditor()->text(), "2");
+    QCOMPARE(window.SG_Variables->item(1, 1)->text(), "2");
+  }
+
+  void typingInTheAssignBoxClearsTheResult_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("clears");
+    QTest::newRow("letter") << int(Qt::Key_A) << true;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << true;
+    QTest::newRow("enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("arrow types nothing") << int(Qt::Key_Left) << false;
+    QTest::newRow("shift types nothing") << int(Qt::Key_Shift) << false;
+  }
+  void typingInTheAssignBoxClearsTheResult() {
+    QFETCH(int, key);
+    QFETCH(bool, clears);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    focus(window.V_Q);
+    click(window.ComputeSpdbtn); // the button leaves the focus where it is
+    const QString result = window.EditYValue->text();
+    QVERIFY(!result.isEmpty());
+    QTest::keyClick(window.V_Q, Qt::Key(key));
+    QCOMPARE(window.EditYValue->text(), clears ? QString() : result);
+  }
+
+  void enterInTheAssignBoxAppliesTheList() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    focus(window.V_Q);
+    QTest::keyClicks(window.V_Q, ";y");
+    QTest::keyClick(window.V_Q, Qt::Key_Return);
+    QCOMPARE(window.V_Q->text(), "x;y");
+    QCOMPARE(QApplication::focusWidget(), window.V_Q);
+    QCOMPARE(gridColumn(window, 0), QStringList({"Name", "x", "y"}));
+  }
+
+  void enterInTheFormulaBox() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    click(window.ComputeSpdbtn);
+    window.V_Q->setText("a;b"); // not applied until a trigger runs
+    const QString formula = window.Edit1->text();
+    focus(window.Edit1);
+    QTest::keyClick(window.Edit1, Qt::Key_Return);
+    QCOMPARE(window.Edit1->text(), formula);
+    QVERIFY(window.EditYValue->text().isEmpty());
+    QCOMPARE(gridColumn(window, 0), QStringList({"Name", "a", "b"}));
+  }
+
+  void leavingTheFormulaBoxAndVariableButton_data() {
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("leaving the formula box") << false;
+    QTest::newRow("Variable button") << true;
+  }
+  void leavingTheFormulaBoxAndVariableButton() {
+    QFETCH(bool, byButton);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    click(window.ComputeSpdbtn);
+    window.V_Q->setText("p;q;r");
+    if (byButton)
+      click(window.SpeedButton1);
+    else
+      QTest::keyClick(window.Edit1, Qt::Key_Tab);
+    QVERIFY(window.EditYValue->text().isEmpty());
+    QCOMPARE(window.edVarQuantity->text(), "3");
+  }
+
+  void viewTogglesKeepTheWindowSize() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    const QSize size = window.size();
+    const int formulaTop = window.Panel1->mapTo(&window, QPoint()).y();
+    const int bodyHeight = window.GroupBox1->height();
+
+    window.Toolbar2->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(!window.Toolbar2->isChecked());
+    QVERIFY(!window.ToolBar1->isVisible());
+    QVERIFY(window.Panel1->mapTo(&window, QPoint()).y() < formulaTop);
+    window.Statusbar2->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(!window.StatusBar1->isVisible());
+    QCOMPARE(window.size(), size);
+    QVERIFY(window.GroupBox1->height() > bodyHeight);
+
+    window.Toolbar2->trigger();
+    window.Statusbar2->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(window.ToolBar1->isVisible());
+    QVERIFY(window.StatusBar1->isVisible());
+    QCOMPARE(window.size(), size);
+    QCOMPARE(window.GroupBox1->height(), bodyHeight);
+  }
+
+  void hintsInTheStatusBar_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("result box") << "EditYValue" << "Computed value";
+    QTest::newRow("key 7") << "Nr7btn" << "Seven";
+    QTest::newRow("formula box")
+        << "Edit1" << "Formula edit-box: Enter a formula into editor";
+    QTest::newRow("toolbar print")
+        << "ToolButton4" << "Print the report of calculation session.";
+    QTest::newRow("no hint of its own or above") << "Label1" << "";
+  }
+  void hintsInTheStatusBar() {
+    QFETCH(QString, control);
+    QFETCH(QString, hint);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    window.StatusBar1->showMessage("before");
+    auto *widget = window.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QTest::mouseMove(widget, widget->rect().center());
+    QTRY_COMPARE(window.StatusBar1->currentMessage(), hint);
+  }
+
+  void hintsOffLeaveTheStatusBarAlone() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    QTest::mouseMove(window.Nr7btn, window.Nr7btn->rect().center());
+    QTRY_COMPARE(window.StatusBar1->currentMessage(), "Seven");
+    window.Showhints1->trigger();
+    QVERIFY(!window.Showhints1->isChecked());
+    for (QWidget *key : {static_cast<QWidget *>(window.Nr8btn),
+                         static_cast<QWidget *>(window.Operatoradditionbtn),
+                         static_cast<QWidget *>(window.EditYValue)})
+      QTest::mouseMove(key, key->rect().center());
+    QCoreApplication::processEvents();
+    QCOMPARE(window.StatusBar1->currentMessage(), "Seven");
+    window.Showhints1->trigger();
+    QTest::mouseMove(window.Nr9btn, window.Nr9btn->rect().center());
+    QTRY_COMPARE(window.StatusBar1->currentMessage(), "Nine");
+  }
+
+  void menuItemHints() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    auto *file = qobject_cast<QMenu *>(window.Print1->parent());
+    QVERIFY(file);
+    emit file->hovered(window.Print1);
+    QCOMPARE(window.StatusBar1->currentMessage(),
+             "Print the report of calculation session.");
+    auto *option = qobject_cast<QMenu *>(window.Showhints1->parent());
+    emit option->hovered(window.Showhints1);
+    QCOMPARE(window.StatusBar1->currentMessage(), "");
+  }
+
+  void popUpTipOnlyOnTheVariableButton_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("Variable button") << "SpeedButton1" << "Variable quantity";
+    QTest::newRow("key 7") << "Nr7btn" << "";
+    QTest::newRow("toolbar print") << "ToolButton4" << "";
+    QTest::newRow("formula box") << "Edit1" << "";
+  }
+  void popUpTipOnlyOnTheVariableButton() {
+    QFETCH(QString, control);
+    QFETCH(QString, tip);
+    auto program = startProgram();
+    auto *widget = program->mainWindow().findChild<QWidget *>(control);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    const QPoint at = widget->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QCoreApplication::sendEvent(widget, &help);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+    QToolTip::hideText();
+  }
+
+  void reportPreferenceSwaps() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    window.Intermediateresult1->trigger();
+    QVERIFY(!window.Intermediateresult1->isChecked());
+    QVERIFY(window.Allsessionresults1->isChecked());
+    window.Intermediateresult1->trigger();
+    QVERIFY(window.Intermediateresult1->isChecked());
+    QVERIFY(!window.Allsessionresults1->isChecked());
+    window.Allsessionresults1->trigger();
+    QVERIFY(!window.Intermediateresult1->isChecked());
+    QVERIFY(window.Allsessionresults1->isChecked());
+  }
+
+  void exitClosesAtOnce_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("menu") << "Exit1";
+    QTest::newRow("toolbar") << "ToolButton1";
+  }
+  void exitClosesAtOnce() {
+    QFETCH(QString, command);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    click(window.ComputeSpdbtn);
+    if (auto *action = window.findChild<QAction *>(command))
+      action->trigger();
+    else
+      click(window.findChild<QAbstractButton *>(command));
+    QVERIFY(!window.isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+  }
+};
+
+QUORVEX_TEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
