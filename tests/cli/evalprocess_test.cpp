@@ -7,16 +7,31 @@
 
 #include <clocale>
 #include <string>
+#include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using Args = std::vector<std::string>;
 
-// The C locale, so the default decimal separator is ".".
+// This process's environment (sanitizer options included) without its
+// locale settings, plus the given ones.
+std::vector<std::string> environmentWith(const std::string &locale) {
+  std::vector<std::string> env;
+  for (char **e = environ; *e != nullptr; ++e) {
+    const std::string_view entry(*e);
+    if (!entry.starts_with("LC_") && !entry.starts_with("LANG"))
+      env.emplace_back(entry);
+  }
+  env.push_back("LC_ALL=" + locale);
+  return env;
+}
+
+// The C locale by default, so the default decimal separator is ".".
 ProcessResult eval(const Args &args, const std::string &input = "",
-                   const std::vector<std::string> &env = {"LC_ALL=C"}) {
-  return runProcess(QUORVEX_EVAL_PATH, args, input, env);
+                   const std::string &locale = "C") {
+  return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWith(locale));
 }
 
 std::vector<std::string> splitLines(const std::string &text) {
@@ -202,8 +217,7 @@ TEST(EvalProcess, DefaultSeparatorComesFromTheLocale) {
     if (std::setlocale(LC_NUMERIC, name) == nullptr)
       continue;
     std::setlocale(LC_NUMERIC, "C");
-    const ProcessResult r =
-        eval({"-v", "x=2,5", "x/2"}, "", {std::string("LC_ALL=") + name});
+    const ProcessResult r = eval({"-v", "x=2,5", "x/2"}, "", name);
     EXPECT_EQ(r.out, "1,25\n");
     return;
   }
