@@ -6,6 +6,7 @@
 #include "enginebench.h"
 #include "memoryprobe.h"
 #include "peerbench.h"
+#include "programbench.h"
 #include "table.h"
 
 #include <algorithm>
@@ -66,10 +67,15 @@ int main(int argc, char **argv) {
   std::vector<char *> args(argv, argv + argc);
   std::string repetitions = "--benchmark_repetitions=5";
   std::string minTime = "--benchmark_min_time=0.2";
+  // The machine is shared and its load drifts: interleaving the repetitions
+  // of all benchmarks spreads the drift over every column alike.
+  std::string interleave = "--benchmark_enable_random_interleaving=true";
   if (!hasFlag(argc, argv, "--benchmark_repetitions"))
     args.push_back(repetitions.data());
   if (!hasFlag(argc, argv, "--benchmark_min_time"))
     args.push_back(minTime.data());
+  if (!hasFlag(argc, argv, "--benchmark_enable_random_interleaving"))
+    args.push_back(interleave.data());
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
   if (benchmark::ReportUnrecognizedArguments(count, args.data()))
@@ -77,6 +83,7 @@ int main(int argc, char **argv) {
 
   RegisterEngineBenchmarks();
   RegisterPeerBenchmarks();
+  RegisterProgramBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -84,8 +91,9 @@ int main(int argc, char **argv) {
   std::fprintf(stderr, "\n");
 
   std::vector<TableRow> rows = formulaRows(medians);
-  for (TableRow &row : MemoryRows())
-    rows.push_back(std::move(row));
+  for (std::vector<TableRow> more : {ProgramRows(medians), MemoryRows(), SoakRows()})
+    for (TableRow &row : more)
+      rows.push_back(std::move(row));
   PrintTable(rows, medians.Repetitions(), stdout);
 
   for (const std::string &error : medians.Errors())

@@ -1,0 +1,153 @@
+#include "programbench.h"
+
+#include "benchcommon.h"
+#include "childprocess.h"
+
+#include "session/calculatorsession.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace quorvex::bench {
+
+namespace {
+
+constexpr const char *ComputeRow = "Compute, session";
+constexpr const char *BatchRow = "CLI batch, 100000 lines";
+constexpr const char *StartupRow = "start-up to shown window";
+constexpr int BatchLines = 100000;
+
+// F1-sized formulas that differ line by line; line i gives
+// 5.22 - 5.44E-4 * (2 - i).
+std::string batchFile() {
+  static const std::string path = [] {
+    char name[] = "/tmp/quorvex-batch-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd < 0)
+      return std::string();
+    std::string text;
+    for (int i = 1; i <= BatchLines; ++i)
+      text += "5.22 - 5.44E-4 * (x - " + std::to_string(i) + ")\n";
+    std::ofstream(name) << text;
+    close(fd);
+    return std::string(name);
+  }();
+  return path;
+}
+
+// Every line a number that agrees with the native value.
+bool batchOutputAgrees(const std::string &output) {
+  std::istringstream lines(output);
+  std::string line;
+  int i = 0;
+  while (std::getline(lines, line)) {
+    ++i;
+    const double expected = 5.22 - 5.44E-4 * (2 - i);
+    if (!Agrees(std::strtod(line.c_str(), nullptr), expected))
+      return false;
+  }
+  return i == BatchLines;
+}
+
+void compute(benchmark::State &state) {
+  TCalculatorSession session; // start-up state: the default formula, x = 2
+  const double value = session.Compute();
+  if (!Agrees(value, 5.22 - 5.44E-4 * (2 - 817))) {
+    FailBenchmark(state, "Compute disagrees with native");
+    return;
+  }
+  for (auto _ : state)
+    benchmark::DoNotOptimize(session.Compute());
+}
+
+#ifdef QUORVEX_EVAL_PATH
+void batch(benchmark::State &state) {
+  const std::string input = batchFile();
+  for (auto _ : state) {
+    const ChildRun run = RunChild({QUORVEX_EVAL_PATH, "-v", "x=2"}, {}, input);
+    if (run.exitStatus != 0 || !batchOutputAgrees(run.output)) {
+      FailBenchmark(state, "quorvex-eval batch output disagrees with native");
+      return;
+    }
+    state.SetIterationTime(run.totalSeconds);
+  }
+}
+#endif
+
+#ifdef QUORVEX_STARTUP_PROBE_PATH
+void startup(benchmark::State &state) {
+  for (auto _ : state) {
+    const ChildRun run =
+        RunChild({QUORVEX_STARTUP_PROBE_PATH}, {"QT_QPA_PLATFORM=offscreen"}, "");
+    if (run.exitStatus != 0 || run.output.rfind("shown", 0) != 0) {
+      FailBenchmark(state, "the desktop program did not show its main window");
+      return;
+    }
+    state.SetIterationTime(run.firstLineSeconds);
+  }
+}
+#endif
+
+TableRow row(const std::string &label, const std::string &unit, double value) {
+  TableRow r;
+  r.label = label;
+  r.unit = unit;
+  r.ours = value;
+  return r;
+}
+
+} // namespace
+
+void RegisterProgramBenchmarks() {
+  benchmark::RegisterBenchmark(BenchName(ComputeRow, Ours).c_str(), compute);
+#ifdef QUORVEX_EVAL_PATH
+  benchmark::RegisterBenchmark(BenchName(BatchRow, Ours).c_str(), batch)
+      ->UseManualTime()
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
+#endif
+#ifdef QUORVEX_STARTUP_PROBE_PATH
+  benchmark::RegisterBenchmark(BenchName(StartupRow, Ours).c_str(), startup)
+      ->UseManualTime()
+      ->Iterations(2)
+      ->Unit(benchmark::kMillisecond);
+#endif
+}
+
+std::vector<TableRow> ProgramRows(const MedianCollector &medians) {
+  std::vector<TableRow> rows;
+  rows.push_back(row(ComputeRow, "ns", medians.Median(BenchName(ComputeRow, Ours))));
+
+  const double batchNs = medians.Median(BenchName(BatchRow, Ours));
+  TableRow batchRow = row(BatchRow, "lines/s", BatchLines / (batchNs * 1e-9));
+  batchRow.goal = ">= 100000";
+  if (!std::isnan(batchNs))
+    batchRow.met = batchRow.ours >= 100000;
+  rows.push_back(batchRow);
+
+  rows.push_back(row(StartupRow, "ms", medians.Median(BenchName(StartupRow, Ours)) * 1e-6));
+  return rows;
+}
+
+std::vector<TableRow> SoakRows() {
+  std::vector<TableRow> rows;
+#ifdef QUORVEX_SOAK_PATH
+  const ChildRun run = RunChild({QUORVEX_SOAK_PATH}, {}, "");
+  const std::size_t at = run.output.rfind("growth_kib ");
+  TableRow soak = row("VmRSS growth, 1M Computes", "KiB", None);
+  soak.goal = "flat (<= 256)";
+  if (run.exitStatus == 0 && at != std::string::npos) {
+    soak.ours = std::strtod(run.output.c_str() + at + 11, nullptr);
+    soak.met = soak.ours <= 256;
+  } else {
+    soak.met = 0;
+    std::fprintf(stderr, "FAILED: compute soak\n%s", run.output.c_str());
+  }
+  rows.push_back(soak);
+#endif
+  return rows;
+}
+
+} // namespace quorvex::bench
