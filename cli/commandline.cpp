@@ -44,20 +44,20 @@ bool isOptionLike(std::string_view arg) noexcept {
           std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
 }
 
-TEvalVariable parseVariable(std::string_view spec) {
-  const std::size_t equals = spec.find('=');
+TEvalVariable parseVariable(std::string_view arg) {
+  const std::size_t equals = arg.find('=');
   if (equals == std::string_view::npos)
-    throw EUsageError("variable '" + std::string(spec) +
+    throw EUsageError("variable '" + std::string(arg) +
                       "' needs the form NAME=VALUE");
-  const std::string_view name = spec.substr(0, equals);
+  const std::string_view name = arg.substr(0, equals);
   // A name the Assign list would drop or split would shift every later value
   // onto the wrong variable, so it is refused here.
   if (TrimControl(name).empty())
-    throw EUsageError("variable '" + std::string(spec) + "' has no name");
+    throw EUsageError("variable '" + std::string(arg) + "' has no name");
   if (name.find(';') != std::string_view::npos)
     throw EUsageError("variable name '" + std::string(name) +
                       "' must not contain ';'");
-  return {std::string(name), std::string(spec.substr(equals + 1))};
+  return {std::string(name), std::string(arg.substr(equals + 1))};
 }
 
 char parseSeparator(std::string_view text) {

@@ -122,7 +122,7 @@ private:
   TValueGrid grid_;
   TVariableList FVariableList;
   std::vector<Float> FVariableValues;
-  // Wider than the original 32 bits so a long batch run cannot overflow it.
+  // 64 bits: a batch run of billions of lines must not overflow it.
   std::int64_t FComputeCount = 0;
   TTextLog memo1_;
   TTextLog memo2_;
