@@ -1,0 +1,140 @@
+// A compiled formula runs without touching the heap: all allocation happens
+// in Compile. Proven with a global operator new that counts while a scope
+// is open; it replaces the library's for this whole test program, and costs
+// the other tests one branch per allocation.
+
+#include "enginetestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <string>
+
+// Under AddressSanitizer the replacement would hide its new/delete mismatch
+// checks from every engine test, so there the counting test is skipped.
+#if defined(__SANITIZE_ADDRESS__)
+#define QV_COUNT_ALLOCATIONS 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QV_COUNT_ALLOCATIONS 0
+#endif
+#endif
+#ifndef QV_COUNT_ALLOCATIONS
+#define QV_COUNT_ALLOCATIONS 1
+#endif
+
+namespace {
+
+// The engine is single-threaded; so are these tests.
+bool counting = false;
+long allocations = 0;
+
+class AllocationScope {
+public:
+  AllocationScope() {
+    allocations = 0;
+    counting = true;
+  }
+  ~AllocationScope() { counting = false; }
+  AllocationScope(const AllocationScope &) = delete;
+  AllocationScope &operator=(const AllocationScope &) = delete;
+  long Count() const { return allocations; }
+};
+
+} // namespace
+
+#if QV_COUNT_ALLOCATIONS
+
+namespace {
+void *countedAllocation(std::size_t size) {
+  if (counting)
+    ++allocations;
+  if (void *p = std::malloc(size == 0 ? 1 : size))
+    return p;
+  throw std::bad_alloc();
+}
+} // namespace
+
+void *operator new(std::size_t size) { return countedAllocation(size); }
+void *operator new[](std::size_t size) { return countedAllocation(size); }
+void operator delete(void *p) noexcept { std::free(p); }
+void operator delete[](void *p) noexcept { std::free(p); }
+void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
+
+#endif
+
+namespace quorvex::test {
+namespace {
+
+std::string longSum(int terms) {
+  std::string text = "x*1.0001";
+  for (int i = 2; i <= terms; ++i)
+    text += " + x*1." + std::to_string(10000 + i).substr(1);
+  return text;
+}
+
+class NoAllocation : public ::testing::TestWithParam<std::string> {
+protected:
+  void SetUp() override {
+    if (!QV_COUNT_ALLOCATIONS)
+      GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
+  }
+};
+
+// The counter must see what it is meant to see, or a zero below proves
+// nothing.
+TEST(AllocationCounter, SeesAnAllocation) {
+  if (!QV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
+  AllocationScope scope;
+  auto p = std::make_unique<std::string>(100, 'x');
+  EXPECT_GE(scope.Count(), 1);
+}
+
+TEST_P(NoAllocation, EvaluateWithChangingVariables) {
+  Calc calc;
+  Float &x = calc.Bind("x", 2);
+  Float &y = calc.Bind("y", 3);
+  calc.Evaluator.Compile(GetParam());
+  ASSERT_TRUE(calc.Evaluator.Machine.HasProgram());
+
+  AllocationScope scope;
+  Float sum = 0;
+  for (int i = 0; i < 100; ++i) {
+    x = 2 + i * 0.25;
+    y = 3 + i * 0.5;
+    sum += calc.Evaluator.Evaluate();
+  }
+  EXPECT_EQ(scope.Count(), 0) << GetParam();
+  EXPECT_TRUE(sum == sum) << "the runs must have produced numbers";
+}
+
+// Callers may compile before every run: an unchanged text costs nothing.
+TEST_P(NoAllocation, RecompilingTheSameTextBeforeEachRun) {
+  Calc calc;
+  Float &x = calc.Bind("x", 2);
+  calc.Bind("y", 3);
+  const std::string text = GetParam();
+  calc.Evaluator.Compile(text);
+
+  AllocationScope scope;
+  for (int i = 0; i < 10; ++i) {
+    x = 2 + i;
+    calc.Evaluator.Compile(text);
+    calc.Evaluator.Evaluate();
+  }
+  EXPECT_EQ(scope.Count(), 0) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, NoAllocation,
+    ::testing::Values("x", "7", "2*x+1", "-x*-y/(x+y)",
+                      "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
+                      "(x = y) + (x <> y) + (x < y) + (x >= y)",
+                      "sub(twice(x); root(y)) / ten + k2 + Pi", longSum(1000)));
+
+} // namespace
+} // namespace quorvex::test
