@@ -3,7 +3,9 @@
 // finite value or one of the calculator's own errors; anything else escapes
 // and is reported by libFuzzer as a crash. Both steps are repeated on the
 // same evaluator, which must give the same outcome: a failed compile parses
-// again, and a machine stays usable after a fault.
+// again, and a machine stays usable after a fault. Finally the variables get
+// new values without recompiling, and the machine must agree with a fresh
+// evaluator compiled for those values: variables are read at run time.
 
 #include "check.h"
 
@@ -14,9 +16,11 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <typeinfo>
 
@@ -65,36 +69,52 @@ double variableValue(FuzzedDataProvider &in) {
   return std::isfinite(v) ? v : std::copysign(1.0, v);
 }
 
+// An evaluator with the standard context and x, y, z bound to values[].
+struct Calculator {
+  double values[3];
+  TCompiledEvaluator evaluator;
+
+  explicit Calculator(const double (&initial)[3]) : values{initial[0], initial[1], initial[2]} {
+    evaluator.ExternalContexts.Add(StandardContext());
+    evaluator.AddVariable("x", &values[0]);
+    evaluator.AddVariable("y", &values[1]);
+    evaluator.AddVariable("z", &values[2]);
+  }
+  Outcome compile(const std::string &formula) {
+    return run([&] {
+      evaluator.Compile(formula);
+      return 0.0;
+    });
+  }
+  Outcome evaluate() {
+    return run([&] { return evaluator.Evaluate(); });
+  }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   SetDecimalSeparator(in.ConsumeBool() ? ',' : '.');
-  const double x = variableValue(in);
-  const double y = variableValue(in);
-  const double z = variableValue(in);
+  const double first[3] = {variableValue(in), variableValue(in), variableValue(in)};
+  const double second[3] = {variableValue(in), variableValue(in), variableValue(in)};
   const std::string formula = in.ConsumeRemainingBytesAsString();
 
-  TCompiledEvaluator evaluator;
-  evaluator.ExternalContexts.Add(StandardContext());
-  evaluator.AddVariable("x", &x);
-  evaluator.AddVariable("y", &y);
-  evaluator.AddVariable("z", &z);
-
-  const auto compile = [&] {
-    evaluator.Compile(formula);
-    return 0.0;
-  };
-  const Outcome compiled = run(compile);
-  FUZZ_CHECK(run(compile) == compiled);
+  Calculator calculator(first);
+  const Outcome compiled = calculator.compile(formula);
+  FUZZ_CHECK(calculator.compile(formula) == compiled);
   if (compiled.failed)
     return 0;
 
-  const auto evaluate = [&] { return evaluator.Evaluate(); };
-  const Outcome result = run(evaluate);
+  const Outcome result = calculator.evaluate();
   // Overflow, division by zero and invalid operations are errors, so a
   // value that comes out is finite.
   FUZZ_CHECK(result.failed || std::isfinite(result.value));
-  FUZZ_CHECK(run(evaluate) == result);
+  FUZZ_CHECK(calculator.evaluate() == result);
+
+  std::copy(std::begin(second), std::end(second), std::begin(calculator.values));
+  Calculator fresh(second);
+  FUZZ_CHECK(fresh.compile(formula) == compiled);
+  FUZZ_CHECK(calculator.evaluate() == fresh.evaluate());
   return 0;
 }
