@@ -10,19 +10,15 @@
 namespace quorvex {
 namespace {
 
-bool readNothing(QIODevice &, QSettings::SettingsMap &) { return true; }
-bool writeNothing(QIODevice &, const QSettings::SettingsMap &) { return true; }
-
 // The program saves nothing, and neither may the toolkit's dialogs (the
 // file chooser behind "print to file" remembers its folder in a settings
-// file of its own). Their settings go to a format that reads and writes
-// nothing, kept under a path that cannot be created.
+// file of its own). Every settings file of this process is placed under a
+// path that cannot be created, so nothing is read or written.
 void keepSettingsOffDisk() {
-  const QSettings::Format nowhere = QSettings::registerFormat(
-      QStringLiteral("unsaved"), readNothing, writeNothing);
-  QSettings::setDefaultFormat(nowhere);
-  for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
-    QSettings::setPath(nowhere, scope, QStringLiteral("/dev/null/unsaved"));
+  const QString nowhere = QStringLiteral("/dev/null/unsaved");
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+      QSettings::setPath(format, scope, nowhere);
 }
 
 } // namespace

@@ -1,4 +1,339 @@
+// The secondary windows: print report content and printing, the setup
+// dialog, the documentation window and the about window.
+
 #include "apptest.h"
-class T final : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QUORVEX_TEST_MAIN(T)
+
+#include "app/selectionlineedit.h"
+#include "app/variablegridview.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTableWidget>
+
+using namespace quorvex;
+using namespace quorvex::test;
+
+namespace {
+
+// What the print report window showed during one Print command, closed again
+// through the given button.
+QString reportOfPrint(TF_Main_LSF &window, TTextPrintForm &form) {
+  QString shown;
+  bool ran = false;
+  whenModal(
+      [&](QWidget &modal) {
+        QCOMPARE(&modal, &form);
+        shown = form.reportText();
+        click(form.Button2);
+      },
+      &ran);
+  window.Print1->trigger();
+  if (!ran)
+    qWarning("the print report window did not show");
+  return shown;
+}
+
+QString runTool(const QString &tool, const QStringList &arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    return QStringLiteral("<%1 failed>").arg(tool);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void setValue(TF_Main_LSF &window, const QString &value) {
+  window.session().Grid().SetCell(1, 1, value.toStdString());
+  window.SG_Variables->refresh();
+}
+
+} // namespace
+
+class WindowsTest final : public QObject {
+  Q_OBJECT
+
+private slots:
+  void printReportShowsTheChosenLog() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    TTextPrintForm &form = program->printForm();
+    QCOMPARE(reportOfPrint(window, form), QString()); // nothing computed yet
+
+    click(window.ComputeSpdbtn);
+    setValue(window, "3");
+    click(window.ComputeSpdbtn);
+    QCOMPARE(reportOfPrint(window, form),
+             "Formula: F = 5.22 - 5.44E-4 * (x - 817)\nx: 3\nF value: 5.662816");
+    window.Allsessionresults1->trigger();
+    QCOMPARE(reportOfPrint(window, form).split('\n').size(), 8);
+    QVERIFY(reportOfPrint(window, form).startsWith("- - 1 - - - - - - - - -\n"));
+
+    // A failed Compute empties the last computation, not the session.
+    ReportCapture reports;
+    setValue(window, "bad");
+    click(window.ComputeSpdbtn);
+    QCOMPARE(reports.messages.size(), 1);
+    QCOMPARE(reportOfPrint(window, form).split('\n').size(), 8);
+    window.Intermediateresult1->trigger();
+    QCOMPARE(reportOfPrint(window, form), QString());
+  }
+
+  void printReportEmptiesOnEveryClose_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Close button") << "button";
+    QTest::newRow("title bar") << "close";
+    QTest::newRow("Escape") << "escape";
+  }
+  void printReportEmptiesOnEveryClose() {
+    QFETCH(QString, how);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    TTextPrintForm &form = program->printForm();
+    click(window.ComputeSpdbtn);
+    QString edited;
+    whenModal([&](QWidget &) {
+      form.RichEdit1->setFocus();
+      QTest::keyClicks(form.RichEdit1, "note ");
+      edited = form.reportText();
+      if (how == "button")
+        click(form.Button2);
+      else if (how == "close")
+        form.close();
+      else
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    window.Print1->trigger();
+    QVERIFY(edited.startsWith("note Formula: F = "));
+    QVERIFY(!form.isVisible());
+    QVERIFY(form.RichEdit1->toPlainText().isEmpty());
+    // The next Print shows the log again, not the edit.
+    QVERIFY(reportOfPrint(window, form).startsWith("Formula: F = "));
+  }
+
+  void printReportWindowLayout() {
+    auto program = startProgram();
+    TTextPrintForm &form = program->printForm();
+    QCOMPARE(form.windowTitle(), "Print report");
+    QVERIFY(form.isModal());
+    QVERIFY(form.width() >= 638 && form.height() >= 279);
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QCOMPARE(form.Button3->text(), "Printer &Setup");
+    QCOMPARE(form.Button1->text(), "&Print");
+    QCOMPARE(form.Button2->text(), "&Close");
+    QVERIFY(!form.RichEdit1->isReadOnly());
+  }
+
+  void printingToAPdfFile_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("report") << "Formula: F = 1 + 2\nF value: 3" << 1;
+    QTest::newRow("empty report prints one empty page") << "" << 1;
+    QString longReport;
+    for (int line = 1; line <= 400; ++line)
+      longReport += QStringLiteral("line %1 of the report\n").arg(line);
+    QTest::newRow("long report continues on new pages") << longReport << -1;
+  }
+  void printingToAPdfFile() {
+    QFETCH(QString, report);
+    QFETCH(int, pages);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+      QSKIP("pdftotext (poppler-utils) is not installed");
+    auto program = startProgram();
+    TTextPrintForm &form = program->printForm();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("report.pdf");
+    form.printer().setOutputFormat(QPrinter::PdfFormat);
+    form.printer().setOutputFileName(file);
+    form.setReport(report.split('\n', Qt::SkipEmptyParts));
+    ReportCapture reports;
+    click(form.Button1);
+    QCOMPARE(reports.messages, QStringList());
+    QVERIFY(QFile::exists(file));
+
+    const QString info = runTool("pdfinfo", {file});
+    QVERIFY2(info.contains(QRegularExpression("Title:\\s+Report\\n")),
+             qPrintable(info));
+    const QRegularExpression pageCount("Pages:\\s+(\\d+)");
+    const int printed = pageCount.match(info).captured(1).toInt();
+    if (pages > 0)
+      QCOMPARE(printed, pages);
+    else
+      QVERIFY(printed > 1);
+
+    const QString text = runTool("pdftotext", {"-layout", file, "-"});
+    for (const QString &line : report.split('\n', Qt::SkipEmptyParts))
+      QVERIFY2(text.contains(line), qPrintable(line));
+  }
+
+  void printingWithoutADestinationIsReported_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no printer") << "" << "There is no default printer currently selected.";
+    QTest::newRow("file cannot be created")
+        << "/nonexistent-folder/report.pdf" << "Cannot create the file ";
+  }
+  void printingWithoutADestinationIsReported() {
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    TTextPrintForm &form = program->printForm();
+    form.printer().setOutputFormat(QPrinter::PdfFormat);
+    form.printer().setOutputFileName(file);
+    click(window.ComputeSpdbtn);
+    ReportCapture reports;
+    bool stayedOpen = false;
+    QString text;
+    whenModal([&](QWidget &) {
+      click(form.Button1);
+      stayedOpen = form.isVisible();
+      text = form.reportText();
+      click(form.Button2);
+    });
+    window.Print1->trigger();
+    QCOMPARE(reports.messages.size(), 1);
+    QVERIFY2(reports.messages.front().startsWith(message),
+             qPrintable(reports.messages.front()));
+    QVERIFY(stayedOpen);
+    QVERIFY(text.startsWith("Formula: F = "));
+  }
+
+  void setupDialogChoosesThePrinterAndSavesNothing() {
+    auto program = startProgram();
+    TTextPrintForm &form = program->printForm();
+    QString accept;
+    bool ran = false;
+    whenModal(
+        [&](QWidget &modal) {
+          auto *dialog = qobject_cast<QPrintDialog *>(&modal);
+          QVERIFY(dialog);
+          QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+          if (auto *box = dialog->findChild<QDialogButtonBox *>())
+            accept = box->button(QDialogButtonBox::Ok)->text();
+          dialog->reject();
+        },
+        &ran);
+    click(form.Button3);
+    QVERIFY(ran);
+    QCOMPARE(accept, "OK");
+
+    // The file chooser that "print to file" opens remembers its state on
+    // destruction; none of that may reach the disk.
+    { QFileDialog chooser(nullptr, "Print to file", QDir::tempPath()); }
+    const QString config =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QVERIFY(!config.isEmpty());
+    QVERIFY2(!QFile::exists(config + "/QtProject.conf"), qPrintable(config));
+  }
+
+  void documentationHasOneInstance() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    THelperForm &helper = program->helperForm();
+    window.Help2->trigger();
+    QVERIFY(helper.isVisible());
+    click(window.ToolButton3);
+    int shown = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+      shown += qobject_cast<THelperForm *>(top) && top->isVisible();
+    QCOMPARE(shown, 1);
+    QCOMPARE(helper.windowTitle(), "Documentation");
+    QVERIFY(helper.RichEdit1->isReadOnly());
+    // Modeless: the main window still takes input.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    click(window.ComputeSpdbtn);
+    QCOMPARE(window.EditYValue->text(), "5.66336");
+  }
+
+  void documentationClosesOnItsFrameOnly() {
+    auto program = startProgram();
+    THelperForm &helper = program->helperForm();
+    program->mainWindow().Help2->trigger();
+    QTest::mouseClick(helper.RichEdit1->viewport(), Qt::LeftButton);
+    QVERIFY(helper.isVisible());
+    QTest::mouseClick(helper.Panel1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+    QVERIFY(!helper.isVisible());
+  }
+
+  void userGuideStatesTheFacts_data() {
+    QTest::addColumn<QString>("fact");
+    for (const char *fact :
+         {"How to work with the program", "x;y;z", "Sin(30/Deg)",
+          "ArcTan(1)*Deg", "4 - 2 + 1 = 3", "4 * 5 * 6 / 1 * 2 * 3 = 720",
+          "sqrt(square(3)+square(4))", "p*power((1+k/m);(m*n))",
+          "T;a;b;c;d;f;i;j;k;m", "logbaseN(4;6.25)", "1.602e-19",
+          "arccos(1/x)", "arcsin(1/x)", "Parse error: Expression too long",
+          "Parse error: Expression nested too deeply", "eulermascheroni",
+          "twotopower63", "arctan2", "haversine", "Decimal point",
+          "User-defined variables", "Functions and their descriptions",
+          "Buttons"})
+      QTest::newRow(fact) << QString::fromUtf8(fact);
+  }
+  void userGuideStatesTheFacts() {
+    QFETCH(QString, fact);
+    auto program = startProgram();
+    QVERIFY(program->helperForm().RichEdit1->toPlainText().contains(fact));
+  }
+
+  void aboutIsFreshForEveryShowing_data() {
+    QTest::addColumn<QString>("closeBy");
+    QTest::newRow("Ok button") << "ok";
+    QTest::newRow("click on a label") << "label";
+    QTest::newRow("click on the window") << "window";
+  }
+  void aboutIsFreshForEveryShowing() {
+    QFETCH(QString, closeBy);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    int destroyed = 0;
+    QList<const void *> seen;
+    for (int showing = 0; showing < 2; ++showing) {
+      bool ran = false;
+      whenModal(
+          [&](QWidget &modal) {
+            auto *about = qobject_cast<TAboutForm *>(&modal);
+            QVERIFY(about);
+            QVERIFY(about != &program->aboutForm());
+            QCOMPARE(about->windowTitle(), "About Quorvex");
+            QCOMPARE(QApplication::focusWidget(), about->OKButton);
+            QStringList texts;
+            for (const QLabel *label : about->findChildren<QLabel *>())
+              texts.append(label->text());
+            QVERIFY(texts.contains("Quorvex"));
+            QVERIFY(texts.contains("version 5.4"));
+            seen.append(about);
+            connect(about, &QObject::destroyed, [&] { ++destroyed; });
+            if (closeBy == "ok") {
+              click(about->OKButton);
+            } else if (closeBy == "label") {
+              QLabel *label = about->findChildren<QLabel *>().back();
+              QTest::mouseClick(label, Qt::LeftButton);
+            } else {
+              QTest::mouseClick(about, Qt::LeftButton, Qt::NoModifier,
+                                QPoint(about->width() - 3, 3));
+            }
+          },
+          &ran);
+      if (showing == 0)
+        window.About2->trigger();
+      else
+        click(window.ToolButton2);
+      QVERIFY(ran);
+      QCOMPARE(destroyed, showing + 1); // gone as soon as it closed
+    }
+    QCOMPARE(seen.size(), 2);
+    QVERIFY(!program->aboutForm().isVisible());
+  }
+};
+
+QUORVEX_TEST_MAIN(WindowsTest)
 #include "tst_windows.moc"
