@@ -20,9 +20,20 @@ TExprVar64Sym::TExprVar64Sym(std::string_view name, const Float64 *address)
 
 TExprNode *TExprVar64Sym::Compile() { return Factory->Var64(Address); }
 
+namespace {
+const char *const parenthesisExpected =
+    "Parse error: '(' and function's first parameter expected";
+} // namespace
+
+TExprCompileParser::NestingGuard TExprAbstractFuncSym::OpenArguments() {
+  if (Lexer->CurrentToken != TokenKind::LeftParen)
+    throw EExprEvalError(parenthesisExpected);
+  return Parser->EnterNesting();
+}
+
 TExprNode *TExprAbstractFuncSym::FirstArgument() {
   if (Lexer->CurrentToken != TokenKind::LeftParen)
-    throw EExprEvalError("Parse error: '(' and function's first parameter expected");
+    throw EExprEvalError(parenthesisExpected);
   return Parser->CompileComparison(true);
 }
 
@@ -45,7 +56,7 @@ TExprUnaryFuncSym::TExprUnaryFuncSym(std::string_view name, Function func)
 
 TExprNode *TExprUnaryFuncSym::Compile() {
   // An argument list is one nesting level, like a parenthesis.
-  const auto nesting = Parser->EnterNesting();
+  const auto nesting = OpenArguments();
   TExprNode *x = FirstArgument();
   TExprNode *node = Factory->CallUnary(Func, x);
   EndArguments();
@@ -58,7 +69,7 @@ TExprBinaryFuncSym::TExprBinaryFuncSym(std::string_view name, Function func)
 }
 
 TExprNode *TExprBinaryFuncSym::Compile() {
-  const auto nesting = Parser->EnterNesting();
+  const auto nesting = OpenArguments();
   TExprNode *x = FirstArgument();
   TExprNode *y = NextArgument();
   EndArguments();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "float.h"
+#include "parser.h"
 
 #include <string>
 #include <string_view>
@@ -55,6 +56,10 @@ public:
 class TExprAbstractFuncSym : public TExprSym {
 protected:
   using TExprSym::TExprSym;
+  // The "(" that opens the argument list, held as one nesting level for as
+  // long as the guard lives. A name without "(" opens no level, so that is
+  // what it reports, even at the nesting bound.
+  TExprCompileParser::NestingGuard OpenArguments();
   // "(" then the first argument.
   TExprNode *FirstArgument();
   // ";" then another argument.

@@ -99,6 +99,14 @@ TEST(HostileNesting, JustBelowAndJustAboveTheBound) {
       {repeat(")", 100000), error(factorExpected), "100000 closing parentheses"},
       {"1" + repeat(")", 100000), value(1), "closing parentheses as trailing text"},
       {repeat("twice(", 100000), error(nestedTooDeeply), "100000 unclosed calls"},
+      // A function name without "(" opens no level, so at the bound it is
+      // reported as such.
+      {nested("(", "twice", bound),
+       error("Parse error: '(' and function's first parameter expected"),
+       "function name without arguments at the bound"},
+      {repeat("(", bound - 1) + "sub(1;2",
+       error("Parse error: ')' to close function's parameters expected"),
+       "unclosed call at the bound"},
   };
   for (const Row &row : rows) {
     Calc calc;
