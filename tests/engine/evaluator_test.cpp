@@ -128,6 +128,17 @@ TEST(EvaluatorVariables, NamesIgnoreCaseAndDuplicatesAreRefused) {
   EXPECT_EQ(calc.Evaluator.LocalContext.Map().Count(), 1u);
 }
 
+TEST(EvaluatorVariables, NullAddressIsAProgrammingError) {
+  TCompiledEvaluator evaluator;
+  const Outcome outcome = Capture([&] {
+    evaluator.AddVariable("x", nullptr);
+    return 0.0;
+  });
+  EXPECT_EQ(outcome.errorClass, "EAssertionFailed");
+  EXPECT_EQ(outcome.message.rfind("Assertion failure (", 0), 0u) << outcome.message;
+  EXPECT_EQ(evaluator.LocalContext.Find("x"), nullptr);
+}
+
 TEST(EvaluatorVariables, FaultThenCleanRunOfTheSameMachine) {
   Calc calc;
   Float &x = calc.Bind("x", 0);

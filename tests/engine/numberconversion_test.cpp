@@ -105,6 +105,8 @@ TEST(NumberConversion, TokenTexts) {
       {"0.1", '.', value(0.1)},
       {"9007199254740993", '.', value(9007199254740992.0)},
       {"1.2.3", '.', invalid("1.2.3")},
+      {"0e5000", '.', invalid("0e5000")}, // the digit rule, whatever the value
+      {"0e999", '.', value(0)},
   };
   for (const Row &row : rows) {
     SeparatorScope scope(row.separator);
@@ -177,6 +179,15 @@ TEST(NumberConversion, AgreesWithTheCLibraryInExtendedPrecision) {
       EXPECT_EQ(TokenToExtended(local), reference) << local;
     }
   }
+}
+
+// A long mantissa and a large exponent must be combined exactly, not by
+// scaling a rounded mantissa.
+TEST(NumberConversion, LongMantissaWithLargeExponent) {
+  const std::string big = "1" + std::string(4999, '0') + "e-4999";
+  EXPECT_EQ(RoundToFloat(TokenToExtended(big)), 1);
+  const std::string small = "0." + std::string(4000, '0') + "25e4001";
+  EXPECT_EQ(RoundToFloat(ValueTextToExtended(small)), 2.5);
 }
 
 TEST(NumberConversion, RoundToFloat) {
