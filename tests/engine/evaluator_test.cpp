@@ -33,6 +33,10 @@ Outcome compile(TCompiledEvaluator &evaluator, std::string_view text) {
 TEST(EvaluatorLifeCycle, FreshEvaluatorHasNoProgram) {
   TCompiledEvaluator evaluator;
   EXPECT_EQ(evaluator.Expression(), "");
+  EXPECT_EQ(evaluator.LocalContext.Map().BucketCount(), 127u);
+  EXPECT_EQ(evaluator.ExternalContexts.Count(), 0u);
+  EXPECT_FALSE(evaluator.ExternalContexts.OwnsContexts);
+  EXPECT_FALSE(evaluator.SearchContext.OwnsContexts);
   const Outcome outcome = evaluate(evaluator);
   EXPECT_EQ(outcome.errorClass, "EListError");
   EXPECT_EQ(outcome.message, noProgram);

@@ -264,6 +264,17 @@ TEST(HashMap, MissingTraitsIsAProgrammingError) {
   EXPECT_NE(outcome.message.find(", line "), std::string::npos) << outcome.message;
 }
 
+TEST(HashMap, SearchingAMapWithoutBucketsIsAProgrammingError) {
+  TStringHashMap map(&sensitive(), 0);
+  EXPECT_EQ(map.BucketCount(), 0u);
+  const Outcome outcome = Capture([&] {
+    void *found = nullptr;
+    map.Find("a", found);
+    return 0.0;
+  });
+  EXPECT_EQ(outcome.errorClass, "EAssertionFailed");
+}
+
 // Keys added in sorted order make each bucket a list; lookups, iteration,
 // a rebuild and destruction must not recurse along it.
 TEST(HashMap, DegenerateTreesStayUsable) {

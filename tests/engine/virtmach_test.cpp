@@ -289,6 +289,25 @@ TEST(VirtMachFaults, OpsAfterTheFaultDoNotRunAndTheMachineStaysUsable) {
   }
 }
 
+Float refuseNegative(Float x) {
+  if (x < 0)
+    throw ECalcError("Domain check failure in test function");
+  return x;
+}
+
+TEST(VirtMachFaults, ErrorsOfCalledFunctionsPropagateUnchanged) {
+  TExprHashContext context(false, 7);
+  context.Add(std::make_unique<TExprUnaryFuncSym>("checked", &refuseNegative));
+  Calc calc;
+  calc.Evaluator.ExternalContexts.Add(context);
+  Float &x = calc.Bind("x", -1);
+  const Outcome failed = calc.Run("1 + checked(x)");
+  EXPECT_EQ(failed.errorClass, "ECalcError");
+  EXPECT_EQ(failed.message, "Domain check failure in test function");
+  x = 4;
+  EXPECT_EQ(calc.Evaluator.Evaluate(), 5);
+}
+
 // --- flavours ---------------------------------------------------------------
 
 template <class T> T ident(T x) { return x; }
