@@ -34,10 +34,21 @@ ErrorReport::Sink ErrorReport::setSink(Sink sink) {
   return std::exchange(currentSink(), std::move(sink));
 }
 
+QString ErrorReport::boxText(const QString &text) {
+  // A message quotes what the user typed, which may be a pasted megabyte; a
+  // box that size cannot be read or even laid out, so its middle is left
+  // out. The start and the end, which say what went wrong, stay.
+  constexpr qsizetype Head = 400;
+  constexpr qsizetype Tail = 200;
+  if (text.size() <= Head + Tail + 1)
+    return text;
+  return text.left(Head) + QChar(0x2026) + text.right(Tail);
+}
+
 void ErrorReport::showMessageBox(const QString &text) {
   // Parented to the active window so the box stays above a modal report
   // window that raised the error.
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle, text,
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle, boxText(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }

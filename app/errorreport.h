@@ -30,6 +30,10 @@ public:
   // empty sink restores the message box. Returns the sink it replaced.
   static Sink setSink(Sink sink);
 
+  // What the message box shows of a report text: all of it, unless it is
+  // too long to read, when its middle is elided.
+  static QString boxText(const QString &text);
+
 private:
   static void showMessageBox(const QString &text);
 };

@@ -1,4 +1,239 @@
+// Abuse: huge pastes, a formula failing every way in a row, and every
+// window closed in every state. Nothing may crash, and every error must take
+// the error report's road.
+
 #include "apptest.h"
-class T final : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QUORVEX_TEST_MAIN(T)
+
+#include "app/selectionlineedit.h"
+#include "app/variablegridview.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextEdit>
+
+using namespace quorvex;
+using namespace quorvex::test;
+
+namespace {
+
+constexpr int MiB = 1 << 20;
+
+// "1+1+...+1+10", exactly `length` characters long (length even).
+QString longSum(int length) {
+  QString text;
+  text.reserve(length);
+  const int ones = length / 2 - 1;
+  for (int i = 0; i < ones; ++i)
+    text += QStringLiteral("1+");
+  text += QStringLiteral("10");
+  return text;
+}
+
+void setValue(TF_Main_LSF &window, const QString &value) {
+  window.session().Grid().SetCell(1, 1, value.toStdString());
+  window.SG_Variables->refresh();
+}
+
+} // namespace
+
+class AbuseTest final : public QObject {
+  Q_OBJECT
+
+private slots:
+  void pastingAMebibyteIntoTheFormulaBox_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("1 MiB computes") << MiB << QString::number(MiB / 2 - 1 + 10)
+                                    << QString();
+    QTest::newRow("over 1 MiB is refused")
+        << MiB + 2 << QString() << "Parse error: Expression too long.";
+  }
+  void pastingAMebibyteIntoTheFormulaBox() {
+    QFETCH(int, length);
+    QFETCH(QString, result);
+    QFETCH(QString, message);
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    QGuiApplication::clipboard()->setText(longSum(length));
+    window.Edit1->selectAll();
+    click(window.Pastebtn);
+    // The box keeps every character: nothing is cut off unseen.
+    QCOMPARE(window.Edit1->text().size(), length);
+    ReportCapture reports;
+    click(window.ComputeSpdbtn);
+    QCOMPARE(window.EditYValue->text(), result);
+    QCOMPARE(reports.messages,
+             message.isEmpty() ? QStringList() : QStringList{message});
+  }
+
+  void pastingAMebibyteIntoTheAssignBoxAndAValueCell() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    const QString names = QString("v;").repeated(MiB / 2);
+    QGuiApplication::clipboard()->setText(names);
+    focus(window.V_Q);
+    window.V_Q->selectAll();
+    QTest::keyClick(window.V_Q, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(window.V_Q, Qt::Key_Tab);
+    QCOMPARE(window.edVarQuantity->text(), QString::number(MiB / 2));
+    ReportCapture reports;
+    setFormula(window, "1", 1);
+    click(window.ComputeSpdbtn); // every v after the first is a duplicate
+    QCOMPARE(reports.messages, QStringList{"Duplicate hash list entry: v."});
+
+    window.V_Q->setText("x");
+    click(window.SpeedButton1);
+    setValue(window, QString("9").repeated(MiB));
+    setFormula(window, "x", 1);
+    click(window.ComputeSpdbtn); // beyond even the widest format: no number
+    QCOMPARE(reports.messages.size(), 2);
+    QVERIFY(reports.messages.back().startsWith("'999"));
+    QVERIFY(reports.messages.back().endsWith(
+        "9' is not a valid floating point value."));
+  }
+
+  void aFormulaFailingEveryWayInARow() {
+    struct Failure {
+      const char *assign, *value, *formula, *message;
+    };
+    const QString deep = QString("(").repeated(300) + "1" + QString(")").repeated(300);
+    const std::string deepFormula = deep.toStdString();
+    const Failure failures[] = {
+        {"x", "abc", "x", "'abc' is not a valid floating point value."},
+        {"x", "2.5.1", "x", "'2.5.1' is not a valid floating point value."},
+        {"x", "1E400", "x", "Floating point overflow."},
+        {"x;X", "2", "x", "Duplicate hash list entry: X."},
+        {"x", "2", "", "Parse error: Factor expected."},
+        {"x", "2", "(x", "Parse error: ')' expected."},
+        {"x", "2", "y", "Parse error: Unknown symbol: 'y'"},
+        {"x", "2", "sin", "Parse error: '(' and function's first parameter expected."},
+        {"x", "2", "power(x)", "Parse error: ';' and another parameter expected."},
+        {"x", "2", deepFormula.c_str(), "Parse error: Expression nested too deeply."},
+        {"x", "0", "1/x", "Floating point division by zero."},
+        {"x", "0", "x/x", "Invalid floating point operation."},
+        {"x", "1E300", "x*x", "Floating point overflow."},
+        {"x", "-1", "sqrt(x)", "Invalid floating point operation."},
+        {"x", "0", "ln(x)", "Floating point division by zero."},
+        {"x", "0", "logbase2(x)", "Domain check failure in Kerrowin."},
+        {"x", "0", "power(x;-1)", "Power function: Result is infinite."},
+        {"x", "-8", "power(x;0.5)", "Power function: Result is complex."},
+        {"x", "1E19", "tan(x)", "Domain check failure in Kerrowin."},
+        {"x", "711", "cosh(x)", "Floating point overflow."},
+    };
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    ReportCapture reports;
+    click(window.ComputeSpdbtn);
+    for (const Failure &failure : failures) {
+      window.V_Q->setText(failure.assign);
+      click(window.SpeedButton1);
+      setValue(window, failure.value);
+      setFormula(window, QString::fromStdString(failure.formula), 0);
+      click(window.ComputeSpdbtn);
+      QVERIFY2(!reports.messages.isEmpty(), failure.message);
+      QCOMPARE(reports.messages.takeLast(), QString(failure.message));
+      QVERIFY(reports.messages.isEmpty());
+      QVERIFY(window.EditYValue->text().isEmpty());
+    }
+    // The session survives: the next success is record 2.
+    window.V_Q->setText("x");
+    click(window.SpeedButton1);
+    setValue(window, "2");
+    setFormula(window, "x*3", 0);
+    click(window.ComputeSpdbtn);
+    QCOMPARE(window.EditYValue->text(), "6");
+    QCOMPARE(window.session().ComputeCount(), 2);
+    QCOMPARE(window.session().Memo2().Line(4), "- - 2 - - - - - - - - -");
+  }
+
+  void closingTheMainWindowWithEveryOtherWindowOpen() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    window.Help2->trigger();
+    QVERIFY(program->helperForm().isVisible());
+    // Closing the main window while the print report is modal over it.
+    whenModal([&](QWidget &) {
+      window.close();
+      program->printForm().close();
+    });
+    window.Print1->trigger();
+    QVERIFY(!window.isVisible());
+    QVERIFY(!program->printForm().isVisible());
+    // And while an about window is up.
+    window.show();
+    whenModal([&](QWidget &about) {
+      window.close();
+      about.close();
+    });
+    window.About2->trigger();
+    QVERIFY(!window.isVisible());
+    program.reset(); // the documentation window is still shown
+  }
+
+  void closingThePrintReportUnderItsSetupDialog() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    TTextPrintForm &form = program->printForm();
+    click(window.ComputeSpdbtn);
+    bool nested = false;
+    whenModal([&](QWidget &) {
+      whenModal(
+          [&](QWidget &dialog) {
+            form.close(); // under the open setup dialog
+            dialog.close();
+          },
+          &nested);
+      click(form.Button3);
+    });
+    window.Print1->trigger();
+    QVERIFY(nested);
+    QVERIFY(!form.isVisible());
+    QVERIFY(form.reportText().isEmpty());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+  }
+
+  void closingWhileEditing() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    focus(window.SG_Variables);
+    QLineEdit *editor = window.SG_Variables->focusedEditor();
+    QVERIFY(editor);
+    QTest::keyClicks(editor, "123");
+    window.Exit1->trigger();
+    QVERIFY(!window.isVisible());
+    program.reset();
+  }
+
+  void documentationReopensAfterEveryClose() {
+    auto program = startProgram();
+    THelperForm &helper = program->helperForm();
+    for (int round = 0; round < 3; ++round) {
+      program->mainWindow().Help2->trigger();
+      QVERIFY(helper.isVisible());
+      if (round == 0)
+        helper.close();
+      else if (round == 1)
+        QTest::mouseClick(&helper, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+      else
+        program->mainWindow().close();
+    }
+    program.reset();
+  }
+
+  void aboutClosedByEscape() {
+    auto program = startProgram();
+    bool ran = false;
+    whenModal([](QWidget &about) { QTest::keyClick(&about, Qt::Key_Escape); },
+              &ran);
+    program->mainWindow().About2->trigger();
+    QVERIFY(ran);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+  }
+};
+
+QUORVEX_TEST_MAIN(AbuseTest)
 #include "tst_abuse.moc"

@@ -255,6 +255,20 @@ private slots:
     QCOMPARE(buttons, QMessageBox::Ok);
   }
 
+  void longReportIsShortenedInTheBox() {
+    const QString quoted = "'" + QString("9").repeated(1 << 20) + "'";
+    QString shown;
+    whenModal([&](QWidget &modal) {
+      shown = static_cast<QMessageBox &>(modal).text();
+      static_cast<QMessageBox &>(modal).accept();
+    });
+    ErrorReport::report(quoted + " is not a valid floating point value");
+    QVERIFY(shown.size() < 1000);
+    QVERIFY(shown.startsWith("'999"));
+    QVERIFY(shown.endsWith("9' is not a valid floating point value."));
+    QCOMPARE(ErrorReport::boxText("short."), "short.");
+  }
+
   void gridFollowsTheAssignBox_data() {
     QTest::addColumn<QString>("assign");
     QTest::addColumn<QStringList>("names");
