@@ -349,7 +349,7 @@ QWidget *TF_Main_LSF::createResultGroup() {
   auto *layout = new QVBoxLayout(GroupBox3);
   layout->setContentsMargins(8, 4, 8, 8);
   layout->addWidget(EditYValue);
-  GroupBox3->setMinimumSize(180, 60);
+  GroupBox3->setMinimumSize(layout->minimumSize().expandedTo(QSize(180, 60)));
   return GroupBox3;
 }
 
@@ -360,6 +360,9 @@ QWidget *TF_Main_LSF::createKeypad() {
   grid->setContentsMargins(8, 6, 8, 6);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(7);
+  // All keys share one width: the designed one, or wider where the
+  // platform's font needs it so that no caption is cut.
+  int keyWidth = KeyWidth;
   for (const KeyDef &key : Keys) {
     auto *button = new QToolButton(GbPreferences);
     button->setObjectName(QLatin1String(key.name));
@@ -376,20 +379,21 @@ QWidget *TF_Main_LSF::createKeypad() {
     face.setColor(QPalette::Button, face.color(QPalette::Base));
     face.setColor(QPalette::ButtonText, face.color(QPalette::Text));
     button->setPalette(face);
-    button->setAutoRaise(false);
-    // Never narrower than designed, never so narrow that a caption is cut.
-    const int captionWidth =
-        button->fontMetrics().horizontalAdvance(button->text()) + 8;
-    const int width = key.columnSpan == 1
-                          ? KeyWidth
-                          : KeyWidth * key.columnSpan + 6 * (key.columnSpan - 1);
-    button->setMinimumSize(std::max(width, captionWidth), KeyHeight);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    if (key.columnSpan == 1)
+      keyWidth = std::max(
+          keyWidth, button->fontMetrics().horizontalAdvance(button->text()) + 8);
     grid->addWidget(button, key.row, key.column, 1, key.columnSpan);
     this->*key.member = button;
   }
+  for (const KeyDef &key : Keys) {
+    const int span = key.columnSpan;
+    (this->*key.member)
+        ->setMinimumSize(keyWidth * span + grid->horizontalSpacing() * (span - 1),
+                         KeyHeight);
+  }
   grid->setRowStretch(static_cast<int>(Keys.back().row) + 1, 1);
-  GbPreferences->setMinimumWidth(180);
+  GbPreferences->setMinimumWidth(std::max(180, grid->minimumSize().width()));
   return GbPreferences;
 }
 

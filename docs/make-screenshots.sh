@@ -1,0 +1,18 @@
+#!/bin/sh
+# Renders the program's windows after a sample computation (compound
+# interest) into docs/screenshots/, in a point and in a comma locale.
+# Needs a display; without one it starts a virtual one with Xvfb.
+set -eu
+cd "$(dirname "$0")/.."
+BUILD_DIR=${BUILD_DIR:-build}
+cmake --build "$BUILD_DIR" --target quorvex-screenshot
+mkdir -p docs/screenshots
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb :97 -screen 0 1280x1024x24 >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb' EXIT
+  export DISPLAY=:97
+  sleep 1
+fi
+LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
+LC_ALL=de_DE.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
