@@ -203,9 +203,11 @@ TEST(NumberConversion, RoundToFloat) {
       {std::numeric_limits<long double>::infinity(),
        value(std::numeric_limits<Float>::infinity())},
   };
-  for (const auto &[input, expected] : rows)
-    expectOutcome(Capture([&] { return RoundToFloat(input); }), expected,
+  for (const auto &row : rows) {
+    const long double input = row.first;
+    expectOutcome(Capture([&] { return RoundToFloat(input); }), row.second,
                   std::to_string(static_cast<double>(input)));
+  }
   EXPECT_TRUE(std::isnan(RoundToFloat(std::numeric_limits<long double>::quiet_NaN())));
 }
 
