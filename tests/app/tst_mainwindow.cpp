@@ -8,6 +8,7 @@
 #include "app/variablegridview.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -150,6 +151,17 @@ private slots:
     QCOMPARE(program->mainWindow().Nr7btn->accessibleName(), "Seven");
     QCOMPARE(program->mainWindow().Operatordivisionbtn->accessibleName(),
              "Division");
+  }
+
+  void desktopEntryMatchesTheProgram() {
+    const QString id = QGuiApplication::desktopFileName();
+    QCOMPARE(id, "org.quorvex.Quorvex");
+    QFile entry(QStringLiteral(QUORVEX_SOURCE_DIR "/app/") + id + ".desktop");
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(entry.readAll());
+    QVERIFY(text.contains("\nIcon=" + id + "\n"));
+    QVERIFY(text.contains("\nCategories=Qt;Utility;Calculator;\n"));
+    QVERIFY(QFile::exists(QStringLiteral(QUORVEX_SOURCE_DIR "/app/icons/quorvex.svg")));
   }
 
   void tabOrder() {
