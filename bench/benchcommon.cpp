@@ -14,6 +14,9 @@ std::string BenchName(const std::string &row, const char *column) {
 
 std::string EvaluateRow(const BenchFormula &formula) { return formula.name + " evaluate"; }
 std::string CompileRow(const BenchFormula &formula) { return formula.name + " compile"; }
+std::string DoubleMathRow(const BenchFormula &formula) {
+  return formula.name + " evaluate, double fns";
+}
 
 std::vector<double> InitialValues(const BenchFormula &formula) {
   std::vector<double> values;

@@ -23,6 +23,8 @@ inline constexpr const char *Native = "native";
 std::string BenchName(const std::string &row, const char *column);
 std::string EvaluateRow(const BenchFormula &formula);
 std::string CompileRow(const BenchFormula &formula);
+// Our Evaluate with the functions in plain double precision.
+std::string DoubleMathRow(const BenchFormula &formula);
 
 // The variables' values at the start of a benchmark.
 std::vector<double> InitialValues(const BenchFormula &formula);

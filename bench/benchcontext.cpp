@@ -1,22 +1,16 @@
 #include "benchcontext.h"
 
-#if QUORVEX_BENCH_HAVE_MATHLIB
-#include "mathlib/standardcontext.h"
-#else
 #include "engine/contexts.h"
 #include "engine/symbols.h"
 
 #include <cmath>
 #include <memory>
+
+#if QUORVEX_BENCH_HAVE_MATHLIB
+#include "mathlib/standardcontext.h"
 #endif
 
 namespace quorvex::bench {
-
-#if QUORVEX_BENCH_HAVE_MATHLIB
-
-TExprContext &BenchContext() { return StandardContext(); }
-
-#else
 
 namespace {
 
@@ -40,13 +34,19 @@ void addStandIns(TExprHashContext &c) {
 
 } // namespace
 
-TExprContext &BenchContext() {
+TExprContext &DoubleContext() {
   static TExprHashContext context(false, 100);
   static const bool filled = (addStandIns(context), true);
   (void)filled;
   return context;
 }
 
+TExprContext &BenchContext() {
+#if QUORVEX_BENCH_HAVE_MATHLIB
+  return StandardContext();
+#else
+  return DoubleContext();
 #endif
+}
 
 } // namespace quorvex::bench

@@ -11,4 +11,9 @@ namespace quorvex::bench {
 // just the functions the formulas call.
 TExprContext &BenchContext();
 
+// The same function names computed in plain double precision by the C
+// library, as the peer computes them. Formulas compiled against it show the
+// engine's own cost apart from the extended-precision math routines.
+TExprContext &DoubleContext();
+
 } // namespace quorvex::bench

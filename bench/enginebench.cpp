@@ -12,19 +12,20 @@ namespace {
 // Everything a Compute does before it evaluates: a fresh evaluator, the
 // context attached, the variables bound, the text compiled.
 void prepare(TCompiledEvaluator &evaluator, const BenchFormula &formula,
-             std::vector<double> &values) {
-  evaluator.ExternalContexts.Add(BenchContext());
+             std::vector<double> &values, TExprContext &context = BenchContext()) {
+  evaluator.ExternalContexts.Add(context);
   for (std::size_t i = 0; i < values.size(); ++i)
     evaluator.AddVariable(formula.variables[i].name, &values[i]);
   evaluator.Compile(formula.ours);
 }
 
 // Compiles once and checks the result; false (and the run failed) otherwise.
-bool checked(benchmark::State &state, const BenchFormula &formula) {
+bool checked(benchmark::State &state, const BenchFormula &formula,
+             TExprContext &context = BenchContext()) {
   try {
     std::vector<double> values = InitialValues(formula);
     TCompiledEvaluator evaluator;
-    prepare(evaluator, formula, values);
+    prepare(evaluator, formula, values, context);
     return ConfirmAgreement(state, formula, evaluator.Evaluate());
   } catch (const Exception &e) {
     FailBenchmark(state, formula.name + ": " + e.message());
@@ -32,12 +33,12 @@ bool checked(benchmark::State &state, const BenchFormula &formula) {
   }
 }
 
-void evaluate(benchmark::State &state, const BenchFormula &formula) {
-  if (!checked(state, formula))
+void evaluate(benchmark::State &state, const BenchFormula &formula, TExprContext *context) {
+  if (!checked(state, formula, *context))
     return;
   std::vector<double> values = InitialValues(formula);
   TCompiledEvaluator evaluator;
-  prepare(evaluator, formula, values);
+  prepare(evaluator, formula, values, *context);
   Nudger nudge(values[0]);
   for (auto _ : state) {
     nudge();
@@ -61,7 +62,10 @@ void compile(benchmark::State &state, const BenchFormula &formula) {
 void RegisterEngineBenchmarks() {
   for (const BenchFormula &formula : BenchFormulas()) {
     benchmark::RegisterBenchmark(BenchName(EvaluateRow(formula), Ours).c_str(), evaluate,
-                                 formula);
+                                 formula, &BenchContext());
+    if (formula.callsFunctions)
+      benchmark::RegisterBenchmark(BenchName(DoubleMathRow(formula), Ours).c_str(), evaluate,
+                                   formula, &DoubleContext());
     benchmark::RegisterBenchmark(BenchName(CompileRow(formula), Ours).c_str(), compile,
                                  formula);
   }

@@ -21,6 +21,8 @@ struct BenchFormula {
   // Reads the variables through the pointer, in the order above, so the
   // compiler cannot fold the formula into a constant.
   double (*native)(const volatile double *values);
+  // Whether the formula calls functions of the math context.
+  bool callsFunctions = false;
 };
 
 const std::vector<BenchFormula> &BenchFormulas();

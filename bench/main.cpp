@@ -42,6 +42,18 @@ std::vector<TableRow> formulaRows(const MedianCollector &medians) {
       evaluate.met = evaluate.ratio <= bound;
     rows.push_back(evaluate);
 
+    if (formula.callsFunctions) {
+      // Diagnostic, not a goal: the same run with the functions in double
+      // precision, as the peer computes them, isolates the engine's share.
+      TableRow engineOnly = evaluate;
+      engineOnly.label = DoubleMathRow(formula);
+      engineOnly.ours = medians.Median(BenchName(engineOnly.label, Ours));
+      engineOnly.ratio = engineOnly.ours / engineOnly.peerPlain;
+      engineOnly.goal = "(engine share only)";
+      engineOnly.met = -1;
+      rows.push_back(engineOnly);
+    }
+
     TableRow compile;
     compile.label = CompileRow(formula);
     compile.unit = "ns";
