@@ -136,10 +136,7 @@ void TF_Main_LSF::FormCreate() {
   Edit1->setText(QString::fromStdString(session_->FormulaText()));
   Edit1->setCursorPosition(0);
   Nrptbtn->setText(QString(QLatin1Char(DecimalSeparator())));
-  Intermediateresult1->setChecked(
-      session_->Preference().Intermediateresult1Checked());
-  Allsessionresults1->setChecked(
-      session_->Preference().Allsessionresults1Checked());
+  showPreference();
   showSession();
 }
 
@@ -257,14 +254,16 @@ void TF_Main_LSF::V_QExit() {
 
 void TF_Main_LSF::Intermediateresult1Click() {
   session_->Intermediateresult1Click();
-  Intermediateresult1->setChecked(
-      session_->Preference().Intermediateresult1Checked());
-  Allsessionresults1->setChecked(
-      session_->Preference().Allsessionresults1Checked());
+  showPreference();
 }
 
 void TF_Main_LSF::Allsessionresults1Click() {
   session_->Allsessionresults1Click();
+  showPreference();
+}
+
+// The menu toggled the clicked item itself; the session decides both.
+void TF_Main_LSF::showPreference() {
   Intermediateresult1->setChecked(
       session_->Preference().Intermediateresult1Checked());
   Allsessionresults1->setChecked(

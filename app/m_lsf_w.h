@@ -163,6 +163,7 @@ private:
   void pullBoxes();
   // Shows the session's result, grid and Quantity after a handler ran.
   void showSession();
+  void showPreference();
   // Hands a character to the focused formula box or grid cell editor.
   void typeCharacter(QChar character);
   void setCurrentHint(const QString &hint);

@@ -106,6 +106,16 @@ void VariableGridView::currentChanged(const QModelIndex &current,
     openEditor();
 }
 
+void VariableGridView::closeEditor(QWidget *editor,
+                                   QAbstractItemDelegate::EndEditHint hint) {
+  QTableWidget::closeEditor(editor, hint);
+  // Enter or Escape ends an edit, but the grid always shows its editor: a
+  // new one opens on the same cell once the old one is gone.
+  if (hasFocus())
+    QMetaObject::invokeMethod(this, &VariableGridView::openEditor,
+                              Qt::QueuedConnection);
+}
+
 void VariableGridView::openEditor() {
   const QModelIndex index = currentIndex();
   if (index.isValid() && index.row() >= 1 && index.column() == 1 &&

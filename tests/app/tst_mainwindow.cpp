@@ -324,6 +324,16 @@ private slots:
     QCOMPARE(window.EditYValue->text(), "157");
   }
 
+  void gridKeepsAnEditorAfterEnter() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    typeValue(window, 1, "7");
+    QTest::keyClick(window.SG_Variables->focusedEditor(), Qt::Key_Return);
+    QTRY_VERIFY(window.SG_Variables->focusedEditor());
+    QCOMPARE(window.SG_Variables->focusedEditor()->text(), "7");
+    QCOMPARE(window.session().Grid().Cell(1, 1), "7");
+  }
+
   void emptiedValueCellShowsTwoAfterCompute() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
