@@ -122,6 +122,7 @@ Float TExprVirtMach::Execute() {
   TExprVirtMachOp *const *ops = CodeList.data();
   if (runs_.size() == count) [[likely]] {
     const RunFunction *runs = runs_.data();
+#pragma GCC unroll 4
     for (std::size_t i = 0; i < count; ++i)
       runs[i](*ops[i]);
   } else {
