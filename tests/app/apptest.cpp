@@ -1,6 +1,7 @@
 #include "apptest.h"
 
 #include "app/selectionlineedit.h"
+#include "app/variablegridview.h"
 
 #include <QTimer>
 
@@ -39,6 +40,11 @@ void setFormula(TF_Main_LSF &window, const QString &text, int selStart,
     window.Edit1->setSelection(selStart, selLength);
   else
     window.Edit1->setCursorPosition(selStart);
+}
+
+void setValue(TF_Main_LSF &window, const QString &value) {
+  window.session().Grid().SetCell(1, 1, value.toStdString());
+  window.SG_Variables->refresh();
 }
 
 void whenModal(std::function<void(QWidget &)> work, bool *ran) {

@@ -50,6 +50,9 @@ void focus(QWidget *widget);
 void setFormula(TF_Main_LSF &window, const QString &text, int selStart,
                 int selLength = 0);
 
+// Puts a value into the first grid row as if the user had typed it there.
+void setValue(TF_Main_LSF &window, const QString &value);
+
 // Runs work on the modal window the next action opens, once it shows; work
 // must close it. Returns false through the flag if no modal window appeared.
 void whenModal(std::function<void(QWidget &)> work, bool *ran = nullptr);

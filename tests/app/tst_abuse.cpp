@@ -32,11 +32,6 @@ QString longSum(int length) {
   return text;
 }
 
-void setValue(TF_Main_LSF &window, const QString &value) {
-  window.session().Grid().SetCell(1, 1, value.toStdString());
-  window.SG_Variables->refresh();
-}
-
 } // namespace
 
 class AbuseTest final : public QObject {

@@ -51,11 +51,6 @@ QString runTool(const QString &tool, const QStringList &arguments) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-void setValue(TF_Main_LSF &window, const QString &value) {
-  window.session().Grid().SetCell(1, 1, value.toStdString());
-  window.SG_Variables->refresh();
-}
-
 } // namespace
 
 class WindowsTest final : public QObject {
