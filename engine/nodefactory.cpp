@@ -195,11 +195,16 @@ TExprNode *TExprVirtMachNodeFactory::Compare(TExprNode *left, TExprNode *right) 
 
 void TExprVirtMachNodeFactory::Generate(TExprVirtMach &machine) {
   machine.Clear();
-  for (TExprVirtMachNode *node : nodes_)
+  std::size_t constants = 0;
+  for (TExprVirtMachNode *node : nodes_) {
     node->Op = nullptr;
+    constants += node->IsConstant() ? 1 : 0;
+  }
+  // Every node gets exactly one op: the lists need growing only once.
+  machine.Reserve(nodes_.size() - constants, constants);
   // Constants get slots that are never executed, so they go first and apart.
   for (TExprVirtMachNode *node : nodes_)
-    if (node->Op == nullptr && dynamic_cast<TExprConstVmNode *>(node) != nullptr)
+    if (node->Op == nullptr && node->IsConstant())
       node->EmitOp(machine);
   // Creation order is an evaluation order: every node was made after its
   // operands.

@@ -37,6 +37,10 @@ public:
   // Creates this node's op wired to its operands' value slots, stores it in
   // Op and appends it to the machine.
   virtual void EmitOp(TExprVirtMach &machine) = 0;
+  // Whether EmitOp makes a constant slot; Generate emits those first. A
+  // virtual answer instead of a dynamic_cast, which costs a type walk per
+  // node of every compile.
+  virtual bool IsConstant() const noexcept { return false; }
 
   TExprVirtMachOp *Op = nullptr; // owned by the machine
 
@@ -49,6 +53,7 @@ class TExprConstVmNode final : public TExprVirtMachNode {
 public:
   explicit TExprConstVmNode(Float value) : Value(value) {}
   void EmitOp(TExprVirtMach &machine) override;
+  bool IsConstant() const noexcept override { return true; }
   Float Value;
 };
 

@@ -112,6 +112,12 @@ void TExprVirtMach::Clear() {
   arena_.release();
 }
 
+void TExprVirtMach::Reserve(std::size_t code, std::size_t constants) {
+  CodeList.reserve(code);
+  runs_.reserve(code);
+  ConstList.reserve(constants);
+}
+
 Float TExprVirtMach::Execute() {
   if (CodeList.empty()) {
     if (ConstList.empty())

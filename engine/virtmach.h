@@ -317,6 +317,8 @@ public:
   Float Execute();
   // Frees every op; the machine has no program afterwards.
   void Clear();
+  // Makes room for that many code and constant ops without regrowing.
+  void Reserve(std::size_t code, std::size_t constants);
   bool HasProgram() const noexcept { return !CodeList.empty() || !ConstList.empty(); }
 
   // One line per op in run order, constants first as "cN = value", then code
