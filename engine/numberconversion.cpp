@@ -3,9 +3,11 @@
 #include "decimalseparator.h"
 #include "errors.h"
 
+#include <array>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -73,8 +75,45 @@ bool parseNumber(std::string_view text, std::size_t &pos, NumberParts &parts,
   return true;
 }
 
+// Powers of ten that extended precision holds exactly: 10^n = 5^n * 2^n and
+// 5^27 < 2^64, the width of the extended significand.
+constexpr int exactPowerLimit = 27;
+constexpr std::array<Float80, exactPowerLimit + 1> exactPowersOfTen = [] {
+  std::array<Float80, exactPowerLimit + 1> powers{};
+  Float80 p = 1;
+  for (Float80 &power : powers) {
+    power = p;
+    p *= 10;
+  }
+  return powers;
+}();
+
+// The common short number without the C library: at most 19 digits make an
+// exact 64-bit integer, and one multiplication or division by an exact power
+// of ten rounds once, to nearest - the same correctly rounded extended value
+// strtold gives. False when the number is outside that case.
+bool shortNumberToExtended(const NumberParts &parts, Float80 &value) {
+  if (parts.integer.size() + parts.fraction.size() > 19)
+    return false;
+  std::uint64_t digits = 0;
+  for (const char c : parts.integer)
+    digits = digits * 10 + static_cast<unsigned>(c - '0');
+  for (const char c : parts.fraction)
+    digits = digits * 10 + static_cast<unsigned>(c - '0');
+  const long long exponent = (parts.negativeExponent ? -parts.exponent : parts.exponent) -
+                             static_cast<long long>(parts.fraction.size());
+  if (exponent < -exactPowerLimit || exponent > exactPowerLimit)
+    return false;
+  const auto mantissa = static_cast<Float80>(digits); // exact: 64-bit significand
+  value = exponent >= 0 ? mantissa * exactPowersOfTen[static_cast<std::size_t>(exponent)]
+                        : mantissa / exactPowersOfTen[static_cast<std::size_t>(-exponent)];
+  return true;
+}
+
 // Extended value of the parts; false when it lies beyond the extended range.
 bool partsToExtended(const NumberParts &parts, Float80 &value) {
+  if (shortNumberToExtended(parts, value))
+    return true;
   std::string normal;
   normal.reserve(parts.integer.size() + parts.fraction.size() + 8);
   normal.append(parts.integer.empty() ? std::string_view("0") : parts.integer);
