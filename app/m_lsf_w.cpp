@@ -456,6 +456,8 @@ bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
 void TF_Main_LSF::changeEvent(QEvent *event) {
   if (event->type() == QEvent::LocaleChange)
     ReadDecimalSeparator();
+  else if (event->type() == QEvent::PaletteChange && Nr0btn)
+    showKeyFaces();
   QMainWindow::changeEvent(event);
 }
 

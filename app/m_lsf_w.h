@@ -156,6 +156,7 @@ private:
   QWidget *createResultGroup();
   QWidget *createKeypad();
   void connectHandlers();
+  void showKeyFaces();
   void fixWindowSize();
 
   void FormCreate();

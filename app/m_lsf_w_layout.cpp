@@ -374,11 +374,6 @@ QWidget *TF_Main_LSF::createKeypad() {
                          QString::fromUtf8(key.longHint));
     if (key.captionPixels > 0)
       button->setFont(fontOfPixels(font(), key.captionPixels));
-    // The face takes the colour of an input field, white in light themes.
-    QPalette face = button->palette();
-    face.setColor(QPalette::Button, face.color(QPalette::Base));
-    face.setColor(QPalette::ButtonText, face.color(QPalette::Text));
-    button->setPalette(face);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (key.columnSpan == 1)
       keyWidth = std::max(
@@ -392,9 +387,20 @@ QWidget *TF_Main_LSF::createKeypad() {
         ->setMinimumSize(keyWidth * span + grid->horizontalSpacing() * (span - 1),
                          KeyHeight);
   }
+  showKeyFaces();
   grid->setRowStretch(static_cast<int>(Keys.back().row) + 1, 1);
   GbPreferences->setMinimumWidth(std::max(180, grid->minimumSize().width()));
   return GbPreferences;
+}
+
+void TF_Main_LSF::showKeyFaces() {
+  // The keys take the colours of an input field (a white face in light
+  // themes), from the window's current palette.
+  QPalette face = palette();
+  face.setColor(QPalette::Button, face.color(QPalette::Base));
+  face.setColor(QPalette::ButtonText, face.color(QPalette::Text));
+  for (const KeyDef &key : Keys)
+    (this->*key.member)->setPalette(face);
 }
 
 void TF_Main_LSF::fixWindowSize() {

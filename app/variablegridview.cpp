@@ -30,6 +30,18 @@ public:
     return editor;
   }
 
+protected:
+  // The fixed header row and name column look like buttons, in whatever
+  // colours the current palette gives buttons.
+  void initStyleOption(QStyleOptionViewItem *option,
+                       const QModelIndex &index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.row() == 0 || index.column() == 0) {
+      option->backgroundBrush = option->palette.button();
+      option->palette.setBrush(QPalette::Text, option->palette.buttonText());
+    }
+  }
+
 private:
   VariableGridView &grid_;
 };
@@ -72,11 +84,8 @@ void VariableGridView::refresh() {
       if (!cell) {
         cell = new QTableWidgetItem; // owned by the table
         const bool fixed = row == 0 || column == 0;
-        if (fixed) {
+        if (fixed)
           cell->setFlags(Qt::ItemIsEnabled);
-          cell->setBackground(palette().button());
-          cell->setForeground(palette().buttonText());
-        }
         setItem(row, column, cell);
       }
       if (cell->text() != text)

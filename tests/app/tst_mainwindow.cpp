@@ -164,6 +164,29 @@ private slots:
     QVERIFY(QFile::exists(QStringLiteral(QUORVEX_SOURCE_DIR "/app/icons/quorvex.svg")));
   }
 
+  void followsADarkPalette() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::WindowText, QColor(250, 200, 10));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.Nr7btn->palette().color(QPalette::Button), QColor(30, 30, 30));
+    QCOMPARE(window.Nr7btn->palette().color(QPalette::ButtonText),
+             QColor(240, 240, 240));
+    // Pictures are drawn in the palette's text colour.
+    const QImage icon = window.ToolButton1->icon().pixmap(16, 16).toImage();
+    bool drawnInText = false;
+    for (int y = 0; y < icon.height() && !drawnInText; ++y)
+      for (int x = 0; x < icon.width() && !drawnInText; ++x)
+        drawnInText = icon.pixelColor(x, y) == QColor(250, 200, 10);
+    QApplication::setPalette(original);
+    QVERIFY(drawnInText);
+  }
+
   void tabOrder() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
