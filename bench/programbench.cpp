@@ -7,8 +7,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace quorvex::bench {
 
@@ -22,19 +24,21 @@ constexpr int BatchLines = 100000;
 // F1-sized formulas that differ line by line; line i gives
 // 5.22 - 5.44E-4 * (2 - i).
 std::string batchFile() {
-  static const std::string path = [] {
-    char name[] = "/tmp/quorvex-batch-XXXXXX";
+  // Plain char arrays: they outlive the exit handlers that remove the files.
+  static char name[] = "/tmp/quorvex-batch-XXXXXX";
+  static const bool made = [] {
     const int fd = mkstemp(name);
     if (fd < 0)
-      return std::string();
+      return false;
+    close(fd);
     std::string text;
     for (int i = 1; i <= BatchLines; ++i)
       text += "5.22 - 5.44E-4 * (x - " + std::to_string(i) + ")\n";
     std::ofstream(name) << text;
-    close(fd);
-    return std::string(name);
+    std::atexit([] { std::filesystem::remove(name); });
+    return true;
   }();
-  return path;
+  return made ? std::string(name) : std::string();
 }
 
 // Every line a number that agrees with the native value.
@@ -77,10 +81,24 @@ void batch(benchmark::State &state) {
 #endif
 
 #ifdef QUORVEX_STARTUP_PROBE_PATH
+// Qt wants a private runtime directory and complains on every start without
+// one; a fresh one for this run keeps the table's output clean.
+std::string runtimeDirectory() {
+  static char name[] = "/tmp/quorvex-bench-runtime-XXXXXX";
+  static const bool made = [] {
+    if (mkdtemp(name) == nullptr)
+      return false;
+    std::atexit([] { std::filesystem::remove_all(name); });
+    return true;
+  }();
+  return made ? std::string(name) : std::string("/tmp");
+}
+
 void startup(benchmark::State &state) {
+  const std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen",
+                                                "XDG_RUNTIME_DIR=" + runtimeDirectory()};
   for (auto _ : state) {
-    const ChildRun run =
-        RunChild({QUORVEX_STARTUP_PROBE_PATH}, {"QT_QPA_PLATFORM=offscreen"}, "");
+    const ChildRun run = RunChild({QUORVEX_STARTUP_PROBE_PATH}, environment, "");
     if (run.exitStatus != 0 || run.output.rfind("shown", 0) != 0) {
       FailBenchmark(state, "the desktop program did not show its main window");
       return;
