@@ -108,6 +108,7 @@ void TExprVirtMach::Clear() {
     op->~TExprConstVmOp();
   CodeList.clear();
   runs_.clear();
+  pendingVariable_ = false;
   ConstList.clear();
   arena_.release();
 }
@@ -129,8 +130,8 @@ Float TExprVirtMach::Execute() {
   if (runs_.size() == count) [[likely]] {
     const RunFunction *runs = runs_.data();
 #pragma GCC unroll 4
-    for (std::size_t i = 0; i < count; ++i)
-      runs[i](*ops[i]);
+    for (std::size_t i = 0; i < count;)
+      i += runs[i](ops + i);
   } else {
     for (std::size_t i = 0; i < count; ++i)
       ops[i]->Execute();

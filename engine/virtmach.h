@@ -304,6 +304,15 @@ public:
     Op &op = make<Op>(std::forward<Args>(args)...);
     CodeList.push_back(&op);
     runs_.push_back(&run<Op>);
+    // A variable read followed by a common op runs as one step: both ops
+    // still run, in order, but with one dispatch.
+    bool fused = false;
+    if constexpr (fusesAfterVariable<Op>())
+      if (pendingVariable_) {
+        runs_[runs_.size() - 2] = &runAfterVariable<Op>;
+        fused = true;
+      }
+    pendingVariable_ = std::is_same_v<Op, TExprVar64VmOp> && !fused;
     return op;
   }
   // Creates a constant op owned by the machine and appends it to ConstList.
@@ -332,10 +341,23 @@ public:
 private:
   // Runs an op whose final class is known when it is added: a direct call
   // with the op's work inlined, instead of a virtual call per op and run.
-  using RunFunction = void (*)(TExprVirtMachOp &);
-  template <class Op> static void run(TExprVirtMachOp &op) {
+  // A step runs the ops from ops[0] on and returns how many it ran.
+  using RunFunction = std::size_t (*)(TExprVirtMachOp *const *ops);
+  template <class Op> static std::size_t run(TExprVirtMachOp *const *ops) {
     static_assert(std::is_final_v<Op>);
-    static_cast<Op &>(op).Op::Execute();
+    static_cast<Op &>(*ops[0]).Op::Execute();
+    return 1;
+  }
+  template <class Next> static std::size_t runAfterVariable(TExprVirtMachOp *const *ops) {
+    static_cast<TExprVar64VmOp &>(*ops[0]).TExprVar64VmOp::Execute();
+    static_cast<Next &>(*ops[1]).Next::Execute();
+    return 2;
+  }
+  template <class Op> static constexpr bool fusesAfterVariable() {
+    return std::is_same_v<Op, TExprVar64VmOp> || std::is_same_v<Op, TExprNegateVmOp> ||
+           std::is_same_v<Op, TExprAddVmOp> || std::is_same_v<Op, TExprSubtractVmOp> ||
+           std::is_same_v<Op, TExprMultiplyVmOp> || std::is_same_v<Op, TExprDivideVmOp> ||
+           std::is_same_v<Op, TExprCompareVmOp>;
   }
 
   template <class Op, class... Args> Op &make(Args &&...args) {
@@ -352,6 +374,8 @@ private:
   // runs_[i] runs CodeList[i]; ops appended to CodeList by other means fall
   // back to the virtual call.
   std::vector<RunFunction> runs_;
+  // The last op added is a variable read that starts no step yet.
+  bool pendingVariable_ = false;
 };
 
 } // namespace quorvex
