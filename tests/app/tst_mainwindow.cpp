@@ -470,6 +470,9 @@ private slots:
     QTest::newRow("toolbar print")
         << "ToolButton4" << "Print the report of calculation session.";
     QTest::newRow("no hint of its own or above") << "Label1" << "";
+    QTest::newRow("disabled Quantity box") << "edVarQuantity" << "Variable quantity";
+    QTest::newRow("Variable button") << "SpeedButton1" << "Variable quantity";
+    QTest::newRow("grid cell") << "SG_Variables" << "Grid setting: Assign values for the variables";
   }
   void hintsInTheStatusBar() {
     QFETCH(QString, control);
