@@ -65,6 +65,18 @@ private slots:
              message.isEmpty() ? QStringList() : QStringList{message});
   }
 
+  void pastingLineBreaksIntoTheFormulaBox() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    QGuiApplication::clipboard()->setText("1 +\n2\r\n* 3\t");
+    window.Edit1->selectAll();
+    click(window.Pastebtn);
+    ReportCapture reports;
+    click(window.ComputeSpdbtn);
+    QCOMPARE(reports.messages, QStringList());
+    QCOMPARE(window.EditYValue->text(), "7");
+  }
+
   void pastingAMebibyteIntoTheAssignBoxAndAValueCell() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
