@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"x*x*x + y", [](double x, double y) { return x * x * x + y; }},
         StepCase{"x + y + x + y + x", [](double x, double y) { return x + y + x + y + x; }},
         StepCase{"sub(x; y) - x", [](double x, double y) { return (x - y) - x; }},
+        StepCase{"sub(2; x) * y", [](double x, double y) { return (2 - x) * y; }},
         StepCase{"x*2 + y", [](double x, double y) { return x * 2 + y; }}));
 
 // A fault in the op after a variable read ends the run there; the next run
