@@ -1,6 +1,7 @@
 #include "benchcontext.h"
 
 #include "engine/contexts.h"
+#include "engine/evaluator.h"
 #include "engine/symbols.h"
 
 #include <cmath>
@@ -39,6 +40,13 @@ TExprContext &DoubleContext() {
   static const bool filled = (addStandIns(context), true);
   (void)filled;
   return context;
+}
+
+void BindFormula(TCompiledEvaluator &evaluator, const BenchFormula &formula,
+                 std::vector<double> &values, TExprContext &context) {
+  evaluator.ExternalContexts.Add(context);
+  for (std::size_t i = 0; i < values.size(); ++i)
+    evaluator.AddVariable(formula.variables[i].name, &values[i]);
 }
 
 TExprContext &BenchContext() {

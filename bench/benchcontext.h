@@ -1,7 +1,12 @@
 #pragma once
 
+#include "formulas.h"
+
+#include <vector>
+
 namespace quorvex {
 class TExprContext;
+class TCompiledEvaluator;
 }
 
 namespace quorvex::bench {
@@ -15,5 +20,10 @@ TExprContext &BenchContext();
 // library, as the peer computes them. Formulas compiled against it show the
 // engine's own cost apart from the extended-precision math routines.
 TExprContext &DoubleContext();
+
+// What a Compute does before compiling: attach the context and bind each of
+// the formula's variables to its slot in values.
+void BindFormula(TCompiledEvaluator &evaluator, const BenchFormula &formula,
+                 std::vector<double> &values, TExprContext &context);
 
 } // namespace quorvex::bench

@@ -13,9 +13,7 @@ namespace {
 // context attached, the variables bound, the text compiled.
 void prepare(TCompiledEvaluator &evaluator, const BenchFormula &formula,
              std::vector<double> &values, TExprContext &context = BenchContext()) {
-  evaluator.ExternalContexts.Add(context);
-  for (std::size_t i = 0; i < values.size(); ++i)
-    evaluator.AddVariable(formula.variables[i].name, &values[i]);
+  BindFormula(evaluator, formula, values, context);
   evaluator.Compile(formula.ours);
 }
 

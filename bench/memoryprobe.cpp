@@ -30,9 +30,7 @@ struct CompileFootprint {
 CompileFootprint measure(const BenchFormula &formula) {
   std::vector<double> values = InitialValues(formula);
   TCompiledEvaluator evaluator;
-  evaluator.ExternalContexts.Add(BenchContext());
-  for (std::size_t i = 0; i < values.size(); ++i)
-    evaluator.AddVariable(formula.variables[i].name, &values[i]);
+  BindFormula(evaluator, formula, values, BenchContext());
 
   CompileFootprint footprint;
   HeapCounts compile;

@@ -19,9 +19,7 @@ namespace {
 
 void prepare(TCompiledEvaluator &evaluator, const BenchFormula &formula,
              std::vector<double> &values) {
-  evaluator.ExternalContexts.Add(BenchContext());
-  for (std::size_t i = 0; i < values.size(); ++i)
-    evaluator.AddVariable(formula.variables[i].name, &values[i]);
+  BindFormula(evaluator, formula, values, BenchContext());
   evaluator.Compile(formula.ours);
 }
 
