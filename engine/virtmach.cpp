@@ -108,7 +108,7 @@ void TExprVirtMach::Clear() {
     op->~TExprConstVmOp();
   CodeList.clear();
   runs_.clear();
-  pendingVariable_ = false;
+  pendingFirst_ = -1;
   ConstList.clear();
   arena_.release();
 }

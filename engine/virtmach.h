@@ -304,15 +304,17 @@ public:
     Op &op = make<Op>(std::forward<Args>(args)...);
     CodeList.push_back(&op);
     runs_.push_back(&run<Op>);
-    // A variable read followed by a common op runs as one step: both ops
-    // still run, in order, but with one dispatch.
-    bool fused = false;
-    if constexpr (fusesAfterVariable<Op>())
-      if (pendingVariable_) {
-        runs_[runs_.size() - 2] = &runAfterVariable<Op>;
-        fused = true;
+    // Two common ops in a row run as one step: both still run, in order,
+    // each with its own slot and fault check, but with one dispatch.
+    constexpr int kind = pairKind<Op>();
+    if constexpr (kind >= 0) {
+      if (pendingFirst_ >= 0) {
+        runs_[runs_.size() - 2] = pairWith<Op>(pendingFirst_);
+        pendingFirst_ = -1;
+        return op;
       }
-    pendingVariable_ = std::is_same_v<Op, TExprVar64VmOp> && !fused;
+    }
+    pendingFirst_ = kind;
     return op;
   }
   // Creates a constant op owned by the machine and appends it to ConstList.
@@ -348,16 +350,40 @@ private:
     static_cast<Op &>(*ops[0]).Op::Execute();
     return 1;
   }
-  template <class Next> static std::size_t runAfterVariable(TExprVirtMachOp *const *ops) {
-    static_cast<TExprVar64VmOp &>(*ops[0]).TExprVar64VmOp::Execute();
-    static_cast<Next &>(*ops[1]).Next::Execute();
+  template <class First, class Second>
+  static std::size_t runPair(TExprVirtMachOp *const *ops) {
+    static_cast<First &>(*ops[0]).First::Execute();
+    static_cast<Second &>(*ops[1]).Second::Execute();
     return 2;
   }
-  template <class Op> static constexpr bool fusesAfterVariable() {
-    return std::is_same_v<Op, TExprVar64VmOp> || std::is_same_v<Op, TExprNegateVmOp> ||
-           std::is_same_v<Op, TExprAddVmOp> || std::is_same_v<Op, TExprSubtractVmOp> ||
-           std::is_same_v<Op, TExprMultiplyVmOp> || std::is_same_v<Op, TExprDivideVmOp> ||
-           std::is_same_v<Op, TExprCompareVmOp>;
+  // The classes that pair up, numbered; -1 for the others.
+  template <class Op> static constexpr int pairKind() {
+    if constexpr (std::is_same_v<Op, TExprVar64VmOp>)
+      return 0;
+    else if constexpr (std::is_same_v<Op, TExprNegateVmOp>)
+      return 1;
+    else if constexpr (std::is_same_v<Op, TExprAddVmOp>)
+      return 2;
+    else if constexpr (std::is_same_v<Op, TExprSubtractVmOp>)
+      return 3;
+    else if constexpr (std::is_same_v<Op, TExprMultiplyVmOp>)
+      return 4;
+    else if constexpr (std::is_same_v<Op, TExprDivideVmOp>)
+      return 5;
+    else if constexpr (std::is_same_v<Op, TExprCompareVmOp>)
+      return 6;
+    else
+      return -1;
+  }
+  // The step for an op of class pairKind first followed by a Second.
+  template <class Second> static RunFunction pairWith(int first) {
+    static constexpr RunFunction pairs[] = {
+        &runPair<TExprVar64VmOp, Second>,    &runPair<TExprNegateVmOp, Second>,
+        &runPair<TExprAddVmOp, Second>,      &runPair<TExprSubtractVmOp, Second>,
+        &runPair<TExprMultiplyVmOp, Second>, &runPair<TExprDivideVmOp, Second>,
+        &runPair<TExprCompareVmOp, Second>,
+    };
+    return pairs[first];
   }
 
   template <class Op, class... Args> Op &make(Args &&...args) {
@@ -374,8 +400,8 @@ private:
   // runs_[i] runs CodeList[i]; ops appended to CodeList by other means fall
   // back to the virtual call.
   std::vector<RunFunction> runs_;
-  // The last op added is a variable read that starts no step yet.
-  bool pendingVariable_ = false;
+  // pairKind of the last op added when it starts no step of two yet, or -1.
+  int pendingFirst_ = -1;
 };
 
 } // namespace quorvex

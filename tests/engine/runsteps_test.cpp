@@ -1,6 +1,7 @@
-// The machine runs a variable read and the op after it as one step. Every
-// pairing must still run both ops, in order, with faults raised from the
-// right op: checked against the same arithmetic done directly.
+// The machine runs two common ops in a row (variable reads, negation,
+// arithmetic, comparison) as one step. Every pairing must still run both
+// ops, in order, with faults raised from the right op: checked against the
+// same arithmetic done directly.
 
 #include "enginetestsupport.h"
 
@@ -49,9 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"x + y + x + y + x", [](double x, double y) { return x + y + x + y + x; }},
         StepCase{"sub(x; y) - x", [](double x, double y) { return (x - y) - x; }},
         StepCase{"sub(2; x) * y", [](double x, double y) { return (2 - x) * y; }},
-        StepCase{"x*2 + y", [](double x, double y) { return x * 2 + y; }}));
+        StepCase{"x*2 + y", [](double x, double y) { return x * 2 + y; }},
+        StepCase{"((x+1)*2-3)/4", [](double x, double) { return ((x + 1) * 2 - 3) / 4; }},
+        StepCase{"-(x*y) + -(x/y)", [](double x, double y) { return -(x * y) + -(x / y); }},
+        StepCase{"(x<y)*(y>=x) - (x=y)",
+                 [](double x, double y) {
+                   return (x < y ? 1.0 : 0.0) * (y >= x ? 1.0 : 0.0) - (x == y ? 1.0 : 0.0);
+                 }}));
 
-// A fault in the op after a variable read ends the run there; the next run
+// A fault in the second op of a step ends the run there; the next run
 // starts again from the first op.
 TEST(RunSteps, FaultInTheSecondOpOfAStep) {
   Calc calc;
