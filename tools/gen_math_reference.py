@@ -352,6 +352,54 @@ BINARY_ARGUMENTS = {
 }
 
 
+def root_of(target, n):
+    """The double nearest to target^(1/n), and its two neighbours: bases
+    whose n-th power lands right at a range edge."""
+    x = float(mpf(target) ** (mpf(1) / n))
+    return [down(x), x, up(x)]
+
+
+# Whole exponents, which take a faster path than the rest: the common
+# cases, the ends of that path, and powers landing at the edges of the
+# double range (overflow, the smallest normal, the smallest subnormal).
+WHOLE_POWERS = [
+    (1.0041666666666667, 120.0), (0.999, 1000.0), (1.5, -1000.0),
+    (-3.0, 51.0), (-3.0, 50.0), (-3.0, -51.0), (10.0, 22.0), (10.0, -22.0),
+    (10.0, 23.0), (2.0, 1023.0), (2.0, -1022.0), (1 + 2 ** -52, 1024.0),
+    (1 + 2 ** -52, 512.0), (1 - 2 ** -53, -512.0), (1.0001, 512.0),
+    (1.0001, 513.0), (1.0001, -512.0), (1.0001, -513.0), (-1.0001, 511.0),
+    (-1.0001, -511.0), (0.5, 512.0), (0.25, 512.0), (0.25, 537.0),
+    (0.25, 538.0), (4.0, 511.0), (4.0, 512.0), (0.25, -512.0),
+    (0.25, -511.0), (1e300, 2.0), (1e-300, 2.0), (1e-300, -2.0),
+    (DBL_MAX, 2.0), (DBL_MAX, -2.0), (DBL_TRUE_MIN, 2.0),
+    (DBL_TRUE_MIN, -2.0), (DBL_MAX, -512.0), (DBL_TRUE_MIN, 512.0),
+    (-DBL_TRUE_MIN, -1.0), (7.0, 3.0), (-0.1, 3.0), (0.1, -300.0),
+    # Moderate results of fractional exponents, either side of 2^64.
+    (2.0, 63.5), (2.0, 64.0), (2.0, 64.5), (2.0, -63.5), (2.0, -64.5),
+    (1.0041666666666667, 120.5), (1 + 2 ** -40, 3e13),
+] + [
+    (x, float(n))
+    for target, n in [(DBL_MAX, 3), (DBL_MAX, 101), (DBL_MAX, 511),
+                      (DBL_MAX, -3), (DBL_MAX, -511), (2.0 ** -1022, 5),
+                      (2.0 ** -1022, 300), (DBL_TRUE_MIN, 7),
+                      (DBL_TRUE_MIN, 400), (DBL_TRUE_MIN, -400)]
+    for x in root_of(target, n)
+]
+
+
+def random_whole_powers(rng, count):
+    """Bases near and far from 1 raised to whole exponents, either sign."""
+    out = []
+    for _ in range(count):
+        n = rng.randint(-600, 600) or 1
+        if rng.random() < 0.5:
+            x = 1 + rng.uniform(-0.05, 0.05)
+        else:
+            x = 2.0 ** (rng.uniform(-1000, 1000) / n)
+        out.append((-x if rng.random() < 0.3 else x, float(n)))
+    return out
+
+
 def random_arguments(rng, name, count):
     lo, hi, both = RANDOM_RANGES.get(name, DEFAULT_RANGE)
     out = []
@@ -422,6 +470,9 @@ def main():
             out.write(f"{name},{x!r},,{expected},{exact}\n")
     for name, func in BINARY.items():
         pairs = BINARY_ARGUMENTS[name] + random_pairs(rng, name, 30)
+        if name == "power":
+            # A generator of their own keeps the other rows unchanged.
+            pairs += WHOLE_POWERS + random_whole_powers(random.Random(120), 40)
         for x, z in pairs:
             expected, exact = describe(func, [x, z])
             out.write(f"{name},{x!r},{z!r},{expected},{exact}\n")
