@@ -6,7 +6,10 @@
 // again, and a machine stays usable after a fault. Finally the variables get
 // new values without recompiling, and the machine must agree with a fresh
 // evaluator compiled for those values: variables are read at run time.
+// Formulas of plain arithmetic are also checked, value and fault, against an
+// independent reading (arithmeticoracle.h).
 
+#include "arithmeticoracle.h"
 #include "check.h"
 
 #include "engine/decimalseparator.h"
@@ -91,6 +94,28 @@ struct Calculator {
   }
 };
 
+// Where the independent reading applies, the same bits or the same fault.
+void checkArithmetic(const Outcome &outcome, const fuzz::ArithmeticResult &expected) {
+  using fuzz::ArithmeticOutcome;
+  switch (expected.outcome) {
+  case ArithmeticOutcome::NotApplicable:
+    return;
+  case ArithmeticOutcome::Value:
+    FUZZ_CHECK(!outcome.failed);
+    FUZZ_CHECK(std::memcmp(&outcome.value, &expected.value, sizeof expected.value) == 0);
+    return;
+  case ArithmeticOutcome::ZeroDivide:
+    FUZZ_CHECK(outcome.failed && *outcome.type == typeid(EZeroDivide));
+    return;
+  case ArithmeticOutcome::Overflow:
+    FUZZ_CHECK(outcome.failed && *outcome.type == typeid(EOverflow));
+    return;
+  case ArithmeticOutcome::Invalid:
+    FUZZ_CHECK(outcome.failed && *outcome.type == typeid(EInvalidOp));
+    return;
+  }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -112,9 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   FUZZ_CHECK(result.failed || std::isfinite(result.value));
   FUZZ_CHECK(calculator.evaluate() == result);
 
+  checkArithmetic(result, fuzz::EvaluateArithmetic(formula, first));
+
   std::copy(std::begin(second), std::end(second), std::begin(calculator.values));
   Calculator fresh(second);
   FUZZ_CHECK(fresh.compile(formula) == compiled);
-  FUZZ_CHECK(calculator.evaluate() == fresh.evaluate());
+  const Outcome rebound = calculator.evaluate();
+  FUZZ_CHECK(rebound == fresh.evaluate());
+  checkArithmetic(rebound, fuzz::EvaluateArithmetic(formula, second));
   return 0;
 }
