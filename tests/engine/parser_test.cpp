@@ -252,6 +252,27 @@ TEST(ParserValues, VariableBeforeParenthesisIsTheVariable) {
   EXPECT_EQ(calc.Value("x(2)"), 5);
 }
 
+// The slots of variables a, b and c, bound once per calculator.
+struct Abc {
+  explicit Abc(Calc &calc)
+      : a(calc.Bind("a", 0)), b(calc.Bind("b", 0)), c(calc.Bind("c", 0)) {}
+  Float &a, &b, &c;
+};
+
+// Stores every triple of values in a, b and c and calls check with it.
+template <std::size_t N, class Check>
+void forEachTriple(const Abc &slots, const Float (&values)[N], Check check) {
+  Float &a = slots.a, &b = slots.b, &c = slots.c;
+  for (Float va : values)
+    for (Float vb : values)
+      for (Float vc : values) {
+        a = va;
+        b = vb;
+        c = vc;
+        check(va, vb, vc);
+      }
+}
+
 // Formulas must agree bit for bit with the same arithmetic in C++ over a
 // grid of values.
 TEST(ParserValues, DifferentialAgainstCpp) {
@@ -281,19 +302,12 @@ TEST(ParserValues, DifferentialAgainstCpp) {
   };
   const Float values[] = {3, -2.5, 0.1, 7, 1e-3, -1e5, 3};
   Calc calc;
-  Float &a = calc.Bind("a", 0);
-  Float &b = calc.Bind("b", 0);
-  Float &c = calc.Bind("c", 0);
+  const Abc slots(calc);
   for (const auto &[formula, cpp] : rows)
-    for (Float va : values)
-      for (Float vb : values)
-        for (Float vc : values) {
-          a = va;
-          b = vb;
-          c = vc;
-          EXPECT_EQ(calc.Value(formula), cpp(va, vb, vc))
-              << formula << " a=" << va << " b=" << vb << " c=" << vc;
-        }
+    forEachTriple(slots, values, [&](Float va, Float vb, Float vc) {
+      EXPECT_EQ(calc.Value(formula), cpp(va, vb, vc))
+          << formula << " a=" << va << " b=" << vb << " c=" << vc;
+    });
 }
 
 // Formulas written two ways must give the same value or the same error.
@@ -307,26 +321,19 @@ TEST(ParserValues, EquivalentFormulasAgree) {
   };
   const Float values[] = {-1, 0, 2.5, 1e10};
   Calc calc;
-  Float &a = calc.Bind("a", 0);
-  Float &b = calc.Bind("b", 0);
-  Float &c = calc.Bind("c", 0);
+  const Abc slots(calc);
   for (const auto &[left, right] : rows)
-    for (Float va : values)
-      for (Float vb : values)
-        for (Float vc : values) {
-          a = va;
-          b = vb;
-          c = vc;
-          // Faults count too: both ways must fail alike (b = 0 divides).
-          const test::Outcome l = calc.Run(left);
-          const test::Outcome r = calc.Run(right);
-          EXPECT_EQ(l.ok, r.ok) << left << " vs " << right;
-          EXPECT_EQ(l.message, r.message) << left << " vs " << right;
-          if (l.ok && r.ok) {
-            EXPECT_EQ(l.value, r.value)
-                << left << " vs " << right << " a=" << va << " b=" << vb << " c=" << vc;
-          }
-        }
+    forEachTriple(slots, values, [&](Float va, Float vb, Float vc) {
+      // Faults count too: both ways must fail alike (b = 0 divides).
+      const test::Outcome l = calc.Run(left);
+      const test::Outcome r = calc.Run(right);
+      EXPECT_EQ(l.ok, r.ok) << left << " vs " << right;
+      EXPECT_EQ(l.message, r.message) << left << " vs " << right;
+      if (l.ok && r.ok) {
+        EXPECT_EQ(l.value, r.value)
+            << left << " vs " << right << " a=" << va << " b=" << vb << " c=" << vc;
+      }
+    });
 }
 
 struct ErrorRow {
