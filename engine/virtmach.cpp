@@ -106,17 +106,17 @@ void TExprVirtMach::Clear() {
     op->~TExprVirtMachOp();
   for (TExprConstVmOp *op : ConstList)
     op->~TExprConstVmOp();
-  CodeList.clear();
+  codeList_.clear();
   runs_.clear();
   pendingFirst_ = -1;
-  ConstList.clear();
+  constList_.clear();
   arena_.release();
 }
 
 void TExprVirtMach::Reserve(std::size_t code, std::size_t constants) {
-  CodeList.reserve(code);
+  codeList_.reserve(code);
   runs_.reserve(code);
-  ConstList.reserve(constants);
+  constList_.reserve(constants);
 }
 
 Float TExprVirtMach::Execute() {
@@ -127,15 +127,10 @@ Float TExprVirtMach::Execute() {
   }
   const std::size_t count = CodeList.size();
   TExprVirtMachOp *const *ops = CodeList.data();
-  if (runs_.size() == count) [[likely]] {
-    const RunFunction *runs = runs_.data();
+  const RunFunction *runs = runs_.data();
 #pragma GCC unroll 4
-    for (std::size_t i = 0; i < count;)
-      i += runs[i](ops + i);
-  } else {
-    for (std::size_t i = 0; i < count; ++i)
-      ops[i]->Execute();
-  }
+  for (std::size_t i = 0; i < count;)
+    i += runs[i](ops + i);
   return ops[count - 1]->Value;
 }
 

@@ -302,7 +302,7 @@ public:
   // Creates an op owned by the machine and appends it to CodeList.
   template <class Op, class... Args> Op &AddCode(Args &&...args) {
     Op &op = make<Op>(std::forward<Args>(args)...);
-    CodeList.push_back(&op);
+    codeList_.push_back(&op);
     runs_.push_back(&run<Op>);
     // Two common ops in a row run as one step: both still run, in order,
     // each with its own slot and fault check, but with one dispatch.
@@ -320,7 +320,7 @@ public:
   // Creates a constant op owned by the machine and appends it to ConstList.
   TExprConstVmOp &AddConst(Float value) {
     TExprConstVmOp &op = make<TExprConstVmOp>(value);
-    ConstList.push_back(&op);
+    constList_.push_back(&op);
     return op;
   }
 
@@ -336,9 +336,16 @@ public:
   // as e.g. "Mul r2 <- c0, r1"; variables are named vN in order of first use.
   std::string Listing() const;
 
-  // Ops in run order and the constant slots; all owned by the machine.
-  std::vector<TExprVirtMachOp *> CodeList;
-  std::vector<TExprConstVmOp *> ConstList;
+private:
+  std::vector<TExprVirtMachOp *> codeList_;
+  std::vector<TExprConstVmOp *> constList_;
+
+public:
+  // Ops in run order and the constant slots; all owned by the machine and
+  // only ever added through AddCode and AddConst, so every code op has its
+  // run step.
+  const std::vector<TExprVirtMachOp *> &CodeList = codeList_;
+  const std::vector<TExprConstVmOp *> &ConstList = constList_;
 
 private:
   // Runs an op whose final class is known when it is added: a direct call
@@ -397,8 +404,7 @@ private:
   // Small formulas never touch the heap for their ops.
   alignas(std::max_align_t) unsigned char initialBuffer_[2048];
   std::pmr::monotonic_buffer_resource arena_;
-  // runs_[i] runs CodeList[i]; ops appended to CodeList by other means fall
-  // back to the virtual call.
+  // runs_[i] runs CodeList[i].
   std::vector<RunFunction> runs_;
   // pairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
