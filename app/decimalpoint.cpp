@@ -14,7 +14,7 @@ std::function<QLocale()> &localeSource() {
 
 } // namespace
 
-char DecimalSeparatorOf(const QLocale &locale) {
+char decimalSeparatorOf(const QLocale &locale) {
   const QString point = locale.decimalPoint();
   if (point.size() == 1 && point.at(0).unicode() > 32 &&
       point.at(0).unicode() < 127)
@@ -22,12 +22,12 @@ char DecimalSeparatorOf(const QLocale &locale) {
   return '.';
 }
 
-void ReadDecimalSeparator() {
+void readDecimalSeparator() {
   const auto &source = localeSource();
-  SetDecimalSeparator(DecimalSeparatorOf(source ? source() : QLocale::system()));
+  setDecimalSeparator(decimalSeparatorOf(source ? source() : QLocale::system()));
 }
 
-void SetLocaleSource(std::function<QLocale()> source) {
+void setLocaleSource(std::function<QLocale()> source) {
   localeSource() = std::move(source);
 }
 

@@ -11,14 +11,14 @@
 
 namespace quorvex {
 
-char DecimalSeparatorOf(const QLocale &locale);
+char decimalSeparatorOf(const QLocale &locale);
 
 // Reads the locale (QLocale::system() unless replaced) and makes its
 // separator the program's current one.
-void ReadDecimalSeparator();
+void readDecimalSeparator();
 
 // Tests replace the user's locale by one of their choosing; an empty source
 // restores QLocale::system().
-void SetLocaleSource(std::function<QLocale()> source);
+void setLocaleSource(std::function<QLocale()> source);
 
 } // namespace quorvex

@@ -1,6 +1,6 @@
 #include "errorreport.h"
 
-#include "session/errorreport.h"
+#include "session/messagetext.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,7 +23,7 @@ void ErrorReport::report(const std::exception &error) {
 
 void ErrorReport::report(const QString &message) {
   const QString text = QString::fromStdString(
-      ErrorReportText(message.toStdString()));
+      withFullStop(message.toStdString()));
   if (const Sink &sink = currentSink())
     sink(text);
   else
@@ -38,11 +38,11 @@ QString ErrorReport::boxText(const QString &text) {
   // A message quotes what the user typed, which may be a pasted megabyte; a
   // box that size cannot be read or even laid out, so its middle is left
   // out. The start and the end, which say what went wrong, stay.
-  constexpr qsizetype Head = 400;
-  constexpr qsizetype Tail = 200;
-  if (text.size() <= Head + Tail + 1)
+  constexpr qsizetype head = 400;
+  constexpr qsizetype tail = 200;
+  if (text.size() <= head + tail + 1)
     return text;
-  return text.left(Head) + QChar(0x2026) + text.right(Tail);
+  return text.left(head) + QChar(0x2026) + text.right(tail);
 }
 
 void ErrorReport::showMessageBox(const QString &text) {

@@ -7,7 +7,7 @@
 namespace quorvex {
 namespace {
 
-constexpr char HintProperty[] = "hint";
+constexpr char hintProperty[] = "hint";
 
 } // namespace
 
@@ -16,7 +16,7 @@ HintTracker::HintTracker(QWidget &window, QObject *parent)
 
 void HintTracker::setHint(QWidget *widget, const QString &shortHint,
                           const QString &longHint) {
-  widget->setProperty(HintProperty, shortHint + QLatin1Char('|') + longHint);
+  widget->setProperty(hintProperty, shortHint + QLatin1Char('|') + longHint);
 }
 
 QString HintTracker::longPart(const QString &hint) {
@@ -26,7 +26,7 @@ QString HintTracker::longPart(const QString &hint) {
 
 QString HintTracker::hintAt(const QWidget *widget) {
   for (; widget; widget = widget->parentWidget()) {
-    const QVariant hint = widget->property(HintProperty);
+    const QVariant hint = widget->property(hintProperty);
     if (hint.isValid() && !hint.toString().isEmpty())
       return longPart(hint.toString());
     if (widget->isWindow())

@@ -1,9 +1,9 @@
 #include "program.h"
 
-#include "about.h"
-#include "helper.h"
-#include "m_lsf_w.h"
-#include "printpan.h"
+#include "aboutwindow.h"
+#include "documentationwindow.h"
+#include "mainwindow.h"
+#include "printreportwindow.h"
 
 #include <QScreen>
 

@@ -48,8 +48,8 @@ private:
 
 namespace {
 
-constexpr int DefaultColumnWidth = 90;
-constexpr int DefaultRowHeight = 18;
+constexpr int defaultColumnWidth = 90;
+constexpr int defaultRowHeight = 18;
 
 } // namespace
 
@@ -58,10 +58,10 @@ VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
   setColumnCount(TValueGrid::ColumnCount);
   horizontalHeader()->hide();
   verticalHeader()->hide();
-  horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
+  horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   verticalHeader()->setDefaultSectionSize(
-      std::max(DefaultRowHeight, fontMetrics().height() + 4));
+      std::max(defaultRowHeight, fontMetrics().height() + 4));
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   setShowGrid(true);
   setSelectionMode(QAbstractItemView::ContiguousSelection);

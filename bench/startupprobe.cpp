@@ -2,7 +2,7 @@
 // main window is shown with the event loop running, then quits. The parent
 // (quorvex_bench) times it from the spawn, so loading Qt is counted.
 
-#include "app/m_lsf_w.h"
+#include "app/mainwindow.h"
 #include "app/program.h"
 #include "app/quorvexapplication.h"
 

@@ -9,25 +9,25 @@ namespace {
 constexpr std::size_t blockSize = 1 << 16;
 } // namespace
 
-TBufferedOutput::TBufferedOutput(int fd) : fd_(fd) {
+BufferedOutput::BufferedOutput(int fd) : fd_(fd) {
   buffer_.reserve(blockSize * 2);
 }
 
-TBufferedOutput::~TBufferedOutput() { Flush(); }
+BufferedOutput::~BufferedOutput() { flush(); }
 
-void TBufferedOutput::Write(std::string_view text) {
+void BufferedOutput::write(std::string_view text) {
   buffer_.append(text);
   if (buffer_.size() >= blockSize)
-    Flush();
+    flush();
 }
 
-void TBufferedOutput::Write(char c) {
+void BufferedOutput::write(char c) {
   buffer_.push_back(c);
   if (buffer_.size() >= blockSize)
-    Flush();
+    flush();
 }
 
-bool TBufferedOutput::Flush() {
+bool BufferedOutput::flush() {
   std::size_t done = 0;
   while (!failed_ && done < buffer_.size()) {
     const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);

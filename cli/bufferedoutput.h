@@ -8,19 +8,19 @@
 
 namespace quorvex {
 
-class TBufferedOutput {
+class BufferedOutput {
 public:
-  explicit TBufferedOutput(int fd);
-  ~TBufferedOutput(); // flushes; a failure then is only remembered
-  TBufferedOutput(const TBufferedOutput &) = delete;
-  TBufferedOutput &operator=(const TBufferedOutput &) = delete;
+  explicit BufferedOutput(int fd);
+  ~BufferedOutput(); // flushes; a failure then is only remembered
+  BufferedOutput(const BufferedOutput &) = delete;
+  BufferedOutput &operator=(const BufferedOutput &) = delete;
 
-  void Write(std::string_view text);
-  void Write(char c);
+  void write(std::string_view text);
+  void write(char c);
   // Writes everything buffered. Returns false if any write so far failed
   // (a closed pipe, a full disk), so the tool never reports success then.
-  bool Flush();
-  bool Failed() const noexcept { return failed_; }
+  bool flush();
+  bool failed() const noexcept { return failed_; }
 
 private:
   int fd_;

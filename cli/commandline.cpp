@@ -44,7 +44,7 @@ bool isOptionLike(std::string_view arg) noexcept {
           std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
 }
 
-TEvalVariable parseVariable(std::string_view arg) {
+EvalVariable parseVariable(std::string_view arg) {
   const std::size_t equals = arg.find('=');
   if (equals == std::string_view::npos)
     throw EUsageError("variable '" + std::string(arg) +
@@ -52,7 +52,7 @@ TEvalVariable parseVariable(std::string_view arg) {
   const std::string_view name = arg.substr(0, equals);
   // A name the Assign list would drop or split would shift every later value
   // onto the wrong variable, so it is refused here.
-  if (TrimControl(name).empty())
+  if (trimControl(name).empty())
     throw EUsageError("variable '" + std::string(arg) + "' has no name");
   if (name.find(';') != std::string_view::npos)
     throw EUsageError("variable name '" + std::string(name) +
@@ -61,39 +61,39 @@ TEvalVariable parseVariable(std::string_view arg) {
 }
 
 char parseSeparator(std::string_view text) {
-  if (text.size() != 1 || !IsUsableSeparator(text[0]))
+  if (text.size() != 1 || !isUsableSeparator(text[0]))
     throw EUsageError("decimal separator '" + std::string(text) +
                       "' must be one punctuation character such as . or ,");
   return text[0];
 }
 
-TLogChoice parseLog(std::string_view text) {
+LogChoice parseLog(std::string_view text) {
   if (text == "last")
-    return TLogChoice::Last;
+    return LogChoice::Last;
   if (text == "session")
-    return TLogChoice::Session;
+    return LogChoice::Session;
   throw EUsageError("--log takes 'last' or 'session', not '" +
                     std::string(text) + "'");
 }
 
 } // namespace
 
-bool IsUsableSeparator(char c) noexcept {
+bool isUsableSeparator(char c) noexcept {
   const auto u = static_cast<unsigned char>(c);
   return u < 128 && std::ispunct(u) != 0 &&
          formulaSymbols.find(c) == std::string_view::npos;
 }
 
-TEvalOptions ParseCommandLine(const std::vector<std::string_view> &args) {
-  TEvalOptions options;
+EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
+  EvalOptions options;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (optionsEnded || !isOptionLike(arg)) {
-      if (options.Formula)
+      if (options.formula)
         throw EUsageError("only one FORMULA may be given; quote it as one "
                           "argument");
-      options.Formula = std::string(arg);
+      options.formula = std::string(arg);
       continue;
     }
     if (arg == "--") {
@@ -124,20 +124,20 @@ TEvalOptions ParseCommandLine(const std::vector<std::string_view> &args) {
         throw EUsageError("option " + std::string(name) + " takes no value");
     };
     if (name == "-v" || name == "--var") {
-      options.Variables.push_back(parseVariable(value()));
+      options.variables.push_back(parseVariable(value()));
     } else if (name == "--decimal-separator") {
-      options.DecimalSeparator = parseSeparator(value());
+      options.decimalSeparator = parseSeparator(value());
     } else if (name == "--log") {
-      options.Log = parseLog(value());
+      options.log = parseLog(value());
     } else if (name == "--round-trip") {
       noValue();
-      options.RoundTrip = true;
+      options.roundTrip = true;
     } else if (name == "-h" || name == "--help") {
       noValue();
-      options.Help = true;
+      options.help = true;
     } else if (name == "--version") {
       noValue();
-      options.Version = true;
+      options.version = true;
     } else {
       throw EUsageError("unknown option '" + std::string(arg) +
                         "' (put -- before a formula that starts with -)");
@@ -146,7 +146,7 @@ TEvalOptions ParseCommandLine(const std::vector<std::string_view> &args) {
   return options;
 }
 
-std::string_view UsageText() noexcept { return usage; }
-std::string_view HelpText() noexcept { return help; }
+std::string_view usageText() noexcept { return usage; }
+std::string_view helpText() noexcept { return help; }
 
 } // namespace quorvex

@@ -19,33 +19,33 @@ public:
   using Exception::Exception;
 };
 
-enum class TLogChoice { None, Last, Session };
+enum class LogChoice { None, Last, Session };
 
-struct TEvalVariable {
-  std::string Name;  // text before the first "="
-  std::string Value; // the value cell's text, converted only at Compute
+struct EvalVariable {
+  std::string name;  // text before the first "="
+  std::string value; // the value cell's text, converted only at Compute
 };
 
-struct TEvalOptions {
-  std::vector<TEvalVariable> Variables; // in the order given
-  std::optional<std::string> Formula;   // none: read formulas from stdin
-  std::optional<char> DecimalSeparator; // none: the locale's
-  bool RoundTrip = false;
-  TLogChoice Log = TLogChoice::None;
-  bool Help = false;
-  bool Version = false;
+struct EvalOptions {
+  std::vector<EvalVariable> variables; // in the order given
+  std::optional<std::string> formula;   // none: read formulas from stdin
+  std::optional<char> decimalSeparator; // none: the locale's
+  bool roundTrip = false;
+  LogChoice log = LogChoice::None;
+  bool help = false;
+  bool version = false;
 };
 
 // Throws EUsageError. An argument that starts with "-" and then a letter or
 // "-" is an option; any other, like "-5" or "-(x)", is the formula, and after
 // "--" every argument is.
-TEvalOptions ParseCommandLine(const std::vector<std::string_view> &args);
+EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
 
 // Whether c may serve as a decimal separator: one ASCII punctuation
 // character that is not part of the formula syntax.
-bool IsUsableSeparator(char c) noexcept;
+bool isUsableSeparator(char c) noexcept;
 
-std::string_view UsageText() noexcept;
-std::string_view HelpText() noexcept;
+std::string_view usageText() noexcept;
+std::string_view helpText() noexcept;
 
 } // namespace quorvex

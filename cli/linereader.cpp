@@ -10,9 +10,9 @@ namespace {
 constexpr std::size_t blockSize = 1 << 16;
 } // namespace
 
-TLineReader::TLineReader(int fd) : fd_(fd) { buffer_.reserve(blockSize * 2); }
+LineReader::LineReader(int fd) : fd_(fd) { buffer_.reserve(blockSize * 2); }
 
-bool TLineReader::fill() {
+bool LineReader::fill() {
   if (atEnd_)
     return false;
   // Move the unread tail to the front so the buffer does not grow with the
@@ -35,7 +35,7 @@ bool TLineReader::fill() {
   return true;
 }
 
-bool TLineReader::Next(std::string_view &line) {
+bool LineReader::next(std::string_view &line) {
   std::size_t searchFrom = start_;
   for (;;) {
     const void *found =

@@ -11,16 +11,16 @@
 
 namespace quorvex {
 
-class TLineReader {
+class LineReader {
 public:
-  explicit TLineReader(int fd);
-  TLineReader(const TLineReader &) = delete;
-  TLineReader &operator=(const TLineReader &) = delete;
+  explicit LineReader(int fd);
+  LineReader(const LineReader &) = delete;
+  LineReader &operator=(const LineReader &) = delete;
 
   // The next line, valid until the following call. False at the end of the
-  // input; a read error also ends it and is reported by Failed().
-  bool Next(std::string_view &line);
-  bool Failed() const noexcept { return failed_; }
+  // input; a read error also ends it and is reported by failed().
+  bool next(std::string_view &line);
+  bool failed() const noexcept { return failed_; }
 
 private:
   bool fill(); // reads more input; false at end or on error

@@ -7,7 +7,7 @@
 
 #include "engine/decimalseparator.h"
 #include "session/calculatorsession.h"
-#include "session/errorreport.h"
+#include "session/messagetext.h"
 #include "session/resultformat.h"
 
 #include <clocale>
@@ -30,7 +30,7 @@ char localeSeparator() {
   if (std::setlocale(LC_NUMERIC, "") != nullptr) {
     const char *point = std::localeconv()->decimal_point;
     if (point != nullptr && std::strlen(point) == 1 &&
-        IsUsableSeparator(point[0]))
+        isUsableSeparator(point[0]))
       separator = point[0];
   }
   std::setlocale(LC_NUMERIC, "C");
@@ -38,18 +38,18 @@ char localeSeparator() {
 }
 
 void declareVariables(TCalculatorSession &session,
-                      const std::vector<TEvalVariable> &variables) {
+                      const std::vector<EvalVariable> &variables) {
   std::string assign;
-  for (const TEvalVariable &v : variables) {
+  for (const EvalVariable &v : variables) {
     if (!assign.empty())
       assign.push_back(';');
-    assign.append(v.Name);
+    assign.append(v.name);
   }
   session.SetAssignText(assign);
-  session.V_QExit();
+  session.ApplyVariableList();
   // Every name is non-empty and free of ";", so row i + 1 is variable i.
   for (std::size_t i = 0; i < variables.size(); ++i)
-    session.Grid().SetCell(1, static_cast<int>(i + 1), variables[i].Value);
+    session.Grid().SetCell(1, static_cast<int>(i + 1), variables[i].value);
 }
 
 // One Compute of formula. Writes the result text and returns true, or
@@ -60,109 +60,109 @@ bool computeOne(TCalculatorSession &session, std::string_view formula,
   try {
     const Float value = session.Compute();
     if (roundTrip)
-      FormatRoundTrip(value, text);
+      formatRoundTrip(value, text);
     else
       text.assign(session.ResultText());
     return true;
   } catch (const std::exception &e) {
     // Not only quorvex::Exception: running out of memory on one formula of
     // a batch must be reported on that line, not end the run.
-    error = ErrorReportText(e.what());
+    error = withFullStop(e.what());
     return false;
   }
 }
 
-void writeLog(const TCalculatorSession &session, TLogChoice choice,
-              TBufferedOutput &out) {
+void writeLog(const TCalculatorSession &session, LogChoice choice,
+              BufferedOutput &out) {
   switch (choice) {
-  case TLogChoice::None:
+  case LogChoice::None:
     return;
-  case TLogChoice::Last:
-    out.Write(session.Memo1().Text());
+  case LogChoice::Last:
+    out.write(session.Memo1().Text());
     return;
-  case TLogChoice::Session:
-    out.Write(session.Memo2().Text());
+  case LogChoice::Session:
+    out.write(session.Memo2().Text());
     return;
   }
 }
 
-int runSingle(TCalculatorSession &session, const TEvalOptions &options,
-              TBufferedOutput &out, TBufferedOutput &err) {
+int runSingle(TCalculatorSession &session, const EvalOptions &options,
+              BufferedOutput &out, BufferedOutput &err) {
   std::string text, error;
   const bool ok =
-      computeOne(session, *options.Formula, options.RoundTrip, text, error);
+      computeOne(session, *options.formula, options.roundTrip, text, error);
   if (ok) {
-    out.Write(text);
-    out.Write('\n');
+    out.write(text);
+    out.write('\n');
   } else {
-    err.Write("error: ");
-    err.Write(error);
-    err.Write('\n');
+    err.write("error: ");
+    err.write(error);
+    err.write('\n');
   }
-  writeLog(session, options.Log, out);
+  writeLog(session, options.log, out);
   return ok ? 0 : exitFailure;
 }
 
-int runBatch(TCalculatorSession &session, const TEvalOptions &options,
-             TBufferedOutput &out, TBufferedOutput &err) {
-  TLineReader in(STDIN_FILENO);
+int runBatch(TCalculatorSession &session, const EvalOptions &options,
+             BufferedOutput &out, BufferedOutput &err) {
+  LineReader in(STDIN_FILENO);
   std::string text, error;
   bool allOk = true;
   std::string_view line;
-  while (in.Next(line)) {
-    if (computeOne(session, line, options.RoundTrip, text, error)) {
-      out.Write(text);
+  while (in.next(line)) {
+    if (computeOne(session, line, options.roundTrip, text, error)) {
+      out.write(text);
     } else {
       allOk = false;
-      out.Write("error: ");
-      out.Write(error);
+      out.write("error: ");
+      out.write(error);
     }
-    out.Write('\n');
+    out.write('\n');
   }
-  if (in.Failed()) {
-    err.Write("quorvex-eval: error reading standard input\n");
+  if (in.failed()) {
+    err.write("quorvex-eval: error reading standard input\n");
     allOk = false;
   }
-  writeLog(session, options.Log, out);
+  writeLog(session, options.log, out);
   return allOk ? 0 : exitFailure;
 }
 
 int run(int argc, char **argv) {
-  TBufferedOutput out(STDOUT_FILENO);
-  TBufferedOutput err(STDERR_FILENO);
-  TEvalOptions options;
+  BufferedOutput out(STDOUT_FILENO);
+  BufferedOutput err(STDERR_FILENO);
+  EvalOptions options;
   try {
-    options = ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    options = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
   } catch (const EUsageError &e) {
-    err.Write("quorvex-eval: ");
-    err.Write(e.message());
-    err.Write('\n');
-    err.Write(UsageText());
+    err.write("quorvex-eval: ");
+    err.write(e.message());
+    err.write('\n');
+    err.write(usageText());
     return exitUsage;
   }
-  if (options.Help) {
-    out.Write(UsageText());
-    out.Write('\n');
-    out.Write(HelpText());
-    return out.Flush() ? 0 : exitFailure;
+  if (options.help) {
+    out.write(usageText());
+    out.write('\n');
+    out.write(helpText());
+    return out.flush() ? 0 : exitFailure;
   }
-  if (options.Version) {
-    out.Write("quorvex-eval " QUORVEX_VERSION "\n");
-    return out.Flush() ? 0 : exitFailure;
+  if (options.version) {
+    out.write("quorvex-eval " QUORVEX_VERSION "\n");
+    return out.flush() ? 0 : exitFailure;
   }
 
-  SetDecimalSeparator(options.DecimalSeparator ? *options.DecimalSeparator
+  setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
                                                : localeSeparator());
   TCalculatorSession session;
   // Only --log session ever reads the session log; a long batch need not
   // keep it.
-  session.SetKeepSessionLog(options.Log == TLogChoice::Session);
-  declareVariables(session, options.Variables);
+  session.SetKeepSessionLog(options.log == LogChoice::Session);
+  declareVariables(session, options.variables);
 
-  int status = options.Formula ? runSingle(session, options, out, err)
+  int status = options.formula ? runSingle(session, options, out, err)
                                : runBatch(session, options, out, err);
-  if (!out.Flush()) {
-    err.Write("quorvex-eval: error writing standard output\n");
+  if (!out.flush()) {
+    err.write("quorvex-eval: error writing standard output\n");
     status = exitFailure;
   }
   return status;

@@ -8,9 +8,9 @@ namespace {
 char currentSeparator = '.';
 } // namespace
 
-char DecimalSeparator() noexcept { return currentSeparator; }
+char decimalSeparator() noexcept { return currentSeparator; }
 
-void SetDecimalSeparator(char separator) noexcept {
+void setDecimalSeparator(char separator) noexcept {
   currentSeparator = separator;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quorvex {
 
-char DecimalSeparator() noexcept;
-void SetDecimalSeparator(char separator) noexcept;
+char decimalSeparator() noexcept;
+void setDecimalSeparator(char separator) noexcept;
 
 } // namespace quorvex

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "contexts.h"
-#include "float.h"
+#include "floattypes.h"
 #include "virtmach.h"
 
 #include <cstddef>

@@ -40,7 +40,7 @@ std::string_view untilZero(std::string_view text) {
 
 } // namespace
 
-TokenKind CharTokenKind(unsigned char byte) noexcept { return charKinds[byte]; }
+TokenKind charTokenKind(unsigned char byte) noexcept { return charKinds[byte]; }
 
 TExprSimpleLexer::TExprSimpleLexer(std::string_view text)
     : Text(untilZero(text)) {
@@ -95,12 +95,12 @@ void TExprSimpleLexer::Next() {
 
 void TExprSimpleLexer::scanNumber() {
   const std::string_view rest = std::string_view(Text).substr(Position);
-  const std::size_t length = ScanNumberToken(rest);
+  const std::size_t length = scanNumberToken(rest);
   const std::string_view token = rest.substr(0, length);
   TokenText.assign(token);
   // On a conversion error Position stays at the number's start and
   // CurrentToken is unchanged; the error quotes TokenText.
-  TokenNumber = RoundToFloat(TokenToExtended(token));
+  TokenNumber = roundToFloat(tokenToExtended(token));
   CurrentToken = TokenKind::Number;
   Position += length;
 }

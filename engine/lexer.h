@@ -1,6 +1,6 @@
 #pragma once
 
-#include "float.h"
+#include "floattypes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +37,7 @@ enum class TokenKind : std::uint8_t {
 
 // The single-character kind of a byte; Invalid for blanks, control bytes,
 // digits, letters and the underscore, which never form such a token.
-TokenKind CharTokenKind(unsigned char byte) noexcept;
+TokenKind charTokenKind(unsigned char byte) noexcept;
 
 // The abstract lexer the parser works against: the state of the current token.
 class TExprLexer {

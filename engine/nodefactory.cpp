@@ -102,7 +102,7 @@ TExprNode *TExprVirtMachNodeFactory::Const64(Float64 value) {
 }
 TExprNode *TExprVirtMachNodeFactory::Const80(Float80 value) {
   // Rounding a wider constant can overflow like any other conversion.
-  return AddNode<TExprConstVmNode>(RoundToFloat(value));
+  return AddNode<TExprConstVmNode>(roundToFloat(value));
 }
 
 TExprNode *TExprVirtMachNodeFactory::CallFloat(CallFunction<Flavour::Generic, 0> f) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "float.h"
+#include "floattypes.h"
 #include "virtmach.h"
 
 #include <array>

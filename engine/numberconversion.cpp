@@ -43,7 +43,7 @@ struct NumberParts {
 // whether the integer part and separator took any character.
 bool parseNumber(std::string_view text, std::size_t &pos, NumberParts &parts,
                  bool &tookMantissa) {
-  const char sep = DecimalSeparator();
+  const char sep = decimalSeparator();
   const std::size_t intStart = pos;
   while (pos < text.size() && isDigit(text[pos]))
     ++pos;
@@ -133,8 +133,8 @@ bool partsToExtended(const NumberParts &parts, Float80 &value) {
 
 } // namespace
 
-std::size_t ScanNumberToken(std::string_view text) noexcept {
-  const char sep = DecimalSeparator();
+std::size_t scanNumberToken(std::string_view text) noexcept {
+  const char sep = decimalSeparator();
   std::size_t pos = 0;
   while (pos < text.size() && isDigit(text[pos]))
     ++pos;
@@ -153,7 +153,7 @@ std::size_t ScanNumberToken(std::string_view text) noexcept {
   return pos;
 }
 
-Float80 TokenToExtended(std::string_view token) {
+Float80 tokenToExtended(std::string_view token) {
   std::size_t pos = 0;
   NumberParts parts;
   bool tookMantissa = false;
@@ -164,7 +164,7 @@ Float80 TokenToExtended(std::string_view token) {
   return value;
 }
 
-Float80 ValueTextToExtended(std::string_view text) {
+Float80 valueTextToExtended(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && text[pos] == ' ')
     ++pos;
@@ -185,7 +185,7 @@ Float80 ValueTextToExtended(std::string_view text) {
   return negative ? -value : value;
 }
 
-Float RoundToFloat(Float80 value) {
+Float roundToFloat(Float80 value) {
   if (std::isfinite(value) &&
       std::fabs(value) > static_cast<Float80>(std::numeric_limits<Float>::max())) {
     // Values that round down to DBL_MAX are still in range.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "float.h"
+#include "floattypes.h"
 
 #include <cstddef>
 #include <string_view>
@@ -14,19 +14,19 @@ namespace quorvex {
 // Length of the number that starts at text[0] (a digit), scanned as the lexer
 // does: digits, then "." or the current separator with optional digits, then
 // "E"/"e" with an optional sign and optional digits.
-std::size_t ScanNumberToken(std::string_view text) noexcept;
+std::size_t scanNumberToken(std::string_view text) noexcept;
 
-// Converts a number token's text (as ScanNumberToken delimits it) to extended
+// Converts a number token's text (as scanNumberToken delimits it) to extended
 // precision. Throws EConvertError for a separator other than the current one,
 // for too many exponent digits, and for a value beyond the extended range.
-Float80 TokenToExtended(std::string_view token);
+Float80 tokenToExtended(std::string_view token);
 
 // Converts a value cell's text: optional spaces, optional sign, the number,
 // optional spaces. Throws EConvertError quoting the text as given.
-Float80 ValueTextToExtended(std::string_view text);
+Float80 valueTextToExtended(std::string_view text);
 
 // Rounds an extended value to Float. Throws EOverflow when it is beyond the
 // double range; values below the range quietly become subnormal or zero.
-Float RoundToFloat(Float80 value);
+Float roundToFloat(Float80 value);
 
 } // namespace quorvex

@@ -7,7 +7,7 @@
 
 namespace quorvex {
 
-TExprCompileParser::NestingGuard TExprCompileParser::EnterNesting() {
+NestingGuard TExprCompileParser::EnterNesting() {
   if (depth_ >= MaxNesting)
     throw EExprEvalError("Parse error: Expression nested too deeply");
   ++depth_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "float.h"
+#include "nestingguard.h"
 
 #include <cstddef>
 
@@ -32,17 +32,6 @@ public:
   // With skip, the current token belongs to the caller and is stepped over.
   virtual TExprNode *CompileComparison(bool skip);
 
-  // Holds one nesting level for as long as it lives.
-  class NestingGuard {
-  public:
-    explicit NestingGuard(int &depth) : depth_(depth) {}
-    ~NestingGuard() { --depth_; }
-    NestingGuard(const NestingGuard &) = delete;
-    NestingGuard &operator=(const NestingGuard &) = delete;
-
-  private:
-    int &depth_;
-  };
   // Enters one level of parentheses or argument list; throws past the bound.
   [[nodiscard]] NestingGuard EnterNesting();
 

@@ -25,7 +25,7 @@ const char *const parenthesisExpected =
     "Parse error: '(' and function's first parameter expected";
 } // namespace
 
-TExprCompileParser::NestingGuard TExprAbstractFuncSym::OpenArguments() {
+NestingGuard TExprAbstractFuncSym::OpenArguments() {
   if (Lexer->CurrentToken != TokenKind::LeftParen)
     throw EExprEvalError(parenthesisExpected);
   return Parser->EnterNesting();

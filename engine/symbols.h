@@ -1,7 +1,7 @@
 #pragma once
 
-#include "float.h"
-#include "parser.h"
+#include "floattypes.h"
+#include "nestingguard.h"
 
 #include <string>
 #include <string_view>
@@ -59,7 +59,7 @@ protected:
   // The "(" that opens the argument list, held as one nesting level for as
   // long as the guard lives. A name without "(" opens no level, so that is
   // what it reports, even at the nesting bound.
-  TExprCompileParser::NestingGuard OpenArguments();
+  NestingGuard OpenArguments();
   // "(" then the first argument.
   TExprNode *FirstArgument();
   // ";" then another argument.

@@ -58,12 +58,12 @@ void TExprVar80VmOp::Execute() {
   // An infinity or NaN held in the variable is an operand, not a fault;
   // only a finite value beyond the double range overflows.
   if (!isFinite(value)) [[unlikely]]
-    Value = CallResultToFloat(source, std::isfinite(source));
+    Value = callResultToFloat(source, std::isfinite(source));
   else
     Value = value;
 }
 
-Float CallResultToFloat(Float80 result, bool argumentsFinite) {
+Float callResultToFloat(Float80 result, bool argumentsFinite) {
   if (std::isnan(result)) {
     if (argumentsFinite)
       throw EInvalidOp();
@@ -74,12 +74,12 @@ Float CallResultToFloat(Float80 result, bool argumentsFinite) {
       throw EOverflow();
     return static_cast<Float>(result);
   }
-  return RoundToFloat(result); // a finite extended value beyond the double range
+  return roundToFloat(result); // a finite extended value beyond the double range
 }
 
 void RaiseNarrowingOverflow() { raiseOverflow(); }
 
-const char *CallMnemonic(Flavour flavour, int arity) {
+const char *callMnemonic(Flavour flavour, int arity) {
   static const char *const names[4][4] = {
       {"CallFloat", "CallUnary", "CallBinary", "CallTernary"},
       {"CallFloat32", "CallUnary32", "CallBinary32", "CallTernary32"},

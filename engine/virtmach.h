@@ -1,6 +1,6 @@
 #pragma once
 
-#include "float.h"
+#include "floattypes.h"
 
 #include <memory_resource>
 #include <string>
@@ -203,9 +203,9 @@ template <Flavour F> struct CallSignature<F, 3> {
 // Rounds a called function's result to Float, raising the fault a non-finite
 // result from finite arguments means (overflow for an infinity, invalid
 // operation for a NaN).
-Float CallResultToFloat(Float80 result, bool argumentsFinite);
+Float callResultToFloat(Float80 result, bool argumentsFinite);
 
-const char *CallMnemonic(Flavour flavour, int arity);
+const char *callMnemonic(Flavour flavour, int arity);
 
 // A finite Float too large for a 32-bit argument.
 [[noreturn]] void RaiseNarrowingOverflow();
@@ -236,11 +236,11 @@ public:
     }
     const Float value = static_cast<Float>(result);
     if (value - value != 0) [[unlikely]] // not finite
-      Value = CallResultToFloat(result, finiteArgs);
+      Value = callResultToFloat(result, finiteArgs);
     else
       Value = value;
   }
-  const char *Mnemonic() const override { return CallMnemonic(F, Arity); }
+  const char *Mnemonic() const override { return callMnemonic(F, Arity); }
   std::vector<const void *> Inputs() const override {
     std::vector<const void *> in;
     if constexpr (Arity >= 1)

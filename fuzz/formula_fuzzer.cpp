@@ -120,7 +120,7 @@ void checkArithmetic(const Outcome &outcome, const fuzz::ArithmeticResult &expec
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   FuzzedDataProvider in(data, size);
-  SetDecimalSeparator(in.ConsumeBool() ? ',' : '.');
+  setDecimalSeparator(in.ConsumeBool() ? ',' : '.');
   const double first[3] = {variableValue(in), variableValue(in), variableValue(in)};
   const double second[3] = {variableValue(in), variableValue(in), variableValue(in)};
   const std::string formula = in.ConsumeRemainingBytesAsString();

@@ -113,7 +113,7 @@ Expected expectNumber(std::string_view body, char separator, bool negative) {
 void checkRounding(long double got, const Expected &expected) {
   const double want = static_cast<double>(expected.value);
   try {
-    const double rounded = RoundToFloat(got);
+    const double rounded = roundToFloat(got);
     FUZZ_CHECK(!std::isinf(want));
     FUZZ_CHECK(sameBits(rounded, want));
   } catch (const EOverflow &) {
@@ -135,7 +135,7 @@ void checkValueText(std::string_view text, char separator) {
     --end;
   const Expected expected = expectNumber(text.substr(begin, end - begin), separator, negative);
   try {
-    const long double got = ValueTextToExtended(text);
+    const long double got = valueTextToExtended(text);
     FUZZ_CHECK(expected.valid);
     checkRounding(got, expected);
   } catch (const EConvertError &e) {
@@ -254,7 +254,7 @@ void checkLexer(std::string_view input, char separator) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char *>(data), size);
   for (const char separator : {'.', ','}) {
-    SetDecimalSeparator(separator);
+    setDecimalSeparator(separator);
     checkValueText(text, separator);
     checkLexer(text, separator);
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 
 // The basic routines of the standard math context: each takes and returns
 // Float, computes in extended precision and rounds once on return.

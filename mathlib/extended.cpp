@@ -20,7 +20,7 @@ Float Finish(Float80 result) {
     throw EInvalidOp();
   if (std::isinf(result))
     throw EOverflow();
-  return RoundToFloat(result);
+  return roundToFloat(result);
 }
 
 Float80 Divide(Float80 a, Float80 b) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 
 // Checked extended-precision building blocks shared by the math routines.
 // The calculator never enables floating-point traps, so every fault the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 
 // Hyperbolic and inverse hyperbolic routines of the standard math context.
 

@@ -4,7 +4,7 @@
 #include "hyperbolic.h"
 #include "trigonometric.h"
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 #include "engine/numberconversion.h"
 
 #include <iterator>
@@ -141,7 +141,7 @@ std::unique_ptr<TExprHashContext> standardContext;
 
 void fill(TExprHashContext &context) {
   for (const NamedConstant &c : Constants)
-    context.Add(std::make_unique<TExprConstSym>(c.name, RoundToFloat(c.value)));
+    context.Add(std::make_unique<TExprConstSym>(c.name, roundToFloat(c.value)));
   for (const NamedUnary &f : UnaryFunctions)
     context.Add(std::make_unique<TExprUnaryFuncSym>(f.name, f.func));
   for (const NamedBinary &f : BinaryFunctions)

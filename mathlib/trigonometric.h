@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 
 // Guarded trigonometric routines (refusing |x| > 2^63) and the inverse
 // trigonometric routines of the standard math context.

@@ -16,14 +16,14 @@ constexpr char32_t enterKey = 13;
 
 // Undoes the result and log writes of a Compute that fails after they began
 // (only allocation can fail there), so a failure never leaves half a record.
-class TRecordGuard {
+class RecordGuard {
 public:
-  TRecordGuard(std::string &result, TTextLog &memo1, TTextLog &memo2)
+  RecordGuard(std::string &result, TTextLog &memo1, TTextLog &memo2)
       : result_(result), memo1_(memo1), memo2_(memo2),
         memo2Count_(memo2.Count()) {}
-  TRecordGuard(const TRecordGuard &) = delete;
-  TRecordGuard &operator=(const TRecordGuard &) = delete;
-  ~TRecordGuard() {
+  RecordGuard(const RecordGuard &) = delete;
+  RecordGuard &operator=(const RecordGuard &) = delete;
+  ~RecordGuard() {
     if (committed_)
       return;
     result_.clear();
@@ -42,7 +42,7 @@ private:
 
 } // namespace
 
-std::string DefaultFormula(char decimalSeparator) {
+std::string defaultFormula(char decimalSeparator) {
   std::string formula = "5";
   formula += decimalSeparator;
   formula += "22 - 5";
@@ -52,49 +52,49 @@ std::string DefaultFormula(char decimalSeparator) {
 }
 
 TCalculatorSession::TCalculatorSession()
-    : formulaText_(DefaultFormula(DecimalSeparator())) {
-  UpdateVariableGrid(FVariableList, grid_);
+    : FFormulaText(defaultFormula(decimalSeparator())) {
+  UpdateVariableGrid(FVariableList, FGrid);
 }
 
-void TCalculatorSession::V_QExit() {
-  FVariableList.Assign(assignText_);
-  UpdateVariableGrid(FVariableList, grid_);
+void TCalculatorSession::ApplyVariableList() {
+  FVariableList.Assign(FAssignText);
+  UpdateVariableGrid(FVariableList, FGrid);
 }
 
-bool TCalculatorSession::V_QKeyPress(char32_t key) {
+bool TCalculatorSession::TypeInAssign(char32_t key) {
   const bool isEnter = key == enterKey;
   if (isEnter)
-    V_QExit();
+    ApplyVariableList();
   ClearResult();
   return isEnter;
 }
 
-void TCalculatorSession::Edit1Exit() {
+void TCalculatorSession::LeaveFormula() {
   ClearResult();
-  V_QExit();
+  ApplyVariableList();
 }
 
-bool TCalculatorSession::Edit1KeyPress(char32_t key) {
+bool TCalculatorSession::TypeInFormula(char32_t key) {
   if (key != enterKey)
     return false;
-  Edit1Exit();
+  LeaveFormula();
   return true;
 }
 
 const TTextLog &TCalculatorSession::PrintSource() const noexcept {
-  return preference_.Intermediateresult1Checked() ? memo1_ : memo2_;
+  return FPreference.IntermediateResult() ? FMemo1 : FMemo2;
 }
 
 void TCalculatorSession::appendVariableLines(TTextLog &log) const {
   for (std::size_t i = 0; i < FVariableList.Count(); ++i)
     log.Append({FVariableList.Name(i), ": ",
-                grid_.Cell(1, static_cast<int>(i + 1))});
+                FGrid.Cell(1, static_cast<int>(i + 1))});
 }
 
 Float TCalculatorSession::Compute() {
   ClearResult();
-  V_QExit();
-  memo1_.Clear();
+  ApplyVariableList();
+  FMemo1.Clear();
   // Lives for this computation only; destroyed on every way out, before the
   // slots it points into can move.
   TCompiledEvaluator evaluator;
@@ -103,29 +103,29 @@ Float TCalculatorSession::Compute() {
 
   evaluator.ExternalContexts.Add(StandardContext());
   for (std::size_t i = 0; i < n; ++i) {
-    const std::string &cell = grid_.Cell(1, static_cast<int>(i + 1));
-    FVariableValues[i] = RoundToFloat(ValueTextToExtended(cell));
+    const std::string &cell = FGrid.Cell(1, static_cast<int>(i + 1));
+    FVariableValues[i] = roundToFloat(valueTextToExtended(cell));
     evaluator.AddVariable(FVariableList.Name(i), &FVariableValues[i]);
   }
-  evaluator.Compile(formulaText_);
+  evaluator.Compile(FFormulaText);
   const Float value = evaluator.Evaluate();
 
-  TRecordGuard guard(resultText_, memo1_, memo2_);
-  FormatResult(value, DecimalSeparator(), resultText_);
+  RecordGuard guard(FResultText, FMemo1, FMemo2);
+  formatResult(value, decimalSeparator(), FResultText);
 
-  memo1_.Append({"Formula: F = ", formulaText_});
-  appendVariableLines(memo1_);
-  memo1_.Append({"F value: ", resultText_});
+  FMemo1.Append({"Formula: F = ", FFormulaText});
+  appendVariableLines(FMemo1);
+  FMemo1.Append({"F value: ", FResultText});
 
-  if (keepSessionLog_) {
+  if (FKeepSessionLog) {
     char number[24];
     const auto end =
         std::to_chars(number, number + sizeof number, FComputeCount + 1).ptr;
-    memo2_.Append({"- - ", std::string_view(number, end - number),
+    FMemo2.Append({"- - ", std::string_view(number, end - number),
                    " - - - - - - - - -"});
-    memo2_.Append({"Formula: F = ", formulaText_});
-    appendVariableLines(memo2_);
-    memo2_.Append({"Y value: ", resultText_});
+    FMemo2.Append({"Formula: F = ", FFormulaText});
+    appendVariableLines(FMemo2);
+    FMemo2.Append({"Y value: ", FResultText});
   }
   ++FComputeCount;
   guard.Commit();

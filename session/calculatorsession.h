@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 #include "reportpreference.h"
 #include "textlog.h"
 #include "valuegrid.h"
@@ -13,13 +13,13 @@
 
 // The main window's state and logic without a GUI. The desktop program keeps
 // one TCalculatorSession per main window: its widgets show what the accessors
-// return and forward edits and events to the handlers below. After any
-// handler, a view re-reads ResultText(), the grid and the logs; nothing here
-// calls back into the GUI.
+// return, and the window's handlers turn the user's edits and events into
+// the domain operations below. After any of them, a view re-reads
+// ResultText(), the grid and the logs; nothing here calls back into the GUI.
 //
 // Errors are not caught here: every failure is a quorvex::Exception (or a
 // std::exception such as bad_alloc) thrown to the caller, whose error report
-// shows ErrorReportText(e.what()).
+// shows withFullStop(e.what()).
 //
 // Single-threaded, like the engine: one session per thread at most, and the
 // decimal separator (engine/decimalseparator.h) is read at the moment each
@@ -36,18 +36,18 @@ public:
   TCalculatorSession();
 
   // --- the boxes ---------------------------------------------------------
-  const std::string &AssignText() const noexcept { return assignText_; }
-  void SetAssignText(std::string_view text) { assignText_.assign(text); }
-  const std::string &FormulaText() const noexcept { return formulaText_; }
-  void SetFormulaText(std::string_view text) { formulaText_.assign(text); }
+  const std::string &AssignText() const noexcept { return FAssignText; }
+  void SetAssignText(std::string_view text) { FAssignText.assign(text); }
+  const std::string &FormulaText() const noexcept { return FFormulaText; }
+  void SetFormulaText(std::string_view text) { FFormulaText.assign(text); }
   // The read-only result box EditYValue.
-  const std::string &ResultText() const noexcept { return resultText_; }
-  void ClearResult() noexcept { resultText_.clear(); }
+  const std::string &ResultText() const noexcept { return FResultText; }
+  void ClearResult() noexcept { FResultText.clear(); }
 
   // The value grid and Quantity box. The GUI writes column-1 cell edits
   // through Grid().SetCell as the user types them.
-  TValueGrid &Grid() noexcept { return grid_; }
-  const TValueGrid &Grid() const noexcept { return grid_; }
+  TValueGrid &Grid() noexcept { return FGrid; }
+  const TValueGrid &Grid() const noexcept { return FGrid; }
 
   // --- state read by views and tests ---------------------------------------
   const TVariableList &VariableList() const noexcept { return FVariableList; }
@@ -59,34 +59,31 @@ public:
   // Successful computations since start-up.
   std::int64_t ComputeCount() const noexcept { return FComputeCount; }
   // Last computation: "Formula: F = ...", "name: value text"..., "F value: ...".
-  const TTextLog &Memo1() const noexcept { return memo1_; }
+  const TTextLog &Memo1() const noexcept { return FMemo1; }
   // Whole session: per record "- - N - - - - - - - - -", the formula line,
   // the variable lines and "Y value: ...".
-  const TTextLog &Memo2() const noexcept { return memo2_; }
+  const TTextLog &Memo2() const noexcept { return FMemo2; }
 
-  // --- Assign box, formula box and the "Variable" button -------------------
-  // Applies the variable list: rebuilds FVariableList from AssignText() and
-  // runs UpdateVariableGrid. Cannot fail.
-  void V_QExit();
-  // A character typed in the Assign box (Enter is 13). Enter applies the
-  // list; every character clears the result. Returns true when the box must
-  // discard the character (Enter).
-  bool V_QKeyPress(char32_t key);
-  // The formula box lost the focus: clear the result, apply the list.
-  void Edit1Exit();
-  // A character typed in the formula box: Enter runs Edit1Exit and returns
-  // true (discard it); every other character passes (false).
-  bool Edit1KeyPress(char32_t key);
-  // The "Variable" button: as Edit1Exit.
-  void SpeedButton1Click() { Edit1Exit(); }
+  // --- applying the variable list -----------------------------------------
+  // Rebuilds FVariableList from AssignText() and runs UpdateVariableGrid.
+  // Cannot fail. The Assign box applies it when it loses the focus.
+  void ApplyVariableList();
+  // A character typed in the Assign box (Enter is 13): every character clears
+  // the result, and Enter also applies the list. Returns true when the box
+  // must discard the character (Enter).
+  bool TypeInAssign(char32_t key);
+  // Leaving the formula (its box lost the focus, or the "Variable" button):
+  // clear the result, then apply the list.
+  void LeaveFormula();
+  // A character typed in the formula box: Enter leaves the formula and
+  // returns true (discard it); every other character passes (false).
+  bool TypeInFormula(char32_t key);
 
   // --- Compute --------------------------------------------------------------
-  // The Compute button. Throws whatever Compute throws.
-  void ComputeSpdbtnClick() { Compute(); }
   // One computation, in this order: clear the result; apply the list; clear
   // Memo1; create a fresh evaluator; resize FVariableValues to the entry
   // count; attach the standard math context; for each entry in order convert
-  // value cell (1, i + 1) (ValueTextToExtended, then RoundToFloat), store it
+  // value cell (1, i + 1) (valueTextToExtended, then roundToFloat), store it
   // in slot i and bind the entry's name to the slot's address; compile the
   // formula; evaluate; format into the result; write Memo1; add 1 to
   // FComputeCount and write Memo2. The evaluator is released on every path.
@@ -97,40 +94,40 @@ public:
   Float Compute();
 
   // --- report preference and Print -----------------------------------------
-  TReportPreference &Preference() noexcept { return preference_; }
-  const TReportPreference &Preference() const noexcept { return preference_; }
-  void Intermediateresult1Click() noexcept {
-    preference_.Intermediateresult1Click();
+  const TReportPreference &Preference() const noexcept { return FPreference; }
+  void ToggleIntermediateResult() noexcept {
+    FPreference.ToggleIntermediateResult();
   }
-  void Allsessionresults1Click() noexcept {
-    preference_.Allsessionresults1Click();
+  void ToggleAllSessionResults() noexcept {
+    FPreference.ToggleAllSessionResults();
   }
-  // What Print1Click puts into the report window: Memo1 while "Intermediate
-  // result" is checked, else Memo2.
+  // What Print reports: Memo1 while the intermediate result is chosen, else
+  // Memo2.
   const TTextLog &PrintSource() const noexcept;
 
   // Batch front ends that never print the whole session may stop Memo2 from
   // growing without bound; FComputeCount still counts. On by default.
-  void SetKeepSessionLog(bool keep) noexcept { keepSessionLog_ = keep; }
+  void SetKeepSessionLog(bool keep) noexcept { FKeepSessionLog = keep; }
 
 private:
   void appendVariableLines(TTextLog &log) const;
 
-  std::string assignText_ = "x";
-  std::string formulaText_;
-  std::string resultText_;
-  TValueGrid grid_;
+  // The main window's state; every field takes the window's "F" prefix.
+  std::string FAssignText = "x";
+  std::string FFormulaText;
+  std::string FResultText;
+  TValueGrid FGrid;
   TVariableList FVariableList;
   std::vector<Float> FVariableValues;
   // 64 bits: a batch run of billions of lines must not overflow it.
   std::int64_t FComputeCount = 0;
-  TTextLog memo1_;
-  TTextLog memo2_;
-  TReportPreference preference_;
-  bool keepSessionLog_ = true;
+  TTextLog FMemo1;
+  TTextLog FMemo2;
+  TReportPreference FPreference;
+  bool FKeepSessionLog = true;
 };
 
 // The start-up formula, built with the given decimal separator.
-std::string DefaultFormula(char decimalSeparator);
+std::string defaultFormula(char decimalSeparator);
 
 } // namespace quorvex

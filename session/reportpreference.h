@@ -1,22 +1,23 @@
 #pragma once
 
-// The Preference menu's pair "Intermediate result" / "All session results":
-// which log Print reports. Invariant: exactly one of the two is checked; a
-// click on either item swaps them. Start-up: "Intermediate result" checked.
+// Which log Print reports: the last computation ("Intermediate result") or
+// the whole session ("All session results"). Invariant: exactly one of the
+// two is chosen; toggling either swaps them. Start-up: the intermediate
+// result.
 
 namespace quorvex {
 
 class TReportPreference {
 public:
-  bool Intermediateresult1Checked() const noexcept { return intermediate_; }
-  bool Allsessionresults1Checked() const noexcept { return allSession_; }
+  bool IntermediateResult() const noexcept { return intermediate_; }
+  bool AllSessionResults() const noexcept { return allSession_; }
 
-  // Inverts the clicked item, then sets the other to the opposite of it.
-  void Intermediateresult1Click() noexcept {
+  // Inverts the toggled choice, then sets the other to the opposite of it.
+  void ToggleIntermediateResult() noexcept {
     intermediate_ = !intermediate_;
     allSession_ = !intermediate_;
   }
-  void Allsessionresults1Click() noexcept {
+  void ToggleAllSessionResults() noexcept {
     allSession_ = !allSession_;
     intermediate_ = !allSession_;
   }

@@ -77,7 +77,7 @@ void appendDecimal(int value, std::string &out) {
 
 } // namespace
 
-void FormatResult(Float value, char decimalSeparator, std::string &out) {
+void formatResult(Float value, char decimalSeparator, std::string &out) {
   if (formatNonFinite(value, out))
     return;
   out.clear();
@@ -116,17 +116,17 @@ void FormatResult(Float value, char decimalSeparator, std::string &out) {
   appendDecimal(e - 1, out); // to_chars writes "-" and no "+"
 }
 
-std::string FormatResult(Float value, char decimalSeparator) {
+std::string formatResult(Float value, char decimalSeparator) {
   std::string out;
-  FormatResult(value, decimalSeparator, out);
+  formatResult(value, decimalSeparator, out);
   return out;
 }
 
-std::string FormatResult(Float value) {
-  return FormatResult(value, DecimalSeparator());
+std::string formatResult(Float value) {
+  return formatResult(value, decimalSeparator());
 }
 
-void FormatRoundTrip(Float value, std::string &out) {
+void formatRoundTrip(Float value, std::string &out) {
   if (formatNonFinite(value, out))
     return;
   std::array<char, 32> text{};
@@ -135,9 +135,9 @@ void FormatRoundTrip(Float value, std::string &out) {
   out.assign(text.data(), result.ptr);
 }
 
-std::string FormatRoundTrip(Float value) {
+std::string formatRoundTrip(Float value) {
   std::string out;
-  FormatRoundTrip(value, out);
+  formatRoundTrip(value, out);
   return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/float.h"
+#include "engine/floattypes.h"
 
 #include <string>
 
@@ -20,15 +20,15 @@ namespace quorvex {
 
 // Formats with the given decimal separator into out (replacing its contents;
 // reusing out's capacity keeps batch work allocation-free).
-void FormatResult(Float value, char decimalSeparator, std::string &out);
-std::string FormatResult(Float value, char decimalSeparator);
-// Formats with the current DecimalSeparator().
-std::string FormatResult(Float value);
+void formatResult(Float value, char decimalSeparator, std::string &out);
+std::string formatResult(Float value, char decimalSeparator);
+// Formats with the current decimalSeparator().
+std::string formatResult(Float value);
 
 // The shortest decimal text that reads back as the same double, always with
 // "." ("0.1", "1e+300", "-0"), for tools that need exact values rather than
-// the 15-digit display. Infinities and NaNs are written as FormatResult does.
-void FormatRoundTrip(Float value, std::string &out);
-std::string FormatRoundTrip(Float value);
+// the 15-digit display. Infinities and NaNs are written as formatResult does.
+void formatRoundTrip(Float value, std::string &out);
+std::string formatRoundTrip(Float value);
 
 } // namespace quorvex

@@ -14,7 +14,7 @@ bool isTrimmed(char c) noexcept {
 }
 } // namespace
 
-std::string_view TrimControl(std::string_view text) noexcept {
+std::string_view trimControl(std::string_view text) noexcept {
   while (!text.empty() && isTrimmed(text.front()))
     text.remove_prefix(1);
   while (!text.empty() && isTrimmed(text.back()))
@@ -24,7 +24,7 @@ std::string_view TrimControl(std::string_view text) noexcept {
 
 void TVariableList::Assign(std::string_view assignText) {
   entries_.clear();
-  std::string_view rest = TrimControl(assignText);
+  std::string_view rest = trimControl(assignText);
   while (!rest.empty()) {
     std::string_view item;
     const std::size_t semicolon = rest.find(';');
@@ -32,8 +32,8 @@ void TVariableList::Assign(std::string_view assignText) {
       item = rest;
       rest = {};
     } else {
-      item = TrimControl(rest.substr(0, semicolon));
-      rest = TrimControl(rest.substr(semicolon + 1));
+      item = trimControl(rest.substr(0, semicolon));
+      rest = trimControl(rest.substr(semicolon + 1));
     }
     if (!item.empty()) {
       std::string entry;

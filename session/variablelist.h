@@ -34,7 +34,7 @@ private:
 };
 
 // Trims characters with codes 0..32 from both ends, nowhere else.
-std::string_view TrimControl(std::string_view text) noexcept;
+std::string_view trimControl(std::string_view text) noexcept;
 
 // Makes the grid and the Quantity box follow the list: row count
 // max(N, 1) + 1, headers "Name"/"Value", one row per entry with its name and

@@ -2,10 +2,10 @@
 // files, for the README and for checking the look in different locales.
 // Usage: quorvex-screenshot OUTPUT_FOLDER
 
-#include "app/about.h"
-#include "app/helper.h"
-#include "app/m_lsf_w.h"
-#include "app/printpan.h"
+#include "app/aboutwindow.h"
+#include "app/documentationwindow.h"
+#include "app/mainwindow.h"
+#include "app/printreportwindow.h"
 #include "app/program.h"
 #include "app/quorvexapplication.h"
 #include "app/selectionlineedit.h"
@@ -41,28 +41,29 @@ int main(int argc, char *argv[]) {
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
   QuorvexProgram program; // reads the locale's decimal separator
-  const QString suffix = DecimalSeparator() == ',' ? "-comma" : "";
+  const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
   program.show();
   TF_Main_LSF &window = program.mainWindow();
   if (!QTest::qWaitForWindowExposed(&window))
     std::fprintf(stderr, "the main window was not shown\n");
 
   // Compound interest on 1000 at 5 % a year, monthly, for ten years.
-  window.V_Q->setText("p;k;m;n");
-  window.SpeedButton1->click();
+  window.findChild<QLineEdit *>("V_Q")->setText("p;k;m;n");
+  window.findChild<QAbstractButton *>("SpeedButton1")->click();
   const QString rate =
-      QStringLiteral("0") + QChar::fromLatin1(DecimalSeparator()) + "05";
+      QStringLiteral("0") + QChar::fromLatin1(decimalSeparator()) + "05";
   const QString values[] = {"1000", rate, "12", "10"};
   for (int row = 1; row <= 4; ++row)
     window.session().Grid().SetCell(1, row, values[row - 1].toStdString());
-  window.SG_Variables->refresh();
-  window.Edit1->setText("p*power((1+k/m);(m*n))");
-  window.ComputeSpdbtn->click();
-  window.Edit1->setFocus();
-  window.Edit1->setCursorPosition(window.Edit1->text().size());
+  window.findChild<VariableGridView *>("SG_Variables")->refresh();
+  window.findChild<QLineEdit *>("Edit1")->setText("p*power((1+k/m);(m*n))");
+  window.findChild<QAbstractButton *>("ComputeSpdbtn")->click();
+  auto *formula = window.findChild<QLineEdit *>("Edit1");
+  formula->setFocus();
+  formula->setCursorPosition(formula->text().size());
 
   bool ok = save(window, out.filePath("main-window" + suffix + ".png"));
-  window.Allsessionresults1->trigger();
+  window.findChild<QAction *>("Allsessionresults1")->trigger();
   TTextPrintForm &report = program.printForm();
   QStringList lines;
   for (const std::string &line : window.session().PrintSource().Lines())

@@ -34,17 +34,17 @@ void focus(QWidget *widget) {
 
 void setFormula(TF_Main_LSF &window, const QString &text, int selStart,
                 int selLength) {
-  focus(window.Edit1);
-  window.Edit1->setText(text);
+  focus(control<QLineEdit>(window, "Edit1"));
+  control<QLineEdit>(window, "Edit1")->setText(text);
   if (selLength > 0)
-    window.Edit1->setSelection(selStart, selLength);
+    control<QLineEdit>(window, "Edit1")->setSelection(selStart, selLength);
   else
-    window.Edit1->setCursorPosition(selStart);
+    control<QLineEdit>(window, "Edit1")->setCursorPosition(selStart);
 }
 
 void setValue(TF_Main_LSF &window, const QString &value) {
   window.session().Grid().SetCell(1, 1, value.toStdString());
-  window.SG_Variables->refresh();
+  control<VariableGridView>(window, "SG_Variables")->refresh();
 }
 
 void whenModal(std::function<void(QWidget &)> work, bool *ran) {

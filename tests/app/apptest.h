@@ -4,21 +4,27 @@
 // captured instead of shown, clicks on named controls and work to do while a
 // modal window runs its own event loop.
 
-#include "app/about.h"
+#include "app/aboutwindow.h"
+#include "app/documentationwindow.h"
 #include "app/errorreport.h"
-#include "app/helper.h"
-#include "app/m_lsf_w.h"
+#include "app/mainwindow.h"
+#include "app/printreportwindow.h"
 #include "app/program.h"
-#include "app/printpan.h"
 #include "app/quorvexapplication.h"
+#include "app/variablegridview.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QToolButton>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
@@ -38,6 +44,16 @@ public:
 private:
   ErrorReport::Sink previous_;
 };
+
+// A window's control, found by its object name as the user's tools find it.
+// The windows keep their controls private; a test that names a control the
+// window lacks (or of another kind) stops here.
+template <class T> T *control(const QObject &window, const char *name) {
+  T *found = window.findChild<T *>(QLatin1String(name));
+  if (!found)
+    qFatal("%s has no control %s of that kind", qPrintable(window.objectName()), name);
+  return found;
+}
 
 // The program as start-up leaves it, shown, active, focus in the formula box.
 std::unique_ptr<QuorvexProgram> startProgram();

@@ -54,13 +54,13 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     QGuiApplication::clipboard()->setText(longSum(length));
-    window.Edit1->selectAll();
-    click(window.Pastebtn);
+    control<QLineEdit>(window, "Edit1")->selectAll();
+    click(control<QAbstractButton>(window, "Pastebtn"));
     // The box keeps every character: nothing is cut off unseen.
-    QCOMPARE(window.Edit1->text().size(), length);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text().size(), length);
     ReportCapture reports;
-    click(window.ComputeSpdbtn);
-    QCOMPARE(window.EditYValue->text(), result);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), result);
     QCOMPARE(reports.messages,
              message.isEmpty() ? QStringList() : QStringList{message});
   }
@@ -69,12 +69,12 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     QGuiApplication::clipboard()->setText("1 +\n2\r\n* 3\t");
-    window.Edit1->selectAll();
-    click(window.Pastebtn);
+    control<QLineEdit>(window, "Edit1")->selectAll();
+    click(control<QAbstractButton>(window, "Pastebtn"));
     ReportCapture reports;
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QCOMPARE(reports.messages, QStringList());
-    QCOMPARE(window.EditYValue->text(), "7");
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "7");
   }
 
   void pastingAMebibyteIntoTheAssignBoxAndAValueCell() {
@@ -82,21 +82,21 @@ private slots:
     TF_Main_LSF &window = program->mainWindow();
     const QString names = QString("v;").repeated(MiB / 2);
     QGuiApplication::clipboard()->setText(names);
-    focus(window.V_Q);
-    window.V_Q->selectAll();
-    QTest::keyClick(window.V_Q, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(window.V_Q, Qt::Key_Tab);
-    QCOMPARE(window.edVarQuantity->text(), QString::number(MiB / 2));
+    focus(control<QLineEdit>(window, "V_Q"));
+    control<QLineEdit>(window, "V_Q")->selectAll();
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Tab);
+    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), QString::number(MiB / 2));
     ReportCapture reports;
     setFormula(window, "1", 1);
-    click(window.ComputeSpdbtn); // every v after the first is a duplicate
+    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // every v after the first is a duplicate
     QCOMPARE(reports.messages, QStringList{"Duplicate hash list entry: v."});
 
-    window.V_Q->setText("x");
-    click(window.SpeedButton1);
+    control<QLineEdit>(window, "V_Q")->setText("x");
+    click(control<QAbstractButton>(window, "SpeedButton1"));
     setValue(window, QString("9").repeated(MiB));
     setFormula(window, "x", 1);
-    click(window.ComputeSpdbtn); // beyond even the widest format: no number
+    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // beyond even the widest format: no number
     QCOMPARE(reports.messages.size(), 2);
     QVERIFY(reports.messages.back().startsWith("'999"));
     QVERIFY(reports.messages.back().endsWith(
@@ -134,25 +134,25 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     ReportCapture reports;
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     for (const Failure &failure : failures) {
-      window.V_Q->setText(failure.assign);
-      click(window.SpeedButton1);
+      control<QLineEdit>(window, "V_Q")->setText(failure.assign);
+      click(control<QAbstractButton>(window, "SpeedButton1"));
       setValue(window, failure.value);
       setFormula(window, QString::fromStdString(failure.formula), 0);
-      click(window.ComputeSpdbtn);
+      click(control<QAbstractButton>(window, "ComputeSpdbtn"));
       QVERIFY2(!reports.messages.isEmpty(), failure.message);
       QCOMPARE(reports.messages.takeLast(), QString(failure.message));
       QVERIFY(reports.messages.isEmpty());
-      QVERIFY(window.EditYValue->text().isEmpty());
+      QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
     }
     // The session survives: the next success is record 2.
-    window.V_Q->setText("x");
-    click(window.SpeedButton1);
+    control<QLineEdit>(window, "V_Q")->setText("x");
+    click(control<QAbstractButton>(window, "SpeedButton1"));
     setValue(window, "2");
     setFormula(window, "x*3", 0);
-    click(window.ComputeSpdbtn);
-    QCOMPARE(window.EditYValue->text(), "6");
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "6");
     QCOMPARE(window.session().ComputeCount(), 2);
     QCOMPARE(window.session().Memo2().Line(4), "- - 2 - - - - - - - - -");
   }
@@ -160,14 +160,14 @@ private slots:
   void closingTheMainWindowWithEveryOtherWindowOpen() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    window.Help2->trigger();
+    control<QAction>(window, "Help2")->trigger();
     QVERIFY(program->helperForm().isVisible());
     // Closing the main window while the print report is modal over it.
     whenModal([&](QWidget &) {
       window.close();
       program->printForm().close();
     });
-    window.Print1->trigger();
+    control<QAction>(window, "Print1")->trigger();
     QVERIFY(!window.isVisible());
     QVERIFY(!program->printForm().isVisible());
     // And while an about window is up.
@@ -176,7 +176,7 @@ private slots:
       window.close();
       about.close();
     });
-    window.About2->trigger();
+    control<QAction>(window, "About2")->trigger();
     QVERIFY(!window.isVisible());
     program.reset(); // the documentation window is still shown
   }
@@ -185,7 +185,7 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     TTextPrintForm &form = program->printForm();
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     bool nested = false;
     whenModal([&](QWidget &) {
       whenModal(
@@ -194,9 +194,9 @@ private slots:
             dialog.close();
           },
           &nested);
-      click(form.Button3);
+      click(control<QAbstractButton>(form, "Button3"));
     });
-    window.Print1->trigger();
+    control<QAction>(window, "Print1")->trigger();
     QVERIFY(nested);
     QVERIFY(!form.isVisible());
     QVERIFY(form.reportText().isEmpty());
@@ -206,11 +206,11 @@ private slots:
   void closingWhileEditing() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    focus(window.SG_Variables);
-    QLineEdit *editor = window.SG_Variables->focusedEditor();
+    focus(control<VariableGridView>(window, "SG_Variables"));
+    QLineEdit *editor = control<VariableGridView>(window, "SG_Variables")->focusedEditor();
     QVERIFY(editor);
     QTest::keyClicks(editor, "123");
-    window.Exit1->trigger();
+    control<QAction>(window, "Exit1")->trigger();
     QVERIFY(!window.isVisible());
     program.reset();
   }
@@ -219,7 +219,7 @@ private slots:
     auto program = startProgram();
     THelperForm &helper = program->helperForm();
     for (int round = 0; round < 3; ++round) {
-      program->mainWindow().Help2->trigger();
+      control<QAction>(program->mainWindow(), "Help2")->trigger();
       QVERIFY(helper.isVisible());
       if (round == 0)
         helper.close();
@@ -236,7 +236,7 @@ private slots:
     bool ran = false;
     whenModal([](QWidget &about) { QTest::keyClick(&about, Qt::Key_Escape); },
               &ran);
-    program->mainWindow().About2->trigger();
+    control<QAction>(program->mainWindow(), "About2")->trigger();
     QVERIFY(ran);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
   }

@@ -44,8 +44,8 @@ class KeypadTest final : public QObject {
 
 private slots:
   void cleanup() {
-    SetLocaleSource({});
-    SetDecimalSeparator('.');
+    setLocaleSource({});
+    setDecimalSeparator('.');
   }
 
   void keysInTheFormulaBox_data() {
@@ -98,10 +98,10 @@ private slots:
     TF_Main_LSF &window = program->mainWindow();
     setFormula(window, text, selStart, selLength);
     clickKeys(window, keys);
-    QCOMPARE(window.Edit1->text(), expected);
-    QCOMPARE(window.Edit1->cursorPosition(), caret);
-    QVERIFY(!window.Edit1->hasSelectedText());
-    QCOMPARE(QApplication::focusWidget(), window.Edit1);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), expected);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->cursorPosition(), caret);
+    QVERIFY(!control<QLineEdit>(window, "Edit1")->hasSelectedText());
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "Edit1"));
   }
 
   void keysInTheGridCellEditor_data() {
@@ -123,17 +123,17 @@ private slots:
     QFETCH(QString, cell);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    const QString formula = window.Edit1->text();
+    const QString formula = control<QLineEdit>(window, "Edit1")->text();
     QGuiApplication::clipboard()->setText("999");
-    focus(window.SG_Variables);
-    QLineEdit *editor = window.SG_Variables->focusedEditor();
+    focus(control<VariableGridView>(window, "SG_Variables"));
+    QLineEdit *editor = control<VariableGridView>(window, "SG_Variables")->focusedEditor();
     QVERIFY(editor);
     editor->setCursorPosition(editor->text().size());
     clickKeys(window, keys);
     QCOMPARE(editor->text(), cell);
     QCOMPARE(window.session().Grid().Cell(1, 1), cell.toStdString());
-    QCOMPARE(window.Edit1->text(), formula);
-    QCOMPARE(window.SG_Variables->focusedEditor(), editor);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), formula);
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), editor);
   }
 
   void keysWithoutATextBoxFocused_data() {
@@ -153,12 +153,12 @@ private slots:
     } else {
       focus(window.findChild<QWidget *>(focused));
     }
-    const QString formula = window.Edit1->text();
+    const QString formula = control<QLineEdit>(window, "Edit1")->text();
     for (const QString &name : FocusKeys) {
       click(key(window, name));
-      QVERIFY2(window.Edit1->text() == formula, qPrintable(name));
-      QVERIFY2(window.V_Q->text() == "x", qPrintable(name));
-      QVERIFY2(window.SG_Variables->item(1, 1)->text() == "2", qPrintable(name));
+      QVERIFY2(control<QLineEdit>(window, "Edit1")->text() == formula, qPrintable(name));
+      QVERIFY2(control<QLineEdit>(window, "V_Q")->text() == "x", qPrintable(name));
+      QVERIFY2(control<VariableGridView>(window, "SG_Variables")->item(1, 1)->text() == "2", qPrintable(name));
     }
     QCOMPARE(QGuiApplication::clipboard()->text(), "999");
   }
@@ -166,38 +166,38 @@ private slots:
   void decimalKeyFollowsALocaleChange() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QCOMPARE(window.Nrptbtn->text(), ".");
-    SetLocaleSource([] { return QLocale(QLocale::German, QLocale::Germany); });
+    QCOMPARE(control<QAbstractButton>(window, "Nrptbtn")->text(), ".");
+    setLocaleSource([] { return QLocale(QLocale::German, QLocale::Germany); });
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(&window, &change);
     setFormula(window, "1", 1);
     clickKeys(window, {"Nrptbtn", "Nr5btn"});
-    QCOMPARE(window.Edit1->text(), "1,5");
-    QCOMPARE(window.Nrptbtn->text(), ".");
-    click(window.ComputeSpdbtn);
-    QCOMPARE(window.EditYValue->text(), "1,5");
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "1,5");
+    QCOMPARE(control<QAbstractButton>(window, "Nrptbtn")->text(), ".");
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "1,5");
   }
 
   void undoRevertsTyping() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     setFormula(window, "7", 1);
-    QTest::keyClicks(window.Edit1, "+12");
-    QCOMPARE(window.Edit1->text(), "7+12");
-    click(window.Undobtn);
-    QCOMPARE(window.Edit1->text(), "7");
-    QTest::keyClicks(window.Edit1, "9");
-    click(window.ToolButton8);
-    QCOMPARE(window.Edit1->text(), "7");
+    QTest::keyClicks(control<QLineEdit>(window, "Edit1"), "+12");
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "7+12");
+    click(control<QAbstractButton>(window, "Undobtn"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "7");
+    QTest::keyClicks(control<QLineEdit>(window, "Edit1"), "9");
+    click(control<QAbstractButton>(window, "ToolButton8"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "7");
   }
 
   void insertionIsNotUndone() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     setFormula(window, "2", 1);
-    click(window.Operatoradditionbtn);
-    click(window.Undobtn);
-    QCOMPARE(window.Edit1->text(), "2 + ");
+    click(control<QAbstractButton>(window, "Operatoradditionbtn"));
+    click(control<QAbstractButton>(window, "Undobtn"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "2 + ");
   }
 
   void cutAndPaste_data() {
@@ -215,18 +215,18 @@ private slots:
     clipboard->setText("kept");
     setFormula(window, "sin(x) + 1", 3);
     click(key(window, cut)); // nothing selected: nothing happens
-    QCOMPARE(window.Edit1->text(), "sin(x) + 1");
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "sin(x) + 1");
     QCOMPARE(clipboard->text(), "kept");
-    window.Edit1->setSelection(0, 6);
+    control<QLineEdit>(window, "Edit1")->setSelection(0, 6);
     click(key(window, cut));
-    QCOMPARE(window.Edit1->text(), " + 1");
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), " + 1");
     QCOMPARE(clipboard->text(), "sin(x)");
-    window.Edit1->setCursorPosition(4);
+    control<QLineEdit>(window, "Edit1")->setCursorPosition(4);
     click(key(window, paste));
-    QCOMPARE(window.Edit1->text(), " + 1sin(x)");
-    window.Edit1->setSelection(0, 4);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), " + 1sin(x)");
+    control<QLineEdit>(window, "Edit1")->setSelection(0, 4);
     click(key(window, paste));
-    QCOMPARE(window.Edit1->text(), "sin(x)sin(x)");
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "sin(x)sin(x)");
   }
 
   void copyTakesTheWholeResult_data() {
@@ -242,12 +242,12 @@ private slots:
     clipboard->setText("kept");
     click(key(window, copy)); // empty result: the clipboard keeps its text
     QCOMPARE(clipboard->text(), "kept");
-    focus(window.V_Q); // Copy works whatever has the focus
-    click(window.ComputeSpdbtn);
-    window.EditYValue->setSelection(1, 2);
+    focus(control<QLineEdit>(window, "V_Q")); // Copy works whatever has the focus
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    control<QLineEdit>(window, "EditYValue")->setSelection(1, 2);
     click(key(window, copy));
     QCOMPARE(clipboard->text(), "5.66336");
-    QCOMPARE(window.EditYValue->selectedText(), "5.66336");
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->selectedText(), "5.66336");
   }
 
   void signKey_data() {
@@ -280,13 +280,13 @@ private slots:
     QFETCH(int, caret);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    SetDecimalSeparator(separator);
+    setDecimalSeparator(separator);
     setFormula(window, text, selStart, selLength);
-    click(window.Plusminusbtn);
-    QCOMPARE(window.Edit1->text(), expected);
-    QCOMPARE(window.Edit1->cursorPosition(), caret);
+    click(control<QAbstractButton>(window, "Plusminusbtn"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), expected);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->cursorPosition(), caret);
     if (expected != text)
-      QVERIFY(!window.Edit1->hasSelectedText());
+      QVERIFY(!control<QLineEdit>(window, "Edit1")->hasSelectedText());
   }
 
   void signKeyRepeats() {
@@ -295,8 +295,8 @@ private slots:
     setFormula(window, "5", 0);
     QStringList seen;
     for (int i = 0; i < 3; ++i) {
-      click(window.Plusminusbtn);
-      seen.append(window.Edit1->text());
+      click(control<QAbstractButton>(window, "Plusminusbtn"));
+      seen.append(control<QLineEdit>(window, "Edit1")->text());
     }
     QCOMPARE(seen, QStringList({"-5", "+5", "-5"}));
   }
@@ -305,11 +305,11 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     setFormula(window, "abc + def", 6, 3);
-    QTest::keyClick(window.Edit1, Qt::Key_Tab);
-    QCOMPARE(window.Edit1->selectedText(), "def");
-    QTest::keyClick(window.V_Q, Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), window.Edit1);
-    QCOMPARE(window.Edit1->selectedText(), "def");
+    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key_Tab);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->selectedText(), "def");
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "Edit1"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->selectedText(), "def");
   }
 };
 

@@ -24,8 +24,8 @@ namespace {
 
 QStringList gridColumn(const TF_Main_LSF &window, int column) {
   QStringList cells;
-  for (int row = 0; row < window.SG_Variables->rowCount(); ++row) {
-    const QTableWidgetItem *item = window.SG_Variables->item(row, column);
+  for (int row = 0; row < control<VariableGridView>(window, "SG_Variables")->rowCount(); ++row) {
+    const QTableWidgetItem *item = control<VariableGridView>(window, "SG_Variables")->item(row, column);
     cells.append(item ? item->text() : QString());
   }
   return cells;
@@ -33,16 +33,16 @@ QStringList gridColumn(const TF_Main_LSF &window, int column) {
 
 // Types into the Assign box with real key events and leaves it by Tab.
 void assignVariables(TF_Main_LSF &window, const QString &text) {
-  focus(window.V_Q);
-  window.V_Q->selectAll();
-  QTest::keyClick(window.V_Q, Qt::Key_Backspace);
-  QTest::keyClicks(window.V_Q, text);
-  QTest::keyClick(window.V_Q, Qt::Key_Tab);
+  focus(control<QLineEdit>(window, "V_Q"));
+  control<QLineEdit>(window, "V_Q")->selectAll();
+  QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Backspace);
+  QTest::keyClicks(control<QLineEdit>(window, "V_Q"), text);
+  QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Tab);
 }
 
 // Types a value into grid row `row` through the cell editor.
 void typeValue(TF_Main_LSF &window, int row, const QString &text) {
-  VariableGridView *grid = window.SG_Variables;
+  VariableGridView *grid = control<VariableGridView>(window, "SG_Variables");
   focus(grid);
   grid->setCurrentCell(row, 1);
   QCoreApplication::processEvents();
@@ -64,7 +64,7 @@ class MainWindowTest final : public QObject {
   Q_OBJECT
 
 private slots:
-  void cleanup() { SetLocaleSource({}); }
+  void cleanup() { setLocaleSource({}); }
 
   void startUpState_data() {
     QTest::addColumn<char>("separator");
@@ -77,34 +77,34 @@ private slots:
     QFETCH(char, separator);
     QFETCH(QString, formula);
     QFETCH(QString, result);
-    SetLocaleSource([separator] { return localeWith(separator); });
+    setLocaleSource([separator] { return localeWith(separator); });
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
 
     QCOMPARE(window.windowTitle(), "Multipurpose Calculator - Quorvex");
-    QCOMPARE(window.Edit1->text(), formula);
-    QCOMPARE(window.Nrptbtn->text(), QString(QLatin1Char(separator)));
-    QCOMPARE(window.V_Q->text(), "x");
-    QCOMPARE(window.edVarQuantity->text(), "1");
-    QVERIFY(!window.edVarQuantity->isEnabled());
-    QVERIFY(window.EditYValue->text().isEmpty());
-    QVERIFY(window.EditYValue->isReadOnly());
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), formula);
+    QCOMPARE(control<QAbstractButton>(window, "Nrptbtn")->text(), QString(QLatin1Char(separator)));
+    QCOMPARE(control<QLineEdit>(window, "V_Q")->text(), "x");
+    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), "1");
+    QVERIFY(!control<QLineEdit>(window, "edVarQuantity")->isEnabled());
+    QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
+    QVERIFY(control<QLineEdit>(window, "EditYValue")->isReadOnly());
     QCOMPARE(gridColumn(window, 0), QStringList({"Name", "x"}));
     QCOMPARE(gridColumn(window, 1), QStringList({"Value", "2"}));
-    QCOMPARE(QApplication::focusWidget(), window.Edit1);
-    for (QAction *checked : {window.Toolbar2, window.Statusbar2,
-                             window.Showhints1, window.Intermediateresult1})
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "Edit1"));
+    for (QAction *checked : {control<QAction>(window, "Toolbar2"), control<QAction>(window, "Statusbar2"),
+                             control<QAction>(window, "Showhints1"), control<QAction>(window, "Intermediateresult1")})
       QVERIFY2(checked->isChecked(), qPrintable(checked->objectName()));
-    QVERIFY(!window.Allsessionresults1->isChecked());
+    QVERIFY(!control<QAction>(window, "Allsessionresults1")->isChecked());
     QVERIFY(!program->aboutForm().isVisible());
     QVERIFY(!program->printForm().isVisible());
     QVERIFY(!program->helperForm().isVisible());
 
     ReportCapture reports;
-    click(window.ComputeSpdbtn);
-    QCOMPARE(window.EditYValue->text(), result);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), result);
     QCOMPARE(reports.messages, QStringList());
-    QCOMPARE(QApplication::focusWidget(), window.Edit1);
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "Edit1"));
   }
 
   // Run once per locale by the test registration; it tells the separator
@@ -112,8 +112,8 @@ private slots:
   void separatorFromSystemLocale() {
     const QString expected = qEnvironmentVariable("QUORVEX_EXPECT_SEPARATOR");
     auto program = startProgram();
-    const QString key = program->mainWindow().Nrptbtn->text();
-    QCOMPARE(key, QString(QLatin1Char(DecimalSeparatorOf(QLocale::system()))));
+    const QString key = control<QAbstractButton>(program->mainWindow(), "Nrptbtn")->text();
+    QCOMPARE(key, QString(QLatin1Char(decimalSeparatorOf(QLocale::system()))));
     if (!expected.isEmpty())
       QCOMPARE(key, expected);
   }
@@ -142,14 +142,14 @@ private slots:
                name);
     // Keypad and toolbar buttons never take the focus.
     QList<QAbstractButton *> buttons =
-        program->mainWindow().GbPreferences->findChildren<QAbstractButton *>();
-    buttons += program->mainWindow().ToolBar1->findChildren<QAbstractButton *>();
-    buttons.append(program->mainWindow().SpeedButton1);
+        control<QWidget>(program->mainWindow(), "GbPreferences")->findChildren<QAbstractButton *>();
+    buttons += control<QToolBar>(program->mainWindow(), "ToolBar1")->findChildren<QAbstractButton *>();
+    buttons.append(control<QAbstractButton>(program->mainWindow(), "SpeedButton1"));
     for (QAbstractButton *button : buttons)
       QVERIFY2(button->focusPolicy() == Qt::NoFocus,
                qPrintable(button->objectName()));
-    QCOMPARE(program->mainWindow().Nr7btn->accessibleName(), "Seven");
-    QCOMPARE(program->mainWindow().Operatordivisionbtn->accessibleName(),
+    QCOMPARE(control<QAbstractButton>(program->mainWindow(), "Nr7btn")->accessibleName(), "Seven");
+    QCOMPARE(control<QAbstractButton>(program->mainWindow(), "Operatordivisionbtn")->accessibleName(),
              "Division");
   }
 
@@ -174,11 +174,11 @@ private slots:
     dark.setColor(QPalette::WindowText, QColor(250, 200, 10));
     QApplication::setPalette(dark);
     QCoreApplication::processEvents();
-    QCOMPARE(window.Nr7btn->palette().color(QPalette::Button), QColor(30, 30, 30));
-    QCOMPARE(window.Nr7btn->palette().color(QPalette::ButtonText),
+    QCOMPARE(control<QAbstractButton>(window, "Nr7btn")->palette().color(QPalette::Button), QColor(30, 30, 30));
+    QCOMPARE(control<QAbstractButton>(window, "Nr7btn")->palette().color(QPalette::ButtonText),
              QColor(240, 240, 240));
     // Pictures are drawn in the palette's text colour.
-    const QImage icon = window.ToolButton1->icon().pixmap(16, 16).toImage();
+    const QImage icon = control<QAbstractButton>(window, "ToolButton1")->icon().pixmap(16, 16).toImage();
     bool drawnInText = false;
     for (int y = 0; y < icon.height() && !drawnInText; ++y)
       for (int x = 0; x < icon.width() && !drawnInText; ++x)
@@ -190,12 +190,12 @@ private slots:
   void tabOrder() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QCOMPARE(window.Edit1->nextInFocusChain(), window.V_Q);
-    QTest::keyClick(window.Edit1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window.V_Q);
-    QTest::keyClick(window.V_Q, Qt::Key_Tab);
-    QVERIFY(window.SG_Variables->isAncestorOf(QApplication::focusWidget()) ||
-            QApplication::focusWidget() == window.SG_Variables);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->nextInFocusChain(), control<QLineEdit>(window, "V_Q"));
+    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "V_Q"));
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Tab);
+    QVERIFY(control<VariableGridView>(window, "SG_Variables")->isAncestorOf(QApplication::focusWidget()) ||
+            QApplication::focusWidget() == control<VariableGridView>(window, "SG_Variables"));
   }
 
   void computeFailureReachesTheReport_data() {
@@ -236,16 +236,16 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     ReportCapture reports;
-    click(window.ComputeSpdbtn); // one success first, so failure must clear it
-    QVERIFY(!window.EditYValue->text().isEmpty());
+    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // one success first, so failure must clear it
+    QVERIFY(!control<QLineEdit>(window, "EditYValue")->text().isEmpty());
 
     assignVariables(window, assign);
     typeValue(window, 1, value);
     setFormula(window, formula, 0);
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
 
     QCOMPARE(reports.messages, QStringList({message}));
-    QVERIFY(window.EditYValue->text().isEmpty());
+    QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
     QVERIFY(window.session().Memo1().Empty());
     QCOMPARE(window.session().ComputeCount(), 1);
     QVERIFY(window.isVisible());
@@ -324,9 +324,9 @@ private slots:
     TF_Main_LSF &window = program->mainWindow();
     assignVariables(window, assign);
     QCOMPARE(gridColumn(window, 0), QStringList{"Name"} + names);
-    QCOMPARE(window.edVarQuantity->text(), quantity);
+    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), quantity);
     for (int row = 1; row <= names.size(); ++row)
-      QCOMPARE(window.SG_Variables->item(row, 1)->text(), "2");
+      QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(row, 1)->text(), "2");
   }
 
   void valuesStayWithRowPositions() {
@@ -337,23 +337,23 @@ private slots:
     typeValue(window, 2, "5");
     typeValue(window, 3, "7");
     assignVariables(window, "x");
-    QCOMPARE(window.SG_Variables->rowCount(), 2);
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->rowCount(), 2);
     assignVariables(window, "z;y;x");
     QCOMPARE(gridColumn(window, 0), QStringList({"Name", "z", "y", "x"}));
     QCOMPARE(gridColumn(window, 1), QStringList({"Value", "1", "5", "7"}));
     // The values the user sees are the values Compute binds.
     setFormula(window, "z*100 + y*10 + x", 0);
-    click(window.ComputeSpdbtn);
-    QCOMPARE(window.EditYValue->text(), "157");
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "157");
   }
 
   void gridKeepsAnEditorAfterEnter() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     typeValue(window, 1, "7");
-    QTest::keyClick(window.SG_Variables->focusedEditor(), Qt::Key_Return);
-    QTRY_VERIFY(window.SG_Variables->focusedEditor());
-    QCOMPARE(window.SG_Variables->focusedEditor()->text(), "7");
+    QTest::keyClick(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), Qt::Key_Return);
+    QTRY_VERIFY(control<VariableGridView>(window, "SG_Variables")->focusedEditor());
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(), "7");
     QCOMPARE(window.session().Grid().Cell(1, 1), "7");
   }
 
@@ -362,10 +362,10 @@ private slots:
     TF_Main_LSF &window = program->mainWindow();
     assignVariables(window, "x");
     typeValue(window, 1, "");
-    QVERIFY(window.SG_Variables->focusedEditor());
-    click(window.ComputeSpdbtn); // the editor keeps the focus
-    QCOMPARE(window.SG_Variables->focusedEditor()->text(), "2");
-    QCOMPARE(window.SG_Variables->item(1, 1)->text(), "2");
+    QVERIFY(control<VariableGridView>(window, "SG_Variables")->focusedEditor());
+    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // the editor keeps the focus
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(), "2");
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(1, 1)->text(), "2");
   }
 
   void typingInTheAssignBoxClearsTheResult_data() {
@@ -382,35 +382,35 @@ private slots:
     QFETCH(bool, clears);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    focus(window.V_Q);
-    click(window.ComputeSpdbtn); // the button leaves the focus where it is
-    const QString result = window.EditYValue->text();
+    focus(control<QLineEdit>(window, "V_Q"));
+    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // the button leaves the focus where it is
+    const QString result = control<QLineEdit>(window, "EditYValue")->text();
     QVERIFY(!result.isEmpty());
-    QTest::keyClick(window.V_Q, Qt::Key(key));
-    QCOMPARE(window.EditYValue->text(), clears ? QString() : result);
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key(key));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), clears ? QString() : result);
   }
 
   void enterInTheAssignBoxAppliesTheList() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    focus(window.V_Q);
-    QTest::keyClicks(window.V_Q, ";y");
-    QTest::keyClick(window.V_Q, Qt::Key_Return);
-    QCOMPARE(window.V_Q->text(), "x;y");
-    QCOMPARE(QApplication::focusWidget(), window.V_Q);
+    focus(control<QLineEdit>(window, "V_Q"));
+    QTest::keyClicks(control<QLineEdit>(window, "V_Q"), ";y");
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Return);
+    QCOMPARE(control<QLineEdit>(window, "V_Q")->text(), "x;y");
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "V_Q"));
     QCOMPARE(gridColumn(window, 0), QStringList({"Name", "x", "y"}));
   }
 
   void enterInTheFormulaBox() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    click(window.ComputeSpdbtn);
-    window.V_Q->setText("a;b"); // not applied until a trigger runs
-    const QString formula = window.Edit1->text();
-    focus(window.Edit1);
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
-    QCOMPARE(window.Edit1->text(), formula);
-    QVERIFY(window.EditYValue->text().isEmpty());
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    control<QLineEdit>(window, "V_Q")->setText("a;b"); // not applied until a trigger runs
+    const QString formula = control<QLineEdit>(window, "Edit1")->text();
+    focus(control<QLineEdit>(window, "Edit1"));
+    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key_Return);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), formula);
+    QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
     QCOMPARE(gridColumn(window, 0), QStringList({"Name", "a", "b"}));
   }
 
@@ -423,45 +423,45 @@ private slots:
     QFETCH(bool, byButton);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    click(window.ComputeSpdbtn);
-    window.V_Q->setText("p;q;r");
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    control<QLineEdit>(window, "V_Q")->setText("p;q;r");
     if (byButton)
-      click(window.SpeedButton1);
+      click(control<QAbstractButton>(window, "SpeedButton1"));
     else
-      QTest::keyClick(window.Edit1, Qt::Key_Tab);
-    QVERIFY(window.EditYValue->text().isEmpty());
-    QCOMPARE(window.edVarQuantity->text(), "3");
+      QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key_Tab);
+    QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
+    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), "3");
   }
 
   void viewTogglesKeepTheWindowSize() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     const QSize size = window.size();
-    const int formulaTop = window.Panel1->mapTo(&window, QPoint()).y();
-    const int bodyHeight = window.GroupBox1->height();
+    const int formulaTop = control<QWidget>(window, "Panel1")->mapTo(&window, QPoint()).y();
+    const int bodyHeight = control<QWidget>(window, "GroupBox1")->height();
 
-    window.Toolbar2->trigger();
+    control<QAction>(window, "Toolbar2")->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(!window.Toolbar2->isChecked());
-    QVERIFY(!window.ToolBar1->isVisible());
-    QVERIFY(window.Panel1->mapTo(&window, QPoint()).y() < formulaTop);
-    window.Statusbar2->trigger();
+    QVERIFY(!control<QAction>(window, "Toolbar2")->isChecked());
+    QVERIFY(!control<QToolBar>(window, "ToolBar1")->isVisible());
+    QVERIFY(control<QWidget>(window, "Panel1")->mapTo(&window, QPoint()).y() < formulaTop);
+    control<QAction>(window, "Statusbar2")->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(!window.StatusBar1->isVisible());
+    QVERIFY(!control<QStatusBar>(window, "StatusBar1")->isVisible());
     QCOMPARE(window.size(), size);
-    QVERIFY(window.GroupBox1->height() > bodyHeight);
+    QVERIFY(control<QWidget>(window, "GroupBox1")->height() > bodyHeight);
 
-    window.Toolbar2->trigger();
-    window.Statusbar2->trigger();
+    control<QAction>(window, "Toolbar2")->trigger();
+    control<QAction>(window, "Statusbar2")->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(window.ToolBar1->isVisible());
-    QVERIFY(window.StatusBar1->isVisible());
+    QVERIFY(control<QToolBar>(window, "ToolBar1")->isVisible());
+    QVERIFY(control<QStatusBar>(window, "StatusBar1")->isVisible());
     QCOMPARE(window.size(), size);
-    QCOMPARE(window.GroupBox1->height(), bodyHeight);
+    QCOMPARE(control<QWidget>(window, "GroupBox1")->height(), bodyHeight);
   }
 
   void hintsInTheStatusBar_data() {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("controlName");
     QTest::addColumn<QString>("hint");
     QTest::newRow("result box") << "EditYValue" << "Computed value";
     QTest::newRow("key 7") << "Nr7btn" << "Seven";
@@ -475,50 +475,50 @@ private slots:
     QTest::newRow("grid cell") << "SG_Variables" << "Grid setting: Assign values for the variables";
   }
   void hintsInTheStatusBar() {
-    QFETCH(QString, control);
+    QFETCH(QString, controlName);
     QFETCH(QString, hint);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    window.StatusBar1->showMessage("before");
-    auto *widget = window.findChild<QWidget *>(control);
+    control<QStatusBar>(window, "StatusBar1")->showMessage("before");
+    auto *widget = window.findChild<QWidget *>(controlName);
     QVERIFY(widget);
     QTest::mouseMove(widget, widget->rect().center());
-    QTRY_COMPARE(window.StatusBar1->currentMessage(), hint);
+    QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), hint);
   }
 
   void hintsOffLeaveTheStatusBarAlone() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QTest::mouseMove(window.Nr7btn, window.Nr7btn->rect().center());
-    QTRY_COMPARE(window.StatusBar1->currentMessage(), "Seven");
-    window.Showhints1->trigger();
-    QVERIFY(!window.Showhints1->isChecked());
-    for (QWidget *key : {static_cast<QWidget *>(window.Nr8btn),
-                         static_cast<QWidget *>(window.Operatoradditionbtn),
-                         static_cast<QWidget *>(window.EditYValue)})
+    QTest::mouseMove(control<QAbstractButton>(window, "Nr7btn"), control<QAbstractButton>(window, "Nr7btn")->rect().center());
+    QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven");
+    control<QAction>(window, "Showhints1")->trigger();
+    QVERIFY(!control<QAction>(window, "Showhints1")->isChecked());
+    for (QWidget *key : {static_cast<QWidget *>(control<QAbstractButton>(window, "Nr8btn")),
+                         static_cast<QWidget *>(control<QAbstractButton>(window, "Operatoradditionbtn")),
+                         static_cast<QWidget *>(control<QLineEdit>(window, "EditYValue"))})
       QTest::mouseMove(key, key->rect().center());
     QCoreApplication::processEvents();
-    QCOMPARE(window.StatusBar1->currentMessage(), "Seven");
-    window.Showhints1->trigger();
-    QTest::mouseMove(window.Nr9btn, window.Nr9btn->rect().center());
-    QTRY_COMPARE(window.StatusBar1->currentMessage(), "Nine");
+    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven");
+    control<QAction>(window, "Showhints1")->trigger();
+    QTest::mouseMove(control<QAbstractButton>(window, "Nr9btn"), control<QAbstractButton>(window, "Nr9btn")->rect().center());
+    QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Nine");
   }
 
   void menuItemHints() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    auto *file = qobject_cast<QMenu *>(window.Print1->parent());
+    auto *file = qobject_cast<QMenu *>(control<QAction>(window, "Print1")->parent());
     QVERIFY(file);
-    emit file->hovered(window.Print1);
-    QCOMPARE(window.StatusBar1->currentMessage(),
+    emit file->hovered(control<QAction>(window, "Print1"));
+    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
              "Print the report of calculation session.");
-    auto *option = qobject_cast<QMenu *>(window.Showhints1->parent());
-    emit option->hovered(window.Showhints1);
-    QCOMPARE(window.StatusBar1->currentMessage(), "");
+    auto *option = qobject_cast<QMenu *>(control<QAction>(window, "Showhints1")->parent());
+    emit option->hovered(control<QAction>(window, "Showhints1"));
+    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "");
   }
 
   void popUpTipOnlyOnTheVariableButton_data() {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("controlName");
     QTest::addColumn<QString>("tip");
     QTest::newRow("Variable button") << "SpeedButton1" << "Variable quantity";
     QTest::newRow("key 7") << "Nr7btn" << "";
@@ -526,10 +526,10 @@ private slots:
     QTest::newRow("formula box") << "Edit1" << "";
   }
   void popUpTipOnlyOnTheVariableButton() {
-    QFETCH(QString, control);
+    QFETCH(QString, controlName);
     QFETCH(QString, tip);
     auto program = startProgram();
-    auto *widget = program->mainWindow().findChild<QWidget *>(control);
+    auto *widget = program->mainWindow().findChild<QWidget *>(controlName);
     QToolTip::hideText();
     QTRY_VERIFY(!QToolTip::isVisible());
     const QPoint at = widget->rect().center();
@@ -542,15 +542,15 @@ private slots:
   void reportPreferenceSwaps() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    window.Intermediateresult1->trigger();
-    QVERIFY(!window.Intermediateresult1->isChecked());
-    QVERIFY(window.Allsessionresults1->isChecked());
-    window.Intermediateresult1->trigger();
-    QVERIFY(window.Intermediateresult1->isChecked());
-    QVERIFY(!window.Allsessionresults1->isChecked());
-    window.Allsessionresults1->trigger();
-    QVERIFY(!window.Intermediateresult1->isChecked());
-    QVERIFY(window.Allsessionresults1->isChecked());
+    control<QAction>(window, "Intermediateresult1")->trigger();
+    QVERIFY(!control<QAction>(window, "Intermediateresult1")->isChecked());
+    QVERIFY(control<QAction>(window, "Allsessionresults1")->isChecked());
+    control<QAction>(window, "Intermediateresult1")->trigger();
+    QVERIFY(control<QAction>(window, "Intermediateresult1")->isChecked());
+    QVERIFY(!control<QAction>(window, "Allsessionresults1")->isChecked());
+    control<QAction>(window, "Allsessionresults1")->trigger();
+    QVERIFY(!control<QAction>(window, "Intermediateresult1")->isChecked());
+    QVERIFY(control<QAction>(window, "Allsessionresults1")->isChecked());
   }
 
   void exitClosesAtOnce_data() {
@@ -562,7 +562,7 @@ private slots:
     QFETCH(QString, command);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     if (auto *action = window.findChild<QAction *>(command))
       action->trigger();
     else

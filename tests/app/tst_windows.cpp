@@ -34,10 +34,10 @@ QString reportOfPrint(TF_Main_LSF &window, TTextPrintForm &form) {
       [&](QWidget &modal) {
         QCOMPARE(&modal, &form);
         shown = form.reportText();
-        click(form.Button2);
+        click(control<QAbstractButton>(form, "Button2"));
       },
       &ran);
-  window.Print1->trigger();
+  control<QAction>(window, "Print1")->trigger();
   if (!ran)
     qWarning("the print report window did not show");
   return shown;
@@ -63,22 +63,22 @@ private slots:
     TTextPrintForm &form = program->printForm();
     QCOMPARE(reportOfPrint(window, form), QString()); // nothing computed yet
 
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     setValue(window, "3");
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QCOMPARE(reportOfPrint(window, form),
              "Formula: F = 5.22 - 5.44E-4 * (x - 817)\nx: 3\nF value: 5.662816");
-    window.Allsessionresults1->trigger();
+    control<QAction>(window, "Allsessionresults1")->trigger();
     QCOMPARE(reportOfPrint(window, form).split('\n').size(), 8);
     QVERIFY(reportOfPrint(window, form).startsWith("- - 1 - - - - - - - - -\n"));
 
     // A failed Compute empties the last computation, not the session.
     ReportCapture reports;
     setValue(window, "bad");
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QCOMPARE(reports.messages.size(), 1);
     QCOMPARE(reportOfPrint(window, form).split('\n').size(), 8);
-    window.Intermediateresult1->trigger();
+    control<QAction>(window, "Intermediateresult1")->trigger();
     QCOMPARE(reportOfPrint(window, form), QString());
   }
 
@@ -93,23 +93,23 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     TTextPrintForm &form = program->printForm();
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QString edited;
     whenModal([&](QWidget &) {
-      form.RichEdit1->setFocus();
-      QTest::keyClicks(form.RichEdit1, "note ");
+      control<QTextEdit>(form, "RichEdit1")->setFocus();
+      QTest::keyClicks(control<QTextEdit>(form, "RichEdit1"), "note ");
       edited = form.reportText();
       if (how == "button")
-        click(form.Button2);
+        click(control<QAbstractButton>(form, "Button2"));
       else if (how == "close")
         form.close();
       else
         QTest::keyClick(&form, Qt::Key_Escape);
     });
-    window.Print1->trigger();
+    control<QAction>(window, "Print1")->trigger();
     QVERIFY(edited.startsWith("note Formula: F = "));
     QVERIFY(!form.isVisible());
-    QVERIFY(form.RichEdit1->toPlainText().isEmpty());
+    QVERIFY(control<QTextEdit>(form, "RichEdit1")->toPlainText().isEmpty());
     // The next Print shows the log again, not the edit.
     QVERIFY(reportOfPrint(window, form).startsWith("Formula: F = "));
   }
@@ -121,10 +121,10 @@ private slots:
     QVERIFY(form.isModal());
     QVERIFY(form.width() >= 638 && form.height() >= 279);
     QCOMPARE(form.minimumSize(), form.maximumSize());
-    QCOMPARE(form.Button3->text(), "Printer &Setup");
-    QCOMPARE(form.Button1->text(), "&Print");
-    QCOMPARE(form.Button2->text(), "&Close");
-    QVERIFY(!form.RichEdit1->isReadOnly());
+    QCOMPARE(control<QAbstractButton>(form, "Button3")->text(), "Printer &Setup");
+    QCOMPARE(control<QAbstractButton>(form, "Button1")->text(), "&Print");
+    QCOMPARE(control<QAbstractButton>(form, "Button2")->text(), "&Close");
+    QVERIFY(!control<QTextEdit>(form, "RichEdit1")->isReadOnly());
   }
 
   void printingToAPdfFile_data() {
@@ -150,7 +150,7 @@ private slots:
     form.printer().setOutputFileName(file);
     form.setReport(report.split('\n', Qt::SkipEmptyParts));
     ReportCapture reports;
-    click(form.Button1);
+    click(control<QAbstractButton>(form, "Button1"));
     QCOMPARE(reports.messages, QStringList());
     QVERIFY(QFile::exists(file));
 
@@ -184,17 +184,17 @@ private slots:
     TTextPrintForm &form = program->printForm();
     form.printer().setOutputFormat(QPrinter::PdfFormat);
     form.printer().setOutputFileName(file);
-    click(window.ComputeSpdbtn);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     ReportCapture reports;
     bool stayedOpen = false;
     QString text;
     whenModal([&](QWidget &) {
-      click(form.Button1);
+      click(control<QAbstractButton>(form, "Button1"));
       stayedOpen = form.isVisible();
       text = form.reportText();
-      click(form.Button2);
+      click(control<QAbstractButton>(form, "Button2"));
     });
-    window.Print1->trigger();
+    control<QAction>(window, "Print1")->trigger();
     QCOMPARE(reports.messages.size(), 1);
     QVERIFY2(reports.messages.front().startsWith(message),
              qPrintable(reports.messages.front()));
@@ -217,7 +217,7 @@ private slots:
           dialog->reject();
         },
         &ran);
-    click(form.Button3);
+    click(control<QAbstractButton>(form, "Button3"));
     QVERIFY(ran);
     QCOMPARE(accept, "OK");
 
@@ -234,28 +234,28 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     THelperForm &helper = program->helperForm();
-    window.Help2->trigger();
+    control<QAction>(window, "Help2")->trigger();
     QVERIFY(helper.isVisible());
-    click(window.ToolButton3);
+    click(control<QAbstractButton>(window, "ToolButton3"));
     int shown = 0;
     for (QWidget *top : QApplication::topLevelWidgets())
       shown += qobject_cast<THelperForm *>(top) && top->isVisible();
     QCOMPARE(shown, 1);
     QCOMPARE(helper.windowTitle(), "Documentation");
-    QVERIFY(helper.RichEdit1->isReadOnly());
+    QVERIFY(control<QTextEdit>(helper, "RichEdit1")->isReadOnly());
     // Modeless: the main window still takes input.
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    click(window.ComputeSpdbtn);
-    QCOMPARE(window.EditYValue->text(), "5.66336");
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "5.66336");
   }
 
   void documentationClosesOnItsFrameOnly() {
     auto program = startProgram();
     THelperForm &helper = program->helperForm();
-    program->mainWindow().Help2->trigger();
-    QTest::mouseClick(helper.RichEdit1->viewport(), Qt::LeftButton);
+    control<QAction>(program->mainWindow(), "Help2")->trigger();
+    QTest::mouseClick(control<QTextEdit>(helper, "RichEdit1")->viewport(), Qt::LeftButton);
     QVERIFY(helper.isVisible());
-    QTest::mouseClick(helper.Panel1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+    QTest::mouseClick(control<QWidget>(helper, "Panel1"), Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
     QVERIFY(!helper.isVisible());
   }
 
@@ -276,7 +276,7 @@ private slots:
   void userGuideStatesTheFacts() {
     QFETCH(QString, fact);
     auto program = startProgram();
-    QVERIFY(program->helperForm().RichEdit1->toPlainText().contains(fact));
+    QVERIFY(control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText().contains(fact));
   }
 
   void aboutIsFreshForEveryShowing_data() {
@@ -299,7 +299,7 @@ private slots:
             QVERIFY(about);
             QVERIFY(about != &program->aboutForm());
             QCOMPARE(about->windowTitle(), "About Quorvex");
-            QCOMPARE(QApplication::focusWidget(), about->OKButton);
+            QCOMPARE(QApplication::focusWidget(), control<QAbstractButton>(*about, "OKButton"));
             QStringList texts;
             for (const QLabel *label : about->findChildren<QLabel *>())
               texts.append(label->text());
@@ -308,7 +308,7 @@ private slots:
             seen.append(about);
             connect(about, &QObject::destroyed, [&] { ++destroyed; });
             if (closeBy == "ok") {
-              click(about->OKButton);
+              click(control<QAbstractButton>(*about, "OKButton"));
             } else if (closeBy == "label") {
               QLabel *label = about->findChildren<QLabel *>().back();
               QTest::mouseClick(label, Qt::LeftButton);
@@ -319,9 +319,9 @@ private slots:
           },
           &ran);
       if (showing == 0)
-        window.About2->trigger();
+        control<QAction>(window, "About2")->trigger();
       else
-        click(window.ToolButton2);
+        click(control<QAbstractButton>(window, "ToolButton2"));
       QVERIFY(ran);
       QCOMPARE(destroyed, showing + 1); // gone as soon as it closed
     }

@@ -5,21 +5,21 @@
 using namespace quorvex;
 
 namespace {
-TEvalOptions parse(std::vector<std::string_view> args) {
-  return ParseCommandLine(args);
+EvalOptions parse(std::vector<std::string_view> args) {
+  return parseCommandLine(args);
 }
 } // namespace
 
 TEST(CommandLine, VariablesKeepOrderAndSplitAtTheFirstEquals) {
-  const TEvalOptions o = parse({"-v", "b=1", "--var", "a=x=y", "-vc=", "b+a"});
-  ASSERT_EQ(o.Variables.size(), 3u);
-  EXPECT_EQ(o.Variables[0].Name, "b");
-  EXPECT_EQ(o.Variables[0].Value, "1");
-  EXPECT_EQ(o.Variables[1].Name, "a");
-  EXPECT_EQ(o.Variables[1].Value, "x=y");
-  EXPECT_EQ(o.Variables[2].Name, "c");
-  EXPECT_EQ(o.Variables[2].Value, "");
-  EXPECT_EQ(o.Formula, "b+a");
+  const EvalOptions o = parse({"-v", "b=1", "--var", "a=x=y", "-vc=", "b+a"});
+  ASSERT_EQ(o.variables.size(), 3u);
+  EXPECT_EQ(o.variables[0].name, "b");
+  EXPECT_EQ(o.variables[0].value, "1");
+  EXPECT_EQ(o.variables[1].name, "a");
+  EXPECT_EQ(o.variables[1].value, "x=y");
+  EXPECT_EQ(o.variables[2].name, "c");
+  EXPECT_EQ(o.variables[2].value, "");
+  EXPECT_EQ(o.formula, "b+a");
 }
 
 TEST(CommandLine, WhatCountsAsTheFormula) {
@@ -36,27 +36,27 @@ TEST(CommandLine, WhatCountsAsTheFormula) {
       {{""}, ""},
   };
   for (const auto &c : cases) {
-    const TEvalOptions o = parse(c.args);
+    const EvalOptions o = parse(c.args);
     if (c.formula == nullptr)
-      EXPECT_FALSE(o.Formula.has_value());
+      EXPECT_FALSE(o.formula.has_value());
     else
-      EXPECT_EQ(o.Formula, c.formula);
+      EXPECT_EQ(o.formula, c.formula);
   }
 }
 
 TEST(CommandLine, Separators) {
   for (char c : {'.', ',', '\'', '_', '#'})
-    EXPECT_TRUE(IsUsableSeparator(c)) << c;
+    EXPECT_TRUE(isUsableSeparator(c)) << c;
   for (char c : {'+', '-', '*', '/', '(', ')', ';', '<', '>', '=', '5', 'e',
                  'E', ' ', '\t', '\0', '\xC3'})
-    EXPECT_FALSE(IsUsableSeparator(c)) << int(c);
-  EXPECT_EQ(parse({"--decimal-separator", ","}).DecimalSeparator, ',');
+    EXPECT_FALSE(isUsableSeparator(c)) << int(c);
+  EXPECT_EQ(parse({"--decimal-separator", ","}).decimalSeparator, ',');
   EXPECT_THROW(parse({"--decimal-separator", ""}), EUsageError);
 }
 
 TEST(CommandLine, LogChoices) {
-  EXPECT_EQ(parse({}).Log, TLogChoice::None);
-  EXPECT_EQ(parse({"--log", "last"}).Log, TLogChoice::Last);
-  EXPECT_EQ(parse({"--log=session"}).Log, TLogChoice::Session);
+  EXPECT_EQ(parse({}).log, LogChoice::None);
+  EXPECT_EQ(parse({"--log", "last"}).log, LogChoice::Last);
+  EXPECT_EQ(parse({"--log=session"}).log, LogChoice::Session);
   EXPECT_THROW(parse({"--log", "Last"}), EUsageError);
 }

@@ -11,11 +11,11 @@
 
 namespace quorvex::test {
 
-SeparatorScope::SeparatorScope(char separator) : saved_(DecimalSeparator()) {
-  SetDecimalSeparator(separator);
+SeparatorScope::SeparatorScope(char separator) : saved_(decimalSeparator()) {
+  setDecimalSeparator(separator);
 }
 
-SeparatorScope::~SeparatorScope() { SetDecimalSeparator(saved_); }
+SeparatorScope::~SeparatorScope() { setDecimalSeparator(saved_); }
 
 namespace {
 

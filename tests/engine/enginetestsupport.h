@@ -2,7 +2,7 @@
 
 #include "engine/contexts.h"
 #include "engine/evaluator.h"
-#include "engine/float.h"
+#include "engine/floattypes.h"
 
 #include <deque>
 #include <string>

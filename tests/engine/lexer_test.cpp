@@ -171,7 +171,7 @@ TokenKind expectedCharKind(unsigned b) {
 
 TEST(LexerKinds, EveryByteMapsByTheRangeRule) {
   for (unsigned b = 0; b < 256; ++b)
-    EXPECT_EQ(kindValue(CharTokenKind(static_cast<unsigned char>(b))),
+    EXPECT_EQ(kindValue(charTokenKind(static_cast<unsigned char>(b))),
               kindValue(expectedCharKind(b)))
         << "byte " << b;
 }
@@ -191,8 +191,8 @@ TEST(LexerKinds, NamedKindsHaveTheirNumbers) {
   };
   for (const auto &[kind, value] : named)
     EXPECT_EQ(kindValue(kind), value);
-  EXPECT_EQ(CharTokenKind('('), TokenKind::LeftParen);
-  EXPECT_EQ(CharTokenKind('^'), TokenKind::Caret);
+  EXPECT_EQ(charTokenKind('('), TokenKind::LeftParen);
+  EXPECT_EQ(charTokenKind('^'), TokenKind::Caret);
 }
 
 // Every single byte scanned alone gives the kind its class calls for.

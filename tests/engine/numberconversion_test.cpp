@@ -50,10 +50,10 @@ void expectOutcome(const Outcome &got, const Expected &want, const std::string &
 }
 
 Outcome token(std::string_view text) {
-  return Capture([&] { return RoundToFloat(TokenToExtended(text)); });
+  return Capture([&] { return roundToFloat(tokenToExtended(text)); });
 }
 Outcome cell(std::string_view text) {
-  return Capture([&] { return RoundToFloat(ValueTextToExtended(text)); });
+  return Capture([&] { return roundToFloat(valueTextToExtended(text)); });
 }
 
 TEST(NumberScan, TokenLengthFollowsTheScanRule) {
@@ -64,7 +64,7 @@ TEST(NumberScan, TokenLengthFollowsTheScanRule) {
   };
   for (const auto &[text, separator, length] : rows) {
     SeparatorScope scope(separator);
-    EXPECT_EQ(ScanNumberToken(text), length) << text << " with " << separator;
+    EXPECT_EQ(scanNumberToken(text), length) << text << " with " << separator;
   }
 }
 
@@ -175,8 +175,8 @@ TEST(NumberConversion, AgreesWithTheCLibraryInExtendedPrecision) {
         if (c == '.')
           c = separator;
       const long double reference = std::strtold(text, nullptr); // "C" locale: "."
-      EXPECT_EQ(ValueTextToExtended(local), reference) << local;
-      EXPECT_EQ(TokenToExtended(local), reference) << local;
+      EXPECT_EQ(valueTextToExtended(local), reference) << local;
+      EXPECT_EQ(tokenToExtended(local), reference) << local;
     }
   }
 }
@@ -185,12 +185,12 @@ TEST(NumberConversion, AgreesWithTheCLibraryInExtendedPrecision) {
 // scaling a rounded mantissa.
 TEST(NumberConversion, LongMantissaWithLargeExponent) {
   const std::string big = "1" + std::string(4999, '0') + "e-4999";
-  EXPECT_EQ(RoundToFloat(TokenToExtended(big)), 1);
+  EXPECT_EQ(roundToFloat(tokenToExtended(big)), 1);
   const std::string small = "0." + std::string(4000, '0') + "25e4001";
-  EXPECT_EQ(RoundToFloat(ValueTextToExtended(small)), 2.5);
+  EXPECT_EQ(roundToFloat(valueTextToExtended(small)), 2.5);
 }
 
-TEST(NumberConversion, RoundToFloat) {
+TEST(NumberConversion, roundToFloat) {
   const long double justAboveMax = static_cast<long double>(dmax) * (1 + 0x1p-60L);
   const std::pair<long double, Expected> rows[] = {
       {justAboveMax, value(dmax)},
@@ -205,10 +205,10 @@ TEST(NumberConversion, RoundToFloat) {
   };
   for (const auto &row : rows) {
     const long double input = row.first;
-    expectOutcome(Capture([&] { return RoundToFloat(input); }), row.second,
+    expectOutcome(Capture([&] { return roundToFloat(input); }), row.second,
                   std::to_string(static_cast<double>(input)));
   }
-  EXPECT_TRUE(std::isnan(RoundToFloat(std::numeric_limits<long double>::quiet_NaN())));
+  EXPECT_TRUE(std::isnan(roundToFloat(std::numeric_limits<long double>::quiet_NaN())));
 }
 
 TEST(NumberConversion, CLocaleSettingsDoNotMatter) {
@@ -218,12 +218,12 @@ TEST(NumberConversion, CLocaleSettingsDoNotMatter) {
   std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // may be unavailable; then "C" stays
   {
     SeparatorScope scope('.');
-    EXPECT_EQ(RoundToFloat(ValueTextToExtended("2.5")), 2.5);
+    EXPECT_EQ(roundToFloat(valueTextToExtended("2.5")), 2.5);
     EXPECT_FALSE(cell("2,5").ok);
   }
   {
     SeparatorScope scope(',');
-    EXPECT_EQ(RoundToFloat(ValueTextToExtended("2,5")), 2.5);
+    EXPECT_EQ(roundToFloat(valueTextToExtended("2,5")), 2.5);
     EXPECT_FALSE(cell("2.5").ok);
   }
   std::setlocale(LC_NUMERIC, saved.c_str());

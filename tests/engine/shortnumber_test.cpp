@@ -24,7 +24,7 @@ Float80 libraryValue(const std::string &text) {
 }
 
 void expectSameAsLibrary(const std::string &text) {
-  const Float80 ours = TokenToExtended(text);
+  const Float80 ours = tokenToExtended(text);
   const Float80 library = libraryValue(text);
   EXPECT_TRUE(ours == library) << text << ": " << static_cast<double>(ours) << " vs "
                                << static_cast<double>(library);

@@ -19,7 +19,7 @@ using Lines = std::vector<std::string>;
 void declare(TCalculatorSession &s, std::string_view assign,
              const std::vector<std::string> &values) {
   s.SetAssignText(assign);
-  s.V_QExit();
+  s.ApplyVariableList();
   for (std::size_t i = 0; i < values.size(); ++i)
     s.Grid().SetCell(1, static_cast<int>(i + 1), values[i]);
 }
@@ -42,14 +42,14 @@ TEST(CalculatorSession, StartUpState) {
   EXPECT_TRUE(s.Memo1().Empty());
   EXPECT_TRUE(s.Memo2().Empty());
   EXPECT_EQ(s.ComputeCount(), 0);
-  EXPECT_TRUE(s.Preference().Intermediateresult1Checked());
+  EXPECT_TRUE(s.Preference().IntermediateResult());
   EXPECT_TRUE(s.PrintSource().Empty());
 }
 
 TEST(CalculatorSession, StartUpStateComputes) {
   SeparatorGuard point('.');
   TCalculatorSession s;
-  s.ComputeSpdbtnClick();
+  s.Compute();
   EXPECT_EQ(s.ResultText(), "5.66336");
   EXPECT_EQ(s.Memo1().Lines(),
             (Lines{"Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 2",
@@ -164,7 +164,7 @@ TEST(CalculatorSession, PrintSourceAfterFailure) {
   s.SetFormulaText("1/0");
   EXPECT_THROW(s.Compute(), EZeroDivide);
   EXPECT_TRUE(s.PrintSource().Empty());
-  s.Allsessionresults1Click();
+  s.ToggleAllSessionResults();
   EXPECT_EQ(s.PrintSource().Count(), 4u);
   EXPECT_EQ(&s.PrintSource(), &s.Memo2());
 }
@@ -253,24 +253,24 @@ TEST(CalculatorSession, KeyPressesAndExits) {
   s.Compute();
   ASSERT_FALSE(s.ResultText().empty());
   s.SetAssignText("a;b");
-  EXPECT_FALSE(s.V_QKeyPress(U'a')); // typed characters pass but clear
+  EXPECT_FALSE(s.TypeInAssign(U'a')); // typed characters pass but clear
   EXPECT_EQ(s.ResultText(), "");
   EXPECT_EQ(s.VariableList().Count(), 1u); // still the applied "x"
-  EXPECT_TRUE(s.V_QKeyPress(13)); // Enter is swallowed and applies
+  EXPECT_TRUE(s.TypeInAssign(13)); // Enter is swallowed and applies
   EXPECT_EQ(s.VariableList().Count(), 2u);
 
   s.SetFormulaText("a+b");
   s.Compute();
-  EXPECT_FALSE(s.Edit1KeyPress(U'x'));
+  EXPECT_FALSE(s.TypeInFormula(U'x'));
   EXPECT_FALSE(s.ResultText().empty()); // the formula box filters nothing
   s.SetAssignText("c;a;b");
-  EXPECT_TRUE(s.Edit1KeyPress(13));
+  EXPECT_TRUE(s.TypeInFormula(13));
   EXPECT_EQ(s.ResultText(), "");
   EXPECT_EQ(s.Grid().Cell(0, 1), "c");
 
   s.Compute();
   s.SetAssignText("");
-  s.SpeedButton1Click();
+  s.LeaveFormula();
   EXPECT_EQ(s.ResultText(), "");
   EXPECT_EQ(s.Grid().QuantityText(), "1");
 }
@@ -278,9 +278,9 @@ TEST(CalculatorSession, KeyPressesAndExits) {
 TEST(CalculatorSession, PlaceholderValueIsResetOnApply) {
   TCalculatorSession s;
   s.SetAssignText("");
-  s.V_QExit();
+  s.ApplyVariableList();
   s.Grid().SetCell(1, 1, "9");
-  s.V_QExit();
+  s.ApplyVariableList();
   EXPECT_EQ(s.Grid().Cell(1, 1), "2");
 }
 
@@ -297,17 +297,17 @@ TEST(CalculatorSession, SessionLogCanBeSwitchedOffButStillCounts) {
 
 TEST(ReportPreference, ClicksSwapTheCheckedItem) {
   TReportPreference p;
-  EXPECT_TRUE(p.Intermediateresult1Checked());
-  EXPECT_FALSE(p.Allsessionresults1Checked());
-  p.Intermediateresult1Click();
-  EXPECT_FALSE(p.Intermediateresult1Checked());
-  EXPECT_TRUE(p.Allsessionresults1Checked());
-  p.Intermediateresult1Click();
-  EXPECT_TRUE(p.Intermediateresult1Checked());
-  EXPECT_FALSE(p.Allsessionresults1Checked());
+  EXPECT_TRUE(p.IntermediateResult());
+  EXPECT_FALSE(p.AllSessionResults());
+  p.ToggleIntermediateResult();
+  EXPECT_FALSE(p.IntermediateResult());
+  EXPECT_TRUE(p.AllSessionResults());
+  p.ToggleIntermediateResult();
+  EXPECT_TRUE(p.IntermediateResult());
+  EXPECT_FALSE(p.AllSessionResults());
   for (int i = 0; i < 5; ++i) {
-    p.Allsessionresults1Click();
-    EXPECT_NE(p.Intermediateresult1Checked(), p.Allsessionresults1Checked());
+    p.ToggleAllSessionResults();
+    EXPECT_NE(p.IntermediateResult(), p.AllSessionResults());
   }
-  EXPECT_TRUE(p.Allsessionresults1Checked());
+  EXPECT_TRUE(p.AllSessionResults());
 }

@@ -57,16 +57,16 @@ const FormatCase formatCases[] = {
 TEST(ResultFormat, ExamplesWithPointAndComma) {
   for (const FormatCase &c : formatCases) {
     SCOPED_TRACE(c.point);
-    EXPECT_EQ(FormatResult(c.value, '.'), c.point);
-    EXPECT_EQ(FormatResult(c.value, ','), c.comma);
+    EXPECT_EQ(formatResult(c.value, '.'), c.point);
+    EXPECT_EQ(formatResult(c.value, ','), c.comma);
   }
 }
 
 TEST(ResultFormat, ReusedBufferIsReplacedNotAppended) {
   std::string out = "left over text";
-  FormatResult(2, '.', out);
+  formatResult(2, '.', out);
   EXPECT_EQ(out, "2");
-  FormatResult(std::numeric_limits<double>::infinity(), '.', out);
+  formatResult(std::numeric_limits<double>::infinity(), '.', out);
   EXPECT_EQ(out, "INF");
 }
 
@@ -75,12 +75,12 @@ TEST(ResultFormat, RoundTripTextReadsBackAsTheSameDouble) {
                            1e15,    123456789.125,
                            std::numeric_limits<double>::max()};
   for (double v : values) {
-    const std::string text = FormatRoundTrip(v);
+    const std::string text = formatRoundTrip(v);
     SCOPED_TRACE(text);
     EXPECT_EQ(std::strtod(text.c_str(), nullptr), v);
     EXPECT_EQ(text.find(','), std::string::npos);
   }
-  EXPECT_EQ(FormatRoundTrip(0.1), "0.1");
-  EXPECT_EQ(FormatRoundTrip(-0.0), "-0");
-  EXPECT_EQ(FormatRoundTrip(std::numeric_limits<double>::infinity()), "INF");
+  EXPECT_EQ(formatRoundTrip(0.1), "0.1");
+  EXPECT_EQ(formatRoundTrip(-0.0), "-0");
+  EXPECT_EQ(formatRoundTrip(std::numeric_limits<double>::infinity()), "INF");
 }

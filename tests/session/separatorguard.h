@@ -7,10 +7,10 @@
 class SeparatorGuard {
 public:
   explicit SeparatorGuard(char separator)
-      : saved_(quorvex::DecimalSeparator()) {
-    quorvex::SetDecimalSeparator(separator);
+      : saved_(quorvex::decimalSeparator()) {
+    quorvex::setDecimalSeparator(separator);
   }
-  ~SeparatorGuard() { quorvex::SetDecimalSeparator(saved_); }
+  ~SeparatorGuard() { quorvex::setDecimalSeparator(saved_); }
   SeparatorGuard(const SeparatorGuard &) = delete;
   SeparatorGuard &operator=(const SeparatorGuard &) = delete;
 

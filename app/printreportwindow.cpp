@@ -1,4 +1,4 @@
-#include "printpan.h"
+#include "printreportwindow.h"
 
 #include "errorreport.h"
 
@@ -16,9 +16,9 @@
 namespace quorvex {
 namespace {
 
-constexpr int ReportWidth = 638;
-constexpr int ReportHeight = 279;
-constexpr int PanelWidth = 105;
+constexpr int reportWidth = 638;
+constexpr int reportHeight = 279;
+constexpr int panelWidth = 105;
 
 QPushButton *panelButton(const QString &caption, const char *name,
                          QWidget *panel) {
@@ -44,7 +44,7 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
                           Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+      FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("TextPrintForm"));
   setWindowTitle(QStringLiteral("Print report"));
   setModal(true);
@@ -57,36 +57,36 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
   RichEdit1->setAcceptRichText(false);
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
 
-  Panel1 = new QWidget(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Button3 = panelButton(QStringLiteral("Printer &Setup"), "Button3", Panel1);
-  Button1 = panelButton(QStringLiteral("&Print"), "Button1", Panel1);
-  Button2 = panelButton(QStringLiteral("&Close"), "Button2", Panel1);
-  auto *buttons = new QVBoxLayout(Panel1);
+  auto *panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  QPushButton *setupButton = panelButton(QStringLiteral("Printer &Setup"), "Button3", panel);
+  QPushButton *printButton = panelButton(QStringLiteral("&Print"), "Button1", panel);
+  QPushButton *closeButton = panelButton(QStringLiteral("&Close"), "Button2", panel);
+  auto *buttons = new QVBoxLayout(panel);
   buttons->setContentsMargins(8, 8, 7, 8);
   buttons->setSpacing(5);
-  buttons->addWidget(Button3);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  buttons->addWidget(setupButton);
+  buttons->addWidget(printButton);
+  buttons->addWidget(closeButton);
   buttons->addStretch();
-  Panel1->setMinimumWidth(PanelWidth);
+  panel->setMinimumWidth(panelWidth);
 
   auto *layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(RichEdit1, 1);
-  layout->addWidget(Panel1);
+  layout->addWidget(panel);
 
-  connect(Button3, &QPushButton::clicked, this,
+  connect(setupButton, &QPushButton::clicked, this,
           [this] { runAction([this] { Button3Click(); }); });
-  connect(Button1, &QPushButton::clicked, this,
+  connect(printButton, &QPushButton::clicked, this,
           [this] { runAction([this] { Button1Click(); }); });
-  connect(Button2, &QPushButton::clicked, this,
+  connect(closeButton, &QPushButton::clicked, this,
           [this] { runAction([this] { Button2Click(); }); });
 
   // Never smaller than the designed size, wider if the platform's font needs
   // it to show every caption whole.
-  setFixedSize(layout->minimumSize().expandedTo(QSize(ReportWidth, ReportHeight)));
+  setFixedSize(layout->minimumSize().expandedTo(QSize(reportWidth, reportHeight)));
 }
 
 TTextPrintForm::~TTextPrintForm() = default;
@@ -98,7 +98,7 @@ void TTextPrintForm::setReport(const QStringList &lines) {
 QString TTextPrintForm::reportText() const { return RichEdit1->toPlainText(); }
 
 void TTextPrintForm::Button3Click() {
-  QPrintDialog dialog(printer_.get(), this);
+  QPrintDialog dialog(FPrinter.get(), this);
   // Here the dialog only chooses the printer; printing is the window's own
   // Print button, so its accept button must not promise to print.
   if (auto *box = dialog.findChild<QDialogButtonBox *>()) {
@@ -109,30 +109,30 @@ void TTextPrintForm::Button3Click() {
 }
 
 void TTextPrintForm::Button1Click() {
-  if (!hasDestination(*printer_))
+  if (!hasDestination(*FPrinter))
     throw EPrintError("There is no default printer currently selected");
   // The printing layer only warns on the console when it cannot create the
   // output file, so that failure is found out here to be reported.
-  if (printer_->outputFormat() == QPrinter::PdfFormat) {
-    QFile probe(printer_->outputFileName());
+  if (FPrinter->outputFormat() == QPrinter::PdfFormat) {
+    QFile probe(FPrinter->outputFileName());
     if (!probe.open(QIODevice::WriteOnly))
       throw EPrintError("Cannot create the file " +
-                        printer_->outputFileName().toStdString() + ": " +
+                        FPrinter->outputFileName().toStdString() + ": " +
                         probe.errorString().toStdString());
   }
-  printer_->setDocName(QStringLiteral("Report"));
-  printer_->setFullPage(false);
+  FPrinter->setDocName(QStringLiteral("Report"));
+  FPrinter->setFullPage(false);
 
   // The document is laid out on the printer itself, over its whole printable
   // area and with no margin of its own, so each page holds what fits.
   QTextDocument document;
   document.setDefaultFont(RichEdit1->font());
-  document.documentLayout()->setPaintDevice(printer_.get());
+  document.documentLayout()->setPaintDevice(FPrinter.get());
   document.setDocumentMargin(0);
   document.setPlainText(RichEdit1->toPlainText());
-  document.setPageSize(QSizeF(printer_->width(), printer_->height()));
-  document.print(printer_.get());
-  if (printer_->printerState() == QPrinter::Error)
+  document.setPageSize(QSizeF(FPrinter->width(), FPrinter->height()));
+  document.print(FPrinter.get());
+  if (FPrinter->printerState() == QPrinter::Error)
     throw EPrintError("The printer refused the print job");
 }
 

@@ -1,4 +1,4 @@
-#include "about.h"
+#include "aboutwindow.h"
 
 #include "errorreport.h"
 #include "paletteicon.h"
@@ -11,8 +11,8 @@
 namespace quorvex {
 namespace {
 
-constexpr int AboutWidth = 365;
-constexpr int AboutHeight = 219;
+constexpr int aboutWidth = 365;
+constexpr int aboutHeight = 219;
 
 QLabel *label(QWidget *parent, const QString &text, QPoint at, int pixels,
               bool bold = false) {
@@ -36,30 +36,30 @@ TAboutForm::TAboutForm(QWidget *parent)
   setModal(true);
   setAttribute(Qt::WA_DeleteOnClose, false);
 
-  Panel1 = new QWidget(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, 0, AboutWidth, AboutHeight);
+  auto *panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setGeometry(0, 0, aboutWidth, aboutHeight);
 
-  Image1 = new QLabel(Panel1);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(4, 4, 170, 49);
-  Image1->setPixmap(palettePixmap(QStringLiteral("logo"), QSize(170, 49),
+  auto *logo = new QLabel(panel);
+  logo->setObjectName(QStringLiteral("Image1"));
+  logo->setGeometry(4, 4, 170, 49);
+  logo->setPixmap(palettePixmap(QStringLiteral("logo"), QSize(170, 49),
                                   devicePixelRatioF()));
 
-  label(Panel1, QStringLiteral("Quorvex"), {218, 8}, 21, true);
-  label(Panel1, QStringLiteral("version 5.4"), {248, 32}, 13);
-  label(Panel1, QStringLiteral("Written by the Quorvex developers"), {10, 51},
+  label(panel, QStringLiteral("Quorvex"), {218, 8}, 21, true);
+  label(panel, QStringLiteral("version 5.4"), {248, 32}, 13);
+  label(panel, QStringLiteral("Written by the Quorvex developers"), {10, 51},
         16);
-  label(Panel1,
+  label(panel,
         QStringLiteral("Made to support learning and everyday calculation"),
         {10, 75}, 11);
-  label(Panel1, QStringLiteral("Project homepage:"), {10, 91}, 11);
-  label(Panel1, QStringLiteral("https://quorvex.invalid/"), {10, 107}, 11);
+  label(panel, QStringLiteral("Project homepage:"), {10, 91}, 11);
+  label(panel, QStringLiteral("https://quorvex.invalid/"), {10, 107}, 11);
   QLabel *institution = label(
-      Panel1, QStringLiteral("The Quorvex Calculator Workshop"), {10, 146}, 12);
+      panel, QStringLiteral("The Quorvex Calculator Workshop"), {10, 146}, 12);
   institution->setForegroundRole(QPalette::Link);
 
-  auto *bevel = new QFrame(Panel1);
+  auto *bevel = new QFrame(panel);
   bevel->setFrameShape(QFrame::Panel);
   bevel->setFrameShadow(QFrame::Sunken);
   bevel->setGeometry(11, 180, 287, 30);
@@ -68,15 +68,15 @@ TAboutForm::TAboutForm(QWidget *parent)
   cause->setAlignment(Qt::AlignCenter);
   cause->setGeometry(bevel->contentsRect());
 
-  OKButton = new QPushButton(QStringLiteral("&Ok"), Panel1);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(310, 179, 47, 30);
-  OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this,
+  auto *okButton = new QPushButton(QStringLiteral("&Ok"), panel);
+  okButton->setObjectName(QStringLiteral("OKButton"));
+  okButton->setGeometry(310, 179, 47, 30);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this,
           [this] { runAction([this] { accept(); }); });
-  OKButton->setFocus(Qt::OtherFocusReason);
+  okButton->setFocus(Qt::OtherFocusReason);
 
-  setFixedSize(AboutWidth, AboutHeight);
+  setFixedSize(aboutWidth, aboutHeight);
 }
 
 void TAboutForm::mousePressEvent(QMouseEvent *event) {

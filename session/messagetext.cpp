@@ -1,8 +1,8 @@
-#include "errorreport.h"
+#include "messagetext.h"
 
 namespace quorvex {
 
-std::string ErrorReportText(std::string_view message) {
+std::string withFullStop(std::string_view message) {
   std::string text(message);
   if (!text.empty() && static_cast<unsigned char>(text.back()) >
                            static_cast<unsigned char>('.'))

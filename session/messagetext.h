@@ -11,6 +11,6 @@
 
 namespace quorvex {
 
-std::string ErrorReportText(std::string_view message);
+std::string withFullStop(std::string_view message);
 
 } // namespace quorvex

@@ -7,7 +7,6 @@
 #include <memory>
 
 class QPrinter;
-class QPushButton;
 class QTextEdit;
 class QWidget;
 
@@ -32,17 +31,11 @@ public:
   void setReport(const QStringList &lines);
   QString reportText() const;
   // The printer later printing goes to; the setup dialog changes it.
-  QPrinter &printer() noexcept { return *printer_; }
+  QPrinter &printer() noexcept { return *FPrinter; }
 
   void Button3Click(); // printer setup
   void Button1Click(); // print
   void Button2Click(); // close
-
-  QTextEdit *RichEdit1 = nullptr;
-  QWidget *Panel1 = nullptr;
-  QPushButton *Button3 = nullptr;
-  QPushButton *Button1 = nullptr;
-  QPushButton *Button2 = nullptr;
 
 public slots:
   // Every way of closing the window ends here.
@@ -51,7 +44,8 @@ public slots:
 private:
   void FormClose();
 
-  std::unique_ptr<QPrinter> printer_;
+  QTextEdit *RichEdit1 = nullptr;
+  std::unique_ptr<QPrinter> FPrinter;
 };
 
 } // namespace quorvex

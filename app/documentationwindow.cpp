@@ -1,4 +1,4 @@
-#include "helper.h"
+#include "documentationwindow.h"
 
 #include <QEvent>
 #include <QFile>
@@ -10,8 +10,8 @@
 namespace quorvex {
 namespace {
 
-constexpr int HelperWidth = 477;
-constexpr int HelperHeight = 392;
+constexpr int helperWidth = 477;
+constexpr int helperHeight = 392;
 
 QString userGuide() {
   QFile file(QStringLiteral(":/userguide.html"));
@@ -52,7 +52,7 @@ THelperForm::THelperForm(QWidget *parent)
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Panel1);
-  setFixedSize(HelperWidth, HelperHeight);
+  setFixedSize(helperWidth, helperHeight);
 }
 
 bool THelperForm::eventFilter(QObject *watched, QEvent *event) {

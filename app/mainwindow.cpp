@@ -1,18 +1,17 @@
-#include "m_lsf_w.h"
+#include "mainwindow.h"
 
-#include "about.h"
+#include "aboutwindow.h"
 #include "decimalpoint.h"
 #include "errorreport.h"
-#include "helper.h"
+#include "documentationwindow.h"
 #include "hinttracker.h"
-#include "printpan.h"
+#include "printreportwindow.h"
 #include "selectionlineedit.h"
 #include "variablegridview.h"
 
 #include "engine/decimalseparator.h"
 #include "session/signtoggle.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -27,17 +26,6 @@
 
 namespace quorvex {
 namespace {
-
-using Handler = void (TF_Main_LSF::*)();
-
-// Every handler runs as one action: an error it raises ends it and goes to
-// the error report.
-template <class Sender, class Signal>
-void bind(TF_Main_LSF &window, Sender *sender, Signal signal, Handler handler) {
-  QObject::connect(sender, signal, &window, [&window, handler] {
-    runAction([&window, handler] { (window.*handler)(); });
-  });
-}
 
 // The character a key press types, 0 for keys that type none. Delete types
 // nothing although some platforms attach a DEL code to it.
@@ -81,12 +69,12 @@ TF_Main_LSF::TF_Main_LSF()
   setFont(windowFont);
 
   // The session's default formula is written with the separator read here.
-  ReadDecimalSeparator();
-  session_ = std::make_unique<TCalculatorSession>();
+  readDecimalSeparator();
+  FSession = std::make_unique<TCalculatorSession>();
 
   createMenus();
   createToolBar();
-  createFormulaRow();
+  QWidget *formulaRow = createFormulaRow();
   auto *right = new QVBoxLayout;
   right->setSpacing(2);
   right->addWidget(createResultGroup());
@@ -101,7 +89,7 @@ TF_Main_LSF::TF_Main_LSF()
   auto *column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(Panel1);
+  column->addWidget(formulaRow);
   column->addLayout(body, 1);
   setCentralWidget(central);
   StatusBar1 = statusBar();
@@ -115,13 +103,12 @@ TF_Main_LSF::TF_Main_LSF()
   Edit1->installEventFilter(this);
   V_Q->installEventFilter(this);
 
-  hintTracker_ = new HintTracker(*this, this);
-  hintTracker_->setTipWidget(SpeedButton1);
-  QCoreApplication::instance()->installEventFilter(hintTracker_);
-  connect(hintTracker_, &HintTracker::hintChanged, this,
+  FHintTracker = new HintTracker(*this, this);
+  FHintTracker->setTipWidget(SpeedButton1);
+  QCoreApplication::instance()->installEventFilter(FHintTracker);
+  connect(FHintTracker, &HintTracker::hintChanged, this,
           &TF_Main_LSF::setCurrentHint);
 
-  connectHandlers();
   FormCreate();
   fixWindowSize();
   Edit1->setFocus(Qt::OtherFocusReason);
@@ -129,86 +116,30 @@ TF_Main_LSF::TF_Main_LSF()
 
 TF_Main_LSF::~TF_Main_LSF() = default;
 
-void TF_Main_LSF::setPrintForm(TTextPrintForm *form) { printForm_ = form; }
-void TF_Main_LSF::setHelperForm(THelperForm *form) { helperForm_ = form; }
+void TF_Main_LSF::setPrintForm(TTextPrintForm *form) { FPrintForm = form; }
+void TF_Main_LSF::setHelperForm(THelperForm *form) { FHelperForm = form; }
 
 void TF_Main_LSF::FormCreate() {
-  Edit1->setText(QString::fromStdString(session_->FormulaText()));
+  Edit1->setText(QString::fromStdString(FSession->FormulaText()));
   Edit1->setCursorPosition(0);
-  Nrptbtn->setText(QString(QLatin1Char(DecimalSeparator())));
+  Nrptbtn->setText(QString(QLatin1Char(decimalSeparator())));
   showPreference();
   showSession();
-}
-
-void TF_Main_LSF::connectHandlers() {
-  bind(*this, Print1, &QAction::triggered, &TF_Main_LSF::Print1Click);
-  bind(*this, About2, &QAction::triggered, &TF_Main_LSF::About2Click);
-  bind(*this, Help2, &QAction::triggered, &TF_Main_LSF::Help2Click);
-  bind(*this, Exit1, &QAction::triggered, &TF_Main_LSF::Exit1Click);
-  bind(*this, Toolbar2, &QAction::triggered, &TF_Main_LSF::Toolbar2Click);
-  bind(*this, Statusbar2, &QAction::triggered, &TF_Main_LSF::Statusbar2Click);
-  bind(*this, Showhints1, &QAction::triggered, &TF_Main_LSF::Showhints1Click);
-  bind(*this, Intermediateresult1, &QAction::triggered,
-       &TF_Main_LSF::Intermediateresult1Click);
-  bind(*this, Allsessionresults1, &QAction::triggered,
-       &TF_Main_LSF::Allsessionresults1Click);
-
-  const std::pair<QAbstractButton *, Handler> buttons[] = {
-      {ToolButton1, &TF_Main_LSF::Exit1Click},
-      {ToolButton2, &TF_Main_LSF::About2Click},
-      {ToolButton3, &TF_Main_LSF::Help2Click},
-      {ToolButton4, &TF_Main_LSF::Print1Click},
-      {ToolButton5, &TF_Main_LSF::CutToClipboardbtnClick},
-      {ToolButton6, &TF_Main_LSF::CopybtnClick},
-      {ToolButton7, &TF_Main_LSF::PastebtnClick},
-      {ToolButton8, &TF_Main_LSF::UndobtnClick},
-      {ToolButton12, &TF_Main_LSF::ClearSelectionbtnClick},
-      {SpeedButton1, &TF_Main_LSF::SpeedButton1Click},
-      {Nr0btn, &TF_Main_LSF::Nr0btnClick},
-      {Nr1btn, &TF_Main_LSF::Nr1btnClick},
-      {Nr2btn, &TF_Main_LSF::Nr2btnClick},
-      {Nr3btn, &TF_Main_LSF::Nr3btnClick},
-      {Nr4btn, &TF_Main_LSF::Nr4btnClick},
-      {Nr5btn, &TF_Main_LSF::Nr5btnClick},
-      {Nr6btn, &TF_Main_LSF::Nr6btnClick},
-      {Nr7btn, &TF_Main_LSF::Nr7btnClick},
-      {Nr8btn, &TF_Main_LSF::Nr8btnClick},
-      {Nr9btn, &TF_Main_LSF::Nr9btnClick},
-      {Nrptbtn, &TF_Main_LSF::NrptbtnClick},
-      {NrEbtn, &TF_Main_LSF::NrEbtnClick},
-      {ClearSelectionbtn, &TF_Main_LSF::ClearSelectionbtnClick},
-      {Operatoradditionbtn, &TF_Main_LSF::OperatoradditionbtnClick},
-      {Operatorsubtractionbtn, &TF_Main_LSF::OperatorsubtractionbtnClick},
-      {Operatormultiplicationbtn, &TF_Main_LSF::OperatormultiplicationbtnClick},
-      {Operatordivisionbtn, &TF_Main_LSF::OperatordivisionbtnClick},
-      {Operatorbracket1btn, &TF_Main_LSF::Operatorbracket1btnClick},
-      {Operatorbracket2btn, &TF_Main_LSF::Operatorbracket2btnClick},
-      {NrXbtn, &TF_Main_LSF::NrXbtnClick},
-      {NrRecipbtn, &TF_Main_LSF::NrRecipbtnClick},
-      {Plusminusbtn, &TF_Main_LSF::PlusminusbtnClick},
-      {Undobtn, &TF_Main_LSF::UndobtnClick},
-      {CutToClipboardbtn, &TF_Main_LSF::CutToClipboardbtnClick},
-      {Pastebtn, &TF_Main_LSF::PastebtnClick},
-      {Copybtn, &TF_Main_LSF::CopybtnClick},
-      {ComputeSpdbtn, &TF_Main_LSF::ComputeSpdbtnClick},
-  };
-  for (const auto &[button, handler] : buttons)
-    bind(*this, button, &QAbstractButton::clicked, handler);
 }
 
 // --- session forwarding -----------------------------------------------------
 
 void TF_Main_LSF::pullBoxes() {
-  session_->SetAssignText(V_Q->text().toStdString());
-  session_->SetFormulaText(Edit1->text().toStdString());
+  FSession->SetAssignText(V_Q->text().toStdString());
+  FSession->SetFormulaText(Edit1->text().toStdString());
 }
 
 void TF_Main_LSF::showSession() {
-  const QString result = QString::fromStdString(session_->ResultText());
+  const QString result = QString::fromStdString(FSession->ResultText());
   if (EditYValue->text() != result)
     EditYValue->setText(result);
   edVarQuantity->setText(
-      QString::fromStdString(session_->Grid().QuantityText()));
+      QString::fromStdString(FSession->Grid().QuantityText()));
   SG_Variables->refresh();
 }
 
@@ -217,69 +148,70 @@ void TF_Main_LSF::ComputeSpdbtnClick() {
   // A failed computation has still cleared the result and re-applied the
   // variable list, so the views follow on every path.
   const auto show = qScopeGuard([this] { showSession(); });
-  session_->ComputeSpdbtnClick();
+  FSession->Compute();
 }
 
 void TF_Main_LSF::SpeedButton1Click() {
   pullBoxes();
-  session_->SpeedButton1Click();
+  // The button counts as leaving the formula.
+  FSession->LeaveFormula();
   showSession();
 }
 
 bool TF_Main_LSF::Edit1KeyPress(char32_t key) {
   pullBoxes();
-  const bool discard = session_->Edit1KeyPress(key);
+  const bool discard = FSession->TypeInFormula(key);
   showSession();
   return discard;
 }
 
 void TF_Main_LSF::Edit1Exit() {
   pullBoxes();
-  session_->Edit1Exit();
+  FSession->LeaveFormula();
   showSession();
 }
 
 bool TF_Main_LSF::V_QKeyPress(char32_t key) {
   pullBoxes();
-  const bool discard = session_->V_QKeyPress(key);
+  const bool discard = FSession->TypeInAssign(key);
   showSession();
   return discard;
 }
 
 void TF_Main_LSF::V_QExit() {
   pullBoxes();
-  session_->V_QExit();
+  FSession->ApplyVariableList();
   showSession();
 }
 
 void TF_Main_LSF::Intermediateresult1Click() {
-  session_->Intermediateresult1Click();
+  FSession->ToggleIntermediateResult();
   showPreference();
 }
 
 void TF_Main_LSF::Allsessionresults1Click() {
-  session_->Allsessionresults1Click();
+  FSession->ToggleAllSessionResults();
   showPreference();
 }
 
 // The menu toggled the clicked item itself; the session decides both.
 void TF_Main_LSF::showPreference() {
   Intermediateresult1->setChecked(
-      session_->Preference().Intermediateresult1Checked());
+      FSession->Preference().IntermediateResult());
   Allsessionresults1->setChecked(
-      session_->Preference().Allsessionresults1Checked());
+      FSession->Preference().AllSessionResults());
 }
 
 // --- windows ----------------------------------------------------------------
 
 void TF_Main_LSF::Print1Click() {
-  if (!printForm_)
+  if (!FPrintForm)
     return;
   QStringList lines;
-  for (const std::string &line : session_->PrintSource().Lines())
+  for (const std::string &line : FSession->PrintSource().Lines())
     lines.append(QString::fromStdString(line));
-  printForm_->setReport(lines);
-  printForm_->exec();
+  FPrintForm->setReport(lines);
+  FPrintForm->exec();
 }
 
 void TF_Main_LSF::About2Click() {
@@ -288,11 +220,11 @@ void TF_Main_LSF::About2Click() {
 }
 
 void TF_Main_LSF::Help2Click() {
-  if (!helperForm_)
+  if (!FHelperForm)
     return;
-  helperForm_->show();
-  helperForm_->raise();
-  helperForm_->activateWindow();
+  FHelperForm->show();
+  FHelperForm->raise();
+  FHelperForm->activateWindow();
 }
 
 void TF_Main_LSF::Exit1Click() { close(); }
@@ -341,7 +273,7 @@ void TF_Main_LSF::Nr7btnClick() { typeCharacter(QLatin1Char('7')); }
 void TF_Main_LSF::Nr8btnClick() { typeCharacter(QLatin1Char('8')); }
 void TF_Main_LSF::Nr9btnClick() { typeCharacter(QLatin1Char('9')); }
 // The separator as it is now, which may differ from the key's caption.
-void TF_Main_LSF::NrptbtnClick() { typeCharacter(QLatin1Char(DecimalSeparator())); }
+void TF_Main_LSF::NrptbtnClick() { typeCharacter(QLatin1Char(decimalSeparator())); }
 void TF_Main_LSF::NrEbtnClick() { typeCharacter(QLatin1Char('E')); }
 void TF_Main_LSF::ClearSelectionbtnClick() { typeCharacter(QLatin1Char('\b')); }
 
@@ -355,38 +287,21 @@ void TF_Main_LSF::InsertText(const QString &text) {
   Edit1->setCursorPosition(start + int(text.size()));
 }
 
-void TF_Main_LSF::OperatoradditionbtnClick() {
+void TF_Main_LSF::insertIntoFormula(const QString &text) {
   if (Edit1->hasFocus())
-    InsertText(QStringLiteral(" + "));
+    InsertText(text);
 }
-void TF_Main_LSF::OperatorsubtractionbtnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral(" - "));
-}
+
+void TF_Main_LSF::OperatoradditionbtnClick() { insertIntoFormula(QStringLiteral(" + ")); }
+void TF_Main_LSF::OperatorsubtractionbtnClick() { insertIntoFormula(QStringLiteral(" - ")); }
 void TF_Main_LSF::OperatormultiplicationbtnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral(" * "));
+  insertIntoFormula(QStringLiteral(" * "));
 }
-void TF_Main_LSF::OperatordivisionbtnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral(" / "));
-}
-void TF_Main_LSF::Operatorbracket1btnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral("("));
-}
-void TF_Main_LSF::Operatorbracket2btnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral(")"));
-}
-void TF_Main_LSF::NrXbtnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral("x"));
-}
-void TF_Main_LSF::NrRecipbtnClick() {
-  if (Edit1->hasFocus())
-    InsertText(QStringLiteral("1/x"));
-}
+void TF_Main_LSF::OperatordivisionbtnClick() { insertIntoFormula(QStringLiteral(" / ")); }
+void TF_Main_LSF::Operatorbracket1btnClick() { insertIntoFormula(QStringLiteral("(")); }
+void TF_Main_LSF::Operatorbracket2btnClick() { insertIntoFormula(QStringLiteral(")")); }
+void TF_Main_LSF::NrXbtnClick() { insertIntoFormula(QStringLiteral("x")); }
+void TF_Main_LSF::NrRecipbtnClick() { insertIntoFormula(QStringLiteral("1/x")); }
 
 void TF_Main_LSF::PlusminusbtnClick() {
   if (Edit1->hasFocus())
@@ -398,7 +313,7 @@ void TF_Main_LSF::ToggleSign() {
       Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
   const auto edit = quorvex::ToggleSign(
       Edit1->text().toStdU16String(), static_cast<std::size_t>(start),
-      static_cast<std::size_t>(Edit1->selectionLength()), DecimalSeparator());
+      static_cast<std::size_t>(Edit1->selectionLength()), decimalSeparator());
   if (!edit)
     return;
   Edit1->setText(QString::fromStdU16String(edit->Text));
@@ -455,7 +370,7 @@ bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
 
 void TF_Main_LSF::changeEvent(QEvent *event) {
   if (event->type() == QEvent::LocaleChange)
-    ReadDecimalSeparator();
+    readDecimalSeparator();
   else if (event->type() == QEvent::PaletteChange && Nr0btn)
     showKeyFaces();
   QMainWindow::changeEvent(event);

@@ -16,12 +16,13 @@ class THelperForm final : public QWidget {
 public:
   explicit THelperForm(QWidget *parent = nullptr);
 
-  QFrame *Panel1 = nullptr;
-  QTextBrowser *RichEdit1 = nullptr;
-
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
+
+private:
+  QFrame *Panel1 = nullptr;
+  QTextBrowser *RichEdit1 = nullptr;
 };
 
 } // namespace quorvex

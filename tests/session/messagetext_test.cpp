@@ -1,10 +1,10 @@
-#include "session/errorreport.h"
+#include "session/messagetext.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorvex;
 
-TEST(ErrorReport, FullStopOnlyAfterCharactersAboveIt) {
+TEST(MessageText, FullStopOnlyAfterCharactersAboveIt) {
   const struct {
     const char *message;
     const char *shown;
@@ -24,6 +24,6 @@ TEST(ErrorReport, FullStopOnlyAfterCharactersAboveIt) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.message);
-    EXPECT_EQ(ErrorReportText(c.message), c.shown);
+    EXPECT_EQ(withFullStop(c.message), c.shown);
   }
 }

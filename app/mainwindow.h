@@ -1,0 +1,126 @@
+#pragma once
+
+#include "session/calculatorsession.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+
+// The main window: formula box, variable setting, result and keypad, with the
+// menus, toolbar and status bar. All of the calculator's state and rules live
+// in the TCalculatorSession it owns; the window shows that state, and its
+// handlers turn the user's events into the session's domain operations.
+//
+// Controls carry their names as object names; the window keeps a member only
+// for those it reads or changes after building them.
+
+namespace quorvex {
+
+class HintTracker;
+class SelectionLineEdit;
+class TTextPrintForm;
+class THelperForm;
+class VariableGridView;
+
+class TF_Main_LSF final : public QMainWindow {
+  Q_OBJECT
+public:
+  TF_Main_LSF();
+  ~TF_Main_LSF() override;
+
+  // The secondary windows that program start creates after this one.
+  void setPrintForm(TTextPrintForm *form);
+  void setHelperForm(THelperForm *form);
+
+  TCalculatorSession &session() noexcept { return *FSession; }
+
+  // Menu and toolbar commands.
+  void Print1Click();
+  void About2Click();
+  void Help2Click();
+  void Exit1Click();
+  void Toolbar2Click();
+  void Statusbar2Click();
+  void Showhints1Click();
+  void Intermediateresult1Click();
+  void Allsessionresults1Click();
+
+  // Keypad: one handler per key of keypad.def (Nr7btnClick, ...).
+#define QUORVEX_KEY(name, ...) void name##Click();
+#include "keypad.def"
+  // The "Variable" button.
+  void SpeedButton1Click();
+
+  // Box events: each returns true when the typed character is discarded.
+  bool Edit1KeyPress(char32_t key);
+  void Edit1Exit();
+  bool V_QKeyPress(char32_t key);
+  void V_QExit();
+
+  // Replaces the formula box's selection by text, as a change that cannot
+  // be undone; the caret ends after the text.
+  void InsertText(const QString &text);
+  // The "±" rule on the formula box's text, caret and selection.
+  void ToggleSign();
+
+protected:
+  bool event(QEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  void changeEvent(QEvent *event) override;
+  QMenu *createPopupMenu() override;
+
+private:
+  // Layout, in mainwindow_layout.cpp.
+  void createMenus();
+  void createToolBar();
+  QWidget *createFormulaRow();
+  QWidget *createVariableGroup();
+  QWidget *createResultGroup();
+  QWidget *createKeypad();
+  void showKeyFaces();
+  void fixWindowSize();
+
+  void FormCreate();
+  // Copies the boxes' texts into the session before a handler reads them.
+  void pullBoxes();
+  // Shows the session's result, grid and Quantity after a handler ran.
+  void showSession();
+  void showPreference();
+  // Hands a character to the focused formula box or grid cell editor.
+  void typeCharacter(QChar character);
+  // Inserts text when the formula box has the focus; the operator keys.
+  void insertIntoFormula(const QString &text);
+  void setCurrentHint(const QString &hint);
+
+  // Controls.
+  QMenuBar *MainMenu1 = nullptr;
+  QAction *Toolbar2 = nullptr, *Statusbar2 = nullptr, *Showhints1 = nullptr;
+  QAction *Intermediateresult1 = nullptr, *Allsessionresults1 = nullptr;
+  QToolBar *ToolBar1 = nullptr;
+  SelectionLineEdit *Edit1 = nullptr;
+  QLineEdit *edVarQuantity = nullptr;
+  QToolButton *SpeedButton1 = nullptr;
+  QLineEdit *V_Q = nullptr;
+  VariableGridView *SG_Variables = nullptr;
+  SelectionLineEdit *EditYValue = nullptr;
+#define QUORVEX_KEY(name, ...) QToolButton *name = nullptr;
+#include "keypad.def"
+  QStatusBar *StatusBar1 = nullptr;
+
+  // Fields.
+  std::unique_ptr<TCalculatorSession> FSession;
+  HintTracker *FHintTracker = nullptr;
+  QPointer<TTextPrintForm> FPrintForm;
+  QPointer<THelperForm> FHelperForm;
+};
+
+} // namespace quorvex
