@@ -3,8 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // Follows the mouse over one window and reports the long part of the hint of
 // the control under it. A control's hint is "short|long", kept in its "hint"
