@@ -3,13 +3,10 @@
 #include "engine/contexts.h"
 #include "engine/evaluator.h"
 #include "engine/symbols.h"
+#include "mathlib/standardcontext.h"
 
 #include <cmath>
 #include <memory>
-
-#if QUORVEX_BENCH_HAVE_MATHLIB
-#include "mathlib/standardcontext.h"
-#endif
 
 namespace quorvex::bench {
 
@@ -49,12 +46,6 @@ void BindFormula(TCompiledEvaluator &evaluator, const BenchFormula &formula,
     evaluator.AddVariable(formula.variables[i].name, &values[i]);
 }
 
-TExprContext &BenchContext() {
-#if QUORVEX_BENCH_HAVE_MATHLIB
-  return StandardContext();
-#else
-  return DoubleContext();
-#endif
-}
+TExprContext &BenchContext() { return StandardContext(); }
 
 } // namespace quorvex::bench

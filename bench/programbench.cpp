@@ -66,7 +66,6 @@ void compute(benchmark::State &state) {
     benchmark::DoNotOptimize(session.Compute());
 }
 
-#ifdef QUORVEX_EVAL_PATH
 void batch(benchmark::State &state) {
   const std::string input = batchFile();
   for (auto _ : state) {
@@ -78,7 +77,6 @@ void batch(benchmark::State &state) {
     state.SetIterationTime(run.totalSeconds);
   }
 }
-#endif
 
 #ifdef QUORVEX_STARTUP_PROBE_PATH
 // Qt wants a private runtime directory and complains on every start without
@@ -120,12 +118,10 @@ TableRow row(const std::string &label, const std::string &unit, double value) {
 
 void RegisterProgramBenchmarks() {
   benchmark::RegisterBenchmark(BenchName(ComputeRow, Ours).c_str(), compute);
-#ifdef QUORVEX_EVAL_PATH
   benchmark::RegisterBenchmark(BenchName(BatchRow, Ours).c_str(), batch)
       ->UseManualTime()
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);
-#endif
 #ifdef QUORVEX_STARTUP_PROBE_PATH
   benchmark::RegisterBenchmark(BenchName(StartupRow, Ours).c_str(), startup)
       ->UseManualTime()
