@@ -3,6 +3,8 @@
 #include "errorreport.h"
 #include "paletteicon.h"
 
+#include "quorvexversion.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -47,7 +49,7 @@ TAboutForm::TAboutForm(QWidget *parent)
                                   devicePixelRatioF()));
 
   label(panel, QStringLiteral("Quorvex"), {218, 8}, 21, true);
-  label(panel, QStringLiteral("version 5.4"), {248, 32}, 13);
+  label(panel, QStringLiteral("version " QUORVEX_VERSION), {248, 32}, 13);
   label(panel, QStringLiteral("Written by the Quorvex developers"), {10, 51},
         16);
   label(panel,

@@ -2,6 +2,8 @@
 
 #include "errorreport.h"
 
+#include "quorvexversion.h"
+
 #include <QIcon>
 #include <QSettings>
 
@@ -26,7 +28,7 @@ void keepSettingsOffDisk() {
 QuorvexApplication::QuorvexApplication(int &argc, char **argv)
     : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("quorvex"));
-  setApplicationVersion(QStringLiteral("5.4"));
+  setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
   setDesktopFileName(QStringLiteral(QUORVEX_DESKTOP_ID));
   setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
   // The toolkit switched the C library to the user's locale; number texts

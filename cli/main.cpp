@@ -10,6 +10,8 @@
 #include "session/messagetext.h"
 #include "session/resultformat.h"
 
+#include "quorvexversion.h"
+
 #include <clocale>
 #include <cstring>
 #include <exception>

@@ -3,6 +3,8 @@
 
 #include "processrunner.h"
 
+#include "quorvexversion.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
