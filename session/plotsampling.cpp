@@ -1,6 +1,9 @@
 #include "plotsampling.h"
 
 #include "calculatorsession.h"
+#include "csvwriter.h"
+#include "engine/decimalseparator.h"
+#include "resultformat.h"
 #include "engine/errors.h"
 #include "engine/numberconversion.h"
 
@@ -129,6 +132,24 @@ bool valueRange(const PlotSamples &samples, Float &low, Float &high) {
     high = std::max(high, point.y);
   }
   return any;
+}
+
+std::string plotTableCsv(const PlotSamples &samples, std::string_view variableName) {
+  ResultTableWriter writer(csvDelimiterFor(decimalSeparator()), false);
+  std::string csv;
+  const std::string_view names[] = {variableName};
+  writer.appendHeader(names, "F", csv);
+  std::string x;
+  RowOutcome outcome;
+  for (const PlotPoint &point : samples.points) {
+    formatResult(point.x, decimalSeparator(), x);
+    outcome.ok = point.defined();
+    outcome.value = point.y;
+    outcome.error = point.defined() ? std::string() : samples.errors[point.error];
+    const std::string_view cells[] = {x};
+    writer.appendRow(cells, outcome, csv);
+  }
+  return csv;
 }
 
 } // namespace quorvex

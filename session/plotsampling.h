@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The plot window's logic without widgets: which formula and variables it
@@ -88,5 +89,10 @@ std::size_t nearestPoint(const PlotSamples &samples, Float x);
 // The smallest and largest value of the defined points; false when no point
 // is defined.
 bool valueRange(const PlotSamples &samples, Float &low, Float &high);
+
+// The points as the table mode writes rows: a column named for the variable
+// with each x as the result box writes it, then F and error, with the
+// delimiter for the current decimal separator.
+std::string plotTableCsv(const PlotSamples &samples, std::string_view variableName);
 
 } // namespace quorvex

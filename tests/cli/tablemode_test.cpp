@@ -3,6 +3,9 @@
 
 #include "processrunner.h"
 
+#include "engine/decimalseparator.h"
+#include "session/plotsampling.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -132,4 +135,33 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(usage), std::string::npos) << r.err;
   }
+}
+
+// The plot window's Table tab copies what the table mode prints for the same
+// points: one writer, whichever separator.
+TEST(TableMode, PlotTableIsTheSameCsv) {
+  const char saved = quorvex::decimalSeparator();
+  for (const char separator : {'.', ','}) {
+    quorvex::setDecimalSeparator(separator);
+    const quorvex::FormulaOnScreen screen{"1/x", {"x"}, {"2"}};
+    const auto evaluator = quorvex::plotEvaluator(screen, 0);
+    // Steps of 0.25: every x is written exactly, so F reads back the same.
+    const std::string csv =
+        quorvex::plotTableCsv(quorvex::samplePlot(*evaluator, 0, -1, 1, 9), "x");
+    std::string input;
+    for (std::size_t start = 0; start < csv.size();) {
+      const std::size_t end = csv.find('\n', start);
+      const std::string line = csv.substr(start, end - start);
+      input += line.substr(0, line.find(separator == ',' ? ';' : ',')) + "\n";
+      start = end + 1;
+    }
+    const ProcessResult r =
+        eval({"--decimal-separator", std::string(1, separator), "--table", "-", "1/x"},
+             input);
+    EXPECT_EQ(r.out, csv);
+    EXPECT_NE(csv.find(separator == ',' ? "0;;Floating point division by zero."
+                                        : "0,,Floating point division by zero."),
+              std::string::npos);
+  }
+  quorvex::setDecimalSeparator(saved);
 }
