@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRubberBand>
@@ -41,15 +42,21 @@ QString pairSeparator() {
   return decimalSeparator() == ',' ? QStringLiteral("; ") : QStringLiteral(", ");
 }
 
-QColor withAlpha(QColor colour, int alpha) {
-  colour.setAlpha(alpha);
-  return colour;
+// The text colour faded toward the background by share (of 255), as an
+// opaque colour: painting with translucent colours costs the raster engine
+// many times more, enough to miss a frame.
+QColor textTone(const QPalette &palette, int share) {
+  const QColor text = palette.color(QPalette::Text);
+  const QColor base = palette.color(QPalette::Base);
+  auto mix = [share](int from, int to) { return from + (to - from) * share / 255; };
+  return QColor(mix(base.red(), text.red()), mix(base.green(), text.green()),
+                mix(base.blue(), text.blue()));
 }
 
 void paintHatch(QPainter &painter, const QRectF &area, int error, const QPalette &palette) {
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
-  painter.setPen(QPen(withAlpha(palette.color(QPalette::Text), 120), 1));
+  painter.setPen(QPen(textTone(palette, 120), 1));
   const int kind = error % hatchKinds;
   const double h = area.height();
   auto lines = [&](bool rising) {
@@ -68,8 +75,84 @@ void paintHatch(QPainter &painter, const QRectF &area, int error, const QPalette
 }
 
 QColor bandFill(const QPalette &palette) {
-  return withAlpha(palette.color(QPalette::Text), 34);
+  return textTone(palette, 34);
 }
+
+constexpr double curveWidth = 1.6;
+
+// Draws the curve curveWidth wide. A wide pen sends every segment through
+// the stroker, which for a few thousand segments takes longer than a frame;
+// on a pixel device the same line is drawn as one-device-pixel lines side by
+// side, which the raster engine draws about ten times faster. Vector output
+// (SVG) keeps the one wide line an editor expects.
+void drawCurve(QPainter &painter, const QPolygonF &line, const QColor &colour, double ratio) {
+  if (painter.paintEngine() == nullptr ||
+      painter.paintEngine()->type() != QPaintEngine::Raster) {
+    painter.setPen(QPen(colour, curveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(line);
+    return;
+  }
+  QPen thin(colour, 1);
+  thin.setCosmetic(true);
+  painter.setPen(thin);
+  // Offsets of a square as wide as the line, its corners left out from
+  // three pixels up: they add no width, only time.
+  const long width = std::max(1L, std::lround(curveWidth * ratio));
+  for (long i = 0; i < width; ++i)
+    for (long j = 0; j < width; ++j) {
+      const bool corner = (i == 0 || i == width - 1) && (j == 0 || j == width - 1);
+      if (width >= 3 && corner)
+        continue;
+      const QPointF offset((i - (width - 1) / 2) / ratio, (j - (width - 1) / 2) / ratio);
+      painter.translate(offset);
+      painter.drawPolyline(line);
+      painter.translate(-offset);
+    }
+}
+
+// One pixel column's stretch of a curve: where it enters and leaves the
+// column and its lowest and highest points. Those four, in the order met,
+// draw the same pixels as every point of the stretch.
+class ColumnStretch {
+public:
+  explicit ColumnStretch(QPolygonF &line) : line_(line) {}
+
+  void add(QPointF point, long column) {
+    if (count_ > 0 && column != column_)
+      flush();
+    if (count_ == 0) {
+      column_ = column;
+      enter_ = low_ = high_ = point;
+      lowIndex_ = highIndex_ = 0;
+    }
+    if (point.y() < low_.y()) {
+      low_ = point;
+      lowIndex_ = count_;
+    }
+    if (point.y() > high_.y()) {
+      high_ = point;
+      highIndex_ = count_;
+    }
+    leave_ = point;
+    ++count_;
+  }
+  void flush() {
+    if (count_ == 0)
+      return;
+    line_.append(enter_);
+    const bool lowFirst = lowIndex_ <= highIndex_;
+    for (const QPointF &p : {lowFirst ? low_ : high_, lowFirst ? high_ : low_, leave_})
+      if (p != line_.back())
+        line_.append(p);
+    count_ = 0;
+  }
+
+private:
+  QPolygonF &line_;
+  long column_ = 0;
+  int count_ = 0, lowIndex_ = 0, highIndex_ = 0;
+  QPointF enter_, low_, high_, leave_;
+};
 
 } // namespace
 
@@ -319,17 +402,18 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   const QRectF &plot = frame.plot;
   const QFontMetricsF metrics(font(), const_cast<PlotView *>(this));
   const double line = metrics.height();
-  painter.setRenderHint(QPainter::Antialiasing, true);
 
-  // Grid lines at the ticks, the zero lines a little stronger.
-  painter.setPen(QPen(withAlpha(text, 36), 1));
+  // Grid lines at the ticks, the zero lines a little stronger. They run
+  // along the pixel grid and need no antialiasing, which would cost more
+  // than all the rest of the painting.
+  painter.setPen(QPen(textTone(colours, 36), 1));
   for (const Float tick : frame.xTicks)
     painter.drawLine(QPointF(frame.mapX(tick), plot.top()),
                      QPointF(frame.mapX(tick), plot.bottom()));
   for (const Float tick : frame.yTicks)
     painter.drawLine(QPointF(plot.left(), frame.mapY(tick)),
                      QPointF(plot.right(), frame.mapY(tick)));
-  painter.setPen(QPen(withAlpha(text, 110), 1));
+  painter.setPen(QPen(textTone(colours, 110), 1));
   if (x0_ < 0 && x1_ > 0)
     painter.drawLine(QPointF(frame.mapX(0), plot.top()), QPointF(frame.mapX(0), plot.bottom()));
   if (y0_ < 0 && y1_ > 0)
@@ -337,6 +421,7 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
 
   painter.save();
   painter.setClipRect(plot);
+  painter.setRenderHint(QPainter::Antialiasing, true);
   // Undefined stretches: from the first to the last failing point of each
   // run, across the whole height.
   const std::vector<PlotPoint> &points = samples_.points;
@@ -357,7 +442,7 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   // The curve, one polyline per defined run: never joined across a point
   // where F is undefined. A run of one point is a dot.
   const QColor curve = colours.color(QPalette::Highlight);
-  painter.setPen(QPen(curve, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
   QPolygonF polyline;
   for (const PlotRun &run : runs_) {
     if (run.error >= 0)
@@ -371,10 +456,16 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
       painter.restore();
       continue;
     }
+    // Many more points than device pixel columns would cost painting time
+    // and add nothing that shows.
     polyline.clear();
-    for (std::size_t i = run.first; i <= run.last; ++i)
-      polyline.append(QPointF(frame.mapX(points[i].x), frame.mapY(points[i].y)));
-    painter.drawPolyline(polyline);
+    ColumnStretch stretch(polyline);
+    for (std::size_t i = run.first; i <= run.last; ++i) {
+      const QPointF at(frame.mapX(points[i].x), frame.mapY(points[i].y));
+      stretch.add(at, std::lround(std::floor(at.x() * pixelRatio)));
+    }
+    stretch.flush();
+    drawCurve(painter, polyline, curve, pixelRatio);
   }
   // The point read out under the pointer.
   if (hover_ >= 0 && static_cast<std::size_t>(hover_) < points.size()) {
@@ -394,7 +485,7 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   // Frame, ticks, labels and the axes' names.
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(withAlpha(text, 150), 1));
+  painter.setPen(QPen(textTone(colours, 150), 1));
   painter.drawRect(plot);
   painter.setPen(text);
   for (std::size_t i = 0; i < frame.xTicks.size(); ++i) {
@@ -453,18 +544,18 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     }
   }
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(withAlpha(text, 90), 1));
-  painter.setBrush(withAlpha(colours.color(QPalette::Base), 225));
+  painter.setPen(QPen(textTone(colours, 90), 1));
+  painter.setBrush(colours.color(QPalette::Base));
   painter.drawRoundedRect(box, 3, 3);
   for (int i = 0; i < shown.size(); ++i) {
     const double y = box.top() + 5 + i * (line + 4);
     const QRectF sample(box.left() + 6, y + 2, swatch, line - 2);
     if (i == 0) {
-      painter.setPen(QPen(curve, 1.6));
+      painter.setPen(QPen(curve, curveWidth));
       painter.drawLine(QPointF(sample.left(), sample.center().y()),
                        QPointF(sample.right(), sample.center().y()));
     } else {
-      painter.setPen(QPen(withAlpha(text, 120), 1));
+      painter.setPen(QPen(textTone(colours, 120), 1));
       painter.setBrush(bandFill(colours));
       painter.drawRect(sample);
       paintHatch(painter, sample, i - 1, colours);

@@ -93,11 +93,15 @@ void PlotWindow::buildControls() {
   const struct {
     const char *caption;
     QWidget *field;
-  } fields[] = {{"&Variable", variableBox_}, {"&From", fromEdit_}, {"T&o", toEdit_},
+  } fields[] = {{"&Variable", variableBox_}, {"&From", fromEdit_}, {"&To", toEdit_},
                 {"Poi&nts", pointsBox_}};
   for (const auto &field : fields) {
     auto *label = new QLabel(QLatin1String(field.caption), this);
     label->setBuddy(field.field);
+    // The underlined letter splits the text in two runs, which loses the
+    // kerning its measured width assumes ("To" would be cut); a little room
+    // more keeps the last letter whole.
+    label->setMinimumWidth(label->sizeHint().width() + label->fontMetrics().averageCharWidth());
     range->addWidget(label);
     range->addWidget(field.field, field.field == variableBox_ ? 0 : 1);
     range->addSpacing(6);
