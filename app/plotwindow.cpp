@@ -171,8 +171,14 @@ void PlotWindow::buildControls() {
   connect(fromEdit_, &QLineEdit::returnPressed, plotButton_, &QPushButton::click);
   connect(toEdit_, &QLineEdit::returnPressed, plotButton_, &QPushButton::click);
   onClick(reset, this, [this] { resetZoom(); });
-  onClick(png, this, [this] { exportPngClick(); });
-  onClick(svg, this, [this] { exportSvgClick(); });
+  onClick(png, this, [this] {
+    exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
+                &PlotWindow::exportPng);
+  });
+  onClick(svg, this, [this] {
+    exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
+                &PlotWindow::exportSvg);
+  });
   onClick(copy, this, [this] { copyImage(); });
   onClick(copyCsv, this, [this] { copyTable(); });
   connect(variableBox_, &QComboBox::currentIndexChanged, this, [this] {
@@ -285,20 +291,13 @@ void PlotWindow::exportSvg(const QString &path) const {
     throw EPlotExportError("Cannot write the SVG file '" + path.toStdString() + "'");
 }
 
-void PlotWindow::exportPngClick() {
+void PlotWindow::exportClick(const QString &kind, const QString &filter,
+                             void (PlotWindow::*write)(const QString &) const) {
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export plot as PNG"), QStringLiteral("plot.png"),
-      QStringLiteral("PNG images (*.png)"));
+      this, QStringLiteral("Export plot as ") + kind,
+      QStringLiteral("plot.") + kind.toLower(), filter);
   if (!path.isEmpty())
-    exportPng(path);
-}
-
-void PlotWindow::exportSvgClick() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export plot as SVG"), QStringLiteral("plot.svg"),
-      QStringLiteral("SVG drawings (*.svg)"));
-  if (!path.isEmpty())
-    exportSvg(path);
+    (this->*write)(path);
 }
 
 void PlotWindow::copyImage() const {

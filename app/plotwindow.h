@@ -71,8 +71,9 @@ private:
   int chooseVariable();
   void setDefaultRange(int index);
   void variableChosen();
-  void exportPngClick();
-  void exportSvgClick();
+  // Asks for a file of the kind ("PNG", "SVG") and writes it.
+  void exportClick(const QString &kind, const QString &filter,
+                   void (PlotWindow::*write)(const QString &) const);
   QString plotTitle() const;
 
   Source source_;

@@ -1,9 +1,9 @@
 #include "csvreader.h"
 
+#include "blockread.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace quorvex {
 
@@ -22,23 +22,12 @@ CsvReader::CsvReader(int fd, char delimiter, std::size_t blockSize)
 bool CsvReader::fill() {
   if (atEnd_)
     return false;
-  // The record being read moves to the front, so the buffer grows only with
-  // the longest record.
-  buffer_.erase(0, start_);
-  start_ = 0;
-  const std::size_t used = buffer_.size();
-  buffer_.resize(used + blockSize_);
-  ssize_t n;
-  do {
-    n = ::read(fd_, buffer_.data() + used, blockSize_);
-  } while (n < 0 && errno == EINTR);
+  const ssize_t n = readBlock(fd_, buffer_, start_, blockSize_);
   if (n <= 0) {
-    buffer_.resize(used);
     atEnd_ = true;
     failed_ = n < 0;
     return false;
   }
-  buffer_.resize(used + static_cast<std::size_t>(n));
   return true;
 }
 
