@@ -87,7 +87,6 @@ void PlotWindow::buildControls() {
   pointsBox_->setValue(defaultPoints);
   pointsBox_->setGroupSeparatorShown(false);
   plotButton_ = button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
-  plotButton_->setDefault(true);
 
   auto *range = new QHBoxLayout;
   const struct {
@@ -140,6 +139,13 @@ void PlotWindow::buildControls() {
   table_->setAccessibleName(QStringLiteral("Points of the plot"));
   table_->setModel(model_);
   table_->horizontalHeader()->setStretchLastSection(true);
+  // Room for the widest number the result box writes, 15 digits and an
+  // exponent, so no value is cut.
+  const int numberWidth =
+      table_->fontMetrics().horizontalAdvance(QStringLiteral("-0.000888888888888888E-888")) +
+      12;
+  table_->setColumnWidth(0, numberWidth);
+  table_->setColumnWidth(1, numberWidth);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   auto *copyCsv = button(QStringLiteral("Copy as C&SV"), "copyTableButton",
@@ -168,8 +174,15 @@ void PlotWindow::buildControls() {
   column->addWidget(tabs_, 1);
 
   onClick(plotButton_, this, [this] { plot(); });
-  connect(fromEdit_, &QLineEdit::returnPressed, plotButton_, &QPushButton::click);
-  connect(toEdit_, &QLineEdit::returnPressed, plotButton_, &QPushButton::click);
+  // Enter in any of the range's fields plots, as in a dialog (this window
+  // is not one, so it has no default button of its own).
+  for (QWidget *field : {static_cast<QWidget *>(fromEdit_), static_cast<QWidget *>(toEdit_),
+                         static_cast<QWidget *>(pointsBox_)})
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+      auto *enter = new QShortcut(QKeySequence(key), field);
+      enter->setContext(Qt::WidgetShortcut);
+      connect(enter, &QShortcut::activated, plotButton_, &QPushButton::click);
+    }
   onClick(reset, this, [this] { resetZoom(); });
   onClick(png, this, [this] {
     exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
