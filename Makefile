@@ -90,7 +90,7 @@ fuzz: fuzz-build
 # table of medians and ratios. Google Benchmark and the peer are needed only
 # here, so `make test` never installs them.
 BENCH_DIR      ?= bench-build
-BENCH_PACKAGES := libbenchmark-dev libmuparser-dev
+BENCH_PACKAGES := libbenchmark-dev libmuparser-dev mawk
 
 .PHONY: bench-deps bench-build bench
 

@@ -5,6 +5,7 @@
 #include "errorreport.h"
 #include "documentationwindow.h"
 #include "hinttracker.h"
+#include "plotwindow.h"
 #include "printreportwindow.h"
 #include "selectionlineedit.h"
 #include "variablegridview.h"
@@ -225,6 +226,18 @@ void TF_Main_LSF::Help2Click() {
   FHelperForm->show();
   FHelperForm->raise();
   FHelperForm->activateWindow();
+}
+
+void TF_Main_LSF::showPlotWindow() {
+  if (!FPlotWindow)
+    FPlotWindow = new PlotWindow(
+        [this] {
+          // The boxes' texts as typed; the session itself is only read.
+          pullBoxes();
+          return formulaOnScreen(*FSession);
+        },
+        this);
+  FPlotWindow->showAndPlot();
 }
 
 void TF_Main_LSF::Exit1Click() { close(); }

@@ -26,6 +26,7 @@ class QToolButton;
 namespace quorvex {
 
 class HintTracker;
+class PlotWindow;
 class SelectionLineEdit;
 class TTextPrintForm;
 class THelperForm;
@@ -53,6 +54,8 @@ public:
   void Showhints1Click();
   void Intermediateresult1Click();
   void Allsessionresults1Click();
+  // Tools > Plot...: the plot window for the formula and variables on screen.
+  void showPlotWindow();
 
   // Keypad: one handler per key of keypad.def (Nr7btnClick, ...).
 #define QUORVEX_KEY(name, ...) void name##Click();
@@ -121,6 +124,7 @@ private:
   HintTracker *FHintTracker = nullptr;
   QPointer<TTextPrintForm> FPrintForm;
   QPointer<THelperForm> FHelperForm;
+  QPointer<PlotWindow> FPlotWindow; // made on first use, a child window
 };
 
 } // namespace quorvex

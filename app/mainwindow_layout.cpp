@@ -96,6 +96,9 @@ void TF_Main_LSF::createMenus() {
       {"Preference", "Allsessionresults1", "All session results",
        "Display all-session results for printing.", nullptr, true, false,
        &TF_Main_LSF::Allsessionresults1, &TF_Main_LSF::Allsessionresults1Click},
+      {"Tools", "plotAction", "Plot...",
+       "Plot the formula over a range of one of its variables.", nullptr, false, false,
+       nullptr, &TF_Main_LSF::showPlotWindow},
   };
 
   MainMenu1 = menuBar();

@@ -1,7 +1,9 @@
 #include "childprocess.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -84,6 +86,17 @@ ChildRun RunChild(const std::vector<std::string> &arguments,
     run.firstLineSeconds = run.totalSeconds;
   run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
+}
+
+std::string RuntimeDirectory() {
+  static char name[] = "/tmp/quorvex-bench-runtime-XXXXXX";
+  static const bool made = [] {
+    if (mkdtemp(name) == nullptr)
+      return false;
+    std::atexit([] { std::filesystem::remove_all(name); });
+    return true;
+  }();
+  return made ? std::string(name) : std::string("/tmp");
 }
 
 } // namespace quorvex::bench

@@ -21,4 +21,9 @@ struct ChildRun {
 ChildRun RunChild(const std::vector<std::string> &arguments,
                   const std::vector<std::string> &environment, const std::string &stdinPath);
 
+// A private runtime directory for the toolkit's children, made on first use
+// and removed at exit: Qt complains on every start without one, and a fresh
+// one keeps the table's output clean.
+std::string RuntimeDirectory();
+
 } // namespace quorvex::bench

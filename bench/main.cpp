@@ -8,6 +8,7 @@
 #include "peerbench.h"
 #include "programbench.h"
 #include "table.h"
+#include "tablebench.h"
 
 #include <algorithm>
 #include <cstring>
@@ -96,6 +97,7 @@ int main(int argc, char **argv) {
   RegisterEngineBenchmarks();
   RegisterPeerBenchmarks();
   RegisterProgramBenchmarks();
+  RegisterTableBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -103,7 +105,7 @@ int main(int argc, char **argv) {
   std::fprintf(stderr, "\n");
 
   std::vector<TableRow> rows = formulaRows(medians);
-  for (std::vector<TableRow> more : {ProgramRows(medians), MemoryRows(), SoakRows()})
+  for (std::vector<TableRow> more : {ProgramRows(medians), TableRows(medians), MemoryRows(), SoakRows()})
     for (TableRow &row : more)
       rows.push_back(std::move(row));
   PrintTable(rows, medians.Repetitions(), stdout);

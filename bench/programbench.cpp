@@ -79,22 +79,9 @@ void batch(benchmark::State &state) {
 }
 
 #ifdef QUORVEX_STARTUP_PROBE_PATH
-// Qt wants a private runtime directory and complains on every start without
-// one; a fresh one for this run keeps the table's output clean.
-std::string runtimeDirectory() {
-  static char name[] = "/tmp/quorvex-bench-runtime-XXXXXX";
-  static const bool made = [] {
-    if (mkdtemp(name) == nullptr)
-      return false;
-    std::atexit([] { std::filesystem::remove_all(name); });
-    return true;
-  }();
-  return made ? std::string(name) : std::string("/tmp");
-}
-
 void startup(benchmark::State &state) {
   const std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen",
-                                                "XDG_RUNTIME_DIR=" + runtimeDirectory()};
+                                                "XDG_RUNTIME_DIR=" + RuntimeDirectory()};
   for (auto _ : state) {
     const ChildRun run = RunChild({QUORVEX_STARTUP_PROBE_PATH}, environment, "");
     if (run.exitStatus != 0 || run.output.rfind("shown", 0) != 0) {

@@ -11,6 +11,9 @@ namespace {
 constexpr std::string_view usage =
     "usage: quorvex-eval [-v NAME=VALUE]... [--decimal-separator C]\n"
     "                    [--round-trip] [--log last|session] [--] [FORMULA]\n"
+    "       quorvex-eval --table FILE [--result-name NAME] [--csv-delimiter C]\n"
+    "                    [-v NAME=VALUE]... [--decimal-separator C] [--round-trip]\n"
+    "                    [--] FORMULA\n"
     "       quorvex-eval --help | --version\n";
 
 constexpr std::string_view help =
@@ -29,11 +32,19 @@ constexpr std::string_view help =
     "                            instead of the 15-digit result\n"
     "      --log last|session    print the last computation's or the whole\n"
     "                            session's log after the results\n"
+    "      --table FILE          evaluate FORMULA once per row of the CSV file\n"
+    "                            FILE (- for standard input), whose header names\n"
+    "                            the variables; prints the rows with two more\n"
+    "                            columns, the result and the error\n"
+    "      --result-name NAME    name of the result column (default F)\n"
+    "      --csv-delimiter C     field delimiter of FILE and of the output\n"
+    "                            (default , or ; when the decimal separator is ,)\n"
     "  -h, --help                show this help\n"
     "      --version             show the version\n"
     "\n"
-    "Exit status: 0 when every formula succeeded, 1 when one failed, 2 for a\n"
-    "usage error.\n";
+    "Exit status: 0 when every formula (or row) succeeded, 1 when one failed, 2\n"
+    "for a usage error (with --table also a header that names no variables or a\n"
+    "row with the wrong number of fields).\n";
 
 // The formula symbols a separator must not shadow.
 constexpr std::string_view formulaSymbols = "+-*/();<>=";
@@ -65,6 +76,28 @@ char parseSeparator(std::string_view text) {
     throw EUsageError("decimal separator '" + std::string(text) +
                       "' must be one punctuation character such as . or ,");
   return text[0];
+}
+
+char parseCsvDelimiter(std::string_view text) {
+  if (text.size() != 1 || text[0] == '"' || text[0] == '\r' || text[0] == '\n')
+    throw EUsageError("CSV delimiter '" + std::string(text) +
+                      "' must be one character other than a quote or a line break");
+  return text[0];
+}
+
+// The options that only make sense together.
+void checkCombinations(const EvalOptions &options) {
+  if (!options.table) {
+    if (options.resultName || options.csvDelimiter)
+      throw EUsageError("--result-name and --csv-delimiter need --table");
+    return;
+  }
+  if (!options.formula)
+    throw EUsageError("--table needs the FORMULA to evaluate for each row");
+  if (options.log != LogChoice::None)
+    throw EUsageError("--log cannot be used with --table, which keeps no session log");
+  if (options.resultName && options.resultName->empty())
+    throw EUsageError("--result-name needs a name");
 }
 
 LogChoice parseLog(std::string_view text) {
@@ -129,6 +162,12 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
       options.decimalSeparator = parseSeparator(value());
     } else if (name == "--log") {
       options.log = parseLog(value());
+    } else if (name == "--table") {
+      options.table = std::string(value());
+    } else if (name == "--result-name") {
+      options.resultName = std::string(value());
+    } else if (name == "--csv-delimiter") {
+      options.csvDelimiter = parseCsvDelimiter(value());
     } else if (name == "--round-trip") {
       noValue();
       options.roundTrip = true;
@@ -143,6 +182,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
                         "' (put -- before a formula that starts with -)");
     }
   }
+  checkCombinations(options);
   return options;
 }
 

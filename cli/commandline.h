@@ -32,6 +32,11 @@ struct EvalOptions {
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
   LogChoice log = LogChoice::None;
+  // --table FILE ("-": standard input) with its result column's name and
+  // the CSV delimiter (none: the one for the decimal separator).
+  std::optional<std::string> table;
+  std::optional<std::string> resultName;
+  std::optional<char> csvDelimiter;
   bool help = false;
   bool version = false;
 };

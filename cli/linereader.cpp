@@ -1,8 +1,8 @@
 #include "linereader.h"
 
-#include <cerrno>
+#include "blockread.h"
+
 #include <cstring>
-#include <unistd.h>
 
 namespace quorvex {
 
@@ -15,23 +15,12 @@ LineReader::LineReader(int fd) : fd_(fd) { buffer_.reserve(blockSize * 2); }
 bool LineReader::fill() {
   if (atEnd_)
     return false;
-  // Move the unread tail to the front so the buffer does not grow with the
-  // input, only with the longest line.
-  buffer_.erase(0, start_);
-  start_ = 0;
-  const std::size_t used = buffer_.size();
-  buffer_.resize(used + blockSize);
-  ssize_t n;
-  do {
-    n = ::read(fd_, buffer_.data() + used, blockSize);
-  } while (n < 0 && errno == EINTR);
+  const ssize_t n = readBlock(fd_, buffer_, start_, blockSize);
   if (n <= 0) {
-    buffer_.resize(used);
     atEnd_ = true;
     failed_ = n < 0;
     return false;
   }
-  buffer_.resize(used + static_cast<std::size_t>(n));
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "bufferedoutput.h"
 #include "commandline.h"
 #include "linereader.h"
+#include "tablemode.h"
 
 #include "engine/decimalseparator.h"
 #include "session/calculatorsession.h"
@@ -161,8 +162,9 @@ int run(int argc, char **argv) {
   session.SetKeepSessionLog(options.log == LogChoice::Session);
   declareVariables(session, options.variables);
 
-  int status = options.formula ? runSingle(session, options, out, err)
-                               : runBatch(session, options, out, err);
+  int status = options.table     ? runTable(options, out, err)
+               : options.formula ? runSingle(session, options, out, err)
+                                 : runBatch(session, options, out, err);
   if (!out.flush()) {
     err.write("quorvex-eval: error writing standard output\n");
     status = exitFailure;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Renders the program's windows after a sample computation (compound
-# interest) into docs/screenshots/, in a point and in a comma locale.
+# interest, then a plot) into docs/screenshots/, in a point and in a comma
+# locale, and the plot window in a dark palette.
 # Needs a display; without one it starts a virtual one with Xvfb.
 set -eu
 cd "$(dirname "$0")/.."
@@ -16,3 +17,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
 LC_ALL=de_DE.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
+LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" --dark docs/screenshots

@@ -42,6 +42,15 @@ std::string_view untilZero(std::string_view text) {
 
 TokenKind charTokenKind(unsigned char byte) noexcept { return charKinds[byte]; }
 
+bool isIdentifier(std::string_view text) noexcept {
+  if (text.empty() || !isNameStart(static_cast<unsigned char>(text.front())))
+    return false;
+  for (const char c : text)
+    if (!isNameChar(static_cast<unsigned char>(c)))
+      return false;
+  return true;
+}
+
 TExprSimpleLexer::TExprSimpleLexer(std::string_view text)
     : Text(untilZero(text)) {
   TExprSimpleLexer::Reset();

@@ -39,6 +39,11 @@ enum class TokenKind : std::uint8_t {
 // digits, letters and the underscore, which never form such a token.
 TokenKind charTokenKind(unsigned char byte) noexcept;
 
+// Whether the whole text is one name as the lexer reads it: an ASCII letter
+// or "_", then letters, digits and "_". Only such a name can be written in a
+// formula, so it is what a variable declared from data must be.
+bool isIdentifier(std::string_view text) noexcept;
+
 // The abstract lexer the parser works against: the state of the current token.
 class TExprLexer {
 public:

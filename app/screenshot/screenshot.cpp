@@ -1,10 +1,13 @@
 // Renders every window of the program after a sample computation into PNG
 // files, for the README and for checking the look in different locales.
-// Usage: quorvex-screenshot OUTPUT_FOLDER
+// Usage: quorvex-screenshot [--dark] OUTPUT_FOLDER
+// With --dark, only the plot window, in the Fusion style's dark palette.
 
 #include "app/aboutwindow.h"
 #include "app/documentationwindow.h"
 #include "app/mainwindow.h"
+#include "app/plotview.h"
+#include "app/plotwindow.h"
 #include "app/printreportwindow.h"
 #include "app/program.h"
 #include "app/quorvexapplication.h"
@@ -14,10 +17,14 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace quorvex;
 
@@ -31,17 +38,66 @@ bool save(QWidget &window, const QString &path) {
   return saved;
 }
 
+void useDarkPalette(QApplication &application) {
+  application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QPalette dark;
+  const QColor window(45, 45, 48), base(30, 30, 32), text(220, 220, 220);
+  dark.setColor(QPalette::Window, window);
+  dark.setColor(QPalette::WindowText, text);
+  dark.setColor(QPalette::Base, base);
+  dark.setColor(QPalette::AlternateBase, window);
+  dark.setColor(QPalette::Text, text);
+  dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+  dark.setColor(QPalette::Button, window);
+  dark.setColor(QPalette::ButtonText, text);
+  dark.setColor(QPalette::Highlight, QColor(80, 160, 240));
+  dark.setColor(QPalette::HighlightedText, Qt::black);
+  dark.setColor(QPalette::ToolTipBase, base);
+  dark.setColor(QPalette::ToolTipText, text);
+  application.setPalette(dark);
+}
+
+// A plot with both kinds of gap: a domain left of -2 and a point at 0, with
+// the pointer resting on the curve.
+bool savePlot(TF_Main_LSF &window, const QString &path) {
+  window.findChild<QLineEdit *>("V_Q")->setText("x");
+  window.findChild<QLineEdit *>("Edit1")->setText("sqrt(x+2)/x*sin(3*x)");
+  window.findChild<QAction *>("plotAction")->trigger();
+  auto *plot = window.findChild<PlotWindow *>("plotWindow");
+  plot->findChild<QLineEdit *>("fromEdit")->setText("-4");
+  plot->findChild<QLineEdit *>("toEdit")->setText("6");
+  plot->findChild<QAbstractButton *>("plotButton")->click();
+  plot->resize(760, 520);
+  QTest::qWait(200);
+  auto *view = plot->findChild<PlotView *>("plotView");
+  const QRectF area = view->plotArea();
+  const QPointF at(area.left() + area.width() * 0.62, area.center().y());
+  QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &move);
+  return save(*plot, path);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
   QuorvexApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: quorvex-screenshot OUTPUT_FOLDER\n");
+  const bool dark = argc == 3 && std::strcmp(argv[1], "--dark") == 0;
+  if (argc != 2 && !dark) {
+    std::fprintf(stderr, "usage: quorvex-screenshot [--dark] OUTPUT_FOLDER\n");
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (dark)
+    useDarkPalette(application);
+  const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
   QuorvexProgram program; // reads the locale's decimal separator
   const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
+  if (dark) {
+    program.show();
+    return savePlot(program.mainWindow(), out.filePath("plot-window-dark" + suffix + ".png"))
+               ? 0
+               : 1;
+  }
   program.show();
   TF_Main_LSF &window = program.mainWindow();
   if (!QTest::qWaitForWindowExposed(&window))
@@ -75,5 +131,6 @@ int main(int argc, char *argv[]) {
   TAboutForm about(&window);
   about.setModal(false);
   ok = save(about, out.filePath("about" + suffix + ".png")) && ok;
+  ok = savePlot(window, out.filePath("plot-window" + suffix + ".png")) && ok;
   return ok ? 0 : 1;
 }

@@ -17,23 +17,10 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// This process's environment (sanitizer options included) without its
-// locale settings, plus the given ones.
-std::vector<std::string> environmentWith(const std::string &locale) {
-  std::vector<std::string> env;
-  for (char **e = environ; *e != nullptr; ++e) {
-    const std::string_view entry(*e);
-    if (!entry.starts_with("LC_") && !entry.starts_with("LANG"))
-      env.emplace_back(entry);
-  }
-  env.push_back("LC_ALL=" + locale);
-  return env;
-}
-
 // The C locale by default, so the default decimal separator is ".".
 ProcessResult eval(const Args &args, const std::string &input = "",
                    const std::string &locale = "C") {
-  return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWith(locale));
+  return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWithLocale(locale));
 }
 
 std::vector<std::string> splitLines(const std::string &text) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -87,4 +88,15 @@ ProcessResult runProcess(const std::string &program,
   result.out = out.read();
   result.err = err.read();
   return result;
+}
+
+std::vector<std::string> environmentWithLocale(const std::string &locale) {
+  std::vector<std::string> env;
+  for (char **e = environ; *e != nullptr; ++e) {
+    const std::string_view entry(*e);
+    if (!entry.starts_with("LC_") && !entry.starts_with("LANG"))
+      env.emplace_back(entry);
+  }
+  env.push_back("LC_ALL=" + locale);
+  return env;
 }

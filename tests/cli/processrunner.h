@@ -16,3 +16,7 @@ ProcessResult runProcess(const std::string &program,
                          const std::vector<std::string> &args,
                          const std::string &input,
                          const std::vector<std::string> &environment);
+
+// This process's environment (sanitizer options included) without its
+// locale settings, and LC_ALL=locale instead.
+std::vector<std::string> environmentWithLocale(const std::string &locale);

@@ -1,0 +1,70 @@
+#include "plottablemodel.h"
+
+#include "engine/decimalseparator.h"
+#include "session/messagetext.h"
+#include "session/resultformat.h"
+
+namespace quorvex {
+
+namespace {
+enum Column { XColumn, FColumn, ErrorColumn, ColumnCount };
+} // namespace
+
+void PlotTableModel::setSamples(const PlotSamples *samples, const QString &variableName) {
+  beginResetModel();
+  samples_ = samples;
+  variableName_ = variableName;
+  endResetModel();
+}
+
+int PlotTableModel::rowCount(const QModelIndex &parent) const {
+  if (parent.isValid() || samples_ == nullptr)
+    return 0;
+  return static_cast<int>(samples_->points.size());
+}
+
+int PlotTableModel::columnCount(const QModelIndex &parent) const {
+  return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant PlotTableModel::data(const QModelIndex &index, int role) const {
+  if (samples_ == nullptr || !index.isValid())
+    return {};
+  const PlotPoint &point = samples_->points[static_cast<std::size_t>(index.row())];
+  if (role == Qt::TextAlignmentRole)
+    return index.column() == ErrorColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                         : int(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole)
+    return {};
+  switch (index.column()) {
+  case XColumn:
+    return QString::fromStdString(formatResult(point.x, decimalSeparator()));
+  case FColumn:
+    return point.defined() ? QString::fromStdString(formatResult(point.y, decimalSeparator()))
+                           : QString();
+  case ErrorColumn:
+    return point.defined()
+               ? QString()
+               : QString::fromStdString(withFullStop(samples_->errors[point.error]));
+  }
+  return {};
+}
+
+QVariant PlotTableModel::headerData(int section, Qt::Orientation orientation,
+                                    int role) const {
+  if (role != Qt::DisplayRole)
+    return {};
+  if (orientation == Qt::Vertical)
+    return section + 1;
+  switch (section) {
+  case XColumn:
+    return variableName_;
+  case FColumn:
+    return QStringLiteral("F");
+  case ErrorColumn:
+    return QStringLiteral("error");
+  }
+  return {};
+}
+
+} // namespace quorvex

@@ -1,0 +1,327 @@
+#include "plotwindow.h"
+
+#include "errorreport.h"
+#include "plottablemodel.h"
+#include "plotview.h"
+
+#include "engine/decimalseparator.h"
+#include "engine/numberconversion.h"
+#include "session/resultformat.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int defaultPoints = 500;
+constexpr Float defaultHalfRange = 10;
+
+QString textOf(Float value) {
+  return QString::fromStdString(formatResult(value, decimalSeparator()));
+}
+
+// From and To convert like a value cell, with the same message on failure.
+Float valueOf(const QLineEdit &edit) {
+  return roundToFloat(valueTextToExtended(edit.text().toStdString()));
+}
+
+QPushButton *button(const QString &caption, const char *name, const QString &accessible,
+                    QWidget *parent) {
+  auto *b = new QPushButton(caption, parent);
+  b->setObjectName(QLatin1String(name));
+  b->setAccessibleName(accessible);
+  b->setAutoDefault(false);
+  return b;
+}
+
+// Every button runs its command as one action: a failure ends it and goes to
+// the error report.
+template <class Command> void onClick(QPushButton *b, QWidget *window, Command command) {
+  QObject::connect(b, &QPushButton::clicked, window, [command] { runAction(command); });
+}
+
+} // namespace
+
+PlotWindow::PlotWindow(Source source, QWidget *parent)
+    : QWidget(parent, Qt::Window), source_(std::move(source)) {
+  setObjectName(QStringLiteral("plotWindow"));
+  setWindowTitle(QStringLiteral("Plot - Quorvex"));
+  setAccessibleName(QStringLiteral("Plot"));
+  buildControls();
+  resize(760, 560);
+}
+
+PlotWindow::~PlotWindow() = default;
+
+void PlotWindow::buildControls() {
+  variableBox_ = new QComboBox(this);
+  variableBox_->setObjectName(QStringLiteral("variableBox"));
+  variableBox_->setAccessibleName(QStringLiteral("Variable"));
+  variableBox_->setMinimumContentsLength(6);
+  fromEdit_ = new QLineEdit(this);
+  fromEdit_->setObjectName(QStringLiteral("fromEdit"));
+  fromEdit_->setAccessibleName(QStringLiteral("From"));
+  toEdit_ = new QLineEdit(this);
+  toEdit_->setObjectName(QStringLiteral("toEdit"));
+  toEdit_->setAccessibleName(QStringLiteral("To"));
+  pointsBox_ = new QSpinBox(this);
+  pointsBox_->setObjectName(QStringLiteral("pointsBox"));
+  pointsBox_->setAccessibleName(QStringLiteral("Points"));
+  pointsBox_->setRange(MinPlotPoints, MaxPlotPoints);
+  pointsBox_->setValue(defaultPoints);
+  pointsBox_->setGroupSeparatorShown(false);
+  plotButton_ = button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
+
+  auto *range = new QHBoxLayout;
+  const struct {
+    const char *caption;
+    QWidget *field;
+  } fields[] = {{"&Variable", variableBox_}, {"&From", fromEdit_}, {"&To", toEdit_},
+                {"Poi&nts", pointsBox_}};
+  for (const auto &field : fields) {
+    auto *label = new QLabel(QLatin1String(field.caption), this);
+    label->setBuddy(field.field);
+    // The underlined letter splits the text in two runs, which loses the
+    // kerning its measured width assumes ("To" would be cut); a little room
+    // more keeps the last letter whole.
+    label->setMinimumWidth(label->sizeHint().width() + label->fontMetrics().averageCharWidth());
+    range->addWidget(label);
+    range->addWidget(field.field, field.field == variableBox_ ? 0 : 1);
+    range->addSpacing(6);
+  }
+  range->addWidget(plotButton_);
+
+  view_ = new PlotView(this);
+  view_->setObjectName(QStringLiteral("plotView"));
+  view_->setAccessibleName(QStringLiteral("Plot of F"));
+  view_->clearPlot(QStringLiteral("Choose a variable and a range, then press Plot."));
+  readout_ = new QLabel(this);
+  readout_->setObjectName(QStringLiteral("readoutLabel"));
+  readout_->setAccessibleName(QStringLiteral("Value under the pointer"));
+  readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  connect(view_, &PlotView::readoutChanged, readout_, &QLabel::setText);
+  auto *reset = button(QStringLiteral("&Reset zoom"), "resetZoomButton",
+                       QStringLiteral("Reset zoom"), this);
+  auto *png = button(QStringLiteral("Export P&NG..."), "exportPngButton",
+                     QStringLiteral("Export as PNG"), this);
+  auto *svg = button(QStringLiteral("Export &SVG..."), "exportSvgButton",
+                     QStringLiteral("Export as SVG"), this);
+  auto *copy = button(QStringLiteral("&Copy"), "copyImageButton",
+                      QStringLiteral("Copy the plot as an image"), this);
+  auto *plotButtons = new QHBoxLayout;
+  plotButtons->addWidget(readout_, 1);
+  for (QPushButton *b : {reset, png, svg, copy})
+    plotButtons->addWidget(b);
+  auto *plotPage = new QWidget(this);
+  auto *plotColumn = new QVBoxLayout(plotPage);
+  plotColumn->addWidget(view_, 1);
+  plotColumn->addLayout(plotButtons);
+
+  model_ = new PlotTableModel(this);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("tableView"));
+  table_->setAccessibleName(QStringLiteral("Points of the plot"));
+  table_->setModel(model_);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  // Room for the widest number the result box writes, 15 digits and an
+  // exponent, so no value is cut.
+  const int numberWidth =
+      table_->fontMetrics().horizontalAdvance(QStringLiteral("-0.000888888888888888E-888")) +
+      12;
+  table_->setColumnWidth(0, numberWidth);
+  table_->setColumnWidth(1, numberWidth);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto *copyCsv = button(QStringLiteral("Copy as C&SV"), "copyTableButton",
+                           QStringLiteral("Copy the table as CSV"), this);
+  auto *tablePage = new QWidget(this);
+  auto *tableColumn = new QVBoxLayout(tablePage);
+  tableColumn->addWidget(table_, 1);
+  auto *tableButtons = new QHBoxLayout;
+  tableButtons->addStretch(1);
+  tableButtons->addWidget(copyCsv);
+  tableColumn->addLayout(tableButtons);
+  // Copy in the table copies what the button copies.
+  auto *copyShortcut = new QShortcut(QKeySequence::Copy, table_);
+  copyShortcut->setContext(Qt::WidgetShortcut);
+  connect(copyShortcut, &QShortcut::activated, this,
+          [this] { runAction([this] { copyTable(); }); });
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("plotTabs"));
+  tabs_->setAccessibleName(QStringLiteral("Plot and table"));
+  tabs_->addTab(plotPage, QStringLiteral("Plot"));
+  tabs_->addTab(tablePage, QStringLiteral("Table"));
+
+  auto *column = new QVBoxLayout(this);
+  column->addLayout(range);
+  column->addWidget(tabs_, 1);
+
+  onClick(plotButton_, this, [this] { plot(); });
+  // Enter in any of the range's fields plots, as in a dialog (this window
+  // is not one, so it has no default button of its own).
+  for (QWidget *field : {static_cast<QWidget *>(fromEdit_), static_cast<QWidget *>(toEdit_),
+                         static_cast<QWidget *>(pointsBox_)})
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+      auto *enter = new QShortcut(QKeySequence(key), field);
+      enter->setContext(Qt::WidgetShortcut);
+      connect(enter, &QShortcut::activated, plotButton_, &QPushButton::click);
+    }
+  onClick(reset, this, [this] { resetZoom(); });
+  onClick(png, this, [this] {
+    exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
+                &PlotWindow::exportPng);
+  });
+  onClick(svg, this, [this] {
+    exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
+                &PlotWindow::exportSvg);
+  });
+  onClick(copy, this, [this] { copyImage(); });
+  onClick(copyCsv, this, [this] { copyTable(); });
+  connect(variableBox_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!filling_)
+      runAction([this] { variableChosen(); });
+  });
+}
+
+void PlotWindow::showAndPlot() {
+  if (!placed_ && parentWidget()) {
+    // Over the middle of the window it was opened from, the first time;
+    // after that where the user left it.
+    QRect frame = frameGeometry();
+    frame.moveCenter(parentWidget()->frameGeometry().center());
+    move(frame.topLeft());
+    placed_ = true;
+  }
+  show();
+  raise();
+  activateWindow();
+  plot();
+}
+
+int PlotWindow::chooseVariable() {
+  filling_ = true;
+  variableBox_->clear();
+  int chosen = -1;
+  for (std::size_t i = 0; i < screen_.names.size(); ++i) {
+    const QString name = QString::fromStdString(screen_.names[i]);
+    variableBox_->addItem(name);
+    if (chosen < 0 && name == variable_)
+      chosen = static_cast<int>(i);
+  }
+  const bool known = chosen >= 0;
+  if (!known && !screen_.names.empty())
+    chosen = 0;
+  variableBox_->setCurrentIndex(chosen);
+  filling_ = false;
+  if (chosen >= 0 && !known)
+    setDefaultRange(chosen);
+  return chosen;
+}
+
+void PlotWindow::setDefaultRange(int index) {
+  // The range centres on the variable's value; a cell that does not convert
+  // is no reason not to plot, so it centres on 0 then.
+  Float centre = 0;
+  try {
+    centre = roundToFloat(
+        valueTextToExtended(screen_.valueTexts[static_cast<std::size_t>(index)]));
+  } catch (const Exception &) {
+  }
+  fromEdit_->setText(textOf(centre - defaultHalfRange));
+  toEdit_->setText(textOf(centre + defaultHalfRange));
+  variable_ = variableBox_->itemText(index);
+}
+
+void PlotWindow::variableChosen() {
+  const int index = variableBox_->currentIndex();
+  if (index < 0)
+    return;
+  setDefaultRange(index);
+  plot();
+}
+
+void PlotWindow::plot() {
+  screen_ = source_();
+  const int index = chooseVariable();
+  // Whatever fails from here on, no earlier plot stays up as if it were
+  // this one.
+  evaluator_.reset();
+  samples_ = {};
+  model_->setSamples(&samples_, QString());
+  view_->clearPlot(QString());
+  if (index < 0) {
+    view_->clearPlot(
+        QStringLiteral("No variable to plot over: declare one in the Assign box."));
+    return;
+  }
+  const auto slot = static_cast<std::size_t>(index);
+  const QString name = QString::fromStdString(screen_.names[slot]);
+  variable_ = name;
+  evaluator_ = plotEvaluator(screen_, slot);
+  const Float from = valueOf(*fromEdit_);
+  const Float to = valueOf(*toEdit_);
+  const int count = pointsBox_->value();
+  samples_ = samplePlot(*evaluator_, slot, from, to, count);
+  model_->setSamples(&samples_, name);
+  RowEvaluator *evaluator = evaluator_.get();
+  view_->setPlot(samples_, name,
+                 QStringLiteral("F = ") + QString::fromStdString(screen_.formula),
+                 [evaluator, slot, count](Float a, Float b) {
+                   return samplePlot(*evaluator, slot, a, b, count);
+                 });
+}
+
+void PlotWindow::resetZoom() { view_->resetZoom(); }
+
+QString PlotWindow::plotTitle() const {
+  return QStringLiteral("F = ") + QString::fromStdString(screen_.formula);
+}
+
+void PlotWindow::exportPng(const QString &path) const {
+  if (!view_->toImage(devicePixelRatioF()).save(path, "PNG"))
+    throw EPlotExportError("Cannot write the image file '" + path.toStdString() + "'");
+}
+
+void PlotWindow::exportSvg(const QString &path) const {
+  if (!view_->writeSvg(path, plotTitle()))
+    throw EPlotExportError("Cannot write the SVG file '" + path.toStdString() + "'");
+}
+
+void PlotWindow::exportClick(const QString &kind, const QString &filter,
+                             void (PlotWindow::*write)(const QString &) const) {
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Export plot as ") + kind,
+      QStringLiteral("plot.") + kind.toLower(), filter);
+  if (!path.isEmpty())
+    (this->*write)(path);
+}
+
+void PlotWindow::copyImage() const {
+  QApplication::clipboard()->setImage(view_->toImage(devicePixelRatioF()));
+}
+
+void PlotWindow::copyTable() const {
+  if (samples_.points.empty())
+    return;
+  QApplication::clipboard()->setText(
+      QString::fromStdString(plotTableCsv(samples_, variable_.toStdString())));
+}
+
+} // namespace quorvex

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "engine/errors.h"
+#include "session/plotsampling.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+
+// The plot window (Tools > Plot...): the formula on screen over a range of
+// one declared variable, the others at their grid values. The formula is
+// compiled once per plot and evaluated at every point by rewriting only that
+// variable's slot. Modeless and resizable; plotting reads the main window's
+// boxes but never changes the session's logs, counter or result box.
+//
+// Its commands throw on failure (a formula that does not compile, a value
+// or range that does not convert, a file that cannot be written); the
+// buttons run them as actions, so the error report shows the message as a
+// Compute would show it.
+
+namespace quorvex {
+
+class PlotTableModel;
+class PlotView;
+
+// An image or table that could not be written or copied.
+class EPlotExportError final : public Exception {
+public:
+  using Exception::Exception;
+};
+
+class PlotWindow final : public QWidget {
+  Q_OBJECT
+public:
+  // Reads the formula and the variables as they are on screen now.
+  using Source = std::function<FormulaOnScreen()>;
+
+  explicit PlotWindow(Source source, QWidget *parent = nullptr);
+  ~PlotWindow() override;
+
+  // Shows the window in front and plots (the menu command).
+  void showAndPlot();
+  // Reads the screen again and plots the chosen variable over From..To at
+  // the chosen number of points. A variable chosen for the first time, or
+  // again after it was gone, starts at its value +/- 10.
+  void plot();
+  void resetZoom();
+  void exportPng(const QString &path) const;
+  void exportSvg(const QString &path) const;
+  // The plot as an image, at the screen's resolution, on the clipboard.
+  void copyImage() const;
+  // The Table tab as CSV on the clipboard.
+  void copyTable() const;
+
+  const PlotSamples &tableSamples() const noexcept { return samples_; }
+
+private:
+  void buildControls();
+  // Fills the variable box from the screen; returns the index to plot, or
+  // -1 when no variable is declared.
+  int chooseVariable();
+  void setDefaultRange(int index);
+  void variableChosen();
+  // Asks for a file of the kind ("PNG", "SVG") and writes it.
+  void exportClick(const QString &kind, const QString &filter,
+                   void (PlotWindow::*write)(const QString &) const);
+  QString plotTitle() const;
+
+  Source source_;
+  FormulaOnScreen screen_;
+  std::unique_ptr<RowEvaluator> evaluator_;
+  PlotSamples samples_;
+  QString variable_; // the name plotted last
+
+  QComboBox *variableBox_ = nullptr;
+  QLineEdit *fromEdit_ = nullptr;
+  QLineEdit *toEdit_ = nullptr;
+  QSpinBox *pointsBox_ = nullptr;
+  QPushButton *plotButton_ = nullptr;
+  QTabWidget *tabs_ = nullptr;
+  PlotView *view_ = nullptr;
+  QLabel *readout_ = nullptr;
+  QTableView *table_ = nullptr;
+  PlotTableModel *model_ = nullptr;
+  bool filling_ = false; // the variable box is being filled, not chosen in
+  bool placed_ = false;
+};
+
+} // namespace quorvex

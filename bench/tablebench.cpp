@@ -1,0 +1,241 @@
+#include "tablebench.h"
+
+#include "benchcommon.h"
+#include "childprocess.h"
+#include "formulas.h"
+
+#include "session/plotsampling.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string_view>
+#include <unistd.h>
+
+namespace quorvex::bench {
+
+namespace {
+
+constexpr int TableLines = 1000000;
+constexpr int PlotPoints = 10000;
+constexpr const char *Mawk = "/usr/bin/mawk";
+constexpr const char *PlotRow = "plot F4, 10000 points";
+
+struct TableJob {
+  const char *row;     // the table's label
+  const char *formula; // BenchFormulas() name
+  int columns;         // x, or x and y
+  const char *mawkProgram;
+};
+
+const TableJob jobs[] = {
+    {"table F1 vs mawk, 1M rows", "F1", 1,
+     "NR>1{printf \"%s,%.15g\\n\", $1, 5.22-5.44e-4*($1-817)}"},
+    {"table F4 vs mawk, 1M rows", "F4", 2,
+     "NR>1{printf \"%s,%s,%.15g\\n\", $1, $2, "
+     "sin($1)*cos($2)+sqrt($1*$1+$2*$2)-atan2($2,$1)}"},
+};
+
+const BenchFormula &formulaNamed(std::string_view name) {
+  for (const BenchFormula &formula : BenchFormulas())
+    if (formula.name == name)
+      return formula;
+  std::abort();
+}
+
+// The same measured-looking values for every run: six significant digits,
+// x in [0, 2000) for F1 and x, y in [-10, 10) for F4.
+std::string tableFile(int columns) {
+  static char names[2][40] = {"/tmp/quorvex-table1-XXXXXX", "/tmp/quorvex-table2-XXXXXX"};
+  static bool made[2] = {false, false};
+  char *name = names[columns - 1];
+  if (made[columns - 1])
+    return name;
+  const int fd = mkstemp(name);
+  if (fd < 0)
+    return {};
+  close(fd);
+  std::mt19937_64 random(20240601);
+  std::uniform_real_distribution<double> f1(0, 2000), f4(-10, 10);
+  std::string text = columns == 1 ? "x\n" : "x,y\n";
+  char cell[64];
+  for (int i = 0; i < TableLines; ++i) {
+    if (columns == 1) {
+      std::snprintf(cell, sizeof cell, "%.6g\n", f1(random));
+    } else {
+      const double x = f4(random), y = f4(random);
+      std::snprintf(cell, sizeof cell, "%.6g,%.6g\n", x, y);
+    }
+    text += cell;
+  }
+  std::ofstream(name) << text;
+  made[columns - 1] = true;
+  std::atexit([] {
+    for (int i = 0; i < 2; ++i)
+      if (made[i])
+        std::filesystem::remove(names[i]);
+  });
+  return name;
+}
+
+// The number in the given field counted from the end of each line (0 the
+// last), one per line.
+std::vector<double> valuesFromEnd(const std::string &output, int fromEnd) {
+  std::vector<double> values;
+  std::size_t start = 0;
+  while (start < output.size()) {
+    std::size_t end = output.find('\n', start);
+    if (end == std::string::npos)
+      end = output.size();
+    std::string_view line(output.data() + start, end - start);
+    for (int i = 0; i < fromEnd; ++i)
+      line = line.substr(0, line.rfind(','));
+    values.push_back(std::strtod(std::string(line.substr(line.rfind(',') + 1)).c_str(),
+                                 nullptr));
+    start = end + 1;
+  }
+  return values;
+}
+
+// Our rows (header first, the result before the empty error column) against
+// mawk's, row by row.
+bool outputsAgree(const std::string &ours, const std::string &mawk) {
+  std::vector<double> a = valuesFromEnd(ours.substr(ours.find('\n') + 1), 1);
+  std::vector<double> b = valuesFromEnd(mawk, 0);
+  if (a.size() != TableLines || b.size() != TableLines)
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (!Agrees(a[i], b[i]))
+      return false;
+  return true;
+}
+
+const std::string &mawkOutput(const TableJob &job) {
+  static std::string outputs[2];
+  std::string &output = outputs[job.columns - 1];
+  if (output.empty())
+    output = RunChild({Mawk, "-F,", job.mawkProgram}, {}, tableFile(job.columns)).output;
+  return output;
+}
+
+void ours(benchmark::State &state, const TableJob &job) {
+  const std::string input = tableFile(job.columns);
+  const std::string formula = formulaNamed(job.formula).ours;
+  bool checked = false;
+  for (auto _ : state) {
+    const ChildRun run = RunChild({QUORVEX_EVAL_PATH, "--table", input, formula},
+                                  {"LC_ALL=C"}, "");
+    if (run.exitStatus != 0 ||
+        (!checked && access(Mawk, X_OK) == 0 && !outputsAgree(run.output, mawkOutput(job)))) {
+      FailBenchmark(state, std::string(job.row) + ": the table disagrees with mawk's");
+      return;
+    }
+    checked = true;
+    state.SetIterationTime(run.totalSeconds);
+  }
+}
+
+void mawk(benchmark::State &state, const TableJob &job) {
+  const std::string input = tableFile(job.columns);
+  for (auto _ : state) {
+    const ChildRun run = RunChild({Mawk, "-F,", job.mawkProgram}, {"LC_ALL=C"}, input);
+    if (run.exitStatus != 0) {
+      FailBenchmark(state, std::string("mawk failed on ") + job.row);
+      return;
+    }
+    state.SetIterationTime(run.totalSeconds);
+  }
+}
+
+// What the plot window does for one plot: F4 compiled once, y at 0.5, then
+// 10,000 points of x from -10 to 10 (and 0).
+void plotSampling(benchmark::State &state) {
+  const FormulaOnScreen screen{formulaNamed("F4").ours, {"x", "y"}, {"0.7", "1.3"}};
+  const auto evaluator = plotEvaluator(screen, 0);
+  for (auto _ : state) {
+    const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, PlotPoints);
+    benchmark::DoNotOptimize(samples.points.data());
+  }
+  const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, PlotPoints);
+  const PlotPoint &last = samples.points.back();
+  const double expected[] = {last.x, 1.3};
+  if (!Agrees(last.y, formulaNamed("F4").native(expected)))
+    FailBenchmark(state, "plot sampling disagrees with native");
+}
+
+} // namespace
+
+void RegisterTableBenchmarks() {
+  for (const TableJob &job : jobs) {
+    benchmark::RegisterBenchmark(BenchName(job.row, Ours).c_str(), ours, job)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+    if (access(Mawk, X_OK) == 0)
+      benchmark::RegisterBenchmark(BenchName(job.row, PeerPlain).c_str(), mawk, job)
+          ->UseManualTime()
+          ->Iterations(1)
+          ->Unit(benchmark::kMillisecond);
+  }
+  benchmark::RegisterBenchmark(BenchName(PlotRow, Ours).c_str(), plotSampling)
+      ->Unit(benchmark::kMicrosecond);
+}
+
+std::vector<TableRow> TableRows(const MedianCollector &medians) {
+  std::vector<TableRow> rows;
+  for (const TableJob &job : jobs) {
+    TableRow row;
+    row.label = job.row;
+    row.unit = "rows/s";
+    row.ours = TableLines / (medians.Median(BenchName(job.row, Ours)) * 1e-9);
+    row.peerPlain = TableLines / (medians.Median(BenchName(job.row, PeerPlain)) * 1e-9);
+    row.ratio = row.ours / row.peerPlain;
+    row.goal = ">= 1.50 x mawk";
+    if (!std::isnan(row.ratio))
+      row.met = row.ratio >= 1.5;
+    rows.push_back(row);
+  }
+  TableRow plot;
+  plot.label = std::string(PlotRow) + ", evaluate";
+  plot.unit = "ms";
+  plot.ours = medians.Median(BenchName(PlotRow, Ours)) * 1e-6;
+  plot.goal = "<= 8.3 (half a frame)";
+  if (!std::isnan(plot.ours))
+    plot.met = plot.ours <= 8.3;
+  rows.push_back(plot);
+#ifdef QUORVEX_PLOT_PROBE_PATH
+  // Painting needs the toolkit, so it is timed in a process of its own.
+  const ChildRun run = RunChild({QUORVEX_PLOT_PROBE_PATH},
+                                {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + RuntimeDirectory()}, "");
+  auto value = [&](const std::string &key) {
+    const std::size_t at = run.output.find(key + " ");
+    return at == std::string::npos ? None
+                                   : std::strtod(run.output.c_str() + at + key.size() + 1,
+                                                 nullptr);
+  };
+  const struct {
+    const char *label;
+    const char *key;
+    const char *goal;
+  } probeRows[] = {
+      {"plot F4, 10000 points, paint", "draw_ms", ""},
+      {"  the same at 2x pixels", "draw_2x_ms", ""},
+      {"  evaluate + paint", "total_ms", "<= 8.3 (half a frame)"},
+  };
+  for (const auto &probe : probeRows) {
+    TableRow row;
+    row.label = probe.label;
+    row.unit = "ms";
+    row.ours = run.exitStatus == 0 ? value(probe.key) : None;
+    row.goal = probe.goal;
+    if (*probe.goal != '\0')
+      row.met = !std::isnan(row.ours) && row.ours <= 8.3;
+    rows.push_back(row);
+  }
+#endif
+  return rows;
+}
+
+} // namespace quorvex::bench

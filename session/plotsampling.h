@@ -1,0 +1,98 @@
+#pragma once
+
+#include "engine/errors.h"
+#include "engine/floattypes.h"
+#include "rowevaluator.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The plot window's logic without widgets: which formula and variables it
+// plots, the points it evaluates, which of them fail and with what error,
+// and where the curve must break.
+
+namespace quorvex {
+
+class TCalculatorSession;
+
+// The formula and the variables as a Compute would bind them now.
+struct FormulaOnScreen {
+  std::string formula;
+  std::vector<std::string> names;      // in the order of the variable list
+  std::vector<std::string> valueTexts; // each one's value cell as Compute reads it
+};
+
+// Reads the session's formula, Assign text and grid without changing any of
+// them: the list is applied to a copy of the grid, so a value cell that the
+// next apply would fill with "2" reads "2" here too.
+FormulaOnScreen formulaOnScreen(const TCalculatorSession &session);
+
+// An evaluator of screen's formula in which the variable at index plotted is
+// free (slot plotted, value 0) and every other one holds its value. Binds and
+// converts in Compute's order, then compiles, so it throws the error Compute
+// would throw first for the same screen, with the same message. Asserts
+// plotted < screen.names.size().
+std::unique_ptr<RowEvaluator> plotEvaluator(const FormulaOnScreen &screen,
+                                            std::size_t plotted);
+
+// error < 0: y is F at x. Otherwise y is meaningless and error indexes
+// PlotSamples::errors.
+struct PlotPoint {
+  Float x = 0;
+  Float y = 0;
+  int error = -1;
+
+  bool defined() const noexcept { return error < 0; }
+};
+
+struct PlotSamples {
+  std::vector<PlotPoint> points;   // by ascending x
+  std::vector<std::string> errors; // distinct messages, by first occurrence
+};
+
+inline constexpr int MinPlotPoints = 2;
+inline constexpr int MaxPlotPoints = 1000000;
+
+// A plot range or point count that cannot be sampled.
+class EPlotRangeError final : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// Evaluates F at count evenly spaced points from `from` to `to`, both ends
+// included, rewriting only the given slot. When 0 lies strictly inside the
+// range and no point falls on it, 0 is evaluated too: division, logarithms
+// and roots have their boundary there, and an even grid would step over a
+// single undefined point such as 1/x at 0 and draw the two branches joined.
+// Throws EPlotRangeError unless from < to and MinPlotPoints <= count <=
+// MaxPlotPoints.
+PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Float to,
+                       int count);
+
+// A maximal run of consecutive points that are all defined (error < 0) or
+// all fail with the same error. A curve is drawn along each defined run and
+// never from one run to the next; each failing run is an undefined stretch.
+struct PlotRun {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  int error = -1;
+};
+std::vector<PlotRun> plotRuns(const PlotSamples &samples);
+
+// The point whose x is nearest to x (the earlier one on a tie). Asserts
+// there is a point.
+std::size_t nearestPoint(const PlotSamples &samples, Float x);
+
+// The smallest and largest value of the defined points; false when no point
+// is defined.
+bool valueRange(const PlotSamples &samples, Float &low, Float &high);
+
+// The points as the table mode writes rows: a column named for the variable
+// with each x as the result box writes it, then F and error, with the
+// delimiter for the current decimal separator.
+std::string plotTableCsv(const PlotSamples &samples, std::string_view variableName);
+
+} // namespace quorvex

@@ -1,0 +1,69 @@
+#include "rowevaluator.h"
+
+#include "engine/errors.h"
+#include "engine/numberconversion.h"
+#include "mathlib/standardcontext.h"
+
+#include <exception>
+
+namespace quorvex {
+
+RowEvaluator::RowEvaluator() { evaluator_.ExternalContexts.Add(StandardContext()); }
+
+std::size_t RowEvaluator::addVariable(std::string_view name, Float value) {
+  slots_.push_back(value);
+  try {
+    evaluator_.AddVariable(name, &slots_.back());
+  } catch (...) {
+    slots_.pop_back();
+    throw;
+  }
+  return slots_.size() - 1;
+}
+
+void RowEvaluator::compile(std::string_view formula) { evaluator_.Compile(formula); }
+
+void RowEvaluator::setValue(std::size_t slot, Float value) {
+  QV_ASSERT(slot < slots_.size(), "slot < slotCount()");
+  slots_[slot] = value;
+}
+
+void RowEvaluator::setValueText(std::size_t slot, std::string_view text) {
+  setValue(slot, roundToFloat(valueTextToExtended(text)));
+}
+
+template <class Step>
+void RowEvaluator::capture(Step &&step, RowOutcome &outcome) noexcept {
+  try {
+    step();
+    outcome.value = evaluate();
+    outcome.ok = true;
+    outcome.error.clear();
+  } catch (const std::exception &e) {
+    // Not only quorvex::Exception: running out of memory while quoting one
+    // row's text must fail that row, not the run.
+    outcome.ok = false;
+    outcome.value = 0;
+    try {
+      outcome.error.assign(e.what());
+    } catch (...) {
+      outcome.error.clear();
+    }
+  }
+}
+
+void RowEvaluator::evaluateRow(std::span<const std::string_view> texts,
+                               RowOutcome &outcome) {
+  capture(
+      [&] {
+        for (std::size_t i = 0; i < texts.size(); ++i)
+          setValueText(i, texts[i]);
+      },
+      outcome);
+}
+
+void RowEvaluator::evaluateAt(std::size_t slot, Float value, RowOutcome &outcome) {
+  capture([&] { setValue(slot, value); }, outcome);
+}
+
+} // namespace quorvex

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/evaluator.h"
+#include "engine/floattypes.h"
+
+#include <cstddef>
+#include <deque>
+#include <span>
+#include <string>
+#include <string_view>
+
+// One formula evaluated many times: the variables are bound once, the
+// formula is compiled once, and between evaluations only the values in the
+// variables' slots change. The table mode of quorvex-eval and the plot window
+// run on this; a Compute, by contrast, builds and drops an evaluator for one
+// value.
+//
+// Values convert exactly as Compute converts a value cell, and every error
+// carries the message Compute would report for the same cause.
+
+namespace quorvex {
+
+// What one evaluation gave: a value, or the message of the error that ended
+// it, as raised (the error report adds its full stop where it shows it).
+struct RowOutcome {
+  bool ok = false;
+  Float value = 0;
+  std::string error;
+};
+
+class RowEvaluator {
+public:
+  // The standard math context attached, no variables yet.
+  RowEvaluator();
+  RowEvaluator(const RowEvaluator &) = delete;
+  RowEvaluator &operator=(const RowEvaluator &) = delete;
+
+  // Binds name to a new slot holding value and returns the slot's index
+  // (0, 1, ... in order of binding). Throws "Duplicate hash list entry: %s"
+  // for a name already bound, in any case.
+  std::size_t addVariable(std::string_view name, Float value = 0);
+  // Compiles formula against the variables bound so far; throws the
+  // parser's errors. Variables bound afterwards are not seen.
+  void compile(std::string_view formula);
+
+  std::size_t slotCount() const noexcept { return slots_.size(); }
+  // Asserts slot < slotCount().
+  void setValue(std::size_t slot, Float value);
+  // Converts text as Compute converts a value cell (spaces, sign, the current
+  // decimal separator; rounded once to Float) into the slot. Throws
+  // EConvertError quoting the text, or EOverflow beyond the Float range.
+  void setValueText(std::size_t slot, std::string_view text);
+  // Runs the compiled program on the slots as they are; throws the
+  // floating-point faults and the math routines' domain errors.
+  Float evaluate() { return evaluator_.Evaluate(); }
+
+  // Neither of these throws: the first error, in the order conversion of
+  // each text then evaluation, becomes the outcome. Only the slots written
+  // change, so a failing row leaves nothing behind for the next one.
+  //
+  // Converts texts[i] into slot i, then evaluates.
+  void evaluateRow(std::span<const std::string_view> texts, RowOutcome &outcome);
+  // Writes value into slot, then evaluates.
+  void evaluateAt(std::size_t slot, Float value, RowOutcome &outcome);
+
+private:
+  template <class Step> void capture(Step &&step, RowOutcome &outcome) noexcept;
+
+  // A deque keeps every slot at its address while more are added; the
+  // compiled program reads them through those addresses.
+  std::deque<Float> slots_;
+  TCompiledEvaluator evaluator_;
+};
+
+} // namespace quorvex
