@@ -172,6 +172,11 @@ TEST(EvalProcess, LogLast) {
   const ProcessResult batch = eval({"--log", "last"}, "1+1\n2+2\n");
   EXPECT_EQ(batch.out, "2\n4\nFormula: F = 2+2\nF value: 4\n");
 
+  // A last line without "\n" loses its CR as a CRLF line does.
+  const ProcessResult crAtEnd = eval({"--log", "session"}, "1+1\n2+2\r");
+  EXPECT_EQ(crAtEnd.out, "2\n4\n- - 1 - - - - - - - - -\nFormula: F = 1+1\nY value: 2\n"
+                         "- - 2 - - - - - - - - -\nFormula: F = 2+2\nY value: 4\n");
+
   // A failed last computation leaves the last-computation log empty.
   const ProcessResult failed = eval({"--log", "last"}, "1+1\n1/0\n");
   EXPECT_EQ(failed.out, "2\nerror: Floating point division by zero.\n");
