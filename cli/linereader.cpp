@@ -2,15 +2,28 @@
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quorvex {
 
 namespace {
 constexpr std::size_t blockSize = 1 << 16;
+
+// Whether a read would return at once: input, end of input or an error is
+// pending. A file is always ready; so is a pipe that a bulk writer keeps
+// full, which therefore never pays for a flush here.
+bool inputReady(int fd) noexcept {
+  pollfd p{fd, POLLIN, 0};
+  return ::poll(&p, 1, 0) > 0;
+}
 } // namespace
 
-LineReader::LineReader(int fd) : fd_(fd) { buffer_.reserve(blockSize * 2); }
+LineReader::LineReader(int fd, std::function<void()> beforeWait)
+    : fd_(fd), beforeWait_(std::move(beforeWait)) {
+  buffer_.reserve(blockSize * 2);
+}
 
 bool LineReader::fill() {
   if (atEnd_)
@@ -21,6 +34,8 @@ bool LineReader::fill() {
   start_ = 0;
   const std::size_t used = buffer_.size();
   buffer_.resize(used + blockSize);
+  if (beforeWait_ && !inputReady(fd_))
+    beforeWait_();
   ssize_t n;
   do {
     n = ::read(fd_, buffer_.data() + used, blockSize);

@@ -107,7 +107,8 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
 
 int runBatch(TCalculatorSession &session, const EvalOptions &options,
              BufferedOutput &out, BufferedOutput &err) {
-  LineReader in(STDIN_FILENO);
+  // A co-process waits for each answer before it writes the next line.
+  LineReader in(STDIN_FILENO, [&out] { out.flush(); });
   std::string text, error;
   bool allOk = true;
   std::string_view line;
