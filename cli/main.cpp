@@ -130,6 +130,15 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options,
   return allOk ? 0 : exitFailure;
 }
 
+// Flushes the results; a failed write (a full disk, a closed pipe) turns
+// any status into a failure with a message, never a silent one.
+int finish(BufferedOutput &out, BufferedOutput &err, int status) {
+  if (out.flush())
+    return status;
+  err.write("quorvex-eval: error writing standard output\n");
+  return exitFailure;
+}
+
 int run(int argc, char **argv) {
   BufferedOutput out(STDOUT_FILENO);
   BufferedOutput err(STDERR_FILENO);
@@ -147,11 +156,11 @@ int run(int argc, char **argv) {
     out.write(usageText());
     out.write('\n');
     out.write(helpText());
-    return out.flush() ? 0 : exitFailure;
+    return finish(out, err, 0);
   }
   if (options.version) {
     out.write("quorvex-eval " QUORVEX_VERSION "\n");
-    return out.flush() ? 0 : exitFailure;
+    return finish(out, err, 0);
   }
 
   setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
@@ -162,13 +171,9 @@ int run(int argc, char **argv) {
   session.SetKeepSessionLog(options.log == LogChoice::Session);
   declareVariables(session, options.variables);
 
-  int status = options.formula ? runSingle(session, options, out, err)
-                               : runBatch(session, options, out, err);
-  if (!out.flush()) {
-    err.write("quorvex-eval: error writing standard output\n");
-    status = exitFailure;
-  }
-  return status;
+  const int status = options.formula ? runSingle(session, options, out, err)
+                                     : runBatch(session, options, out, err);
+  return finish(out, err, status);
 }
 
 } // namespace

@@ -134,6 +134,20 @@ TEST(EvalProcess, HelpAndVersion) {
   EXPECT_EQ(version.out, "quorvex-eval " QUORVEX_VERSION "\n");
 }
 
+TEST(EvalProcess, WriteFailuresAreReported) {
+  if (::access("/dev/full", W_OK) != 0)
+    GTEST_SKIP() << "no /dev/full";
+  const Args cases[] = {{"--help"}, {"--version"}, {"1+1"}, {}};
+  for (const Args &args : cases) {
+    SCOPED_TRACE(args.empty() ? "batch" : args.front());
+    Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
+    shell.insert(shell.end(), args.begin(), args.end());
+    const ProcessResult r = runProcess("/bin/sh", shell, "1+1\n", environmentWith("C"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "quorvex-eval: error writing standard output\n");
+  }
+}
+
 TEST(EvalProcess, BatchLinesAreOneSession) {
   const ProcessResult r =
       eval({"-v", "x=4", "--log", "session"}, "x+1\n1/0\nx*2\r\n\n7");
