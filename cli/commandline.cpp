@@ -1,8 +1,10 @@
 #include "commandline.h"
 
+#include "engine/stringhashmap.h"
 #include "session/variablelist.h"
 
 #include <cctype>
+#include <map>
 
 namespace quorvex {
 
@@ -35,8 +37,20 @@ constexpr std::string_view help =
     "Exit status: 0 when every formula succeeded, 1 when one failed, 2 for a\n"
     "usage error.\n";
 
-// The formula symbols a separator must not shadow.
-constexpr std::string_view formulaSymbols = "+-*/();<>=";
+// The formula symbols a separator must not shadow, and "_", which the
+// lexer reads as part of a name ("1_5" would be 1 and the name "_5").
+constexpr std::string_view formulaSymbols = "+-*/();<>=_";
+
+// Every usable separator, in byte order, for the message that refuses one.
+std::string usableSeparators() {
+  std::string list;
+  for (char c = '!'; c <= '~'; ++c)
+    if (isUsableSeparator(c)) {
+      list += list.empty() ? "" : " ";
+      list += c;
+    }
+  return list;
+}
 
 bool isOptionLike(std::string_view arg) noexcept {
   return arg.size() >= 2 && arg[0] == '-' &&
@@ -44,7 +58,7 @@ bool isOptionLike(std::string_view arg) noexcept {
           std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
 }
 
-EvalVariable parseVariable(std::string_view arg) {
+EvalVariable parseVariable(std::string_view option, std::string_view arg) {
   const std::size_t equals = arg.find('=');
   if (equals == std::string_view::npos)
     throw EUsageError("variable '" + std::string(arg) +
@@ -57,13 +71,31 @@ EvalVariable parseVariable(std::string_view arg) {
   if (name.find(';') != std::string_view::npos)
     throw EUsageError("variable name '" + std::string(name) +
                       "' must not contain ';'");
-  return {std::string(name), std::string(arg.substr(equals + 1))};
+  return {std::string(name), std::string(arg.substr(equals + 1)),
+          std::string(option) + " " + std::string(arg)};
+}
+
+// The evaluator would refuse the second binding with its internal message;
+// naming both options tells the user which two collide.
+void refuseDuplicateNames(const std::vector<EvalVariable> &variables) {
+  const TCaseInsensitiveTraits &traits = TCaseInsensitiveTraits::Instance();
+  const auto less = [&traits](std::string_view a, std::string_view b) {
+    return traits.Compare(a, b) < 0;
+  };
+  // Names as the Assign list will bind them: trimmed, compared without case.
+  std::map<std::string_view, const EvalVariable *, decltype(less)> seen(less);
+  for (const EvalVariable &v : variables) {
+    const auto [it, added] = seen.emplace(trimControl(v.name), &v);
+    if (!added)
+      throw EUsageError("options '" + it->second->option + "' and '" + v.option +
+                        "' declare the same variable (names ignore case)");
+  }
 }
 
 char parseSeparator(std::string_view text) {
   if (text.size() != 1 || !isUsableSeparator(text[0]))
     throw EUsageError("decimal separator '" + std::string(text) +
-                      "' must be one punctuation character such as . or ,");
+                      "' must be one of these characters: " + usableSeparators());
   return text[0];
 }
 
@@ -124,7 +156,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
         throw EUsageError("option " + std::string(name) + " takes no value");
     };
     if (name == "-v" || name == "--var") {
-      options.variables.push_back(parseVariable(value()));
+      options.variables.push_back(parseVariable(name, value()));
     } else if (name == "--decimal-separator") {
       options.decimalSeparator = parseSeparator(value());
     } else if (name == "--log") {
@@ -143,6 +175,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
                         "' (put -- before a formula that starts with -)");
     }
   }
+  refuseDuplicateNames(options.variables);
   return options;
 }
 
