@@ -1,21 +1,42 @@
 # Quorvex: `make run` starts the calculator, `make test` runs every test.
-# Both first install whatever Debian packages are missing.
+# Both first install whatever Debian packages are missing: `make run` only
+# what building and running the program needs, `make test` also what the
+# tests need, and the sanitizer, fuzz and package targets what they add.
 
 BUILD_DIR   ?= build
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PREFIX      ?= /usr/local
 
-# Everything the build and the test suite need, from Debian.
-PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
-            qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev poppler-utils \
-            desktop-file-utils
+# Building and running the calculator.
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
+                libgl-dev
+# The test suite: GoogleTest, the tools the tests run (PDF text, desktop
+# entry, AppStream and manual page checks), and help2man for the pages.
+TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
+                 appstream man-db help2man
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
-PACKAGES += clang-14 libclang-rt-14-dev llvm-14
+SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
+# The Debian package: dpkg-shlibdeps and dpkg-buildflags, file (CPack finds
+# the binaries with it), the manual pages, and lintian to check the result.
+PACKAGE_PACKAGES := dpkg-dev file help2man man-db lintian
 
-.PHONY: all deps configure build test run clean
-.PHONY: test-sanitize fuzz-build fuzz
+# What `deps` installs; each target below adds what it needs (a target's
+# variables hold for everything it depends on).
+PACKAGES := $(RUN_PACKAGES)
+CONFIGURE_FLAGS :=
+test: PACKAGES += $(TEST_PACKAGES)
+test: CONFIGURE_FLAGS += -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
+install: PACKAGES += help2man
+install: CONFIGURE_FLAGS += -DQUORVEX_BUILD_MANPAGES=ON
+test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
+fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
+package package-check: PACKAGES += $(PACKAGE_PACKAGES)
+
+.PHONY: all deps configure build test run clean install uninstall
+.PHONY: test-sanitize fuzz-build fuzz package package-check
 
 all: build
 
@@ -32,7 +53,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CONFIGURE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -67,7 +88,8 @@ SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON \
+	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
