@@ -10,10 +10,10 @@ namespace quorvex {
 
 namespace {
 
+// Laid out as help2man reads it, which makes the manual page from it.
 constexpr std::string_view usage =
-    "usage: quorvex-eval [-v NAME=VALUE]... [--decimal-separator C]\n"
-    "                    [--round-trip] [--log last|session] [--] [FORMULA]\n"
-    "       quorvex-eval --help | --version\n";
+    "Usage: quorvex-eval [OPTION]... [--] [FORMULA]\n"
+    "  or:  quorvex-eval --list | --help | --version\n";
 
 constexpr std::string_view help =
     "Evaluates Quorvex formulas.\n"
@@ -23,14 +23,17 @@ constexpr std::string_view help =
     "one per line, and prints one line per formula: the result, or \"error: \"\n"
     "and the message. All lines are computations of one session.\n"
     "\n"
+    "Options:\n"
     "  -v, --var NAME=VALUE      declare variable NAME with the value text VALUE\n"
     "                            (repeatable; an empty VALUE counts as 2)\n"
-    "      --decimal-separator C decimal separator of formulas, values and\n"
+    "      --decimal-separator C  decimal separator of formulas, values and\n"
     "                            results (default: the locale's, else \".\")\n"
     "      --round-trip          print the shortest exact decimal with \".\"\n"
     "                            instead of the 15-digit result\n"
     "      --log last|session    print the last computation's or the whole\n"
     "                            session's log after the results\n"
+    "      --list                list the functions and constants formulas can\n"
+    "                            use, with their domains and descriptions\n"
     "  -h, --help                show this help\n"
     "      --version             show the version\n"
     "\n"
@@ -164,6 +167,9 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
     } else if (name == "--round-trip") {
       noValue();
       options.roundTrip = true;
+    } else if (name == "--list") {
+      noValue();
+      options.list = true;
     } else if (name == "-h" || name == "--help") {
       noValue();
       options.help = true;

@@ -33,6 +33,7 @@ struct EvalOptions {
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
   LogChoice log = LogChoice::None;
+  bool list = false;
   bool help = false;
   bool version = false;
 };

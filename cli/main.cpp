@@ -2,6 +2,7 @@
 // from the arguments or one per line of standard input, all in one session.
 
 #include "bufferedoutput.h"
+#include "cataloguelisting.h"
 #include "commandline.h"
 #include "linereader.h"
 
@@ -165,6 +166,10 @@ int run(int argc, char **argv) {
 
   setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
                                                : localeSeparator());
+  if (options.list) {
+    out.write(catalogueListing());
+    return finish(out, err, 0);
+  }
   TCalculatorSession session;
   // Only --log session ever reads the session log; a long batch need not
   // keep it.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <string>
 #include <string_view>
@@ -120,7 +121,7 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("quorvex-eval: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find("usage: quorvex-eval"), std::string::npos);
+    EXPECT_NE(r.err.find("Usage: quorvex-eval"), std::string::npos);
   }
 }
 
@@ -134,10 +135,31 @@ TEST(EvalProcess, HelpAndVersion) {
   EXPECT_EQ(version.out, "quorvex-eval " QUORVEX_VERSION "\n");
 }
 
+TEST(EvalProcess, ListsEveryFunctionAndConstantOneALine) {
+  const ProcessResult r = eval({"--list"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  const Lines lines = splitLines(r.out);
+  // Two headings and the blank line between the groups.
+  EXPECT_EQ(lines.size(), 39u + 49u + 3u);
+  const auto has = [&lines](const std::string &line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  EXPECT_TRUE(has("power(x; z)        2  x > 0; x = 0 and z >= 0; x < 0 and whole z"
+                  "  x raised to the power z"));
+  EXPECT_TRUE(has("arcsin(x)          1  |x| <= 1                      "
+                  "inverse sine, in [-pi/2, pi/2]"));
+  EXPECT_TRUE(has("pi                 3.14159265358979     "
+                  "pi, the ratio of a circle's circumference to its diameter"));
+  // Values as results show them, with the separator in force.
+  const ProcessResult comma = eval({"--list", "--decimal-separator", ","});
+  EXPECT_NE(comma.out.find("\nNconst             2,71828182845905     e, "), std::string::npos);
+}
+
 TEST(EvalProcess, WriteFailuresAreReported) {
   if (::access("/dev/full", W_OK) != 0)
     GTEST_SKIP() << "no /dev/full";
-  const Args cases[] = {{"--help"}, {"--version"}, {"1+1"}, {}};
+  const Args cases[] = {{"--help"}, {"--version"}, {"--list"}, {"1+1"}, {}};
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "batch" : args.front());
     Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
