@@ -73,6 +73,17 @@ run: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# Both programs, their desktop entry, icon, metainfo, manual pages and the
+# licence under PREFIX, binaries stripped; `make uninstall` removes exactly
+# the files that install wrote.
+install: build
+	$(SUDO) cmake --install $(BUILD_DIR) --strip --prefix $(PREFIX)
+
+uninstall:
+	@if [ ! -f $(BUILD_DIR)/install_manifest.txt ]; then \
+	  echo "Nothing was installed from $(BUILD_DIR)." >&2; exit 1; fi
+	$(SUDO) xargs -d '\n' rm -f -- < $(BUILD_DIR)/install_manifest.txt
+
 # Every library and test, the widget tests included (offscreen), under
 # AddressSanitizer (with leak checking) and UndefinedBehaviorSanitizer; any
 # report fails the run. Qt itself is not instrumented and its libraries report
@@ -127,3 +138,20 @@ bench-build: deps bench-deps
 
 bench: bench-build
 	$(BENCH_DIR)/bench/quorvex_bench
+
+# The Debian package quorvex_<version>_amd64.deb, built from a tree of its
+# own with Debian's hardening flags; `make package-check` runs lintian on it,
+# unpacks it and runs the unpacked programs (packaging/check-package.sh).
+PACKAGE_DIR ?= package-build
+
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None \
+	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_MANPAGES=ON \
+	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/quorvex_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+package-check: package
+	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb
