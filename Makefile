@@ -33,7 +33,7 @@ install: PACKAGES += help2man
 install: CONFIGURE_FLAGS += -DQUORVEX_BUILD_MANPAGES=ON
 test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
 fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
-package package-check: PACKAGES += $(PACKAGE_PACKAGES)
+package: PACKAGES += $(PACKAGE_PACKAGES)
 
 .PHONY: all deps configure build test run clean install uninstall
 .PHONY: test-sanitize fuzz-build fuzz package package-check
