@@ -1,21 +1,42 @@
 # Quorvex: `make run` starts the calculator, `make test` runs every test.
-# Both first install whatever Debian packages are missing.
+# Both first install whatever Debian packages are missing: `make run` only
+# what building and running the program needs, `make test` also what the
+# tests need, and the sanitizer, fuzz and package targets what they add.
 
 BUILD_DIR   ?= build
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PREFIX      ?= /usr/local
 
-# Everything the build and the test suite need, from Debian.
-PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
-            qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev poppler-utils \
-            desktop-file-utils
+# Building and running the calculator.
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
+                libgl-dev
+# The test suite: GoogleTest, the tools the tests run (PDF text, desktop
+# entry, AppStream and manual page checks), and help2man for the pages.
+TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
+                 appstream man-db help2man
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
-PACKAGES += clang-14 libclang-rt-14-dev llvm-14
+SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
+# The Debian package: dpkg-shlibdeps and dpkg-buildflags, file (CPack finds
+# the binaries with it), the manual pages, and lintian to check the result.
+PACKAGE_PACKAGES := dpkg-dev file help2man man-db lintian
 
-.PHONY: all deps configure build test run clean
-.PHONY: test-sanitize fuzz-build fuzz
+# What `deps` installs; each target below adds what it needs (a target's
+# variables hold for everything it depends on).
+PACKAGES := $(RUN_PACKAGES)
+CONFIGURE_FLAGS :=
+test: PACKAGES += $(TEST_PACKAGES)
+test: CONFIGURE_FLAGS += -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
+install: PACKAGES += help2man
+install: CONFIGURE_FLAGS += -DQUORVEX_BUILD_MANPAGES=ON
+test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
+fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
+package: PACKAGES += $(PACKAGE_PACKAGES)
+
+.PHONY: all deps configure build test run clean install uninstall
+.PHONY: test-sanitize fuzz-build fuzz package package-check
 
 all: build
 
@@ -32,7 +53,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CONFIGURE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -52,9 +73,22 @@ run: build
 clean:
 	rm -rf $(BUILD_DIR)
 
-# The non-GUI libraries and their tests under AddressSanitizer (with leak
-# checking) and UndefinedBehaviorSanitizer; any report fails the run. -O1
-# keeps the build and the run short enough for CI.
+# Both programs, their desktop entry, icon, metainfo, manual pages and the
+# licence under PREFIX, binaries stripped; `make uninstall` removes exactly
+# the files that install wrote.
+install: build
+	$(SUDO) cmake --install $(BUILD_DIR) --strip --prefix $(PREFIX)
+
+uninstall:
+	@if [ ! -f $(BUILD_DIR)/install_manifest.txt ]; then \
+	  echo "Nothing was installed from $(BUILD_DIR)." >&2; exit 1; fi
+	$(SUDO) xargs -d '\n' rm -f -- < $(BUILD_DIR)/install_manifest.txt
+
+# Every library and test, the widget tests included (offscreen), under
+# AddressSanitizer (with leak checking) and UndefinedBehaviorSanitizer; any
+# report fails the run. Qt itself is not instrumented and its libraries report
+# no leaks here, so nothing is suppressed. -O1 keeps the build and the run
+# short enough for CI.
 SANITIZE_DIR   ?= build-asan
 SANITIZE_CXX   ?= clang++-14
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all \
@@ -65,7 +99,8 @@ SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=OFF
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON \
+	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
@@ -103,3 +138,20 @@ bench-build: deps bench-deps
 
 bench: bench-build
 	$(BENCH_DIR)/bench/quorvex_bench
+
+# The Debian package quorvex_<version>_amd64.deb, built from a tree of its
+# own with Debian's hardening flags; `make package-check` runs lintian on it,
+# unpacks it and runs the unpacked programs (packaging/check-package.sh).
+PACKAGE_DIR ?= package-build
+
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None \
+	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_MANPAGES=ON \
+	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/quorvex_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+package-check: package
+	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb

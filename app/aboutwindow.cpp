@@ -56,7 +56,7 @@ TAboutForm::TAboutForm(QWidget *parent)
         QStringLiteral("Made to support learning and everyday calculation"),
         {10, 75}, 11);
   label(panel, QStringLiteral("Project homepage:"), {10, 91}, 11);
-  label(panel, QStringLiteral("https://quorvex.invalid/"), {10, 107}, 11);
+  label(panel, QStringLiteral(QUORVEX_HOMEPAGE), {10, 107}, 11);
   QLabel *institution = label(
       panel, QStringLiteral("The Quorvex Calculator Workshop"), {10, 146}, 12);
   institution->setForegroundRole(QPalette::Link);

@@ -1,20 +1,20 @@
 #include "commandline.h"
 
+#include "engine/stringhashmap.h"
 #include "session/variablelist.h"
 
 #include <cctype>
+#include <map>
 
 namespace quorvex {
 
 namespace {
 
+// Laid out as help2man reads it, which makes the manual page from it.
 constexpr std::string_view usage =
-    "usage: quorvex-eval [-v NAME=VALUE]... [--decimal-separator C]\n"
-    "                    [--round-trip] [--log last|session] [--] [FORMULA]\n"
-    "       quorvex-eval --table FILE [--result-name NAME] [--csv-delimiter C]\n"
-    "                    [-v NAME=VALUE]... [--decimal-separator C] [--round-trip]\n"
-    "                    [--] FORMULA\n"
-    "       quorvex-eval --help | --version\n";
+    "Usage: quorvex-eval [OPTION]... [--] [FORMULA]\n"
+    "  or:  quorvex-eval --table FILE [OPTION]... [--] FORMULA\n"
+    "  or:  quorvex-eval --list | --help | --version\n";
 
 constexpr std::string_view help =
     "Evaluates Quorvex formulas.\n"
@@ -24,9 +24,10 @@ constexpr std::string_view help =
     "one per line, and prints one line per formula: the result, or \"error: \"\n"
     "and the message. All lines are computations of one session.\n"
     "\n"
+    "Options:\n"
     "  -v, --var NAME=VALUE      declare variable NAME with the value text VALUE\n"
     "                            (repeatable; an empty VALUE counts as 2)\n"
-    "      --decimal-separator C decimal separator of formulas, values and\n"
+    "      --decimal-separator C  decimal separator of formulas, values and\n"
     "                            results (default: the locale's, else \".\")\n"
     "      --round-trip          print the shortest exact decimal with \".\"\n"
     "                            instead of the 15-digit result\n"
@@ -39,6 +40,8 @@ constexpr std::string_view help =
     "      --result-name NAME    name of the result column (default F)\n"
     "      --csv-delimiter C     field delimiter of FILE and of the output\n"
     "                            (default , or ; when the decimal separator is ,)\n"
+    "      --list                list the functions and constants formulas can\n"
+    "                            use, with their domains and descriptions\n"
     "  -h, --help                show this help\n"
     "      --version             show the version\n"
     "\n"
@@ -46,8 +49,20 @@ constexpr std::string_view help =
     "for a usage error (with --table also a header that names no variables or a\n"
     "row with the wrong number of fields).\n";
 
-// The formula symbols a separator must not shadow.
-constexpr std::string_view formulaSymbols = "+-*/();<>=";
+// The formula symbols a separator must not shadow, and "_", which the
+// lexer reads as part of a name ("1_5" would be 1 and the name "_5").
+constexpr std::string_view formulaSymbols = "+-*/();<>=_";
+
+// Every usable separator, in byte order, for the message that refuses one.
+std::string usableSeparators() {
+  std::string list;
+  for (char c = '!'; c <= '~'; ++c)
+    if (isUsableSeparator(c)) {
+      list += list.empty() ? "" : " ";
+      list += c;
+    }
+  return list;
+}
 
 bool isOptionLike(std::string_view arg) noexcept {
   return arg.size() >= 2 && arg[0] == '-' &&
@@ -55,7 +70,7 @@ bool isOptionLike(std::string_view arg) noexcept {
           std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
 }
 
-EvalVariable parseVariable(std::string_view arg) {
+EvalVariable parseVariable(std::string_view option, std::string_view arg) {
   const std::size_t equals = arg.find('=');
   if (equals == std::string_view::npos)
     throw EUsageError("variable '" + std::string(arg) +
@@ -68,13 +83,31 @@ EvalVariable parseVariable(std::string_view arg) {
   if (name.find(';') != std::string_view::npos)
     throw EUsageError("variable name '" + std::string(name) +
                       "' must not contain ';'");
-  return {std::string(name), std::string(arg.substr(equals + 1))};
+  return {std::string(name), std::string(arg.substr(equals + 1)),
+          std::string(option) + " " + std::string(arg)};
+}
+
+// The evaluator would refuse the second binding with its internal message;
+// naming both options tells the user which two collide.
+void refuseDuplicateNames(const std::vector<EvalVariable> &variables) {
+  const TCaseInsensitiveTraits &traits = TCaseInsensitiveTraits::Instance();
+  const auto less = [&traits](std::string_view a, std::string_view b) {
+    return traits.Compare(a, b) < 0;
+  };
+  // Names as the Assign list will bind them: trimmed, compared without case.
+  std::map<std::string_view, const EvalVariable *, decltype(less)> seen(less);
+  for (const EvalVariable &v : variables) {
+    const auto [it, added] = seen.emplace(trimControl(v.name), &v);
+    if (!added)
+      throw EUsageError("options '" + it->second->option + "' and '" + v.option +
+                        "' declare the same variable (names ignore case)");
+  }
 }
 
 char parseSeparator(std::string_view text) {
   if (text.size() != 1 || !isUsableSeparator(text[0]))
     throw EUsageError("decimal separator '" + std::string(text) +
-                      "' must be one punctuation character such as . or ,");
+                      "' must be one of these characters: " + usableSeparators());
   return text[0];
 }
 
@@ -157,7 +190,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
         throw EUsageError("option " + std::string(name) + " takes no value");
     };
     if (name == "-v" || name == "--var") {
-      options.variables.push_back(parseVariable(value()));
+      options.variables.push_back(parseVariable(name, value()));
     } else if (name == "--decimal-separator") {
       options.decimalSeparator = parseSeparator(value());
     } else if (name == "--log") {
@@ -171,6 +204,9 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
     } else if (name == "--round-trip") {
       noValue();
       options.roundTrip = true;
+    } else if (name == "--list") {
+      noValue();
+      options.list = true;
     } else if (name == "-h" || name == "--help") {
       noValue();
       options.help = true;
@@ -182,6 +218,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
                         "' (put -- before a formula that starts with -)");
     }
   }
+  refuseDuplicateNames(options.variables);
   checkCombinations(options);
   return options;
 }

@@ -22,8 +22,9 @@ public:
 enum class LogChoice { None, Last, Session };
 
 struct EvalVariable {
-  std::string name;  // text before the first "="
-  std::string value; // the value cell's text, converted only at Compute
+  std::string name;   // text before the first "="
+  std::string value;  // the value cell's text, converted only at Compute
+  std::string option; // as given ("-v x=1"), for messages
 };
 
 struct EvalOptions {
@@ -37,17 +38,20 @@ struct EvalOptions {
   std::optional<std::string> table;
   std::optional<std::string> resultName;
   std::optional<char> csvDelimiter;
+  bool list = false;
   bool help = false;
   bool version = false;
 };
 
 // Throws EUsageError. An argument that starts with "-" and then a letter or
 // "-" is an option; any other, like "-5" or "-(x)", is the formula, and after
-// "--" every argument is.
+// "--" every argument is. Two variables whose names differ only in case are
+// one variable twice, a usage error too.
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
 
 // Whether c may serve as a decimal separator: one ASCII punctuation
-// character that is not part of the formula syntax.
+// character that can be part of no name, number or operator, so that a
+// number written with it reads one way only.
 bool isUsableSeparator(char c) noexcept;
 
 std::string_view usageText() noexcept;

@@ -3,18 +3,33 @@
 #include "blockread.h"
 
 #include <cstring>
+#include <poll.h>
+#include <utility>
 
 namespace quorvex {
 
 namespace {
 constexpr std::size_t blockSize = 1 << 16;
+
+// Whether a read would return at once: input, end of input or an error is
+// pending. A file is always ready; so is a pipe that a bulk writer keeps
+// full, which therefore never pays for a flush here.
+bool inputReady(int fd) noexcept {
+  pollfd p{fd, POLLIN, 0};
+  return ::poll(&p, 1, 0) > 0;
+}
 } // namespace
 
-LineReader::LineReader(int fd) : fd_(fd) { buffer_.reserve(blockSize * 2); }
+LineReader::LineReader(int fd, std::function<void()> beforeWait)
+    : fd_(fd), beforeWait_(std::move(beforeWait)) {
+  buffer_.reserve(blockSize * 2);
+}
 
 bool LineReader::fill() {
   if (atEnd_)
     return false;
+  if (beforeWait_ && !inputReady(fd_))
+    beforeWait_();
   const ssize_t n = readBlock(fd_, buffer_, start_, blockSize);
   if (n <= 0) {
     atEnd_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -8,12 +9,16 @@
 // one "\r" before it is dropped too, so files written with CRLF endings give
 // the same formulas. A last line without "\n" still counts; an empty input
 // gives no line.
+//
+// A program that drives the tool line by line waits for each answer before
+// it writes the next line, so whatever answers are still buffered must go
+// out before a read that would wait: the reader calls beforeWait then.
 
 namespace quorvex {
 
 class LineReader {
 public:
-  explicit LineReader(int fd);
+  explicit LineReader(int fd, std::function<void()> beforeWait = {});
   LineReader(const LineReader &) = delete;
   LineReader &operator=(const LineReader &) = delete;
 
@@ -26,6 +31,7 @@ private:
   bool fill(); // reads more input; false at end or on error
 
   int fd_;
+  std::function<void()> beforeWait_;
   std::string buffer_;
   std::size_t start_ = 0; // first byte not yet handed out
   bool atEnd_ = false;

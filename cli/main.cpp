@@ -2,6 +2,7 @@
 // from the arguments or one per line of standard input, all in one session.
 
 #include "bufferedoutput.h"
+#include "cataloguelisting.h"
 #include "commandline.h"
 #include "linereader.h"
 #include "tablemode.h"
@@ -108,7 +109,8 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
 
 int runBatch(TCalculatorSession &session, const EvalOptions &options,
              BufferedOutput &out, BufferedOutput &err) {
-  LineReader in(STDIN_FILENO);
+  // A co-process waits for each answer before it writes the next line.
+  LineReader in(STDIN_FILENO, [&out] { out.flush(); });
   std::string text, error;
   bool allOk = true;
   std::string_view line;
@@ -130,6 +132,15 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options,
   return allOk ? 0 : exitFailure;
 }
 
+// Flushes the results; a failed write (a full disk, a closed pipe) turns
+// any status into a failure with a message, never a silent one.
+int finish(BufferedOutput &out, BufferedOutput &err, int status) {
+  if (out.flush())
+    return status;
+  err.write("quorvex-eval: error writing standard output\n");
+  return exitFailure;
+}
+
 int run(int argc, char **argv) {
   BufferedOutput out(STDOUT_FILENO);
   BufferedOutput err(STDERR_FILENO);
@@ -147,29 +158,29 @@ int run(int argc, char **argv) {
     out.write(usageText());
     out.write('\n');
     out.write(helpText());
-    return out.flush() ? 0 : exitFailure;
+    return finish(out, err, 0);
   }
   if (options.version) {
     out.write("quorvex-eval " QUORVEX_VERSION "\n");
-    return out.flush() ? 0 : exitFailure;
+    return finish(out, err, 0);
   }
 
   setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
                                                : localeSeparator());
+  if (options.list) {
+    out.write(catalogueListing());
+    return finish(out, err, 0);
+  }
   TCalculatorSession session;
   // Only --log session ever reads the session log; a long batch need not
   // keep it.
   session.SetKeepSessionLog(options.log == LogChoice::Session);
   declareVariables(session, options.variables);
 
-  int status = options.table     ? runTable(options, out, err)
-               : options.formula ? runSingle(session, options, out, err)
-                                 : runBatch(session, options, out, err);
-  if (!out.flush()) {
-    err.write("quorvex-eval: error writing standard output\n");
-    status = exitFailure;
-  }
-  return status;
+  const int status = options.table     ? runTable(options, out, err)
+                     : options.formula ? runSingle(session, options, out, err)
+                                       : runBatch(session, options, out, err);
+  return finish(out, err, status);
 }
 
 } // namespace

@@ -190,6 +190,14 @@ void checkLexer(std::string_view input, char separator) {
       }
       token = text.substr(start, pos - start);
       number = expectNumber(token, separator, false);
+      // A view that ends inside the number while the text goes on: the scan
+      // must take exactly the view, never the bytes after it. Every cut of a
+      // short number; of a long one, those where the scan changes state
+      // (next to a non-digit), so the check stays linear.
+      for (std::size_t cut = 1; cut < token.size(); ++cut)
+        if (cut < 64 || !isDigit(token[cut - 1]) || !isDigit(token[cut]))
+          FUZZ_CHECK(scanNumberToken(text.substr(start, cut)) == cut);
+      FUZZ_CHECK(scanNumberToken(text.substr(start)) == token.size());
     }
     const bool fails = isDigit(c) && (!number.valid ||
                                       std::isinf(static_cast<double>(number.value)));

@@ -45,13 +45,37 @@ TEST(CommandLine, WhatCountsAsTheFormula) {
 }
 
 TEST(CommandLine, Separators) {
-  for (char c : {'.', ',', '\'', '_', '#'})
+  for (char c : {'.', ',', '\'', '#'})
     EXPECT_TRUE(isUsableSeparator(c)) << c;
+  // "_" continues a name: "1_5" would be the number 1 and the name "_5".
   for (char c : {'+', '-', '*', '/', '(', ')', ';', '<', '>', '=', '5', 'e',
-                 'E', ' ', '\t', '\0', '\xC3'})
+                 'E', '_', ' ', '\t', '\0', '\xC3'})
     EXPECT_FALSE(isUsableSeparator(c)) << int(c);
   EXPECT_EQ(parse({"--decimal-separator", ","}).decimalSeparator, ',');
   EXPECT_THROW(parse({"--decimal-separator", ""}), EUsageError);
+}
+
+TEST(CommandLine, RefusedSeparatorNamesTheUsableOnes) {
+  try {
+    parse({"--decimal-separator", "_"});
+    ADD_FAILURE() << "'_' accepted";
+  } catch (const EUsageError &e) {
+    EXPECT_EQ(e.message(), "decimal separator '_' must be one of these characters: "
+                           "! \" # $ % & ' , . : ? @ [ \\ ] ^ ` { | } ~");
+  }
+}
+
+TEST(CommandLine, NamesThatDifferOnlyInCaseAreOneVariableTwice) {
+  try {
+    parse({"-v", "rate=1", "--var", " RATE =2", "rate"});
+    ADD_FAILURE() << "both accepted";
+  } catch (const EUsageError &e) {
+    EXPECT_EQ(e.message(), "options '-v rate=1' and '--var  RATE =2' declare the same "
+                           "variable (names ignore case)");
+  }
+  // Case folds for ASCII letters only, as the evaluator's names do.
+  EXPECT_EQ(parse({"-v", "\xC3\xA9=1", "-v", "\xC3\x89=2"}).variables.size(), 2u);
+  EXPECT_EQ(parse({"-v", "x=1", "-v", "xx=2"}).variables.size(), 2u);
 }
 
 TEST(CommandLine, LogChoices) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <string>
 #include <string_view>
@@ -62,8 +63,6 @@ TEST(EvalProcess, SingleFormulas) {
       {"value text with blanks", {"-v", "x= 3 ", "x"}, 0, "3\n", ""},
       {"name before the first =", {"-v", "a=b=1", "a"}, 1, "",
        "error: 'b=1' is not a valid floating point value.\n"},
-      {"duplicate names", {"-v", "x=1", "-v", "X=2", "x"}, 1, "",
-       "error: Duplicate hash list entry: X.\n"},
       {"1E400 overflows", {"-v", "x=1E400", "x"}, 1, "",
        "error: Floating point overflow.\n"},
       {"1E-400 is zero", {"-v", "x=1E-400", "x"}, 0, "0\n", ""},
@@ -98,8 +97,10 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
       {"-v", "a;b=1"},      {"-v"},               {"--log", "all"},
       {"--log"},            {"--decimal-separator", ".."},
       {"--decimal-separator", "+"},               {"--decimal-separator", "5"},
+      {"--decimal-separator", "_"},
       {"--bogus"},          {"-x"},               {"1", "2"},
       {"--round-trip=yes"}, {"--help=1"},
+      {"-v", "x=1", "-v", "X=2", "x"},
   };
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "" : args.front());
@@ -107,7 +108,7 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("quorvex-eval: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find("usage: quorvex-eval"), std::string::npos);
+    EXPECT_NE(r.err.find("Usage: quorvex-eval"), std::string::npos);
   }
 }
 
@@ -119,6 +120,41 @@ TEST(EvalProcess, HelpAndVersion) {
   const ProcessResult version = eval({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "quorvex-eval " QUORVEX_VERSION "\n");
+}
+
+TEST(EvalProcess, ListsEveryFunctionAndConstantOneALine) {
+  const ProcessResult r = eval({"--list"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  const Lines lines = splitLines(r.out);
+  // Two headings and the blank line between the groups.
+  EXPECT_EQ(lines.size(), 39u + 49u + 3u);
+  const auto has = [&lines](const std::string &line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  EXPECT_TRUE(has("power(x; z)        2  x > 0; x = 0 and z >= 0; x < 0 and whole z"
+                  "  x raised to the power z"));
+  EXPECT_TRUE(has("arcsin(x)          1  |x| <= 1                      "
+                  "inverse sine, in [-pi/2, pi/2]"));
+  EXPECT_TRUE(has("pi                 3.14159265358979     "
+                  "pi, the ratio of a circle's circumference to its diameter"));
+  // Values as results show them, with the separator in force.
+  const ProcessResult comma = eval({"--list", "--decimal-separator", ","});
+  EXPECT_NE(comma.out.find("\nNconst             2,71828182845905     e, "), std::string::npos);
+}
+
+TEST(EvalProcess, WriteFailuresAreReported) {
+  if (::access("/dev/full", W_OK) != 0)
+    GTEST_SKIP() << "no /dev/full";
+  const Args cases[] = {{"--help"}, {"--version"}, {"--list"}, {"1+1"}, {}};
+  for (const Args &args : cases) {
+    SCOPED_TRACE(args.empty() ? "batch" : args.front());
+    Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
+    shell.insert(shell.end(), args.begin(), args.end());
+    const ProcessResult r = runProcess("/bin/sh", shell, "1+1\n", environmentWith("C"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "quorvex-eval: error writing standard output\n");
+  }
 }
 
 TEST(EvalProcess, BatchLinesAreOneSession) {
@@ -158,6 +194,11 @@ TEST(EvalProcess, LogLast) {
 
   const ProcessResult batch = eval({"--log", "last"}, "1+1\n2+2\n");
   EXPECT_EQ(batch.out, "2\n4\nFormula: F = 2+2\nF value: 4\n");
+
+  // A last line without "\n" loses its CR as a CRLF line does.
+  const ProcessResult crAtEnd = eval({"--log", "session"}, "1+1\n2+2\r");
+  EXPECT_EQ(crAtEnd.out, "2\n4\n- - 1 - - - - - - - - -\nFormula: F = 1+1\nY value: 2\n"
+                         "- - 2 - - - - - - - - -\nFormula: F = 2+2\nY value: 4\n");
 
   // A failed last computation leaves the last-computation log empty.
   const ProcessResult failed = eval({"--log", "last"}, "1+1\n1/0\n");

@@ -68,6 +68,20 @@ TEST(NumberScan, TokenLengthFollowsTheScanRule) {
   }
 }
 
+// The lexer hands over views into the middle of the formula, so the scan
+// must stop at the view's end although the bytes after it would continue
+// the number.
+TEST(NumberScan, StopsAtTheEndOfItsView) {
+  const std::tuple<const char *, std::size_t> rows[] = {
+      {"1e56", 3}, {"12", 1}, {"12.5", 2}, {"12.5", 3},
+      {"2e5", 1},  {"2e+5", 2}, {"2e+5", 3}, {"7", 0},
+  };
+  SeparatorScope scope('.');
+  for (const auto &[text, cut] : rows)
+    EXPECT_EQ(scanNumberToken(std::string_view(text).substr(0, cut)), cut)
+        << text << " cut to " << cut;
+}
+
 TEST(NumberConversion, TokenTexts) {
   struct Row {
     const char *text;

@@ -338,41 +338,52 @@ TEST(VirtMachFlavours, CallOpsPassArgumentsInOrderForEveryFlavour) {
     const char *mnemonic;
     std::function<void(F &, TExprNode *, TExprNode *, TExprNode *)> make;
     Float value;
+    const char *operands; // as the listing names them
   };
   const Row rows[] = {
-      {"CallFloat", [](F &f, auto, auto, auto) { f.CallFloat(&seven<Float>); }, 7},
-      {"CallFloat32", [](F &f, auto, auto, auto) { f.CallFloat32(&seven<Float32>); }, 7},
-      {"CallFloat64", [](F &f, auto, auto, auto) { f.CallFloat64(&seven<Float64>); }, 7},
-      {"CallFloat80", [](F &f, auto, auto, auto) { f.CallFloat80(&seven<Float80>); }, 7},
-      {"CallUnary", [](F &f, auto a, auto, auto) { f.CallUnary(&ident<Float>, a); }, 1},
-      {"CallUnary32", [](F &f, auto a, auto, auto) { f.CallUnary32(&ident<Float32>, a); }, 1},
-      {"CallUnary64", [](F &f, auto a, auto, auto) { f.CallUnary64(&ident<Float64>, a); }, 1},
-      {"CallUnary80", [](F &f, auto a, auto, auto) { f.CallUnary80(&ident<Float80>, a); }, 1},
-      {"CallBinary", [](F &f, auto a, auto b, auto) { f.CallBinary(&digits2<Float>, a, b); }, 12},
+      {"CallFloat", [](F &f, auto, auto, auto) { f.CallFloat(&seven<Float>); }, 7, ""},
+      {"CallFloat32", [](F &f, auto, auto, auto) { f.CallFloat32(&seven<Float32>); }, 7, ""},
+      {"CallFloat64", [](F &f, auto, auto, auto) { f.CallFloat64(&seven<Float64>); }, 7, ""},
+      {"CallFloat80", [](F &f, auto, auto, auto) { f.CallFloat80(&seven<Float80>); }, 7, ""},
+      {"CallUnary", [](F &f, auto a, auto, auto) { f.CallUnary(&ident<Float>, a); }, 1, " r0"},
+      {"CallUnary32", [](F &f, auto a, auto, auto) { f.CallUnary32(&ident<Float32>, a); }, 1, " r0"},
+      {"CallUnary64", [](F &f, auto a, auto, auto) { f.CallUnary64(&ident<Float64>, a); }, 1, " r0"},
+      {"CallUnary80", [](F &f, auto a, auto, auto) { f.CallUnary80(&ident<Float80>, a); }, 1, " r0"},
+      {"CallBinary", [](F &f, auto a, auto b, auto) { f.CallBinary(&digits2<Float>, a, b); }, 12, " r0, r1"},
       {"CallBinary32",
-       [](F &f, auto a, auto b, auto) { f.CallBinary32(&digits2<Float32>, a, b); }, 12},
+       [](F &f, auto a, auto b, auto) { f.CallBinary32(&digits2<Float32>, a, b); }, 12, " r0, r1"},
       {"CallBinary64",
-       [](F &f, auto a, auto b, auto) { f.CallBinary64(&digits2<Float64>, a, b); }, 12},
+       [](F &f, auto a, auto b, auto) { f.CallBinary64(&digits2<Float64>, a, b); }, 12, " r0, r1"},
       {"CallBinary80",
-       [](F &f, auto a, auto b, auto) { f.CallBinary80(&digits2<Float80>, a, b); }, 12},
+       [](F &f, auto a, auto b, auto) { f.CallBinary80(&digits2<Float80>, a, b); }, 12, " r0, r1"},
       {"CallTernary",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary(&digits3<Float>, a, b, c); }, 123},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary(&digits3<Float>, a, b, c); }, 123, " r0, r1, r2"},
       {"CallTernary32",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary32(&digits3<Float32>, a, b, c); }, 123},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary32(&digits3<Float32>, a, b, c); }, 123, " r0, r1, r2"},
       {"CallTernary64",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary64(&digits3<Float64>, a, b, c); }, 123},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary64(&digits3<Float64>, a, b, c); }, 123, " r0, r1, r2"},
       {"CallTernary80",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary80(&digits3<Float80>, a, b, c); }, 123},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary80(&digits3<Float80>, a, b, c); }, 123, " r0, r1, r2"},
   };
   for (const Row &row : rows) {
     std::string listing;
+    // One statement per read, so the ops come in the order x, y, z.
     const Outcome outcome = build(
-        [&](F &f) { row.make(f, f.Var64(&x), f.Var64(&y), f.Var64(&z)); }, &listing);
+        [&](F &f) {
+          TExprNode *a = f.Var64(&x);
+          TExprNode *b = f.Var64(&y);
+          TExprNode *c = f.Var64(&z);
+          row.make(f, a, b, c);
+        },
+        &listing);
     ASSERT_TRUE(outcome.ok) << row.mnemonic << ": " << outcome.message;
     EXPECT_EQ(outcome.value, row.value) << row.mnemonic;
-    // The call is the last op, after the three variable reads.
-    EXPECT_NE(listing.find(std::string(row.mnemonic) + " r3 <-"), std::string::npos)
-        << listing;
+    // The call is the last op, after the three variable reads, and its line
+    // names every operand it reads.
+    const std::string expected = "Var64 r0 <- v0\nVar64 r1 <- v1\nVar64 r2 <- v2\n" +
+                                 std::string(row.mnemonic) + " r3 <-" + row.operands +
+                                 "\n";
+    EXPECT_EQ(listing, expected);
   }
 }
 

@@ -1,0 +1,71 @@
+# What an installation carries beyond the programs (the licence as Debian
+# places it, a changelog) and the Debian package that `make package` builds
+# from the install rules with CPack.
+include(GNUInstallDirs)
+
+set(QUORVEX_MAINTAINER "The Quorvex developers <developers@quorvex.invalid>")
+set(docDir ${CMAKE_INSTALL_DATADIR}/doc/quorvex)
+set(packagingDir ${PROJECT_BINARY_DIR}/packaging)
+
+# The machine-readable copyright file. The licence text is taken from LICENSE,
+# so it is written down once: each line indented, an empty one as " .".
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(FIND "${licence}" "Permission is hereby granted" start)
+string(SUBSTRING "${licence}" ${start} -1 licence)
+string(STRIP "${licence}" licence)
+string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REPLACE "\n" "\n " licence "${licence}")
+file(WRITE ${packagingDir}/copyright
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: Quorvex
+Upstream-Contact: ${QUORVEX_MAINTAINER}
+Source: ${PROJECT_HOMEPAGE_URL}
+
+Files: *
+Copyright: 2026 The Quorvex developers
+License: MIT
+
+License: MIT
+ ${licence}
+")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_LIST_DIR}/changelog.in)
+
+# The changelog of this version, compressed without a timestamp so that two
+# builds give the same bytes.
+execute_process(COMMAND date -u -R -d "${QUORVEX_RELEASE_DATE}"
+  OUTPUT_VARIABLE releaseDate OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${packagingDir}/changelog @ONLY)
+execute_process(COMMAND gzip -9n -c ${packagingDir}/changelog
+  OUTPUT_FILE ${packagingDir}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+
+install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
+  DESTINATION ${docDir})
+
+# make package: quorvex_<version>_amd64.deb with everything installed above,
+# binaries stripped, dependencies found by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quorvex)
+set(CPACK_PACKAGE_VENDOR "The Quorvex developers")
+set(CPACK_PACKAGE_CONTACT "${QUORVEX_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "formula calculator with variables, functions and constants")
+set(CPACK_PACKAGE_DESCRIPTION
+"Quorvex is a desktop formula calculator with its own compiled expression
+engine. Name your variables, type a value for each into a grid, write a
+formula with numbers, the four operators, parentheses, comparisons, 39
+functions and 49 mathematical and physical constants, and press Compute.
+Every computation is logged, and the log can be printed.
+
+The package also contains quorvex-eval, which computes the same formulas
+from the command line, one per argument or per line of standard input.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)

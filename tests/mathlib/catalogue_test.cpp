@@ -1,0 +1,44 @@
+// The catalogue that --list and the manual pages print describes exactly the
+// names the standard context registers: the same spelling, the same kind,
+// the same argument count, nothing missing and nothing extra.
+
+#include "mathlib/catalogue.h"
+#include "mathlib/standardcontext.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace quorvex;
+
+TEST(Catalogue, DescribesExactlyTheStandardContext) {
+  const TExprHashContext &context = StandardContext();
+  std::set<const TExprSym *> described;
+  for (const CatalogueConstant &c : catalogueConstants()) {
+    SCOPED_TRACE(std::string(c.name));
+    const TExprSym *symbol = context.Find(c.name);
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->Name, c.name);
+    EXPECT_NE(dynamic_cast<const TExprConstSym *>(symbol), nullptr);
+    EXPECT_FALSE(c.description.empty());
+    described.insert(symbol);
+  }
+  for (const CatalogueFunction &f : catalogueFunctions()) {
+    SCOPED_TRACE(std::string(f.name));
+    const TExprSym *symbol = context.Find(f.name);
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->Name, f.name);
+    const bool unary = dynamic_cast<const TExprUnaryFuncSym *>(symbol) != nullptr;
+    const bool binary = dynamic_cast<const TExprBinaryFuncSym *>(symbol) != nullptr;
+    EXPECT_EQ(f.ArgumentCount(), unary ? 1u : binary ? 2u : 0u);
+    EXPECT_FALSE(f.domain.empty());
+    EXPECT_FALSE(f.description.empty());
+    described.insert(symbol);
+  }
+  // Each symbol described once, and none left out.
+  EXPECT_EQ(described.size(), catalogueConstants().size() + catalogueFunctions().size());
+  EXPECT_EQ(described.size(), context.Map().Count());
+  EXPECT_EQ(catalogueConstants().size(), 49u);
+  EXPECT_EQ(catalogueFunctions().size(), 39u);
+}
