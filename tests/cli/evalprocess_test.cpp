@@ -151,7 +151,7 @@ TEST(EvalProcess, WriteFailuresAreReported) {
     SCOPED_TRACE(args.empty() ? "batch" : args.front());
     Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), args.begin(), args.end());
-    const ProcessResult r = runProcess("/bin/sh", shell, "1+1\n", environmentWith("C"));
+    const ProcessResult r = runProcess("/bin/sh", shell, "1+1\n", environmentWithLocale("C"));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "quorvex-eval: error writing standard output\n");
   }

@@ -21,7 +21,7 @@ ProcessResult eval(const Args &args, const std::string &input) {
   return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWithLocale("C"));
 }
 
-const std::string usage = "usage: quorvex-eval";
+const std::string usage = "Usage: quorvex-eval";
 
 } // namespace
 
