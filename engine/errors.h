@@ -80,6 +80,13 @@ public:
   explicit EConvertError(std::string_view text);
 };
 
+// Text after a complete formula, where the caller asked that it fail the
+// computation instead of being ignored (quorvex-eval --strict).
+class ETrailingTextError final : public Exception {
+public:
+  explicit ETrailingTextError(std::string_view text);
+};
+
 // Indexing an empty or too short list, e.g. running a machine with no program.
 class EListError final : public Exception {
 public:
