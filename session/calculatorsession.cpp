@@ -155,11 +155,13 @@ Float TCalculatorSession::Compute() {
     appendVariableLines(FMemo2);
     FMemo2.Append({"Y value: ", FResultText});
   }
-  FComputedFormula = FFormulaText;
-  FComputedAssign = FAssignText;
-  FComputedValues.resize(static_cast<std::size_t>(FGrid.RowCount() - 1));
-  for (std::size_t i = 0; i < FComputedValues.size(); ++i)
-    FComputedValues[i] = FGrid.Cell(1, static_cast<int>(i + 1));
+  if (FTrackStaleResult) {
+    FComputedFormula = FFormulaText;
+    FComputedAssign = FAssignText;
+    FComputedValues.resize(static_cast<std::size_t>(FGrid.RowCount() - 1));
+    for (std::size_t i = 0; i < FComputedValues.size(); ++i)
+      FComputedValues[i] = FGrid.Cell(1, static_cast<int>(i + 1));
+  }
   if (const auto ignored = evaluator.IgnoredTextOffset())
     FIgnoredText.assign(FFormulaText, *ignored);
   ++FComputeCount;
@@ -178,7 +180,7 @@ bool TCalculatorSession::valueCellsDifferFrom(
 }
 
 bool TCalculatorSession::ResultIsStale() const {
-  return !FResultText.empty() &&
+  return FTrackStaleResult && !FResultText.empty() &&
          (FFormulaText != FComputedFormula || FAssignText != FComputedAssign ||
           valueCellsDifferFrom(FComputedValues));
 }

@@ -134,6 +134,10 @@ public:
   // Batch front ends that never print the whole session may stop Memo2 from
   // growing without bound; FComputeCount still counts. On by default.
   void SetKeepSessionLog(bool keep) noexcept { FKeepSessionLog = keep; }
+  // Likewise, front ends that never show a result beside its inputs may stop
+  // Compute from copying the inputs it computed; ResultIsStale() then
+  // always answers false. On by default.
+  void SetTrackStaleResult(bool track) noexcept { FTrackStaleResult = track; }
 
 private:
   void appendVariableLines(TTextLog &log) const;
@@ -154,6 +158,7 @@ private:
   TReportPreference FPreference;
   bool FKeepSessionLog = true;
   bool FRefuseIgnoredText = false;
+  bool FTrackStaleResult = true;
   FailurePlace FLastFailure;
   std::string FIgnoredText;
   // What the boxes held when the result was computed.

@@ -12,7 +12,8 @@
 // Browsing starts with the first Up, which keeps the text being edited as the
 // draft; Down past the newest entry gives the draft back and ends browsing.
 // A formula equal to the newest entry is not added again, so a Compute
-// repeated without an edit leaves one entry.
+// repeated without an edit leaves one entry; and browsing steps over the
+// entries equal to the draft, so that every Up or Down changes the text.
 
 namespace quorvex {
 

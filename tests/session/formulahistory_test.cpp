@@ -31,12 +31,16 @@ TEST(FormulaHistory, UpAndDownWalkTheEntriesAndGiveTheDraftBack) {
   EXPECT_EQ(shown(history.newer()), "sq"); // past the newest: the draft
   EXPECT_EQ(shown(history.newer()), "<unchanged>");
 
-  // A Compute ends browsing: Up starts again at the newest.
+  // A Compute ends browsing: Up starts again at the newest, stepping over
+  // what the box holds already, going and coming back.
   history.older("x");
   history.add("2*x");
   EXPECT_EQ(history.size(), 4u); // not the newest, so it is added
-  EXPECT_EQ(shown(history.older("")), "2*x");
   EXPECT_EQ(shown(history.older("2*x")), "sin(x)");
+  EXPECT_EQ(shown(history.older("sin(x)")), "1+1"); // the older 2*x too
+  EXPECT_EQ(shown(history.newer()), "sin(x)");
+  EXPECT_EQ(shown(history.newer()), "2*x");
+  EXPECT_EQ(shown(history.newer()), "<unchanged>");
 }
 
 TEST(FormulaHistory, KeepsTheNewestEntriesOnly) {
