@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::string_view usage =
     "usage: quorvex-eval [-v NAME=VALUE]... [--decimal-separator C]\n"
-    "                    [--round-trip] [--log last|session] [--] [FORMULA]\n"
+    "                    [--round-trip] [--strict] [--log last|session]\n"
+    "                    [--] [FORMULA]\n"
     "       quorvex-eval --help | --version\n";
 
 constexpr std::string_view help =
@@ -27,6 +28,9 @@ constexpr std::string_view help =
     "                            results (default: the locale's, else \".\")\n"
     "      --round-trip          print the shortest exact decimal with \".\"\n"
     "                            instead of the 15-digit result\n"
+    "      --strict              fail a formula followed by text that it does\n"
+    "                            not read (by default a warning on standard\n"
+    "                            error names the ignored text)\n"
     "      --log last|session    print the last computation's or the whole\n"
     "                            session's log after the results\n"
     "  -h, --help                show this help\n"
@@ -132,6 +136,9 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
     } else if (name == "--round-trip") {
       noValue();
       options.roundTrip = true;
+    } else if (name == "--strict") {
+      noValue();
+      options.strict = true;
     } else if (name == "-h" || name == "--help") {
       noValue();
       options.help = true;

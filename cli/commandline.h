@@ -31,6 +31,7 @@ struct EvalOptions {
   std::optional<std::string> formula;   // none: read formulas from stdin
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
+  bool strict = false; // text after a formula fails the line
   LogChoice log = LogChoice::None;
   bool help = false;
   bool version = false;
