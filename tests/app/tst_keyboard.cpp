@@ -105,6 +105,9 @@ private slots:
       QCOMPARE(box->text(), before);
       QCOMPARE(result(window)->text(), shown);
     }
+    QLineEdit *editor = typeIntoCell(window, 1, "5");
+    QTest::keyClick(editor, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(editor->text(), "5");
   }
 
   // Dimmed in the palette's placeholder colour: red here, so that the
