@@ -479,7 +479,9 @@ bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
   if (watched == Edit1 || watched == V_Q) {
     if (event->type() == QEvent::KeyPress) {
       const auto &key = *static_cast<QKeyEvent *>(event);
-      if (watched == Edit1 && key.modifiers() == Qt::NoModifier &&
+      // The number pad's arrows (NumLock off) count as arrows.
+      if (watched == Edit1 &&
+          (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
           Edit1KeyDown(key.key()))
         return true;
       if (const char32_t typed = typedCharacter(key))
