@@ -4,6 +4,7 @@
 #include "decimalpoint.h"
 #include "errorreport.h"
 #include "documentationwindow.h"
+#include "formulalineedit.h"
 #include "hinttracker.h"
 #include "plotwindow.h"
 #include "printreportwindow.h"
@@ -12,24 +13,28 @@
 
 #include "engine/decimalseparator.h"
 #include "session/signtoggle.h"
+#include "session/textposition.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace quorvex {
 namespace {
 
 // The character a key press types, 0 for keys that type none. Delete types
-// nothing although some platforms attach a DEL code to it.
+// nothing although some platforms attach a DEL code to it, and neither do
+// Tab and Backtab, which move the focus on.
 char32_t typedCharacter(const QKeyEvent &event) {
   switch (event.key()) {
   case Qt::Key_Return:
@@ -38,6 +43,8 @@ char32_t typedCharacter(const QKeyEvent &event) {
   case Qt::Key_Backspace:
     return U'\b';
   case Qt::Key_Delete:
+  case Qt::Key_Tab:
+  case Qt::Key_Backtab:
     return 0;
   default:
     break;
@@ -48,12 +55,24 @@ char32_t typedCharacter(const QKeyEvent &event) {
   return static_cast<char32_t>(codes.front());
 }
 
-// Losing the focus to another application or to an open menu is not leaving
-// the box: the user comes back to it as it was.
+// Losing the focus to another application, to an open menu or to the menu
+// bar (Alt) is not leaving the box: the user comes back to it as it was.
 bool leavesBox(const QFocusEvent &event) {
   return event.reason() != Qt::ActiveWindowFocusReason &&
-         event.reason() != Qt::PopupFocusReason;
+         event.reason() != Qt::PopupFocusReason &&
+         event.reason() != Qt::MenuBarFocusReason;
 }
+
+// Alt with a letter is for the menu bar's mnemonics; a box would otherwise
+// take the letter as typed when no menu answers it.
+bool typesWithAlt(const QKeyEvent &event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+         !event.text().isEmpty() && event.text().front().isPrint();
+}
+
+// A status bar note quotes at most this much of the ignored text.
+constexpr qsizetype quotedLength = 60;
 
 } // namespace
 
@@ -103,6 +122,13 @@ TF_Main_LSF::TF_Main_LSF()
   setTabOrder(SG_Variables, EditYValue);
   Edit1->installEventFilter(this);
   V_Q->installEventFilter(this);
+  connect(SG_Variables, &VariableGridView::editorOpened, this,
+          [this](QLineEdit *editor) { editor->installEventFilter(this); });
+  const auto followEdits = [this] { runAction([this] { showEditState(); }); };
+  connect(Edit1, &QLineEdit::textChanged, this, followEdits);
+  connect(V_Q, &QLineEdit::textChanged, this, followEdits);
+  connect(SG_Variables, &VariableGridView::valueEdited, this, followEdits);
+  createShortcuts();
 
   FHintTracker = new HintTracker(*this, this);
   FHintTracker->setTipWidget(SpeedButton1);
@@ -142,14 +168,82 @@ void TF_Main_LSF::showSession() {
   edVarQuantity->setText(
       QString::fromStdString(FSession->Grid().QuantityText()));
   SG_Variables->refresh();
+  showResultFreshness();
 }
 
 void TF_Main_LSF::ComputeSpdbtnClick() {
   pullBoxes();
-  // A failed computation has still cleared the result and re-applied the
-  // variable list, so the views follow on every path.
-  const auto show = qScopeGuard([this] { showSession(); });
-  FSession->Compute();
+  try {
+    FSession->Compute();
+  } catch (const std::exception &error) {
+    // A failed computation has still cleared the result and re-applied the
+    // variable list, so the views follow first. The report is modal; the
+    // place of the failure is shown once the user has closed it.
+    showSession();
+    showComputeNote();
+    ErrorReport::report(error);
+    showFailurePlace();
+    return;
+  }
+  FFormulaHistory.add(FSession->FormulaText());
+  showSession();
+  showComputeNote();
+}
+
+void TF_Main_LSF::showEditState() {
+  pullBoxes();
+  const std::optional<std::size_t> ignored = FSession->IgnoredTextStart();
+  Edit1->setIgnoredFrom(
+      ignored ? int(utf16Position(FSession->FormulaText(), *ignored)) : -1);
+  showResultFreshness();
+}
+
+// The window's palette, not the box's own, so that a theme change is
+// followed (the box's palette is set here, and no longer inherits).
+void TF_Main_LSF::showResultFreshness() {
+  QPalette colours = palette();
+  if (FSession->ResultIsStale())
+    colours.setBrush(QPalette::Text, colours.brush(QPalette::PlaceholderText));
+  EditYValue->setPalette(colours);
+}
+
+void TF_Main_LSF::showComputeNote() {
+  const std::string &ignored = FSession->IgnoredText();
+  if (!ignored.empty()) {
+    QString quoted = QString::fromStdString(ignored);
+    if (quoted.size() > quotedLength)
+      quoted = quoted.left(quotedLength) + QChar(0x2026);
+    StatusBar1->showMessage(
+        QString::fromStdString(ignoredTextNote(quoted.toStdString())));
+    FComputeNoteShown = true;
+  } else if (FComputeNoteShown) {
+    // An earlier note must not stand beside a result it does not concern.
+    StatusBar1->clearMessage();
+    FComputeNoteShown = false;
+  }
+}
+
+void TF_Main_LSF::showFailurePlace() {
+  const FailurePlace &place = FSession->LastFailure();
+  switch (place.kind) {
+  case FailurePlace::Kind::Nowhere:
+    return;
+  case FailurePlace::Kind::Formula: {
+    const std::string &formula = FSession->FormulaText();
+    const TextSpan bytes = place.formulaBytes;
+    const int start = int(utf16Position(formula, bytes.offset));
+    const int end = int(utf16Position(formula, bytes.offset + bytes.length));
+    Edit1->setFocus(Qt::OtherFocusReason);
+    if (end > start)
+      Edit1->setSelection(start, end - start);
+    else
+      Edit1->setCursorPosition(start);
+    return;
+  }
+  case FailurePlace::Kind::ValueCell:
+    SG_Variables->editValueCell(place.row);
+    return;
+  }
 }
 
 void TF_Main_LSF::SpeedButton1Click() {
@@ -157,6 +251,20 @@ void TF_Main_LSF::SpeedButton1Click() {
   // The button counts as leaving the formula.
   FSession->LeaveFormula();
   showSession();
+}
+
+bool TF_Main_LSF::Edit1KeyDown(int key) {
+  std::optional<std::string> recalled;
+  if (key == Qt::Key_Up)
+    recalled = FFormulaHistory.older(Edit1->text().toStdString());
+  else if (key == Qt::Key_Down)
+    recalled = FFormulaHistory.newer();
+  else
+    return false;
+  if (recalled)
+    Edit1->replaceAsUndoStep(0, int(Edit1->text().size()),
+                             QString::fromStdString(*recalled));
+  return true;
 }
 
 bool TF_Main_LSF::Edit1KeyPress(char32_t key) {
@@ -252,8 +360,10 @@ void TF_Main_LSF::Statusbar2Click() {
 void TF_Main_LSF::Showhints1Click() {}
 
 void TF_Main_LSF::setCurrentHint(const QString &hint) {
-  if (Showhints1->isChecked())
-    StatusBar1->showMessage(hint);
+  if (!Showhints1->isChecked())
+    return;
+  StatusBar1->showMessage(hint);
+  FComputeNoteShown = false;
 }
 
 // --- keypad -----------------------------------------------------------------
@@ -291,13 +401,9 @@ void TF_Main_LSF::NrEbtnClick() { typeCharacter(QLatin1Char('E')); }
 void TF_Main_LSF::ClearSelectionbtnClick() { typeCharacter(QLatin1Char('\b')); }
 
 void TF_Main_LSF::InsertText(const QString &text) {
-  QString formula = Edit1->text();
   const int start =
       Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
-  formula.replace(start, Edit1->selectionLength(), text);
-  // Setting the whole text is what makes the change one that undo skips.
-  Edit1->setText(formula);
-  Edit1->setCursorPosition(start + int(text.size()));
+  Edit1->replaceAsUndoStep(start, Edit1->selectionLength(), text);
 }
 
 void TF_Main_LSF::insertIntoFormula(const QString &text) {
@@ -329,7 +435,20 @@ void TF_Main_LSF::ToggleSign() {
       static_cast<std::size_t>(Edit1->selectionLength()), decimalSeparator());
   if (!edit)
     return;
-  Edit1->setText(QString::fromStdU16String(edit->Text));
+  // The rule flips one sign or inserts one "-": only the part that differs
+  // is replaced, so the toggle is one undo step like an insertion.
+  const QString before = Edit1->text();
+  const QString after = QString::fromStdU16String(edit->Text);
+  qsizetype prefix = 0;
+  while (prefix < before.size() && prefix < after.size() &&
+         before[prefix] == after[prefix])
+    ++prefix;
+  qsizetype suffix = 0;
+  while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+         before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+    ++suffix;
+  Edit1->replaceAsUndoStep(int(prefix), int(before.size() - prefix - suffix),
+                           after.mid(prefix, after.size() - prefix - suffix));
   Edit1->setCursorPosition(static_cast<int>(edit->Caret));
 }
 
@@ -365,11 +484,21 @@ bool TF_Main_LSF::event(QEvent *event) {
   return QMainWindow::event(event);
 }
 
+// Watches the formula box, the Assign box and the grid's cell editors.
 bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress &&
+      typesWithAlt(*static_cast<QKeyEvent *>(event)))
+    return true;
   if (watched == Edit1 || watched == V_Q) {
     if (event->type() == QEvent::KeyPress) {
-      if (const char32_t key = typedCharacter(*static_cast<QKeyEvent *>(event)))
-        return watched == Edit1 ? Edit1KeyPress(key) : V_QKeyPress(key);
+      const auto &key = *static_cast<QKeyEvent *>(event);
+      // The number pad's arrows (NumLock off) count as arrows.
+      if (watched == Edit1 &&
+          (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+          Edit1KeyDown(key.key()))
+        return true;
+      if (const char32_t typed = typedCharacter(key))
+        return watched == Edit1 ? Edit1KeyPress(typed) : V_QKeyPress(typed);
     } else if (event->type() == QEvent::FocusOut &&
                leavesBox(*static_cast<QFocusEvent *>(event))) {
       if (watched == Edit1)
@@ -381,11 +510,29 @@ bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+// The four stops, in this order every time. The grid is one stop whatever
+// has the focus inside it (its cell editor, which the focus chain would
+// place elsewhere, or a cell).
+bool TF_Main_LSF::focusNextPrevChild(bool next) {
+  const std::array<QWidget *, 4> stops = {Edit1, V_Q, SG_Variables, EditYValue};
+  const QWidget *focused = QApplication::focusWidget();
+  for (std::size_t i = 0; i < stops.size(); ++i) {
+    if (focused != stops[i] && !stops[i]->isAncestorOf(focused))
+      continue;
+    const std::size_t to = (i + (next ? 1 : stops.size() - 1)) % stops.size();
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+  }
+  return QMainWindow::focusNextPrevChild(next);
+}
+
 void TF_Main_LSF::changeEvent(QEvent *event) {
-  if (event->type() == QEvent::LocaleChange)
+  if (event->type() == QEvent::LocaleChange) {
     readDecimalSeparator();
-  else if (event->type() == QEvent::PaletteChange && Nr0btn)
+  } else if (event->type() == QEvent::PaletteChange && Nr0btn) {
     showKeyFaces();
+    showResultFreshness();
+  }
   QMainWindow::changeEvent(event);
 }
 

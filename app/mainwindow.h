@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/calculatorsession.h"
+#include "session/formulahistory.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,6 +26,7 @@ class QToolButton;
 
 namespace quorvex {
 
+class FormulaLineEdit;
 class HintTracker;
 class PlotWindow;
 class SelectionLineEdit;
@@ -65,6 +67,9 @@ public:
 
   // Box events: each returns true when the typed character is discarded.
   bool Edit1KeyPress(char32_t key);
+  // Up and Down recall the formulas of earlier Computes; returns true when
+  // the key was one of them.
+  bool Edit1KeyDown(int key);
   void Edit1Exit();
   bool V_QKeyPress(char32_t key);
   void V_QExit();
@@ -78,6 +83,7 @@ public:
 protected:
   bool event(QEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
+  bool focusNextPrevChild(bool next) override;
   void changeEvent(QEvent *event) override;
   QMenu *createPopupMenu() override;
 
@@ -89,6 +95,7 @@ private:
   QWidget *createVariableGroup();
   QWidget *createResultGroup();
   QWidget *createKeypad();
+  void createShortcuts();
   void showKeyFaces();
   void fixWindowSize();
 
@@ -103,13 +110,21 @@ private:
   // Inserts text when the formula box has the focus; the operator keys.
   void insertIntoFormula(const QString &text);
   void setCurrentHint(const QString &hint);
+  // After an edit of a box: the formula's ignored text dimmed, and the
+  // result dimmed while it is not the result of what the boxes hold.
+  void showEditState();
+  void showResultFreshness();
+  // After a Compute: the status bar's word on ignored text.
+  void showComputeNote();
+  // After a failed Compute's report: the focus where it failed.
+  void showFailurePlace();
 
   // Controls.
   QMenuBar *MainMenu1 = nullptr;
   QAction *Toolbar2 = nullptr, *Statusbar2 = nullptr, *Showhints1 = nullptr;
   QAction *Intermediateresult1 = nullptr, *Allsessionresults1 = nullptr;
   QToolBar *ToolBar1 = nullptr;
-  SelectionLineEdit *Edit1 = nullptr;
+  FormulaLineEdit *Edit1 = nullptr;
   QLineEdit *edVarQuantity = nullptr;
   QToolButton *SpeedButton1 = nullptr;
   QLineEdit *V_Q = nullptr;
@@ -122,6 +137,9 @@ private:
   // Fields.
   std::unique_ptr<TCalculatorSession> FSession;
   HintTracker *FHintTracker = nullptr;
+  FormulaHistory FFormulaHistory;
+  // The status bar shows the note of the last Compute, not a hint.
+  bool FComputeNoteShown = false;
   QPointer<TTextPrintForm> FPrintForm;
   QPointer<THelperForm> FHelperForm;
   QPointer<PlotWindow> FPlotWindow; // made on first use, a child window

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "errorreport.h"
+#include "formulalineedit.h"
 #include "hinttracker.h"
 #include "paletteicon.h"
 #include "selectionlineedit.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -59,9 +61,9 @@ QFont fontOfPoints(const QFont &base, int points) {
 } // namespace
 
 void TF_Main_LSF::createMenus() {
-  // One row per item, menu by menu; no item has a shortcut key. A null
-  // caption is a separator; a null member means the window never reads the
-  // item back.
+  // One row per item, menu by menu; no item has a shortcut key, and the
+  // menu titles have mnemonics (Alt+F opens File). A null caption is a
+  // separator; a null member means the window never reads the item back.
   struct MenuItemDef {
     const char *menu;
     const char *name;
@@ -73,30 +75,30 @@ void TF_Main_LSF::createMenus() {
     Handler handler;
   };
   static const MenuItemDef items[] = {
-      {"File", "Print1", "Print...", "Print the report of calculation session.", "print",
+      {"&File", "Print1", "Print...", "Print the report of calculation session.", "print",
        false, false, nullptr, &TF_Main_LSF::Print1Click},
-      {"File", "N1", nullptr, "", nullptr, false, false, nullptr, nullptr},
-      {"File", "About2", "About...", "About Quorvex program.", "about", false, false,
+      {"&File", "N1", nullptr, "", nullptr, false, false, nullptr, nullptr},
+      {"&File", "About2", "About...", "About Quorvex program.", "about", false, false,
        nullptr, &TF_Main_LSF::About2Click},
-      {"File", "Help2", "Help...",
+      {"&File", "Help2", "Help...",
        "Documentation that provides guide for the usage of Quorvex.", "help", false,
        false, nullptr, &TF_Main_LSF::Help2Click},
-      {"File", "N2", nullptr, "", nullptr, false, false, nullptr, nullptr},
-      {"File", "Exit1", "Exit", "Exit: End the calculation session.", "exit", false,
+      {"&File", "N2", nullptr, "", nullptr, false, false, nullptr, nullptr},
+      {"&File", "Exit1", "Exit", "Exit: End the calculation session.", "exit", false,
        false, nullptr, &TF_Main_LSF::Exit1Click},
-      {"View", "Toolbar2", "Toolbar", "Select to view the toobar.", nullptr, true, true,
+      {"&View", "Toolbar2", "Toolbar", "Select to view the toobar.", nullptr, true, true,
        &TF_Main_LSF::Toolbar2, &TF_Main_LSF::Toolbar2Click},
-      {"View", "Statusbar2", "Statusbar", "Select to view the statusbar.", nullptr, true,
+      {"&View", "Statusbar2", "Statusbar", "Select to view the statusbar.", nullptr, true,
        true, &TF_Main_LSF::Statusbar2, &TF_Main_LSF::Statusbar2Click},
-      {"Option", "Showhints1", "Show hints", "", nullptr, true, true,
+      {"&Option", "Showhints1", "Show hints", "", nullptr, true, true,
        &TF_Main_LSF::Showhints1, &TF_Main_LSF::Showhints1Click},
-      {"Preference", "Intermediateresult1", "Intermediate result",
+      {"&Preference", "Intermediateresult1", "Intermediate result",
        "Display intermediate result for printing.", nullptr, true, false,
        &TF_Main_LSF::Intermediateresult1, &TF_Main_LSF::Intermediateresult1Click},
-      {"Preference", "Allsessionresults1", "All session results",
+      {"&Preference", "Allsessionresults1", "All session results",
        "Display all-session results for printing.", nullptr, true, false,
        &TF_Main_LSF::Allsessionresults1, &TF_Main_LSF::Allsessionresults1Click},
-      {"Tools", "plotAction", "Plot...",
+      {"&Tools", "plotAction", "Plot...",
        "Plot the formula over a range of one of its variables.", nullptr, false, false,
        nullptr, &TF_Main_LSF::showPlotWindow},
   };
@@ -105,13 +107,8 @@ void TF_Main_LSF::createMenus() {
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   QMenu *menu = nullptr;
   for (const MenuItemDef &item : items) {
-    if (!menu || menu->title() != QLatin1String(item.menu)) {
+    if (!menu || menu->title() != QLatin1String(item.menu))
       menu = MainMenu1->addMenu(QLatin1String(item.menu));
-      // A highlighted menu item is the current hint.
-      connect(menu, &QMenu::hovered, this, [this](QAction *action) {
-        setCurrentHint(action->property("hint").toString());
-      });
-    }
     QAction *action = item.caption ? menu->addAction(QLatin1String(item.caption))
                                    : menu->addSeparator();
     action->setObjectName(QLatin1String(item.name));
@@ -125,9 +122,26 @@ void TF_Main_LSF::createMenus() {
     if (item.handler)
       bind(*this, action, &QAction::triggered, item.handler);
   }
-  // A highlighted menu title has no hint.
-  connect(MainMenu1, &QMenuBar::hovered, this,
-          [this](QAction *) { setCurrentHint(QString()); });
+  // The menu bar reports every highlighted action, its titles' and the
+  // items' of its menus alike, after the menu has reported its own; so this
+  // one connection decides the hint. A title has no "hint" and gives "".
+  connect(MainMenu1, &QMenuBar::hovered, this, [this](QAction *action) {
+    setCurrentHint(action->property("hint").toString());
+  });
+}
+
+void TF_Main_LSF::createShortcuts() {
+  // Compute from anywhere in the window, a cell editor included (it writes
+  // every keystroke through, so nothing is left uncommitted). Enter keeps
+  // its own meaning in the boxes; Ctrl+Enter is the number pad's Enter.
+  const QKeySequence keys[] = {QKeySequence(Qt::Key_F9),
+                               QKeySequence(Qt::CTRL | Qt::Key_Return),
+                               QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+  for (const QKeySequence &key : keys) {
+    auto *shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    bind(*this, shortcut, &QShortcut::activated, &TF_Main_LSF::ComputeSpdbtnClick);
+  }
 }
 
 void TF_Main_LSF::createToolBar() {
@@ -201,7 +215,7 @@ QWidget *TF_Main_LSF::createFormulaRow() {
   panel->setObjectName(QStringLiteral("Panel1"));
   auto *label = new QLabel(QStringLiteral("Formula  ="), panel);
   label->setObjectName(QStringLiteral("Label1"));
-  Edit1 = new SelectionLineEdit(panel);
+  Edit1 = new FormulaLineEdit(panel);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setFont(fontOfPoints(font(), 10));
   // No limit of the box's own: a pasted formula arrives whole, and the

@@ -10,7 +10,7 @@
 
 namespace quorvex {
 
-class SelectionLineEdit final : public QLineEdit {
+class SelectionLineEdit : public QLineEdit {
   Q_OBJECT
 public:
   using QLineEdit::QLineEdit;

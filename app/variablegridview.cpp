@@ -115,8 +115,29 @@ void VariableGridView::currentChanged(const QModelIndex &current,
     openEditor();
 }
 
+void VariableGridView::editValueCell(int row) {
+  if (row < 1 || row >= rowCount())
+    return;
+  setCurrentCell(row, 1);
+  setFocus(Qt::OtherFocusReason);
+  openEditor();
+  if (editor_) {
+    editor_->setFocus(Qt::OtherFocusReason);
+    editor_->selectAll();
+  }
+}
+
 void VariableGridView::closeEditor(QWidget *editor,
                                    QAbstractItemDelegate::EndEditHint hint) {
+  // Tab and Backtab in the editor: the edit is committed, and the focus
+  // goes on to the window's next stop, not to the next cell (which, in the
+  // last row, would be a header cell and a stop of its own).
+  if (hint == QAbstractItemDelegate::EditNextItem ||
+      hint == QAbstractItemDelegate::EditPreviousItem) {
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+    return;
+  }
   QTableWidget::closeEditor(editor, hint);
   // Enter or Escape ends an edit, but the grid always shows its editor: a
   // new one opens on the same cell once the old one is gone.
@@ -142,8 +163,10 @@ void VariableGridView::editorCreated(QLineEdit *editor, int row) {
         const QSignalBlocker blocker(this);
         cell->setText(editor->text());
       }
+      emit valueEdited();
     }
   });
+  emit editorOpened(editor);
 }
 
 } // namespace quorvex

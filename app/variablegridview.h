@@ -11,7 +11,9 @@ class QLineEdit;
 // The value grid SG_Variables: a view of the session's TValueGrid. Row 0
 // (headers) and column 0 (names) are fixed; the value cells of column 1 are
 // edited in place, with the cell editor shown whenever the grid has the
-// focus, and every keystroke is written through to the model at once.
+// focus, and every keystroke is written through to the model at once. The
+// grid is one stop of the window's Tab order: Tab in the editor leaves the
+// grid rather than moving to the next cell.
 
 namespace quorvex {
 
@@ -26,6 +28,14 @@ public:
   void refresh();
   // The cell editor when it holds the keyboard focus, else null.
   QLineEdit *focusedEditor() const;
+  // Puts the focus in the value cell of row, editor open, its text selected.
+  void editValueCell(int row);
+
+signals:
+  // A value cell's text changed in its editor (already written to the model).
+  void valueEdited();
+  // A cell editor was opened; the window watches its keys.
+  void editorOpened(QLineEdit *editor);
 
 protected:
   void focusInEvent(QFocusEvent *event) override;

@@ -31,6 +31,9 @@ constexpr std::string_view help =
     "                            results (default: the locale's, else \".\")\n"
     "      --round-trip          print the shortest exact decimal with \".\"\n"
     "                            instead of the 15-digit result\n"
+    "      --strict              fail a formula followed by text that it does\n"
+    "                            not read (by default a warning on standard\n"
+    "                            error names the ignored text)\n"
     "      --log last|session    print the last computation's or the whole\n"
     "                            session's log after the results\n"
     "      --table FILE          evaluate FORMULA once per row of the CSV file\n"
@@ -207,6 +210,9 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
     } else if (name == "--list") {
       noValue();
       options.list = true;
+    } else if (name == "--strict") {
+      noValue();
+      options.strict = true;
     } else if (name == "-h" || name == "--help") {
       noValue();
       options.help = true;

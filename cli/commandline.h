@@ -32,6 +32,7 @@ struct EvalOptions {
   std::optional<std::string> formula;   // none: read formulas from stdin
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
+  bool strict = false; // text after a formula fails the line
   LogChoice log = LogChoice::None;
   // --table FILE ("-": standard input) with its result column's name and
   // the CSV delimiter (none: the one for the decimal separator).

@@ -15,6 +15,7 @@
 #include "quorvexversion.h"
 
 #include <clocale>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -76,6 +77,22 @@ bool computeOne(TCalculatorSession &session, std::string_view formula,
   }
 }
 
+// After a formula that computed with text after it ignored; lineNumber 0
+// for the single formula of the command line.
+void warnIgnoredText(const TCalculatorSession &session, std::uint64_t lineNumber,
+                     BufferedOutput &err) {
+  if (session.IgnoredText().empty())
+    return;
+  err.write("warning: ");
+  if (lineNumber != 0) {
+    err.write("line ");
+    err.write(std::to_string(lineNumber));
+    err.write(": ");
+  }
+  err.write(ignoredTextNote(session.IgnoredText()));
+  err.write('\n');
+}
+
 void writeLog(const TCalculatorSession &session, LogChoice choice,
               BufferedOutput &out) {
   switch (choice) {
@@ -98,6 +115,7 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
   if (ok) {
     out.write(text);
     out.write('\n');
+    warnIgnoredText(session, 0, err);
   } else {
     err.write("error: ");
     err.write(error);
@@ -114,9 +132,12 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options,
   std::string text, error;
   bool allOk = true;
   std::string_view line;
+  std::uint64_t lineNumber = 0;
   while (in.next(line)) {
+    ++lineNumber;
     if (computeOne(session, line, options.roundTrip, text, error)) {
       out.write(text);
+      warnIgnoredText(session, lineNumber, err);
     } else {
       allOk = false;
       out.write("error: ");
@@ -175,6 +196,8 @@ int run(int argc, char **argv) {
   // Only --log session ever reads the session log; a long batch need not
   // keep it.
   session.SetKeepSessionLog(options.log == LogChoice::Session);
+  session.SetTrackStaleResult(false);
+  session.SetRefuseIgnoredText(options.strict);
   declareVariables(session, options.variables);
 
   const int status = options.table     ? runTable(options, out, err)

@@ -6,6 +6,7 @@
 
 #include "engine/decimalseparator.h"
 #include "engine/lexer.h"
+#include "session/calculatorsession.h"
 #include "session/csvwriter.h"
 #include "session/messagetext.h"
 #include "session/rowevaluator.h"
@@ -170,6 +171,20 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
       err.write(withFullStop(e.what()));
       err.write('\n');
       return exitFailure;
+    }
+    // One formula for every row: text after it is ignored, or with --strict
+    // refused, once, before any row.
+    if (const auto ignored = evaluator.ignoredTextOffset()) {
+      const std::string_view text = std::string_view(*options.formula).substr(*ignored);
+      if (options.strict) {
+        err.write("error: ");
+        err.write(withFullStop(ETrailingTextError(text).what()));
+        err.write('\n');
+        return exitFailure;
+      }
+      err.write("warning: ");
+      err.write(ignoredTextNote(text));
+      err.write('\n');
     }
 
     ResultTableWriter writer(delimiter, options.roundTrip);

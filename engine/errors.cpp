@@ -5,6 +5,9 @@ namespace quorvex {
 EConvertError::EConvertError(std::string_view text)
     : Exception("'" + std::string(text) + "' is not a valid floating point value") {}
 
+ETrailingTextError::ETrailingTextError(std::string_view text)
+    : Exception("Unexpected text after the formula: '" + std::string(text) + "'") {}
+
 EListError::EListError(long long index)
     : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
 

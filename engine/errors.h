@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,14 +12,28 @@
 
 namespace quorvex {
 
+// A run of bytes of a formula text; length 0 is the place between two bytes
+// (or the end of the text).
+struct TextSpan {
+  std::size_t offset = 0;
+  std::size_t length = 0;
+};
+
 class Exception : public std::exception {
 public:
   explicit Exception(std::string message) : message_(std::move(message)) {}
   const char *what() const noexcept override { return message_.c_str(); }
   const std::string &message() const noexcept { return message_; }
 
+  // The token of the formula the error arose at, for an error raised while
+  // the formula was read (parse errors, and the number errors of its
+  // tokens); none for every other error. Never part of the message.
+  const std::optional<TextSpan> &span() const noexcept { return span_; }
+  void setSpan(TextSpan span) noexcept { span_ = span; }
+
 private:
   std::string message_;
+  std::optional<TextSpan> span_;
 };
 
 // Errors of the calculator's own components (engine and math library).
@@ -62,6 +78,13 @@ public:
 class EConvertError final : public Exception {
 public:
   explicit EConvertError(std::string_view text);
+};
+
+// Text after a complete formula, where the caller asked that it fail the
+// computation instead of being ignored (quorvex-eval --strict).
+class ETrailingTextError final : public Exception {
+public:
+  explicit ETrailingTextError(std::string_view text);
 };
 
 // Indexing an empty or too short list, e.g. running a machine with no program.

@@ -22,6 +22,7 @@ void TCompiledEvaluator::Compile(std::string_view text) {
   if (compiled_ && text == expression_)
     return;
   compiled_ = false;
+  ignoredOffset_.reset();
   expression_.assign(text);
   Machine.Clear();
   if (expression_.size() > MaxExpressionLength &&
@@ -32,7 +33,19 @@ void TCompiledEvaluator::Compile(std::string_view text) {
   TExprVirtMachNodeFactory factory;
   TExprCompileParser parser(lexer, factory);
   parser.Context = &SearchContext;
-  parser.Compile();
+  try {
+    parser.Compile();
+  } catch (Exception &error) {
+    // Parsing stops at the first token it cannot use, whichever level
+    // raises the error, so the lexer still stands on the culprit.
+    if (!error.span())
+      error.setSpan({lexer.TokenStart, lexer.TokenLength});
+    throw;
+  }
+  if (lexer.CurrentToken != TokenKind::EndOfText)
+    ignoredOffset_ = lexer.TokenStart;
+  else if (lexer.Position < expression_.size())
+    ignoredOffset_ = lexer.Position; // the zero byte that ended the text
   factory.Generate(Machine);
   compiled_ = true;
 }

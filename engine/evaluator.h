@@ -5,6 +5,7 @@
 #include "virtmach.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,18 +37,28 @@ public:
 
   // Compiles text into Machine. An unchanged text after a successful compile
   // returns at once; after a failed one it is parsed again, so the same error
-  // is reported rather than an empty machine left behind.
+  // is reported rather than an empty machine left behind. An error raised
+  // while the text is read carries the span of the token it arose at.
   void Compile(std::string_view text);
   // Runs the program once.
   Float Evaluate() { return Machine.Execute(); }
 
   const std::string &Expression() const noexcept { return expression_; }
 
+  // After a successful Compile: the byte offset of the text that the grammar
+  // did not read (its first character that is not a blank), or none when the
+  // formula ran to the end. The text from there on takes no part in the
+  // program; a zero byte ends what is read, so it starts such a text too.
+  std::optional<std::size_t> IgnoredTextOffset() const noexcept {
+    return ignoredOffset_;
+  }
+
   TExprVirtMach Machine;
 
 private:
   std::string expression_;
   bool compiled_ = false;
+  std::optional<std::size_t> ignoredOffset_;
 };
 
 } // namespace quorvex

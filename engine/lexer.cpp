@@ -1,5 +1,6 @@
 #include "lexer.h"
 
+#include "errors.h"
 #include "numberconversion.h"
 
 #include <array>
@@ -68,8 +69,10 @@ void TExprSimpleLexer::Next() {
   while (pos < size && static_cast<unsigned char>(Text[pos]) <= 32)
     ++pos;
   Position = pos;
+  TokenStart = pos;
   if (pos >= size) {
     CurrentToken = TokenKind::EndOfText;
+    TokenLength = 0;
     return;
   }
   const auto c = static_cast<unsigned char>(Text[pos]);
@@ -84,6 +87,7 @@ void TExprSimpleLexer::Next() {
     TokenText.assign(Text, pos, end - pos);
     CurrentToken = TokenKind::Identifier;
     Position = end;
+    TokenLength = end - pos;
     return;
   }
   const char following = pos + 1 < size ? Text[pos + 1] : '\0';
@@ -100,6 +104,7 @@ void TExprSimpleLexer::Next() {
     CurrentToken = charKinds[c];
     Position = pos + 1;
   }
+  TokenLength = Position - pos;
 }
 
 void TExprSimpleLexer::scanNumber() {
@@ -107,9 +112,15 @@ void TExprSimpleLexer::scanNumber() {
   const std::size_t length = scanNumberToken(rest);
   const std::string_view token = rest.substr(0, length);
   TokenText.assign(token);
+  TokenLength = length;
   // On a conversion error Position stays at the number's start and
-  // CurrentToken is unchanged; the error quotes TokenText.
-  TokenNumber = roundToFloat(tokenToExtended(token));
+  // CurrentToken is unchanged; the error quotes TokenText and points at it.
+  try {
+    TokenNumber = roundToFloat(tokenToExtended(token));
+  } catch (Exception &error) {
+    error.setSpan({Position, length});
+    throw;
+  }
   CurrentToken = TokenKind::Number;
   Position += length;
 }

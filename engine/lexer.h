@@ -57,6 +57,10 @@ public:
   TokenKind CurrentToken = TokenKind::EndOfText;
   Float TokenNumber = 0;
   std::string TokenText;
+  // Where the current token stands in the text, in bytes; at the end of the
+  // text the length is 0. A lexer that cannot tell leaves both 0.
+  std::size_t TokenStart = 0;
+  std::size_t TokenLength = 0;
 };
 
 // Scans a text it holds itself, one token per Next().

@@ -7,7 +7,9 @@
 // new values without recompiling, and the machine must agree with a fresh
 // evaluator compiled for those values: variables are read at run time.
 // Formulas of plain arithmetic are also checked, value and fault, against an
-// independent reading (arithmeticoracle.h).
+// independent reading (arithmeticoracle.h). An error of reading points into
+// the text, and the text the grammar did not read takes no part: the formula
+// cut where it begins compiles to the same values.
 
 #include "arithmeticoracle.h"
 #include "check.h"
@@ -24,6 +26,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <typeinfo>
 
@@ -37,13 +40,17 @@ struct Outcome {
   double value = 0;
   const std::type_info *type = nullptr;
   std::string message;
+  std::optional<TextSpan> span;
 
   bool operator==(const Outcome &other) const {
     if (failed != other.failed)
       return false;
     if (!failed)
       return std::memcmp(&value, &other.value, sizeof value) == 0;
-    return *type == *other.type && message == other.message;
+    const bool sameSpan =
+        span.has_value() == other.span.has_value() &&
+        (!span || (span->offset == other.span->offset && span->length == other.span->length));
+    return *type == *other.type && message == other.message && sameSpan;
   }
 };
 
@@ -59,6 +66,7 @@ template <class Step> Outcome run(Step step) {
     outcome.failed = true;
     outcome.type = &typeid(e);
     outcome.message = e.message();
+    outcome.span = e.span();
     FUZZ_CHECK(!outcome.message.empty());
     if (dynamic_cast<const EExprEvalError *>(&e) != nullptr)
       FUZZ_CHECK(outcome.message.rfind("Parse error: ", 0) == 0);
@@ -128,8 +136,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   Calculator calculator(first);
   const Outcome compiled = calculator.compile(formula);
   FUZZ_CHECK(calculator.compile(formula) == compiled);
+  if (compiled.span)
+    FUZZ_CHECK(compiled.span->offset + compiled.span->length <= formula.size());
   if (compiled.failed)
     return 0;
+  const std::optional<std::size_t> ignored = calculator.evaluator.IgnoredTextOffset();
 
   const Outcome result = calculator.evaluate();
   // Overflow, division by zero and invalid operations are errors, so a
@@ -145,5 +156,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const Outcome rebound = calculator.evaluate();
   FUZZ_CHECK(rebound == fresh.evaluate());
   checkArithmetic(rebound, fuzz::EvaluateArithmetic(formula, second));
+
+  if (ignored) {
+    FUZZ_CHECK(*ignored < formula.size());
+    const auto byte = static_cast<unsigned char>(formula[*ignored]);
+    FUZZ_CHECK(byte == 0 || byte > 32);
+    Calculator cut(second);
+    FUZZ_CHECK(!cut.compile(formula.substr(0, *ignored)).failed);
+    FUZZ_CHECK(!cut.evaluator.IgnoredTextOffset());
+    FUZZ_CHECK(cut.evaluate() == rebound);
+  }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "calculatorsession.h"
 
 #include "engine/decimalseparator.h"
+#include "engine/errors.h"
 #include "engine/evaluator.h"
 #include "engine/numberconversion.h"
 #include "mathlib/standardcontext.h"
@@ -41,6 +42,13 @@ private:
 };
 
 } // namespace
+
+std::string ignoredTextNote(std::string_view ignored) {
+  std::string note = "Ignored text after the formula: '";
+  note.append(ignored);
+  note.push_back('\'');
+  return note;
+}
 
 std::string defaultFormula(char decimalSeparator) {
   std::string formula = "5";
@@ -91,8 +99,26 @@ void TCalculatorSession::appendVariableLines(TTextLog &log) const {
                 FGrid.Cell(1, static_cast<int>(i + 1))});
 }
 
+void TCalculatorSession::compileFormula(TCompiledEvaluator &evaluator) {
+  try {
+    evaluator.Compile(FFormulaText);
+  } catch (const Exception &error) {
+    if (error.span())
+      FLastFailure = FailurePlace::inFormula(*error.span());
+    throw;
+  }
+  const std::optional<std::size_t> ignored = evaluator.IgnoredTextOffset();
+  if (ignored && FRefuseIgnoredText) {
+    const std::string_view text = std::string_view(FFormulaText).substr(*ignored);
+    FLastFailure = FailurePlace::inFormula({*ignored, text.size()});
+    throw ETrailingTextError(text);
+  }
+}
+
 Float TCalculatorSession::Compute() {
   ClearResult();
+  FIgnoredText.clear();
+  FLastFailure = {};
   ApplyVariableList();
   FMemo1.Clear();
   // Lives for this computation only; destroyed on every way out, before the
@@ -103,11 +129,13 @@ Float TCalculatorSession::Compute() {
 
   evaluator.ExternalContexts.Add(StandardContext());
   for (std::size_t i = 0; i < n; ++i) {
-    const std::string &cell = FGrid.Cell(1, static_cast<int>(i + 1));
-    FVariableValues[i] = roundToFloat(valueTextToExtended(cell));
+    const int row = static_cast<int>(i + 1);
+    FLastFailure = FailurePlace::atValueCell(row);
+    FVariableValues[i] = roundToFloat(valueTextToExtended(FGrid.Cell(1, row)));
+    FLastFailure = {};
     evaluator.AddVariable(FVariableList.Name(i), &FVariableValues[i]);
   }
-  evaluator.Compile(FFormulaText);
+  compileFormula(evaluator);
   const Float value = evaluator.Evaluate();
 
   RecordGuard guard(FResultText, FMemo1, FMemo2);
@@ -127,9 +155,54 @@ Float TCalculatorSession::Compute() {
     appendVariableLines(FMemo2);
     FMemo2.Append({"Y value: ", FResultText});
   }
+  if (FTrackStaleResult) {
+    FComputedFormula = FFormulaText;
+    FComputedAssign = FAssignText;
+    FComputedValues.resize(static_cast<std::size_t>(FGrid.RowCount() - 1));
+    for (std::size_t i = 0; i < FComputedValues.size(); ++i)
+      FComputedValues[i] = FGrid.Cell(1, static_cast<int>(i + 1));
+  }
+  if (const auto ignored = evaluator.IgnoredTextOffset())
+    FIgnoredText.assign(FFormulaText, *ignored);
   ++FComputeCount;
   guard.Commit();
   return value;
+}
+
+bool TCalculatorSession::valueCellsDifferFrom(
+    const std::vector<std::string> &values) const {
+  if (static_cast<std::size_t>(FGrid.RowCount() - 1) != values.size())
+    return true;
+  for (std::size_t i = 0; i < values.size(); ++i)
+    if (FGrid.Cell(1, static_cast<int>(i + 1)) != values[i])
+      return true;
+  return false;
+}
+
+bool TCalculatorSession::ResultIsStale() const {
+  return FTrackStaleResult && !FResultText.empty() &&
+         (FFormulaText != FComputedFormula || FAssignText != FComputedAssign ||
+          valueCellsDifferFrom(FComputedValues));
+}
+
+std::optional<std::size_t> TCalculatorSession::IgnoredTextStart() const {
+  TVariableList names;
+  names.Assign(FAssignText);
+  // Only whether and how a name resolves decides where reading stops; the
+  // program is never run, so the slots are never read.
+  const std::vector<Float> slots(names.Count());
+  TCompiledEvaluator evaluator;
+  evaluator.ExternalContexts.Add(StandardContext());
+  for (std::size_t i = 0; i < names.Count(); ++i)
+    if (!evaluator.LocalContext.Find(names.Name(i)))
+      evaluator.AddVariable(names.Name(i), &slots[i]);
+  try {
+    evaluator.Compile(FFormulaText);
+  } catch (const Exception &) {
+    // An unfinished formula has no end yet, so nothing after it either.
+    return std::nullopt;
+  }
+  return evaluator.IgnoredTextOffset();
 }
 
 } // namespace quorvex

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "engine/floattypes.h"
+#include "failureplace.h"
 #include "reportpreference.h"
 #include "textlog.h"
 #include "valuegrid.h"
 #include "variablelist.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +29,8 @@
 // step needs it.
 
 namespace quorvex {
+
+class TCompiledEvaluator;
 
 class TCalculatorSession {
 public:
@@ -85,13 +90,34 @@ public:
   // count; attach the standard math context; for each entry in order convert
   // value cell (1, i + 1) (valueTextToExtended, then roundToFloat), store it
   // in slot i and bind the entry's name to the slot's address; compile the
-  // formula; evaluate; format into the result; write Memo1; add 1 to
+  // formula (failing with ETrailingTextError on text after it, when that is
+  // refused); evaluate; format into the result; write Memo1; add 1 to
   // FComputeCount and write Memo2. The evaluator is released on every path.
   //
   // Returns the value shown. On failure the exception propagates and leaves
   // the result and Memo1 empty, the list and grid re-applied, Memo2 and
-  // FComputeCount unchanged.
+  // FComputeCount unchanged, and LastFailure() telling where it failed.
   Float Compute();
+
+  // --- what a view shows beside the result --------------------------------
+  // Where the last Compute failed; Nowhere after a success.
+  const FailurePlace &LastFailure() const noexcept { return FLastFailure; }
+  // The text after the formula that the last successful Compute ignored
+  // (from its first non-blank byte on); empty when there was none.
+  const std::string &IgnoredText() const noexcept { return FIgnoredText; }
+  // Where the text the grammar will not read begins in FormulaText(), as
+  // the boxes stand now: the formula is compiled against the names of the
+  // Assign text as it would be applied, and the standard context. None when
+  // the whole formula is read, or when it does not compile. Changes nothing.
+  std::optional<std::size_t> IgnoredTextStart() const;
+  // Whether the result box shows the result of something else than what the
+  // boxes hold now: the formula, the Assign text or a value cell has changed
+  // since the Compute that wrote it. False while the result is empty.
+  bool ResultIsStale() const;
+  // Makes a formula followed by text that the grammar does not read fail
+  // with ETrailingTextError (quorvex-eval --strict) instead of computing.
+  // Off by default.
+  void SetRefuseIgnoredText(bool refuse) noexcept { FRefuseIgnoredText = refuse; }
 
   // --- report preference and Print -----------------------------------------
   const TReportPreference &Preference() const noexcept { return FPreference; }
@@ -108,9 +134,15 @@ public:
   // Batch front ends that never print the whole session may stop Memo2 from
   // growing without bound; FComputeCount still counts. On by default.
   void SetKeepSessionLog(bool keep) noexcept { FKeepSessionLog = keep; }
+  // Likewise, front ends that never show a result beside its inputs may stop
+  // Compute from copying the inputs it computed; ResultIsStale() then
+  // always answers false. On by default.
+  void SetTrackStaleResult(bool track) noexcept { FTrackStaleResult = track; }
 
 private:
   void appendVariableLines(TTextLog &log) const;
+  void compileFormula(TCompiledEvaluator &evaluator);
+  bool valueCellsDifferFrom(const std::vector<std::string> &values) const;
 
   // The main window's state; every field takes the window's "F" prefix.
   std::string FAssignText = "x";
@@ -125,9 +157,21 @@ private:
   TTextLog FMemo2;
   TReportPreference FPreference;
   bool FKeepSessionLog = true;
+  bool FRefuseIgnoredText = false;
+  bool FTrackStaleResult = true;
+  FailurePlace FLastFailure;
+  std::string FIgnoredText;
+  // What the boxes held when the result was computed.
+  std::string FComputedFormula;
+  std::string FComputedAssign;
+  std::vector<std::string> FComputedValues;
 };
 
 // The start-up formula, built with the given decimal separator.
 std::string defaultFormula(char decimalSeparator);
+
+// What the views say about a Compute whose formula had ignored text:
+// "Ignored text after the formula: '<text>'".
+std::string ignoredTextNote(std::string_view ignored);
 
 } // namespace quorvex

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,6 +54,10 @@ public:
   // Runs the compiled program on the slots as they are; throws the
   // floating-point faults and the math routines' domain errors.
   Float evaluate() { return evaluator_.Evaluate(); }
+  // After compile: where the text the formula's grammar did not read begins.
+  std::optional<std::size_t> ignoredTextOffset() const noexcept {
+    return evaluator_.IgnoredTextOffset();
+  }
 
   // Neither of these throws: the first error, in the order conversion of
   // each text then evaluation, becomes the outcome. Only the slots written

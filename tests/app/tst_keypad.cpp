@@ -191,13 +191,26 @@ private slots:
     QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "7");
   }
 
-  void insertionIsNotUndone() {
+  // Each insertion and each sign toggle is an undo step of its own, between
+  // the typed changes before and after it.
+  void insertionsAreUndoSteps() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    setFormula(window, "2", 1);
-    click(control<QAbstractButton>(window, "Operatoradditionbtn"));
-    click(control<QAbstractButton>(window, "Undobtn"));
-    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "2 + ");
+    QLineEdit *edit1 = control<QLineEdit>(window, "Edit1");
+    setFormula(window, "", 0);
+    QTest::keyClick(edit1, Qt::Key_2);
+    click(control<QAbstractButton>(window, "Operatormultiplicationbtn"));
+    QTest::keyClick(edit1, Qt::Key_3);
+    click(control<QAbstractButton>(window, "Plusminusbtn")); // caret at the end: nothing
+    edit1->setCursorPosition(4);
+    click(control<QAbstractButton>(window, "Plusminusbtn"));
+    QCOMPARE(edit1->text(), "2 * -3");
+    QStringList undone;
+    for (int i = 0; i < 4; ++i) {
+      click(control<QAbstractButton>(window, "Undobtn"));
+      undone.append(edit1->text());
+    }
+    QCOMPARE(undone, QStringList({"2 * 3", "2 * ", "2", ""}));
   }
 
   void cutAndPaste_data() {

@@ -187,15 +187,31 @@ private slots:
     QVERIFY(drawnInText);
   }
 
+  // Formula box, Assign box, grid (one stop, its editor or a cell), result
+  // box, round and round, the same both ways.
   void tabOrder() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QCOMPARE(control<QLineEdit>(window, "Edit1")->nextInFocusChain(), control<QLineEdit>(window, "V_Q"));
-    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "V_Q"));
-    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Tab);
-    QVERIFY(control<VariableGridView>(window, "SG_Variables")->isAncestorOf(QApplication::focusWidget()) ||
-            QApplication::focusWidget() == control<VariableGridView>(window, "SG_Variables"));
+    QWidget *grid = control<VariableGridView>(window, "SG_Variables");
+    const auto stop = [&]() -> QString {
+      QWidget *focused = QApplication::focusWidget();
+      return focused && (focused == grid || grid->isAncestorOf(focused))
+                 ? QStringLiteral("SG_Variables")
+                 : focused ? focused->objectName() : QString();
+    };
+    QStringList forward, backward;
+    for (int i = 0; i < 8; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      forward.append(stop());
+    }
+    for (int i = 0; i < 8; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+      backward.append(stop());
+    }
+    QCOMPARE(forward, QStringList({"V_Q", "SG_Variables", "EditYValue", "Edit1",
+                                   "V_Q", "SG_Variables", "EditYValue", "Edit1"}));
+    QCOMPARE(backward, QStringList({"EditYValue", "SG_Variables", "V_Q", "Edit1",
+                                    "EditYValue", "SG_Variables", "V_Q", "Edit1"}));
   }
 
   void computeFailureReachesTheReport_data() {
@@ -376,6 +392,7 @@ private slots:
     QTest::newRow("enter") << int(Qt::Key_Return) << true;
     QTest::newRow("arrow types nothing") << int(Qt::Key_Left) << false;
     QTest::newRow("shift types nothing") << int(Qt::Key_Shift) << false;
+    QTest::newRow("tab moves on, types nothing") << int(Qt::Key_Tab) << false;
   }
   void typingInTheAssignBoxClearsTheResult() {
     QFETCH(int, key);
@@ -504,17 +521,42 @@ private slots:
     QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Nine");
   }
 
+  // Opened with its mnemonic and walked with Down, each menu shows each
+  // item's hint while it is highlighted (the keys skip the separators).
+  void menuItemHints_data() {
+    QTest::addColumn<int>("mnemonic");
+    QTest::addColumn<QStringList>("hints");
+    QTest::newRow("File") << int(Qt::Key_F)
+                          << QStringList{"Print the report of calculation session.",
+                                         "About Quorvex program.",
+                                         "Documentation that provides guide for the usage of Quorvex.",
+                                         "Exit: End the calculation session."};
+    QTest::newRow("View") << int(Qt::Key_V)
+                          << QStringList{"Select to view the toobar.",
+                                         "Select to view the statusbar."};
+    QTest::newRow("Option") << int(Qt::Key_O) << QStringList{""};
+    QTest::newRow("Preference") << int(Qt::Key_P)
+                                << QStringList{"Display intermediate result for printing.",
+                                               "Display all-session results for printing."};
+  }
   void menuItemHints() {
+    QFETCH(int, mnemonic);
+    QFETCH(QStringList, hints);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    auto *file = qobject_cast<QMenu *>(control<QAction>(window, "Print1")->parent());
-    QVERIFY(file);
-    emit file->hovered(control<QAction>(window, "Print1"));
-    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
-             "Print the report of calculation session.");
-    auto *option = qobject_cast<QMenu *>(control<QAction>(window, "Showhints1")->parent());
-    emit option->hovered(control<QAction>(window, "Showhints1"));
-    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "");
+    QStatusBar *status = control<QStatusBar>(window, "StatusBar1");
+    status->showMessage("before");
+    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key(mnemonic), Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QWidget *menu = QApplication::activePopupWidget();
+    QStringList seen;
+    for (qsizetype i = 0; i < hints.size(); ++i) {
+      if (i > 0)
+        QTest::keyClick(menu, Qt::Key_Down);
+      seen.append(status->currentMessage());
+    }
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QCOMPARE(seen, hints);
   }
 
   void popUpTipOnlyOnTheVariableButton_data() {

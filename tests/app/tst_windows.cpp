@@ -270,7 +270,7 @@ private slots:
           "Parse error: Expression nested too deeply", "eulermascheroni",
           "twotopower63", "arctan2", "haversine", "Decimal point",
           "User-defined variables", "Functions and their descriptions",
-          "Buttons"})
+          "Buttons", "F9", "Ctrl+Return", "Alt+F"})
       QTest::newRow(fact) << QString::fromUtf8(fact);
   }
   void userGuideStatesTheFacts() {

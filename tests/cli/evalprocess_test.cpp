@@ -254,3 +254,36 @@ TEST(EvalProcess, DefaultSeparatorComesFromTheLocale) {
   std::setlocale(LC_NUMERIC, "C");
   GTEST_SKIP() << "no comma locale installed";
 }
+
+// Text after a formula: the result stands and a warning names the text (and
+// the line), or with --strict the line fails and names it.
+TEST(EvalProcess, IgnoredTextWarnsOrFails) {
+  const struct {
+    const char *what;
+    Args args;
+    const char *input;
+    int status;
+    const char *out;
+    const char *err;
+  } cases[] = {
+      {"single", {"2^3"}, "", 0, "2\n",
+       "warning: Ignored text after the formula: '^3'\n"},
+      {"single, strict", {"--strict", "2^3"}, "", 1, "",
+       "error: Unexpected text after the formula: '^3'\n"},
+      {"batch", {}, "1+1\n10 % 3\n2 \n2x\n", 0, "2\n10\n2\n2\n",
+       "warning: line 2: Ignored text after the formula: '% 3'\n"
+       "warning: line 4: Ignored text after the formula: 'x'\n"},
+      {"batch, strict: the line fails and the session goes on",
+       {"--strict", "--log", "session"}, "10 % 3\n1+1\n", 1,
+       "error: Unexpected text after the formula: '% 3'\n2\n"
+       "- - 1 - - - - - - - - -\nFormula: F = 1+1\nY value: 2\n",
+       ""},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    const ProcessResult r = eval(c.args, c.input);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, c.err);
+  }
+}

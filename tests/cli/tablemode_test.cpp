@@ -68,6 +68,11 @@ TEST(TableMode, RowsResultsAndErrors) {
       // The formula, or a -v value, fails once, before any row.
       {"formula does not compile", {"--table", "-", "x+z"}, "x\n1\n", 1, "",
        "error: Parse error: Unknown symbol: 'z'\n"},
+      {"text after the formula: a warning once, rows unchanged",
+       {"--table", "-", "x*2 x"}, "x\n1\n2\n", 0, "x,F,error\n1,2,\n2,4,\n",
+       "warning: Ignored text after the formula: 'x'\n"},
+      {"--strict refuses it before any row", {"--strict", "--table", "-", "x^2"},
+       "x\n1\n", 1, "", "error: Unexpected text after the formula: '^2'\n"},
       {"-v value does not convert", {"-v", "k=q", "--table", "-", "x*k"}, "x\n1\n", 1,
        "", "error: 'q' is not a valid floating point value.\n"},
 

@@ -4,6 +4,7 @@
 
 #include "engine/errors.h"
 #include "engine/evaluator.h"
+#include "engine/parser.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,80 @@ TEST(EvaluatorValues, TrailingTextAndWhitespace) {
   Calc calc;
   EXPECT_EQ(calc.Value("2 3"), 2);
   EXPECT_EQ(calc.Value("\t 2 *\n3 "), 6);
+}
+
+// Where reading stopped: the first byte after the formula that is not a
+// blank, or none. A zero byte ends the text the lexer reads.
+TEST(EvaluatorPositions, IgnoredTextStartsAfterTheLastTokenRead) {
+  constexpr std::size_t none = std::string::npos;
+  const struct {
+    std::string formula;
+    std::size_t offset;
+  } rows[] = {
+      {"2^3", 1},      {"2x", 1},          {"10 % 3", 3},   {"1+2)", 3},
+      {"1 2", 2},      {"k2 \t(5)", 4},    {"twice(1) ;c", 9},
+      {"2", none},     {"2 \t\n", none},   {"(1)", none},   {"1 < 2", none},
+      {std::string("2 \0junk", 7), 2},   {std::string("2+1\0", 4), 3},
+  };
+  for (const auto &row : rows) {
+    Calc calc;
+    ASSERT_TRUE(calc.Run(row.formula).ok) << row.formula;
+    EXPECT_EQ(calc.Evaluator.IgnoredTextOffset().value_or(none), row.offset)
+        << row.formula;
+  }
+  // A failed compile reports none; the unchanged text keeps its answer.
+  Calc calc;
+  calc.Evaluator.Compile("2x");
+  calc.Evaluator.Compile("2x");
+  EXPECT_EQ(calc.Evaluator.IgnoredTextOffset(), 1u);
+  EXPECT_FALSE(calc.Run("2*(").ok);
+  EXPECT_FALSE(calc.Evaluator.IgnoredTextOffset());
+}
+
+// Every error raised while the formula is read carries the span of the
+// token it arose at; the message stays as it was.
+TEST(EvaluatorPositions, ReadingErrorsPointAtTheirToken) {
+  const std::string deep = std::string(300, '(') + "1";
+  const struct {
+    std::string formula;
+    char separator;
+    std::size_t offset, length;
+  } rows[] = {
+      {"", '.', 0, 0},            {"1+", '.', 2, 0},
+      {"1 == 1", '.', 3, 1},      {"(1;2)", '.', 2, 1},
+      {"((1)", '.', 4, 0},        {"1+fOO_2*3", '.', 2, 5},
+      {"twice 2", '.', 6, 1},     {"1+twice<=2", '.', 7, 2},
+      {"twice(1;2)", '.', 7, 1},  {"sub(1)", '.', 5, 1},
+      {"2+\xCE\xB1", '.', 2, 1}, {"1e400", '.', 0, 5},
+      {" 1.5", ',', 1, 3},        {"2 + 2.", ',', 4, 2},
+      {deep, '.', TExprCompileParser::MaxNesting, 1},
+  };
+  for (const auto &row : rows) {
+    test::SeparatorScope separator(row.separator);
+    Calc calc;
+    try {
+      calc.Evaluator.Compile(row.formula);
+      ADD_FAILURE() << row.formula << " compiled";
+    } catch (const Exception &error) {
+      ASSERT_TRUE(error.span()) << row.formula << ": " << error.what();
+      EXPECT_EQ(error.span()->offset, row.offset) << row.formula;
+      EXPECT_EQ(error.span()->length, row.length) << row.formula;
+    }
+  }
+  // Errors of running, and the length limit checked before reading, have
+  // no place in the text.
+  for (const std::string &formula :
+       {std::string("1/0"),
+        std::string(TCompiledEvaluator::MaxExpressionLength + 1, '1')}) {
+    Calc calc;
+    try {
+      calc.Evaluator.Compile(formula);
+      calc.Evaluator.Evaluate();
+      ADD_FAILURE() << "no error";
+    } catch (const Exception &error) {
+      EXPECT_FALSE(error.span()) << error.what();
+    }
+  }
 }
 
 } // namespace

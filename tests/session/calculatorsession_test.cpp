@@ -311,3 +311,119 @@ TEST(ReportPreference, ClicksSwapTheCheckedItem) {
   }
   EXPECT_TRUE(p.AllSessionResults());
 }
+
+TEST(CalculatorSession, AFailureTellsWhereItFailed) {
+  using Kind = FailurePlace::Kind;
+  const struct {
+    const char *assign;
+    std::vector<std::string> values;
+    const char *formula;
+    Kind kind;
+    std::size_t offset, length; // of the formula's bytes
+    int row;
+  } rows[] = {
+      {"x;y", {"1", "abc"}, "x", Kind::ValueCell, 0, 0, 2},
+      {"x", {"1E400"}, "x", Kind::ValueCell, 0, 0, 1},
+      {"x", {"1"}, "1 + nosuch*x", Kind::Formula, 4, 6, 0},
+      {"x", {"1"}, "(x", Kind::Formula, 2, 0, 0},
+      {"x", {"1"}, "1e999 + x", Kind::Formula, 0, 5, 0},
+      {"x;X", {"1", "2"}, "x", Kind::Nowhere, 0, 0, 0},
+      {"x", {"0"}, "1/x", Kind::Nowhere, 0, 0, 0},
+  };
+  SeparatorGuard point('.');
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.formula);
+    TCalculatorSession s;
+    declare(s, row.assign, row.values);
+    s.SetFormulaText(row.formula);
+    EXPECT_ANY_THROW(s.Compute());
+    const FailurePlace &place = s.LastFailure();
+    EXPECT_EQ(place.kind, row.kind);
+    EXPECT_EQ(place.formulaBytes.offset, row.offset);
+    EXPECT_EQ(place.formulaBytes.length, row.length);
+    EXPECT_EQ(place.row, row.row);
+    s.SetAssignText("");
+    s.SetFormulaText("1");
+    s.Compute();
+    EXPECT_EQ(s.LastFailure().kind, Kind::Nowhere);
+  }
+}
+
+TEST(CalculatorSession, IgnoredTextIsReportedOrRefused) {
+  SeparatorGuard point('.');
+  TCalculatorSession s;
+  s.SetAssignText("");
+  s.SetFormulaText("10 % 3");
+  EXPECT_EQ(s.Compute(), 10);
+  EXPECT_EQ(s.IgnoredText(), "% 3");
+  EXPECT_EQ(ignoredTextNote(s.IgnoredText()),
+            "Ignored text after the formula: '% 3'");
+  s.SetFormulaText("2 ");
+  s.Compute();
+  EXPECT_EQ(s.IgnoredText(), "");
+
+  s.SetRefuseIgnoredText(true);
+  s.SetFormulaText("2^3");
+  try {
+    s.Compute();
+    ADD_FAILURE() << "refused text computed";
+  } catch (const ETrailingTextError &e) {
+    EXPECT_STREQ(e.what(), "Unexpected text after the formula: '^3'");
+  }
+  EXPECT_EQ(s.LastFailure().kind, FailurePlace::Kind::Formula);
+  EXPECT_EQ(s.LastFailure().formulaBytes.offset, 1u);
+  EXPECT_EQ(s.LastFailure().formulaBytes.length, 2u);
+  EXPECT_EQ(s.ComputeCount(), 2);
+  EXPECT_TRUE(s.Memo1().Empty());
+  EXPECT_EQ(s.ResultText(), "");
+}
+
+// The preview reads the Assign text as the next Compute would apply it,
+// which decides whether a name takes an argument list.
+TEST(CalculatorSession, IgnoredTextStartAsTheBoxesStand) {
+  constexpr std::size_t none = std::string::npos;
+  const struct {
+    const char *assign, *formula;
+    std::size_t start;
+  } rows[] = {
+      {"x", "2x", 1},           {"x", "x(2)", 1},
+      {"", "sin (1) x", 8},     {"sin", "sin (1)", 4},
+      {"x;X", "x 1", 2},        {"x", "1 + x", none},
+      {"", "x(2)", none},       {"x", "2*(", none},
+  };
+  for (const auto &row : rows) {
+    TCalculatorSession s;
+    s.SetAssignText(row.assign);
+    s.SetFormulaText(row.formula);
+    EXPECT_EQ(s.IgnoredTextStart().value_or(none), row.start) << row.formula;
+    EXPECT_TRUE(s.VariableList().Empty()) << "the preview applied the list";
+  }
+}
+
+TEST(CalculatorSession, ResultGoesStaleWhenAnInputChanges) {
+  SeparatorGuard point('.');
+  TCalculatorSession s;
+  EXPECT_FALSE(s.ResultIsStale()); // nothing shown
+  declare(s, "x;y", {"1", "2"});
+  s.SetFormulaText("x+y");
+  s.Compute();
+  EXPECT_FALSE(s.ResultIsStale());
+
+  s.SetFormulaText("x-y");
+  EXPECT_TRUE(s.ResultIsStale());
+  s.SetFormulaText("x+y"); // back to what was computed
+  EXPECT_FALSE(s.ResultIsStale());
+  s.Grid().SetCell(1, 2, "5");
+  EXPECT_TRUE(s.ResultIsStale());
+  s.Grid().SetCell(1, 2, "2");
+  s.SetAssignText("x;y;z");
+  EXPECT_TRUE(s.ResultIsStale());
+  s.ApplyVariableList(); // a new row as well
+  s.SetAssignText("x;y");
+  EXPECT_TRUE(s.ResultIsStale());
+  s.Compute();
+  EXPECT_FALSE(s.ResultIsStale());
+  s.SetFormulaText("1/0");
+  EXPECT_ANY_THROW(s.Compute());
+  EXPECT_FALSE(s.ResultIsStale()); // empty: nothing to mistake
+}

@@ -1,0 +1,60 @@
+#include "formulalineedit.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QInputMethodEvent>
+#include <QTextCharFormat>
+
+namespace quorvex {
+
+// The box merges consecutive insertions into one undo step, and a caret move
+// is what separates two steps; moving the caret away and back marks the
+// boundary without changing what the user sees.
+void FormulaLineEdit::endUndoStep() {
+  const int caret = cursorPosition();
+  if (text().isEmpty())
+    return; // nothing before it to keep apart
+  setCursorPosition(caret > 0 ? caret - 1 : caret + 1);
+  setCursorPosition(caret);
+}
+
+void FormulaLineEdit::replaceAsUndoStep(int start, int length, const QString &text) {
+  endUndoStep();
+  if (length > 0)
+    setSelection(start, length);
+  else
+    setCursorPosition(start);
+  insert(text);
+  endUndoStep();
+}
+
+void FormulaLineEdit::setIgnoredFrom(int position) {
+  // Sent again after every change of the text: the colouring is kept as a
+  // range of positions, which the edit does not move along.
+  ignoredFrom_ = position;
+  showIgnoredText();
+}
+
+// The line edit colours ranges of its text only for an input method's
+// composition; an input method event that commits and composes nothing
+// carries just that colouring, and leaves text, caret and undo alone. Its
+// positions count from the caret.
+void FormulaLineEdit::showIgnoredText() {
+  QList<QInputMethodEvent::Attribute> attributes;
+  if (ignoredFrom_ >= 0 && ignoredFrom_ < text().size()) {
+    QTextCharFormat dimmed;
+    dimmed.setForeground(palette().brush(QPalette::PlaceholderText));
+    attributes.append({QInputMethodEvent::TextFormat, ignoredFrom_ - cursorPosition(),
+                       int(text().size()) - ignoredFrom_, dimmed});
+  }
+  QInputMethodEvent event(QString(), attributes);
+  QCoreApplication::sendEvent(this, &event);
+}
+
+void FormulaLineEdit::changeEvent(QEvent *event) {
+  SelectionLineEdit::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && ignoredFrom_ >= 0)
+    showIgnoredText();
+}
+
+} // namespace quorvex
