@@ -1,0 +1,141 @@
+#pragma once
+
+#include <cmath>
+
+// Double-double arithmetic: a value as the unevaluated sum hi + lo of two
+// doubles, |lo| <= ulp(hi)/2 after normalisation, about 106 bits. The
+// error-free transformations below are exact in round-to-nearest double
+// arithmetic without overflow and underflow, which the callers arrange by
+// keeping their operands within [2^-900, 2^900] or sending the rest to the
+// quad path. The library is built with -ffp-contract=off: a fused
+// multiply-add the compiler chose by itself would break them.
+//
+// Error bounds, u = 2^-53 (relative to the exact result of the same
+// operation on the double-double operands):
+//   Add           3 u^2     (accurate sum, also under cancellation)
+//   AddDouble     2 u^2
+//   MulDouble     2 u^2
+//   Mul           5 u^2
+//   Div          16 u^2
+//   Sqrt          4 u^2
+// All of them are below 2^-101, far under the 2^-66 .. 2^-70 of the
+// polynomial parts, and the kernels add them into their bounds as 2^-100
+// each.
+
+namespace quorvex::fast {
+
+struct DD {
+  double hi;
+  double lo;
+};
+
+// a + b = s + e exactly (Knuth).
+inline DD TwoSum(double a, double b) {
+  const double s = a + b;
+  const double bb = s - a;
+  return {s, (a - (s - bb)) + (b - bb)};
+}
+
+// a + b = s + e exactly when a == 0 or exponent(a) >= exponent(b) (Dekker).
+inline DD FastTwoSum(double a, double b) {
+  const double s = a + b;
+  return {s, b - (s - a)};
+}
+
+// a * b = p + e exactly, |a|, |b| < 2^995 and |a b| above 2^-969.
+inline DD TwoProd(double a, double b) {
+  const double p = a * b;
+#ifdef __FMA__
+  return {p, std::fma(a, b, -p)};
+#else
+  // Veltkamp's split into 26-bit halves, then Dekker's product.
+  constexpr double Splitter = 134217729.0; // 2^27 + 1
+  double t = Splitter * a;
+  const double ah = t - (t - a);
+  const double al = a - ah;
+  t = Splitter * b;
+  const double bh = t - (t - b);
+  const double bl = b - bh;
+  return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
+#endif
+}
+
+inline DD Normalize(double hi, double lo) { return FastTwoSum(hi, lo); }
+
+inline DD Neg(DD a) { return {-a.hi, -a.lo}; }
+
+inline DD Scale(DD a, double powerOfTwo) { return {a.hi * powerOfTwo, a.lo * powerOfTwo}; }
+
+inline DD Add(DD a, DD b) {
+  DD s = TwoSum(a.hi, b.hi);
+  const DD t = TwoSum(a.lo, b.lo);
+  s = FastTwoSum(s.hi, s.lo + t.hi);
+  return FastTwoSum(s.hi, s.lo + t.lo);
+}
+
+inline DD AddDouble(DD a, double b) {
+  const DD s = TwoSum(a.hi, b);
+  return FastTwoSum(s.hi, s.lo + a.lo);
+}
+
+inline DD Sub(DD a, DD b) { return Add(a, Neg(b)); }
+
+inline DD MulDouble(DD a, double b) {
+  const DD p = TwoProd(a.hi, b);
+  return FastTwoSum(p.hi, p.lo + a.lo * b);
+}
+
+inline DD Mul(DD a, DD b) {
+  const DD p = TwoProd(a.hi, b.hi);
+  return FastTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
+}
+
+inline DD Square(DD a) {
+  const DD p = TwoProd(a.hi, a.hi);
+  return FastTwoSum(p.hi, p.lo + 2 * a.hi * a.lo);
+}
+
+// a / b: one quotient digit, its remainder exactly, a second digit.
+inline DD Div(DD a, DD b) {
+  const double q = a.hi / b.hi;
+  const DD p = MulDouble(b, q);
+  // a.hi - p.hi is exact: the two agree to within a few ulps.
+  const double r = ((a.hi - p.hi) - p.lo) + a.lo;
+  return FastTwoSum(q, r / b.hi);
+}
+
+inline DD Recip(DD b) { return Div({1, 0}, b); }
+
+// sqrt(a) for a > 0: the double root and one Newton correction.
+inline DD Sqrt(DD a) {
+  const double s = std::sqrt(a.hi);
+  const DD p = TwoProd(s, s);
+  const double r = ((a.hi - p.hi) - p.lo) + a.lo;
+  return FastTwoSum(s, r / (2 * s));
+}
+
+// The rounding test. v approximates a value f with |v - f| <= err. When
+// both ends of [v - err, v + err] round to the same double, so does f
+// (rounding is monotonic), and that double is stored in out. Forming
+// v.lo +- err rounds by at most 2^-106 |v.hi|, which the widened bound
+// covers, and the error bound of a bound is its own relative 2^-53. Results
+// below 2^-969 are never decided here: their low part would be subnormal
+// and the operations above no longer exact.
+inline bool RoundsTo(DD v, double err, double &out) {
+  if (!(std::fabs(v.hi) >= 0x1p-969))
+    return false;
+  const double widened = err * (1 + 0x1p-40) + 0x1p-104 * std::fabs(v.hi);
+  const double up = v.hi + (v.lo + widened);
+  const double down = v.hi + (v.lo - widened);
+  if (up != down)
+    return false;
+  out = up;
+  return true;
+}
+
+// The same with a bound relative to |v|.
+inline bool RoundsToRel(DD v, double eps, double &out) {
+  return RoundsTo(v, eps * std::fabs(v.hi), out);
+}
+
+} // namespace quorvex::fast
