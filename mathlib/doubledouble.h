@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
 
 // Double-double arithmetic: a value as the unevaluated sum hi + lo of two
@@ -61,6 +62,15 @@ inline DD TwoProd(double a, double b) {
 }
 
 inline DD Normalize(double hi, double lo) { return FastTwoSum(hi, lo); }
+
+// v with its last `dropped` significand bits cleared, and the exact rest:
+// a head of 53 - dropped bits whose products with short factors are
+// exact, which is cheaper than a full TwoProd.
+inline DD SplitBits(double v, int dropped) {
+  const auto bits = std::bit_cast<unsigned long long>(v);
+  const double head = std::bit_cast<double>(bits & ~((1ull << dropped) - 1));
+  return {head, v - head};
+}
 
 inline DD Neg(DD a) { return {-a.hi, -a.lo}; }
 

@@ -80,10 +80,9 @@ Float Exp(Float x) {
   }
   if (std::fabs(x) < 0x1p-54)
     return 1;
-  const fast::ExpParts parts = fast::ExpReduce({x, 0});
-  const DD m = fast::ExpMantissa(parts);
+  const fast::ExpScaled e = fast::ExpFast(x);
   Float out = 0;
-  if (fast::RoundsScaled(m, Bound(m, fast::ExpEps), parts.k, out))
+  if (fast::RoundsScaled(e.m, Bound(e.m, fast::ExpFastEps), e.k, out))
     return Checked(out);
   return quad::Round(quad::Exp(x));
 }
@@ -95,9 +94,9 @@ Float Ln(Float x) {
     return Finish(extended::Ln(x));
   if (x == 1)
     return 0;
-  const DD v = fast::Log(x);
+  const DD v = fast::LogFast(x);
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, fast::LogEps), out))
+  if (fast::RoundsTo(v, Bound(v, fast::LogFastEps), out))
     return out;
   return quad::Round(quad::Ln(x));
 }
@@ -116,11 +115,11 @@ Float Sqrt(Float x) {
 Float Abs(Float x) { return std::fabs(x); }
 
 namespace {
-// ln x times the double-double 1/ln b: LogEps plus the product's 5u^2.
+// ln x times the double-double 1/ln b: LogFastEps plus the product's 5u^2.
 Float scaledLog(Float x, const DD &inverseLogOfBase, __float128 (*slow)(Float)) {
-  const DD v = fast::Mul(fast::Log(x), inverseLogOfBase);
+  const DD v = fast::Mul(fast::LogFast(x), inverseLogOfBase);
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, fast::LogEps + Slack), out))
+  if (fast::RoundsTo(v, Bound(v, fast::LogFastEps + Slack), out))
     return out;
   return quad::Round(slow(x));
 }
@@ -144,7 +143,8 @@ Float LogBase2(Float x) {
   return scaledLog(x, fast::InvLn2DD, quad::LogBase2);
 }
 
-// log_b x = ln x / ln b: both logarithms' LogEps and the quotient's 16u^2.
+// log_b x = ln x / ln b: both logarithms' LogFastEps and the quotient's
+// 16u^2.
 // log_b 1 is 0 with the sign of 1/ln b, as the extended quotient gave.
 Float LogBaseN(Float base, Float x) {
   DomainCheck(!(x > 0) || !(base > 0) || base == 1);
@@ -152,9 +152,9 @@ Float LogBaseN(Float base, Float x) {
     return Finish(std::log2(static_cast<Float80>(x)) / std::log2(static_cast<Float80>(base)));
   if (x == 1)
     return base > 1 ? 0.0 : -0.0;
-  const DD v = fast::Div(fast::Log(x), fast::Log(base));
+  const DD v = fast::Div(fast::LogFast(x), fast::LogFast(base));
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, 2 * fast::LogEps + Slack), out))
+  if (fast::RoundsTo(v, Bound(v, 2 * fast::LogFastEps + Slack), out))
     return out;
   return quad::Round(quad::LogBaseN(base, x));
 }

@@ -56,14 +56,14 @@ struct Scaled {
 };
 
 Scaled expOf(Float a) {
-  const fast::ExpParts parts = fast::ExpReduce({a, 0});
-  return {fast::ExpMantissa(parts), parts.k};
+  const fast::ExpScaled e = fast::ExpFast(a);
+  return {e.m, e.k};
 }
 
 double powerOfTwo(int k) { return std::ldexp(1.0, k); }
 
 // cosh a = 2^(k-1) (m + 2^-2k/m); the two terms have the same sign, so
-// the bound is ExpEps. For k >= 60 the second is below 2^-120 of the first.
+// the bound is ExpFastEps. For k >= 60 the second is below 2^-120 of the first.
 Scaled coshOf(Float a) {
   const Scaled e = expOf(a);
   if (e.k >= 60)
@@ -73,7 +73,7 @@ Scaled coshOf(Float a) {
 
 // sinh a for 2^-26 <= a <= 711. Below 1, (m + m/(m + 1))/2 with m = e^a - 1
 // has no cancellation (Expm1Eps); above, 2^(k-1) (m - 2^-2k/m) cancels
-// by at most (e + 1/e)/(e - 1/e) < 1.32 (twice ExpEps covers it).
+// by at most (e + 1/e)/(e - 1/e) < 1.32 (twice ExpFastEps covers it).
 struct SinhValue {
   Scaled v;
   double eps;
@@ -87,9 +87,9 @@ SinhValue sinhOf(Float a) {
   }
   const Scaled e = expOf(a);
   if (e.k >= 60)
-    return {{e.m, e.k - 1}, fast::ExpEps};
+    return {{e.m, e.k - 1}, fast::ExpFastEps};
   const DD v = fast::Sub(e.m, fast::Scale(fast::Recip(e.m), powerOfTwo(-2 * e.k)));
-  return {{v, e.k - 1}, 2 * fast::ExpEps};
+  return {{v, e.k - 1}, 2 * fast::ExpFastEps};
 }
 
 // tanh a = -m/(m + 2) with m = e^-2a - 1 in (-1, 0): m's error enters
@@ -104,9 +104,8 @@ constexpr double TanhEps = 2 * fast::Expm1Eps;
 Float twiceExpOfMinus(Float x, Float a, __float128 (*slow)(Float)) {
   if (a > 746)
     return std::signbit(x) ? -0.0 : 0.0;
-  const fast::ExpParts parts = fast::ExpReduce({-a, 0});
-  const DD m = withSign(x, fast::ExpMantissa(parts));
-  return decidedScaled(m, fast::ExpEps, parts.k + 1, x, slow);
+  const fast::ExpScaled e = fast::ExpFast(-a);
+  return decidedScaled(withSign(x, e.m), fast::ExpFastEps, e.k + 1, x, slow);
 }
 
 // Below 2^-500, 1/x and 1/x + c x (any small c) round alike; see Cot.
@@ -129,7 +128,7 @@ Float Cosh(Float x) {
   if (a < 0x1p-26)
     return 1;
   const Scaled c = coshOf(a);
-  return decidedScaled(c.m, fast::ExpEps, c.k, x, quad::Cosh);
+  return decidedScaled(c.m, fast::ExpFastEps, c.k, x, quad::Cosh);
 }
 
 // Below 2^-26, sinh x rounds to x.
@@ -204,7 +203,8 @@ Float Sech(Float x) {
   if (a < 0x1p-27)
     return 1;
   const Scaled c = coshOf(a);
-  return decided(fast::Scale(fast::Recip(c.m), powerOfTwo(-c.k)), fast::ExpEps, x, quad::Sech);
+  return decided(fast::Scale(fast::Recip(c.m), powerOfTwo(-c.k)), fast::ExpFastEps, x,
+                 quad::Sech);
 }
 
 // Odd: arcsinh(-x) = -arcsinh(x), so large negative arguments do not

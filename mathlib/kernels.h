@@ -22,14 +22,25 @@ struct ExpParts {
 ExpParts ExpReduce(DD y);
 // 2^(j/256) (1 + p): e^y / 2^k, in [0.99, 2).
 DD ExpMantissa(const ExpParts &parts);
-// e^x - 1 for |x| <= 40.
+// e^x - 1 for -708 <= x <= 711.
 DD Expm1(double x);
+
+// The fast e^x for |x| <= 745.5: m 2^k with m in [0.99, 2) to ExpFastEps.
+struct ExpScaled {
+  DD m;
+  int k;
+};
+ExpScaled ExpFast(double x);
+inline constexpr double ExpFastEps = 0x1p-69;
 
 inline constexpr double ExpPolyEps = 0x1p-71;
 inline constexpr double ExpEps = 0x1p-74;
 inline constexpr double Expm1Eps = 0x1p-69;
 
-// ln x for finite x > 0 (subnormals included).
+// ln x for finite x > 0 (subnormals included): the fast one, and the more
+// precise one that powers and the inverse hyperbolics need.
+DD LogFast(double x);
+inline constexpr double LogFastEps = 0x1p-67;
 DD Log(double x);
 // ln(w.hi + w.lo) for w.hi > 0 normal, |w.lo| <= ulp(w.hi).
 DD LogDD(DD w);
@@ -55,8 +66,10 @@ DD CosOf(const TrigReduced &t);
 // Both, sharing the reduction's polynomial work.
 void SinCosOf(const TrigReduced &t, DD &s, DD &c);
 
-inline constexpr double SinCosEps = 0x1p-68;
+inline constexpr double SinCosEps = 0x1p-67;
 
+// atan(num / den) for 0 <= num <= den.
+DD AtanQuotient(DD num, DD den);
 // atan(u) for 0 <= u <= 1.
 DD Atan(DD u);
 // atan(num / den) in [0, pi/2] for num, den >= 0, not both 0, each within

@@ -64,9 +64,15 @@ Quad wholePower(Quad a, unsigned n) {
   }
 }
 
+// Only the evaluating thread runs the math routines (see StandardContext).
+unsigned long long slowPathCount = 0;
+
 } // namespace
 
+unsigned long long SlowPathCount() { return slowPathCount; }
+
 Float Round(Quad value) {
+  ++slowPathCount;
   if (value != value)
     throw EInvalidOp();
   const auto rounded = static_cast<Float>(value);

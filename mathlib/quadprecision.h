@@ -15,8 +15,13 @@
 
 namespace quorvex::quad {
 
-// Rounds to double; infinity is the engine's overflow error.
+// Rounds to double; infinity is the engine's overflow error. Every slow-
+// path result passes through here.
 Float Round(__float128 value);
+
+// How many results took the slow path since the program started: what the
+// accuracy tool reports and the hard-case test checks.
+unsigned long long SlowPathCount();
 
 __float128 Sin(Float x);
 __float128 Cos(Float x);

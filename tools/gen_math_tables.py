@@ -62,16 +62,23 @@ def main():
     out.write("};\n\n")
 
     # log: intervals centred on 1 + i/256 (i = 0..256); above sqrt 2 the
-    # argument counts as half of it times 2 (see LogEntry).
+    # argument counts as half of it times 2 (see LogEntry). c has 9
+    # significant bits, so that m c - 1 is exact in double; -ln c has a
+    # head on the 2^-42 grid of ln 2's head, so that e ln2 + head is exact.
     a, b, c = split_bits(ln2, 42)
     out.write(f"const double Ln2Parts[3] = {{{h(a)}, {h(b)}, {h(c)}}};\n")
     out.write("const LogEntry LogTable[257] = {\n")
+    grid = mpf(2) ** -42
     for i in range(257):
         centre = 1 + mpf(i) / 256
-        inverse = float(1 / centre)
+        inverse = mp.nint(512 / centre) / 512
+        assert inverse == 1 or 256 <= inverse * 512 < 512
+        low, high = centre - mpf(1) / 512, centre + mpf(1) / 512
+        assert max(abs(low * inverse - 1), abs(high * inverse - 1)) < mpf(2) ** -8.3
         shifted = centre > mp.sqrt(2)
-        value = -mp.log(mpf(inverse)) - (ln2 if shifted else 0)
-        out.write(f"    {{{h(inverse)}, {pair(value)}}},\n")
+        value = -mp.log(inverse) - (ln2 if shifted else 0)
+        head = mp.nint(value / grid) * grid
+        out.write(f"    {{{h(inverse)}, {{{h(head)}, {h(value - head)}}}}},\n")
     out.write("};\n\n")
 
     # sin and cos: sin(k pi / 512) for k = 0..256.
@@ -81,6 +88,8 @@ def main():
     out.write("};\n\n")
     a, b, c = split_bits(mp.pi / 512, 53)
     out.write(f"const double PiOver512[3] = {{{h(a)}, {h(b)}, {h(c)}}};\n")
+    a, b, c = split_bits(mp.pi / 512, 33)
+    out.write(f"const double PiOver512Short[3] = {{{h(a)}, {h(b)}, {h(c)}}};\n")
     out.write(f"const double InvPiOver512 = {h(512 / mp.pi)};\n")
     # 1/pi in 64-bit words, most significant first: word w holds the bits
     # of weights 2^(-64w-1) .. 2^(-64w-64).
