@@ -124,28 +124,28 @@ inline DD Sqrt(DD a) {
   return FastTwoSum(s, r / (2 * s));
 }
 
-// The rounding test. v approximates a value f with |v - f| <= err. When
-// both ends of [v - err, v + err] round to the same double, so does f
-// (rounding is monotonic), and that double is stored in out. Forming
-// v.lo +- err rounds by at most 2^-106 |v.hi|, which the widened bound
-// covers, and the error bound of a bound is its own relative 2^-53. Results
-// below 2^-969 are never decided here: their low part would be subnormal
-// and the operations above no longer exact.
-inline bool RoundsTo(DD v, double err, double &out) {
-  if (!(std::fabs(v.hi) >= 0x1p-969))
+// The rounding test. v approximates a value f with |v - f| <= eps |v.hi|
+// + abs. When both ends of that interval round to the same double, so
+// does f (rounding is monotonic), and that double is stored in out.
+// Forming v.lo +- err rounds by at most 2^-106 |v.hi|, and the bound's own
+// computation by its relative 2^-52: Widened covers both. Results below
+// 2^-969 are never decided here: their low part would be subnormal and
+// the operations above no longer exact.
+constexpr double Widened(double eps) { return eps * (1 + 0x1p-40) + 0x1p-104; }
+
+inline bool RoundsTo(DD v, double eps, double abs, double &out) {
+  const double magnitude = std::fabs(v.hi);
+  if (!(magnitude >= 0x1p-969))
     return false;
-  const double widened = err * (1 + 0x1p-40) + 0x1p-104 * std::fabs(v.hi);
-  const double up = v.hi + (v.lo + widened);
-  const double down = v.hi + (v.lo - widened);
+  const double err = Widened(eps) * magnitude + abs * (1 + 0x1p-40);
+  const double up = v.hi + (v.lo + err);
+  const double down = v.hi + (v.lo - err);
   if (up != down)
     return false;
   out = up;
   return true;
 }
 
-// The same with a bound relative to |v|.
-inline bool RoundsToRel(DD v, double eps, double &out) {
-  return RoundsTo(v, eps * std::fabs(v.hi), out);
-}
+inline bool RoundsTo(DD v, double eps, double &out) { return RoundsTo(v, eps, 0, out); }
 
 } // namespace quorvex::fast

@@ -22,7 +22,6 @@
 namespace quorvex::math {
 
 using extended::Finish;
-using fast::Bound;
 using fast::Checked;
 using fast::DD;
 using fast::Slack;
@@ -34,7 +33,7 @@ Float sinOfMagnitude(Float x, Float ax) {
   const fast::TrigReduced t = fast::ReduceTrig(ax);
   const DD s = fast::SinOf(t);
   Float out = 0;
-  if (fast::RoundsTo(s, Bound(s, fast::SinCosEps) + t.absError, out))
+  if (fast::RoundsTo(s, fast::SinCosEps, t.absError, out))
     return std::signbit(x) ? -out : out;
   return quad::Round(quad::Sin(x));
 }
@@ -62,7 +61,7 @@ Float Cos(Float x) {
   const fast::TrigReduced t = fast::ReduceTrig(ax);
   const DD c = fast::CosOf(t);
   Float out = 0;
-  if (fast::RoundsTo(c, Bound(c, fast::SinCosEps) + t.absError, out))
+  if (fast::RoundsTo(c, fast::SinCosEps, t.absError, out))
     return out;
   return quad::Round(quad::Cos(x));
 }
@@ -82,7 +81,7 @@ Float Exp(Float x) {
     return 1;
   const fast::ExpScaled e = fast::ExpFast(x);
   Float out = 0;
-  if (fast::RoundsScaled(e.m, Bound(e.m, fast::ExpFastEps), e.k, out))
+  if (fast::RoundsScaled(e.m, fast::ExpFastEps, e.k, out))
     return Checked(out);
   return quad::Round(quad::Exp(x));
 }
@@ -96,7 +95,7 @@ Float Ln(Float x) {
     return 0;
   const DD v = fast::LogFast(x);
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, fast::LogFastEps), out))
+  if (fast::RoundsTo(v, fast::LogFastEps, out))
     return out;
   return quad::Round(quad::Ln(x));
 }
@@ -119,7 +118,7 @@ namespace {
 Float scaledLog(Float x, const DD &inverseLogOfBase, __float128 (*slow)(Float)) {
   const DD v = fast::Mul(fast::LogFast(x), inverseLogOfBase);
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, fast::LogFastEps + Slack), out))
+  if (fast::RoundsTo(v, fast::LogFastEps + Slack, out))
     return out;
   return quad::Round(slow(x));
 }
@@ -154,7 +153,7 @@ Float LogBaseN(Float base, Float x) {
     return base > 1 ? 0.0 : -0.0;
   const DD v = fast::Div(fast::LogFast(x), fast::LogFast(base));
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, 2 * fast::LogFastEps + Slack), out))
+  if (fast::RoundsTo(v, 2 * fast::LogFastEps + Slack, out))
     return out;
   return quad::Round(quad::LogBaseN(base, x));
 }
@@ -184,7 +183,7 @@ Float magnitudePower(Float x, Float z) {
   const DD m = fast::ExpMantissa(parts);
   const double eps = fast::ExpEps + fast::LogEps * std::fabs(y.hi) + Slack;
   Float out = 0;
-  if (fast::RoundsScaled(m, Bound(m, eps), parts.k, out))
+  if (fast::RoundsScaled(m, eps, parts.k, out))
     return Checked(out);
   return quad::Round(quad::MagnitudePower(x, z));
 }
@@ -248,12 +247,13 @@ Float Pythag(Float h, Float v) {
     std::swap(a, b);
   if (b == 0 || b < a * 0x1p-60)
     return a;
-  const int e = std::ilogb(a);
-  const Float sa = std::ldexp(a, -e);
-  const Float sb = std::ldexp(b, -e);
+  // Within [2^-400, 2^400] the squares need no scaling.
+  const int e = a >= 0x1p-400 && a <= 0x1p400 ? 0 : std::ilogb(a);
+  const Float sa = e == 0 ? a : std::ldexp(a, -e);
+  const Float sb = e == 0 ? b : std::ldexp(b, -e);
   const DD root = fast::Sqrt(fast::Add(fast::TwoProd(sa, sa), fast::TwoProd(sb, sb)));
   Float out = 0;
-  if (fast::RoundsScaled(root, Bound(root, Slack), e, out))
+  if (fast::RoundsScaled(root, Slack, e, out))
     return Checked(out);
   return quad::Round(quad::Pythag(h, v));
 }

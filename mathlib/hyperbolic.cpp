@@ -16,7 +16,6 @@ namespace quorvex::math {
 
 using extended::Divide;
 using extended::Finish;
-using fast::Bound;
 using fast::Checked;
 using fast::DD;
 using fast::Slack;
@@ -29,14 +28,14 @@ DD withSign(Float x, const DD &v) { return std::signbit(x) ? fast::Neg(v) : v; }
 
 Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, eps + Slack), out))
+  if (fast::RoundsTo(v, eps + Slack, out))
     return Checked(out);
   return quad::Round(slow(x));
 }
 
 Float decidedScaled(const DD &m, double eps, int k, Float x, __float128 (*slow)(Float)) {
   Float out = 0;
-  if (fast::RoundsScaled(m, Bound(m, eps + Slack), k, out))
+  if (fast::RoundsScaled(m, eps + Slack, k, out))
     return Checked(out);
   return quad::Round(slow(x));
 }

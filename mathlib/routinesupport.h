@@ -18,9 +18,6 @@ inline Float Checked(Float value) {
   return value;
 }
 
-// The error bound eps |v| as an absolute bound.
-inline double Bound(const DD &v, double eps) { return eps * std::fabs(v.hi); }
-
 // The smallest margin every bound includes for the double-double sums and
 // products of a routine (a few dozen u^2).
 inline constexpr double Slack = 0x1p-98;

@@ -15,7 +15,6 @@
 namespace quorvex::math {
 
 using extended::Finish;
-using fast::Bound;
 using fast::Checked;
 using fast::DD;
 using fast::Slack;
@@ -45,7 +44,7 @@ SinCos sinCosOf(Float x) {
 
 Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, eps + Slack), out))
+  if (fast::RoundsTo(v, eps + Slack, out))
     return Checked(out);
   return quad::Round(slow(x));
 }
@@ -308,16 +307,21 @@ __float128 slowArcTan2(Float y, Float x) { return quad::ArcTan2(y, x); }
 Float ArcTan2(Float y, Float x) {
   if (y == 0 || x == 0 || !std::isfinite(y) || !std::isfinite(x))
     return Finish(std::atan2(static_cast<Float80>(y), static_cast<Float80>(x)));
-  const int e = std::max(std::ilogb(y), std::ilogb(x));
-  const Float ay = std::ldexp(std::fabs(y), -e);
-  const Float ax = std::ldexp(std::fabs(x), -e);
+  Float ay = std::fabs(y);
+  Float ax = std::fabs(x);
+  // Within [2^-400, 2^400] the quotients need no scaling.
+  if (!(std::fmin(ay, ax) >= 0x1p-400 && std::fmax(ay, ax) <= 0x1p400)) {
+    const int e = std::max(std::ilogb(y), std::ilogb(x));
+    ay = std::ldexp(ay, -e);
+    ax = std::ldexp(ax, -e);
+  }
   DD v = fast::AtanRatio({ay, 0}, {ax, 0});
   if (x < 0)
     v = fast::Sub(fast::PiDD, v);
   if (std::signbit(y))
     v = fast::Neg(v);
   Float out = 0;
-  if (fast::RoundsTo(v, Bound(v, fast::AtanEps + Slack), out))
+  if (fast::RoundsTo(v, fast::AtanEps + Slack, out))
     return out;
   return quad::Round(slowArcTan2(y, x));
 }
