@@ -113,11 +113,13 @@ inline LogArgument reduceLog(double x) {
 // bits is exact in its head (the cubic part uses the plain r r, since
 // ra^2 alone is off by 2^-26); r - ra^2/2 is an exact sum, and so is the
 // table part E = e ln2_head + (-ln c)_head. The cubic and higher part,
-// below 2^-18.5 relative to r, has 3u of rounding (2^-70 relative to r);
-// the low sum of that part, the tails of ln 2 and of the table and the
-// exact sums' errors is below 2^-26 and rounds by under 2^-78 absolute.
-// The result is at least 2^-9 unless e = 0 and i = 0, where it is r to
-// within 2^-8: so below 2^-69 relative. LogFastEps = 2^-67.
+// below 2^-18.3 relative to r, has 3u of rounding (2^-69.7 relative to
+// r); the low sum of that part, the tails of ln 2 and of the table and
+// the exact sums' errors is below 2^-25 and rounds by under 2^-77
+// absolute. With e = 0 the table value and r can have opposite signs and
+// be within a factor 1.3 (c is rounded to 9 bits), so the result may be a
+// quarter of |r|, and at least 2^-10: 2^-67.7 relative at worst, 2^-68.0
+// measured. With e != 0 nothing cancels. LogFastEps = 2^-66.
 inline DD LogFast(double x) {
   const LogArgument a = reduceLog(x);
   const double r = a.r;
@@ -137,7 +139,7 @@ inline DD LogFast(double x) {
   return FastTwoSum(sum.hi, lo);
 }
 
-inline constexpr double LogFastEps = 0x1p-67;
+inline constexpr double LogFastEps = 0x1p-66;
 
 // --- sin and cos -------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include "tables.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 namespace quorvex::fast {
@@ -83,16 +84,15 @@ DD Expm1(double x) {
 // cancel.
 //
 // ln(1 + r) = r - r^2/2 + r^3/3 - ... - r^8/8 + r^9/9: the next term is
-// below 2^-84 relative to r. r, r^2/2 (exact square of rh plus rh rl) and
-// r^3/3 (exact cube of rh, divided by 3 with its remainder) are double-
-// doubles; the quartic and higher terms, below 2^-26 relative to r, are
-// evaluated in double with relative error under 4u: 2^-77 relative to r.
-// Against the result the error is 2^-77 relative to r, and the result is
-// at least |r| / 3 when the table value or e ln2 is not zero: the three
-// terms never cancel by more (|r| <= |ln c| / 2 for i != 0, and |e ln2 -
-// ln c| >= 0.34 for e != 0). So 2^-77 * 3 in the worst case: but there the
-// quartic term is 2^-26 of the r part and only a third of the result, so
-// the measured and bounded error is below 2^-78.5; LogEps = 2^-77.
+// below 2^-78 relative to r (|r| < 2^-8.3). r is exact, r^2/2 its exact
+// square, and r^3/3 the exact cube of rh divided by 3 with its remainder;
+// the quartic and higher terms, below 2^-24.9 relative to r, are
+// evaluated in double with relative error under 4u: 2^-77.9 relative to
+// r. The table value and ln(1 + r) have opposite signs at most where
+// |ln c| >= |r|, so the sum is at least 1/4 of the larger term (ln c and r
+// can be within a factor 1.3 when c is rounded to 9 bits, and then the
+// result is 2^-2 of them): 2^-76 relative; measured 2^-76.2 at worst.
+// With e != 0, |e ln2 - ln c| >= 0.34 cancels nothing. LogEps = 2^-75.
 DD Log(double x) {
   const LogArgument a = reduceLog(x);
   const int e = a.e;
@@ -136,12 +136,16 @@ DD LogDD(DD w) {
   return AddDouble(main, w.lo / w.hi);
 }
 
-// 1 + u is formed as the exact double-double TwoSum(1, u.hi) + u.lo (to
-// 2^-106 relative); its logarithm is LogDD. When |u| is below 2^-52 the
-// sum keeps u only in its low part and LogDD returns it; above, ln(1 + u)
-// is at least a quarter of ln(w.hi): Log1pEps = 4 LogEps.
+// Below 2^-25, ln(1 + u) = u - u^2/2 + u^3/3 - u^4/4 + u^5/5 to 2^-127,
+// the correction (2^-26 of u) evaluated in double: 2^-78. Above, 1 + u is
+// the double-double TwoSum(1, u.hi) + u.lo, exact to 2^-106 absolute and
+// so to 2^-81 relative to u; its logarithm is LogDD, which is at least
+// half of ln(w.hi): Log1pEps = 2 LogDDEps + 2^-80 < 2^-73.
 DD Log1p(DD u) {
-  const DD s = TwoSum(1, u.hi);
+  const double v = u.hi;
+  if (std::fabs(v) < 0x1p-25)
+    return AddDouble(u, v * v * (-0.5 + v * (1.0 / 3 + v * (-0.25 + v * 0.2))));
+  const DD s = TwoSum(1, v);
   return LogDD(FastTwoSum(s.hi, s.lo + u.lo));
 }
 

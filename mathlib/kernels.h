@@ -32,15 +32,15 @@ inline constexpr double ExpPolyEps = 0x1p-71;
 inline constexpr double ExpEps = 0x1p-74;
 inline constexpr double Expm1Eps = 0x1p-69;
 
-// ln x for finite x > 0 (subnormals included), to 2^-77.
+// ln x for finite x > 0 (subnormals included), to 2^-75.
 DD Log(double x);
 // ln(w.hi + w.lo) for w.hi > 0 normal, |w.lo| <= ulp(w.hi).
 DD LogDD(DD w);
 // ln(1 + u) for u > -1 as a double-double, without forming 1 + u in double.
 DD Log1p(DD u);
 
-inline constexpr double LogEps = 0x1p-77;
-inline constexpr double LogDDEps = 0x1p-76;
-inline constexpr double Log1pEps = 0x1p-75;
+inline constexpr double LogEps = 0x1p-75;
+inline constexpr double LogDDEps = 0x1p-74;
+inline constexpr double Log1pEps = 0x1p-73;
 
 } // namespace quorvex::fast
