@@ -101,9 +101,15 @@ Float Ln(Float x) {
 }
 
 // The double product and square root are correctly rounded; forming them in
-// extended first would round twice and now and then miss by one unit.
-// Finish still turns an infinite square into the overflow error.
-Float Square(Float x) { return Finish(x * x); }
+// extended first would round twice and now and then miss by one unit. An
+// infinite square is the overflow error and a NaN the invalid operation,
+// as Finish gave them.
+Float Square(Float x) {
+  const Float square = x * x;
+  if (std::isnan(square))
+    throw EInvalidOp();
+  return Checked(square);
+}
 
 Float Sqrt(Float x) {
   if (x < 0)
@@ -162,28 +168,27 @@ namespace {
 
 // |x|^z = e^y with y = z ln|x| for finite x != 0 and finite z. ln|x|
 // carries LogEps relative, so y is off by |y| LogEps absolute, which is
-// the relative error it passes to e^y, on top of ExpEps. |y| > 745.5 is
-// beyond the double range either way: an overflow above, 0 below. So is
-// the case where z ln|x| itself overflows.
+// the relative error it passes to e^y, on top of ExpFastEps. |y| > 745.5
+// is beyond the double range either way: an overflow above, 0 below. So
+// is the case where z ln|x| itself overflows.
 Float magnitudePower(Float x, Float z) {
-  if (!std::isfinite(x) || !std::isfinite(z))
+  if (!std::isfinite(x) || !std::isfinite(z)) [[unlikely]]
     return Finish(std::pow(std::fabs(static_cast<Float80>(x)), static_cast<Float80>(z)));
   const DD log = fast::Log(std::fabs(x));
   const double estimate = z * log.hi;
-  if (!(std::fabs(estimate) <= 745.5)) {
+  if (!(std::fabs(estimate) <= 745.5)) [[unlikely]] {
     if (estimate > 0)
       throw EOverflow();
     return 0;
   }
   // Within 2^-60 of 0, e^y is within 2^-59 of 1 and rounds to it.
-  if (std::fabs(estimate) < 0x1p-60)
+  if (std::fabs(estimate) < 0x1p-60) [[unlikely]]
     return 1;
   const DD y = fast::MulDouble(log, z);
-  const fast::ExpParts parts = fast::ExpReduce(y);
-  const DD m = fast::ExpMantissa(parts);
-  const double eps = fast::ExpEps + fast::LogEps * std::fabs(y.hi) + Slack;
+  const fast::ExpScaled e = fast::ExpFast(y.hi, y.lo);
+  const double eps = fast::ExpFastEps + fast::LogEps * std::fabs(y.hi) + Slack;
   Float out = 0;
-  if (fast::RoundsScaled(m, eps, parts.k, out))
+  if (fast::RoundsScaled(e.m, eps, e.k, out)) [[likely]]
     return Checked(out);
   return quad::Round(quad::MagnitudePower(x, z));
 }

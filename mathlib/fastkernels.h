@@ -57,12 +57,16 @@ inline constexpr double ExpFastEps = 0x1p-69;
 // bits and ra rh cut to 26, so T1 ra is exact; the rest is below 2^-19
 // and summed with under 2^-72.5 of rounding. With the table's 2^-106 the
 // total stays below 2^-70.3 relative: ExpFastEps = 2^-69.
-inline ExpScaled ExpFast(double x) {
+//
+// The same for a double-double argument x + xlo (|xlo| <= 2^-44): the low
+// part joins rl, which enters the polynomial only linearly, and rounds
+// there by under 2^-96.
+inline ExpScaled ExpFast(double x, double xlo = 0) {
   const double nd = nearestInteger(x * Log2eTimes256);
   const double t = x - nd * Ln2Over256[0];
   const DD r = TwoSum(t, -nd * Ln2Over256[1]);
   const double rh = r.hi;
-  const double rl = r.lo - nd * Ln2Over256[2];
+  const double rl = r.lo + (xlo - nd * Ln2Over256[2]);
   const double q =
       rl + rh * rl +
       rh * rh * (0.5 + rh * (1.0 / 6 + rh * (1.0 / 24 + rh * (1.0 / 120 + rh * (1.0 / 720)))));
@@ -261,7 +265,7 @@ inline constexpr double AtanEps = 0x1p-68;
 // t = (n - c d)/(d + c n), which never forms n/d itself: c has at most 9
 // bits, so with d and n cut to 44-bit heads the products are exact,
 // n - c d_head is exact by Sterbenz for i > 0, and the tails of n and d
-// enter with u^2-sized roundings; one double-double quotient (16u^2)
+// enter with u^2-sized roundings; one double-double quotient (2^-104)
 // gives t, |t| <= 2^-9 (1 + 2^-40). atan t = t - t^3/3 + ... + t^9/9
 // (next term 2^-75 relative to t); the cubic and higher part, 2^-19.6
 // relative to t, is evaluated in double with 3u: 2^-71 relative to t. The
@@ -272,7 +276,7 @@ inline DD AtanQuotient(DD num, DD den) {
   const auto i = static_cast<unsigned>(nearestInteger(num.hi / den.hi * 256));
   DD t{};
   if (i == 0) {
-    t = Div(num, den);
+    t = DivFast(num, den);
   } else {
     const double c = i * (1.0 / 256);
     const DD d = SplitBits(den.hi, 9);
@@ -280,7 +284,7 @@ inline DD AtanQuotient(DD num, DD den) {
     const DD numerator = TwoSum(num.hi - c * d.hi, (num.lo - c * den.lo) - c * d.lo);
     const DD sum = TwoSum(den.hi, c * n.hi);
     const DD denominator = FastTwoSum(sum.hi, sum.lo + (c * n.lo + (den.lo + c * num.lo)));
-    t = Div(numerator, denominator);
+    t = DivFast(numerator, denominator);
   }
   const double th = t.hi;
   const double z = th * th;

@@ -116,13 +116,14 @@ DD Log(double x) {
   const double small = rl - (0.5 * square.lo + rh * rl) + thirdLo + higher;
   const DD log1p = FastTwoSum(sum.hi, sum.lo + small);
 
-  if (e == 0)
-    return Add(entry.minusLog, log1p);
+  // e ln2_head + (-ln c)_head is exact (both on the 2^-42 grid); the tails
+  // of ln 2 and the table, below 2^-33, round by under 2^-86 in the sum.
   const auto ed = static_cast<double>(e);
-  const DD scaled = TwoSum(ed * Ln2Parts[0], entry.minusLog.hi);
-  const double scaledLo =
-      scaled.lo + (ed * Ln2Parts[1] + (ed * Ln2Parts[2] + entry.minusLog.lo));
-  return Add(FastTwoSum(scaled.hi, scaledLo), log1p);
+  const double table = ed * Ln2Parts[0] + entry.minusLog.hi;
+  const DD total = TwoSum(table, log1p.hi);
+  const double lo =
+      total.lo + (log1p.lo + (entry.minusLog.lo + (ed * Ln2Parts[1] + ed * Ln2Parts[2])));
+  return FastTwoSum(total.hi, lo);
 }
 
 // ln(w) = ln(w.hi) + ln(1 + w.lo/w.hi), and |w.lo/w.hi| <= 2^-52, so the
