@@ -167,14 +167,14 @@ Float LogBaseN(Float base, Float x) {
 namespace {
 
 // |x|^z = e^y with y = z ln|x| for finite x != 0 and finite z. ln|x|
-// carries LogEps relative, so y is off by |y| LogEps absolute, which is
-// the relative error it passes to e^y, on top of ExpFastEps. |y| > 745.5
+// carries its bound eps relative, so y is off by |y| eps absolute, which
+// is the relative error it passes to e^y, on top of ExpFastEps. |y| > 745.5
 // is beyond the double range either way: an overflow above, 0 below. So
 // is the case where z ln|x| itself overflows.
 Float magnitudePower(Float x, Float z) {
   if (!std::isfinite(x) || !std::isfinite(z)) [[unlikely]]
     return Finish(std::pow(std::fabs(static_cast<Float80>(x)), static_cast<Float80>(z)));
-  const DD log = fast::Log(std::fabs(x));
+  const DD log = fast::LogFast(std::fabs(x));
   const double estimate = z * log.hi;
   if (!(std::fabs(estimate) <= 745.5)) [[unlikely]] {
     if (estimate > 0)
@@ -186,7 +186,7 @@ Float magnitudePower(Float x, Float z) {
     return 1;
   const DD y = fast::MulDouble(log, z);
   const fast::ExpScaled e = fast::ExpFast(y.hi, y.lo);
-  const double eps = fast::ExpFastEps + fast::LogEps * std::fabs(y.hi) + Slack;
+  const double eps = fast::ExpFastEps + fast::LogFastEps * std::fabs(y.hi) + Slack;
   Float out = 0;
   if (fast::RoundsScaled(e.m, eps, e.k, out)) [[likely]]
     return Checked(out);

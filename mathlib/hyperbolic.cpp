@@ -231,8 +231,8 @@ Float ArcSinh(Float x) {
     return decided(withSign(x, fast::LogDD(fast::AddDouble(root, a))), fast::LogDDEps, x,
                    quad::ArcSinh);
   }
-  const DD v = fast::AddDouble(fast::Add(fast::Log(a), fast::Ln2DD), 0.25 / a / a);
-  return decided(withSign(x, v), fast::LogEps, x, quad::ArcSinh);
+  const DD v = fast::AddDouble(fast::Add(fast::LogFast(a), fast::Ln2DD), 0.25 / a / a);
+  return decided(withSign(x, v), fast::LogFastEps, x, quad::ArcSinh);
 }
 
 // Near 1, ln(x + sqrt(x^2 - 1)) is taken as ln(1 + u) with the exact t = x - 1;
@@ -256,8 +256,8 @@ Float ArcCosh(Float x) {
     const DD root = fast::Sqrt(fast::AddDouble(fast::TwoProd(x, x), -1));
     return decided(fast::LogDD(fast::AddDouble(root, x)), fast::LogDDEps, x, quad::ArcCosh);
   }
-  const DD v = fast::AddDouble(fast::Add(fast::Log(x), fast::Ln2DD), -0.25 / x / x);
-  return decided(v, fast::LogEps, x, quad::ArcCosh);
+  const DD v = fast::AddDouble(fast::Add(fast::LogFast(x), fast::Ln2DD), -0.25 / x / x);
+  return decided(v, fast::LogFastEps, x, quad::ArcCosh);
 }
 
 namespace {
@@ -313,8 +313,8 @@ Float ArcSech(Float x) {
   if (x == 1)
     return 0;
   if (x < 0x1p-30) {
-    const DD v = fast::AddDouble(fast::Sub(fast::Ln2DD, fast::Log(x)), -0.25 * x * x);
-    return decided(v, fast::LogEps, x, quad::ArcSech);
+    const DD v = fast::AddDouble(fast::Sub(fast::Ln2DD, fast::LogFast(x)), -0.25 * x * x);
+    return decided(v, fast::LogFastEps, x, quad::ArcSech);
   }
   const DD onePlus = fast::TwoSum(1, x);
   const DD oneMinusX = oneMinus(x);
@@ -336,8 +336,8 @@ Float ArcCsch(Float x) {
   if (a > 0x1p60)
     return 1 / x;
   if (a < 0x1p-30) {
-    const DD v = fast::AddDouble(fast::Sub(fast::Ln2DD, fast::Log(a)), 0.25 * a * a);
-    return decided(withSign(x, v), fast::LogEps, x, quad::ArcCsch);
+    const DD v = fast::AddDouble(fast::Sub(fast::Ln2DD, fast::LogFast(a)), 0.25 * a * a);
+    return decided(withSign(x, v), fast::LogFastEps, x, quad::ArcCsch);
   }
   if (a >= 0x1p27) {
     const DD v = fast::Recip({a, 0});

@@ -83,55 +83,12 @@ DD Expm1(double x) {
 // and e counts one more, so that for x near 1 from below no large terms
 // cancel.
 //
-// ln(1 + r) = r - r^2/2 + r^3/3 - ... - r^8/8 + r^9/9: the next term is
-// below 2^-78 relative to r (|r| < 2^-8.3). r is exact, r^2/2 its exact
-// square, and r^3/3 the exact cube of rh divided by 3 with its remainder;
-// the quartic and higher terms, below 2^-24.9 relative to r, are
-// evaluated in double with relative error under 4u: 2^-77.9 relative to
-// r. The table value and ln(1 + r) have opposite signs at most where
-// |ln c| >= |r|, so the sum is at least 1/4 of the larger term (ln c and r
-// can be within a factor 1.3 when c is rounded to 9 bits, and then the
-// result is 2^-2 of them): 2^-76 relative; measured 2^-76.2 at worst.
-// With e != 0, |e ln2 - ln c| >= 0.34 cancels nothing. LogEps = 2^-75.
-DD Log(double x) {
-  const LogArgument a = reduceLog(x);
-  const int e = a.e;
-  const LogEntry &entry = *a.entry;
-  const double rh = a.r;
-  const double rl = 0;
-  const DD square = TwoProd(rh, rh);
-  const DD cube = TwoProd(square.hi, rh);
-  // cube.hi / 3 and its remainder: 3 q = 2q + q exactly as a TwoSum.
-  const double third = cube.hi * (1.0 / 3);
-  const DD threeThirds = TwoSum(2 * third, third);
-  const double thirdLo =
-      ((cube.hi - threeThirds.hi) - threeThirds.lo + cube.lo + square.lo * rh) * (1.0 / 3) +
-      square.hi * rl;
-  const double z = square.hi;
-  const double higher =
-      z * z *
-      (-0.25 + rh * (0.2 + rh * (-1.0 / 6 + rh * (1.0 / 7 + rh * (-0.125 + rh * (1.0 / 9))))));
-  DD sum = FastTwoSum(rh, -0.5 * z);
-  sum = AddDouble(sum, third);
-  const double small = rl - (0.5 * square.lo + rh * rl) + thirdLo + higher;
-  const DD log1p = FastTwoSum(sum.hi, sum.lo + small);
-
-  // e ln2_head + (-ln c)_head is exact (both on the 2^-42 grid); the tails
-  // of ln 2 and the table, below 2^-33, round by under 2^-86 in the sum.
-  const auto ed = static_cast<double>(e);
-  const double table = ed * Ln2Parts[0] + entry.minusLog.hi;
-  const DD total = TwoSum(table, log1p.hi);
-  const double lo =
-      total.lo + (log1p.lo + (entry.minusLog.lo + (ed * Ln2Parts[1] + ed * Ln2Parts[2])));
-  return FastTwoSum(total.hi, lo);
-}
-
 // ln(w) = ln(w.hi) + ln(1 + w.lo/w.hi), and |w.lo/w.hi| <= 2^-52, so the
-// second is w.lo/w.hi to 2^-105 relative. The sum does not cancel unless
-// w is within 2^-52 of 1, where ln(w.hi) is itself at most twice the
-// result: LogDDEps = 2 LogEps.
+// second is w.lo/w.hi to 2^-105 relative. Every caller has |w - 1| >=
+// 2^-26, where the second term is below 2^-25 of the first and cancels
+// nothing: LogDDEps = 2 LogFastEps.
 DD LogDD(DD w) {
-  const DD main = Log(w.hi);
+  const DD main = LogFast(w.hi);
   if (w.lo == 0)
     return main;
   return AddDouble(main, w.lo / w.hi);

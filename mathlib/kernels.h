@@ -9,8 +9,8 @@
 // fastkernels.h for the fast ones and kernels.cpp for these). A routine
 // combines kernels, adds up their bounds, and asks RoundsTo whether the
 // bound decides the rounding to double; when it does not, the routine
-// takes its quad-precision path instead. The kernels here are slower and
-// more precise: what powers, expm1 and the ln(1 + u) forms need.
+// takes its quad-precision path instead. The kernels here are the slower
+// ones that the hyperbolic functions and their inverses need.
 
 namespace quorvex::fast {
 
@@ -32,15 +32,12 @@ inline constexpr double ExpPolyEps = 0x1p-71;
 inline constexpr double ExpEps = 0x1p-74;
 inline constexpr double Expm1Eps = 0x1p-69;
 
-// ln x for finite x > 0 (subnormals included), to 2^-75.
-DD Log(double x);
-// ln(w.hi + w.lo) for w.hi > 0 normal, |w.lo| <= ulp(w.hi).
+// ln(w.hi + w.lo) for w.hi > 0 normal, |w.lo| <= ulp(w.hi), |w - 1| >= 2^-26.
 DD LogDD(DD w);
 // ln(1 + u) for u > -1 as a double-double, without forming 1 + u in double.
 DD Log1p(DD u);
 
-inline constexpr double LogEps = 0x1p-75;
-inline constexpr double LogDDEps = 0x1p-74;
-inline constexpr double Log1pEps = 0x1p-73;
+inline constexpr double LogDDEps = 2 * LogFastEps;
+inline constexpr double Log1pEps = 2 * LogDDEps + 0x1p-80;
 
 } // namespace quorvex::fast
