@@ -14,10 +14,11 @@
 // Error bounds, u = 2^-53 (relative to the exact result of the same
 // operation on the double-double operands):
 //   Add           3 u^2     (accurate sum, also under cancellation)
+//   AddSameSign   2 u^2     (operands of one sign)
 //   AddDouble     2 u^2
 //   MulDouble     2 u^2
 //   Mul           5 u^2
-//   Div          16 u^2
+//   Div          2^-104
 //   Sqrt          4 u^2
 // All of them are below 2^-101, far under the 2^-66 .. 2^-70 of the
 // polynomial parts, and the kernels add them into their bounds as 2^-100
@@ -83,6 +84,13 @@ inline DD Add(DD a, DD b) {
   return FastTwoSum(s.hi, s.lo + t.lo);
 }
 
+// a + b when a and b have the same sign (or one is 0): nothing cancels,
+// so the cheaper sum keeps 2u^2.
+inline DD AddSameSign(DD a, DD b) {
+  const DD s = TwoSum(a.hi, b.hi);
+  return FastTwoSum(s.hi, s.lo + (a.lo + b.lo));
+}
+
 inline DD AddDouble(DD a, double b) {
   const DD s = TwoSum(a.hi, b);
   return FastTwoSum(s.hi, s.lo + a.lo);
@@ -105,20 +113,11 @@ inline DD Square(DD a) {
   return FastTwoSum(p.hi, p.lo + 2 * a.hi * a.lo);
 }
 
-// a / b: one quotient digit, its remainder exactly, a second digit.
-inline DD Div(DD a, DD b) {
-  const double q = a.hi / b.hi;
-  const DD p = MulDouble(b, q);
-  // a.hi - p.hi is exact: the two agree to within a few ulps.
-  const double r = ((a.hi - p.hi) - p.lo) + a.lo;
-  return FastTwoSum(q, r / b.hi);
-}
-
 // a / b with one division: the first digit from the reciprocal of b.hi is
-// within 2u of the quotient, its remainder is formed exactly as before and
-// the second digit carries it to 2^-104 relative, which is all the kernels
-// need of a reduced argument (and cheaper by a division's latency).
-inline DD DivFast(DD a, DD b) {
+// within 2u of the quotient, its remainder a - b q is formed exactly
+// (a.hi - p.hi is exact by Sterbenz), and the second digit, the
+// remainder times the reciprocal, carries the quotient to 2^-104.
+inline DD Div(DD a, DD b) {
   const double inverse = 1 / b.hi;
   const double q = a.hi * inverse;
   const DD p = MulDouble(b, q);

@@ -282,7 +282,7 @@ inline DD AtanQuotient(DD num, DD den) {
   const auto i = static_cast<unsigned>(nearestInteger(num.hi / den.hi * 256));
   DD t{};
   if (i == 0) {
-    t = DivFast(num, den);
+    t = Div(num, den);
   } else {
     const double c = i * (1.0 / 256);
     const DD d = SplitBits(den.hi, 9);
@@ -290,7 +290,7 @@ inline DD AtanQuotient(DD num, DD den) {
     const DD numerator = TwoSum(num.hi - c * d.hi, (num.lo - c * den.lo) - c * d.lo);
     const DD sum = TwoSum(den.hi, c * n.hi);
     const DD denominator = FastTwoSum(sum.hi, sum.lo + (c * n.lo + (den.lo + c * num.lo)));
-    t = DivFast(numerator, denominator);
+    t = Div(numerator, denominator);
   }
   const double th = t.hi;
   const double z = th * th;

@@ -59,7 +59,7 @@ Scaled expOf(Float a) {
   return {e.m, e.k};
 }
 
-double powerOfTwo(int k) { return std::ldexp(1.0, k); }
+using fast::powerOfTwo;
 
 // cosh a = 2^(k-1) (m + 2^-2k/m); the two terms have the same sign, so
 // the bound is ExpFastEps. For k >= 60 the second is below 2^-120 of the first.
@@ -67,7 +67,8 @@ Scaled coshOf(Float a) {
   const Scaled e = expOf(a);
   if (e.k >= 60)
     return {e.m, e.k - 1};
-  return {fast::Add(e.m, fast::Scale(fast::Recip(e.m), powerOfTwo(-2 * e.k))), e.k - 1};
+  const DD inverse = fast::Div({1, 0}, e.m);
+  return {fast::AddSameSign(e.m, fast::Scale(inverse, powerOfTwo(-2 * e.k))), e.k - 1};
 }
 
 // sinh a for 2^-26 <= a <= 711. Below 1, (m + m/(m + 1))/2 with m = e^a - 1
@@ -81,13 +82,13 @@ struct SinhValue {
 SinhValue sinhOf(Float a) {
   if (a < 1) {
     const DD m = fast::Expm1(a);
-    const DD v = fast::Add(m, fast::Div(m, fast::AddDouble(m, 1)));
+    const DD v = fast::AddSameSign(m, fast::Div(m, fast::AddDouble(m, 1)));
     return {{fast::Scale(v, 0.5), 0}, fast::Expm1Eps};
   }
   const Scaled e = expOf(a);
   if (e.k >= 60)
     return {{e.m, e.k - 1}, fast::ExpFastEps};
-  const DD v = fast::Sub(e.m, fast::Scale(fast::Recip(e.m), powerOfTwo(-2 * e.k)));
+  const DD v = fast::Sub(e.m, fast::Scale(fast::Div({1, 0}, e.m), powerOfTwo(-2 * e.k)));
   return {{v, e.k - 1}, 2 * fast::ExpFastEps};
 }
 
@@ -188,7 +189,7 @@ Float Csch(Float x) {
   if (a < 0x1p-27)
     return decided(fast::AddDouble(fast::Recip({x, 0}), -x / 6), 0, x, quad::Csch);
   const SinhValue s = sinhOf(a);
-  const DD v = fast::Scale(fast::Recip(s.v.m), powerOfTwo(-s.v.k));
+  const DD v = fast::Scale(fast::Div({1, 0}, s.v.m), powerOfTwo(-s.v.k));
   return decided(withSign(x, v), s.eps, x, quad::Csch);
 }
 
@@ -202,7 +203,7 @@ Float Sech(Float x) {
   if (a < 0x1p-27)
     return 1;
   const Scaled c = coshOf(a);
-  return decided(fast::Scale(fast::Recip(c.m), powerOfTwo(-c.k)), fast::ExpFastEps, x,
+  return decided(fast::Scale(fast::Div({1, 0}, c.m), powerOfTwo(-c.k)), fast::ExpFastEps, x,
                  quad::Sech);
 }
 
