@@ -302,6 +302,27 @@ inline DD AtanQuotient(DD num, DD den) {
   return FastTwoSum(head.hi, head.lo + (table.lo + tail));
 }
 
+// atan u for a double 0 <= u <= 1: the same with d = 1, which needs
+// neither the first quotient nor the splits of d.
+inline DD AtanOfDouble(double u) {
+  const auto i = static_cast<unsigned>(nearestInteger(u * 256));
+  DD t{u, 0};
+  if (i != 0) {
+    const double c = i * (1.0 / 256);
+    const DD n = SplitBits(u, 9);
+    const DD sum = TwoSum(1, c * n.hi);
+    t = Div({u - c, 0}, FastTwoSum(sum.hi, sum.lo + c * n.lo));
+  }
+  const double th = t.hi;
+  const double z = th * th;
+  const double tail = t.lo + th * z * (-1.0 / 3 + z * (0.2 + z * (-1.0 / 7 + z * (1.0 / 9))));
+  if (i == 0)
+    return FastTwoSum(th, tail);
+  const DD &table = AtanTable[i];
+  const DD head = FastTwoSum(table.hi, th);
+  return FastTwoSum(head.hi, head.lo + (table.lo + tail));
+}
+
 inline DD Atan(DD u) { return AtanQuotient(u, {1, 0}); }
 
 // Whichever of num/den and den/num is at most 1 goes to AtanQuotient;

@@ -171,7 +171,7 @@ DD atanOfMagnitude(Float ax) {
   if (ax > 0x1p60)
     return fast::AddDouble(fast::HalfPiDD, -1 / ax);
   if (ax <= 1)
-    return fast::Atan({ax, 0});
+    return fast::AtanOfDouble(ax);
   return fast::AtanRatio({ax, 0}, {1, 0});
 }
 } // namespace

@@ -377,6 +377,20 @@ void writeArgs(std::FILE *out, const Function &f, const Args &a) {
     std::fprintf(out, "%s,%.17g,\n", f.name, a.x);
 }
 
+// A case for verify_math_cases.py: the arguments and our result, or "!"
+// when we raised an error.
+void writeCase(std::FILE *out, const Function &f, const Args &a, const Outcome &o) {
+  char z[32] = "";
+  if (f.binary)
+    std::snprintf(z, sizeof z, "%.17g", a.z);
+  if (o.raised)
+    std::fprintf(out, "%s,%.17g,%s,!\n", f.name, a.x, z);
+  else if (f.binary)
+    std::fprintf(out, "%s,%.17g,%.17g,%.17g\n", f.name, a.x, a.z, o.value);
+  else
+    std::fprintf(out, "%s,%.17g,,%.17g\n", f.name, a.x, o.value);
+}
+
 struct Totals {
   long values = 0, raised = 0, slow = 0, wrong = 0, undecided = 0;
   double worst = 0;
@@ -401,7 +415,7 @@ Totals check(const Function &f, long count, std::FILE *cases, std::FILE *sample,
       if (!std::isinf(rounded)) { // only the overflow error is expected here
         ++t.wrong;
         if (cases != nullptr)
-          writeArgs(cases, f, a);
+          writeCase(cases, f, a, o);
       }
       continue;
     }
@@ -415,9 +429,9 @@ Totals check(const Function &f, long count, std::FILE *cases, std::FILE *sample,
       if (!close)
         ++t.wrong;
       if (cases != nullptr)
-        writeArgs(cases, f, a);
+        writeCase(cases, f, a, o);
     } else if (close && cases != nullptr) {
-      writeArgs(cases, f, a);
+      writeCase(cases, f, a, o);
     }
   }
   return t;
