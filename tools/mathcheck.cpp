@@ -454,6 +454,11 @@ std::vector<Hard> searchHard(const Function &f, long count, int keep, std::uint6
     const Quad exact = f.exact(a);
     if (static_cast<double>(exact) == 0 || std::fabs(static_cast<double>(exact)) < 0x1p-1022)
       continue; // subnormal results take the slow path by design
+    const bool again = std::any_of(found.begin(), found.end(), [&](const Hard &h) {
+      return h.args.x == a.x && h.args.z == a.z;
+    });
+    if (again)
+      continue;
     found.push_back({boundaryDistance(exact), a});
     std::sort(found.begin(), found.end(),
               [](const Hard &x, const Hard &y) { return x.distance < y.distance; });
