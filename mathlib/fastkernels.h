@@ -32,8 +32,10 @@ inline double nearestInteger(double v) {
 inline bool RoundsScaled(DD m, double eps, int k, double &out) {
   if (k < -1014)
     return false;
-  double rounded = 0;
-  if (!RoundsTo(m, eps, rounded))
+  // |m| >= 2^-8 needs no check against the subnormal range.
+  const double err = Widened(eps) * std::fabs(m.hi);
+  const double rounded = m.hi + (m.lo + err);
+  if (rounded != m.hi + (m.lo - err))
     return false;
   out = k <= 1023 ? rounded * powerOfTwo(k) : rounded * 0x1p1023 * powerOfTwo(k - 1023);
   return true;
@@ -71,12 +73,11 @@ inline ExpScaled ExpFast(double x, double xlo = 0) {
       rl + rh * rl +
       rh * rh * (0.5 + rh * (1.0 / 6 + rh * (1.0 / 24 + rh * (1.0 / 120 + rh * (1.0 / 720)))));
   const auto n = static_cast<int>(nd);
-  const DD &table = ExpTable[n & 255];
-  const DD t1 = SplitBits(table.hi, 26);
+  const ExpSplitEntry &table = ExpSplitTable[n & 255];
   const DD ra = SplitBits(rh, 27);
-  const DD head = FastTwoSum(t1.hi, t1.hi * ra.hi);
-  const double t2 = t1.lo + table.lo;
-  const double rest = head.lo + (t1.hi * (ra.lo + q) + t2 * (1 + (rh + q)));
+  const DD head = FastTwoSum(table.head, table.head * ra.hi);
+  const double t2 = table.tail;
+  const double rest = head.lo + (table.head * (ra.lo + q) + t2 * (1 + (rh + q)));
   return {FastTwoSum(head.hi, rest), n >> 8};
 }
 

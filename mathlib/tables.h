@@ -15,6 +15,13 @@ extern const double Ln2Over256[3];
 extern const double Log2eTimes256;
 // 2^(j/256), j = 0..255.
 extern const DD ExpTable[256];
+// The same as a 27-bit head and the rest of it rounded to a double (to
+// 2^-80), for the fast exp.
+struct ExpSplitEntry {
+  double head;
+  double tail;
+};
+extern const ExpSplitEntry ExpSplitTable[256];
 
 // ln2 in three pieces; the first two have 42 significant bits, so their
 // products with a binary exponent (|e| < 2^11) are exact.

@@ -7,6 +7,7 @@ Run by hand after changing a table's layout; the output is committed:
 Needs Debian's python3-mpmath.
 """
 
+import struct
 import sys
 
 from mpmath import mp, mpf
@@ -59,6 +60,15 @@ def main():
     out.write("const DD ExpTable[256] = {\n")
     for j in range(256):
         out.write(f"    {pair(mpf(2) ** (mpf(j) / 256))},\n")
+    out.write("};\n\n")
+    # The head keeps 27 bits; the tail is (hi - head) + lo in double
+    # arithmetic, as the fast exp formed it at run time before.
+    out.write("const ExpSplitEntry ExpSplitTable[256] = {\n")
+    for j in range(256):
+        hi, lo = dd(mpf(2) ** (mpf(j) / 256))
+        bits = struct.unpack("<Q", struct.pack("<d", hi))[0] & ~((1 << 26) - 1)
+        head = struct.unpack("<d", struct.pack("<Q", bits))[0]
+        out.write(f"    {{{h(head)}, {h((hi - head) + lo)}}},\n")
     out.write("};\n\n")
 
     # log: intervals centred on 1 + i/256 (i = 0..256); above sqrt 2 the
