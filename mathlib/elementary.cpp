@@ -93,9 +93,9 @@ Float Ln(Float x) {
     return Finish(extended::Ln(x));
   if (x == 1)
     return 0;
-  const DD v = fast::LogFast(x);
+  const DD v = fast::LogShort(x);
   Float out = 0;
-  if (fast::RoundsTo(v, fast::LogFastEps, out))
+  if (fast::RoundsTo(v, fast::LogShortEps, out))
     return out;
   return quad::Round(quad::Ln(x));
 }
@@ -120,11 +120,11 @@ Float Sqrt(Float x) {
 Float Abs(Float x) { return std::fabs(x); }
 
 namespace {
-// ln x times the double-double 1/ln b: LogFastEps plus the product's 5u^2.
+// ln x times the double-double 1/ln b: LogShortEps plus the product's 5u^2.
 Float scaledLog(Float x, const DD &inverseLogOfBase, __float128 (*slow)(Float)) {
-  const DD v = fast::Mul(fast::LogFast(x), inverseLogOfBase);
+  const DD v = fast::Mul(fast::LogShort(x), inverseLogOfBase);
   Float out = 0;
-  if (fast::RoundsTo(v, fast::LogFastEps + Slack, out))
+  if (fast::RoundsTo(v, fast::LogShortEps + Slack, out))
     return out;
   return quad::Round(slow(x));
 }

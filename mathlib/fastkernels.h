@@ -152,6 +152,40 @@ inline DD LogFast(double x) {
 
 inline constexpr double LogFastEps = 0x1p-73;
 
+// The cheapest ln, for ln and the logarithms to other bases, whose bound
+// needs nothing better: ln(1 + r) = r - r^2/2 + r^3 (1/3 - ... + r^6/9), next term
+// below 2^-78 relative to r. r^2 = ra^2 + (2 ra rb + rb^2) with ra of 26
+// bits is exact in its head (the cubic part uses the plain r r, since
+// ra^2 alone is off by 2^-26); r - ra^2/2 is an exact sum, and so is the
+// table part E = e ln2_head + (-ln c)_head. The cubic and higher part,
+// below 2^-18.3 relative to r, has 3u of rounding (2^-69.7 relative to
+// r); the low sum of that part, the tails of ln 2 and of the table and
+// the exact sums' errors is below 2^-25 and rounds by under 2^-77
+// absolute. With e = 0 the table value and r can have opposite signs and
+// be within a factor 1.3 (c is rounded to 9 bits), so the result may be a
+// quarter of |r|, and at least 2^-10: 2^-67.7 relative at worst, 2^-68.0
+// measured. With e != 0 nothing cancels. LogShortEps = 2^-66.
+inline DD LogShort(double x) {
+  const LogArgument a = reduceLog(x);
+  const double r = a.r;
+  const DD ra = SplitBits(r, 27);
+  const double z = ra.hi * ra.hi;
+  const double zl = (2 * ra.hi + ra.lo) * ra.lo;
+  const double tail =
+      r * (r * r) *
+          (1.0 / 3 +
+           r * (-0.25 + r * (0.2 + r * (-1.0 / 6 + r * (1.0 / 7 + r * (-0.125 + r * (1.0 / 9))))))) -
+      0.5 * zl;
+  const DD rPart = FastTwoSum(r, -0.5 * z);
+  const auto ed = static_cast<double>(a.e);
+  const double table = ed * Ln2Parts[0] + a.entry->minusLog.hi;
+  const DD sum = TwoSum(table, rPart.hi);
+  const double lo = sum.lo + (rPart.lo + (tail + (a.entry->minusLog.lo + ed * Ln2Parts[1])));
+  return FastTwoSum(sum.hi, lo);
+}
+
+inline constexpr double LogShortEps = 0x1p-66;
+
 // --- sin and cos -------------------------------------------------------------
 
 // x = n pi/512 + r modulo 2 pi, |r| <= pi/1024 (1 + 2^-40), to the relative

@@ -480,7 +480,8 @@ void measureKernels(long count) {
   Worst w[] = {{"ExpFast", fast::ExpFastEps}, {"LogFast", fast::LogFastEps},
                {"LogDD", fast::LogDDEps},     {"Expm1", fast::Expm1Eps},
                {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
-               {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps}};
+               {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
+               {"LogShort", fast::LogShortEps}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -490,6 +491,7 @@ void measureKernels(long count) {
     w[0].worst = std::max(w[0].worst, rel(e.m, expq(q(x)) / ldexpq(1, e.k)));
     const double p = positives(d).x;
     w[1].worst = std::max(w[1].worst, rel(fast::LogFast(p), logq(q(p))));
+    w[8].worst = std::max(w[8].worst, rel(fast::LogShort(p), logq(q(p))));
     const double lo = p * d.uniform(-0x1p-53, 0x1p-53);
     if (std::fabs(p - 1) >= 0x1p-26)
       w[2].worst = std::max(w[2].worst, rel(fast::LogDD({p, lo}), logq(q(p) + q(lo))));
