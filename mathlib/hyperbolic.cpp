@@ -71,16 +71,16 @@ Scaled coshOf(Float a) {
   return {fast::AddSameSign(e.m, fast::Scale(inverse, powerOfTwo(-2 * e.k))), e.k - 1};
 }
 
-// sinh a for 2^-26 <= a <= 711. Below 1, (m + m/(m + 1))/2 with m = e^a - 1
-// has no cancellation (Expm1Eps); above, 2^(k-1) (m - 2^-2k/m) cancels
-// by at most (e + 1/e)/(e - 1/e) < 1.32 (twice ExpFastEps covers it).
+// sinh a for 2^-26 <= a <= 711. Below 1/2, (m + m/(m + 1))/2 with
+// m = e^a - 1 has no cancellation (Expm1Eps); above, 2^(k-1) (m - 2^-2k/m)
+// cancels by at most coth(1/2) < 2.17 (three times ExpFastEps covers it).
 struct SinhValue {
   Scaled v;
   double eps;
 };
 
 SinhValue sinhOf(Float a) {
-  if (a < 1) {
+  if (a < 0.5) {
     const DD m = fast::Expm1(a);
     const DD v = fast::AddSameSign(m, fast::Div(m, fast::AddDouble(m, 1)));
     return {{fast::Scale(v, 0.5), 0}, fast::Expm1Eps};
@@ -89,7 +89,7 @@ SinhValue sinhOf(Float a) {
   if (e.k >= 60)
     return {{e.m, e.k - 1}, fast::ExpFastEps};
   const DD v = fast::Sub(e.m, fast::Scale(fast::Div({1, 0}, e.m), powerOfTwo(-2 * e.k)));
-  return {{v, e.k - 1}, 2 * fast::ExpFastEps};
+  return {{v, e.k - 1}, 3 * fast::ExpFastEps};
 }
 
 // tanh a = -m/(m + 2) with m = e^-2a - 1 in (-1, 0): m's error enters
