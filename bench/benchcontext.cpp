@@ -28,6 +28,21 @@ void addStandIns(TExprHashContext &c) {
   unary("square", [](double x) { return x * x; });
   binary("power", [](double x, double y) { return std::pow(x, y); });
   binary("arctan2", [](double y, double x) { return std::atan2(y, x); });
+  // The rest of the per-function rows' C library counterparts.
+  unary("tan", [](double x) { return std::tan(x); });
+  unary("exp", [](double x) { return std::exp(x); });
+  unary("logbase10", [](double x) { return std::log10(x); });
+  unary("logbase2", [](double x) { return std::log2(x); });
+  unary("arctan", [](double x) { return std::atan(x); });
+  unary("arcsin", [](double x) { return std::asin(x); });
+  unary("arccos", [](double x) { return std::acos(x); });
+  unary("sinh", [](double x) { return std::sinh(x); });
+  unary("cosh", [](double x) { return std::cosh(x); });
+  unary("tanh", [](double x) { return std::tanh(x); });
+  unary("arcsinh", [](double x) { return std::asinh(x); });
+  unary("arccosh", [](double x) { return std::acosh(x); });
+  unary("arctanh", [](double x) { return std::atanh(x); });
+  binary("pythag", [](double x, double y) { return std::hypot(x, y); });
 }
 
 } // namespace

@@ -1,31 +1,115 @@
 #include "elementary.h"
 
 #include "extended.h"
+#include "kernels.h"
 #include "mathfuncerror.h"
+#include "routinesupport.h"
+#include "tables.h"
 
 #include "engine/errors.h"
 
 #include <cmath>
+#include <utility>
+
+// Every routine here first computes its result as a double-double with a
+// proven error bound and returns at once when the bound decides the
+// rounding to double; otherwise (rarely) it takes the quad path of
+// quadprecision.cpp. Either way the result is the correctly rounded value
+// wherever a test can tell. Infinite and NaN arguments keep the extended-
+// precision expressions that defined their outcome (an error, or a limit
+// value) before the fast paths existed.
 
 namespace quorvex::math {
 
 using extended::Finish;
+using fast::Checked;
+using fast::DD;
+using fast::Slack;
 
-// The libm long double sine and cosine reduce exactly at any magnitude, so
-// huge arguments give the true value instead of the hardware's 0.
-Float Sin(Float x) { return Finish(std::sin(static_cast<Float80>(x))); }
-Float Cos(Float x) { return Finish(std::cos(static_cast<Float80>(x))); }
+namespace {
 
-Float Exp(Float x) {
-  return Finish(extended::ExpOf(x, extended::SplitRounding::Nearest));
+// sin and cos of |x| >= 2^-27, decided or taken in quad.
+Float sinOfMagnitude(Float x, Float ax) {
+  const fast::TrigReduced t = fast::ReduceTrig(ax);
+  const DD s = fast::SinOf(t);
+  Float out = 0;
+  if (fast::RoundsTo(s, fast::SinCosEps, t.absError, out))
+    return std::signbit(x) ? -out : out;
+  return quad::Round(quad::Sin(x));
 }
 
-Float Ln(Float x) { return Finish(extended::Ln(x)); }
+} // namespace
+
+// Non-finite arguments have no sine: the invalid operation, as always.
+// Below 2^-26, x^3/6 is under a quarter ulp of x and sin x rounds to x.
+Float Sin(Float x) {
+  if (!std::isfinite(x))
+    throw EInvalidOp();
+  const Float ax = std::fabs(x);
+  if (ax < 0x1p-26)
+    return x;
+  return sinOfMagnitude(x, ax);
+}
+
+// Below 2^-27, 1 - cos x is under a quarter ulp of 1.
+Float Cos(Float x) {
+  if (!std::isfinite(x))
+    throw EInvalidOp();
+  const Float ax = std::fabs(x);
+  if (ax < 0x1p-27)
+    return 1;
+  const fast::TrigReduced t = fast::ReduceTrig(ax);
+  const DD c = fast::CosOf(t);
+  Float out = 0;
+  if (fast::RoundsTo(c, fast::SinCosEps, t.absError, out))
+    return out;
+  return quad::Round(quad::Cos(x));
+}
+
+// e^x overflows beyond 709.79 and is below half the smallest subnormal
+// (so 0) below -745.2; a NaN has no value. Below 2^-54 in magnitude e^x
+// rounds to 1.
+Float Exp(Float x) {
+  if (!(std::fabs(x) < 745.5)) {
+    if (std::isnan(x))
+      throw EInvalidOp();
+    if (x > 0)
+      throw EOverflow();
+    return 0;
+  }
+  if (std::fabs(x) < 0x1p-54)
+    return 1;
+  const fast::ExpScaled e = fast::ExpFast(x);
+  Float out = 0;
+  if (fast::RoundsScaled(e.m, fast::ExpFastEps, e.k, out))
+    return Checked(out);
+  return quad::Round(quad::Exp(x));
+}
+
+// 0, negative, NaN and infinite arguments keep their extended-precision
+// outcome (division by zero, invalid operation, overflow).
+Float Ln(Float x) {
+  if (!(x > 0) || std::isinf(x))
+    return Finish(extended::Ln(x));
+  if (x == 1)
+    return 0;
+  const DD v = fast::LogShort(x);
+  Float out = 0;
+  if (fast::RoundsTo(v, fast::LogShortEps, out))
+    return out;
+  return quad::Round(quad::Ln(x));
+}
 
 // The double product and square root are correctly rounded; forming them in
-// extended first would round twice and now and then miss by one unit.
-// Finish still turns an infinite square into the overflow error.
-Float Square(Float x) { return Finish(x * x); }
+// extended first would round twice and now and then miss by one unit. An
+// infinite square is the overflow error and a NaN the invalid operation,
+// as Finish gave them.
+Float Square(Float x) {
+  const Float square = x * x;
+  if (std::isnan(square))
+    throw EInvalidOp();
+  return Checked(square);
+}
 
 Float Sqrt(Float x) {
   if (x < 0)
@@ -35,78 +119,78 @@ Float Sqrt(Float x) {
 
 Float Abs(Float x) { return std::fabs(x); }
 
+namespace {
+// ln x times the double-double 1/ln b: LogShortEps plus the product's 5u^2.
+Float scaledLog(Float x, const DD &inverseLogOfBase, __float128 (*slow)(Float)) {
+  const DD v = fast::Mul(fast::LogShort(x), inverseLogOfBase);
+  Float out = 0;
+  if (fast::RoundsTo(v, fast::LogShortEps + Slack, out))
+    return out;
+  return quad::Round(slow(x));
+}
+} // namespace
+
 Float LogBase10(Float x) {
   DomainCheck(!(x > 0));
-  return Finish(std::log10(static_cast<Float80>(x)));
+  if (std::isinf(x))
+    return Finish(std::log10(static_cast<Float80>(x)));
+  if (x == 1)
+    return 0;
+  return scaledLog(x, fast::InvLn10DD, quad::LogBase10);
 }
 
 Float LogBase2(Float x) {
   DomainCheck(!(x > 0));
-  return Finish(std::log2(static_cast<Float80>(x)));
+  if (std::isinf(x))
+    return Finish(std::log2(static_cast<Float80>(x)));
+  if (x == 1)
+    return 0;
+  return scaledLog(x, fast::InvLn2DD, quad::LogBase2);
 }
 
+// log_b x = ln x / ln b: both logarithms' LogFastEps and the quotient's
+// 16u^2.
+// log_b 1 is 0 with the sign of 1/ln b, as the extended quotient gave.
 Float LogBaseN(Float base, Float x) {
   DomainCheck(!(x > 0) || !(base > 0) || base == 1);
-  return Finish(std::log2(static_cast<Float80>(x)) /
-                std::log2(static_cast<Float80>(base)));
+  if (std::isinf(x) || std::isinf(base))
+    return Finish(std::log2(static_cast<Float80>(x)) / std::log2(static_cast<Float80>(base)));
+  if (x == 1)
+    return base > 1 ? 0.0 : -0.0;
+  const DD v = fast::Div(fast::LogFast(x), fast::LogFast(base));
+  Float out = 0;
+  if (fast::RoundsTo(v, 2 * fast::LogFastEps + Slack, out))
+    return out;
+  return quad::Round(quad::LogBaseN(base, x));
 }
 
 namespace {
-// Whole exponents up to this magnitude are raised by repeated squaring.
-// Each extended product rounds by at most u = 2^-64 relative, and in
-// a^n by squaring those roundings weigh at most n - 1 in total, plus one
-// for the final division when n < 0: the extended result is within
-// 512u = 2^-55 relative of the truth, under a quarter of a double ulp, so
-// the rounding to double lands within 3/4 ulp of the true value and at
-// most one step from the correctly rounded double.
-constexpr Float WholeExponentLimit = 512;
 
-// a^n for a > 0 and 1 <= n <= 512. For a >= 1 every partial product is at
-// most a^n, so it overflows the extended range only when a^n does; for
-// a < 1 every partial product is at least a^n, so an extended underflow
-// means a^n is far below the double range anyway.
-Float80 wholePower(Float80 a, unsigned n) {
-  Float80 result = 1;
-  for (;;) {
-    if (n & 1)
-      result *= a;
-    n >>= 1;
-    if (n == 0)
-      return result;
-    a *= a;
+// |x|^z = e^y with y = z ln|x| for finite x != 0 and finite z. ln|x|
+// carries its bound eps relative, so y is off by |y| eps absolute, which
+// is the relative error it passes to e^y, on top of ExpFastEps. |y| > 745.5
+// is beyond the double range either way: an overflow above, 0 below. So
+// is the case where z ln|x| itself overflows.
+Float magnitudePower(Float x, Float z) {
+  if (!std::isfinite(x) || !std::isfinite(z)) [[unlikely]]
+    return Finish(std::pow(std::fabs(static_cast<Float80>(x)), static_cast<Float80>(z)));
+  const DD log = fast::LogFast(std::fabs(x));
+  const double estimate = z * log.hi;
+  if (!(std::fabs(estimate) <= 745.5)) [[unlikely]] {
+    if (estimate > 0)
+      throw EOverflow();
+    return 0;
   }
-}
-
-// Results within 2^+-64 of 1 come from exp2(z * log2|x|). libm's log2l
-// and exp2l measure under 1 extended ulp here; allowing 2, log2|x| is off
-// by 2^-62 relative and the product by 2^-64 more, so y = z * log2|x| is
-// off by at most |y| * 2.5 * 2^-63 and 2^y by ln 2 times that plus 2^-62
-// relative: under 2^-56.1 for |y| <= 64, about 1/8 of a double ulp. The
-// rounding to double then lands within 5/8 ulp of the true value.
-constexpr Float80 Exp2Limit = 64;
-
-// |x|^z for x != 0. libm's powl costs some 550 ns here, as much as whole
-// formulas, so the common cases take the two paths above: whole exponents
-// (interest over 120 months) and moderate results. Otherwise powl, which
-// forms the logarithm with extra precision internally; the plain product
-// z * log2|x| would lose up to |z * log2 x| * 2^-64 and with it the last
-// bit of large results.
-Float80 magnitudePower(Float x, Float z) {
-  const Float80 a = std::fabs(static_cast<Float80>(x));
-  if (std::fabs(z) <= WholeExponentLimit && z == std::trunc(z)) {
-    const auto n = static_cast<unsigned>(std::fabs(z));
-    const Float80 p = wholePower(a, n);
-    // An extended overflow of a^n gives 0 here, the true tiny result; an
-    // extended underflow to 0 gives infinity, which Finish reports as the
-    // overflow that the true result is. Both only happen far outside the
-    // double range.
-    return z > 0 ? p : 1 / p;
-  }
-  // A NaN or infinite y fails the test and goes to powl.
-  const Float80 y = static_cast<Float80>(z) * std::log2(a);
-  if (std::fabs(y) <= Exp2Limit)
-    return std::exp2(y);
-  return std::pow(a, static_cast<Float80>(z));
+  // Within 2^-60 of 0, e^y is within 2^-59 of 1 and rounds to it.
+  if (std::fabs(estimate) < 0x1p-60) [[unlikely]]
+    return 1;
+  const DD y = fast::MulDouble(log, z);
+  const fast::ExpScaled e = fast::ExpFast(y.hi, y.lo);
+  const double eps = fast::ExpFastEps + fast::LogFastEps * std::fabs(y.hi) + Slack;
+  Float out = 0;
+  if (fast::RoundsScaled(e.m, eps, e.k, out)) [[likely]]
+    return Checked(out);
+  return quad::Round(quad::MagnitudePower(x, z));
 }
 
 // z is a whole number here; odd when its floored remainder by 2 is +-1.
@@ -131,16 +215,17 @@ Float Power(Float x, Float z) {
     throw EMathFuncError(EMathFuncError::Reason::PowerInfinite);
   }
   if (x > 0)
-    return Finish(magnitudePower(x, z));
+    return magnitudePower(x, z);
   if (z - std::trunc(z) != 0)
     throw EMathFuncError(EMathFuncError::Reason::PowerComplex);
-  const Float80 r = magnitudePower(x, z);
-  return Finish(isOdd(z) ? -r : r);
+  const Float r = magnitudePower(x, z);
+  return isOdd(z) ? -r : r;
 }
 
+namespace {
 // Scaling by the larger magnitude keeps the square in range, so only a
 // result that itself exceeds the double range overflows.
-Float Pythag(Float h, Float v) {
+Float extendedPythag(Float h, Float v) {
   const Float80 a = std::fabs(static_cast<Float80>(h));
   const Float80 b = std::fabs(static_cast<Float80>(v));
   if (b < a) {
@@ -151,6 +236,31 @@ Float Pythag(Float h, Float v) {
     return 0;
   const Float80 q = a / b;
   return Finish(b * std::sqrt(q * q + 1));
+}
+} // namespace
+
+// With a >= b > 0 scaled by 2^-e into [1, 2), a^2 + b^2 is an exact
+// double-double sum of exact squares (to 3u^2) and its root is good to a
+// few u^2. When b < 2^-60 a, the root exceeds a by under 2^-121 a and
+// rounds to a.
+Float Pythag(Float h, Float v) {
+  if (!std::isfinite(h) || !std::isfinite(v))
+    return extendedPythag(h, v);
+  Float a = std::fabs(h);
+  Float b = std::fabs(v);
+  if (a < b)
+    std::swap(a, b);
+  if (b == 0 || b < a * 0x1p-60)
+    return a;
+  // Within [2^-400, 2^400] the squares need no scaling.
+  const int e = a >= 0x1p-400 && a <= 0x1p400 ? 0 : std::ilogb(a);
+  const Float sa = e == 0 ? a : std::ldexp(a, -e);
+  const Float sb = e == 0 ? b : std::ldexp(b, -e);
+  const DD root = fast::Sqrt(fast::Add(fast::TwoProd(sa, sa), fast::TwoProd(sb, sb)));
+  Float out = 0;
+  if (fast::RoundsScaled(root, Slack, e, out))
+    return Checked(out);
+  return quad::Round(quad::Pythag(h, v));
 }
 
 } // namespace quorvex::math

@@ -1,112 +1,329 @@
 #include "trigonometric.h"
 
 #include "extended.h"
+#include "kernels.h"
 #include "mathfuncerror.h"
+#include "routinesupport.h"
+#include "tables.h"
 
+#include <algorithm>
 #include <cmath>
+
+// The fast double-double paths with their rounding test, and the quad path
+// behind them, as described in elementary.cpp.
 
 namespace quorvex::math {
 
-using extended::Divide;
 using extended::Finish;
+using fast::Checked;
+using fast::DD;
+using fast::Slack;
 
 namespace {
 // The shared guard: arguments beyond 2^63 are refused. Exactly +-2^63 is
 // accepted and reduced like any other argument.
-Float80 guarded(Float x) {
-  DomainCheck(!(std::fabs(x) <= extended::TwoToPower63));
-  return x;
+void guard(Float x) { DomainCheck(!(std::fabs(x) <= extended::TwoToPower63)); }
+
+// sin x and cos x of a guarded x, each with its relative error bound: the
+// kernel's plus the reduction's absolute error relative to the value.
+struct SinCos {
+  DD s, c;
+  double sEps, cEps;
+};
+
+SinCos sinCosOf(Float x) {
+  const fast::TrigReduced t = fast::ReduceTrig(std::fabs(x));
+  SinCos v{};
+  fast::SinCosOf(t, v.s, v.c);
+  if (std::signbit(x))
+    v.s = fast::Neg(v.s);
+  v.sEps = fast::SinCosEps + t.absError / std::fabs(v.s.hi);
+  v.cEps = fast::SinCosEps + t.absError / std::fabs(v.c.hi);
+  return v;
 }
 
-// 1 - cos x for a guarded x. Near multiples of 2 pi, 1 - cos x cancels;
-// sin^2 x / (1 + cos x) is the same quantity without the subtraction, and
-// is used wherever cos x > 0 (elsewhere 1 - cos x >= 1 is exact enough).
-Float80 versine(Float80 x) {
-  const Float80 c = std::cos(x);
-  if (c > 0) {
-    const Float80 s = std::sin(x);
-    return s * s / (1 + c);
+Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
+  Float out = 0;
+  if (fast::RoundsTo(v, eps + Slack, out))
+    return Checked(out);
+  return quad::Round(slow(x));
+}
+
+// 1 - cos x. Near multiples of 2 pi, 1 - cos x cancels; sin^2 x / (1 +
+// cos x) is the same quantity without the subtraction, and is used
+// wherever cos x > 0 (elsewhere 1 - cos x >= 1 has no cancellation). The
+// bound: the square doubles sin's, 1 + cos x adds at most cos's.
+DD versineOf(const SinCos &v, double &eps) {
+  if (v.c.hi > 0) {
+    eps = 2 * v.sEps + v.cEps;
+    return fast::Div(fast::Square(v.s), fast::AddDouble(v.c, 1));
   }
-  return 1 - c;
+  eps = v.cEps;
+  return fast::AddDouble(fast::Neg(v.c), 1);
+}
+
+// Below 2^-500, 1/x rounds to the same double as 1/x +- x/3 or x/6: the
+// correction is 2^-1000 relative, and 1/x for a double x is never within
+// 2^-107 relative of a rounding boundary.
+bool reciprocalOfTiny(Float x, Float &out) {
+  if (std::fabs(x) >= 0x1p-500)
+    return false;
+  out = Checked(1 / x);
+  return true;
 }
 } // namespace
 
-Float Tan(Float x) { return Finish(std::tan(guarded(x))); }
+// Below 2^-27, x^3/3 is under a quarter ulp of x.
+Float Tan(Float x) {
+  guard(x);
+  if (std::fabs(x) < 0x1p-27)
+    return x;
+  const SinCos v = sinCosOf(x);
+  return decided(fast::Div(v.s, v.c), v.sEps + v.cEps, x, quad::Tan);
+}
 
-Float Cot(Float x) { return Finish(Divide(1, std::tan(guarded(x)))); }
+// tan x is 0 only at x = 0: the division by zero, as 1/tan always gave.
+Float Cot(Float x) {
+  guard(x);
+  if (x == 0)
+    throw EZeroDivide();
+  Float out = 0;
+  if (reciprocalOfTiny(x, out))
+    return out;
+  const SinCos v = sinCosOf(x);
+  return decided(fast::Div(v.c, v.s), v.sEps + v.cEps, x, quad::Cot);
+}
 
-Float Sec(Float x) { return Finish(Divide(1, std::cos(guarded(x)))); }
+// Below 2^-27, sec x = 1 + x^2/2 rounds to 1.
+Float Sec(Float x) {
+  guard(x);
+  if (std::fabs(x) < 0x1p-27)
+    return 1;
+  const SinCos v = sinCosOf(x);
+  return decided(fast::Recip(v.c), v.cEps, x, quad::Sec);
+}
 
+// sin x is 0 only at x = 0, the domain error.
 Float Csc(Float x) {
-  const Float80 s = std::sin(guarded(x));
-  DomainCheck(s == 0);
-  return Finish(1 / s);
+  guard(x);
+  DomainCheck(x == 0);
+  Float out = 0;
+  if (reciprocalOfTiny(x, out))
+    return out;
+  const SinCos v = sinCosOf(x);
+  return decided(fast::Recip(v.s), v.sEps, x, quad::Csc);
 }
 
 // 1 - sin x cancels near pi/2 + 2k pi; cos^2 x / (1 + sin x) does not.
 Float Coversine(Float x) {
-  const Float80 wide = guarded(x);
-  const Float80 s = std::sin(wide);
-  if (s > 0) {
-    const Float80 c = std::cos(wide);
-    return Finish(c * c / (1 + s));
-  }
-  return Finish(1 - s);
+  guard(x);
+  if (x == 0)
+    return 1;
+  const SinCos v = sinCosOf(x);
+  if (v.s.hi > 0)
+    return decided(fast::Div(fast::Square(v.c), fast::AddDouble(v.s, 1)),
+                   2 * v.cEps + v.sEps, x, quad::Coversine);
+  return decided(fast::AddDouble(fast::Neg(v.s), 1), v.sEps, x, quad::Coversine);
 }
 
-// sec x - 1 = (1 - cos x) / cos x, which keeps small arguments exact.
+// sec x - 1 = (1 - cos x) / cos x, which keeps small arguments exact; for
+// cos x < 0, 1/cos x - 1 <= -2 does not cancel.
 Float Exsecans(Float x) {
-  const Float80 wide = guarded(x);
-  const Float80 c = std::cos(wide);
-  if (c > 0)
-    return Finish(versine(wide) / c);
-  return Finish(Divide(1, c) - 1);
+  guard(x);
+  if (x == 0)
+    return 0;
+  const SinCos v = sinCosOf(x);
+  if (v.c.hi > 0) {
+    double eps = 0;
+    const DD versine = versineOf(v, eps);
+    return decided(fast::Div(versine, v.c), eps + v.cEps, x, quad::Exsecans);
+  }
+  return decided(fast::AddDouble(fast::Recip(v.c), -1), v.cEps, x, quad::Exsecans);
 }
 
-Float Haversine(Float x) { return Finish(versine(guarded(x)) * 0.5L); }
+namespace {
+__float128 slowHaversine(Float x) { return quad::Versine(x) / 2; }
+} // namespace
 
-Float Versine(Float x) { return Finish(versine(guarded(x))); }
+Float Haversine(Float x) {
+  guard(x);
+  if (x == 0)
+    return 0;
+  double eps = 0;
+  const DD versine = versineOf(sinCosOf(x), eps);
+  return decided(fast::Scale(versine, 0.5), eps, x, slowHaversine);
+}
 
-Float ArcTan(Float x) { return Finish(std::atan2(static_cast<Float80>(x), 1.0L)); }
+Float Versine(Float x) {
+  guard(x);
+  if (x == 0)
+    return 0;
+  double eps = 0;
+  const DD versine = versineOf(sinCosOf(x), eps);
+  return decided(versine, eps, x, quad::Versine);
+}
 
-// 1 - x*x is formed as (1 - x)(1 + x): exact factors, so arguments next to
-// +-1 keep their accuracy.
+namespace {
+// atan(|x|) for finite x: below 2^-27 atan x rounds to x; beyond 2^60 it
+// is pi/2 - 1/x to far better than 2^-100, where the reciprocal's rounding
+// no longer matters.
+DD atanOfMagnitude(Float ax) {
+  if (ax > 0x1p60)
+    return fast::AddDouble(fast::HalfPiDD, -1 / ax);
+  if (ax <= 1)
+    return fast::AtanOfDouble(ax);
+  return fast::AtanRatio({ax, 0}, {1, 0});
+}
+} // namespace
+
+// NaN has no value and +-infinity gives +-pi/2, as atan2 always gave.
+Float ArcTan(Float x) {
+  if (!std::isfinite(x))
+    return Finish(std::atan2(static_cast<Float80>(x), 1.0L));
+  const Float ax = std::fabs(x);
+  if (ax < 0x1p-27)
+    return x;
+  const DD v = atanOfMagnitude(ax);
+  const DD signedV = std::signbit(x) ? fast::Neg(v) : v;
+  return decided(signedV, fast::AtanEps, x, quad::ArcTan);
+}
+
+namespace {
+// sqrt(1 - x^2) for |x| < 1 as a double-double: for |x| >= 1/2 from the
+// exact 1 - |x| and the exact sum 1 + |x|, below from the exact square.
+DD rootOfOneMinusSquare(Float ax) {
+  DD w{};
+  if (ax >= 0.5) {
+    const DD onePlus = fast::TwoSum(1, ax);
+    w = fast::MulDouble(onePlus, 1 - ax);
+  } else {
+    const DD square = fast::TwoProd(ax, ax);
+    const DD head = fast::TwoSum(1, -square.hi);
+    w = fast::FastTwoSum(head.hi, head.lo - square.lo);
+  }
+  return fast::Sqrt(w);
+}
+} // namespace
+
+// arcsin x = atan2(x, sqrt(1 - x^2)). Below 2^-26 it rounds to x. A NaN
+// passes the domain check and has no value.
 Float ArcSin(Float x) {
   DomainCheck(std::fabs(x) > 1);
-  const Float80 w = x;
-  return Finish(std::atan2(w, extended::Sqrt((1 - w) * (1 + w))));
+  if (std::isnan(x))
+    throw EInvalidOp();
+  const Float ax = std::fabs(x);
+  if (ax < 0x1p-26)
+    return x;
+  const DD v = ax == 1 ? fast::HalfPiDD : fast::AtanRatio({ax, 0}, rootOfOneMinusSquare(ax));
+  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcSin);
 }
 
+// arccos x = atan2(sqrt(1 - x^2), x); for x < 0, pi minus that of |x|,
+// which is at least pi/2 and so adds no cancellation.
 Float ArcCos(Float x) {
   DomainCheck(std::fabs(x) > 1);
-  const Float80 w = x;
-  return Finish(std::atan2(extended::Sqrt((1 - w) * (1 + w)), w));
+  if (std::isnan(x))
+    throw EInvalidOp();
+  if (x == 1)
+    return 0;
+  const Float ax = std::fabs(x);
+  const DD v = ax == 1 ? fast::DD{0, 0} : fast::AtanRatio(rootOfOneMinusSquare(ax), {ax, 0});
+  return decided(x < 0 ? fast::Sub(fast::PiDD, v) : v, fast::AtanEps, x, quad::ArcCos);
 }
 
-// Range (-pi/2, pi/2): negative for negative x.
+// Range (-pi/2, pi/2): negative for negative x. atan(1/x) = atan2(1, |x|)
+// with the sign of x; beyond 2^60 it rounds to 1/x, as for cot.
 Float ArcCot(Float x) {
   DomainCheck(x == 0);
-  return Finish(std::atan(1 / static_cast<Float80>(x)));
+  if (!std::isfinite(x))
+    return Finish(std::atan(1 / static_cast<Float80>(x)));
+  const Float ax = std::fabs(x);
+  if (ax > 0x1p60)
+    return 1 / x;
+  const DD v = fast::AtanRatio({1, 0}, {ax, 0});
+  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCot);
 }
 
-// arccos(1/x) in [0, pi]. Scaling both atan2 operands by |x| gives
-// atan2(sqrt(x^2 - 1), sign x), which never forms 1/x and so keeps the
-// accuracy next to |x| = 1. |x| < 1 has no real value: invalid operation.
+namespace {
+// sqrt(x^2 - 1) for 1 < |x| < 2^500: from the exact |x| - 1 up to 2,
+// beyond from the exact square.
+DD rootOfSquareMinusOne(Float a) {
+  if (a <= 2)
+    return fast::Sqrt(fast::MulDouble(fast::TwoSum(a, 1), a - 1));
+  return fast::Sqrt(fast::AddDouble(fast::TwoProd(a, a), -1));
+}
+
+// |x| < 1 has no real arcsec or arccsc: the invalid operation; NaN and the
+// infinities keep their extended-precision outcome.
+bool outsideRealRange(Float x) { return !std::isfinite(x) || std::fabs(x) < 1; }
+
+Float80 extendedRoot(Float x) {
+  const Float80 a = std::fabs(static_cast<Float80>(x));
+  return extended::Sqrt((a - 1) * (a + 1));
+}
+} // namespace
+
+// arccos(1/x) in [0, pi] as atan2(sqrt(x^2 - 1), sign x), which never forms
+// 1/x and so keeps the accuracy next to |x| = 1. Beyond 2^500 the root is
+// |x| to 2^-1000 and pi/2 - atan(1/|x|) is formed directly.
 Float ArcSec(Float x) {
-  const Float80 a = std::fabs(static_cast<Float80>(x));
-  const Float80 root = extended::Sqrt((a - 1) * (a + 1));
-  return Finish(std::atan2(root, x < 0 ? -1.0L : 1.0L));
+  if (outsideRealRange(x))
+    return Finish(std::atan2(extendedRoot(x), x < 0 ? -1.0L : 1.0L));
+  const Float a = std::fabs(x);
+  DD v{};
+  if (a == 1)
+    v = {0, 0};
+  else if (a >= 0x1p500)
+    v = fast::AddDouble(fast::HalfPiDD, -1 / a);
+  else
+    v = fast::AtanRatio(rootOfSquareMinusOne(a), {1, 0});
+  if (x < 0)
+    v = fast::Sub(fast::PiDD, v);
+  if (v.hi == 0)
+    return 0;
+  return decided(v, fast::AtanEps, x, quad::ArcSec);
 }
 
-// arcsin(1/x) in [-pi/2, pi/2], as atan2(sign x, sqrt(x^2 - 1)).
+// arcsin(1/x) in [-pi/2, pi/2], as atan2(sign x, sqrt(x^2 - 1)); beyond
+// 2^500 it rounds to 1/x as arccot does.
 Float ArcCsc(Float x) {
-  const Float80 a = std::fabs(static_cast<Float80>(x));
-  const Float80 root = extended::Sqrt((a - 1) * (a + 1));
-  return Finish(std::atan2(x < 0 ? -1.0L : 1.0L, root));
+  if (outsideRealRange(x))
+    return Finish(std::atan2(x < 0 ? -1.0L : 1.0L, extendedRoot(x)));
+  const Float a = std::fabs(x);
+  if (a >= 0x1p500)
+    return 1 / x;
+  const DD v = a == 1 ? fast::HalfPiDD : fast::AtanRatio({1, 0}, rootOfSquareMinusOne(a));
+  return decided(x < 0 ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCsc);
 }
 
-Float ArcTan2(Float x, Float z) {
-  return Finish(std::atan2(static_cast<Float80>(x), static_cast<Float80>(z)));
+namespace {
+__float128 slowArcTan2(Float y, Float x) { return quad::ArcTan2(y, x); }
+} // namespace
+
+// Zeros and non-finite arguments keep atan2's extended outcome (signed
+// zeros, +-pi, +-pi/2, NaN's invalid operation). Otherwise both are scaled
+// by the same power of two into range; atan2 is pi minus the first
+// quadrant's angle for x < 0, which is at least pi/2 and cancels nothing.
+Float ArcTan2(Float y, Float x) {
+  if (y == 0 || x == 0 || !std::isfinite(y) || !std::isfinite(x))
+    return Finish(std::atan2(static_cast<Float80>(y), static_cast<Float80>(x)));
+  Float ay = std::fabs(y);
+  Float ax = std::fabs(x);
+  // Within [2^-400, 2^400] the quotients need no scaling.
+  if (!(std::fmin(ay, ax) >= 0x1p-400 && std::fmax(ay, ax) <= 0x1p400)) {
+    const int e = std::max(std::ilogb(y), std::ilogb(x));
+    ay = std::ldexp(ay, -e);
+    ax = std::ldexp(ax, -e);
+  }
+  DD v = fast::AtanRatio({ay, 0}, {ax, 0});
+  if (x < 0)
+    v = fast::Sub(fast::PiDD, v);
+  if (std::signbit(y))
+    v = fast::Neg(v);
+  Float out = 0;
+  if (fast::RoundsTo(v, fast::AtanEps + Slack, out))
+    return out;
+  return quad::Round(slowArcTan2(y, x));
 }
 
 } // namespace quorvex::math

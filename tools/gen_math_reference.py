@@ -9,6 +9,10 @@ checks, its power rules, arccot in (-pi/2, pi/2), arcsec in [0, pi], ...).
 
 Run by hand after changing the argument lists; the table is committed:
     python3 tools/gen_math_reference.py > tests/mathlib/data/math_reference.csv
+With --arguments FILE it describes the "function,x,z" lines of FILE instead
+(the ordinary and the hard-to-round arguments that tools/mathcheck.cpp
+writes), in the same format:
+    python3 tools/gen_math_reference.py --arguments args.csv > table.csv
 Needs Debian's python3-mpmath.
 """
 
@@ -457,7 +461,35 @@ def describe(func, args):
     return repr(double), mpmath.nstr(value, 25, min_fixed=1, max_fixed=0)
 
 
+def describe_arguments(path):
+    """Rows for the "function,x,z" lines of a file, in its order, each
+    argument pair once."""
+    functions = dict(UNARY)
+    functions.update(BINARY)
+    out = sys.stdout
+    out.write("# function,x,z,expected,exact\n")
+    out.write("# expected: correctly rounded double, or !message of the error\n")
+    seen = set()
+    with open(path) as lines:
+        for line in lines:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            name, x, z = line.split(",")[:3]
+            key = (name, float(x), z and float(z))
+            if key in seen:
+                continue
+            seen.add(key)
+            args = [float(x)] + ([float(z)] if z else [])
+            expected, exact = describe(functions[name], args)
+            zfield = repr(float(z)) if z else ""
+            out.write(f"{name},{float(x)!r},{zfield},{expected},{exact}\n")
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--arguments":
+        describe_arguments(sys.argv[2])
+        return
     rng = random.Random(20261208)
     out = sys.stdout
     out.write("# function,x,z,expected,exact\n")

@@ -2,9 +2,14 @@
 // tools/gen_math_reference.py with 300-bit arithmetic). Prints the worst
 // error per function: run
 //   mathlib_tests --gtest_filter='MathReference.*'
-// to see the table.
+// to see the table. The accuracy rows (a sample of the quad-precision
+// accuracy tool's arguments, the ones it found nearest a rounding boundary
+// and the doubles nearest multiples of pi/2, see tools/mathcheck.cpp) must
+// round correctly too, and the hard ones by way of the slow path.
 
 #include "formula.h"
+
+#include "mathlib/quadprecision.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +47,8 @@ std::vector<std::string> splitFields(const std::string &line) {
   return fields;
 }
 
-std::vector<Row> loadTable() {
-  std::ifstream in(QUORVEX_MATH_REFERENCE);
+std::vector<Row> loadTable(const std::string &path = QUORVEX_MATH_REFERENCE) {
+  std::ifstream in(path);
   std::vector<Row> rows;
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
@@ -134,4 +139,72 @@ TEST(MathReference, EveryRoutineIsWithinOneUlpAndFailsWithTheRightError) {
   EXPECT_EQ(worst.size(), 39u) << "every registered function has reference rows";
   for (const auto &[name, w] : worst)
     EXPECT_GE(w.valueRows, 40) << name;
+}
+
+namespace {
+
+const std::string DataDirectory = QUORVEX_MATH_DATA;
+
+// Runs a value row's formula; false (after reporting) when it raised.
+bool computeRow(const Row &row, Float &computed, std::string &where) {
+  const std::string formula = row.function + (row.binary ? "(x;z)" : "(x)");
+  where = formula + " with x=" + shortest(row.x) + " z=" + shortest(row.z) + " (line " +
+          std::to_string(row.line) + ")";
+  try {
+    computed = mathtest::Evaluate(formula, {{"x", row.x}, {"z", row.z}});
+  } catch (const std::exception &error) {
+    ADD_FAILURE() << where << " raised " << error.what() << ", expected " << row.expected;
+    return false;
+  }
+  return true;
+}
+
+// Functions that are a single correctly rounded operation, with no slow
+// path to take.
+bool hasSlowPath(const std::string &function) {
+  return function != "abs" && function != "sqrt" && function != "square";
+}
+
+} // namespace
+
+TEST(MathAccuracy, EveryRowOfEveryTableIsCorrectlyRounded) {
+  int values = 0;
+  for (const char *file : {"math_reference.csv", "math_accuracy.csv", "math_hard.csv"}) {
+    const std::vector<Row> rows = loadTable(DataDirectory + "/" + file);
+    ASSERT_FALSE(rows.empty()) << file;
+    for (const Row &row : rows) {
+      if (row.expected[0] == '!')
+        continue;
+      Float computed = 0;
+      std::string where;
+      if (!computeRow(row, computed, where))
+        continue;
+      ++values;
+      EXPECT_EQ(mathtest::UlpDistance(computed, std::strtod(row.expected.c_str(), nullptr)), 0)
+          << file << ": " << where << " gave " << shortest(computed) << ", expected "
+          << row.expected;
+    }
+  }
+  EXPECT_GT(values, 4000);
+}
+
+// Arguments whose true value lies within 2^-20 ulp (about 2^-72 relative)
+// of a rounding boundary, closer than the fast paths' error bounds allow
+// them to decide: they must be decided by the slow path and still round
+// correctly.
+TEST(MathAccuracy, HardCasesTakeTheSlowPath) {
+  const std::vector<Row> rows = loadTable(DataDirectory + "/math_hard.csv");
+  int hard = 0;
+  for (const Row &row : rows) {
+    if (row.expected[0] == '!' || !hasSlowPath(row.function))
+      continue;
+    const unsigned long long before = quad::SlowPathCount();
+    Float computed = 0;
+    std::string where;
+    if (!computeRow(row, computed, where))
+      continue;
+    ++hard;
+    EXPECT_GT(quad::SlowPathCount(), before) << where << " was decided by its fast path";
+  }
+  EXPECT_GT(hard, 300);
 }

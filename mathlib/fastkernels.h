@@ -1,0 +1,373 @@
+#pragma once
+
+// The fast paths' kernels, inline so that each routine keeps its whole
+// computation in registers. The derivation of every bound is next to its
+// kernel; the slower, more precise kernels are in kernels.h.
+
+#include "doubledouble.h"
+#include "tables.h"
+
+#include <bit>
+#include <cstdint>
+
+namespace quorvex::fast {
+
+// 2^k for -1022 <= k <= 1023, built from its bits.
+inline double powerOfTwo(int k) {
+  return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
+}
+
+// Nearest integer of |v| < 2^51 in the default rounding mode, without a
+// library call: adding 1.5 * 2^52 leaves no fraction bits.
+inline double nearestInteger(double v) {
+  constexpr double Shifter = 0x1.8p52;
+  return (v + Shifter) - Shifter;
+}
+
+
+
+// The rounding test for a result m 2^k with |m| in [2^-8, 2^8): decides
+// RN(m) and scales it, or refuses when the result could be subnormal.
+// Overflow gives infinity, which the caller reports.
+inline bool RoundsScaled(DD m, double eps, int k, double &out) {
+  if (k < -1014)
+    return false;
+  // |m| >= 2^-8 needs no check against the subnormal range.
+  const double err = Widened(eps) * std::fabs(m.hi);
+  const double rounded = m.hi + (m.lo + err);
+  if (rounded != m.hi + (m.lo - err))
+    return false;
+  out = k <= 1023 ? rounded * powerOfTwo(k) : rounded * 0x1p1023 * powerOfTwo(k - 1023);
+  return true;
+}
+
+
+// --- exp ---------------------------------------------------------------------
+//
+// Reduction as in ExpReduce (kernels.cpp).
+struct ExpScaled {
+  DD m;
+  int k;
+};
+inline constexpr double ExpFastEps = 0x1p-69;
+
+// The fast e^x for a double x: the same reduction without y.lo, and e^r
+// evaluated as 1 + rh + q, q = rl + rh rl + rh^2 (1/2 + ... + rh^4/720) in
+// double: q < 2^-19.9, the Taylor remainder r^7/7! < 2^-78.8, and the
+// roundings of q stay under 3u |q| = 2^-71.4. T (1 + rh + q) = T1 + T1 ra
+// + (T1 (rb + q) + T2 (1 + rh + q)) with T1 the table's head cut to 27
+// bits and ra rh cut to 26, so T1 ra is exact; the rest is below 2^-19
+// and summed with under 2^-72.5 of rounding. With the table's 2^-106 the
+// total stays below 2^-70.3 relative: ExpFastEps = 2^-69.
+//
+// The same for a double-double argument x + xlo (|xlo| <= 2^-44): the low
+// part joins rl, which enters the polynomial only linearly, and rounds
+// there by under 2^-96.
+inline ExpScaled ExpFast(double x, double xlo = 0) {
+  const double nd = nearestInteger(x * Log2eTimes256);
+  const double t = x - nd * Ln2Over256[0];
+  const DD r = TwoSum(t, -nd * Ln2Over256[1]);
+  const double rh = r.hi;
+  const double rl = r.lo + (xlo - nd * Ln2Over256[2]);
+  const double q =
+      rl + rh * rl +
+      rh * rh * (0.5 + rh * (1.0 / 6 + rh * (1.0 / 24 + rh * (1.0 / 120 + rh * (1.0 / 720)))));
+  const auto n = static_cast<int>(nd);
+  const ExpSplitEntry &table = ExpSplitTable[n & 255];
+  const DD ra = SplitBits(rh, 27);
+  const DD head = FastTwoSum(table.head, table.head * ra.hi);
+  const double t2 = table.tail;
+  const double rest = head.lo + (table.head * (ra.lo + q) + t2 * (1 + (rh + q)));
+  return {FastTwoSum(head.hi, rest), n >> 8};
+}
+
+// --- log ---------------------------------------------------------------------
+
+// m c - 1 exactly, for m in [1, 2) and the table's 9-bit c: m = mh + ml
+// with mh of 44 bits, so mh c and ml c are exact, mh c - 1 is exact by
+// Sterbenz, and the sum is exact because m c - 1 = (M C - 2^61) 2^-61
+// with |M C - 2^61| < 2^53.
+inline double exactReduction(double m, double c) {
+  const DD split = SplitBits(m, 9);
+  return (split.hi * c - 1) + split.lo * c;
+}
+
+struct LogArgument {
+  int e;
+  double r;
+  const LogEntry *entry;
+};
+
+// x = 2^e m with the table entry for m and r = m c - 1.
+inline LogArgument reduceLog(double x) {
+  auto bits = std::bit_cast<std::uint64_t>(x);
+  int e = static_cast<int>(bits >> 52) - 1023;
+  if (e == -1023) { // subnormal: scale into the normal range exactly
+    bits = std::bit_cast<std::uint64_t>(x * 0x1p54);
+    e = static_cast<int>(bits >> 52) - 1023 - 54;
+  }
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  const auto i = static_cast<unsigned>((fraction + (std::uint64_t{1} << 43)) >> 44);
+  const double m = std::bit_cast<double>(fraction | (std::uint64_t{1023} << 52));
+  const LogEntry &entry = LogTable[i];
+  return {i > 106 ? e + 1 : e, exactReduction(m, entry.inverse), &entry};
+}
+
+// The fast ln: ln(1 + r) = r - r^2/2 + r^3/3 - ... + r^9/9, next term
+// below 2^-78 relative to r (|r| < 2^-8.3). r^2 = ra^2 + (2 ra rb + rb^2)
+// with ra of 26 bits is exact in its head; r^3 = r ra^2 + r (2 ra rb +
+// rb^2) has an exact product for its head and is divided by 3 with its
+// exact remainder (3q = 2q + q as a TwoSum), so r - r^2/2 + r^3/3 is a
+// double-double to 2^-100 relative to r. The quartic and higher part,
+// below 2^-24.9 relative to r, carries 4u: 2^-76 relative to r; the low
+// sum of the tails (of ln 2 and of the table, below 2^-33) rounds by under
+// 2^-86 absolute. With e = 0 the table value and r can have opposite signs
+// and be within a factor 1.3 (c is rounded to 9 bits), so the result may be
+// a quarter of |r| and at least 2^-10: 2^-74 relative at worst. With e != 0
+// nothing cancels. LogFastEps = 2^-73 (measured: 2^-76.4).
+inline DD LogFast(double x) {
+  const LogArgument a = reduceLog(x);
+  const double r = a.r;
+  const DD ra = SplitBits(r, 27);
+  const double z = ra.hi * ra.hi;
+  const double zl = (2 * ra.hi + ra.lo) * ra.lo;
+  const DD cube = TwoProd(r, z);
+  const double third = cube.hi * (1.0 / 3);
+  const DD threeThirds = TwoSum(2 * third, third);
+  const double thirdLo =
+      ((cube.hi - threeThirds.hi) - threeThirds.lo + (cube.lo + r * zl)) * (1.0 / 3);
+  const double r2 = r * r;
+  const double higher =
+      r2 * r2 * (-0.25 + r * (0.2 + r * (-1.0 / 6 + r * (1.0 / 7 + r * (-0.125 + r * (1.0 / 9))))));
+  const DD lead = FastTwoSum(r, -0.5 * z);
+  const DD withCube = TwoSum(lead.hi, third);
+  const auto ed = static_cast<double>(a.e);
+  const double table = ed * Ln2Parts[0] + a.entry->minusLog.hi;
+  const DD sum = TwoSum(table, withCube.hi);
+  const double lo =
+      sum.lo + (withCube.lo + (lead.lo + ((thirdLo - 0.5 * zl) + higher)) +
+                (a.entry->minusLog.lo + ed * Ln2Parts[1]));
+  return FastTwoSum(sum.hi, lo);
+}
+
+inline constexpr double LogFastEps = 0x1p-73;
+
+// The cheapest ln, for ln and the logarithms to other bases, whose bound
+// needs nothing better: ln(1 + r) = r - r^2/2 + r^3 (1/3 - ... + r^6/9), next term
+// below 2^-78 relative to r. r^2 = ra^2 + (2 ra rb + rb^2) with ra of 26
+// bits is exact in its head (the cubic part uses the plain r r, since
+// ra^2 alone is off by 2^-26); r - ra^2/2 is an exact sum, and so is the
+// table part E = e ln2_head + (-ln c)_head. The cubic and higher part,
+// below 2^-18.3 relative to r, has 3u of rounding (2^-69.7 relative to
+// r); the low sum of that part, the tails of ln 2 and of the table and
+// the exact sums' errors is below 2^-25 and rounds by under 2^-77
+// absolute. With e = 0 the table value and r can have opposite signs and
+// be within a factor 1.3 (c is rounded to 9 bits), so the result may be a
+// quarter of |r|, and at least 2^-10: 2^-67.7 relative at worst, 2^-68.0
+// measured. With e != 0 nothing cancels. LogShortEps = 2^-66.
+inline DD LogShort(double x) {
+  const LogArgument a = reduceLog(x);
+  const double r = a.r;
+  const DD ra = SplitBits(r, 27);
+  const double z = ra.hi * ra.hi;
+  const double zl = (2 * ra.hi + ra.lo) * ra.lo;
+  const double tail =
+      r * (r * r) *
+          (1.0 / 3 +
+           r * (-0.25 + r * (0.2 + r * (-1.0 / 6 + r * (1.0 / 7 + r * (-0.125 + r * (1.0 / 9))))))) -
+      0.5 * zl;
+  const DD rPart = FastTwoSum(r, -0.5 * z);
+  const auto ed = static_cast<double>(a.e);
+  const double table = ed * Ln2Parts[0] + a.entry->minusLog.hi;
+  const DD sum = TwoSum(table, rPart.hi);
+  const double lo = sum.lo + (rPart.lo + (tail + (a.entry->minusLog.lo + ed * Ln2Parts[1])));
+  return FastTwoSum(sum.hi, lo);
+}
+
+inline constexpr double LogShortEps = 0x1p-66;
+
+// --- sin and cos -------------------------------------------------------------
+
+// x = n pi/512 + r modulo 2 pi, |r| <= pi/1024 (1 + 2^-40), to the relative
+// 2^-100 and the absolute absError.
+struct TrigReduced {
+  unsigned n; // modulo 1024
+  DD r;
+  double absError;
+};
+inline constexpr double SinCosEps = 0x1p-67;
+
+// From 2^12 on (kernels.cpp).
+TrigReduced ReduceTrigWide(double ax);
+
+// Below 2^12, n < 2^20 and two 33-bit pieces of pi/512 give exact
+// products: x - n S0 is exact, its sum with -n S1 an exact TwoSum, and
+// n S2 rounds by 2^-107 while the pieces miss pi/512 by 2^-126: an absolute
+// error below 2^-105, which matters only within 2^-38 of a multiple of pi
+// (a few thousand arguments), where the rounding test then defers to the
+// quad path.
+inline TrigReduced ReduceTrig(double ax) {
+  if (!(ax < 0x1p12))
+    return ReduceTrigWide(ax);
+  const double nd = nearestInteger(ax * InvPiOver512);
+  if (nd == 0)
+    return {0, {ax, 0}, 0};
+  const DD r = TwoSum(ax - nd * PiOver512Short[0], -nd * PiOver512Short[1]);
+  return {static_cast<unsigned>(static_cast<std::int64_t>(nd) & 1023),
+          {r.hi, r.lo - nd * PiOver512Short[2]}, 0x1p-105};
+}
+
+// sin(a + r) and cos(a + r) for a = j pi/512, 0 <= j < 256, |r| <= pi/1024
+// (2^-8.35), from the table's sin a and cos a:
+//   sin(a + r) = sin a + cos a sin r + sin a (cos r - 1)
+//   cos(a + r) = cos a - sin a sin r + cos a (cos r - 1)
+// sin r = r - r^3/6 + ... - r^7/5040 + r^9/9! (next term 2^-88 relative)
+// and cos r - 1 = -r^2/2 + ... + r^8/8! (next term 2^-105), both in double
+// from z = rh^2. The product of the table's head (cut to 27 bits) with rh
+// (cut to 26) is exact, and so is its sum with the other table value
+// (|sin a| >= 2|r| whenever it is not 0); every other term is below
+// 2^-17.7 of the result and carries at most 2u. For j > 0 the result is
+// at least sin(pi/1024) and at least half the larger table value, so
+// those roundings stay under 2^-68.5 relative; for j = 0 the result is
+// sin r or cos r, where the cubic term (2^-19.3 relative to r, computed
+// with 3u) gives 2^-70.7. SinCosEps = 2^-67.
+struct Pieces {
+  double rh, rl, sinTail, cosMinusOne;
+};
+
+inline Pieces piecesOf(const DD &r) {
+  const double rh = r.hi;
+  const double rl = r.lo;
+  const double z = rh * rh;
+  const double sinTail =
+      rl + rh * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880)))) -
+      0.5 * z * rl;
+  const double cosMinusOne =
+      -rh * rl + z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320))));
+  return {rh, rl, sinTail, cosMinusOne};
+}
+
+// u + v sin r + u (cos r - 1) for the table pair (u, v) = (sin a, cos a)
+// or, with v negated, (cos a, -sin a).
+inline DD combine(const DD &u, const DD &v, const Pieces &p) {
+  const DD vSplit = SplitBits(v.hi, 26);
+  const DD rSplit = SplitBits(p.rh, 27);
+  const DD head = FastTwoSum(u.hi, vSplit.hi * rSplit.hi);
+  const double small = head.lo + (u.lo + (vSplit.hi * rSplit.lo + (vSplit.lo + v.lo) * p.rh) +
+                                  v.hi * p.sinTail + u.hi * p.cosMinusOne);
+  return FastTwoSum(head.hi, small);
+}
+
+inline DD sinPart(unsigned j, const Pieces &p) { return combine(SinTable[j], SinTable[256 - j], p); }
+inline DD cosPart(unsigned j, const Pieces &p) { return combine(SinTable[256 - j], Neg(SinTable[j]), p); }
+
+inline DD SinOf(const TrigReduced &t) {
+  const Pieces p = piecesOf(t.r);
+  const unsigned j = t.n & 255;
+  switch ((t.n >> 8) & 3) {
+  case 0: return sinPart(j, p);
+  case 1: return cosPart(j, p);
+  case 2: return Neg(sinPart(j, p));
+  default: return Neg(cosPart(j, p));
+  }
+}
+
+inline DD CosOf(const TrigReduced &t) {
+  const Pieces p = piecesOf(t.r);
+  const unsigned j = t.n & 255;
+  switch ((t.n >> 8) & 3) {
+  case 0: return cosPart(j, p);
+  case 1: return Neg(sinPart(j, p));
+  case 2: return Neg(cosPart(j, p));
+  default: return sinPart(j, p);
+  }
+}
+
+inline void SinCosOf(const TrigReduced &t, DD &s, DD &c) {
+  const Pieces p = piecesOf(t.r);
+  const unsigned j = t.n & 255;
+  const DD sj = sinPart(j, p);
+  const DD cj = cosPart(j, p);
+  switch ((t.n >> 8) & 3) {
+  case 0: s = sj; c = cj; break;
+  case 1: s = cj; c = Neg(sj); break;
+  case 2: s = Neg(sj); c = Neg(cj); break;
+  default: s = Neg(cj); c = sj; break;
+  }
+}
+
+
+// --- atan --------------------------------------------------------------------
+
+inline constexpr double AtanEps = 0x1p-68;
+
+//
+// atan(n/d) = atan c + atan t with c = i/256 nearest n/d and
+// t = (n - c d)/(d + c n), which never forms n/d itself: c has at most 9
+// bits, so with d and n cut to 44-bit heads the products are exact,
+// n - c d_head is exact by Sterbenz for i > 0, and the tails of n and d
+// enter with u^2-sized roundings; one double-double quotient (2^-104)
+// gives t, |t| <= 2^-9 (1 + 2^-40). atan t = t - t^3/3 + ... + t^9/9
+// (next term 2^-75 relative to t); the cubic and higher part, 2^-19.6
+// relative to t, is evaluated in double with 3u: 2^-71 relative to t. The
+// result is at least |t| (i = 0) or at least atan(1/256) - 2^-9 > |t|,
+// and the final sums add under 2^-72: AtanEps = 2^-68 covers that and the
+// table's 2^-106.
+inline DD AtanQuotient(DD num, DD den) {
+  const auto i = static_cast<unsigned>(nearestInteger(num.hi / den.hi * 256));
+  DD t{};
+  if (i == 0) {
+    t = Div(num, den);
+  } else {
+    const double c = i * (1.0 / 256);
+    const DD d = SplitBits(den.hi, 9);
+    const DD n = SplitBits(num.hi, 9);
+    const DD numerator = TwoSum(num.hi - c * d.hi, (num.lo - c * den.lo) - c * d.lo);
+    const DD sum = TwoSum(den.hi, c * n.hi);
+    const DD denominator = FastTwoSum(sum.hi, sum.lo + (c * n.lo + (den.lo + c * num.lo)));
+    t = Div(numerator, denominator);
+  }
+  const double th = t.hi;
+  const double z = th * th;
+  const double tail = t.lo + th * z * (-1.0 / 3 + z * (0.2 + z * (-1.0 / 7 + z * (1.0 / 9))));
+  if (i == 0)
+    return FastTwoSum(th, tail);
+  const DD &table = AtanTable[i];
+  const DD head = FastTwoSum(table.hi, th);
+  return FastTwoSum(head.hi, head.lo + (table.lo + tail));
+}
+
+// atan u for a double 0 <= u <= 1: the same with d = 1, which needs
+// neither the first quotient nor the splits of d.
+inline DD AtanOfDouble(double u) {
+  const auto i = static_cast<unsigned>(nearestInteger(u * 256));
+  DD t{u, 0};
+  if (i != 0) {
+    const double c = i * (1.0 / 256);
+    const DD n = SplitBits(u, 9);
+    const DD sum = TwoSum(1, c * n.hi);
+    t = Div({u - c, 0}, FastTwoSum(sum.hi, sum.lo + c * n.lo));
+  }
+  const double th = t.hi;
+  const double z = th * th;
+  const double tail = t.lo + th * z * (-1.0 / 3 + z * (0.2 + z * (-1.0 / 7 + z * (1.0 / 9))));
+  if (i == 0)
+    return FastTwoSum(th, tail);
+  const DD &table = AtanTable[i];
+  const DD head = FastTwoSum(table.hi, th);
+  return FastTwoSum(head.hi, head.lo + (table.lo + tail));
+}
+
+inline DD Atan(DD u) { return AtanQuotient(u, {1, 0}); }
+
+// Whichever of num/den and den/num is at most 1 goes to AtanQuotient;
+// pi/2 - atan of the reciprocal loses nothing since atan <= pi/4 there.
+inline DD AtanRatio(DD num, DD den) {
+  if (num.hi <= den.hi)
+    return AtanQuotient(num, den);
+  const DD v = AtanQuotient(den, num);
+  const DD head = TwoSum(HalfPiDD.hi, -v.hi);
+  return FastTwoSum(head.hi, head.lo + (HalfPiDD.lo - v.lo));
+}
+
+} // namespace quorvex::fast
