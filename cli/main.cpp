@@ -78,11 +78,15 @@ bool computeOne(TCalculatorSession &session, std::string_view formula,
 }
 
 // After a formula that computed with text after it ignored; lineNumber 0
-// for the single formula of the command line.
+// for the single formula of the command line. The results written so far go
+// out first and the warning at once, so that a terminal that shows both
+// streams shows the warning under its result; it is rare, so batch speed is
+// not at stake.
 void warnIgnoredText(const TCalculatorSession &session, std::uint64_t lineNumber,
-                     BufferedOutput &err) {
+                     BufferedOutput &out, BufferedOutput &err) {
   if (session.IgnoredText().empty())
     return;
+  out.flush();
   err.write("warning: ");
   if (lineNumber != 0) {
     err.write("line ");
@@ -91,6 +95,7 @@ void warnIgnoredText(const TCalculatorSession &session, std::uint64_t lineNumber
   }
   err.write(ignoredTextNote(session.IgnoredText()));
   err.write('\n');
+  err.flush();
 }
 
 void writeLog(const TCalculatorSession &session, LogChoice choice,
@@ -115,7 +120,7 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
   if (ok) {
     out.write(text);
     out.write('\n');
-    warnIgnoredText(session, 0, err);
+    warnIgnoredText(session, 0, out, err);
   } else {
     err.write("error: ");
     err.write(error);
@@ -137,13 +142,13 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options,
     ++lineNumber;
     if (computeOne(session, line, options.roundTrip, text, error)) {
       out.write(text);
-      warnIgnoredText(session, lineNumber, err);
     } else {
       allOk = false;
       out.write("error: ");
       out.write(error);
     }
     out.write('\n');
+    warnIgnoredText(session, lineNumber, out, err);
   }
   if (in.failed()) {
     err.write("quorvex-eval: error reading standard input\n");
