@@ -29,6 +29,7 @@
 #include "mathlib/elementary.h"
 #include "mathlib/hyperbolic.h"
 #include "mathlib/kernels.h"
+#include "mathlib/libquadmath.h"
 #include "mathlib/quadprecision.h"
 #include "mathlib/trigonometric.h"
 
@@ -44,31 +45,6 @@
 #include <string_view>
 #include <vector>
 
-extern "C" {
-__float128 sqrtq(__float128);
-__float128 expq(__float128);
-__float128 expm1q(__float128);
-__float128 logq(__float128);
-__float128 log1pq(__float128);
-__float128 log2q(__float128);
-__float128 log10q(__float128);
-__float128 powq(__float128, __float128);
-__float128 sinq(__float128);
-__float128 cosq(__float128);
-__float128 tanq(__float128);
-__float128 atanq(__float128);
-__float128 atan2q(__float128, __float128);
-__float128 asinq(__float128);
-__float128 acosq(__float128);
-__float128 sinhq(__float128);
-__float128 coshq(__float128);
-__float128 tanhq(__float128);
-__float128 asinhq(__float128);
-__float128 acoshq(__float128);
-__float128 atanhq(__float128);
-__float128 fabsq(__float128);
-__float128 ldexpq(__float128, int);
-}
 
 using namespace quorvex;
 using Quad = __float128;
