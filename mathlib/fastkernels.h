@@ -370,4 +370,45 @@ inline DD AtanRatio(DD num, DD den) {
   return FastTwoSum(head.hi, head.lo + (HalfPiDD.lo - v.lo));
 }
 
+// --- asin --------------------------------------------------------------------
+
+inline constexpr double AsinEps = 0x1p-68;
+
+// base + scale asin y for y = s + d, 0 <= s <= 1/2 and |d| <= 2^-53 s (d
+// the low part of a square root, or 0), base 0, AsinHalfPi or twice it,
+// and scale +-1 or +-2, where base + scale asin c (below) is 0 or at least
+// |scale| 2^-8, as it is in every use: asin c itself, or at least pi/6.
+// The error is below AsinEps |scale asin y| + 2^-95.
+//
+// With c = i/256 nearest s and t = s - c (exact by Sterbenz for i > 0;
+// |t| <= 2^-9), asin(c + t) is the table's Taylor polynomial of degree 8,
+// whose remainder and table roundings stay below 2^-77 of asin y and whose
+// part in doubles, t^2 (a2 + a3 t + ... + a8 t^6), below 2^-17.7 of it
+// (the generator checks both). That part carries at most 4u: a2's own
+// rounding, its sum with t (a3 + ...), t^2 and the product; the later
+// terms, 2^-8 smaller each, are summed Estrin's way with a few u more. So
+// 2^-68.8, and u of the part when it joins the low sum: 2^-70.8. d enters
+// through the derivative slope + 2 a2 t + 3 a3 t^2, and the next term, 4
+// a4 t^3 d, is below 2^-78. The head base + scale value.hi is exact (all
+// on the 2^-44 grid, below 4), its sum with the exact product scale
+// slope.hi t (below 1.16 |scale| 2^-9) an exact FastTwoSum,
+// and the low terms other than the polynomial part, below 2^-44 in all,
+// round by under 2^-95. In all 2^-68.46 of |scale asin y|: AsinEps =
+// 2^-68.
+inline DD OffsetAsin(const DD &base, double scale, double s, double d) {
+  const double nd = nearestInteger(s * 256);
+  const AsinEntry &e = AsinTable[static_cast<unsigned>(nd)];
+  const double t = s - nd * (1.0 / 256);
+  const double *a = e.higher;
+  const double t2 = t * t;
+  const double rest = MulAdd(t2 * t2, MulAdd(t, a[6], a[5]),
+                             MulAdd(t2, MulAdd(t, a[4], a[3]), MulAdd(t, a[2], a[1])));
+  const double higher = t2 * MulAdd(t, rest, a[0]);
+  const double correction = d * MulAdd(t, MulAdd(t, 3 * a[1], 2 * a[0]), e.slope.hi);
+  const DD p = TwoProd(e.slope.hi, t);
+  const DD head = FastTwoSum(base.hi + scale * e.value.hi, scale * p.hi);
+  const double small = base.lo + scale * (e.value.lo + (p.lo + (e.slope.lo * t + correction)));
+  return FastTwoSum(head.hi, (head.lo + small) + scale * higher);
+}
+
 } // namespace quorvex::fast

@@ -189,24 +189,26 @@ Float ArcTan(Float x) {
 }
 
 namespace {
-// sqrt(1 - x^2) for |x| < 1 as a double-double: for |x| >= 1/2 from the
-// exact 1 - |x| and the exact sum 1 + |x|, below from the exact square.
-DD rootOfOneMinusSquare(Float ax) {
-  DD w{};
-  if (ax >= 0.5) {
-    const DD onePlus = fast::TwoSum(1, ax);
-    w = fast::MulDouble(onePlus, 1 - ax);
-  } else {
-    const DD square = fast::TwoProd(ax, ax);
-    const DD head = fast::TwoSum(1, -square.hi);
-    w = fast::FastTwoSum(head.hi, head.lo - square.lo);
-  }
-  return fast::Sqrt(w);
+// y = sqrt((1 - a)/2) as s + d for 1/2 < a < 1, where asin a = pi/2 - 2
+// asin y and acos a = 2 asin y: 1 - a is exact (Sterbenz) and so is its
+// half (at least 2^-54); s is the rounded root and d = (t - s^2)/(2s) from
+// the exact remainder, so that s + d is y to 2^-106.
+struct HalfAngleRoot {
+  double s, d;
+};
+
+HalfAngleRoot halfAngleRoot(Float a) {
+  const double t = 0.5 * (1 - a);
+  const double s = std::sqrt(t);
+  const DD square = fast::TwoProd(s, s);
+  return {s, ((t - square.hi) - square.lo) / (2 * s)};
 }
+
 } // namespace
 
-// arcsin x = atan2(x, sqrt(1 - x^2)). Below 2^-26 it rounds to x. A NaN
-// passes the domain check and has no value.
+// Below 2^-26 arcsin x rounds to x; up to 1/2 it is asin |x| itself, beyond
+// pi/2 - 2 asin y, where 2 asin y <= pi/3 is at most twice the result.
+// A NaN passes the domain check and has no value.
 Float ArcSin(Float x) {
   DomainCheck(std::fabs(x) > 1);
   if (std::isnan(x))
@@ -214,12 +216,23 @@ Float ArcSin(Float x) {
   const Float ax = std::fabs(x);
   if (ax < 0x1p-26)
     return x;
-  const DD v = ax == 1 ? fast::HalfPiDD : fast::AtanRatio({ax, 0}, rootOfOneMinusSquare(ax));
-  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcSin);
+  constexpr DD zero{0, 0};
+  DD v = fast::HalfPiDD;
+  double eps = 0;
+  if (ax <= 0.5) {
+    v = fast::OffsetAsin(zero, 1, ax, 0);
+    eps = fast::AsinEps;
+  } else if (ax < 1) {
+    const HalfAngleRoot y = halfAngleRoot(ax);
+    v = fast::OffsetAsin(fast::AsinHalfPi, -2, y.s, y.d);
+    eps = 2 * fast::AsinEps;
+  }
+  return decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
 }
 
-// arccos x = atan2(sqrt(1 - x^2), x); for x < 0, pi minus that of |x|,
-// which is at least pi/2 and so adds no cancellation.
+// arccos x = pi/2 -+ asin |x| up to |x| = 1/2, 2 asin y above and pi - 2
+// asin y below -1/2: the asin part is at most the result (at most half of
+// it but above 1/2), so AsinEps bounds the whole.
 Float ArcCos(Float x) {
   DomainCheck(std::fabs(x) > 1);
   if (std::isnan(x))
@@ -227,8 +240,16 @@ Float ArcCos(Float x) {
   if (x == 1)
     return 0;
   const Float ax = std::fabs(x);
-  const DD v = ax == 1 ? fast::DD{0, 0} : fast::AtanRatio(rootOfOneMinusSquare(ax), {ax, 0});
-  return decided(x < 0 ? fast::Sub(fast::PiDD, v) : v, fast::AtanEps, x, quad::ArcCos);
+  const double sign = x < 0 ? 1 : -1;
+  DD v = fast::PiDD;
+  if (ax <= 0.5) {
+    v = fast::OffsetAsin(fast::AsinHalfPi, sign, ax, 0);
+  } else if (ax < 1) {
+    const HalfAngleRoot y = halfAngleRoot(ax);
+    const DD base = x < 0 ? fast::Scale(fast::AsinHalfPi, 2) : DD{0, 0};
+    v = fast::OffsetAsin(base, -2 * sign, y.s, y.d);
+  }
+  return decided(v, fast::AsinEps, x, quad::ArcCos);
 }
 
 // Range (-pi/2, pi/2): negative for negative x. atan(1/x) = atan2(1, |x|)

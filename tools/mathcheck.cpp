@@ -457,7 +457,7 @@ void measureKernels(long count) {
                {"LogDD", fast::LogDDEps},     {"Expm1", fast::Expm1Eps},
                {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
-               {"LogShort", fast::LogShortEps}};
+               {"LogShort", fast::LogShortEps}, {"OffsetAsin", fast::AsinEps}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -486,6 +486,14 @@ void measureKernels(long count) {
       w[6].worst = std::max(w[6].worst, rel(cv, cq));
     const double a = d.logUniform(0x1p-30, 1);
     w[7].worst = std::max(w[7].worst, rel(fast::Atan({a, 0}), atanq(q(a))));
+    // asin of a double and of a square root's double-double.
+    const double y = d.logUniform(0x1p-30, 0.5);
+    w[9].worst = std::max(w[9].worst, rel(fast::OffsetAsin({0, 0}, 1, y, 0), asinq(q(y))));
+    const double square = d.logUniform(0x1p-54, 0.25);
+    const double root = std::sqrt(square);
+    const double remainder = std::fma(-root, root, square);
+    w[9].worst = std::max(w[9].worst, rel(fast::OffsetAsin({0, 0}, 1, root, remainder / (2 * root)),
+                                          asinq(sqrtq(q(square)))));
   }
   std::printf("%-8s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
   for (const Worst &k : w)
