@@ -331,7 +331,7 @@ Float ArcTan2(Float y, Float x) {
   Float ay = std::fabs(y);
   Float ax = std::fabs(x);
   // Within [2^-400, 2^400] the quotients need no scaling.
-  if (!(std::fmin(ay, ax) >= 0x1p-400 && std::fmax(ay, ax) <= 0x1p400)) {
+  if (!(ay >= 0x1p-400 && ax >= 0x1p-400 && ay <= 0x1p400 && ax <= 0x1p400)) {
     const int e = std::max(std::ilogb(y), std::ilogb(x));
     ay = std::ldexp(ay, -e);
     ax = std::ldexp(ax, -e);

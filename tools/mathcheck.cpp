@@ -457,7 +457,8 @@ void measureKernels(long count) {
                {"LogDD", fast::LogDDEps},     {"Expm1", fast::Expm1Eps},
                {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
-               {"LogShort", fast::LogShortEps}, {"OffsetAsin", fast::AsinEps}};
+               {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
+               {"ExpBoth", fast::ExpFastEps}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -465,9 +466,27 @@ void measureKernels(long count) {
     const double x = d.uniform(-745, 709);
     const fast::ExpScaled e = fast::ExpFast(x);
     w[0].worst = std::max(w[0].worst, rel(e.m, expq(q(x)) / ldexpq(1, e.k)));
+    const fast::ExpPair pair = fast::ExpBoth(x);
+    w[10].worst = std::max(w[10].worst, rel(pair.plus, expq(q(x)) / ldexpq(1, pair.k)));
+    w[10].worst = std::max(w[10].worst, rel(pair.minus, expq(-q(x)) * ldexpq(1, pair.k)));
+    // ... and of a double-double argument, as power passes it.
+    const double big = d.sign() * d.uniform(256, 745);
+    const double bigLo = d.uniform(-0x1p-44, 0x1p-44);
+    const fast::ExpScaled eb = fast::ExpFast(big, bigLo);
+    w[0].worst = std::max(w[0].worst, rel(eb.m, expq(q(big) + q(bigLo)) / ldexpq(1, eb.k)));
     const double p = positives(d).x;
     w[1].worst = std::max(w[1].worst, rel(fast::LogFast(p), logq(q(p))));
-    w[8].worst = std::max(w[8].worst, rel(fast::LogShort(p), logq(q(p))));
+    // LogShort against its own bound eps |v| + abs: the ratio.
+    const auto logRatio = [&](const fast::BoundedLog &l, Quad exact) {
+      const Quad err = fabsq(q(l.v.hi) + q(l.v.lo) - exact);
+      return static_cast<double>(err / (q(l.eps) * fabsq(q(l.v.hi)) + q(l.abs)));
+    };
+    w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(p), logq(q(p))));
+    // ... and of a double-double at least 2^-26 from 1.
+    const double wide = d.chance() < 0.5 ? 1 + d.logUniform(0x1p-26, 1) : d.logUniform(1, 0x1p60);
+    const double wideLo = wide * d.uniform(-0x1p-53, 0x1p-53);
+    const fast::DD w2 = fast::FastTwoSum(wide, wideLo);
+    w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(w2), logq(q(w2.hi) + q(w2.lo))));
     const double lo = p * d.uniform(-0x1p-53, 0x1p-53);
     if (std::fabs(p - 1) >= 0x1p-26)
       w[2].worst = std::max(w[2].worst, rel(fast::LogDD({p, lo}), logq(q(p) + q(lo))));
