@@ -434,27 +434,6 @@ inline constexpr double AtanEps = 0x1p-68;
   return FastTwoSum(head.hi, head.lo + (table.lo + tail));
 }
 
-// atan u for a double 0 <= u <= 1: the same with d = 1, which needs
-// neither the first quotient nor the splits of d.
-[[gnu::always_inline]] inline DD AtanOfDouble(double u) {
-  const auto i = static_cast<unsigned>(nearestInteger(u * 256));
-  DD t{u, 0};
-  if (i != 0) {
-    const double c = i * (1.0 / 256);
-    const DD n = SplitBits(u, 9);
-    const DD sum = TwoSum(1, c * n.hi);
-    t = Div({u - c, 0}, FastTwoSum(sum.hi, sum.lo + c * n.lo));
-  }
-  const double th = t.hi;
-  const double z = th * th;
-  const double tail = t.lo + th * z * (-1.0 / 3 + z * (0.2 + z * (-1.0 / 7 + z * (1.0 / 9))));
-  if (i == 0)
-    return FastTwoSum(th, tail);
-  const DD &table = AtanTable[i];
-  const DD head = FastTwoSum(table.hi, th);
-  return FastTwoSum(head.hi, head.lo + (table.lo + tail));
-}
-
 inline DD Atan(DD u) { return AtanQuotient(u, {1, 0}); }
 
 // Whichever of num/den and den/num is at most 1 goes to AtanQuotient;
@@ -467,35 +446,36 @@ inline DD Atan(DD u) { return AtanQuotient(u, {1, 0}); }
   return FastTwoSum(head.hi, head.lo + (HalfPiDD.lo - v.lo));
 }
 
-// --- asin --------------------------------------------------------------------
+// --- asin and atan from tables of Taylor polynomials -------------------------
 
 inline constexpr double AsinEps = 0x1p-68;
+inline constexpr double AtanTaylorEps = 0x1p-67;
 
-// base + scale asin y for y = s + d, 0 <= s <= 1/2 and |d| <= 2^-53 s (d
-// the low part of a square root, or 0), base 0, AsinHalfPi or twice it,
-// and scale +-1 or +-2, where base + scale asin c (below) is 0 or at least
-// |scale| 2^-8, as it is in every use: asin c itself, or at least pi/6.
-// The error is below AsinEps |scale asin y| + 2^-95.
+// base + scale f(c + t + d) for f's Taylor entry at c = i/256 (AsinTable,
+// AtanTaylorTable), |t| <= 2^-9, |d| <= 2^-52 |c + t| (the low part of a
+// square root or quotient, or 0), base 0, HalfPiOnGrid or twice it, scale
+// +-1 or +-2, where base + scale f(c) is 0 or at least |scale| 2^-8, as
+// in every use: f(c) itself, or at least pi/4 - 2^-8. The error is below
+// eps |scale f(c + t + d)| + 2^-95, eps AsinEps for asin and
+// AtanTaylorEps for atan; the second term is there only where the result
+// is at least 2^-9, and fits in eps's margin there.
 //
-// With c = i/256 nearest s and t = s - c (exact by Sterbenz for i > 0;
-// |t| <= 2^-9), asin(c + t) is the table's Taylor polynomial of degree 8,
-// whose remainder and table roundings stay below 2^-77 of asin y and whose
-// part in doubles, t^2 (a2 + a3 t + ... + a8 t^6), below 2^-17.7 of it
-// (the generator checks both). That part carries at most 4u: a2's own
-// rounding, its sum with t (a3 + ...), t^2 and the product; the later
-// terms, 2^-8 smaller each, are summed Estrin's way with a few u more. So
-// 2^-68.8, and u of the part when it joins the low sum: 2^-70.8. d enters
-// through the derivative slope + 2 a2 t + 3 a3 t^2, and the next term, 4
-// a4 t^3 d, is below 2^-78. The head base + scale value.hi is exact (all
-// on the 2^-44 grid, below 4), its sum with the exact product scale
-// slope.hi t (below 1.16 |scale| 2^-9) an exact FastTwoSum,
-// and the low terms other than the polynomial part, below 2^-44 in all,
-// round by under 2^-95. In all 2^-68.46 of |scale asin y|: AsinEps =
-// 2^-68.
-[[gnu::always_inline]] inline DD OffsetAsin(const DD &base, double scale, double s, double d) {
-  const double nd = nearestInteger(s * 256);
-  const AsinEntry &e = AsinTable[static_cast<unsigned>(nd)];
-  const double t = s - nd * (1.0 / 256);
+// The polynomial's remainder and table roundings stay below 2^-77 of
+// asin and 2^-75 of atan, its part in doubles, t^2 (a2 + a3 t + ... + a8
+// t^6), below 2^-17.7 and 2^-16.7 (the generator checks all four). That
+// part carries at most 4u: a2's own rounding, its sum with t (a3 + ...),
+// t^2 and the product; the later terms, 2^-8 smaller each, are summed
+// Estrin's way with a few u more. So 2^-68.8 and 2^-67.8, and u of the
+// part when it joins the low sum: 2^-70.8 and 2^-69.8. d enters through
+// the derivative slope + 2 a2 t + 3 a3 t^2; the next term, 4 a4 t^3 d
+// with |a4| <= 1 (checked), is below 2^-77. The head base + scale
+// value.hi is exact (all on the 2^-44 grid, below 4), its sum with the
+// exact product scale slope.hi t (below 1.16 |scale| 2^-9) an exact
+// FastTwoSum, and the low terms other than the polynomial part, below
+// 2^-44 in all, round by under 2^-95. In all 2^-68.47 for asin (AsinEps
+// = 2^-68) and 2^-67.47 for atan (AtanTaylorEps = 2^-67).
+[[gnu::always_inline]] inline DD OffsetTaylor(const TaylorEntry &e, const DD &base, double scale,
+                                              double t, double d) {
   const double *a = e.higher;
   const double t2 = t * t;
   const double rest = MulAdd(t2 * t2, MulAdd(t, a[6], a[5]),
@@ -506,6 +486,19 @@ inline constexpr double AsinEps = 0x1p-68;
   const DD head = FastTwoSum(base.hi + scale * e.value.hi, scale * p.hi);
   const double small = base.lo + scale * (e.value.lo + (p.lo + (e.slope.lo * t + correction)));
   return FastTwoSum(head.hi, (head.lo + small) + scale * higher);
+}
+
+// base + scale asin(s + d) for 0 <= s <= 1/2, as OffsetTaylor.
+[[gnu::always_inline]] inline DD OffsetAsin(const DD &base, double scale, double s, double d) {
+  const double nd = nearestInteger(s * 256);
+  return OffsetTaylor(AsinTable[static_cast<unsigned>(nd)], base, scale, s - nd * (1.0 / 256), d);
+}
+
+// base + scale atan(s + d) for 0 <= s <= 1, as OffsetTaylor.
+[[gnu::always_inline]] inline DD OffsetAtan(const DD &base, double scale, double s, double d) {
+  const double nd = nearestInteger(s * 256);
+  return OffsetTaylor(AtanTaylorTable[static_cast<unsigned>(nd)], base, scale,
+                      s - nd * (1.0 / 256), d);
 }
 
 } // namespace quorvex::fast

@@ -50,17 +50,18 @@ extern const std::uint64_t InvPiBits[22];
 // atan(i/256), i = 0..256.
 extern const DD AtanTable[257];
 
-// asin(c + t) for c = i/256 (i = 0..128) and |t| <= 2^-9: the Taylor
-// polynomial value + slope t + higher[0] t^2 + ... + higher[6] t^8. The
-// head of value lies on the 2^-44 grid, and so does that of AsinHalfPi,
-// pi/2: sums of them and of their doubles are exact.
-struct AsinEntry {
+// f(c + t) for c = i/256 and |t| <= 2^-9: the Taylor polynomial value +
+// slope t + higher[0] t^2 + ... + higher[6] t^8, for asin (i = 0..128) and
+// atan (i = 0..256). The heads of value lie on the 2^-44 grid, and so does
+// that of HalfPiOnGrid, pi/2: sums of them and of their doubles are exact.
+struct TaylorEntry {
   DD value;
   DD slope;
   double higher[7];
 };
-extern const AsinEntry AsinTable[129];
-extern const DD AsinHalfPi;
+extern const TaylorEntry AsinTable[129];
+extern const TaylorEntry AtanTaylorTable[257];
+extern const DD HalfPiOnGrid;
 
 extern const DD PiDD;
 extern const DD HalfPiDD;

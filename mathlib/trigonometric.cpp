@@ -164,19 +164,38 @@ Float Versine(Float x) {
 }
 
 namespace {
-// atan(|x|) for finite x: below 2^-27 atan x rounds to x; beyond 2^60 it
-// is pi/2 - 1/x to far better than 2^-100, where the reciprocal's rounding
-// no longer matters.
+// n/d for doubles as s + e: s the rounded quotient, e the correction from
+// the exact remainder n - s d, so that s + e is n/d to 2^-106 and |e| <=
+// ulp(s)/2. n and d lie within [2^-400, 2^400] (the remainder must not
+// underflow).
+struct Ratio {
+  double s, e;
+};
+
+Ratio ratio(double n, double d) {
+  const double s = n / d;
+  const DD p = fast::TwoProd(s, d);
+  return {s, ((n - p.hi) - p.lo) / d};
+}
+
+constexpr DD Zero{0, 0};
+
+// atan(|x|) for finite x: up to 1 the table polynomial, beyond pi/2 -
+// atan(1/|x|) (at least pi/4, so the bound holds for the whole). Beyond
+// 2^60 it is pi/2 - 1/x to far better than 2^-100, where the reciprocal's
+// rounding no longer matters.
 DD atanOfMagnitude(Float ax) {
   if (ax > 0x1p60)
     return fast::AddDouble(fast::HalfPiDD, -1 / ax);
   if (ax <= 1)
-    return fast::AtanOfDouble(ax);
-  return fast::AtanRatio({ax, 0}, {1, 0});
+    return fast::OffsetAtan(Zero, 1, ax, 0);
+  const Ratio v = ratio(1, ax);
+  return fast::OffsetAtan(fast::HalfPiOnGrid, -1, v.s, v.e);
 }
 } // namespace
 
 // NaN has no value and +-infinity gives +-pi/2, as atan2 always gave.
+// Below 2^-27 arctan x rounds to x.
 Float ArcTan(Float x) {
   if (!std::isfinite(x))
     return Finish(std::atan2(static_cast<Float80>(x), 1.0L));
@@ -184,8 +203,7 @@ Float ArcTan(Float x) {
   if (ax < 0x1p-27)
     return x;
   const DD v = atanOfMagnitude(ax);
-  const DD signedV = std::signbit(x) ? fast::Neg(v) : v;
-  return decided(signedV, fast::AtanEps, x, quad::ArcTan);
+  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcTan);
 }
 
 namespace {
@@ -224,7 +242,7 @@ Float ArcSin(Float x) {
     eps = fast::AsinEps;
   } else if (ax < 1) {
     const HalfAngleRoot y = halfAngleRoot(ax);
-    v = fast::OffsetAsin(fast::AsinHalfPi, -2, y.s, y.d);
+    v = fast::OffsetAsin(fast::HalfPiOnGrid, -2, y.s, y.d);
     eps = 2 * fast::AsinEps;
   }
   return decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
@@ -243,17 +261,18 @@ Float ArcCos(Float x) {
   const double sign = x < 0 ? 1 : -1;
   DD v = fast::PiDD;
   if (ax <= 0.5) {
-    v = fast::OffsetAsin(fast::AsinHalfPi, sign, ax, 0);
+    v = fast::OffsetAsin(fast::HalfPiOnGrid, sign, ax, 0);
   } else if (ax < 1) {
     const HalfAngleRoot y = halfAngleRoot(ax);
-    const DD base = x < 0 ? fast::Scale(fast::AsinHalfPi, 2) : DD{0, 0};
+    const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : DD{0, 0};
     v = fast::OffsetAsin(base, -2 * sign, y.s, y.d);
   }
   return decided(v, fast::AsinEps, x, quad::ArcCos);
 }
 
-// Range (-pi/2, pi/2): negative for negative x. atan(1/x) = atan2(1, |x|)
-// with the sign of x; beyond 2^60 it rounds to 1/x, as for cot.
+// Range (-pi/2, pi/2): negative for negative x. atan(1/|x|) with the
+// sign of x: from 1 on the polynomial at the reciprocal, below pi/2 -
+// atan |x| (at least pi/4); beyond 2^60 it rounds to 1/x, as for cot.
 Float ArcCot(Float x) {
   DomainCheck(x == 0);
   if (!std::isfinite(x))
@@ -261,8 +280,14 @@ Float ArcCot(Float x) {
   const Float ax = std::fabs(x);
   if (ax > 0x1p60)
     return 1 / x;
-  const DD v = fast::AtanRatio({1, 0}, {ax, 0});
-  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCot);
+  DD v{};
+  if (ax >= 1) {
+    const Ratio r = ratio(1, ax);
+    v = fast::OffsetAtan(Zero, 1, r.s, r.e);
+  } else {
+    v = fast::OffsetAtan(fast::HalfPiOnGrid, -1, ax, 0);
+  }
+  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcCot);
 }
 
 namespace {
@@ -336,13 +361,17 @@ Float ArcTan2(Float y, Float x) {
     ay = std::ldexp(ay, -e);
     ax = std::ldexp(ax, -e);
   }
-  DD v = fast::AtanRatio({ay, 0}, {ax, 0});
-  if (x < 0)
-    v = fast::Sub(fast::PiDD, v);
+  // The smaller over the larger: atan q, pi - atan q, pi/2 -+ atan q, each
+  // at least atan q or pi/4.
+  const bool steep = ay > ax;
+  const Ratio q = steep ? ratio(ax, ay) : ratio(ay, ax);
+  const double scale = steep != (x < 0) ? -1 : 1;
+  const DD base = steep ? fast::HalfPiOnGrid : x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
+  DD v = fast::OffsetAtan(base, scale, q.s, q.e);
   if (std::signbit(y))
     v = fast::Neg(v);
   Float out = 0;
-  if (fast::RoundsTo(v, fast::AtanEps + Slack, out))
+  if (fast::RoundsTo(v, fast::AtanTaylorEps + Slack, out))
     return out;
   return quad::Round(slowArcTan2(y, x));
 }

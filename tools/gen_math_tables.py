@@ -42,22 +42,57 @@ def h(x):
     return float(x).hex()
 
 
-def asin_taylor(c, n):
-    """asin(c + t) = a0 + a1 t + ... + an t^n: a0 = asin c and a_k = g_(k-1)/k
-    for g = (1 - (c + t)^2)^(-1/2) = q^(-1/2), q = (1 - c^2) - 2c t - t^2,
-    whose coefficients follow from q g' = -(1/2) q' g."""
-    q0, q1, q2, alpha = 1 - c * c, -2 * c, mpf(-1), mpf(-1) / 2
+def pair(value):
+    hi, lo = dd(value)
+    return f"{{{h(hi)}, {h(lo)}}}"
+
+
+def integral_taylor(value, q0, q1, q2, alpha, n):
+    """f(c + t) = a0 + a1 t + ... + an t^n for f(c) = value and f' =
+    q^alpha, q = q0 + q1 t + q2 t^2: a_k = g_(k-1)/k for the coefficients
+    g of q^alpha, which follow from q g' = alpha q' g."""
     g = [q0 ** alpha]
     for k in range(n):
         previous = g[k - 1] if k >= 1 else mpf(0)
         g.append((q1 * (alpha - k) * g[k] + q2 * (2 * alpha - k + 1) * previous)
                  / (q0 * (k + 1)))
-    return [mp.asin(c)] + [g[k - 1] / k for k in range(1, n + 1)]
+    return [value] + [g[k - 1] / k for k in range(1, n + 1)]
 
 
-def pair(value):
-    hi, lo = dd(value)
-    return f"{{{h(hi)}, {h(lo)}}}"
+def taylor_table(out, name, function, derivative_q, count, remainder_limit, higher_limit):
+    """The Taylor polynomials of degree 8 at c = i/256, i < count, for |t|
+    <= 2^-9: f(c) as a head on the 2^-44 grid and a tail, so that pi/2
+    (split the same way) plus or minus it or twice it is exact; the slope
+    as a double-double and the seven higher coefficients as doubles.
+    Checked, relative to the smallest |f| of the interval (for i = 0
+    relative to t itself, which f(t) exceeds): the Taylor remainder with
+    the double-doubles' roundings (the coefficients shrink by about 2^-8 a
+    term against 2^-9 per power of t, so 60 terms leave nothing), and the
+    size of the part in doubles, t^2 (a2 + ...), whose rounding the kernel
+    bounds; and |a4| <= 1, which bounds the term the kernel leaves out of
+    a low part's derivative."""
+    out.write(f"const TaylorEntry {name}[{count}] = {{\n")
+    reach = mpf(2) ** -9 * (1 + mpf(2) ** -40)
+    worst_remainder = worst_higher = mpf(0)
+    for i in range(count):
+        c = mpf(i) / 256
+        a = integral_taylor(function(c), *derivative_q(c), 60)
+        smallest = reach if i == 0 else function(c - reach)
+        remainder = mpf(2) ** -98 + abs(a[1] - sum(dd(a[1]), mpf(0))) * reach
+        remainder += sum(abs(a[k]) * reach ** k for k in range(9, 61))
+        higher = sum(abs(a[k]) * reach ** k for k in range(2, 9))
+        worst_remainder = max(worst_remainder, remainder / smallest)
+        worst_higher = max(worst_higher, higher / smallest)
+        assert abs(a[4]) <= 1
+        coefficients = ", ".join(h(a[k]) for k in range(2, 9))
+        head = mp.nint(a[0] / TAYLOR_GRID) * TAYLOR_GRID
+        out.write(f"    {{{{{h(head)}, {h(a[0] - head)}}}, {pair(a[1])}, {{{coefficients}}}}},\n")
+    assert worst_remainder < mpf(2) ** remainder_limit, mp.log(worst_remainder, 2)
+    assert worst_higher < mpf(2) ** higher_limit, mp.log(worst_higher, 2)
+    out.write("};\n")
+
+
+TAYLOR_GRID = mpf(2) ** -44
 
 
 def main():
@@ -135,37 +170,14 @@ def main():
         out.write(f"    {pair(mp.atan(mpf(i) / 256))},\n")
     out.write("};\n\n")
 
-    # asin: the Taylor polynomial of degree 8 at c = i/256, i = 0..128, for
-    # |t| <= 2^-9: asin c as a head on the 2^-44 grid and a tail, so that
-    # pi/2 (split the same way) plus or minus it or twice it is exact; the
-    # slope 1/sqrt(1 - c^2) as a double-double and the seven higher
-    # coefficients as doubles. Checked here, relative to
-    # the smallest asin of the interval (for i = 0 relative to t itself,
-    # which asin t exceeds): the Taylor remainder with the double-doubles'
-    # roundings (the coefficients shrink by about 2^-8 a term against 2^-9
-    # per power of t, so 60 terms leave nothing), and the size of the part
-    # in doubles, t^2 (higher[0] + ...), whose rounding the kernel bounds.
-    out.write("const AsinEntry AsinTable[129] = {\n")
-    reach = mpf(2) ** -9 * (1 + mpf(2) ** -40)
-    asin_grid = mpf(2) ** -44
-    worst_remainder = worst_higher = mpf(0)
-    for i in range(129):
-        c = mpf(i) / 256
-        a = asin_taylor(c, 60)
-        smallest = reach if i == 0 else mp.asin(c - reach)
-        remainder = mpf(2) ** -98 + abs(a[1] - sum(dd(a[1]), mpf(0))) * reach
-        remainder += sum(abs(a[k]) * reach ** k for k in range(9, 61))
-        higher = sum(abs(a[k]) * reach ** k for k in range(2, 9))
-        worst_remainder = max(worst_remainder, remainder / smallest)
-        worst_higher = max(worst_higher, higher / smallest)
-        coefficients = ", ".join(h(a[k]) for k in range(2, 9))
-        head = mp.nint(a[0] / asin_grid) * asin_grid
-        out.write(f"    {{{{{h(head)}, {h(a[0] - head)}}}, {pair(a[1])}, {{{coefficients}}}}},\n")
-    assert worst_remainder < mpf(2) ** -77, mp.log(worst_remainder, 2)
-    assert worst_higher < mpf(2) ** -17.7, mp.log(worst_higher, 2)
-    out.write("};\n")
-    head = mp.nint(mp.pi / 2 / asin_grid) * asin_grid
-    out.write(f"const DD AsinHalfPi = {{{h(head)}, {h(mp.pi / 2 - head)}}};\n\n")
+    # asin on [0, 1/2] and atan on [0, 1]: asin' = (1 - (c + t)^2)^(-1/2),
+    # atan' = (1 + (c + t)^2)^-1.
+    taylor_table(out, "AsinTable", mp.asin, lambda c: (1 - c * c, -2 * c, mpf(-1), mpf(-1) / 2),
+                 129, -77, -17.7)
+    taylor_table(out, "AtanTaylorTable", mp.atan, lambda c: (1 + c * c, 2 * c, mpf(1), mpf(-1)),
+                 257, -75, -16.7)
+    head = mp.nint(mp.pi / 2 / TAYLOR_GRID) * TAYLOR_GRID
+    out.write(f"const DD HalfPiOnGrid = {{{h(head)}, {h(mp.pi / 2 - head)}}};\n\n")
 
     out.write(f"const DD PiDD = {pair(mp.pi)};\n")
     out.write(f"const DD HalfPiDD = {pair(mp.pi / 2)};\n")

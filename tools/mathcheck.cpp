@@ -458,7 +458,7 @@ void measureKernels(long count) {
                {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
                {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
-               {"ExpBoth", fast::ExpFastEps}};
+               {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -505,6 +505,13 @@ void measureKernels(long count) {
       w[6].worst = std::max(w[6].worst, rel(cv, cq));
     const double a = d.logUniform(0x1p-30, 1);
     w[7].worst = std::max(w[7].worst, rel(fast::Atan({a, 0}), atanq(q(a))));
+    const double unit = d.logUniform(0x1p-30, 1);
+    w[11].worst = std::max(w[11].worst, rel(fast::OffsetAtan({0, 0}, 1, unit, 0), atanq(q(unit))));
+    const double over = d.logUniform(1, 0x1p30);
+    const double inverse = 1 / over;
+    const double inverseLo = std::fma(-inverse, over, 1) / over;
+    w[11].worst = std::max(w[11].worst, rel(fast::OffsetAtan({0, 0}, 1, inverse, inverseLo),
+                                            atanq(1 / q(over))));
     // asin of a double and of a square root's double-double.
     const double y = d.logUniform(0x1p-30, 0.5);
     w[9].worst = std::max(w[9].worst, rel(fast::OffsetAsin({0, 0}, 1, y, 0), asinq(q(y))));
