@@ -170,20 +170,30 @@ namespace {
 
 // e^y for y = z ln|x| with ln|x| within eps |ln|x|| + abs: y is then off
 // by |y| eps + |z| abs (and the product's 2u^2 |y|), which is the relative
-// error it passes to e^y, on top of ExpFastEps.
-bool decidedPower(const DD &log, double eps, double abs, Float z, Float &out) {
-  const DD y = fast::MulDouble(log, z);
-  const fast::ExpScaled e = fast::ExpFast(y.hi, y.lo);
-  const double bound = fast::ExpFastEps + Slack + std::fabs(y.hi) * eps + std::fabs(z) * abs;
+// error it passes to e^y, on top of ExpFastEps. y is left unnormalized,
+// its low part within 1.5 ulp(y.hi), as the fast exp allows.
+[[gnu::always_inline]] inline bool decidedPower(const DD &log, double eps, double abs, Float z,
+                                                Float &out) {
+  const DD p = fast::TwoProd(log.hi, z);
+  const double low = p.lo + log.lo * z;
+  const fast::ExpScaled e = fast::ExpFast(p.hi, low);
+  const double bound = fast::ExpFastEps + Slack + std::fabs(p.hi) * eps + std::fabs(z) * abs;
   return fast::RoundsScaled(e.m, bound, e.k, out);
+}
+
+// Where the cheap logarithm's absolute error, times a large z, does not
+// decide the power, the logarithm exact through its cubic term may; the
+// quad path is last.
+[[gnu::noinline]] Float accuratePower(Float x, Float z) {
+  Float out = 0;
+  if (decidedPower(fast::LogFast(std::fabs(x)), fast::LogFastEps, 0, z, out))
+    return Checked(out);
+  return quad::Round(quad::MagnitudePower(x, z));
 }
 
 // |x|^z = e^(z ln|x|) for finite x != 0 and finite z. |y| > 745.5 is
 // beyond the double range either way: an overflow above, 0 below. So is
-// the case where z ln|x| itself overflows. The cheap logarithm decides
-// nearly every power; where its absolute error, times a large z, does
-// not, the one exact through its cubic term may, and the quad path is
-// last.
+// the case where z ln|x| itself overflows.
 Float magnitudePower(Float x, Float z) {
   if (!std::isfinite(x) || !std::isfinite(z)) [[unlikely]]
     return Finish(std::pow(std::fabs(static_cast<Float80>(x)), static_cast<Float80>(z)));
@@ -200,9 +210,7 @@ Float magnitudePower(Float x, Float z) {
   Float out = 0;
   if (decidedPower(log.v, log.eps, log.abs, z, out)) [[likely]]
     return Checked(out);
-  if (decidedPower(fast::LogFast(std::fabs(x)), fast::LogFastEps, 0, z, out))
-    return Checked(out);
-  return quad::Round(quad::MagnitudePower(x, z));
+  return accuratePower(x, z);
 }
 
 // z is a whole number here; odd when its floored remainder by 2 is +-1.

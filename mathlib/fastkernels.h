@@ -63,10 +63,12 @@ inline constexpr double ExpFastEps = 0x1p-69;
 // and summed with under 2^-72.5 of rounding. With the table's 2^-106 the
 // total stays below 2^-70.5 relative: ExpFastEps = 2^-69.
 //
-// The same for a double-double argument x + xlo (|xlo| <= 2^-44): the low
-// part joins rl, which stands for the factor e^rl = 1 + rl + ..., so its
-// term is rl e^rh; rl (1 + rh + rh^2/2) leaves out rl rh^3/6 < 2^-75.1
-// (2^-93 when x is a double and rl the reduction's own low part).
+// The same for a double-double argument x + xlo (|xlo| <= 1.5 2^-43, as
+// power's unnormalized ones below 745.5): the low part joins rl, which
+// stands for the factor e^rl = 1 + rl + ..., so its term is rl e^rh; rl
+// (1 + rh + rh^2/2) leaves out rl rh^3/6 < 2^-73.5 (2^-93 when x is a
+// double and rl the reduction's own low part). The total stays below
+// 2^-70.2 then.
 [[gnu::always_inline]] inline ExpScaled ExpFast(double x, double xlo = 0) {
   const double nd = nearestInteger(x * Log2eTimes256);
   const double t = x - nd * Ln2Over256[0];
@@ -91,11 +93,12 @@ inline constexpr double ExpFastEps = 0x1p-69;
 // table entry of -n and -ra; leaving out rl rh^2/2 (rl below 2^-62 for a
 // double x) costs 2^-82, and the even and odd sums add u each: q's
 // roundings stay under 5.1u |q| = 2^-70.6, the whole below 2^-70.2 for
-// either: ExpFastEps. minus carries 2^-k, not 2^-(n >> 8 of -n): half the
+// either. The mantissas are left as a head and a rest below 2^-19 of it,
+// for PairSum to add; minus carries 2^-k, not 2^-(n >> 8 of -n): half the
 // table value when n is not a multiple of 256.
 struct ExpPair {
-  DD plus;  // e^x 2^-k
-  DD minus; // e^-x 2^k
+  double plusHead, plusRest;   // e^x 2^-k
+  double minusHead, minusRest; // e^-x 2^k
   int k;
 };
 
@@ -121,8 +124,18 @@ struct ExpPair {
   const double restMinus =
       headMinus.lo + (tm.head * (qMinus - ra.lo) + tm.tail * (1 + (qMinus - rh)));
   const double half = (n & 255) == 0 ? 1 : 0.5;
-  return {FastTwoSum(headPlus.hi, restPlus),
-          Scale(FastTwoSum(headMinus.hi, restMinus), half), n >> 8};
+  return {headPlus.hi, restPlus, half * headMinus.hi, half * restMinus, n >> 8};
+}
+
+// (e^x + sign e^-x) 2^-k for k < 60 and sign +-1, where the difference,
+// if any, cancels by at most a factor 2.17 (x >= 1/2): the heads' sum is
+// exact, and the rests' sum rounds by u 2^-19 of the terms, 2^-72; with
+// the mantissas' 2^-70.2 that is below ExpFastEps of the sum and 2.17
+// ExpFastEps of the difference.
+[[gnu::always_inline]] inline DD PairSum(const ExpPair &e, double sign) {
+  const double f = sign * powerOfTwo(-2 * e.k);
+  const DD s = TwoSum(e.plusHead, f * e.minusHead);
+  return FastTwoSum(s.hi, s.lo + (e.plusRest + f * e.minusRest));
 }
 
 // --- log ---------------------------------------------------------------------

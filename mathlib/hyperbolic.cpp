@@ -62,14 +62,13 @@ using fast::powerOfTwo;
 [[gnu::always_inline]] inline Scaled coshOf(Float a) {
   const fast::ExpPair e = fast::ExpBoth(a);
   if (e.k >= 60)
-    return {e.plus, e.k - 1};
-  return {fast::AddSameSign(e.plus, fast::Scale(e.minus, powerOfTwo(-2 * e.k))), e.k - 1};
+    return {fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1};
+  return {fast::PairSum(e, 1), e.k - 1};
 }
 
 // sinh a for 2^-26 <= a <= 711. Below 1/2, (m + m/(m + 1))/2 with
 // m = e^a - 1 has no cancellation (Expm1Eps); above, 2^(k-1) (p - q 2^-2k)
-// cancels by at most coth(1/2) < 2.17 (three times ExpFastEps covers it),
-// little enough for the same-sign sum's few u^2.
+// cancels by at most coth(1/2) < 2.17 (three times ExpFastEps covers it).
 struct SinhValue {
   Scaled v;
   double eps;
@@ -83,9 +82,8 @@ struct SinhValue {
   }
   const fast::ExpPair e = fast::ExpBoth(a);
   if (e.k >= 60)
-    return {{e.plus, e.k - 1}, fast::ExpFastEps};
-  const DD v = fast::AddSameSign(e.plus, fast::Scale(e.minus, -powerOfTwo(-2 * e.k)));
-  return {{v, e.k - 1}, 3 * fast::ExpFastEps};
+    return {{fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1}, fast::ExpFastEps};
+  return {{fast::PairSum(e, -1), e.k - 1}, 3 * fast::ExpFastEps};
 }
 
 // From ln(3)/2 on tanh a >= 1/2, and tanh a = 1 - 2/(e^2a + 1) and coth a
