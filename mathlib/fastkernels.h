@@ -46,14 +46,20 @@ inline bool RoundsScaled(DD m, double eps, int k, double &out) {
 
 // --- exp ---------------------------------------------------------------------
 //
-// Reduction as in ExpReduce (kernels.cpp).
+// x = n ln2/256 + r with n the nearest integer to 256 x/ln2, so |r| <=
+// ln2/512 (1 + 2^-40) < 2^-9.5 once the rounding of the product is
+// allowed for. n = 256 k + j. x - n L0 is exact: n L0 is (34 + 19 bits)
+// and lies within a factor 2 of x whenever n != 0 (Sterbenz). n L1 is
+// exact too, and so is its sum with the rest as a TwoSum; what remains,
+// xlo - n L2 with |n L2| < 2^-60, rounds by under 2^-97, which is the
+// reduction's whole error.
 struct ExpScaled {
   DD m;
   int k;
 };
 inline constexpr double ExpFastEps = 0x1p-69;
 
-// The fast e^x for a double x: the same reduction without y.lo, and e^r
+// The fast e^x for a double x (xlo = 0), and e^r
 // evaluated as 1 + rh + q, q = rl (1 + rh + rh^2/2) + rh^2 (1/2 + ... +
 // rh^4/720) in double: q < 2^-19.9, the Taylor remainder r^7/7! < 2^-78.8,
 // and the roundings of q stay under 4.1u |q| = 2^-70.9 (rh^2's, the
@@ -459,35 +465,39 @@ inline DD Atan(DD u) { return AtanQuotient(u, {1, 0}); }
   return FastTwoSum(head.hi, head.lo + (HalfPiDD.lo - v.lo));
 }
 
-// --- asin and atan from tables of Taylor polynomials -------------------------
+// --- asin, atan, sinh and tanh from tables of Taylor polynomials -------------
 
 inline constexpr double AsinEps = 0x1p-68;
 inline constexpr double AtanTaylorEps = 0x1p-67;
+inline constexpr double SinhTaylorEps = 0x1p-68;
+inline constexpr double TanhTaylorEps = 0x1p-67;
 
-// base + scale f(c + t + d) for f's Taylor entry at c = i/256 (AsinTable,
-// AtanTaylorTable), |t| <= 2^-9, |d| <= 2^-52 |c + t| (the low part of a
-// square root or quotient, or 0), base 0, HalfPiOnGrid or twice it, scale
-// +-1 or +-2, where base + scale f(c) is 0 or at least |scale| 2^-8, as
-// in every use: f(c) itself, or at least pi/4 - 2^-8. The error is below
-// eps |scale f(c + t + d)| + 2^-95, eps AsinEps for asin and
-// AtanTaylorEps for atan; the second term is there only where the result
-// is at least 2^-9, and fits in eps's margin there.
+// base + scale f(s + d) for f's Taylor table (AsinTable for 0 <= s <=
+// 1/2, AtanTaylorTable for s <= 1, SinhTaylorTable for s < 1/2,
+// TanhTaylorTable for s < 0.55), |d| <= 2^-52 s (the low part of a square
+// root or quotient, or 0), base 0, HalfPiOnGrid or twice it, and scale +-1
+// or +-2, where base + scale f(c) below is 0, f(c) itself, or at least
+// pi/4 - 2^-8. The error is below eps |scale f(s + d)| + 2^-95, eps the
+// table's own (the constants above); the second term is there only where
+// the result is at least 2^-9, and fits in eps's margin there.
 //
-// The polynomial's remainder and table roundings stay below 2^-77 of
-// asin and 2^-75 of atan, its part in doubles, t^2 (a2 + a3 t + ... + a8
-// t^6), below 2^-17.7 and 2^-16.7 (the generator checks all four). That
+// With c = i/256 nearest s and t = s - c (exact by Sterbenz for i > 0; |t|
+// <= 2^-9), f(c + t) is the table's Taylor polynomial of degree 8. The
+// generator checks, relative to f: its remainder with the table's
+// roundings, below 2^-77 (atan: 2^-75), and its part in doubles, t^2 (a2
+// + a3 t + ... + a8 t^6), below 2^-17.7 (atan and tanh: 2^-16.7). That
 // part carries at most 4u: a2's own rounding, its sum with t (a3 + ...),
 // t^2 and the product; the later terms, 2^-8 smaller each, are summed
-// Estrin's way with a few u more. So 2^-68.8 and 2^-67.8, and u of the
-// part when it joins the low sum: 2^-70.8 and 2^-69.8. d enters through
-// the derivative slope + 2 a2 t + 3 a3 t^2; the next term, 4 a4 t^3 d
-// with |a4| <= 1 (checked), is below 2^-77. The head base + scale
-// value.hi is exact (all on the 2^-44 grid, below 4), its sum with the
-// exact product scale slope.hi t (below 1.16 |scale| 2^-9) an exact
-// FastTwoSum, and the low terms other than the polynomial part, below
-// 2^-44 in all, round by under 2^-95. In all 2^-68.47 for asin (AsinEps
-// = 2^-68) and 2^-67.47 for atan (AtanTaylorEps = 2^-67).
-[[gnu::always_inline]] inline DD OffsetTaylor(const TaylorEntry &e, const DD &base, double scale,
+// Estrin's way with a few u more. So 2^-68.8 (2^-67.8), and u of the part
+// when it joins the low sum: 2^-70.8 (2^-69.8). d enters through the
+// derivative slope + 2 a2 t + 3 a3 t^2; the next term, 4 a4 t^3 d with
+// |a4| <= 1 (checked), is below 2^-77. The head base + scale value.hi is
+// exact (all on the 2^-44 grid, below 4), and so is its sum with the
+// exact product scale slope.hi t (the generator checks that f(c) exceeds
+// it); the low terms other than the polynomial part, below 2^-44 in all,
+// round by under 2^-95. In all 2^-68.47, eps = 2^-68 (atan and tanh:
+// 2^-67.47, eps = 2^-67).
+[[gnu::always_inline]] inline DD offsetTaylor(const TaylorEntry &e, const DD &base, double scale,
                                               double t, double d) {
   const double *a = e.higher;
   const double t2 = t * t;
@@ -501,17 +511,15 @@ inline constexpr double AtanTaylorEps = 0x1p-67;
   return FastTwoSum(head.hi, (head.lo + small) + scale * higher);
 }
 
-// base + scale asin(s + d) for 0 <= s <= 1/2, as OffsetTaylor.
-[[gnu::always_inline]] inline DD OffsetAsin(const DD &base, double scale, double s, double d) {
+[[gnu::always_inline]] inline DD OffsetTaylor(const TaylorEntry *table, const DD &base,
+                                              double scale, double s, double d) {
   const double nd = nearestInteger(s * 256);
-  return OffsetTaylor(AsinTable[static_cast<unsigned>(nd)], base, scale, s - nd * (1.0 / 256), d);
+  return offsetTaylor(table[static_cast<unsigned>(nd)], base, scale, s - nd * (1.0 / 256), d);
 }
 
-// base + scale atan(s + d) for 0 <= s <= 1, as OffsetTaylor.
-[[gnu::always_inline]] inline DD OffsetAtan(const DD &base, double scale, double s, double d) {
-  const double nd = nearestInteger(s * 256);
-  return OffsetTaylor(AtanTaylorTable[static_cast<unsigned>(nd)], base, scale,
-                      s - nd * (1.0 / 256), d);
+// f(s) itself.
+[[gnu::always_inline]] inline DD TaylorValue(const TaylorEntry *table, double s) {
+  return OffsetTaylor(table, {0, 0}, 1, s, 0);
 }
 
 } // namespace quorvex::fast

@@ -9,8 +9,9 @@
 #include <cmath>
 
 // The fast double-double paths with their rounding test, and the quad path
-// behind them, as described in elementary.cpp. All of them are built from
-// the exp (of one sign or both), expm1, ln and ln(1 + u) kernels.
+// behind them, as described in elementary.cpp. They are built from the exp
+// (of one sign or both), ln and ln(1 + u) kernels, and for small arguments
+// from tables of Taylor polynomials.
 
 namespace quorvex::math {
 
@@ -66,20 +67,17 @@ using fast::powerOfTwo;
   return {fast::PairSum(e, 1), e.k - 1};
 }
 
-// sinh a for 2^-26 <= a <= 711. Below 1/2, (m + m/(m + 1))/2 with
-// m = e^a - 1 has no cancellation (Expm1Eps); above, 2^(k-1) (p - q 2^-2k)
-// cancels by at most coth(1/2) < 2.17 (three times ExpFastEps covers it).
+// sinh a for 2^-26 <= a <= 711. Below 1/2 the table polynomial; above,
+// 2^(k-1) (p - q 2^-2k) cancels by at most coth(1/2) < 2.17 (three times
+// ExpFastEps covers it).
 struct SinhValue {
   Scaled v;
   double eps;
 };
 
 [[gnu::always_inline]] inline SinhValue sinhOf(Float a) {
-  if (a < 0.5) {
-    const DD m = fast::Expm1(a);
-    const DD v = fast::AddSameSign(m, fast::Div(m, fast::AddDouble(m, 1)));
-    return {{fast::Scale(v, 0.5), 0}, fast::Expm1Eps};
-  }
+  if (a < 0.5)
+    return {{fast::TaylorValue(fast::SinhTaylorTable, a), 0}, fast::SinhTaylorEps};
   const fast::ExpPair e = fast::ExpBoth(a);
   if (e.k >= 60)
     return {{fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1}, fast::ExpFastEps};
@@ -88,9 +86,8 @@ struct SinhValue {
 
 // From ln(3)/2 on tanh a >= 1/2, and tanh a = 1 - 2/(e^2a + 1) and coth a
 // = 1 + 2/(e^2a - 1) cancel little: the quotient q is at most 1/2 and so
-// at most 1 - q; e^2a - 1 is at least 2/3 of e^2a. Below, -m/(m + 2) and
-// (m + 2)/(-m) with m = e^-2a - 1 in (-1, 0), where m's error enters the
-// quotient at most twice.
+// at most 1 - q; e^2a - 1 is at least 2/3 of e^2a. Below, tanh is the
+// table polynomial, and coth its reciprocal (2^-104 more).
 constexpr Float QuotientStart = 0.5493061443340549; // just above ln(3)/2
 
 DD tanhOf(Float a, double &eps) {
@@ -100,9 +97,8 @@ DD tanhOf(Float a, double &eps) {
     eps = fast::ExpFastEps;
     return fast::AddDouble(fast::Neg(fast::Div({2, 0}, sum)), 1);
   }
-  const DD m = fast::Expm1(-2 * a);
-  eps = 2 * fast::Expm1Eps;
-  return fast::Div(fast::Neg(m), fast::AddDouble(m, 2));
+  eps = fast::TanhTaylorEps;
+  return fast::TaylorValue(fast::TanhTaylorTable, a);
 }
 
 DD cothOf(Float a, double &eps) {
@@ -112,9 +108,8 @@ DD cothOf(Float a, double &eps) {
     eps = 1.5 * fast::ExpFastEps;
     return fast::AddDouble(fast::Div({2, 0}, difference), 1);
   }
-  const DD m = fast::Expm1(-2 * a);
-  eps = 2 * fast::Expm1Eps;
-  return fast::Div(fast::AddDouble(m, 2), fast::Neg(m));
+  eps = fast::TanhTaylorEps;
+  return fast::Recip(fast::TaylorValue(fast::TanhTaylorTable, a));
 }
 
 // 2 e^-a for a > TailStart: a double-double times 2^(k+1).

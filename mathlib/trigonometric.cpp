@@ -188,9 +188,9 @@ DD atanOfMagnitude(Float ax) {
   if (ax > 0x1p60)
     return fast::AddDouble(fast::HalfPiDD, -1 / ax);
   if (ax <= 1)
-    return fast::OffsetAtan(Zero, 1, ax, 0);
+    return fast::OffsetTaylor(fast::AtanTaylorTable, Zero, 1, ax, 0);
   const Ratio v = ratio(1, ax);
-  return fast::OffsetAtan(fast::HalfPiOnGrid, -1, v.s, v.e);
+  return fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, v.s, v.e);
 }
 } // namespace
 
@@ -238,11 +238,11 @@ Float ArcSin(Float x) {
   DD v = fast::HalfPiDD;
   double eps = 0;
   if (ax <= 0.5) {
-    v = fast::OffsetAsin(zero, 1, ax, 0);
+    v = fast::OffsetTaylor(fast::AsinTable, zero, 1, ax, 0);
     eps = fast::AsinEps;
   } else if (ax < 1) {
     const HalfAngleRoot y = halfAngleRoot(ax);
-    v = fast::OffsetAsin(fast::HalfPiOnGrid, -2, y.s, y.d);
+    v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, -2, y.s, y.d);
     eps = 2 * fast::AsinEps;
   }
   return decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
@@ -261,11 +261,11 @@ Float ArcCos(Float x) {
   const double sign = x < 0 ? 1 : -1;
   DD v = fast::PiDD;
   if (ax <= 0.5) {
-    v = fast::OffsetAsin(fast::HalfPiOnGrid, sign, ax, 0);
+    v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, sign, ax, 0);
   } else if (ax < 1) {
     const HalfAngleRoot y = halfAngleRoot(ax);
     const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : DD{0, 0};
-    v = fast::OffsetAsin(base, -2 * sign, y.s, y.d);
+    v = fast::OffsetTaylor(fast::AsinTable, base, -2 * sign, y.s, y.d);
   }
   return decided(v, fast::AsinEps, x, quad::ArcCos);
 }
@@ -283,9 +283,9 @@ Float ArcCot(Float x) {
   DD v{};
   if (ax >= 1) {
     const Ratio r = ratio(1, ax);
-    v = fast::OffsetAtan(Zero, 1, r.s, r.e);
+    v = fast::OffsetTaylor(fast::AtanTaylorTable, Zero, 1, r.s, r.e);
   } else {
-    v = fast::OffsetAtan(fast::HalfPiOnGrid, -1, ax, 0);
+    v = fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, ax, 0);
   }
   return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcCot);
 }
@@ -367,7 +367,7 @@ Float ArcTan2(Float y, Float x) {
   const Ratio q = steep ? ratio(ax, ay) : ratio(ay, ax);
   const double scale = steep != (x < 0) ? -1 : 1;
   const DD base = steep ? fast::HalfPiOnGrid : x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
-  DD v = fast::OffsetAtan(base, scale, q.s, q.e);
+  DD v = fast::OffsetTaylor(fast::AtanTaylorTable, base, scale, q.s, q.e);
   if (std::signbit(y))
     v = fast::Neg(v);
   Float out = 0;

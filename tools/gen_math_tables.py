@@ -59,7 +59,20 @@ def integral_taylor(value, q0, q1, q2, alpha, n):
     return [value] + [g[k - 1] / k for k in range(1, n + 1)]
 
 
-def taylor_table(out, name, function, derivative_q, count, remainder_limit, higher_limit):
+def sinh_taylor(c, n):
+    return [(mp.sinh(c) if k % 2 == 0 else mp.cosh(c)) / mp.factorial(k) for k in range(n + 1)]
+
+
+def tanh_taylor(c, n):
+    """From y' = 1 - y^2: (k + 1) y_(k+1) = [k = 0] - sum y_j y_(k-j)."""
+    y = [mp.tanh(c)]
+    for k in range(n):
+        square = sum(y[j] * y[k - j] for j in range(k + 1))
+        y.append(((1 if k == 0 else 0) - square) / (k + 1))
+    return y
+
+
+def taylor_table(out, name, function, taylor, count, remainder_limit, higher_limit):
     """The Taylor polynomials of degree 8 at c = i/256, i < count, for |t|
     <= 2^-9: f(c) as a head on the 2^-44 grid and a tail, so that pi/2
     (split the same way) plus or minus it or twice it is exact; the slope
@@ -69,14 +82,15 @@ def taylor_table(out, name, function, derivative_q, count, remainder_limit, high
     the double-doubles' roundings (the coefficients shrink by about 2^-8 a
     term against 2^-9 per power of t, so 60 terms leave nothing), and the
     size of the part in doubles, t^2 (a2 + ...), whose rounding the kernel
-    bounds; and |a4| <= 1, which bounds the term the kernel leaves out of
-    a low part's derivative."""
+    bounds; that |a4| <= 1, which bounds the term the kernel leaves out of
+    a low part's derivative; and that f(c) >= |slope| 2^-9 for i > 0, so
+    that f(c) and the slope's product add as an exact FastTwoSum."""
     out.write(f"const TaylorEntry {name}[{count}] = {{\n")
     reach = mpf(2) ** -9 * (1 + mpf(2) ** -40)
     worst_remainder = worst_higher = mpf(0)
     for i in range(count):
         c = mpf(i) / 256
-        a = integral_taylor(function(c), *derivative_q(c), 60)
+        a = taylor(c, 60)
         smallest = reach if i == 0 else function(c - reach)
         remainder = mpf(2) ** -98 + abs(a[1] - sum(dd(a[1]), mpf(0))) * reach
         remainder += sum(abs(a[k]) * reach ** k for k in range(9, 61))
@@ -84,6 +98,7 @@ def taylor_table(out, name, function, derivative_q, count, remainder_limit, high
         worst_remainder = max(worst_remainder, remainder / smallest)
         worst_higher = max(worst_higher, higher / smallest)
         assert abs(a[4]) <= 1
+        assert i == 0 or a[0] >= abs(a[1]) * reach
         coefficients = ", ".join(h(a[k]) for k in range(2, 9))
         head = mp.nint(a[0] / TAYLOR_GRID) * TAYLOR_GRID
         out.write(f"    {{{{{h(head)}, {h(a[0] - head)}}}, {pair(a[1])}, {{{coefficients}}}}},\n")
@@ -105,10 +120,6 @@ def main():
     a, b, c = split_bits(ln2 / 256, 34)
     out.write(f"const double Ln2Over256[3] = {{{h(a)}, {h(b)}, {h(c)}}};\n")
     out.write(f"const double Log2eTimes256 = {h(256 / ln2)};\n\n")
-    out.write("const DD ExpTable[256] = {\n")
-    for j in range(256):
-        out.write(f"    {pair(mpf(2) ** (mpf(j) / 256))},\n")
-    out.write("};\n\n")
     # The head keeps 27 bits; the tail is (hi - head) + lo in double
     # arithmetic, as the fast exp formed it at run time before.
     out.write("const ExpSplitEntry ExpSplitTable[256] = {\n")
@@ -172,10 +183,15 @@ def main():
 
     # asin on [0, 1/2] and atan on [0, 1]: asin' = (1 - (c + t)^2)^(-1/2),
     # atan' = (1 + (c + t)^2)^-1.
-    taylor_table(out, "AsinTable", mp.asin, lambda c: (1 - c * c, -2 * c, mpf(-1), mpf(-1) / 2),
+    taylor_table(out, "AsinTable", mp.asin,
+                 lambda c, n: integral_taylor(mp.asin(c), 1 - c * c, -2 * c, mpf(-1), mpf(-1) / 2, n),
                  129, -77, -17.7)
-    taylor_table(out, "AtanTaylorTable", mp.atan, lambda c: (1 + c * c, 2 * c, mpf(1), mpf(-1)),
+    taylor_table(out, "AtanTaylorTable", mp.atan,
+                 lambda c, n: integral_taylor(mp.atan(c), 1 + c * c, 2 * c, mpf(1), mpf(-1), n),
                  257, -75, -16.7)
+    # sinh on [0, 1/2] and tanh on [0, 0.55].
+    taylor_table(out, "SinhTaylorTable", mp.sinh, sinh_taylor, 129, -77, -17.7)
+    taylor_table(out, "TanhTaylorTable", mp.tanh, tanh_taylor, 142, -77, -16.7)
     head = mp.nint(mp.pi / 2 / TAYLOR_GRID) * TAYLOR_GRID
     out.write(f"const DD HalfPiOnGrid = {{{h(head)}, {h(mp.pi / 2 - head)}}};\n\n")
 

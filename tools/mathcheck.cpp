@@ -454,11 +454,12 @@ void measureKernels(long count) {
     double worst = 0;
   };
   Worst w[] = {{"ExpFast", fast::ExpFastEps}, {"LogFast", fast::LogFastEps},
-               {"LogDD", fast::LogDDEps},     {"Expm1", fast::Expm1Eps},
+               {"LogDD", fast::LogDDEps},     {"SinhTaylor", fast::SinhTaylorEps},
                {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
                {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
-               {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps}};
+               {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps},
+               {"TanhTaylor", fast::TanhTaylorEps}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -492,8 +493,10 @@ void measureKernels(long count) {
     const double lo = p * d.uniform(-0x1p-53, 0x1p-53);
     if (std::fabs(p - 1) >= 0x1p-26)
       w[2].worst = std::max(w[2].worst, rel(fast::LogDD({p, lo}), logq(q(p) + q(lo))));
-    const double m = d.signedLog(0x1p-30, 40);
-    w[3].worst = std::max(w[3].worst, rel(fast::Expm1(m), expm1q(q(m))));
+    const double small = d.logUniform(0x1p-30, 0.5);
+    w[3].worst = std::max(w[3].worst, rel(fast::TaylorValue(fast::SinhTaylorTable, small), sinhq(q(small))));
+    const double moderate = d.logUniform(0x1p-30, 0.549);
+    w[12].worst = std::max(w[12].worst, rel(fast::TaylorValue(fast::TanhTaylorTable, moderate), tanhq(q(moderate))));
     const double u = d.logUniform(0x1p-60, 0x1p60);
     w[4].worst = std::max(w[4].worst, rel(fast::Log1p({u, 0}), log1pq(q(u))));
     const double s = d.logUniform(0x1p-27, 0x1p1023);
@@ -508,19 +511,19 @@ void measureKernels(long count) {
     const double a = d.logUniform(0x1p-30, 1);
     w[7].worst = std::max(w[7].worst, rel(fast::Atan({a, 0}), atanq(q(a))));
     const double unit = d.logUniform(0x1p-30, 1);
-    w[11].worst = std::max(w[11].worst, rel(fast::OffsetAtan({0, 0}, 1, unit, 0), atanq(q(unit))));
+    w[11].worst = std::max(w[11].worst, rel(fast::OffsetTaylor(fast::AtanTaylorTable, {0, 0}, 1, unit, 0), atanq(q(unit))));
     const double over = d.logUniform(1, 0x1p30);
     const double inverse = 1 / over;
     const double inverseLo = std::fma(-inverse, over, 1) / over;
-    w[11].worst = std::max(w[11].worst, rel(fast::OffsetAtan({0, 0}, 1, inverse, inverseLo),
+    w[11].worst = std::max(w[11].worst, rel(fast::OffsetTaylor(fast::AtanTaylorTable, {0, 0}, 1, inverse, inverseLo),
                                             atanq(1 / q(over))));
     // asin of a double and of a square root's double-double.
     const double y = d.logUniform(0x1p-30, 0.5);
-    w[9].worst = std::max(w[9].worst, rel(fast::OffsetAsin({0, 0}, 1, y, 0), asinq(q(y))));
+    w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, y, 0), asinq(q(y))));
     const double square = d.logUniform(0x1p-54, 0.25);
     const double root = std::sqrt(square);
     const double remainder = std::fma(-root, root, square);
-    w[9].worst = std::max(w[9].worst, rel(fast::OffsetAsin({0, 0}, 1, root, remainder / (2 * root)),
+    w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, root, remainder / (2 * root)),
                                           asinq(sqrtq(q(square)))));
   }
   std::printf("%-8s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
