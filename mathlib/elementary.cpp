@@ -120,7 +120,7 @@ Float Sqrt(Float x) {
 Float Abs(Float x) { return std::fabs(x); }
 
 namespace {
-// ln x times the double-double 1/ln b: the logarithm's relative bound
+// ln x times the double-double 1/ln 10: the logarithm's relative bound
 // plus the product's 5u^2.
 Float scaledLog(Float x, const DD &inverseLogOfBase, __float128 (*slow)(Float)) {
   const fast::BoundedLog l = fast::LogShort(x);
@@ -147,7 +147,11 @@ Float LogBase2(Float x) {
     return Finish(std::log2(static_cast<Float80>(x)));
   if (x == 1)
     return 0;
-  return scaledLog(x, fast::InvLn2DD, quad::LogBase2);
+  const fast::BoundedLog l = fast::Log2Short(x);
+  Float out = 0;
+  if (fast::RoundsTo(l.v, l.eps, out))
+    return out;
+  return quad::Round(quad::LogBase2(x));
 }
 
 // log_b x = ln x / ln b: both logarithms' LogFastEps and the quotient's

@@ -260,10 +260,14 @@ inline constexpr double LogShortAbs = 0x1.8p-77;
 // 1) the table's terms vanish exactly and ln x is within a factor 1 -
 // 2^-9.3 of r: the tail's 2^-68.7, the final sum's u 2^-18.2 = 2^-71.2
 // and rl's 2^-74, relative: 2^-68.2, LogNearOneEps = 2^-68.
-template <bool WithLow>
-[[gnu::always_inline]] inline BoundedLog logShort(double x, double xlo) {
-  const LogArgument a = reduceLog(x);
-  const double r = a.r;
+// ln(1 + r) less its higher terms' rounding as lead + tail: the exact
+// double-double r - z/2 and the tail in doubles.
+struct LogSeries {
+  DD lead;
+  double tail;
+};
+
+[[gnu::always_inline]] inline LogSeries logSeries(double r) {
 #ifdef __FMA__
   const DD square = TwoProd(r, r);
   const double z = square.hi;
@@ -278,17 +282,23 @@ template <bool WithLow>
       MulAdd(r, MulAdd(r2 * r2, MulAdd(r, 1.0 / 9, -0.125),
                        MulAdd(r2, MulAdd(r, 1.0 / 7, -1.0 / 6), MulAdd(r, 0.2, -0.25))),
              1.0 / 3);
-  const double tail = (r * r2) * polynomial - 0.5 * zl;
-  const DD rPart = FastTwoSum(r, -0.5 * z);
+  return {FastTwoSum(r, -0.5 * z), (r * r2) * polynomial - 0.5 * zl};
+}
+
+template <bool WithLow>
+[[gnu::always_inline]] inline BoundedLog logShort(double x, double xlo) {
+  const LogArgument a = reduceLog(x);
+  const double r = a.r;
+  const LogSeries series = logSeries(r);
   const auto ed = static_cast<double>(a.e);
   const double table = ed * Ln2Parts[0] + a.entry->minusLog.hi;
-  const DD sum = TwoSum(table, rPart.hi);
+  const DD sum = TwoSum(table, series.lead.hi);
   double small = a.entry->minusLog.lo + ed * Ln2Parts[1];
   if constexpr (WithLow) {
     const double rl = xlo * (a.entry->inverse * a.scale);
     small += rl * MulAdd(r, MulAdd(r, 1 - r, -1), 1);
   }
-  const double lo = (sum.lo + (rPart.lo + small)) + tail;
+  const double lo = (sum.lo + (series.lead.lo + small)) + series.tail;
   const bool nearOne = table == 0;
   return {FastTwoSum(sum.hi, lo), nearOne ? LogNearOneEps : LogShortEps,
           nearOne ? 0 : LogShortAbs};
@@ -301,6 +311,32 @@ template <bool WithLow>
 // |ln x| >= 2^-10, so 2^10 abs covers it (2^-66.4). The logarithms decide
 // with it; power, whose exponent multiplies the absolute part, keeps both.
 inline double RelativeBound(const BoundedLog &l) { return l.eps + 0x1p10 * l.abs; }
+
+// log2 x = e + T2 + ln(1 + r)/ln 2 for a double x, with T2 = -log2 c
+// (less 1 above sqrt 2) from Log2Table, whose head on the 2^-42 grid makes
+// e + head exact. The series is LogShort's, with its error: below 2^-76.9
+// + 2^-86.3 absolute, or 2^-68.7 relative to it where the table part
+// vanishes; times 1/ln 2 < 1.443. The lead's head times 1/ln 2's head is
+// an exact product; the lead's rest and the tail times that head, the
+// head times 1/ln 2's tail, and adding the sum last round by under 2^-77.5
+// in all (three u of the tail, 2^-71.2 of the value where the table part
+// vanishes). So 2^-75.9 absolute (2^-75.5, and over |log2 x| >= 2^-9.47
+// relative 2^-66), or 2^-68.1 relative where x is within 2^-9 of 1
+// (2^-67.5). The bound is relative only (abs = 0).
+inline constexpr double Log2NearOneEps = 0x1.6ap-68;
+inline constexpr double Log2RelativeEps = 0x1p-66;
+
+[[gnu::always_inline]] inline BoundedLog Log2Short(double x) {
+  const LogArgument a = reduceLog(x);
+  const LogSeries series = logSeries(a.r);
+  const DD &t2 = Log2Table[a.entry - LogTable];
+  const DD p = TwoProd(series.lead.hi, InvLn2DD.hi);
+  const double low = (series.lead.lo + series.tail) * InvLn2DD.hi + series.lead.hi * InvLn2DD.lo;
+  const double table = a.e + t2.hi;
+  const DD sum = TwoSum(table, p.hi);
+  return {FastTwoSum(sum.hi, (sum.lo + (p.lo + t2.lo)) + low),
+          table == 0 ? Log2NearOneEps : Log2RelativeEps, 0};
+}
 
 // --- sin and cos -------------------------------------------------------------
 

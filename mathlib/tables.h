@@ -34,6 +34,9 @@ struct LogEntry {
   DD minusLog;
 };
 extern const LogEntry LogTable[257];
+// For the same entries -log2(c), less 1 above sqrt 2, the head on the
+// 2^-42 grid: e + head is exact.
+extern const DD Log2Table[257];
 
 // sin(k pi/512), k = 0..256: cos(k pi/512) is entry 256 - k.
 extern const DD SinTable[257];

@@ -149,6 +149,16 @@ def main():
         head = mp.nint(value / grid) * grid
         out.write(f"    {{{h(inverse)}, {{{h(head)}, {h(value - head)}}}}},\n")
     out.write("};\n\n")
+    # The same entries' -log2(c), less 1 above sqrt 2, the head on the
+    # 2^-42 grid so that e + head is exact.
+    out.write("const DD Log2Table[257] = {\n")
+    for i in range(257):
+        centre = 1 + mpf(i) / 256
+        inverse = mp.nint(512 / centre) / 512
+        value = -mp.log(inverse, 2) - (1 if centre > mp.sqrt(2) else 0)
+        head = mp.nint(value / grid) * grid
+        out.write(f"    {{{h(head)}, {h(value - head)}}},\n")
+    out.write("};\n\n")
 
     # sin and cos: sin(k pi / 512) for k = 0..256.
     out.write("const DD SinTable[257] = {\n")

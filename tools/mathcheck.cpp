@@ -459,7 +459,7 @@ void measureKernels(long count) {
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
                {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
                {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps},
-               {"TanhTaylor", fast::TanhTaylorEps}};
+               {"TanhTaylor", fast::TanhTaylorEps}, {"Log2Short", 1}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -485,6 +485,7 @@ void measureKernels(long count) {
       return static_cast<double>(err / (q(l.eps) * fabsq(q(l.v.hi)) + q(l.abs)));
     };
     w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(p), logq(q(p))));
+    w[13].worst = std::max(w[13].worst, logRatio(fast::Log2Short(p), log2q(q(p))));
     // ... and of a double-double at least 2^-26 from 1.
     const double wide = d.chance() < 0.5 ? 1 + d.logUniform(0x1p-26, 1) : d.logUniform(1, 0x1p60);
     const double wideLo = wide * d.uniform(-0x1p-53, 0x1p-53);
