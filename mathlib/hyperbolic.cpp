@@ -227,13 +227,16 @@ namespace {
 // 2^-26.1 below 2^-75.
 constexpr double ArgumentEps = 0x1p-75;
 
-// w = b + sqrt(d) for a double b >= 0 and a double-double d > 0: the
-// exact sum of b and the rounded root s, and in the low part the root's
-// correction (d - s^2)/(2s) from its exact remainder. The low part is
-// within ulp(w.hi), and the logarithm's reduction of w.hi does not wait
-// for the division.
-DD plusRoot(double b, const DD &d) {
-  const double s = std::sqrt(d.hi);
+// w = b + sqrt(d) for a double b >= 0 and a double-double d > 0, with s
+// the root of a double within 2u of d that is there before d itself (so
+// the root need not wait for the exact double-double): the exact sum of b
+// and s, and in the low part the root's correction (d - s^2)/(2s) from
+// its remainder, below 2 ulp(s) and so within 2.5 ulp(w.hi), which the
+// logarithm accepts; d - s^2 is formed to u^2 (d.hi - s^2's head is exact
+// by Sterbenz). The logarithm's reduction of w.hi does not wait for the
+// division.
+DD plusRoot(double b, double roughD, const DD &d) {
+  const double s = std::sqrt(roughD);
   const DD square = fast::TwoProd(s, s);
   const double correction = (((d.hi - square.hi) - square.lo) + d.lo) / (2 * s);
   const DD sum = fast::TwoSum(s, b);
@@ -270,8 +273,10 @@ Float ArcSinh(Float x) {
   const Float a = std::fabs(x);
   if (a < 0x1p-26)
     return x;
-  if (a < 0x1p27)
-    return decidedLog(plusRoot(a, fast::AddDouble(fast::TwoProd(a, a), 1)), x, quad::ArcSinh);
+  if (a < 0x1p27) {
+    const DD square = fast::AddDouble(fast::TwoProd(a, a), 1);
+    return decidedLog(plusRoot(a, fast::MulAdd(a, a, 1), square), x, quad::ArcSinh);
+  }
   return decidedLargeLog(a, 0.25, x, quad::ArcSinh);
 }
 
@@ -291,7 +296,8 @@ Float ArcCosh(Float x) {
   if (x < 0x1p27) {
     const DD square = x < 2 ? fast::MulDouble(fast::TwoSum(x, 1), x - 1)
                             : fast::AddDouble(fast::TwoProd(x, x), -1);
-    return decidedLog(plusRoot(x, square), x, quad::ArcCosh);
+    const double rough = x < 2 ? (x + 1) * (x - 1) : fast::MulAdd(x, x, -1);
+    return decidedLog(plusRoot(x, rough, square), x, quad::ArcCosh);
   }
   return decidedLargeLog(x, -0.25, x, quad::ArcCosh);
 }
