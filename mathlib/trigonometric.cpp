@@ -26,12 +26,13 @@ void guard(Float x) { DomainCheck(!(std::fabs(x) <= extended::TwoToPower63)); }
 
 // sin x and cos x of a guarded x, each with its relative error bound: the
 // kernel's plus the reduction's absolute error relative to the value.
+// Forced inline, like the kernels: a call returned the pair through memory.
 struct SinCos {
   DD s, c;
   double sEps, cEps;
 };
 
-SinCos sinCosOf(Float x) {
+[[gnu::always_inline]] inline SinCos sinCosOf(Float x) {
   const fast::TrigReduced t = fast::ReduceTrig(std::fabs(x));
   SinCos v{};
   fast::SinCosOf(t, v.s, v.c);
@@ -53,7 +54,7 @@ Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
 // cos x) is the same quantity without the subtraction, and is used
 // wherever cos x > 0 (elsewhere 1 - cos x >= 1 has no cancellation). The
 // bound: the square doubles sin's, 1 + cos x adds at most cos's.
-DD versineOf(const SinCos &v, double &eps) {
+[[gnu::always_inline]] inline DD versineOf(const SinCos &v, double &eps) {
   if (v.c.hi > 0) {
     eps = 2 * v.sEps + v.cEps;
     return fast::Div(fast::Square(v.s), fast::AddDouble(v.c, 1));
