@@ -167,8 +167,8 @@ Float Versine(Float x) {
 namespace {
 // n/d for doubles as s + e: s the rounded quotient, e the correction from
 // the exact remainder n - s d, so that s + e is n/d to 2^-106 and |e| <=
-// ulp(s)/2. n and d lie within [2^-400, 2^400] (the remainder must not
-// underflow).
+// ulp(s)/2, for d within [2^-400, 2^400] and n d above 2^-969 (smaller
+// quotients make results that the rounding test refuses anyway).
 struct Ratio {
   double s, e;
 };
@@ -222,7 +222,6 @@ HalfAngleRoot halfAngleRoot(Float a) {
   const DD square = fast::TwoProd(s, s);
   return {s, ((t - square.hi) - square.lo) / (2 * s)};
 }
-
 } // namespace
 
 // Below 2^-26 arcsin x rounds to x; up to 1/2 it is asin |x| itself, beyond
@@ -235,11 +234,10 @@ Float ArcSin(Float x) {
   const Float ax = std::fabs(x);
   if (ax < 0x1p-26)
     return x;
-  constexpr DD zero{0, 0};
   DD v = fast::HalfPiDD;
   double eps = 0;
   if (ax <= 0.5) {
-    v = fast::OffsetTaylor(fast::AsinTable, zero, 1, ax, 0);
+    v = fast::OffsetTaylor(fast::AsinTable, Zero, 1, ax, 0);
     eps = fast::AsinEps;
   } else if (ax < 1) {
     const HalfAngleRoot y = halfAngleRoot(ax);
@@ -251,7 +249,8 @@ Float ArcSin(Float x) {
 
 // arccos x = pi/2 -+ asin |x| up to |x| = 1/2, 2 asin y above and pi - 2
 // asin y below -1/2: the asin part is at most the result (at most half of
-// it but above 1/2), so AsinEps bounds the whole.
+// it, except for 2 asin y, which is the result), so AsinEps bounds the
+// whole.
 Float ArcCos(Float x) {
   DomainCheck(std::fabs(x) > 1);
   if (std::isnan(x))
@@ -265,7 +264,7 @@ Float ArcCos(Float x) {
     v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, sign, ax, 0);
   } else if (ax < 1) {
     const HalfAngleRoot y = halfAngleRoot(ax);
-    const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : DD{0, 0};
+    const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
     v = fast::OffsetTaylor(fast::AsinTable, base, -2 * sign, y.s, y.d);
   }
   return decided(v, fast::AsinEps, x, quad::ArcCos);
