@@ -62,6 +62,17 @@ inline DD TwoProd(double a, double b) {
 #endif
 }
 
+// x y + z: one fused operation where the instruction is available, a
+// product and a sum elsewhere. The kernels' bounds count two roundings,
+// which covers both.
+inline double MulAdd(double x, double y, double z) {
+#ifdef __FMA__
+  return std::fma(x, y, z);
+#else
+  return x * y + z;
+#endif
+}
+
 inline DD Normalize(double hi, double lo) { return FastTwoSum(hi, lo); }
 
 // v with its last `dropped` significand bits cleared, and the exact rest:

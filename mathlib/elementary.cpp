@@ -93,9 +93,9 @@ Float Ln(Float x) {
     return Finish(extended::Ln(x));
   if (x == 1)
     return 0;
-  const DD v = fast::LogShort(x);
+  const fast::BoundedLog l = fast::LogShort(x);
   Float out = 0;
-  if (fast::RoundsTo(v, fast::LogShortEps, out))
+  if (fast::RoundsTo(l.v, fast::RelativeBound(l), out))
     return out;
   return quad::Round(quad::Ln(x));
 }
@@ -120,11 +120,13 @@ Float Sqrt(Float x) {
 Float Abs(Float x) { return std::fabs(x); }
 
 namespace {
-// ln x times the double-double 1/ln b: LogShortEps plus the product's 5u^2.
+// ln x times the double-double 1/ln 10: the logarithm's relative bound
+// plus the product's 5u^2.
 Float scaledLog(Float x, const DD &inverseLogOfBase, __float128 (*slow)(Float)) {
-  const DD v = fast::Mul(fast::LogShort(x), inverseLogOfBase);
+  const fast::BoundedLog l = fast::LogShort(x);
+  const DD v = fast::Mul(l.v, inverseLogOfBase);
   Float out = 0;
-  if (fast::RoundsTo(v, fast::LogShortEps + Slack, out))
+  if (fast::RoundsTo(v, fast::RelativeBound(l) + Slack, out))
     return out;
   return quad::Round(slow(x));
 }
@@ -145,7 +147,11 @@ Float LogBase2(Float x) {
     return Finish(std::log2(static_cast<Float80>(x)));
   if (x == 1)
     return 0;
-  return scaledLog(x, fast::InvLn2DD, quad::LogBase2);
+  const fast::BoundedLog l = fast::Log2Short(x);
+  Float out = 0;
+  if (fast::RoundsTo(l.v, l.eps, out))
+    return out;
+  return quad::Round(quad::LogBase2(x));
 }
 
 // log_b x = ln x / ln b: both logarithms' LogFastEps and the quotient's
@@ -166,16 +172,37 @@ Float LogBaseN(Float base, Float x) {
 
 namespace {
 
-// |x|^z = e^y with y = z ln|x| for finite x != 0 and finite z. ln|x|
-// carries its bound eps relative, so y is off by |y| eps absolute, which
-// is the relative error it passes to e^y, on top of ExpFastEps. |y| > 745.5
-// is beyond the double range either way: an overflow above, 0 below. So
-// is the case where z ln|x| itself overflows.
+// e^y for y = z ln|x| with ln|x| within eps |ln|x|| + abs: y is then off
+// by |y| eps + |z| abs (and the product's 2u^2 |y|), which is the relative
+// error it passes to e^y, on top of ExpFastEps. y is left unnormalized,
+// its low part within 1.5 ulp(y.hi), as the fast exp allows.
+[[gnu::always_inline]] inline bool decidedPower(const DD &log, double eps, double abs, Float z,
+                                                Float &out) {
+  const DD p = fast::TwoProd(log.hi, z);
+  const double low = p.lo + log.lo * z;
+  const fast::ExpScaled e = fast::ExpFast(p.hi, low);
+  const double bound = fast::ExpFastEps + Slack + std::fabs(p.hi) * eps + std::fabs(z) * abs;
+  return fast::RoundsScaled(e.m, bound, e.k, out);
+}
+
+// Where the cheap logarithm's absolute error, times a large z, does not
+// decide the power, the logarithm exact through its cubic term may; the
+// quad path is last.
+[[gnu::noinline]] Float accuratePower(Float x, Float z) {
+  Float out = 0;
+  if (decidedPower(fast::LogFast(std::fabs(x)), fast::LogFastEps, 0, z, out))
+    return Checked(out);
+  return quad::Round(quad::MagnitudePower(x, z));
+}
+
+// |x|^z = e^(z ln|x|) for finite x != 0 and finite z. |y| > 745.5 is
+// beyond the double range either way: an overflow above, 0 below. So is
+// the case where z ln|x| itself overflows.
 Float magnitudePower(Float x, Float z) {
   if (!std::isfinite(x) || !std::isfinite(z)) [[unlikely]]
     return Finish(std::pow(std::fabs(static_cast<Float80>(x)), static_cast<Float80>(z)));
-  const DD log = fast::LogFast(std::fabs(x));
-  const double estimate = z * log.hi;
+  const fast::BoundedLog log = fast::LogShort(std::fabs(x));
+  const double estimate = z * log.v.hi;
   if (!(std::fabs(estimate) <= 745.5)) [[unlikely]] {
     if (estimate > 0)
       throw EOverflow();
@@ -184,13 +211,10 @@ Float magnitudePower(Float x, Float z) {
   // Within 2^-60 of 0, e^y is within 2^-59 of 1 and rounds to it.
   if (std::fabs(estimate) < 0x1p-60) [[unlikely]]
     return 1;
-  const DD y = fast::MulDouble(log, z);
-  const fast::ExpScaled e = fast::ExpFast(y.hi, y.lo);
-  const double eps = fast::ExpFastEps + fast::LogFastEps * std::fabs(y.hi) + Slack;
   Float out = 0;
-  if (fast::RoundsScaled(e.m, eps, e.k, out)) [[likely]]
+  if (decidedPower(log.v, log.eps, log.abs, z, out)) [[likely]]
     return Checked(out);
-  return quad::Round(quad::MagnitudePower(x, z));
+  return accuratePower(x, z);
 }
 
 // z is a whole number here; odd when its floored remainder by 2 is +-1.

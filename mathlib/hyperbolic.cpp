@@ -9,8 +9,9 @@
 #include <cmath>
 
 // The fast double-double paths with their rounding test, and the quad path
-// behind them, as described in elementary.cpp. All of them are built from
-// the exp, expm1, ln and ln(1 + u) kernels.
+// behind them, as described in elementary.cpp. They are built from the exp
+// (of one sign or both), ln and ln(1 + u) kernels, and for small arguments
+// from tables of Taylor polynomials.
 
 namespace quorvex::math {
 
@@ -48,57 +49,68 @@ constexpr Float SaturationStart = 22;
 // to far better than the rounding test needs.
 constexpr Float TailStart = 64;
 
-// e^a = m 2^k for 0 <= a <= 711.
+// m 2^k.
 struct Scaled {
   DD m;
   int k;
 };
 
-Scaled expOf(Float a) {
-  const fast::ExpScaled e = fast::ExpFast(a);
-  return {e.m, e.k};
-}
-
 using fast::powerOfTwo;
 
-// cosh a = 2^(k-1) (m + 2^-2k/m); the two terms have the same sign, so
-// the bound is ExpFastEps. For k >= 60 the second is below 2^-120 of the first.
-Scaled coshOf(Float a) {
-  const Scaled e = expOf(a);
+// cosh a = 2^(k-1) (p + q 2^-2k) for e^a = p 2^k and e^-a = q 2^-k; the
+// two terms have the same sign, so the bound is ExpFastEps. For k >= 60
+// the second is below 2^-118 of the first.
+[[gnu::always_inline]] inline Scaled coshOf(Float a) {
+  const fast::ExpPair e = fast::ExpBoth(a);
   if (e.k >= 60)
-    return {e.m, e.k - 1};
-  const DD inverse = fast::Div({1, 0}, e.m);
-  return {fast::AddSameSign(e.m, fast::Scale(inverse, powerOfTwo(-2 * e.k))), e.k - 1};
+    return {fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1};
+  return {fast::PairSum(e, 1), e.k - 1};
 }
 
-// sinh a for 2^-26 <= a <= 711. Below 1/2, (m + m/(m + 1))/2 with
-// m = e^a - 1 has no cancellation (Expm1Eps); above, 2^(k-1) (m - 2^-2k/m)
-// cancels by at most coth(1/2) < 2.17 (three times ExpFastEps covers it).
+// sinh a for 2^-26 <= a <= 711. Below 1/2 the table polynomial; above,
+// 2^(k-1) (p - q 2^-2k) cancels by at most coth(1/2) < 2.17 (three times
+// ExpFastEps covers it).
 struct SinhValue {
   Scaled v;
   double eps;
 };
 
-SinhValue sinhOf(Float a) {
-  if (a < 0.5) {
-    const DD m = fast::Expm1(a);
-    const DD v = fast::AddSameSign(m, fast::Div(m, fast::AddDouble(m, 1)));
-    return {{fast::Scale(v, 0.5), 0}, fast::Expm1Eps};
-  }
-  const Scaled e = expOf(a);
+[[gnu::always_inline]] inline SinhValue sinhOf(Float a) {
+  if (a < 0.5)
+    return {{fast::TaylorValue(fast::SinhTaylorTable, a), 0}, fast::SinhTaylorEps};
+  const fast::ExpPair e = fast::ExpBoth(a);
   if (e.k >= 60)
-    return {{e.m, e.k - 1}, fast::ExpFastEps};
-  const DD v = fast::Sub(e.m, fast::Scale(fast::Div({1, 0}, e.m), powerOfTwo(-2 * e.k)));
-  return {{v, e.k - 1}, 3 * fast::ExpFastEps};
+    return {{fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1}, fast::ExpFastEps};
+  return {{fast::PairSum(e, -1), e.k - 1}, 3 * fast::ExpFastEps};
 }
 
-// tanh a = -m/(m + 2) with m = e^-2a - 1 in (-1, 0): m's error enters
-// the quotient at most twice.
-DD tanhOf(Float a) {
-  const DD m = fast::Expm1(-2 * a);
-  return fast::Div(fast::Neg(m), fast::AddDouble(m, 2));
+// From ln(3)/2 on tanh a >= 1/2, and tanh a = 1 - 2/(e^2a + 1) and coth a
+// = 1 + 2/(e^2a - 1) cancel little: the quotient q is at most 1/2 and so
+// at most 1 - q; e^2a - 1 is at least 2/3 of e^2a. Below, tanh is the
+// table polynomial, and coth its reciprocal (2^-104 more).
+constexpr Float QuotientStart = 0.5493061443340549; // just above ln(3)/2
+
+DD tanhOf(Float a, double &eps) {
+  if (a >= QuotientStart) {
+    const fast::ExpScaled e = fast::ExpFast(2 * a);
+    const DD sum = fast::AddDouble(fast::Scale(e.m, powerOfTwo(e.k)), 1);
+    eps = fast::ExpFastEps;
+    return fast::AddDouble(fast::Neg(fast::Div({2, 0}, sum)), 1);
+  }
+  eps = fast::TanhTaylorEps;
+  return fast::TaylorValue(fast::TanhTaylorTable, a);
 }
-constexpr double TanhEps = 2 * fast::Expm1Eps;
+
+DD cothOf(Float a, double &eps) {
+  if (a >= QuotientStart) {
+    const fast::ExpScaled e = fast::ExpFast(2 * a);
+    const DD difference = fast::AddDouble(fast::Scale(e.m, powerOfTwo(e.k)), -1);
+    eps = 1.5 * fast::ExpFastEps;
+    return fast::AddDouble(fast::Div({2, 0}, difference), 1);
+  }
+  eps = fast::TanhTaylorEps;
+  return fast::Recip(fast::TaylorValue(fast::TanhTaylorTable, a));
+}
 
 // 2 e^-a for a > TailStart: a double-double times 2^(k+1).
 Float twiceExpOfMinus(Float x, Float a, __float128 (*slow)(Float)) {
@@ -153,11 +165,13 @@ Float Tanh(Float x) {
     return std::signbit(x) ? -1 : 1;
   if (a < 0x1p-27)
     return x;
-  return decided(withSign(x, tanhOf(a)), TanhEps, x, quad::Tanh);
+  double eps = 0;
+  const DD v = tanhOf(a, eps);
+  return decided(withSign(x, v), eps, x, quad::Tanh);
 }
 
-// tanh x is 0 only at x = 0: the division by zero. coth = (m + 2)/(-m);
-// below 2^-27 it is 1/x + x/3 to 2^-108.
+// tanh x is 0 only at x = 0: the division by zero. Below 2^-27 coth x
+// is 1/x + x/3 to 2^-108.
 Float Coth(Float x) {
   if (std::isnan(x) || x == 0)
     return Finish(Divide(1, std::tanh(static_cast<Float80>(x))));
@@ -169,9 +183,9 @@ Float Coth(Float x) {
     return out;
   if (a < 0x1p-27)
     return decided(fast::AddDouble(fast::Recip({x, 0}), x / 3), 0, x, quad::Coth);
-  const DD m = fast::Expm1(-2 * a);
-  const DD v = fast::Div(fast::AddDouble(m, 2), fast::Neg(m));
-  return decided(withSign(x, v), TanhEps, x, quad::Coth);
+  double eps = 0;
+  const DD v = cothOf(a, eps);
+  return decided(withSign(x, v), eps, x, quad::Coth);
 }
 
 // csch and sech of large |x| are the tiny 2 e^-|x| (quietly 0 far out), not
@@ -207,11 +221,49 @@ Float Sech(Float x) {
                  quad::Sech);
 }
 
+namespace {
+// The logarithms below take double-double arguments w >= 1 + 2^-26
+// formed to 2^-102 of w: that much absolutely in ln w, relative to ln w >
+// 2^-26.1 below 2^-75.
+constexpr double ArgumentEps = 0x1p-75;
+
+// w = b + sqrt(d) for a double b >= 0 and a double-double d > 0, with s
+// the root of a double within 2u of d that is there before d itself (so
+// the root need not wait for the exact double-double): the exact sum of b
+// and s, and in the low part the root's correction (d - s^2)/(2s) from
+// its remainder, below 2 ulp(s) and so within 2.5 ulp(w.hi), which the
+// logarithm accepts; d - s^2 is formed to u^2 (d.hi - s^2's head is exact
+// by Sterbenz). The logarithm's reduction of w.hi does not wait for the
+// division.
+DD plusRoot(double b, double roughD, const DD &d) {
+  const double s = std::sqrt(roughD);
+  const DD square = fast::TwoProd(s, s);
+  const double correction = (((d.hi - square.hi) - square.lo) + d.lo) / (2 * s);
+  const DD sum = fast::TwoSum(s, b);
+  return {sum.hi, sum.lo + correction};
+}
+
+// ln w with the sign of x.
+Float decidedLog(const DD &w, Float x, __float128 (*slow)(Float)) {
+  const fast::BoundedLog l = fast::LogShort(w);
+  return decided(withSign(x, l.v), fast::RelativeBound(l) + ArgumentEps, x, slow);
+}
+
+// ln a + ln 2 + c/a^2 for a >= 2^27, where the next term of the series is
+// 2^-110 relative: ln a >= 18.7, so the log's bound is relative.
+Float decidedLargeLog(Float a, double c, Float x, __float128 (*slow)(Float)) {
+  const fast::BoundedLog l = fast::LogShort(a);
+  const DD v = fast::AddDouble(fast::Add(l.v, fast::Ln2DD), c / a / a);
+  return decided(withSign(x, v), fast::RelativeBound(l), x, slow);
+}
+} // namespace
+
 // Odd: arcsinh(-x) = -arcsinh(x), so large negative arguments do not
-// cancel. Small ones use ln(1 + u) with u = a + a^2 / (1 + sqrt(a^2 + 1)),
-// the middle ones ln(a + sqrt(a^2 + 1)), and beyond 2^27 ln a + ln 2 +
-// 1/(4a^2) (the next term is 2^-110 relative). Below 2^-26 it rounds to x.
-// A NaN has no value, infinities overflow.
+// cancel. ln(a + sqrt(a^2 + 1)) with the sum a double-double: TwoProd's
+// square is exact, the sums and the root add a few u^2, and the
+// logarithm of a double-double keeps that from 2^-26 on, where arcsinh
+// x would round to x; beyond 2^27, ln a + ln 2 + 1/(4a^2). A NaN has no
+// value, infinities overflow.
 Float ArcSinh(Float x) {
   if (!std::isfinite(x)) {
     if (std::isnan(x))
@@ -221,24 +273,17 @@ Float ArcSinh(Float x) {
   const Float a = std::fabs(x);
   if (a < 0x1p-26)
     return x;
-  if (a < 2) {
-    const DD square = fast::TwoProd(a, a);
-    const DD root = fast::Sqrt(fast::AddDouble(square, 1));
-    const DD u = fast::AddDouble(fast::Div(square, fast::AddDouble(root, 1)), a);
-    return decided(withSign(x, fast::Log1p(u)), fast::Log1pEps, x, quad::ArcSinh);
-  }
   if (a < 0x1p27) {
-    const DD root = fast::Sqrt(fast::AddDouble(fast::TwoProd(a, a), 1));
-    return decided(withSign(x, fast::LogDD(fast::AddDouble(root, a))), fast::LogDDEps, x,
-                   quad::ArcSinh);
+    const DD square = fast::AddDouble(fast::TwoProd(a, a), 1);
+    return decidedLog(plusRoot(a, fast::MulAdd(a, a, 1), square), x, quad::ArcSinh);
   }
-  const DD v = fast::AddDouble(fast::Add(fast::LogFast(a), fast::Ln2DD), 0.25 / a / a);
-  return decided(withSign(x, v), fast::LogFastEps, x, quad::ArcSinh);
+  return decidedLargeLog(a, 0.25, x, quad::ArcSinh);
 }
 
-// Near 1, ln(x + sqrt(x^2 - 1)) is taken as ln(1 + u) with the exact t = x - 1;
-// beyond 2^27 as ln x + ln 2 - 1/(4x^2). NaN has no value, infinity
-// overflows.
+// ln(x + sqrt(x^2 - 1)), the radicand (x + 1)(x - 1) with the exact t =
+// x - 1 up to 2 and x^2 - 1 beyond, both to a few u^2; x + the root is at
+// least 1 + sqrt(2t) >= 1 + 2^-25.5. Beyond 2^27, ln x + ln 2 - 1/(4x^2).
+// NaN has no value, infinity overflows.
 Float ArcCosh(Float x) {
   DomainCheck(x < 1);
   if (!std::isfinite(x)) {
@@ -248,27 +293,35 @@ Float ArcCosh(Float x) {
   }
   if (x == 1)
     return 0;
-  if (x < 2) {
-    const Float t = x - 1;
-    const DD root = fast::Sqrt(fast::MulDouble(fast::TwoSum(x, 1), t));
-    return decided(fast::Log1p(fast::AddDouble(root, t)), fast::Log1pEps, x, quad::ArcCosh);
-  }
   if (x < 0x1p27) {
-    const DD root = fast::Sqrt(fast::AddDouble(fast::TwoProd(x, x), -1));
-    return decided(fast::LogDD(fast::AddDouble(root, x)), fast::LogDDEps, x, quad::ArcCosh);
+    const DD square = x < 2 ? fast::MulDouble(fast::TwoSum(x, 1), x - 1)
+                            : fast::AddDouble(fast::TwoProd(x, x), -1);
+    const double rough = x < 2 ? (x + 1) * (x - 1) : fast::MulAdd(x, x, -1);
+    return decidedLog(plusRoot(x, rough, square), x, quad::ArcCosh);
   }
-  const DD v = fast::AddDouble(fast::Add(fast::LogFast(x), fast::Ln2DD), -0.25 / x / x);
-  return decided(v, fast::LogFastEps, x, quad::ArcCosh);
+  return decidedLargeLog(x, -0.25, x, quad::ArcCosh);
 }
 
 namespace {
 // 1 - a as a double-double: exact for a >= 1/2, an exact sum below.
 DD oneMinus(Float a) { return a >= 0.5 ? DD{1 - a, 0} : fast::TwoSum(1, -a); }
+
+// n / d for double-doubles as q + e with q the rounded quotient of the
+// heads and e the correction from the exact remainder n - q d (n.hi - q
+// d.hi is exact by Sterbenz): to a few u^2, and |e| <= 2.5 ulp(q), within
+// what the logarithm accepts. Unlike Div, the logarithm's reduction of q
+// need not wait for the second division.
+DD quotient(const DD &n, const DD &d) {
+  const double q = n.hi / d.hi;
+  const DD p = fast::TwoProd(d.hi, q);
+  const double remainder = (((n.hi - p.hi) - p.lo) + n.lo) - q * d.lo;
+  return {q, remainder / d.hi};
+}
 } // namespace
 
-// ln(sqrt((1 + x)/(1 - x))) = ln(1 + 2a/(1 - a)) / 2 for a = |x|, odd.
-// Below 2^-27 it rounds to x. A NaN passes the domain check and has no
-// value.
+// ln(sqrt((1 + x)/(1 - x))) = ln((1 + a)/(1 - a)) / 2 for a = |x|, odd:
+// the quotient of exact double-doubles, at least 1 + 2a. Below 2^-27 it
+// rounds to x. A NaN passes the domain check and has no value.
 Float ArcTanh(Float x) {
   DomainCheck(std::fabs(x) >= 1);
   if (std::isnan(x))
@@ -276,8 +329,8 @@ Float ArcTanh(Float x) {
   const Float a = std::fabs(x);
   if (a < 0x1p-27)
     return x;
-  const DD u = fast::Div({2 * a, 0}, oneMinus(a));
-  return decided(withSign(x, fast::Scale(fast::Log1p(u), 0.5)), fast::Log1pEps, x,
+  const fast::BoundedLog l = fast::LogShort(quotient(fast::TwoSum(1, a), oneMinus(a)));
+  return decided(withSign(x, fast::Scale(l.v, 0.5)), fast::RelativeBound(l) + ArgumentEps, x,
                  quad::ArcTanh);
 }
 

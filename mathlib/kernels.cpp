@@ -13,68 +13,6 @@ namespace {
 __extension__ typedef unsigned __int128 UInt128;
 } // namespace
 
-// --- exp ---------------------------------------------------------------------
-//
-// y = n ln2/256 + r with n the nearest integer to 256 y/ln2, so |r| <=
-// ln2/512 (1 + 2^-40) < 2^-9.5 once the rounding of the product is
-// allowed for. n = 256 k + j. y.hi - n L0 is exact: n L0 is (34 + 19 bits)
-// and lies within a factor 2 of y.hi whenever n != 0 (Sterbenz). n L1 is
-// exact too, and the rest, y.lo - n L2 with |n L2| < 2^-60, rounds by
-// under 2^-97, which is the reduction's whole error.
-//
-// e^r - 1 = r + r^2/2 + ... + r^7/7! in the Taylor form: the next term is
-// below 2^-91 relative to r. r^2 = rh^2 + 2 rh rl is formed with the exact
-// square of rh; the cubic and higher terms, below 2^-30 relative to r,
-// are evaluated in double with a relative error under 4u, 2^-51 of a part
-// that is 2^-21 of p: 2^-72. Summing adds u^2-sized errors: ExpPolyEps =
-// 2^-71 relative to p.
-ExpParts ExpReduce(DD y) {
-  const double nd = nearestInteger(y.hi * Log2eTimes256);
-  const double t = y.hi - nd * Ln2Over256[0];
-  const DD s = TwoSum(t, -nd * Ln2Over256[1]);
-  const DD r = TwoSum(s.hi, s.lo + (y.lo - nd * Ln2Over256[2]));
-  const auto n = static_cast<int>(nd);
-
-  const double rh = r.hi;
-  const double rl = r.lo;
-  const DD square = TwoProd(rh, rh);
-  const double higher =
-      rh * square.hi *
-      (1.0 / 6 + rh * (1.0 / 24 + rh * (1.0 / 120 + rh * (1.0 / 720 + rh * (1.0 / 5040)))));
-  const DD lead = FastTwoSum(rh, 0.5 * square.hi);
-  const double tail = lead.lo + (rl + rh * rl + 0.5 * square.lo + higher);
-  return {n >> 8, ExpTable[n & 255], FastTwoSum(lead.hi, tail)};
-}
-
-// T (1 + p) = T.hi + T.hi p.hi + (T.lo + T.hi p.lo + T.lo p). With |p| <
-// 2^-9.4 its error is |T p| ExpPolyEps < 2^-80 relative to the result,
-// plus the table's 2^-106 and a few u^2 of the sums: ExpEps = 2^-74 holds
-// with room.
-DD ExpMantissa(const ExpParts &parts) {
-  const DD &t = parts.table;
-  const DD &p = parts.p;
-  const DD main = TwoProd(t.hi, p.hi);
-  const DD head = FastTwoSum(t.hi, main.hi);
-  const double rest = head.lo + (main.lo + t.lo + (t.hi * p.lo + t.lo * p.hi));
-  return FastTwoSum(head.hi, rest);
-}
-
-// e^x - 1 = (2^k T - 1) + 2^k T p. The first part is exact to 2^-105 (the
-// table's tail), the second carries the polynomial's error 2^-71 |p|, and
-// the two never cancel by more than a factor 3: |2^k T - 1| >= |r| unless
-// n == 0, where the first part vanishes and e^x - 1 = p. So the relative
-// error stays below 3 * 2^-71 plus the sums' u^2 terms: Expm1Eps = 2^-69.
-DD Expm1(double x) {
-  const ExpParts parts = ExpReduce({x, 0});
-  if (parts.k == 0 && parts.table.hi == 1)
-    return parts.p;
-  const double scale = powerOfTwo(parts.k);
-  const DD t = Scale(parts.table, scale);
-  const DD head = TwoSum(t.hi, -1);
-  const DD first = FastTwoSum(head.hi, head.lo + t.lo);
-  return Add(first, Mul(t, parts.p));
-}
-
 // --- log ---------------------------------------------------------------------
 //
 // x = 2^e m, m in [1, 2); i = round(256 (m - 1)) picks c ~ 1/(1 + i/256)

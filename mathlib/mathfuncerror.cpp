@@ -19,9 +19,6 @@ const char *messageFor(EMathFuncError::Reason reason) {
 EMathFuncError::EMathFuncError(Reason reason)
     : ECalcError(messageFor(reason)) {}
 
-void DomainCheck(bool failed) {
-  if (failed) [[unlikely]]
-    throw EMathFuncError(EMathFuncError::Reason::DomainCheck);
-}
+void FailDomainCheck() { throw EMathFuncError(EMathFuncError::Reason::DomainCheck); }
 
 } // namespace quorvex

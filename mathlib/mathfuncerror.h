@@ -14,8 +14,15 @@ public:
   explicit EMathFuncError(Reason reason);
 };
 
+// Raises the domain error.
+[[noreturn]] void FailDomainCheck();
+
 // The one domain check every guarded routine makes first: raises the domain
-// error when `failed` holds.
-void DomainCheck(bool failed);
+// error when `failed` holds. Inline, so that the routines' fast paths keep
+// their registers across it.
+inline void DomainCheck(bool failed) {
+  if (failed) [[unlikely]]
+    FailDomainCheck();
+}
 
 } // namespace quorvex

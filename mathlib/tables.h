@@ -13,10 +13,8 @@ namespace quorvex::fast {
 // their products with the |n| < 2^19 of the exp reduction are exact.
 extern const double Ln2Over256[3];
 extern const double Log2eTimes256;
-// 2^(j/256), j = 0..255.
-extern const DD ExpTable[256];
-// The same as a 27-bit head and the rest of it rounded to a double (to
-// 2^-80), for the fast exp.
+// 2^(j/256), j = 0..255, as a 27-bit head and the rest of it rounded to
+// a double (to 2^-80).
 struct ExpSplitEntry {
   double head;
   double tail;
@@ -36,6 +34,9 @@ struct LogEntry {
   DD minusLog;
 };
 extern const LogEntry LogTable[257];
+// For the same entries -log2(c), less 1 above sqrt 2, the head on the
+// 2^-42 grid: e + head is exact.
+extern const DD Log2Table[257];
 
 // sin(k pi/512), k = 0..256: cos(k pi/512) is entry 256 - k.
 extern const DD SinTable[257];
@@ -49,6 +50,22 @@ extern const std::uint64_t InvPiBits[22];
 
 // atan(i/256), i = 0..256.
 extern const DD AtanTable[257];
+
+// f(c + t) for c = i/256 and |t| <= 2^-9: the Taylor polynomial value +
+// slope t + higher[0] t^2 + ... + higher[6] t^8, for asin and sinh (i =
+// 0..128), tanh (i = 0..141) and atan (i = 0..256). The heads of value lie
+// on the 2^-44 grid, and so does that of HalfPiOnGrid, pi/2: sums of them
+// and of their doubles are exact.
+struct TaylorEntry {
+  DD value;
+  DD slope;
+  double higher[7];
+};
+extern const TaylorEntry AsinTable[129];
+extern const TaylorEntry AtanTaylorTable[257];
+extern const TaylorEntry SinhTaylorTable[129];
+extern const TaylorEntry TanhTaylorTable[142];
+extern const DD HalfPiOnGrid;
 
 extern const DD PiDD;
 extern const DD HalfPiDD;

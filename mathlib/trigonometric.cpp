@@ -26,12 +26,13 @@ void guard(Float x) { DomainCheck(!(std::fabs(x) <= extended::TwoToPower63)); }
 
 // sin x and cos x of a guarded x, each with its relative error bound: the
 // kernel's plus the reduction's absolute error relative to the value.
+// Forced inline, like the kernels: a call returned the pair through memory.
 struct SinCos {
   DD s, c;
   double sEps, cEps;
 };
 
-SinCos sinCosOf(Float x) {
+[[gnu::always_inline]] inline SinCos sinCosOf(Float x) {
   const fast::TrigReduced t = fast::ReduceTrig(std::fabs(x));
   SinCos v{};
   fast::SinCosOf(t, v.s, v.c);
@@ -53,7 +54,7 @@ Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
 // cos x) is the same quantity without the subtraction, and is used
 // wherever cos x > 0 (elsewhere 1 - cos x >= 1 has no cancellation). The
 // bound: the square doubles sin's, 1 + cos x adds at most cos's.
-DD versineOf(const SinCos &v, double &eps) {
+[[gnu::always_inline]] inline DD versineOf(const SinCos &v, double &eps) {
   if (v.c.hi > 0) {
     eps = 2 * v.sEps + v.cEps;
     return fast::Div(fast::Square(v.s), fast::AddDouble(v.c, 1));
@@ -164,19 +165,38 @@ Float Versine(Float x) {
 }
 
 namespace {
-// atan(|x|) for finite x: below 2^-27 atan x rounds to x; beyond 2^60 it
-// is pi/2 - 1/x to far better than 2^-100, where the reciprocal's rounding
-// no longer matters.
+// n/d for doubles as s + e: s the rounded quotient, e the correction from
+// the exact remainder n - s d, so that s + e is n/d to 2^-106 and |e| <=
+// ulp(s)/2, for d within [2^-400, 2^400] and n d above 2^-969 (smaller
+// quotients make results that the rounding test refuses anyway).
+struct Ratio {
+  double s, e;
+};
+
+Ratio ratio(double n, double d) {
+  const double s = n / d;
+  const DD p = fast::TwoProd(s, d);
+  return {s, ((n - p.hi) - p.lo) / d};
+}
+
+constexpr DD Zero{0, 0};
+
+// atan(|x|) for finite x: up to 1 the table polynomial, beyond pi/2 -
+// atan(1/|x|) (at least pi/4, so the bound holds for the whole). Beyond
+// 2^60 it is pi/2 - 1/x to far better than 2^-100, where the reciprocal's
+// rounding no longer matters.
 DD atanOfMagnitude(Float ax) {
   if (ax > 0x1p60)
     return fast::AddDouble(fast::HalfPiDD, -1 / ax);
   if (ax <= 1)
-    return fast::AtanOfDouble(ax);
-  return fast::AtanRatio({ax, 0}, {1, 0});
+    return fast::OffsetTaylor(fast::AtanTaylorTable, Zero, 1, ax, 0);
+  const Ratio v = ratio(1, ax);
+  return fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, v.s, v.e);
 }
 } // namespace
 
 // NaN has no value and +-infinity gives +-pi/2, as atan2 always gave.
+// Below 2^-27 arctan x rounds to x.
 Float ArcTan(Float x) {
   if (!std::isfinite(x))
     return Finish(std::atan2(static_cast<Float80>(x), 1.0L));
@@ -184,29 +204,29 @@ Float ArcTan(Float x) {
   if (ax < 0x1p-27)
     return x;
   const DD v = atanOfMagnitude(ax);
-  const DD signedV = std::signbit(x) ? fast::Neg(v) : v;
-  return decided(signedV, fast::AtanEps, x, quad::ArcTan);
+  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcTan);
 }
 
 namespace {
-// sqrt(1 - x^2) for |x| < 1 as a double-double: for |x| >= 1/2 from the
-// exact 1 - |x| and the exact sum 1 + |x|, below from the exact square.
-DD rootOfOneMinusSquare(Float ax) {
-  DD w{};
-  if (ax >= 0.5) {
-    const DD onePlus = fast::TwoSum(1, ax);
-    w = fast::MulDouble(onePlus, 1 - ax);
-  } else {
-    const DD square = fast::TwoProd(ax, ax);
-    const DD head = fast::TwoSum(1, -square.hi);
-    w = fast::FastTwoSum(head.hi, head.lo - square.lo);
-  }
-  return fast::Sqrt(w);
+// y = sqrt((1 - a)/2) as s + d for 1/2 < a < 1, where asin a = pi/2 - 2
+// asin y and acos a = 2 asin y: 1 - a is exact (Sterbenz) and so is its
+// half (at least 2^-54); s is the rounded root and d = (t - s^2)/(2s) from
+// the exact remainder, so that s + d is y to 2^-106.
+struct HalfAngleRoot {
+  double s, d;
+};
+
+HalfAngleRoot halfAngleRoot(Float a) {
+  const double t = 0.5 * (1 - a);
+  const double s = std::sqrt(t);
+  const DD square = fast::TwoProd(s, s);
+  return {s, ((t - square.hi) - square.lo) / (2 * s)};
 }
 } // namespace
 
-// arcsin x = atan2(x, sqrt(1 - x^2)). Below 2^-26 it rounds to x. A NaN
-// passes the domain check and has no value.
+// Below 2^-26 arcsin x rounds to x; up to 1/2 it is asin |x| itself, beyond
+// pi/2 - 2 asin y, where 2 asin y <= pi/3 is at most twice the result.
+// A NaN passes the domain check and has no value.
 Float ArcSin(Float x) {
   DomainCheck(std::fabs(x) > 1);
   if (std::isnan(x))
@@ -214,12 +234,23 @@ Float ArcSin(Float x) {
   const Float ax = std::fabs(x);
   if (ax < 0x1p-26)
     return x;
-  const DD v = ax == 1 ? fast::HalfPiDD : fast::AtanRatio({ax, 0}, rootOfOneMinusSquare(ax));
-  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcSin);
+  DD v = fast::HalfPiDD;
+  double eps = 0;
+  if (ax <= 0.5) {
+    v = fast::OffsetTaylor(fast::AsinTable, Zero, 1, ax, 0);
+    eps = fast::AsinEps;
+  } else if (ax < 1) {
+    const HalfAngleRoot y = halfAngleRoot(ax);
+    v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, -2, y.s, y.d);
+    eps = 2 * fast::AsinEps;
+  }
+  return decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
 }
 
-// arccos x = atan2(sqrt(1 - x^2), x); for x < 0, pi minus that of |x|,
-// which is at least pi/2 and so adds no cancellation.
+// arccos x = pi/2 -+ asin |x| up to |x| = 1/2, 2 asin y above and pi - 2
+// asin y below -1/2: the asin part is at most the result (at most half of
+// it, except for 2 asin y, which is the result), so AsinEps bounds the
+// whole.
 Float ArcCos(Float x) {
   DomainCheck(std::fabs(x) > 1);
   if (std::isnan(x))
@@ -227,12 +258,21 @@ Float ArcCos(Float x) {
   if (x == 1)
     return 0;
   const Float ax = std::fabs(x);
-  const DD v = ax == 1 ? fast::DD{0, 0} : fast::AtanRatio(rootOfOneMinusSquare(ax), {ax, 0});
-  return decided(x < 0 ? fast::Sub(fast::PiDD, v) : v, fast::AtanEps, x, quad::ArcCos);
+  const double sign = x < 0 ? 1 : -1;
+  DD v = fast::PiDD;
+  if (ax <= 0.5) {
+    v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, sign, ax, 0);
+  } else if (ax < 1) {
+    const HalfAngleRoot y = halfAngleRoot(ax);
+    const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
+    v = fast::OffsetTaylor(fast::AsinTable, base, -2 * sign, y.s, y.d);
+  }
+  return decided(v, fast::AsinEps, x, quad::ArcCos);
 }
 
-// Range (-pi/2, pi/2): negative for negative x. atan(1/x) = atan2(1, |x|)
-// with the sign of x; beyond 2^60 it rounds to 1/x, as for cot.
+// Range (-pi/2, pi/2): negative for negative x. atan(1/|x|) with the
+// sign of x: from 1 on the polynomial at the reciprocal, below pi/2 -
+// atan |x| (at least pi/4); beyond 2^60 it rounds to 1/x, as for cot.
 Float ArcCot(Float x) {
   DomainCheck(x == 0);
   if (!std::isfinite(x))
@@ -240,8 +280,14 @@ Float ArcCot(Float x) {
   const Float ax = std::fabs(x);
   if (ax > 0x1p60)
     return 1 / x;
-  const DD v = fast::AtanRatio({1, 0}, {ax, 0});
-  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCot);
+  DD v{};
+  if (ax >= 1) {
+    const Ratio r = ratio(1, ax);
+    v = fast::OffsetTaylor(fast::AtanTaylorTable, Zero, 1, r.s, r.e);
+  } else {
+    v = fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, ax, 0);
+  }
+  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcCot);
 }
 
 namespace {
@@ -310,18 +356,22 @@ Float ArcTan2(Float y, Float x) {
   Float ay = std::fabs(y);
   Float ax = std::fabs(x);
   // Within [2^-400, 2^400] the quotients need no scaling.
-  if (!(std::fmin(ay, ax) >= 0x1p-400 && std::fmax(ay, ax) <= 0x1p400)) {
+  if (!(ay >= 0x1p-400 && ax >= 0x1p-400 && ay <= 0x1p400 && ax <= 0x1p400)) {
     const int e = std::max(std::ilogb(y), std::ilogb(x));
     ay = std::ldexp(ay, -e);
     ax = std::ldexp(ax, -e);
   }
-  DD v = fast::AtanRatio({ay, 0}, {ax, 0});
-  if (x < 0)
-    v = fast::Sub(fast::PiDD, v);
+  // The smaller over the larger: atan q, pi - atan q, pi/2 -+ atan q, each
+  // at least atan q or pi/4.
+  const bool steep = ay > ax;
+  const Ratio q = steep ? ratio(ax, ay) : ratio(ay, ax);
+  const double scale = steep != (x < 0) ? -1 : 1;
+  const DD base = steep ? fast::HalfPiOnGrid : x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
+  DD v = fast::OffsetTaylor(fast::AtanTaylorTable, base, scale, q.s, q.e);
   if (std::signbit(y))
     v = fast::Neg(v);
   Float out = 0;
-  if (fast::RoundsTo(v, fast::AtanEps + Slack, out))
+  if (fast::RoundsTo(v, fast::AtanTaylorEps + Slack, out))
     return out;
   return quad::Round(slowArcTan2(y, x));
 }

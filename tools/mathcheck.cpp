@@ -454,10 +454,12 @@ void measureKernels(long count) {
     double worst = 0;
   };
   Worst w[] = {{"ExpFast", fast::ExpFastEps}, {"LogFast", fast::LogFastEps},
-               {"LogDD", fast::LogDDEps},     {"Expm1", fast::Expm1Eps},
+               {"LogDD", fast::LogDDEps},     {"SinhTaylor", fast::SinhTaylorEps},
                {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
-               {"LogShort", fast::LogShortEps}};
+               {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
+               {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps},
+               {"TanhTaylor", fast::TanhTaylorEps}, {"Log2Short", 1}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -465,14 +467,37 @@ void measureKernels(long count) {
     const double x = d.uniform(-745, 709);
     const fast::ExpScaled e = fast::ExpFast(x);
     w[0].worst = std::max(w[0].worst, rel(e.m, expq(q(x)) / ldexpq(1, e.k)));
+    const fast::ExpPair pair = fast::ExpBoth(x);
+    w[10].worst = std::max(w[10].worst, rel({pair.plusHead, pair.plusRest},
+                                            expq(q(x)) / ldexpq(1, pair.k)));
+    w[10].worst = std::max(w[10].worst, rel({pair.minusHead, pair.minusRest},
+                                            expq(-q(x)) * ldexpq(1, pair.k)));
+    // ... and of a double-double argument, as power passes it.
+    const double big = d.sign() * d.uniform(256, 745);
+    const double bigLo = d.uniform(-0x1.8p-43, 0x1.8p-43);
+    const fast::ExpScaled eb = fast::ExpFast(big, bigLo);
+    w[0].worst = std::max(w[0].worst, rel(eb.m, expq(q(big) + q(bigLo)) / ldexpq(1, eb.k)));
     const double p = positives(d).x;
     w[1].worst = std::max(w[1].worst, rel(fast::LogFast(p), logq(q(p))));
-    w[8].worst = std::max(w[8].worst, rel(fast::LogShort(p), logq(q(p))));
+    // LogShort against its own bound eps |v| + abs: the ratio.
+    const auto logRatio = [&](const fast::BoundedLog &l, Quad exact) {
+      const Quad err = fabsq(q(l.v.hi) + q(l.v.lo) - exact);
+      return static_cast<double>(err / (q(l.eps) * fabsq(q(l.v.hi)) + q(l.abs)));
+    };
+    w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(p), logq(q(p))));
+    w[13].worst = std::max(w[13].worst, logRatio(fast::Log2Short(p), log2q(q(p))));
+    // ... and of a double-double at least 2^-26 from 1.
+    const double wide = d.chance() < 0.5 ? 1 + d.logUniform(0x1p-26, 1) : d.logUniform(1, 0x1p60);
+    const double wideLo = wide * d.uniform(-0x1p-53, 0x1p-53);
+    const fast::DD w2 = fast::FastTwoSum(wide, wideLo);
+    w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(w2), logq(q(w2.hi) + q(w2.lo))));
     const double lo = p * d.uniform(-0x1p-53, 0x1p-53);
     if (std::fabs(p - 1) >= 0x1p-26)
       w[2].worst = std::max(w[2].worst, rel(fast::LogDD({p, lo}), logq(q(p) + q(lo))));
-    const double m = d.signedLog(0x1p-30, 40);
-    w[3].worst = std::max(w[3].worst, rel(fast::Expm1(m), expm1q(q(m))));
+    const double small = d.logUniform(0x1p-30, 0.5);
+    w[3].worst = std::max(w[3].worst, rel(fast::TaylorValue(fast::SinhTaylorTable, small), sinhq(q(small))));
+    const double moderate = d.logUniform(0x1p-30, 0.549);
+    w[12].worst = std::max(w[12].worst, rel(fast::TaylorValue(fast::TanhTaylorTable, moderate), tanhq(q(moderate))));
     const double u = d.logUniform(0x1p-60, 0x1p60);
     w[4].worst = std::max(w[4].worst, rel(fast::Log1p({u, 0}), log1pq(q(u))));
     const double s = d.logUniform(0x1p-27, 0x1p1023);
@@ -486,6 +511,21 @@ void measureKernels(long count) {
       w[6].worst = std::max(w[6].worst, rel(cv, cq));
     const double a = d.logUniform(0x1p-30, 1);
     w[7].worst = std::max(w[7].worst, rel(fast::Atan({a, 0}), atanq(q(a))));
+    const double unit = d.logUniform(0x1p-30, 1);
+    w[11].worst = std::max(w[11].worst, rel(fast::OffsetTaylor(fast::AtanTaylorTable, {0, 0}, 1, unit, 0), atanq(q(unit))));
+    const double over = d.logUniform(1, 0x1p30);
+    const double inverse = 1 / over;
+    const double inverseLo = std::fma(-inverse, over, 1) / over;
+    w[11].worst = std::max(w[11].worst, rel(fast::OffsetTaylor(fast::AtanTaylorTable, {0, 0}, 1, inverse, inverseLo),
+                                            atanq(1 / q(over))));
+    // asin of a double and of a square root's double-double.
+    const double y = d.logUniform(0x1p-30, 0.5);
+    w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, y, 0), asinq(q(y))));
+    const double square = d.logUniform(0x1p-54, 0.25);
+    const double root = std::sqrt(square);
+    const double remainder = std::fma(-root, root, square);
+    w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, root, remainder / (2 * root)),
+                                          asinq(sqrtq(q(square)))));
   }
   std::printf("%-8s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
   for (const Worst &k : w)
