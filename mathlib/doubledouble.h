@@ -168,17 +168,7 @@ inline bool RoundsTo(DD v, double eps, double abs, double &out) {
   return true;
 }
 
-inline bool RoundsTo(DD v, double eps, double &out) {
-  const double magnitude = std::fabs(v.hi);
-  if (!(magnitude >= 0x1p-969))
-    return false;
-  const double err = Widened(eps) * magnitude;
-  const double up = v.hi + (v.lo + err);
-  const double down = v.hi + (v.lo - err);
-  if (up != down)
-    return false;
-  out = up;
-  return true;
-}
+// The relative bound alone; the absolute term folds away when inlined.
+inline bool RoundsTo(DD v, double eps, double &out) { return RoundsTo(v, eps, 0, out); }
 
 } // namespace quorvex::fast
