@@ -501,16 +501,17 @@ inline DD Atan(DD u) { return AtanQuotient(u, {1, 0}); }
   return FastTwoSum(head.hi, head.lo + (HalfPiDD.lo - v.lo));
 }
 
-// --- asin, atan, sinh and tanh from tables of Taylor polynomials -------------
+// --- asin, atan, sinh, cosh and tanh from tables of Taylor polynomials -------
 
 inline constexpr double AsinEps = 0x1p-68;
 inline constexpr double AtanTaylorEps = 0x1p-67;
 inline constexpr double SinhTaylorEps = 0x1p-68;
+inline constexpr double CoshTaylorEps = 0x1p-68;
 inline constexpr double TanhTaylorEps = 0x1p-67;
 
 // base + scale f(s + d) for f's Taylor table (AsinTable for 0 <= s <=
 // 1/2, AtanTaylorTable for s <= 1, SinhTaylorTable for s < 1/2,
-// TanhTaylorTable for s < 0.55), |d| <= 2^-52 s (the low part of a square
+// CoshTaylorTable for s < 1, TanhTaylorTable for s < 0.55), |d| <= 2^-52 s (the low part of a square
 // root or quotient, or 0), base 0, HalfPiOnGrid or twice it, and scale +-1
 // or +-2, where base + scale f(c) below is 0, f(c) itself, or at least
 // pi/4 - 2^-8. The error is below eps |scale f(s + d)| + 2^-95, eps the

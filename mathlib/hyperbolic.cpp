@@ -57,25 +57,30 @@ struct Scaled {
 
 using fast::powerOfTwo;
 
-// cosh a = 2^(k-1) (p + q 2^-2k) for e^a = p 2^k and e^-a = q 2^-k; the
-// two terms have the same sign, so the bound is ExpFastEps. For k >= 60
-// the second is below 2^-118 of the first.
-[[gnu::always_inline]] inline Scaled coshOf(Float a) {
+// m 2^k within eps of the value, relative.
+struct BoundedScaled {
+  Scaled v;
+  double eps;
+};
+
+// cosh a for 2^-27 <= a <= 711. Below 1 the table polynomial: one table
+// entry instead of two exponentials. Above, cosh a = 2^(k-1) (p + q 2^-2k)
+// for e^a = p 2^k and e^-a = q 2^-k; the two terms have the same sign, so
+// the bound is ExpFastEps. For k >= 60 the second is below 2^-118 of the
+// first.
+[[gnu::always_inline]] inline BoundedScaled coshOf(Float a) {
+  if (a < 1)
+    return {{fast::TaylorValue(fast::CoshTaylorTable, a), 0}, fast::CoshTaylorEps};
   const fast::ExpPair e = fast::ExpBoth(a);
   if (e.k >= 60)
-    return {fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1};
-  return {fast::PairSum(e, 1), e.k - 1};
+    return {{fast::FastTwoSum(e.plusHead, e.plusRest), e.k - 1}, fast::ExpFastEps};
+  return {{fast::PairSum(e, 1), e.k - 1}, fast::ExpFastEps};
 }
 
 // sinh a for 2^-26 <= a <= 711. Below 1/2 the table polynomial; above,
 // 2^(k-1) (p - q 2^-2k) cancels by at most coth(1/2) < 2.17 (three times
 // ExpFastEps covers it).
-struct SinhValue {
-  Scaled v;
-  double eps;
-};
-
-[[gnu::always_inline]] inline SinhValue sinhOf(Float a) {
+[[gnu::always_inline]] inline BoundedScaled sinhOf(Float a) {
   if (a < 0.5)
     return {{fast::TaylorValue(fast::SinhTaylorTable, a), 0}, fast::SinhTaylorEps};
   const fast::ExpPair e = fast::ExpBoth(a);
@@ -139,8 +144,8 @@ Float Cosh(Float x) {
     throw EOverflow();
   if (a < 0x1p-26)
     return 1;
-  const Scaled c = coshOf(a);
-  return decidedScaled(c.m, fast::ExpFastEps, c.k, x, quad::Cosh);
+  const BoundedScaled c = coshOf(a);
+  return decidedScaled(c.v.m, c.eps, c.v.k, x, quad::Cosh);
 }
 
 // Below 2^-26, sinh x rounds to x.
@@ -152,7 +157,7 @@ Float Sinh(Float x) {
     throw EOverflow();
   if (a < 0x1p-26)
     return x;
-  const SinhValue s = sinhOf(a);
+  const BoundedScaled s = sinhOf(a);
   return decidedScaled(withSign(x, s.v.m), s.eps, s.v.k, x, quad::Sinh);
 }
 
@@ -202,7 +207,7 @@ Float Csch(Float x) {
     return out;
   if (a < 0x1p-27)
     return decided(fast::AddDouble(fast::Recip({x, 0}), -x / 6), 0, x, quad::Csch);
-  const SinhValue s = sinhOf(a);
+  const BoundedScaled s = sinhOf(a);
   const DD v = fast::Scale(fast::Div({1, 0}, s.v.m), powerOfTwo(-s.v.k));
   return decided(withSign(x, v), s.eps, x, quad::Csch);
 }
@@ -216,9 +221,8 @@ Float Sech(Float x) {
     return twiceExpOfMinus(std::fabs(x), a, quad::Sech);
   if (a < 0x1p-27)
     return 1;
-  const Scaled c = coshOf(a);
-  return decided(fast::Scale(fast::Div({1, 0}, c.m), powerOfTwo(-c.k)), fast::ExpFastEps, x,
-                 quad::Sech);
+  const BoundedScaled c = coshOf(a);
+  return decided(fast::Scale(fast::Div({1, 0}, c.v.m), powerOfTwo(-c.v.k)), c.eps, x, quad::Sech);
 }
 
 namespace {

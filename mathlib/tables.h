@@ -64,6 +64,7 @@ struct TaylorEntry {
 extern const TaylorEntry AsinTable[129];
 extern const TaylorEntry AtanTaylorTable[257];
 extern const TaylorEntry SinhTaylorTable[129];
+extern const TaylorEntry CoshTaylorTable[257];
 extern const TaylorEntry TanhTaylorTable[142];
 extern const DD HalfPiOnGrid;
 

@@ -63,6 +63,10 @@ def sinh_taylor(c, n):
     return [(mp.sinh(c) if k % 2 == 0 else mp.cosh(c)) / mp.factorial(k) for k in range(n + 1)]
 
 
+def cosh_taylor(c, n):
+    return [(mp.cosh(c) if k % 2 == 0 else mp.sinh(c)) / mp.factorial(k) for k in range(n + 1)]
+
+
 def tanh_taylor(c, n):
     """From y' = 1 - y^2: (k + 1) y_(k+1) = [k = 0] - sum y_j y_(k-j)."""
     y = [mp.tanh(c)]
@@ -77,8 +81,8 @@ def taylor_table(out, name, function, taylor, count, remainder_limit, higher_lim
     <= 2^-9: f(c) as a head on the 2^-44 grid and a tail, so that pi/2
     (split the same way) plus or minus it or twice it is exact; the slope
     as a double-double and the seven higher coefficients as doubles.
-    Checked, relative to the smallest |f| of the interval (for i = 0
-    relative to t itself, which f(t) exceeds): the Taylor remainder with
+    Checked, relative to the smallest |f| of the interval (for i = 0 of
+    an odd f relative to t itself, which f(t) exceeds): the Taylor remainder with
     the double-doubles' roundings (the coefficients shrink by about 2^-8 a
     term against 2^-9 per power of t, so 60 terms leave nothing), and the
     size of the part in doubles, t^2 (a2 + ...), whose rounding the kernel
@@ -91,7 +95,10 @@ def taylor_table(out, name, function, taylor, count, remainder_limit, higher_lim
     for i in range(count):
         c = mpf(i) / 256
         a = taylor(c, 60)
-        smallest = reach if i == 0 else function(c - reach)
+        if i == 0:
+            smallest = reach if function(mpf(0)) == 0 else function(mpf(0))
+        else:
+            smallest = function(c - reach)
         remainder = mpf(2) ** -98 + abs(a[1] - sum(dd(a[1]), mpf(0))) * reach
         remainder += sum(abs(a[k]) * reach ** k for k in range(9, 61))
         higher = sum(abs(a[k]) * reach ** k for k in range(2, 9))
@@ -199,8 +206,9 @@ def main():
     taylor_table(out, "AtanTaylorTable", mp.atan,
                  lambda c, n: integral_taylor(mp.atan(c), 1 + c * c, 2 * c, mpf(1), mpf(-1), n),
                  257, -75, -16.7)
-    # sinh on [0, 1/2] and tanh on [0, 0.55].
+    # sinh on [0, 1/2], cosh on [0, 1] and tanh on [0, 0.55].
     taylor_table(out, "SinhTaylorTable", mp.sinh, sinh_taylor, 129, -77, -17.7)
+    taylor_table(out, "CoshTaylorTable", mp.cosh, cosh_taylor, 257, -77, -17.7)
     taylor_table(out, "TanhTaylorTable", mp.tanh, tanh_taylor, 142, -77, -16.7)
     head = mp.nint(mp.pi / 2 / TAYLOR_GRID) * TAYLOR_GRID
     out.write(f"const DD HalfPiOnGrid = {{{h(head)}, {h(mp.pi / 2 - head)}}};\n\n")

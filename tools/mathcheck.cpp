@@ -459,7 +459,8 @@ void measureKernels(long count) {
                {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
                {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
                {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps},
-               {"TanhTaylor", fast::TanhTaylorEps}, {"Log2Short", 1}};
+               {"TanhTaylor", fast::TanhTaylorEps}, {"Log2Short", 1},
+               {"CoshTaylor", fast::CoshTaylorEps}};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
@@ -526,6 +527,8 @@ void measureKernels(long count) {
     const double remainder = std::fma(-root, root, square);
     w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, root, remainder / (2 * root)),
                                           asinq(sqrtq(q(square)))));
+    const double below1 = d.chance() < 0.5 ? d.logUniform(0x1p-30, 1) : d.uniform(0, 1);
+    w[14].worst = std::max(w[14].worst, rel(fast::TaylorValue(fast::CoshTaylorTable, below1), coshq(q(below1))));
   }
   std::printf("%-8s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
   for (const Worst &k : w)
