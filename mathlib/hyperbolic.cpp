@@ -18,6 +18,8 @@ namespace quorvex::math {
 using extended::Divide;
 using extended::Finish;
 using fast::Checked;
+using fast::Decided;
+using fast::DecidedScaled;
 using fast::DD;
 using fast::Slack;
 
@@ -26,20 +28,6 @@ namespace {
 Float80 signOf(Float x) { return std::signbit(x) ? -1.0L : 1.0L; }
 
 DD withSign(Float x, const DD &v) { return std::signbit(x) ? fast::Neg(v) : v; }
-
-Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
-  Float out = 0;
-  if (fast::RoundsTo(v, eps + Slack, out))
-    return Checked(out);
-  return quad::Round(slow(x));
-}
-
-Float decidedScaled(const DD &m, double eps, int k, Float x, __float128 (*slow)(Float)) {
-  Float out = 0;
-  if (fast::RoundsScaled(m, eps + Slack, k, out))
-    return Checked(out);
-  return quad::Round(slow(x));
-}
 
 // Beyond these the results leave the double range (cosh, sinh) or round
 // to +-1 (tanh, coth: 1 - tanh a < 2 e^-2a < 2^-60).
@@ -122,7 +110,7 @@ Float twiceExpOfMinus(Float x, Float a, __float128 (*slow)(Float)) {
   if (a > 746)
     return std::signbit(x) ? -0.0 : 0.0;
   const fast::ExpScaled e = fast::ExpFast(-a);
-  return decidedScaled(withSign(x, e.m), fast::ExpFastEps, e.k + 1, x, slow);
+  return DecidedScaled(withSign(x, e.m), fast::ExpFastEps, e.k + 1, x, slow);
 }
 
 // Below 2^-500, 1/x and 1/x + c x (any small c) round alike; see Cot.
@@ -145,7 +133,7 @@ Float Cosh(Float x) {
   if (a < 0x1p-26)
     return 1;
   const BoundedScaled c = coshOf(a);
-  return decidedScaled(c.v.m, c.eps, c.v.k, x, quad::Cosh);
+  return DecidedScaled(c.v.m, c.eps, c.v.k, x, quad::Cosh);
 }
 
 // Below 2^-26, sinh x rounds to x.
@@ -158,7 +146,7 @@ Float Sinh(Float x) {
   if (a < 0x1p-26)
     return x;
   const BoundedScaled s = sinhOf(a);
-  return decidedScaled(withSign(x, s.v.m), s.eps, s.v.k, x, quad::Sinh);
+  return DecidedScaled(withSign(x, s.v.m), s.eps, s.v.k, x, quad::Sinh);
 }
 
 // Below 2^-27, tanh x rounds to x.
@@ -172,7 +160,7 @@ Float Tanh(Float x) {
     return x;
   double eps = 0;
   const DD v = tanhOf(a, eps);
-  return decided(withSign(x, v), eps, x, quad::Tanh);
+  return Decided(withSign(x, v), eps, x, quad::Tanh);
 }
 
 // tanh x is 0 only at x = 0: the division by zero. Below 2^-27 coth x
@@ -187,10 +175,10 @@ Float Coth(Float x) {
   if (reciprocalOfTiny(x, out))
     return out;
   if (a < 0x1p-27)
-    return decided(fast::AddDouble(fast::Recip({x, 0}), x / 3), 0, x, quad::Coth);
+    return Decided(fast::AddDouble(fast::Recip({x, 0}), x / 3), 0, x, quad::Coth);
   double eps = 0;
   const DD v = cothOf(a, eps);
-  return decided(withSign(x, v), eps, x, quad::Coth);
+  return Decided(withSign(x, v), eps, x, quad::Coth);
 }
 
 // csch and sech of large |x| are the tiny 2 e^-|x| (quietly 0 far out), not
@@ -206,10 +194,10 @@ Float Csch(Float x) {
   if (reciprocalOfTiny(x, out))
     return out;
   if (a < 0x1p-27)
-    return decided(fast::AddDouble(fast::Recip({x, 0}), -x / 6), 0, x, quad::Csch);
+    return Decided(fast::AddDouble(fast::Recip({x, 0}), -x / 6), 0, x, quad::Csch);
   const BoundedScaled s = sinhOf(a);
   const DD v = fast::Scale(fast::Div({1, 0}, s.v.m), powerOfTwo(-s.v.k));
-  return decided(withSign(x, v), s.eps, x, quad::Csch);
+  return Decided(withSign(x, v), s.eps, x, quad::Csch);
 }
 
 // Below 2^-27, sech rounds to 1.
@@ -222,7 +210,7 @@ Float Sech(Float x) {
   if (a < 0x1p-27)
     return 1;
   const BoundedScaled c = coshOf(a);
-  return decided(fast::Scale(fast::Div({1, 0}, c.v.m), powerOfTwo(-c.v.k)), c.eps, x, quad::Sech);
+  return Decided(fast::Scale(fast::Div({1, 0}, c.v.m), powerOfTwo(-c.v.k)), c.eps, x, quad::Sech);
 }
 
 namespace {
@@ -250,7 +238,7 @@ DD plusRoot(double b, double roughD, const DD &d) {
 // ln w with the sign of x.
 Float decidedLog(const DD &w, Float x, __float128 (*slow)(Float)) {
   const fast::BoundedLog l = fast::LogShort(w);
-  return decided(withSign(x, l.v), fast::RelativeBound(l) + ArgumentEps, x, slow);
+  return Decided(withSign(x, l.v), fast::RelativeBound(l) + ArgumentEps, x, slow);
 }
 
 // ln a + ln 2 + c/a^2 for a >= 2^27, where the next term of the series is
@@ -258,7 +246,7 @@ Float decidedLog(const DD &w, Float x, __float128 (*slow)(Float)) {
 Float decidedLargeLog(Float a, double c, Float x, __float128 (*slow)(Float)) {
   const fast::BoundedLog l = fast::LogShort(a);
   const DD v = fast::AddDouble(fast::Add(l.v, fast::Ln2DD), c / a / a);
-  return decided(withSign(x, v), fast::RelativeBound(l), x, slow);
+  return Decided(withSign(x, v), fast::RelativeBound(l), x, slow);
 }
 } // namespace
 
@@ -334,7 +322,7 @@ Float ArcTanh(Float x) {
   if (a < 0x1p-27)
     return x;
   const fast::BoundedLog l = fast::LogShort(quotient(fast::TwoSum(1, a), oneMinus(a)));
-  return decided(withSign(x, fast::Scale(l.v, 0.5)), fast::RelativeBound(l) + ArgumentEps, x,
+  return Decided(withSign(x, fast::Scale(l.v, 0.5)), fast::RelativeBound(l) + ArgumentEps, x,
                  quad::ArcTanh);
 }
 
@@ -353,7 +341,7 @@ Float ArcCoth(Float x) {
     return 1 / x;
   const DD d = a <= 2 ? DD{a - 1, 0} : fast::TwoSum(a, -1);
   const DD u = fast::Div({2, 0}, d);
-  return decided(withSign(x, fast::Scale(fast::Log1p(u), 0.5)), fast::Log1pEps, x,
+  return Decided(withSign(x, fast::Scale(fast::Log1p(u), 0.5)), fast::Log1pEps, x,
                  quad::ArcCoth);
 }
 
@@ -372,13 +360,13 @@ Float ArcSech(Float x) {
     return 0;
   if (x < 0x1p-30) {
     const DD v = fast::AddDouble(fast::Sub(fast::Ln2DD, fast::LogFast(x)), -0.25 * x * x);
-    return decided(v, fast::LogFastEps, x, quad::ArcSech);
+    return Decided(v, fast::LogFastEps, x, quad::ArcSech);
   }
   const DD onePlus = fast::TwoSum(1, x);
   const DD oneMinusX = oneMinus(x);
   const DD root = fast::Sqrt(fast::Mul(onePlus, oneMinusX));
   const DD u = fast::Div(fast::Add(oneMinusX, root), {x, 0});
-  return decided(fast::Log1p(u), fast::Log1pEps, x, quad::ArcSech);
+  return Decided(fast::Log1p(u), fast::Log1pEps, x, quad::ArcSech);
 }
 
 // Odd. With a = |x|: ln((1 + sqrt(a^2 + 1)) / a) = ln(1 + u) where
@@ -395,17 +383,17 @@ Float ArcCsch(Float x) {
     return 1 / x;
   if (a < 0x1p-30) {
     const DD v = fast::AddDouble(fast::Sub(fast::Ln2DD, fast::LogFast(a)), 0.25 * a * a);
-    return decided(withSign(x, v), fast::LogFastEps, x, quad::ArcCsch);
+    return Decided(withSign(x, v), fast::LogFastEps, x, quad::ArcCsch);
   }
   if (a >= 0x1p27) {
     const DD v = fast::Recip({a, 0});
-    return decided(withSign(x, fast::AddDouble(v, -v.hi * v.hi * v.hi / 6)), 0, x,
+    return Decided(withSign(x, fast::AddDouble(v, -v.hi * v.hi * v.hi / 6)), 0, x,
                    quad::ArcCsch);
   }
   const DD root = fast::Sqrt(fast::AddDouble(fast::TwoProd(a, a), 1));
   const DD inner = fast::AddDouble(fast::Recip(fast::AddDouble(root, a)), 1);
   const DD u = fast::Div(inner, {a, 0});
-  return decided(withSign(x, fast::Log1p(u)), fast::Log1pEps, x, quad::ArcCsch);
+  return Decided(withSign(x, fast::Log1p(u)), fast::Log1pEps, x, quad::ArcCsch);
 }
 
 } // namespace quorvex::math

@@ -16,6 +16,7 @@ namespace quorvex::math {
 
 using extended::Finish;
 using fast::Checked;
+using fast::Decided;
 using fast::DD;
 using fast::Slack;
 
@@ -41,13 +42,6 @@ struct SinCos {
   v.sEps = fast::SinCosEps + t.absError / std::fabs(v.s.hi);
   v.cEps = fast::SinCosEps + t.absError / std::fabs(v.c.hi);
   return v;
-}
-
-Float decided(const DD &v, double eps, Float x, __float128 (*slow)(Float)) {
-  Float out = 0;
-  if (fast::RoundsTo(v, eps + Slack, out))
-    return Checked(out);
-  return quad::Round(slow(x));
 }
 
 // 1 - cos x. Near multiples of 2 pi, 1 - cos x cancels; sin^2 x / (1 +
@@ -80,7 +74,7 @@ Float Tan(Float x) {
   if (std::fabs(x) < 0x1p-27)
     return x;
   const SinCos v = sinCosOf(x);
-  return decided(fast::Div(v.s, v.c), v.sEps + v.cEps, x, quad::Tan);
+  return Decided(fast::Div(v.s, v.c), v.sEps + v.cEps, x, quad::Tan);
 }
 
 // tan x is 0 only at x = 0: the division by zero, as 1/tan always gave.
@@ -92,7 +86,7 @@ Float Cot(Float x) {
   if (reciprocalOfTiny(x, out))
     return out;
   const SinCos v = sinCosOf(x);
-  return decided(fast::Div(v.c, v.s), v.sEps + v.cEps, x, quad::Cot);
+  return Decided(fast::Div(v.c, v.s), v.sEps + v.cEps, x, quad::Cot);
 }
 
 // Below 2^-27, sec x = 1 + x^2/2 rounds to 1.
@@ -101,7 +95,7 @@ Float Sec(Float x) {
   if (std::fabs(x) < 0x1p-27)
     return 1;
   const SinCos v = sinCosOf(x);
-  return decided(fast::Recip(v.c), v.cEps, x, quad::Sec);
+  return Decided(fast::Recip(v.c), v.cEps, x, quad::Sec);
 }
 
 // sin x is 0 only at x = 0, the domain error.
@@ -112,7 +106,7 @@ Float Csc(Float x) {
   if (reciprocalOfTiny(x, out))
     return out;
   const SinCos v = sinCosOf(x);
-  return decided(fast::Recip(v.s), v.sEps, x, quad::Csc);
+  return Decided(fast::Recip(v.s), v.sEps, x, quad::Csc);
 }
 
 // 1 - sin x cancels near pi/2 + 2k pi; cos^2 x / (1 + sin x) does not.
@@ -122,9 +116,9 @@ Float Coversine(Float x) {
     return 1;
   const SinCos v = sinCosOf(x);
   if (v.s.hi > 0)
-    return decided(fast::Div(fast::Square(v.c), fast::AddDouble(v.s, 1)),
+    return Decided(fast::Div(fast::Square(v.c), fast::AddDouble(v.s, 1)),
                    2 * v.cEps + v.sEps, x, quad::Coversine);
-  return decided(fast::AddDouble(fast::Neg(v.s), 1), v.sEps, x, quad::Coversine);
+  return Decided(fast::AddDouble(fast::Neg(v.s), 1), v.sEps, x, quad::Coversine);
 }
 
 // sec x - 1 = (1 - cos x) / cos x, which keeps small arguments exact; for
@@ -137,9 +131,9 @@ Float Exsecans(Float x) {
   if (v.c.hi > 0) {
     double eps = 0;
     const DD versine = versineOf(v, eps);
-    return decided(fast::Div(versine, v.c), eps + v.cEps, x, quad::Exsecans);
+    return Decided(fast::Div(versine, v.c), eps + v.cEps, x, quad::Exsecans);
   }
-  return decided(fast::AddDouble(fast::Recip(v.c), -1), v.cEps, x, quad::Exsecans);
+  return Decided(fast::AddDouble(fast::Recip(v.c), -1), v.cEps, x, quad::Exsecans);
 }
 
 namespace {
@@ -152,7 +146,7 @@ Float Haversine(Float x) {
     return 0;
   double eps = 0;
   const DD versine = versineOf(sinCosOf(x), eps);
-  return decided(fast::Scale(versine, 0.5), eps, x, slowHaversine);
+  return Decided(fast::Scale(versine, 0.5), eps, x, slowHaversine);
 }
 
 Float Versine(Float x) {
@@ -161,7 +155,7 @@ Float Versine(Float x) {
     return 0;
   double eps = 0;
   const DD versine = versineOf(sinCosOf(x), eps);
-  return decided(versine, eps, x, quad::Versine);
+  return Decided(versine, eps, x, quad::Versine);
 }
 
 namespace {
@@ -204,7 +198,7 @@ Float ArcTan(Float x) {
   if (ax < 0x1p-27)
     return x;
   const DD v = atanOfMagnitude(ax);
-  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcTan);
+  return Decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcTan);
 }
 
 namespace {
@@ -244,7 +238,7 @@ Float ArcSin(Float x) {
     v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, -2, y.s, y.d);
     eps = 2 * fast::AsinEps;
   }
-  return decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
+  return Decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
 }
 
 // arccos x = pi/2 -+ asin |x| up to |x| = 1/2, 2 asin y above and pi - 2
@@ -267,7 +261,7 @@ Float ArcCos(Float x) {
     const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
     v = fast::OffsetTaylor(fast::AsinTable, base, -2 * sign, y.s, y.d);
   }
-  return decided(v, fast::AsinEps, x, quad::ArcCos);
+  return Decided(v, fast::AsinEps, x, quad::ArcCos);
 }
 
 // Range (-pi/2, pi/2): negative for negative x. atan(1/|x|) with the
@@ -287,7 +281,7 @@ Float ArcCot(Float x) {
   } else {
     v = fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, ax, 0);
   }
-  return decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcCot);
+  return Decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcCot);
 }
 
 namespace {
@@ -327,7 +321,7 @@ Float ArcSec(Float x) {
     v = fast::Sub(fast::PiDD, v);
   if (v.hi == 0)
     return 0;
-  return decided(v, fast::AtanEps, x, quad::ArcSec);
+  return Decided(v, fast::AtanEps, x, quad::ArcSec);
 }
 
 // arcsin(1/x) in [-pi/2, pi/2], as atan2(sign x, sqrt(x^2 - 1)); beyond
@@ -339,7 +333,7 @@ Float ArcCsc(Float x) {
   if (a >= 0x1p500)
     return 1 / x;
   const DD v = a == 1 ? fast::HalfPiDD : fast::AtanRatio({1, 0}, rootOfSquareMinusOne(a));
-  return decided(x < 0 ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCsc);
+  return Decided(x < 0 ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCsc);
 }
 
 namespace {
