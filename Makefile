@@ -15,7 +15,7 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
 # The test suite: GoogleTest, the tools the tests run (PDF text, desktop
 # entry, AppStream and manual page checks), and help2man for the pages.
 TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
-                 appstream man-db help2man
+                 appstream man-db help2man locales
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
 SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
@@ -35,7 +35,7 @@ test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
 fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
 package: PACKAGES += $(PACKAGE_PACKAGES)
 
-.PHONY: all deps configure build test run clean install uninstall
+.PHONY: all deps locales configure build test run clean install uninstall
 .PHONY: test-sanitize fuzz-build fuzz package package-check
 
 all: build
@@ -52,13 +52,21 @@ deps:
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; }; \
 	fi
 
+# The tests of the comma decimal separator run in a German locale, which
+# Debian generates only when /etc/locale.gen enables it.
+locales: deps
+	@locale -a 2>/dev/null | grep -qix 'de_DE.utf8' || { \
+	  echo "Generating the de_DE.UTF-8 locale for the comma-separator tests"; \
+	  $(SUDO) sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen && \
+	  $(SUDO) locale-gen; }
+
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CONFIGURE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build
+test: build locales
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 run: build
@@ -97,7 +105,7 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all \
 SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
                   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-test-sanitize: deps
+test-sanitize: deps locales
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON \

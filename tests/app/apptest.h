@@ -69,9 +69,37 @@ void setFormula(TF_Main_LSF &window, const QString &text, int selStart,
 // Puts a value into the first grid row as if the user had typed it there.
 void setValue(TF_Main_LSF &window, const QString &value);
 
-// Runs work on the modal window the next action opens, once it shows; work
-// must close it. Returns false through the flag if no modal window appeared.
-void whenModal(std::function<void(QWidget &)> work, bool *ran = nullptr);
+// How long a test waits for something the program does on its own (a window
+// to show, a modal to open, a hint to arrive): QUORVEX_TEST_WAIT_SECONDS, 60
+// by default. Generous, because a sanitized build on a loaded machine is many
+// times slower than a normal one, and a wait that succeeds ends at once.
+int waitBudgetMs();
+
+// Runs work on the modal window (described by what, for the failure message)
+// that the next action opens, once it shows; work should close it. Returns
+// false through the flag if no modal window appeared. Whatever happens, the
+// test ends instead of waiting for ever: a check that fails or an exception
+// in work, or work that leaves the modal open, fails the test and closes the
+// modal; a modal that does not appear within the budget fails the test, and
+// one that appears later still is closed.
+void whenModal(const char *what, std::function<void(QWidget &)> work,
+               bool *ran = nullptr);
+
+// Lives for the whole test program: closes (and fails on) a modal window that
+// nothing else would close, and aborts with the running test's name when the
+// program outlives QUORVEX_WATCHDOG_SECONDS (set below ctest's own timeout,
+// so that a hang is reported as the test function that hung).
+class HangGuard {
+public:
+  HangGuard();
+  ~HangGuard();
+  HangGuard(const HangGuard &) = delete;
+  HangGuard &operator=(const HangGuard &) = delete;
+
+private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 } // namespace quorvex::test
 
@@ -81,6 +109,7 @@ void whenModal(std::function<void(QWidget &)> work, bool *ran = nullptr);
   int main(int argc, char *argv[]) {                                           \
     quorvex::QuorvexApplication application(argc, argv);                       \
     application.setQuitOnLastWindowClosed(false);                              \
+    quorvex::test::HangGuard hangGuard;                                        \
     TestClass test;                                                            \
     return QTest::qExec(&test, argc, argv);                                    \
   }

@@ -163,7 +163,7 @@ private slots:
     control<QAction>(window, "Help2")->trigger();
     QVERIFY(program->helperForm().isVisible());
     // Closing the main window while the print report is modal over it.
-    whenModal([&](QWidget &) {
+    whenModal("the print report window", [&](QWidget &) {
       window.close();
       program->printForm().close();
     });
@@ -172,7 +172,7 @@ private slots:
     QVERIFY(!program->printForm().isVisible());
     // And while an about window is up.
     window.show();
-    whenModal([&](QWidget &about) {
+    whenModal("the about window", [&](QWidget &about) {
       window.close();
       about.close();
     });
@@ -187,8 +187,8 @@ private slots:
     TTextPrintForm &form = program->printForm();
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     bool nested = false;
-    whenModal([&](QWidget &) {
-      whenModal(
+    whenModal("the print report window", [&](QWidget &) {
+      whenModal("the printer setup dialog",
           [&](QWidget &dialog) {
             form.close(); // under the open setup dialog
             dialog.close();
@@ -234,8 +234,9 @@ private slots:
   void aboutClosedByEscape() {
     auto program = startProgram();
     bool ran = false;
-    whenModal([](QWidget &about) { QTest::keyClick(&about, Qt::Key_Escape); },
-              &ran);
+    whenModal(
+        "the about window",
+        [](QWidget &about) { QTest::keyClick(&about, Qt::Key_Escape); }, &ran);
     control<QAction>(program->mainWindow(), "About2")->trigger();
     QVERIFY(ran);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);

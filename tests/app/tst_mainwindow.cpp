@@ -287,7 +287,7 @@ private slots:
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    whenModal(
+    whenModal("the error box",
         [&](QWidget &modal) {
           auto *box = qobject_cast<QMessageBox *>(&modal);
           QVERIFY(box);
@@ -309,7 +309,7 @@ private slots:
   void longReportIsShortenedInTheBox() {
     const QString quoted = "'" + QString("9").repeated(1 << 20) + "'";
     QString shown;
-    whenModal([&](QWidget &modal) {
+    whenModal("the error box", [&](QWidget &modal) {
       shown = static_cast<QMessageBox &>(modal).text();
       static_cast<QMessageBox &>(modal).accept();
     });
@@ -368,7 +368,7 @@ private slots:
     TF_Main_LSF &window = program->mainWindow();
     typeValue(window, 1, "7");
     QTest::keyClick(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), Qt::Key_Return);
-    QTRY_VERIFY(control<VariableGridView>(window, "SG_Variables")->focusedEditor());
+    QTRY_VERIFY_WITH_TIMEOUT(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), waitBudgetMs());
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(), "7");
     QCOMPARE(window.session().Grid().Cell(1, 1), "7");
   }
@@ -500,14 +500,14 @@ private slots:
     auto *widget = window.findChild<QWidget *>(controlName);
     QVERIFY(widget);
     QTest::mouseMove(widget, widget->rect().center());
-    QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), hint);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(), hint, waitBudgetMs());
   }
 
   void hintsOffLeaveTheStatusBarAlone() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     QTest::mouseMove(control<QAbstractButton>(window, "Nr7btn"), control<QAbstractButton>(window, "Nr7btn")->rect().center());
-    QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven");
+    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven", waitBudgetMs());
     control<QAction>(window, "Showhints1")->trigger();
     QVERIFY(!control<QAction>(window, "Showhints1")->isChecked());
     for (QWidget *key : {static_cast<QWidget *>(control<QAbstractButton>(window, "Nr8btn")),
@@ -518,7 +518,7 @@ private slots:
     QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven");
     control<QAction>(window, "Showhints1")->trigger();
     QTest::mouseMove(control<QAbstractButton>(window, "Nr9btn"), control<QAbstractButton>(window, "Nr9btn")->rect().center());
-    QTRY_COMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Nine");
+    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Nine", waitBudgetMs());
   }
 
   // Opened with its mnemonic and walked with Down, each menu shows each
@@ -547,7 +547,7 @@ private slots:
     QStatusBar *status = control<QStatusBar>(window, "StatusBar1");
     status->showMessage("before");
     QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key(mnemonic), Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), waitBudgetMs());
     QWidget *menu = QApplication::activePopupWidget();
     QStringList seen;
     for (qsizetype i = 0; i < hints.size(); ++i) {
@@ -573,7 +573,7 @@ private slots:
     auto program = startProgram();
     auto *widget = program->mainWindow().findChild<QWidget *>(controlName);
     QToolTip::hideText();
-    QTRY_VERIFY(!QToolTip::isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), waitBudgetMs());
     const QPoint at = widget->rect().center();
     QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
     QCoreApplication::sendEvent(widget, &help);

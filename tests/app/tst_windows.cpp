@@ -30,7 +30,7 @@ namespace {
 QString reportOfPrint(TF_Main_LSF &window, TTextPrintForm &form) {
   QString shown;
   bool ran = false;
-  whenModal(
+  whenModal("the print report window",
       [&](QWidget &modal) {
         QCOMPARE(&modal, &form);
         shown = form.reportText();
@@ -95,7 +95,7 @@ private slots:
     TTextPrintForm &form = program->printForm();
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QString edited;
-    whenModal([&](QWidget &) {
+    whenModal("the print report window", [&](QWidget &) {
       control<QTextEdit>(form, "RichEdit1")->setFocus();
       QTest::keyClicks(control<QTextEdit>(form, "RichEdit1"), "note ");
       edited = form.reportText();
@@ -188,7 +188,7 @@ private slots:
     ReportCapture reports;
     bool stayedOpen = false;
     QString text;
-    whenModal([&](QWidget &) {
+    whenModal("the print report window", [&](QWidget &) {
       click(control<QAbstractButton>(form, "Button1"));
       stayedOpen = form.isVisible();
       text = form.reportText();
@@ -207,7 +207,7 @@ private slots:
     TTextPrintForm &form = program->printForm();
     QString accept;
     bool ran = false;
-    whenModal(
+    whenModal("the printer setup dialog",
         [&](QWidget &modal) {
           auto *dialog = qobject_cast<QPrintDialog *>(&modal);
           QVERIFY(dialog);
@@ -293,7 +293,7 @@ private slots:
     QList<const void *> seen;
     for (int showing = 0; showing < 2; ++showing) {
       bool ran = false;
-      whenModal(
+      whenModal("the about window",
           [&](QWidget &modal) {
             auto *about = qobject_cast<TAboutForm *>(&modal);
             QVERIFY(about);
