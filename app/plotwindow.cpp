@@ -38,7 +38,7 @@ QString textOf(Float value) {
 
 // From and To convert like a value cell, with the same message on failure.
 Float valueOf(const QLineEdit &edit) {
-  return roundToFloat(valueTextToExtended(edit.text().toStdString()));
+  return valueTextToFloat(edit.text().toStdString());
 }
 
 QPushButton *button(const QString &caption, const char *name, const QString &accessible,
@@ -240,8 +240,7 @@ void PlotWindow::setDefaultRange(int index) {
   // is no reason not to plot, so it centres on 0 then.
   Float centre = 0;
   try {
-    centre = roundToFloat(
-        valueTextToExtended(screen_.valueTexts[static_cast<std::size_t>(index)]));
+    centre = valueTextToFloat(screen_.valueTexts[static_cast<std::size_t>(index)]);
   } catch (const Exception &) {
   }
   fromEdit_->setText(textOf(centre - defaultHalfRange));

@@ -116,7 +116,7 @@ void TExprSimpleLexer::scanNumber() {
   // On a conversion error Position stays at the number's start and
   // CurrentToken is unchanged; the error quotes TokenText and points at it.
   try {
-    TokenNumber = roundToFloat(tokenToExtended(token));
+    TokenNumber = tokenToFloat(token);
   } catch (Exception &error) {
     error.setSpan({Position, length});
     throw;

@@ -3,8 +3,10 @@
 #include "decimalseparator.h"
 #include "errors.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include <limits>
 #include <locale.h>
 #include <string>
+#include <system_error>
 
 namespace quorvex {
 
@@ -131,6 +134,122 @@ bool partsToExtended(const NumberParts &parts, Float80 &value) {
   return true;
 }
 
+// A value cell's text: spaces, an optional sign, the number, spaces. False
+// when the text does not follow that rule.
+bool parseValueText(std::string_view text, NumberParts &parts, bool &negative) {
+  std::size_t pos = 0;
+  while (pos < text.size() && text[pos] == ' ')
+    ++pos;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  bool tookMantissa = false;
+  if (!parseNumber(text, pos, parts, tookMantissa))
+    return false;
+  while (pos < text.size() && text[pos] == ' ')
+    ++pos;
+  return pos == text.size();
+}
+
+// Powers of ten that a double holds exactly: 10^n = 5^n * 2^n and
+// 5^22 < 2^53, the width of the double significand.
+constexpr int exactDoublePowerLimit = 22;
+constexpr std::array<Float, exactDoublePowerLimit + 1> exactDoublePowersOfTen = [] {
+  std::array<Float, exactDoublePowerLimit + 1> powers{};
+  Float p = 1;
+  for (Float &power : powers) {
+    power = p;
+    p *= 10;
+  }
+  return powers;
+}();
+
+// The common short number: a mantissa of at most 2^53 is an exact double,
+// so one multiplication or division by an exact power of ten rounds once,
+// to the nearest double. False when the number is outside that case.
+bool shortNumberToFloat(const NumberParts &parts, Float &value) {
+  if (parts.integer.size() + parts.fraction.size() > 19)
+    return false;
+  std::uint64_t digits = 0;
+  for (const char c : parts.integer)
+    digits = digits * 10 + static_cast<unsigned>(c - '0');
+  for (const char c : parts.fraction)
+    digits = digits * 10 + static_cast<unsigned>(c - '0');
+  if (digits > (std::uint64_t{1} << 53))
+    return false;
+  const long long exponent = (parts.negativeExponent ? -parts.exponent : parts.exponent) -
+                             static_cast<long long>(parts.fraction.size());
+  if (exponent < -exactDoublePowerLimit || exponent > exactDoublePowerLimit)
+    return false;
+  const auto mantissa = static_cast<Float>(digits);
+  value = exponent >= 0
+              ? mantissa * exactDoublePowersOfTen[static_cast<std::size_t>(exponent)]
+              : mantissa / exactDoublePowersOfTen[static_cast<std::size_t>(-exponent)];
+  return true;
+}
+
+std::string_view withoutLeadingZeros(std::string_view digits) {
+  return digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
+}
+
+// Any other number, by the standard library's correctly rounding conversion
+// of its significant digits and the exponent of its last digit (a text of
+// our own, so the separator and the exponent-digit rule stay ours). False
+// when the nearest double is beyond the double range.
+bool longNumberToFloat(const NumberParts &parts, Float &value) {
+  const std::string_view integer = withoutLeadingZeros(parts.integer);
+  const std::string_view fraction =
+      integer.empty() ? withoutLeadingZeros(parts.fraction) : parts.fraction;
+  const std::size_t digitCount = integer.size() + fraction.size();
+  if (digitCount == 0) {
+    value = 0;
+    return true;
+  }
+  const long long exponent = (parts.negativeExponent ? -parts.exponent : parts.exponent) -
+                             static_cast<long long>(parts.fraction.size());
+
+  // Room for the digits, "e" and a 64-bit exponent; on the stack when short.
+  const std::size_t room = digitCount + 24;
+  std::array<char, 128> shortText;
+  std::string longText;
+  char *text = shortText.data();
+  if (room > shortText.size()) {
+    longText.resize(room);
+    text = longText.data();
+  }
+  char *end = std::copy(integer.begin(), integer.end(), text);
+  end = std::copy(fraction.begin(), fraction.end(), end);
+  *end++ = 'e';
+  end = std::to_chars(end, text + room, exponent).ptr;
+
+  Float result = 0;
+  const std::from_chars_result read = std::from_chars(text, end, result);
+  if (read.ec == std::errc() && std::isfinite(result)) {
+    value = result;
+    return true;
+  }
+  // Out of range: a value of 1 or more can only overflow, a smaller one only
+  // vanish below the smallest subnormal.
+  const long long magnitude = static_cast<long long>(digitCount) - 1 + exponent;
+  if (magnitude >= 0)
+    return false;
+  value = 0;
+  return true;
+}
+
+// Nearest double of the parts. Beyond the double range that is an overflow,
+// or no number at all (false) where even the extended range is left behind,
+// as the extended conversion decides.
+bool partsToFloat(const NumberParts &parts, Float &value) {
+  if (shortNumberToFloat(parts, value) || longNumberToFloat(parts, value))
+    return true;
+  Float80 extended = 0;
+  if (!partsToExtended(parts, extended))
+    return false;
+  throw EOverflow();
+}
+
 } // namespace
 
 std::size_t scanNumberToken(std::string_view text) noexcept {
@@ -165,22 +284,30 @@ Float80 tokenToExtended(std::string_view token) {
 }
 
 Float80 valueTextToExtended(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && text[pos] == ' ')
-    ++pos;
+  NumberParts parts;
   bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
-  }
+  Float80 value = 0;
+  if (!parseValueText(text, parts, negative) || !partsToExtended(parts, value))
+    throw EConvertError(text);
+  return negative ? -value : value;
+}
+
+Float tokenToFloat(std::string_view token) {
+  std::size_t pos = 0;
   NumberParts parts;
   bool tookMantissa = false;
-  Float80 value = 0;
-  if (!parseNumber(text, pos, parts, tookMantissa))
-    throw EConvertError(text);
-  while (pos < text.size() && text[pos] == ' ')
-    ++pos;
-  if (pos != text.size() || !partsToExtended(parts, value))
+  Float value = 0;
+  if (!parseNumber(token, pos, parts, tookMantissa) || pos != token.size() ||
+      !partsToFloat(parts, value))
+    throw EConvertError(token);
+  return value;
+}
+
+Float valueTextToFloat(std::string_view text) {
+  NumberParts parts;
+  bool negative = false;
+  Float value = 0;
+  if (!parseValueText(text, parts, negative) || !partsToFloat(parts, value))
     throw EConvertError(text);
   return negative ? -value : value;
 }

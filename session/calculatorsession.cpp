@@ -131,7 +131,7 @@ Float TCalculatorSession::Compute() {
   for (std::size_t i = 0; i < n; ++i) {
     const int row = static_cast<int>(i + 1);
     FLastFailure = FailurePlace::atValueCell(row);
-    FVariableValues[i] = roundToFloat(valueTextToExtended(FGrid.Cell(1, row)));
+    FVariableValues[i] = valueTextToFloat(FGrid.Cell(1, row));
     FLastFailure = {};
     evaluator.AddVariable(FVariableList.Name(i), &FVariableValues[i]);
   }

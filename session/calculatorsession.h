@@ -88,7 +88,7 @@ public:
   // One computation, in this order: clear the result; apply the list; clear
   // Memo1; create a fresh evaluator; resize FVariableValues to the entry
   // count; attach the standard math context; for each entry in order convert
-  // value cell (1, i + 1) (valueTextToExtended, then roundToFloat), store it
+  // value cell (1, i + 1) to the nearest double (valueTextToFloat), store it
   // in slot i and bind the entry's name to the slot's address; compile the
   // formula (failing with ETrailingTextError on text after it, when that is
   // refused); evaluate; format into the result; write Memo1; add 1 to

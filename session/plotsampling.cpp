@@ -34,8 +34,7 @@ std::unique_ptr<RowEvaluator> plotEvaluator(const FormulaOnScreen &screen,
   for (std::size_t i = 0; i < screen.names.size(); ++i) {
     // The plotted variable's own cell is never read: every point rewrites
     // its slot, so a cell that does not convert cannot spoil the plot.
-    const Float value =
-        i == plotted ? 0 : roundToFloat(valueTextToExtended(screen.valueTexts[i]));
+    const Float value = i == plotted ? 0 : valueTextToFloat(screen.valueTexts[i]);
     evaluator->addVariable(screen.names[i], value);
   }
   evaluator->compile(screen.formula);

@@ -29,7 +29,7 @@ void RowEvaluator::setValue(std::size_t slot, Float value) {
 }
 
 void RowEvaluator::setValueText(std::size_t slot, std::string_view text) {
-  setValue(slot, roundToFloat(valueTextToExtended(text)));
+  setValue(slot, valueTextToFloat(text));
 }
 
 template <class Step>

@@ -4,14 +4,22 @@
 #include "enginetestsupport.h"
 
 #include "engine/errors.h"
+#include "engine/lexer.h"
 #include "engine/numberconversion.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
+#include <random>
+#include <stdexcept>
 #include <string>
 
 namespace quorvex {
@@ -50,10 +58,10 @@ void expectOutcome(const Outcome &got, const Expected &want, const std::string &
 }
 
 Outcome token(std::string_view text) {
-  return Capture([&] { return roundToFloat(tokenToExtended(text)); });
+  return Capture([&] { return tokenToFloat(text); });
 }
 Outcome cell(std::string_view text) {
-  return Capture([&] { return roundToFloat(valueTextToExtended(text)); });
+  return Capture([&] { return valueTextToFloat(text); });
 }
 
 TEST(NumberScan, TokenLengthFollowsTheScanRule) {
@@ -116,6 +124,13 @@ TEST(NumberConversion, TokenTexts) {
       {"1.7976931348623157e308", '.', value(dmax)},
       {"1.7976931348623158e308", '.', value(dmax)}, // rounds down to the maximum
       {"1.797693134862316e308", '.', overflow()},
+      // Just below the midpoint of the maximum and 2^1024, within half an
+      // extended unit of it: the nearest double is the maximum.
+      {"1.7976931348623158079e308", '.', value(dmax)},
+      {"1.797693134862315807937e308", '.', value(dmax)},
+      {"1.797693134862315807938e308", '.', overflow()}, // just above it
+      {"2.4703282292062328e-324", '.', value(dmin)},    // just above half the minimum
+      {"2.4703282292062327e-324", '.', value(0)},       // just below it
       {"0.1", '.', value(0.1)},
       {"9007199254740993", '.', value(9007199254740992.0)},
       {"1.2.3", '.', invalid("1.2.3")},
@@ -166,6 +181,8 @@ TEST(NumberConversion, ValueCellTexts) {
       {"nan", '.', invalid("nan")},
       {"1e4933", '.', invalid("1e4933")},
       {"1e4932", '.', overflow()},
+      {"-1,7976931348623158079e308", ',', value(-dmax)},
+      {" -2,4703282292062327e-324 ", ',', value(-0.0)},
   };
   for (const Row &row : rows) {
     SeparatorScope scope(row.separator);
@@ -241,6 +258,172 @@ TEST(NumberConversion, CLocaleSettingsDoNotMatter) {
     EXPECT_FALSE(cell("2.5").ok);
   }
   std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+// The text in the current separator instead of ".".
+std::string withSeparator(std::string text, char separator) {
+  for (char &c : text)
+    if (c == '.')
+      c = separator;
+  return text;
+}
+
+std::string shortest(Float x) {
+  char text[32];
+  return {text, std::to_chars(text, text + sizeof text, x).ptr};
+}
+
+// A value cell of text, and the number token of its magnitude as the lexer
+// reads it, must both give want (an overflow when want is infinite). Counts
+// a mismatch and reports the first few, so a broken conversion cannot flood
+// the log from a loop of a million.
+class NearestDoubleCheck {
+public:
+  void expect(const std::string &text, Float want) {
+    const std::string magnitude = text[0] == '-' ? text.substr(1) : text;
+    expectOne("cell", text, want, Capture([&] { return valueTextToFloat(text); }));
+    expectOne("token", magnitude, std::fabs(want), Capture([&] {
+                TExprSimpleLexer lexer(magnitude);
+                if (lexer.CurrentToken != TokenKind::Number ||
+                    lexer.TokenText != magnitude)
+                  throw std::runtime_error("not one number token");
+                return lexer.TokenNumber;
+              }));
+  }
+  int failures() const { return failures_; }
+
+private:
+  void expectOne(const char *path, const std::string &text, Float want,
+                 const Outcome &got) {
+    const bool right = std::isinf(want)
+                           ? !got.ok && got.errorClass == "EOverflow"
+                           : got.ok && std::bit_cast<std::uint64_t>(got.value) ==
+                                           std::bit_cast<std::uint64_t>(want);
+    if (!right && ++failures_ <= 10)
+      ADD_FAILURE() << path << " '" << text << "': got "
+                    << (got.ok ? shortest(got.value) : got.message) << ", want "
+                    << shortest(want);
+  }
+  int failures_ = 0;
+};
+
+// The shortest decimal of a double, as the round-trip output prints it, must
+// read back as that very double, as a value cell and as a number token, in
+// both separators: random doubles of every exponent and both signs, one in
+// four subnormal.
+TEST(NumberConversion, ShortestDecimalsReadBackAsTheSameDouble) {
+  std::mt19937_64 random(0x25);
+  NearestDoubleCheck check;
+  for (int drawn = 0; drawn < 1'000'000 && check.failures() == 0;) {
+    std::uint64_t bits = random();
+    if (drawn % 4 == 0)
+      bits &= 0x800F'FFFF'FFFF'FFFFu; // biased exponent 0
+    const Float x = std::bit_cast<Float>(bits);
+    if (!std::isfinite(x))
+      continue;
+    ++drawn;
+    const std::string text = shortest(x);
+    for (const char separator : {'.', ','}) {
+      SeparatorScope scope(separator);
+      check.expect(withSeparator(text, separator), x);
+    }
+  }
+  EXPECT_EQ(check.failures(), 0);
+}
+
+// The C library's reading of a decimal written with ".": correctly rounded
+// to the nearest double, ties to even; infinite beyond the range.
+Float libraryNearest(const std::string &text) {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return strtod_l(text.c_str(), nullptr, c);
+}
+
+// A decimal as people type it, and beyond: 1 to 25 significant digits, the
+// point anywhere from three zeros before them to after them, no exponent or
+// one near the digits or anywhere in the double range, either sign.
+std::string typedDecimal(std::mt19937_64 &random) {
+  const int digits = 1 + static_cast<int>(random() % 25);
+  std::string mantissa(1, static_cast<char>('1' + random() % 9));
+  while (static_cast<int>(mantissa.size()) < digits)
+    mantissa.push_back(static_cast<char>('0' + random() % 10));
+  const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 4)) - 3;
+  std::string text = random() % 2 ? "-" : "";
+  if (point <= 0)
+    text += "0." + std::string(static_cast<std::size_t>(-point), '0') + mantissa;
+  else if (point >= digits)
+    text += mantissa;
+  else
+    text += mantissa.substr(0, static_cast<std::size_t>(point)) + "." +
+            mantissa.substr(static_cast<std::size_t>(point));
+  switch (random() % 3) {
+  case 0:
+    break;
+  case 1:
+    text += "e" + std::to_string(static_cast<int>(random() % 51) - 25);
+    break;
+  default:
+    text += "E" + std::to_string(static_cast<int>(random() % 656) - 345);
+  }
+  return text;
+}
+
+// A decimal of 16 to 25 significant digits within a hair of the midpoint of
+// two neighbouring doubles (subnormal ones included), where rounding twice
+// goes wrong: the midpoint is exact in extended precision, and the C
+// library prints its correctly rounded decimal, now and then moved by one
+// unit in the last digit.
+std::string nearMidpoint(std::mt19937_64 &random) {
+  Float x = 0;
+  do {
+    std::uint64_t bits = random() & 0x7FFF'FFFF'FFFF'FFFFu;
+    if (random() % 8 == 0)
+      bits &= 0x000F'FFFF'FFFF'FFFFu;
+    x = std::bit_cast<Float>(bits);
+  } while (!(x < std::numeric_limits<Float>::max()));
+  const long double midpoint =
+      (static_cast<long double>(x) +
+       std::nextafter(x, std::numeric_limits<Float>::infinity())) /
+      2;
+  char text[64];
+  const int digits = 16 + static_cast<int>(random() % 10);
+  std::snprintf(text, sizeof text, "%.*Le", digits - 1, midpoint);
+  const std::size_t last = std::string_view(text).find('e') - 1;
+  const std::uint64_t nudge = random() % 4;
+  if (nudge == 1 && text[last] < '9')
+    ++text[last];
+  else if (nudge == 2 && text[last] > '0')
+    --text[last];
+  return text;
+}
+
+// Value cells and number tokens read the nearest double, ties to even,
+// against the C library: the known victims of rounding twice, then random
+// typed decimals and decimals next to a midpoint.
+TEST(NumberConversion, NearestDoubleAgainstTheCLibrary) {
+  NearestDoubleCheck check;
+  const std::pair<const char *, Float> rows[] = {
+      {"37.25051514915938", 37.25051514915938},
+      {"4.210127457111141e-06", 4.210127457111141e-06},
+      {"3.646472190882077e+94", 3.646472190882077e+94},
+      {"5368.704456037", 5368.704456037},
+      {"-9307.96786548", -9307.96786548},
+  };
+  for (const char separator : {'.', ','}) {
+    SeparatorScope scope(separator);
+    for (const auto &[text, want] : rows) {
+      EXPECT_EQ(libraryNearest(text), want) << text;
+      check.expect(withSeparator(text, separator), want);
+    }
+  }
+  std::mt19937_64 random(0x9E3779B97F4A7C15u);
+  for (int i = 0; i < 200'000 && check.failures() == 0; ++i) {
+    const std::string text = i % 2 ? typedDecimal(random) : nearMidpoint(random);
+    const Float want = libraryNearest(text);
+    const char separator = i % 4 < 2 ? '.' : ',';
+    SeparatorScope scope(separator);
+    check.expect(withSeparator(text, separator), want);
+  }
+  EXPECT_EQ(check.failures(), 0);
 }
 
 } // namespace

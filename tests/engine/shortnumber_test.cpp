@@ -1,6 +1,8 @@
 // Short numbers are converted without the C library; the result must be the
-// very extended value the C library's correctly rounded conversion gives,
-// on both sides of every limit of that shortcut (19 digits, exponent 27).
+// very extended value, and the very double, that the C library's correctly
+// rounded conversions give, on both sides of every limit of those shortcuts
+// (19 digits and exponent 27 in extended precision; a mantissa of 2^53 and
+// exponent 22 in double).
 
 #include "enginetestsupport.h"
 
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -18,17 +21,21 @@
 namespace quorvex::test {
 namespace {
 
-Float80 libraryValue(const std::string &text) {
+locale_t cLocale() {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
-  return strtold_l(text.c_str(), nullptr, c);
+  return c;
 }
 
 void expectSameAsLibrary(const std::string &text) {
   const Float80 ours = tokenToExtended(text);
-  const Float80 library = libraryValue(text);
+  const Float80 library = strtold_l(text.c_str(), nullptr, cLocale());
   EXPECT_TRUE(ours == library) << text << ": " << static_cast<double>(ours) << " vs "
                                << static_cast<double>(library);
   EXPECT_EQ(std::signbit(ours), std::signbit(library)) << text;
+  const Float nearest = strtod_l(text.c_str(), nullptr, cLocale());
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(tokenToFloat(text)),
+            std::bit_cast<std::uint64_t>(nearest))
+      << text;
 }
 
 TEST(ShortNumber, EdgesOfTheShortcut) {
@@ -40,7 +47,10 @@ TEST(ShortNumber, EdgesOfTheShortcut) {
         "1234567890123456789e-27", "1234567890123456789e-28", "123456789012345678.9e-26",
         "0.0000000000000000001", "0.00000000000000000001", "1.7976931348623157e308",
         "4.9e-324", "2.2250738585072014e-308", "0.1e1", "123.456e+2", "1e", "2e+",
-        "00000000000000000000000001", "0.3", "0.7", "1.3", "1000", "0.05", "12"})
+        "00000000000000000000000001", "0.3", "0.7", "1.3", "1000", "0.05", "12",
+        "9007199254740992", "9007199254740993", "9007199254740992e22", "9007199254740993e22",
+        "9007199254740992e-22", "9007199254740993e-22", "900719925474099.3", "1e22", "1e23",
+        "1e-22", "1e-23", "4503599627370497.5", "5368.704456037", "0.000000000000000000000001"})
     expectSameAsLibrary(text);
 }
 

@@ -189,6 +189,9 @@ TEST(CalculatorSession, SuccessfulComputations) {
       {"lone separator is zero", "x", {"."}, "x+1", "1"},
       {"values stay with rows", "b;a", {"3", "4"}, "a-b", "1"},
       {"empty value cell becomes 2", "x", {""}, "x", "2"},
+      // cosh magnifies its argument's error 37 times: a double off shows.
+      {"number is nearest double", "", {}, "cosh(37.25051514915938)", "7.52771523172809E15"},
+      {"cell is nearest double", "x", {"37.25051514915938"}, "cosh(x)", "7.52771523172809E15"},
       {"utf-8 after the expression reaches the log", "x", {"3"},
        "x+1 \xE2\x80\x94 \xCE\xB1", "4"},
   };
