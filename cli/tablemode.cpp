@@ -157,9 +157,11 @@ std::vector<TableVariable> tableVariables(const std::vector<std::string> &header
     if (const TableVariable *other = find(named.name)) {
       if (other->column == column)
         continue; // the column's own name, spelled again
-      throw ETableError(quoted(named.option) + ": " + quoted(named.name) +
-                        " is also the header of " + columnOf(*other->column) + " of " +
-                        source);
+      // A -v name was refused with the command line already.
+      throw ETableError(quoted(named.option) + ": " + quoted(named.name) + " is also " +
+                        (other->column ? "the header of " + columnOf(*other->column) +
+                                             " of " + source
+                                       : "given with -v"));
     }
     variables.push_back({named.name, column, nullptr, {}});
   }

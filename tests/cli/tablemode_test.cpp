@@ -161,6 +161,14 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
       {"--table", "-", "--csv-delimiter", "\"", "x"},
       {"--table", "-", "--csv-delimiter", ",,", "x"},
       {"--table", "-", "--result-name", "", "x"},
+      {"--jobs", "2", "x"},
+      {"--column", "k=h", "x"},
+      {"--headerless-output", "x"},
+      {"--table", "-", "--jobs", "0", "x"},
+      {"--table", "-", "--jobs", "1025", "x"},
+      {"--table", "-", "--jobs", "two", "x"},
+      {"--table", "-", "--jobs", "+2", "x"},
+      {"--table", "-", "--headerless-output=yes", "x"},
   };
   for (const Args &args : cases) {
     const ProcessResult r = eval(args, "x\n1\n");
