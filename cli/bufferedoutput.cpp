@@ -16,6 +16,12 @@ BufferedOutput::BufferedOutput(int fd) : fd_(fd) {
 BufferedOutput::~BufferedOutput() { flush(); }
 
 void BufferedOutput::write(std::string_view text) {
+  if (text.size() >= blockSize) {
+    // A whole block of the table mode's rows: copying it first gains nothing.
+    flush();
+    writeAll(text);
+    return;
+  }
   buffer_.append(text);
   if (buffer_.size() >= blockSize)
     flush();
@@ -27,10 +33,10 @@ void BufferedOutput::write(char c) {
     flush();
 }
 
-bool BufferedOutput::flush() {
+void BufferedOutput::writeAll(std::string_view text) {
   std::size_t done = 0;
-  while (!failed_ && done < buffer_.size()) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+  while (!failed_ && done < text.size()) {
+    const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
     if (n < 0 && errno == EINTR)
       continue;
     if (n <= 0)
@@ -38,6 +44,10 @@ bool BufferedOutput::flush() {
     else
       done += static_cast<std::size_t>(n);
   }
+}
+
+bool BufferedOutput::flush() {
+  writeAll(buffer_);
   // After a failure the rest is dropped: nobody can read it anyway.
   buffer_.clear();
   return !failed_;

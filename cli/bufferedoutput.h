@@ -23,6 +23,8 @@ public:
   bool failed() const noexcept { return failed_; }
 
 private:
+  void writeAll(std::string_view text); // unless a write failed before
+
   int fd_;
   std::string buffer_;
   bool failed_ = false;

@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "engine/lexer.h"
 #include "engine/stringhashmap.h"
 #include "session/variablelist.h"
 
@@ -38,19 +39,28 @@ constexpr std::string_view help =
     "                            session's log after the results\n"
     "      --table FILE          evaluate FORMULA once per row of the CSV file\n"
     "                            FILE (- for standard input), whose header names\n"
-    "                            the variables; prints the rows with two more\n"
-    "                            columns, the result and the error\n"
+    "                            the columns; prints each row as read with two\n"
+    "                            more columns, the result and the error. Only\n"
+    "                            the columns FORMULA reads must hold numbers\n"
+    "      --column NAME=HEADER  variable NAME for the column whose header is\n"
+    "                            HEADER, e.g. --column tmax='temp max'\n"
+    "                            (repeatable)\n"
     "      --result-name NAME    name of the result column (default F)\n"
-    "      --csv-delimiter C     field delimiter of FILE and of the output\n"
-    "                            (default , or ; when the decimal separator is ,)\n"
+    "      --csv-delimiter C     field delimiter of FILE and of the output: one\n"
+    "                            character, or tab (default , or ; when the\n"
+    "                            decimal separator is ,)\n"
+    "      --jobs N              compute the rows on N threads; the output is\n"
+    "                            the same (default: the CPUs the process may use)\n"
+    "      --headerless-output   leave out the output's header line, to join the\n"
+    "                            outputs of the parts of one file\n"
     "      --list                list the functions and constants formulas can\n"
     "                            use, with their domains and descriptions\n"
     "  -h, --help                show this help\n"
     "      --version             show the version\n"
     "\n"
     "Exit status: 0 when every formula (or row) succeeded, 1 when one failed, 2\n"
-    "for a usage error (with --table also a header that names no variables or a\n"
-    "row with the wrong number of fields).\n";
+    "for a usage error (with --table also a column the formula reads that no\n"
+    "header names alone, or a row with the wrong number of fields).\n";
 
 // The formula symbols a separator must not shadow, and "_", which the
 // lexer reads as part of a name ("1_5" would be 1 and the name "_5").
@@ -115,17 +125,73 @@ char parseSeparator(std::string_view text) {
 }
 
 char parseCsvDelimiter(std::string_view text) {
+  if (text == "tab")
+    return '\t';
   if (text.size() != 1 || text[0] == '"' || text[0] == '\r' || text[0] == '\n')
     throw EUsageError("CSV delimiter '" + std::string(text) +
-                      "' must be one character other than a quote or a line break");
+                      "' must be one character other than a quote or a line break, "
+                      "or tab");
   return text[0];
+}
+
+ColumnName parseColumn(std::string_view option, std::string_view arg) {
+  const std::size_t equals = arg.find('=');
+  const std::string given = std::string(option) + " " + std::string(arg);
+  if (equals == std::string_view::npos)
+    throw EUsageError("'" + given + "' needs the form NAME=HEADER");
+  const std::string_view name = arg.substr(0, equals);
+  if (!isIdentifier(name))
+    throw EUsageError("'" + given + "': '" + std::string(name) +
+                      "' is not a variable name (a letter or _, then letters, digits "
+                      "or _)");
+  return {std::string(name), std::string(arg.substr(equals + 1)), given};
+}
+
+// Beyond this many threads a job would get too few rows to pay for itself.
+constexpr unsigned maxJobs = 1024;
+
+unsigned parseJobs(std::string_view text) {
+  unsigned jobs = 0;
+  const bool digits = !text.empty() && text.size() <= 4 &&
+                      text.find_first_not_of("0123456789") == std::string_view::npos;
+  if (digits)
+    for (const char c : text)
+      jobs = jobs * 10 + static_cast<unsigned>(c - '0');
+  if (!digits || jobs < 1 || jobs > maxJobs)
+    throw EUsageError("--jobs takes a whole number from 1 to " + std::to_string(maxJobs) +
+                      ", not '" + std::string(text) + "'");
+  return jobs;
+}
+
+// A --column name must be unique among the variables as they are bound:
+// trimmed, compared without case.
+void refuseColumnNameClashes(const EvalOptions &options) {
+  const TCaseInsensitiveTraits &traits = TCaseInsensitiveTraits::Instance();
+  for (std::size_t i = 0; i < options.columns.size(); ++i) {
+    const ColumnName &column = options.columns[i];
+    for (const EvalVariable &v : options.variables)
+      if (traits.Compare(column.name, trimControl(v.name)) == 0)
+        throw EUsageError("options '" + v.option + "' and '" + column.option +
+                          "' declare the same variable (names ignore case)");
+    for (std::size_t j = 0; j < i; ++j)
+      if (traits.Compare(column.name, options.columns[j].name) == 0)
+        throw EUsageError("options '" + options.columns[j].option + "' and '" +
+                          column.option + "' declare the same variable (names ignore "
+                          "case)");
+  }
 }
 
 // The options that only make sense together.
 void checkCombinations(const EvalOptions &options) {
   if (!options.table) {
-    if (options.resultName || options.csvDelimiter)
-      throw EUsageError("--result-name and --csv-delimiter need --table");
+    const char *tableOnly = options.resultName         ? "--result-name"
+                            : options.csvDelimiter     ? "--csv-delimiter"
+                            : !options.columns.empty() ? "--column"
+                            : options.jobs             ? "--jobs"
+                            : options.headerlessOutput ? "--headerless-output"
+                                                       : nullptr;
+    if (tableOnly != nullptr)
+      throw EUsageError(std::string(tableOnly) + " needs --table");
     return;
   }
   if (!options.formula)
@@ -204,6 +270,13 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
       options.resultName = std::string(value());
     } else if (name == "--csv-delimiter") {
       options.csvDelimiter = parseCsvDelimiter(value());
+    } else if (name == "--column") {
+      options.columns.push_back(parseColumn(name, value()));
+    } else if (name == "--jobs") {
+      options.jobs = parseJobs(value());
+    } else if (name == "--headerless-output") {
+      noValue();
+      options.headerlessOutput = true;
     } else if (name == "--round-trip") {
       noValue();
       options.roundTrip = true;
@@ -225,6 +298,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
     }
   }
   refuseDuplicateNames(options.variables);
+  refuseColumnNameClashes(options);
   checkCombinations(options);
   return options;
 }

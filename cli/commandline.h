@@ -27,6 +27,14 @@ struct EvalVariable {
   std::string option; // as given ("-v x=1"), for messages
 };
 
+// --column NAME=HEADER: the variable NAME for the column whose header is
+// exactly HEADER, for headers that are no variable name.
+struct ColumnName {
+  std::string name;
+  std::string header;
+  std::string option; // as given, for messages
+};
+
 struct EvalOptions {
   std::vector<EvalVariable> variables; // in the order given
   std::optional<std::string> formula;   // none: read formulas from stdin
@@ -39,6 +47,9 @@ struct EvalOptions {
   std::optional<std::string> table;
   std::optional<std::string> resultName;
   std::optional<char> csvDelimiter;
+  std::vector<ColumnName> columns;
+  std::optional<unsigned> jobs; // none: the CPUs the process may use
+  bool headerlessOutput = false; // the rows without the header line
   bool list = false;
   bool help = false;
   bool version = false;
@@ -47,7 +58,8 @@ struct EvalOptions {
 // Throws EUsageError. An argument that starts with "-" and then a letter or
 // "-" is an option; any other, like "-5" or "-(x)", is the formula, and after
 // "--" every argument is. Two variables whose names differ only in case are
-// one variable twice, a usage error too.
+// one variable twice, a usage error too, and so is a --column name that is
+// also a -v name or another --column name.
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
 
 // Whether c may serve as a decimal separator: one ASCII punctuation

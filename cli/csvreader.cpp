@@ -1,61 +1,76 @@
 #include "csvreader.h"
 
-#include "blockread.h"
-
 #include <algorithm>
 #include <cstring>
 
 namespace quorvex {
 
-namespace {
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-} // namespace
+// Outside quotes every line end ends a record and every delimiter ends a
+// field; a quote opens a quoted field only where a field begins, and then
+// the first quote not doubled closes it. That is all the grammar needs to
+// know where records end. After a malformed record (text after a closing
+// quote) the cut may differ from where a reader would resume, but the reader
+// stops at that record, which lies before the cut either way.
+std::size_t wholeRecordsLength(std::string_view text, char delimiter) noexcept {
+  const char *const data = text.data();
+  const std::size_t end = text.size();
+  std::size_t pos = 0;
+  std::size_t whole = 0;
+  for (;;) {
+    const auto *found = static_cast<const char *>(std::memchr(data + pos, '"', end - pos));
+    const std::size_t quote = found != nullptr ? static_cast<std::size_t>(found - data) : end;
+    if (const auto *lineEnd = static_cast<const char *>(::memrchr(data + pos, '\n', quote - pos)))
+      whole = static_cast<std::size_t>(lineEnd - data) + 1;
+    if (quote == end)
+      return whole;
+    const bool opens = quote == 0 || data[quote - 1] == delimiter || data[quote - 1] == '\n';
+    if (!opens) {
+      pos = quote + 1;
+      continue;
+    }
+    std::size_t inside = quote + 1;
+    for (;;) {
+      const auto *close =
+          static_cast<const char *>(std::memchr(data + inside, '"', end - inside));
+      if (close == nullptr)
+        return whole; // still open: the record goes on in input not yet read
+      const auto at = static_cast<std::size_t>(close - data);
+      if (at + 1 == end)
+        return whole; // a closing quote or the first of a doubled one
+      if (data[at + 1] == '"') {
+        inside = at + 2;
+        continue;
+      }
+      pos = at + 1;
+      break;
+    }
+  }
+}
 
-CsvReader::CsvReader(int fd, char delimiter, std::size_t blockSize)
-    : fd_(fd), delimiter_(delimiter), blockSize_(blockSize) {
+CsvReader::CsvReader(std::string_view text, char delimiter, std::size_t firstLine)
+    : text_(text), delimiter_(delimiter), nextLine_(firstLine) {
   QV_ASSERT(delimiter != '"' && delimiter != '\r' && delimiter != '\n',
             "delimiter is not a quote, CR or LF");
-  QV_ASSERT(blockSize > 0, "blockSize > 0");
-  buffer_.reserve(blockSize * 2);
 }
 
-bool CsvReader::fill() {
-  if (atEnd_)
-    return false;
-  const ssize_t n = readBlock(fd_, buffer_, start_, blockSize_);
-  if (n <= 0) {
-    atEnd_ = true;
-    failed_ = n < 0;
-    return false;
-  }
-  return true;
-}
-
-void CsvReader::skipByteOrderMark() {
-  while (buffer_.size() - start_ < byteOrderMark.size() && fill()) {
-  }
-  if (std::string_view(buffer_).substr(start_).starts_with(byteOrderMark))
-    start_ += byteOrderMark.size();
-}
-
-void CsvReader::endRecord(std::size_t next, std::size_t lineBreaks) {
+void CsvReader::endRecord(std::size_t textEnd, std::size_t next, std::size_t lineBreaks) {
+  recordText_ = text_.substr(start_, textEnd - start_);
   start_ = next;
   nextLine_ += 1 + lineBreaks;
 }
 
-// record = field *(delimiter field) [CR] LF | ... end of input
+// record = field *(delimiter field) [CR] LF | ... end of text
 // field  = quoted | unquoted
-// A field's end must be in the buffer to be told apart from a longer one,
-// so every "not yet" returns false and the caller parses the record again
-// after reading more: a record is at most re-read once per block.
-bool CsvReader::parseRecord() {
+void CsvReader::parseRecord() {
   texts_.clear();
   unescaped_.clear();
-  const char *const data = buffer_.data();
-  const std::size_t end = buffer_.size();
+  recordIsStrict_ = true;
+  const char *const data = text_.data();
+  const std::size_t end = text_.size();
   std::size_t pos = start_;
   std::size_t lineBreaks = 0; // inside quoted fields
   for (;;) {
+    const std::size_t fieldStart = pos;
     if (pos < end && data[pos] == '"') {
       // quoted = '"' *(text | '""') '"'
       std::size_t chunk = ++pos;
@@ -64,15 +79,10 @@ bool CsvReader::parseRecord() {
       for (;;) {
         const auto *quote =
             static_cast<const char *>(std::memchr(data + pos, '"', end - pos));
-        if (quote == nullptr) {
-          if (atEnd_)
-            throw ECsvError("a quoted field is not closed");
-          return false;
-        }
+        if (quote == nullptr)
+          throw ECsvError("a quoted field is not closed");
         const auto at = static_cast<std::size_t>(quote - data);
         lineBreaks += static_cast<std::size_t>(std::count(data + pos, quote, '\n'));
-        if (at + 1 == end && !atEnd_)
-          return false; // a closing quote or the first of a doubled one
         if (at + 1 < end && data[at + 1] == '"') {
           if (!escaped) {
             escaped = true;
@@ -82,78 +92,78 @@ bool CsvReader::parseRecord() {
           pos = chunk = at + 2;
           continue;
         }
+        const std::size_t written = at + 1 - fieldStart;
         if (escaped) {
           unescaped_.append(data + chunk, at - chunk);
-          texts_.push_back(
-              {unescapedStart, unescaped_.size() - unescapedStart, true});
+          texts_.push_back({unescapedStart, unescaped_.size() - unescapedStart, true,
+                            fieldStart, written});
         } else {
-          texts_.push_back({chunk, at - chunk, false});
+          texts_.push_back({chunk, at - chunk, false, fieldStart, written});
         }
         pos = at + 1;
         break;
       }
-      // After the closing quote: the delimiter, a line end or the input's end.
+      // After the closing quote: the delimiter, a line end or the text's end.
       if (pos == end) {
-        if (!atEnd_)
-          return false;
-        endRecord(end, lineBreaks);
-        return true;
+        endRecord(end, end, lineBreaks);
+        return;
       }
       if (data[pos] == delimiter_) {
         ++pos;
         continue;
       }
       if (data[pos] == '\n') {
-        endRecord(pos + 1, lineBreaks);
-        return true;
+        endRecord(pos, pos + 1, lineBreaks);
+        return;
       }
-      if (data[pos] == '\r') {
-        if (pos + 1 == end && !atEnd_)
-          return false;
-        if (pos + 1 == end || data[pos + 1] == '\n') {
-          endRecord(std::min(pos + 2, end), lineBreaks);
-          return true;
-        }
+      if (data[pos] == '\r' && (pos + 1 == end || data[pos + 1] == '\n')) {
+        endRecord(pos, std::min(pos + 2, end), lineBreaks);
+        return;
       }
       throw ECsvError("text follows the closing quote of a field");
     }
 
     // unquoted = *(any byte but the delimiter and LF)
-    const std::size_t fieldStart = pos;
-    while (pos < end && data[pos] != delimiter_ && data[pos] != '\n')
+    bool quoteOrCr = false;
+    while (pos < end && data[pos] != delimiter_ && data[pos] != '\n') {
+      quoteOrCr |= data[pos] == '"' || data[pos] == '\r';
       ++pos;
-    if (pos == end && !atEnd_)
-      return false;
-    if (pos < end && data[pos] == delimiter_) {
-      texts_.push_back({fieldStart, pos - fieldStart, false});
+    }
+    std::size_t fieldEnd = pos;
+    const bool lastField = pos == end || data[pos] == '\n';
+    if (lastField && fieldEnd > fieldStart && data[fieldEnd - 1] == '\r')
+      --fieldEnd; // CRLF
+    texts_.push_back({fieldStart, fieldEnd - fieldStart, false, fieldStart,
+                      fieldEnd - fieldStart});
+    if (quoteOrCr) {
+      const std::string_view field = text_.substr(fieldStart, fieldEnd - fieldStart);
+      if (field.find_first_of("\"\r") != std::string_view::npos)
+        recordIsStrict_ = false;
+    }
+    if (!lastField) {
       ++pos;
       continue;
     }
-    std::size_t fieldEnd = pos;
-    if (fieldEnd > fieldStart && data[fieldEnd - 1] == '\r')
-      --fieldEnd; // CRLF
-    texts_.push_back({fieldStart, fieldEnd - fieldStart, false});
-    endRecord(pos == end ? end : pos + 1, lineBreaks);
-    return true;
+    endRecord(fieldEnd, pos == end ? end : pos + 1, lineBreaks);
+    return;
   }
 }
 
 bool CsvReader::next(std::vector<std::string_view> &fields) {
   fields.clear();
-  if (!started_) {
-    started_ = true;
-    skipByteOrderMark();
-  }
-  if (start_ == buffer_.size() && !fill())
+  if (start_ >= text_.size())
     return false;
   recordLine_ = nextLine_;
-  while (!parseRecord())
-    fill(); // at the end, parseRecord finishes the record with what there is
-  const std::string_view buffer(buffer_);
+  parseRecord();
   const std::string_view unescaped(unescaped_);
   for (const FieldText &text : texts_)
-    fields.push_back((text.unescaped ? unescaped : buffer).substr(text.offset, text.length));
+    fields.push_back((text.unescaped ? unescaped : text_).substr(text.offset, text.length));
   return true;
+}
+
+std::string_view CsvReader::writtenField(std::size_t i) const {
+  QV_ASSERT(i < texts_.size(), "i < the record's field count");
+  return text_.substr(texts_[i].writtenOffset, texts_[i].writtenLength);
 }
 
 } // namespace quorvex

@@ -2,7 +2,10 @@
 
 #include "bufferedoutput.h"
 #include "commandline.h"
+#include "csvblockreader.h"
 #include "csvreader.h"
+#include "orderedworkers.h"
+#include "tablejob.h"
 
 #include "engine/decimalseparator.h"
 #include "engine/lexer.h"
@@ -12,10 +15,13 @@
 #include "session/rowevaluator.h"
 #include "session/variablelist.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <fcntl.h>
+#include <optional>
+#include <sched.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -26,6 +32,13 @@ namespace {
 
 constexpr int exitFailure = 1;
 constexpr int exitUsage = 2;
+
+// The input is handed to the jobs in blocks of about this many bytes: large
+// enough that a block costs little to hand over, small enough that the jobs
+// share the work evenly and that a few blocks per job in flight stay small.
+constexpr std::size_t blockBytes = 1 << 16;
+// Blocks in flight per job: one computing, one waiting for it.
+constexpr std::size_t blocksPerJob = 2;
 
 // A table the formula cannot run over; the message names the place.
 class ETableError final : public Exception {
@@ -46,6 +59,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) noexcept {
 }
 
 std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::string columnOf(std::size_t column) { return "column " + std::to_string(column + 1); }
 
 // Closes the file it opened; standard input stays open.
 class InputFile {
@@ -75,67 +90,202 @@ private:
   bool owned_ = false;
 };
 
-// The variable names of the header: each cell trimmed as the Assign box
-// trims a name, and each a name a formula can use, given once.
-std::vector<std::string> headerNames(const std::vector<std::string_view> &header,
-                                     const std::vector<EvalVariable> &fixed,
-                                     const std::string &resultName,
-                                     const std::string &source) {
-  std::vector<std::string> names;
+// One variable of the evaluators: a column, a -v value, or a name that two
+// of them give and that the formula therefore must not read.
+struct TableVariable {
+  std::string name;
+  std::optional<std::size_t> column;
+  const EvalVariable *fixed = nullptr;
+  std::string clash; // the usage error if the formula reads the name
+};
+
+// The variables the header and the options give, in slot order: the columns
+// whose header is a name (trimmed as the Assign box trims one), then the -v
+// variables, then the --column names. A header that is no name is only
+// text, and so is a name that clashes, until the formula reads it.
+std::vector<TableVariable> tableVariables(const std::vector<std::string> &header,
+                                          const EvalOptions &options,
+                                          const std::string &resultName,
+                                          const std::string &source) {
+  std::vector<TableVariable> variables;
+  const auto find = [&variables](std::string_view name) -> TableVariable * {
+    for (TableVariable &variable : variables)
+      if (equalsIgnoringCase(variable.name, name))
+        return &variable;
+    return nullptr;
+  };
   for (std::size_t i = 0; i < header.size(); ++i) {
-    const std::string column = "column " + std::to_string(i + 1);
+    if (header[i] == resultName || header[i] == "error")
+      throw ETableError("the output would have two columns " + quoted(header[i]) + " (" +
+                        columnOf(i) + " of " + source +
+                        "); choose another result name with --result-name");
     const std::string_view name = trimControl(header[i]);
     if (!isIdentifier(name))
-      throw ETableError(source + ": " + column + " of the header, " + quoted(header[i]) +
-                        ", is not a variable name");
-    for (std::size_t j = 0; j < names.size(); ++j)
-      if (equalsIgnoringCase(name, names[j]))
-        throw ETableError(source + ": " + column + " of the header, " +
-                          quoted(header[i]) + ", repeats column " +
-                          std::to_string(j + 1));
-    for (const EvalVariable &variable : fixed)
-      if (equalsIgnoringCase(name, trimControl(variable.name)))
-        throw ETableError("variable " + quoted(variable.name) +
-                          " is given with -v and is " + column + " of " + source);
-    if (header[i] == resultName || header[i] == "error")
-      throw ETableError("the output would have two columns " + quoted(header[i]) +
-                        " (" + column + " of " + source +
-                        "); choose another result name with --result-name");
-    names.emplace_back(name);
+      continue;
+    if (TableVariable *earlier = find(name)) {
+      if (earlier->clash.empty())
+        earlier->clash = source + ": " + columnOf(i) + " of the header, " +
+                         quoted(header[i]) + ", repeats " + columnOf(*earlier->column);
+      continue;
+    }
+    variables.push_back({std::string(name), i, nullptr, {}});
   }
-  return names;
+  for (const EvalVariable &fixed : options.variables) {
+    const std::string_view name = trimControl(fixed.name);
+    if (TableVariable *column = find(name)) {
+      if (column->clash.empty())
+        column->clash = "variable " + quoted(fixed.name) + " is given with -v and is " +
+                        columnOf(*column->column) + " of " + source;
+      continue;
+    }
+    variables.push_back({std::string(name), std::nullopt, &fixed, {}});
+  }
+  for (const ColumnName &named : options.columns) {
+    std::optional<std::size_t> column;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+      if (header[i] != named.header)
+        continue;
+      if (column)
+        throw ETableError(quoted(named.option) + ": " + columnOf(*column) + " and " +
+                          columnOf(i) + " of " + source + " both have the header " +
+                          quoted(named.header));
+      column = i;
+    }
+    if (!column)
+      throw ETableError(quoted(named.option) + ": no column of " + source +
+                        " has the header " + quoted(named.header));
+    if (const TableVariable *other = find(named.name)) {
+      if (other->column == column)
+        continue; // the column's own name, spelled again
+      // A -v name was refused with the command line already.
+      throw ETableError(quoted(named.option) + ": " + quoted(named.name) + " is also " +
+                        (other->column ? "the header of " + columnOf(*other->column) +
+                                             " of " + source
+                                       : "given with -v"));
+    }
+    variables.push_back({named.name, column, nullptr, {}});
+  }
+  return variables;
 }
 
-// The evaluator with the columns in slots 0..n-1 and the -v variables,
-// holding their values, after them; then the formula compiled. Throws the
-// error a Compute would report for these names, values and formula.
-void prepare(RowEvaluator &evaluator, const std::vector<std::string> &columns,
-             const std::vector<EvalVariable> &fixed, const std::string &formula) {
-  for (const std::string &name : columns)
-    evaluator.addVariable(name);
-  for (const EvalVariable &variable : fixed) {
+// Binds the variables in order, a -v variable holding its value, then
+// compiles the formula. Throws what a Compute would report for these
+// names, values and formula.
+std::unique_ptr<RowEvaluator> preparedEvaluator(const std::vector<TableVariable> &variables,
+                                                const std::string &formula) {
+  auto evaluator = std::make_unique<RowEvaluator>();
+  for (const TableVariable &variable : variables) {
+    const std::size_t slot = evaluator->addVariable(variable.name);
     // As in the other modes (and the grid), an empty value counts as 2.
-    const std::size_t slot = evaluator.addVariable(trimControl(variable.name));
-    evaluator.setValueText(slot, variable.value.empty() ? "2" : variable.value);
+    if (variable.fixed != nullptr)
+      evaluator->setValueText(slot, variable.fixed->value.empty() ? "2"
+                                                                   : variable.fixed->value);
   }
-  evaluator.compile(formula);
+  evaluator->compile(formula);
+  return evaluator;
 }
 
-// The next record; broken quoting is reported with the line it begins on.
-bool nextRecord(CsvReader &reader, std::vector<std::string_view> &fields,
-                const std::string &source) {
-  try {
-    return reader.next(fields);
-  } catch (const ECsvError &e) {
-    throw ETableError(source + ", line " + std::to_string(reader.line()) + ": " +
-                      e.message());
-  }
+// For a formula naming something that is not there: the names the columns
+// offer, since a header that is no name offers none.
+std::string columnNamesNote(const std::vector<TableVariable> &variables,
+                            const std::string &source) {
+  std::string names;
+  for (const TableVariable &variable : variables)
+    if (variable.column && variable.clash.empty())
+      names += (names.empty() ? "" : ", ") + variable.name;
+  if (names.empty())
+    return "note: no column of " + source +
+           " has a header that a formula can name; name one with --column NAME=HEADER";
+  return "note: the columns of " + source + " that a formula can name: " + names +
+         "; name another with --column NAME=HEADER";
+}
+
+// The CPUs this process may run on, which may be fewer than the machine has.
+unsigned usableCpus() noexcept {
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+    return static_cast<unsigned>(CPU_COUNT(&set));
+  const long online = ::sysconf(_SC_NPROCESSORS_ONLN);
+  return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
 void writeError(BufferedOutput &err, std::string_view text) {
   err.write("quorvex-eval: ");
   err.write(text);
   err.write('\n');
+}
+
+// Writes the rows of blocks in input order and keeps the outcome so far.
+class TableOutput {
+public:
+  explicit TableOutput(BufferedOutput &out) : out_(out) {}
+  // False when the output failed: nobody reads the rest. Throws the block's
+  // usage error after its rows.
+  bool write(const TableBlock &block) {
+    out_.write(block.output);
+    allOk_ = allOk_ && block.allOk;
+    if (!block.usageError.empty())
+      throw ETableError(block.usageError);
+    return !out_.failed();
+  }
+  void flush() { out_.flush(); }
+  bool allOk() const noexcept { return allOk_; }
+
+private:
+  BufferedOutput &out_;
+  bool allOk_ = true;
+};
+
+// The blocks computed one after the other on this thread.
+bool runInline(CsvBlockReader &reader, CsvBlockReader::Status status, TableBlock &block,
+               TableJob &job, TableOutput &output) {
+  for (;;) {
+    if (!block.input.empty()) {
+      job.run(block);
+      if (!output.write(block))
+        return false;
+    }
+    if (status == CsvBlockReader::Status::End)
+      return true;
+    if (status == CsvBlockReader::Status::Waiting)
+      output.flush();
+    status = reader.next(block.input, block.firstLine, blockBytes);
+  }
+}
+
+// The blocks computed on one thread per job, written in input order: each
+// as soon as it and every block before it are done, and all of them before
+// the reader waits for input.
+bool runInParallel(CsvBlockReader &reader, CsvBlockReader::Status status,
+                   std::unique_ptr<TableBlock> block,
+                   std::vector<std::unique_ptr<TableJob>> &jobs, TableOutput &output) {
+  OrderedWorkers<TableBlock> workers(
+      jobs.size(), [&jobs](std::size_t worker, TableBlock &b) { jobs[worker]->run(b); });
+  const std::size_t maxInFlight = blocksPerJob * jobs.size();
+  std::vector<std::unique_ptr<TableBlock>> spare;
+  for (;;) {
+    if (!block->input.empty()) {
+      workers.submit(std::move(block));
+      if (spare.empty()) {
+        block = std::make_unique<TableBlock>();
+      } else {
+        block = std::move(spare.back());
+        spare.pop_back();
+      }
+    }
+    const bool drain = status != CsvBlockReader::Status::Full;
+    while (auto done = workers.takeOldest(drain || workers.inFlight() >= maxInFlight)) {
+      if (!output.write(*done))
+        return false;
+      spare.push_back(std::move(done));
+    }
+    if (status == CsvBlockReader::Status::End)
+      return true;
+    if (status == CsvBlockReader::Status::Waiting)
+      output.flush();
+    status = reader.next(block->input, block->firstLine, blockBytes);
+  }
 }
 
 } // namespace
@@ -151,30 +301,78 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
       throw ETableError("the result column cannot be named 'error', the name of the "
                         "error column");
     InputFile input(path);
-    CsvReader reader(input.fd(), delimiter);
-    std::vector<std::string_view> fields;
-    if (!nextRecord(reader, fields, source)) {
+    CsvBlockReader reader(input.fd(), delimiter, true);
+
+    // The header is the first record of the first block; the rest of that
+    // block is the first block of rows.
+    auto block = std::make_unique<TableBlock>();
+    CsvBlockReader::Status status;
+    do
+      status = reader.next(block->input, block->firstLine, 1);
+    while (block->input.empty() && status == CsvBlockReader::Status::Waiting);
+    if (block->input.empty()) {
       if (reader.failed()) {
         writeError(err, "error reading " + source);
         return exitFailure;
       }
       throw ETableError(source + " is empty: its first row must name the variables");
     }
-    const std::vector<std::string> columns =
-        headerNames(fields, options.variables, resultName, source);
+    std::vector<std::string> header;
+    std::string headerText;
+    std::size_t headerEnd = 0;
+    {
+      CsvReader headerReader(block->input, delimiter, block->firstLine);
+      std::vector<std::string_view> fields;
+      try {
+        headerReader.next(fields);
+      } catch (const ECsvError &e) {
+        throw ETableError(source + ", line " + std::to_string(headerReader.line()) + ": " +
+                          e.message());
+      }
+      header.assign(fields.begin(), fields.end());
+      appendRecordAsRead(headerReader, fields, delimiter, headerText);
+      headerEnd = headerReader.offset();
+    }
+    block->firstLine += static_cast<std::size_t>(
+        std::count(block->input.begin(), block->input.begin() + static_cast<long>(headerEnd),
+                   '\n'));
+    block->input.erase(0, headerEnd);
 
-    RowEvaluator evaluator;
+    const std::vector<TableVariable> variables =
+        tableVariables(header, options, resultName, source);
+    std::unique_ptr<RowEvaluator> first;
     try {
-      prepare(evaluator, columns, options.variables, *options.formula);
+      first = preparedEvaluator(variables, *options.formula);
     } catch (const std::exception &e) {
       err.write("error: ");
       err.write(withFullStop(e.what()));
       err.write('\n');
+      const auto *parseError = dynamic_cast<const EExprEvalError *>(&e);
+      if (parseError != nullptr &&
+          parseError->message().starts_with("Parse error: Unknown symbol: ")) {
+        err.write(columnNamesNote(variables, source));
+        err.write('\n');
+      }
       return exitFailure;
     }
+
+    TableLayout layout;
+    layout.delimiter = delimiter;
+    layout.fieldCount = header.size();
+    layout.source = source;
+    for (const std::size_t slot : first->slotsRead()) {
+      const TableVariable &variable = variables[slot];
+      if (!variable.clash.empty())
+        throw ETableError(variable.clash);
+      if (variable.column) {
+        layout.readColumns.push_back(*variable.column);
+        layout.readSlots.push_back(slot);
+      }
+    }
+
     // One formula for every row: text after it is ignored, or with --strict
     // refused, once, before any row.
-    if (const auto ignored = evaluator.ignoredTextOffset()) {
+    if (const auto ignored = first->ignoredTextOffset()) {
       const std::string_view text = std::string_view(*options.formula).substr(*ignored);
       if (options.strict) {
         err.write("error: ");
@@ -187,32 +385,33 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
       err.write('\n');
     }
 
-    ResultTableWriter writer(delimiter, options.roundTrip);
-    std::string text;
-    writer.appendHeader(fields, resultName, text);
-    out.write(text);
+    // Every job's evaluator is made here, on this thread: compiling reads
+    // the shared standard context, computing reads only the job's own.
+    const unsigned jobCount = options.jobs.value_or(usableCpus());
+    std::vector<std::unique_ptr<TableJob>> jobs;
+    jobs.push_back(std::make_unique<TableJob>(layout, std::move(first), options.roundTrip));
+    for (unsigned i = 1; i < jobCount; ++i)
+      jobs.push_back(std::make_unique<TableJob>(
+          layout, preparedEvaluator(variables, *options.formula), options.roundTrip));
 
-    RowOutcome outcome;
-    bool allOk = true;
-    while (nextRecord(reader, fields, source)) {
-      if (fields.size() != columns.size())
-        throw ETableError(source + ", line " + std::to_string(reader.line()) + ": " +
-                          std::to_string(fields.size()) + " field" +
-                          (fields.size() == 1 ? "" : "s") + " where the header has " +
-                          std::to_string(columns.size()));
-      evaluator.evaluateRow(fields, outcome);
-      allOk = allOk && outcome.ok;
-      text.clear();
-      writer.appendRow(fields, outcome, text);
+    if (!options.headerlessOutput) {
+      std::string text = headerText;
+      text.push_back(delimiter);
+      ResultTableWriter(delimiter, options.roundTrip).appendResultNames(resultName, text);
       out.write(text);
-      if (out.failed())
-        return exitFailure; // nobody reads the rest
     }
+    TableOutput output(out);
+    const bool written =
+        jobs.size() == 1
+            ? runInline(reader, status, *block, *jobs.front(), output)
+            : runInParallel(reader, status, std::move(block), jobs, output);
+    if (!written)
+      return exitFailure; // nobody reads the rest
     if (reader.failed()) {
       writeError(err, "error reading " + source);
       return exitFailure;
     }
-    return allOk ? 0 : exitFailure;
+    return output.allOk() ? 0 : exitFailure;
   } catch (const ETableError &e) {
     writeError(err, e.message());
     return exitUsage;

@@ -3,8 +3,8 @@
 namespace quorvex {
 
 namespace {
-// Single-threaded by design: only the GUI thread (or the one CLI thread)
-// touches it.
+// Set only by the GUI thread, or by the CLI before it starts any worker
+// thread; the table mode's workers only read it.
 char currentSeparator = '.';
 } // namespace
 

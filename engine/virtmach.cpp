@@ -3,8 +3,10 @@
 #include "errors.h"
 #include "numberconversion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace quorvex {
@@ -158,6 +160,21 @@ std::string TExprVirtMach::Listing() const {
     names[op->ValueRef()] = "r" + std::to_string(i);
   }
   return out.str();
+}
+
+std::vector<const void *> TExprVirtMach::ExternalInputs() const {
+  std::set<const void *> own;
+  for (const TExprConstVmOp *op : ConstList)
+    own.insert(op->ValueRef());
+  for (const TExprVirtMachOp *op : CodeList)
+    own.insert(op->ValueRef());
+  std::vector<const void *> inputs;
+  for (const TExprVirtMachOp *op : CodeList)
+    for (const void *input : op->Inputs())
+      if (!own.contains(input) &&
+          std::find(inputs.begin(), inputs.end(), input) == inputs.end())
+        inputs.push_back(input);
+  return inputs;
 }
 
 } // namespace quorvex

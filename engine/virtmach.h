@@ -335,6 +335,11 @@ public:
   // One line per op in run order, constants first as "cN = value", then code
   // as e.g. "Mul r2 <- c0, r1"; variables are named vN in order of first use.
   std::string Listing() const;
+  // The addresses outside the machine that the program reads, each once, in
+  // order of first use (the vN of the listing): the storage of the bound
+  // variables the formula uses, and of no other. A caller that fills the
+  // storage before each run need fill only these.
+  std::vector<const void *> ExternalInputs() const;
 
 private:
   std::vector<TExprVirtMachOp *> codeList_;

@@ -42,9 +42,7 @@ void ResultTableWriter::appendHeader(std::span<const std::string_view> names,
     appendCsvField(out, name, delimiter_);
     out.push_back(delimiter_);
   }
-  appendCsvField(out, resultName, delimiter_);
-  out.push_back(delimiter_);
-  out.append("error\n");
+  appendResultNames(resultName, out);
 }
 
 void ResultTableWriter::appendRow(std::span<const std::string_view> cells,
@@ -53,6 +51,17 @@ void ResultTableWriter::appendRow(std::span<const std::string_view> cells,
     appendCsvField(out, cell, delimiter_);
     out.push_back(delimiter_);
   }
+  appendResult(outcome, out);
+}
+
+void ResultTableWriter::appendResultNames(std::string_view resultName,
+                                          std::string &out) const {
+  appendCsvField(out, resultName, delimiter_);
+  out.push_back(delimiter_);
+  out.append("error\n");
+}
+
+void ResultTableWriter::appendResult(const RowOutcome &outcome, std::string &out) {
   if (outcome.ok) {
     if (roundTrip_)
       formatRoundTrip(outcome.value, text_);

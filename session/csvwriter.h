@@ -41,6 +41,12 @@ public:
   void appendRow(std::span<const std::string_view> cells, const RowOutcome &outcome,
                  std::string &out);
 
+  // The two columns this writer adds, for a caller that writes the cells
+  // before them itself, each followed by the delimiter: the header's names,
+  // and a row's result and error. Each ends the line.
+  void appendResultNames(std::string_view resultName, std::string &out) const;
+  void appendResult(const RowOutcome &outcome, std::string &out);
+
 private:
   char delimiter_;
   char decimalSeparator_;

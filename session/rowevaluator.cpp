@@ -4,6 +4,7 @@
 #include "engine/numberconversion.h"
 #include "mathlib/standardcontext.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace quorvex {
@@ -60,6 +61,31 @@ void RowEvaluator::evaluateRow(std::span<const std::string_view> texts,
           setValueText(i, texts[i]);
       },
       outcome);
+}
+
+void RowEvaluator::evaluateRows(std::span<const std::string_view> texts,
+                                std::span<const std::size_t> slots,
+                                std::span<RowOutcome> outcomes) {
+  const std::size_t width = slots.size();
+  QV_ASSERT(texts.size() == outcomes.size() * width, "texts.size() == rows * width");
+  for (std::size_t row = 0; row < outcomes.size(); ++row) {
+    const std::string_view *rowTexts = texts.data() + row * width;
+    capture(
+        [&] {
+          for (std::size_t k = 0; k < width; ++k)
+            setValueText(slots[k], rowTexts[k]);
+        },
+        outcomes[row]);
+  }
+}
+
+std::vector<std::size_t> RowEvaluator::slotsRead() const {
+  const std::vector<const void *> inputs = evaluator_.Machine.ExternalInputs();
+  std::vector<std::size_t> slots;
+  for (std::size_t slot = 0; slot < slots_.size(); ++slot)
+    if (std::find(inputs.begin(), inputs.end(), &slots_[slot]) != inputs.end())
+      slots.push_back(slot);
+  return slots;
 }
 
 void RowEvaluator::evaluateAt(std::size_t slot, Float value, RowOutcome &outcome) {

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One formula evaluated many times: the variables are bound once, the
 // formula is compiled once, and between evaluations only the values in the
@@ -58,6 +59,9 @@ public:
   std::optional<std::size_t> ignoredTextOffset() const noexcept {
     return evaluator_.IgnoredTextOffset();
   }
+  // After compile: the slots the program reads, in ascending order. The
+  // others take no part in any result, so their values need not be set.
+  std::vector<std::size_t> slotsRead() const;
 
   // Neither of these throws: the first error, in the order conversion of
   // each text then evaluation, becomes the outcome. Only the slots written
@@ -67,6 +71,11 @@ public:
   void evaluateRow(std::span<const std::string_view> texts, RowOutcome &outcome);
   // Writes value into slot, then evaluates.
   void evaluateAt(std::size_t slot, Float value, RowOutcome &outcome);
+  // A block of rows of width slots.size(): row r converts
+  // texts[r * width + k] into slots[k] and evaluates into outcomes[r], each
+  // row exactly as evaluateRow would.
+  void evaluateRows(std::span<const std::string_view> texts,
+                    std::span<const std::size_t> slots, std::span<RowOutcome> outcomes);
 
 private:
   template <class Step> void capture(Step &&step, RowOutcome &outcome) noexcept;

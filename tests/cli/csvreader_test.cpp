@@ -1,3 +1,4 @@
+#include "cli/csvblockreader.h"
 #include "cli/csvreader.h"
 
 #include "session/csvwriter.h"
@@ -39,18 +40,27 @@ struct ReadResult {
   std::string error;              // "line N: message" when reading stopped
 };
 
+// The input read in blocks of whole records, each block read on its own.
 ReadResult readAll(const std::string &text, char delimiter, std::size_t blockSize) {
   InputFile input(text);
-  CsvReader reader(input.fd(), delimiter, blockSize);
+  CsvBlockReader blocks(input.fd(), delimiter, false, blockSize);
   ReadResult result;
+  std::string block;
+  std::size_t firstLine = 0;
   std::vector<std::string_view> fields;
-  try {
-    while (reader.next(fields)) {
-      result.records.emplace_back(fields.begin(), fields.end());
-      result.lines.push_back(reader.line());
+  CsvBlockReader::Status status = CsvBlockReader::Status::Full;
+  while (status != CsvBlockReader::Status::End) {
+    status = blocks.next(block, firstLine, 1);
+    CsvReader reader(block, delimiter, firstLine);
+    try {
+      while (reader.next(fields)) {
+        result.records.emplace_back(fields.begin(), fields.end());
+        result.lines.push_back(reader.line());
+      }
+    } catch (const ECsvError &e) {
+      result.error = "line " + std::to_string(reader.line()) + ": " + e.message();
+      break;
     }
-  } catch (const ECsvError &e) {
-    result.error = "line " + std::to_string(reader.line()) + ": " + e.message();
   }
   return result;
 }

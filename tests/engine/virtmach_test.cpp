@@ -14,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quorvex {
 namespace {
@@ -30,32 +31,38 @@ constexpr Float dmin = std::numeric_limits<Float>::denorm_min();
 struct ShapeRow {
   const char *formula;
   const char *listing;
+  const char *inputs = "x"; // the variables read, in order of first use
 };
 
 TEST(VirtMachShape, ProgramsHaveTheExpectedOps) {
   const ShapeRow rows[] = {
       {"2*x+1", "c0 = 2\nc1 = 1\nVar64 r0 <- v0\nMul r1 <- c0, r0\nAdd r2 <- r1, c1\n"},
-      {"7", "c0 = 7\n"},
+      {"7", "c0 = 7\n", ""},
       {"x", "Var64 r0 <- v0\n"},
-      {"-(-4)", "c0 = 4\nNeg r0 <- c0\nNeg r1 <- r0\n"},
-      {"--4", "c0 = 4\n"},
+      {"-(-4)", "c0 = 4\nNeg r0 <- c0\nNeg r1 <- r0\n", ""},
+      {"--4", "c0 = 4\n", ""},
       // One node used twice is one op whose slot both operands point at.
       {"x<>1", "c0 = 1\nVar64 r0 <- v0\nCmp r1 <- r0, c0\nMul r2 <- r1, r1\n"},
       // The same sub-expression written twice is computed twice.
       {"x+x", "Var64 r0 <- v0\nVar64 r1 <- v0\nAdd r2 <- r0, r1\n"},
-      {"y-x/3", "c0 = 3\nVar64 r0 <- v0\nVar64 r1 <- v1\nDiv r2 <- r1, c0\nSub r3 <- r0, r2\n"},
+      {"y-x/3", "c0 = 3\nVar64 r0 <- v0\nVar64 r1 <- v1\nDiv r2 <- r1, c0\nSub r3 <- r0, r2\n",
+       "yx"},
       {"x=2", "c0 = 2\nc1 = 1\nVar64 r0 <- v0\nCmp r1 <- r0, c0\nMul r2 <- r1, r1\n"
               "Sub r3 <- c1, r2\n"},
       {"twice(x)", "Var64 r0 <- v0\nCallUnary r1 <- r0\n"},
       {"sub(1;x)", "c0 = 1\nVar64 r0 <- v0\nCallBinary r1 <- c0, r0\n"},
-      {"1+2", "c0 = 1\nc1 = 2\nAdd r0 <- c0, c1\n"},
+      {"1+2", "c0 = 1\nc1 = 2\nAdd r0 <- c0, c1\n", ""},
   };
   for (const ShapeRow &row : rows) {
     Calc calc;
-    calc.Bind("x", 3);
-    calc.Bind("y", 4);
+    const Float *x = &calc.Bind("x", 3);
+    const Float *y = &calc.Bind("y", 4);
     calc.Evaluator.Compile(row.formula);
     EXPECT_EQ(calc.Evaluator.Machine.Listing(), row.listing) << row.formula;
+    std::vector<const void *> inputs;
+    for (const char *name = row.inputs; *name != '\0'; ++name)
+      inputs.push_back(*name == 'x' ? x : y);
+    EXPECT_EQ(calc.Evaluator.Machine.ExternalInputs(), inputs) << row.formula;
   }
 }
 

@@ -62,6 +62,7 @@ TEST(RowEvaluator, EveryRowAgreesWithAFreshCompute) {
       evaluator.addVariable(name);
     evaluator.compile(table.formula);
     RowOutcome outcome;
+    std::vector<RowOutcome> expectedRows;
     for (const auto &row : table.rows) {
       SCOPED_TRACE(std::string(row.front()));
       evaluator.evaluateRow(row, outcome);
@@ -71,8 +72,33 @@ TEST(RowEvaluator, EveryRowAgreesWithAFreshCompute) {
       if (expected.ok) {
         EXPECT_EQ(outcome.value, expected.value);
       }
+      expectedRows.push_back(expected);
+    }
+    // Every formula here reads all its variables; the whole table as one
+    // block gives the same outcomes, row for row.
+    std::vector<std::size_t> slots(table.names.size());
+    for (std::size_t i = 0; i < slots.size(); ++i)
+      slots[i] = i;
+    EXPECT_EQ(evaluator.slotsRead(), slots);
+    std::vector<std::string_view> texts;
+    for (const auto &row : table.rows)
+      texts.insert(texts.end(), row.begin(), row.end());
+    std::vector<RowOutcome> outcomes(table.rows.size());
+    evaluator.evaluateRows(texts, slots, outcomes);
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+      EXPECT_EQ(outcomes[i].ok, expectedRows[i].ok) << i;
+      EXPECT_EQ(outcomes[i].error, expectedRows[i].error) << i;
+      if (expectedRows[i].ok) {
+        EXPECT_EQ(outcomes[i].value, expectedRows[i].value) << i;
+      }
     }
   }
+  // A slot the program does not read is not among them.
+  RowEvaluator evaluator;
+  for (const char *name : {"x", "y", "z"})
+    evaluator.addVariable(name);
+  evaluator.compile("z-x*2");
+  EXPECT_EQ(evaluator.slotsRead(), (std::vector<std::size_t>{0, 2}));
 }
 
 TEST(RowEvaluator, BindingAndCompilingFailAsComputeDoes) {
