@@ -288,9 +288,13 @@ EXTRAS = {
     "arccsc": NEAR_ONE + signed([1.7, 4.0, 1e8]),
     "arctanh": NEAR_ONE + signed([0.55, 1e-8]),
     "arccoth": NEAR_ONE + signed([1.7, 4.0, 1e8]),
-    "arccosh": NEAR_ONE + [1.7, 4.0, 1e8, 1e154, 1e155],
+    # Between 2^27 and 1e10 the arguments below round differently without
+    # the 1/(4x^2) term of the large-argument series.
+    "arccosh": NEAR_ONE + [1.7, 4.0, 1e8, 1e154, 1e155, 302225489.8813885,
+                           160664703.33403027, 1253636790.5044522],
     "arcsech": NEAR_ONE + [1e-8, 0.05, 0.25],
-    "arcsinh": signed([0.75, 1.9, 2.1, 1e154, 1e-8]),
+    "arcsinh": signed([0.75, 1.9, 2.1, 1e154, 1e-8, 180974950.87632978,
+                       327367549.88798827, 1139867295.4508193]),
     "arccsch": signed([0.75, 1.9, 2.1, 1e154, 1e-8, 1e-154]),
     "arccot": signed([1e-8, 0.75, 4.0]),
     "arctan": signed([1e-8, 0.75, 4.0, 1e16]),
@@ -344,7 +348,7 @@ BINARY_ARGUMENTS = {
         (0.5, 8.0), (-2.0, 8.0), (0.0, 8.0), (2.0, -1.0), (up(1.0), 2.0),
         (down(1.0), 2.0), (1e-308, 1e308), (1e308, 1e-308), (3.0, 3.0),
         (7.0, 1.0), (2.0, DBL_TRUE_MIN), (1.0001, 1.0001 ** 2), (1e-5, 1e10),
-        (100.0, up(1.0)), (5.0, 0.2),
+        (100.0, up(1.0)), (5.0, 0.2), (0.5, 1.0),
     ],
     "arctan2": [
         (1.0, 0.0), (0.0, -1.0), (-1.0, -1.0), (0.0, 0.0), (1.0, 1.0),

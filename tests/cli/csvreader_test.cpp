@@ -93,6 +93,7 @@ TEST(CsvReader, RecordsAndTheirLines) {
       {"a quote inside an unquoted field is text", "a\"b,c\"\n", ',', {{"a\"b", "c\""}}, {1}},
       {"a lone CR is text", "a\rb\n", ',', {{"a\rb"}}, {1}},
       {"closing quote then CR at the end", "\"a\"\r", ',', {{"a"}}, {1}},
+      {"closing quote then CRLF and more", "\"a\"\r\n\"b\"\r\n", ',', {{"a"}, {"b"}}, {1, 2}},
       {"byte order mark skipped", "\xEF\xBB\xBFx\n1\n", ',', {{"x"}, {"1"}}, {1, 2}},
       {"other delimiter", "a;b,c\n", ';', {{"a", "b,c"}}, {1}},
       {"tab", "a\tb\n", '\t', {{"a", "b"}}, {1}},

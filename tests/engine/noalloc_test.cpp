@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdlib>
 #include <memory>
+#include <memory_resource>
 #include <new>
 #include <string>
 
@@ -135,6 +137,55 @@ INSTANTIATE_TEST_SUITE_P(
                       "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
                       "(x = y) + (x <> y) + (x < y) + (x >= y)",
                       "sub(twice(x); root(y)) / ten + k2 + Pi", longSum(1000)));
+
+// What the node and op arenas take from the heap once their buffer inside
+// the objects is used up.
+class ArenaUpstream final : public std::pmr::memory_resource {
+public:
+  ArenaUpstream() : previous_(std::pmr::set_default_resource(this)) {}
+  ~ArenaUpstream() override { std::pmr::set_default_resource(previous_); }
+  ArenaUpstream(const ArenaUpstream &) = delete;
+  ArenaUpstream &operator=(const ArenaUpstream &) = delete;
+  long count = 0;
+
+private:
+  void *do_allocate(std::size_t bytes, std::size_t alignment) override {
+    ++count;
+    return previous_->allocate(bytes, alignment);
+  }
+  void do_deallocate(void *p, std::size_t bytes, std::size_t alignment) override {
+    previous_->deallocate(p, bytes, alignment);
+  }
+  bool do_is_equal(const std::pmr::memory_resource &other) const noexcept override {
+    return this == &other;
+  }
+  std::pmr::memory_resource *previous_;
+};
+
+// Compiling allocates for its lists, which grow by doubling, never for each
+// node or op: those come from arenas, and a short formula's fit in the
+// buffers the factory and the machine carry inside them.
+TEST(CompileAllocation, NodesAndOpsComeFromTheArenas) {
+  if (!QV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
+  const struct {
+    int terms;
+    bool fitsTheBuffers;
+  } rows[] = {{1, true}, {5, true}, {10, true}, {40, false}, {100, false}};
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.terms);
+    ArenaUpstream upstream;
+    Calc calc;
+    calc.Bind("x", 2);
+    AllocationScope scope;
+    calc.Evaluator.Compile(longSum(row.terms));
+    const auto ops = static_cast<long>(calc.Evaluator.Machine.CodeList.size() +
+                                       calc.Evaluator.Machine.ConstList.size());
+    EXPECT_EQ(upstream.count == 0, row.fitsTheBuffers) << upstream.count;
+    EXPECT_LE(scope.Count(), 12 + 2 * std::bit_width(static_cast<unsigned long>(ops)))
+        << ops << " ops";
+  }
+}
 
 } // namespace
 } // namespace quorvex::test

@@ -52,6 +52,8 @@ TEST(VirtMachShape, ProgramsHaveTheExpectedOps) {
       {"twice(x)", "Var64 r0 <- v0\nCallUnary r1 <- r0\n"},
       {"sub(1;x)", "c0 = 1\nVar64 r0 <- v0\nCallBinary r1 <- c0, r0\n"},
       {"1+2", "c0 = 1\nc1 = 2\nAdd r0 <- c0, c1\n", ""},
+      // Constants to 17 significant digits, enough to tell every double.
+      {"0.1*x", "c0 = 0.10000000000000001\nVar64 r0 <- v0\nMul r1 <- c0, r0\n"},
   };
   for (const ShapeRow &row : rows) {
     Calc calc;

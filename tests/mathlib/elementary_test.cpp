@@ -28,6 +28,8 @@ TEST(Logarithms, Values) {
       {"logbase2(0.75)", -0.4150374992788438, 1},
       {"logbaseN(4;6.25)", 1.3219280948873624, 1},
       {"logbaseN(2;1024)", 10, 0},
+      // ln 1 over a negative ln b.
+      {"logbaseN(0.5;1)", -0.0, 0},
   };
   ExpectValues(cases);
 }

@@ -59,7 +59,7 @@ inline constexpr const char *Overflow = "Floating point overflow";
 struct ValueCase {
   const char *formula;
   Float expected;
-  int ulps; // 0: exactly this double
+  int ulps; // 0: exactly this double, the sign of zero included
 };
 
 struct ErrorCase {
@@ -75,8 +75,10 @@ template <std::size_t N> void ExpectValues(const ValueCase (&cases)[N]) {
       continue;
     }
     const Float value = Evaluate(c.formula);
-    if (c.ulps == 0)
-      EXPECT_EQ(value, c.expected) << c.formula;
+    if (c.ulps == 0) // the sign of a zero too
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(value),
+                std::bit_cast<std::uint64_t>(c.expected))
+          << c.formula << " gave " << value << ", expected " << c.expected;
     else
       EXPECT_LE(UlpDistance(value, c.expected), c.ulps)
           << c.formula << " gave " << value << ", expected " << c.expected;
