@@ -108,6 +108,7 @@ void TExprVirtMach::Clear() {
     op->~TExprConstVmOp();
   codeList_.clear();
   runs_.clear();
+  codeSpans_.clear();
   pendingFirst_ = -1;
   constList_.clear();
   arena_.release();
@@ -116,7 +117,14 @@ void TExprVirtMach::Clear() {
 void TExprVirtMach::Reserve(std::size_t code, std::size_t constants) {
   codeList_.reserve(code);
   runs_.reserve(code);
+  codeSpans_.reserve(code);
   constList_.reserve(constants);
+}
+
+void TExprVirtMach::SetLastCodeSpan(TextSpan span) {
+  QV_ASSERT(!codeList_.empty(), "A span needs a code op");
+  codeSpans_.resize(codeList_.size());
+  codeSpans_.back() = span;
 }
 
 Float TExprVirtMach::Execute() {
@@ -128,10 +136,37 @@ Float TExprVirtMach::Execute() {
   const std::size_t count = CodeList.size();
   TExprVirtMachOp *const *ops = CodeList.data();
   const RunFunction *runs = runs_.data();
+  // The loop's own index tells which step faulted: the handler costs the
+  // run nothing until an op throws.
+  std::size_t i = 0;
+  try {
 #pragma GCC unroll 4
-  for (std::size_t i = 0; i < count;)
-    i += runs[i](ops + i);
+    for (; i < count;)
+      i += runs[i](ops + i);
+  } catch (Exception &fault) {
+    markFault(fault, i);
+    throw;
+  }
   return ops[count - 1]->Value;
+}
+
+void TExprVirtMach::markFault(Exception &fault, std::size_t step) const {
+  if (fault.span())
+    return;
+  // A step runs one op or two. The ops are pure functions of slots that
+  // this run has already written, so the first one faults again on its own
+  // exactly when it was the one that faulted.
+  std::size_t faulting = step;
+  if (step + 1 < codeList_.size()) {
+    try {
+      codeList_[step]->Execute();
+      faulting = step + 1;
+    } catch (...) {
+    }
+  }
+  const TextSpan span = CodeSpan(faulting);
+  if (span.length > 0)
+    fault.setSpan(span);
 }
 
 std::string TExprVirtMach::Listing() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "errors.h"
 #include "floattypes.h"
 
 #include <memory_resource>
@@ -324,7 +325,16 @@ public:
     return op;
   }
 
+  // Records the formula text the code op added last was compiled from.
+  void SetLastCodeSpan(TextSpan span);
+  // The text code op i was compiled from; empty when none was recorded.
+  TextSpan CodeSpan(std::size_t i) const noexcept {
+    return i < codeSpans_.size() ? codeSpans_[i] : TextSpan{};
+  }
+
   // Runs the program once. Throws EListError(0) when there is no program.
+  // An error an op raises propagates unchanged, except that it carries the
+  // span of that op's text when one was recorded and it had none.
   Float Execute();
   // Frees every op; the machine has no program afterwards.
   void Clear();
@@ -406,6 +416,10 @@ private:
   std::pmr::monotonic_buffer_resource arena_;
   // runs_[i] runs CodeList[i].
   std::vector<RunFunction> runs_;
+  // codeSpans_[i] is the text of CodeList[i]; read only after a fault, so
+  // kept apart from the ops that a run touches.
+  std::vector<TextSpan> codeSpans_;
+  [[gnu::cold, gnu::noinline]] void markFault(Exception &fault, std::size_t step) const;
   // pairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
 };

@@ -161,6 +161,8 @@ private slots:
         << QString::fromUtf8("x + \xF0\x9D\x9C\x8B") << QString::fromUtf8("\xF0\x9D\x9C\x8B") << 6;
     QTest::newRow("missing parenthesis: the end") << "2*(x" << "" << 4;
     QTest::newRow("number beyond any range") << "x + 1e5000" << "1e5000" << 10;
+    QTest::newRow("division by zero while running") << "2 + 1/0" << "1/0" << 7;
+    QTest::newRow("a call that faults") << "sqrt(0-1) + x" << "sqrt(0-1)" << 9;
   }
   void failurePointsAtItsPlace() {
     QFETCH(QString, formula);
