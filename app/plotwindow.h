@@ -51,8 +51,9 @@ public:
   // Shows the window in front and plots (the menu command).
   void showAndPlot();
   // Reads the screen again and plots the chosen variable over From..To at
-  // the chosen number of points. A variable chosen for the first time, or
-  // again after it was gone, starts at its value +/- 10.
+  // the chosen number of points, F over Y from..Y to where they are not
+  // "auto". A variable chosen for the first time, or again after it was
+  // gone, starts at its value +/- 10.
   void plot();
   void resetZoom();
   void exportPng(const QString &path) const;
@@ -70,6 +71,8 @@ private:
   // -1 when no variable is declared.
   int chooseVariable();
   void setDefaultRange(int index);
+  // Sizes and moves the window to open over opener, within the screen.
+  void placeOver(const QWidget &opener);
   void variableChosen();
   // Asks for a file of the kind ("PNG", "SVG") and writes it.
   void exportClick(const QString &kind, const QString &filter,
@@ -86,6 +89,8 @@ private:
   QLineEdit *fromEdit_ = nullptr;
   QLineEdit *toEdit_ = nullptr;
   QSpinBox *pointsBox_ = nullptr;
+  QLineEdit *yFromEdit_ = nullptr;
+  QLineEdit *yToEdit_ = nullptr;
   QPushButton *plotButton_ = nullptr;
   QTabWidget *tabs_ = nullptr;
   PlotView *view_ = nullptr;
