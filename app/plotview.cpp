@@ -476,7 +476,11 @@ void PlotView::traceCurve(const Frame &frame, double pixelRatio, std::vector<QPo
       // Crossing the top or the bottom edge, in either direction.
       if (i > run.first) {
         for (const double edge : {plot.top(), plot.bottom()}) {
-          if ((previous.y() < edge) == (at.y() < edge) || previous.y() == at.y())
+          // A point on the edge has not left yet.
+          const auto beyond = [&](QPointF p) {
+            return edge == plot.top() ? p.y() < edge : p.y() > edge;
+          };
+          if (beyond(previous) == beyond(at))
             continue;
           const double t = (edge - previous.y()) / (at.y() - previous.y());
           const QPointF exit(previous.x() + t * (at.x() - previous.x()), edge);
@@ -611,8 +615,8 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     // Centred under its tick, but never past the edges of the picture.
     const QString label = QString::fromStdString(tick.label);
     const double width = metrics.horizontalAdvance(label) + 4;
-    const double left =
-        std::clamp(x - width / 2, area.left(), std::max(area.left(), area.right() - width));
+    const double left = std::clamp(x - width / 2, area.left() + 2,
+                                   std::max(area.left() + 2, area.right() - 2 - width));
     painter.drawText(QRectF(left, plot.bottom() + 5, width, line), Qt::AlignCenter, label);
   }
   for (const AxisTick &tick : frame.yTicks) {

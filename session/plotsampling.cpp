@@ -162,7 +162,9 @@ Float towardDoubles(Float80 v) noexcept {
 ValueRange padded(Float low, Float high) {
   const Float80 width = Float80(high) - low;
   const Float80 margin = width > 0 ? width / 20 : std::max<Float80>(1, std::fabs(low) / 10);
-  ValueRange range{towardDoubles(low - margin), towardDoubles(high + margin)};
+  // At least one double beyond each end, however narrow the margin.
+  ValueRange range{std::min(towardDoubles(low - margin), std::nextafter(low, -largest)),
+                   std::max(towardDoubles(high + margin), std::nextafter(high, largest))};
   if (!(range.low < range.high)) // a value at the end of the doubles
     range = {std::nextafter(range.high, -largest), range.high};
   return range;
