@@ -136,37 +136,40 @@ Float TExprVirtMach::Execute() {
   const std::size_t count = CodeList.size();
   TExprVirtMachOp *const *ops = CodeList.data();
   const RunFunction *runs = runs_.data();
-  // The loop's own index tells which step faulted: the handler costs the
-  // run nothing until an op throws.
-  std::size_t i = 0;
-  try {
 #pragma GCC unroll 4
-    for (; i < count;)
-      i += runs[i](ops + i);
-  } catch (Exception &fault) {
-    markFault(fault, i);
-    throw;
-  }
+  for (std::size_t i = 0; i < count;)
+    i += runs[i](ops + i);
   return ops[count - 1]->Value;
 }
 
-void TExprVirtMach::markFault(Exception &fault, std::size_t step) const {
-  if (fault.span())
-    return;
-  // A step runs one op or two. The ops are pure functions of slots that
-  // this run has already written, so the first one faults again on its own
-  // exactly when it was the one that faulted.
+std::optional<std::size_t> TExprVirtMach::LocateFault(Exception &fault) {
+  // The ops are pure functions of the variables and of the slots of the ops
+  // before them, so run again on the same variables they fault at the same
+  // op. A run pays for this only when it has failed: a handler in Execute's
+  // own loop would cost every run a register and the loop's unrolling.
+  const std::size_t count = codeList_.size();
+  TExprVirtMachOp *const *ops = codeList_.data();
+  std::size_t step = 0;
+  try {
+    while (step < count)
+      step += runs_[step](ops + step);
+    return std::nullopt;
+  } catch (...) {
+  }
+  // The step ran one op or two; the first faults again on its own exactly
+  // when it was the one that faulted.
   std::size_t faulting = step;
-  if (step + 1 < codeList_.size()) {
+  if (step + 1 < count) {
     try {
-      codeList_[step]->Execute();
+      ops[step]->Execute();
       faulting = step + 1;
     } catch (...) {
     }
   }
   const TextSpan span = CodeSpan(faulting);
-  if (span.length > 0)
+  if (!fault.span() && span.length > 0)
     fault.setSpan(span);
+  return faulting;
 }
 
 std::string TExprVirtMach::Listing() const {

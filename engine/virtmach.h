@@ -4,6 +4,7 @@
 #include "floattypes.h"
 
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -333,9 +334,11 @@ public:
   }
 
   // Runs the program once. Throws EListError(0) when there is no program.
-  // An error an op raises propagates unchanged, except that it carries the
-  // span of that op's text when one was recorded and it had none.
   Float Execute();
+  // After Execute failed with fault, and before the variables change: the
+  // index in CodeList of the op that raised it (none if no op faults now).
+  // Gives the fault that op's span, unless it has one or none was recorded.
+  std::optional<std::size_t> LocateFault(Exception &fault);
   // Frees every op; the machine has no program afterwards.
   void Clear();
   // Makes room for that many code and constant ops without regrowing.
@@ -419,7 +422,6 @@ private:
   // codeSpans_[i] is the text of CodeList[i]; read only after a fault, so
   // kept apart from the ops that a run touches.
   std::vector<TextSpan> codeSpans_;
-  [[gnu::cold, gnu::noinline]] void markFault(Exception &fault, std::size_t step) const;
   // pairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
 };
