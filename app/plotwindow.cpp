@@ -65,6 +65,13 @@ QPushButton *button(const QString &caption, const char *name, const QString &acc
   return b;
 }
 
+// The frame the window system draws around a window.
+QMargins frameMargins(const QWidget &window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(),
+          outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+}
+
 // Every button runs its command as one action: a failure ends it and goes to
 // the error report.
 template <class Command> void onClick(QPushButton *b, QWidget *window, Command command) {
@@ -242,18 +249,34 @@ void PlotWindow::showAndPlot() {
   plot();
 }
 
+bool PlotWindow::event(QEvent *event) {
+  // The window system frames the window once it shows, and only then tells
+  // how wide the frame is; the first move after that settles the place.
+  if (framing_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+      frameGeometry() != geometry()) {
+    framing_ = false;
+    keepOnScreen(frameMargins(*this));
+  }
+  return QWidget::event(event);
+}
+
 void PlotWindow::placeOver(const QWidget &opener) {
-  const QRect available = opener.screen()->availableGeometry();
   // The window system's frame around the opener stands for this window's
-  // own, which is known only once it shows.
-  const QRect outer = opener.frameGeometry(), inner = opener.geometry();
-  const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(),
-                            outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  // own until that is known.
+  QRect frame(QPoint(), size());
+  frame.moveCenter(opener.frameGeometry().center());
+  move(frame.topLeft());
+  keepOnScreen(frameMargins(opener));
+  framing_ = true;
+}
+
+void PlotWindow::keepOnScreen(const QMargins &decoration) {
+  const QRect available = screen()->availableGeometry();
   const QSize room = available.size().shrunkBy(decoration);
   resize(size().boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
   // Wholly on the screen where it fits; where it cannot, its title bar is.
-  QRect frame(QPoint(), size().grownBy(decoration));
-  frame.moveCenter(outer.center());
+  QRect frame(geometry().topLeft(), size());
+  frame = frame.marginsAdded(decoration);
   frame.moveLeft(std::clamp(frame.left(), available.left(),
                             std::max(available.left(), available.right() + 1 - frame.width())));
   frame.moveTop(std::clamp(frame.top(), available.top(),

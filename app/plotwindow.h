@@ -10,6 +10,7 @@
 #include <memory>
 
 class QComboBox;
+class QMargins;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -65,6 +66,9 @@ public:
 
   const PlotSamples &tableSamples() const noexcept { return samples_; }
 
+protected:
+  bool event(QEvent *event) override;
+
 private:
   void buildControls();
   // Fills the variable box from the screen; returns the index to plot, or
@@ -73,6 +77,9 @@ private:
   void setDefaultRange(int index);
   // Sizes and moves the window to open over opener, within the screen.
   void placeOver(const QWidget &opener);
+  // Sizes and moves the window so that with a frame of decoration around it
+  // it lies on its screen.
+  void keepOnScreen(const QMargins &decoration);
   void variableChosen();
   // Asks for a file of the kind ("PNG", "SVG") and writes it.
   void exportClick(const QString &kind, const QString &filter,
@@ -99,6 +106,7 @@ private:
   PlotTableModel *model_ = nullptr;
   bool filling_ = false; // the variable box is being filled, not chosen in
   bool placed_ = false;
+  bool framing_ = false; // placed, but the frame around it not known yet
 };
 
 } // namespace quorvex
