@@ -653,20 +653,17 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
       {inner.right() - boxSize.width(), inner.bottom() - boxSize.height()},
       {inner.left(), inner.bottom() - boxSize.height()},
   };
-  QRectF box(corners[0], boxSize);
-  std::size_t fewest = std::numeric_limits<std::size_t>::max();
-  for (const QPointF &corner : corners) {
-    const QRectF candidate(corner, boxSize);
-    std::size_t crossing = 0;
-    for (const PlotPoint &point : points)
-      if (point.defined() &&
-          candidate.contains(QPointF(frame.mapX(point.x), frame.mapY(point.y))))
-        ++crossing;
-    if (crossing < fewest) {
-      fewest = crossing;
-      box = candidate;
-    }
+  std::size_t crossing[std::size(corners)] = {};
+  for (const PlotPoint &point : points) {
+    if (!point.defined())
+      continue;
+    const QPointF at(frame.mapX(point.x), frame.mapY(point.y));
+    for (std::size_t i = 0; i < std::size(corners); ++i)
+      crossing[i] += QRectF(corners[i], boxSize).contains(at) ? 1 : 0;
   }
+  const std::size_t fewest =
+      std::size_t(std::min_element(std::begin(crossing), std::end(crossing)) - crossing);
+  const QRectF box(corners[fewest], boxSize);
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setPen(QPen(textTone(colours, 90), 1));
   painter.setBrush(colours.color(QPalette::Base));

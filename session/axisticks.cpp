@@ -165,9 +165,17 @@ std::uint64_t doublesBetween(Float low, Float high) noexcept {
 
 AxisScale::AxisScale(Float low, Float high, double length) noexcept
     : low_(low), perValue_(length / (Float80(high) - Float80(low))),
-      perPosition_((Float80(high) - Float80(low)) / length), limit_(1e15 * length) {}
+      perPosition_((Float80(high) - Float80(low)) / length), limit_(1e15 * length),
+      lowDouble_(low), perValueDouble_(length / (high - low)) {
+  inDoubles_ = std::isfinite(high - low) && std::isfinite(perValueDouble_);
+}
 
 double AxisScale::position(Float v) const noexcept {
+  if (inDoubles_) {
+    // v - low is finite inside the range; beyond it an infinity keeps
+    // its direction, and the clamp takes it.
+    return std::clamp((v - lowDouble_) * perValueDouble_, -limit_, limit_);
+  }
   const Float80 p = (Float80(v) - low_) * perValue_;
   return static_cast<double>(std::clamp<Float80>(p, -limit_, limit_));
 }

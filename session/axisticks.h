@@ -54,6 +54,11 @@ private:
   Float80 perValue_;    // positions per unit of value
   Float80 perPosition_; // values per unit of position
   double limit_;
+  // Where the range's width and the positions per unit are doubles, a
+  // position is worked out in double precision: a plot maps every point.
+  bool inDoubles_;
+  Float lowDouble_;
+  double perValueDouble_;
 };
 
 // The range [low, high] shrunk by factor (> 1 zooms in, < 1 out) around the
