@@ -17,6 +17,8 @@ namespace quorvex {
 struct TextSpan {
   std::size_t offset = 0;
   std::size_t length = 0;
+
+  bool operator==(const TextSpan &) const = default;
 };
 
 class Exception : public std::exception {

@@ -4,6 +4,7 @@
 #include "numberconversion.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -124,7 +125,10 @@ void TExprVirtMach::Reserve(std::size_t code, std::size_t constants) {
 void TExprVirtMach::SetLastCodeSpan(TextSpan span) {
   QV_ASSERT(!codeList_.empty(), "A span needs a code op");
   codeSpans_.resize(codeList_.size());
-  codeSpans_.back() = span;
+  constexpr std::size_t widest = std::numeric_limits<std::uint32_t>::max();
+  if (span.offset <= widest && span.length <= widest - span.offset)
+    codeSpans_.back() = {static_cast<std::uint32_t>(span.offset),
+                         static_cast<std::uint32_t>(span.length)};
 }
 
 Float TExprVirtMach::Execute() {

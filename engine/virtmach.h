@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "floattypes.h"
 
+#include <cstdint>
 #include <memory_resource>
 #include <optional>
 #include <string>
@@ -330,7 +331,9 @@ public:
   void SetLastCodeSpan(TextSpan span);
   // The text code op i was compiled from; empty when none was recorded.
   TextSpan CodeSpan(std::size_t i) const noexcept {
-    return i < codeSpans_.size() ? codeSpans_[i] : TextSpan{};
+    if (i >= codeSpans_.size())
+      return {};
+    return {codeSpans_[i].offset, codeSpans_[i].length};
   }
 
   // Runs the program once. Throws EListError(0) when there is no program.
@@ -420,8 +423,13 @@ private:
   // runs_[i] runs CodeList[i].
   std::vector<RunFunction> runs_;
   // codeSpans_[i] is the text of CodeList[i]; read only after a fault, so
-  // kept apart from the ops that a run touches.
-  std::vector<TextSpan> codeSpans_;
+  // kept apart from the ops that a run touches. A formula the compiler
+  // reads is far shorter than 4 GiB, so half the width of a TextSpan does.
+  struct CodeText {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  std::vector<CodeText> codeSpans_;
   // pairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
 };

@@ -47,9 +47,7 @@ namespace {
 
 int errorIndex(std::vector<PlotError> &errors, const RowOutcome &outcome) {
   const auto found = std::find_if(errors.begin(), errors.end(), [&](const PlotError &e) {
-    return e.message == outcome.error && e.span.has_value() == outcome.errorSpan.has_value() &&
-           (!e.span || (e.span->offset == outcome.errorSpan->offset &&
-                        e.span->length == outcome.errorSpan->length));
+    return e.message == outcome.error && e.span == outcome.errorSpan;
   });
   if (found != errors.end())
     return static_cast<int>(found - errors.begin());
