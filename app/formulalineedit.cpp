@@ -2,10 +2,19 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QInputMethodEvent>
 #include <QTextCharFormat>
 
 namespace quorvex {
+
+FormulaLineEdit::FormulaLineEdit(QWidget *parent) : SelectionLineEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (hasFocus())
+      holdCaretSteady(text().size() > LongText);
+  });
+}
 
 // The box merges consecutive insertions into one undo step, and a caret move
 // is what separates two steps; moving the caret away and back marks the
@@ -49,6 +58,29 @@ void FormulaLineEdit::showIgnoredText() {
   }
   QInputMethodEvent event(QString(), attributes);
   QCoreApplication::sendEvent(this, &event);
+}
+
+FormulaLineEdit::~FormulaLineEdit() { holdCaretSteady(false); }
+
+void FormulaLineEdit::holdCaretSteady(bool steady) {
+  QStyleHints *hints = QGuiApplication::styleHints();
+  if (steady && heldFlashTime_ < 0) {
+    heldFlashTime_ = hints->cursorFlashTime();
+    hints->setCursorFlashTime(0);
+  } else if (!steady && heldFlashTime_ >= 0) {
+    hints->setCursorFlashTime(heldFlashTime_);
+    heldFlashTime_ = -1;
+  }
+}
+
+void FormulaLineEdit::focusInEvent(QFocusEvent *event) {
+  holdCaretSteady(text().size() > LongText);
+  SelectionLineEdit::focusInEvent(event);
+}
+
+void FormulaLineEdit::focusOutEvent(QFocusEvent *event) {
+  SelectionLineEdit::focusOutEvent(event);
+  holdCaretSteady(false);
 }
 
 void FormulaLineEdit::changeEvent(QEvent *event) {

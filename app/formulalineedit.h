@@ -12,7 +12,7 @@ namespace quorvex {
 class FormulaLineEdit final : public SelectionLineEdit {
   Q_OBJECT
 public:
-  using SelectionLineEdit::SelectionLineEdit;
+  explicit FormulaLineEdit(QWidget *parent = nullptr);
 
   // Replaces length characters at start by text as one undo step of its
   // own, apart from the typing before and after it; the caret ends after
@@ -24,14 +24,28 @@ public:
   void setIgnoredFrom(int position);
   int ignoredFrom() const noexcept { return ignoredFrom_; }
 
+  ~FormulaLineEdit() override;
+
+  // A text longer than this costs the box a noticeable share of the
+  // processor at every blink of its caret, since the whole line is laid
+  // out again to paint it; with such a text the caret stays lit instead.
+  static constexpr int LongText = 10000;
+
 protected:
   void changeEvent(QEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
 
 private:
   void endUndoStep();
   void showIgnoredText();
+  // Holds the caret lit, or lets it blink again at the rate it had.
+  void holdCaretSteady(bool steady);
 
   int ignoredFrom_ = -1;
+  // The caret's blink period before this box held it lit; -1 when it does
+  // not. The period is the application's, so only the focused box holds it.
+  int heldFlashTime_ = -1;
 };
 
 } // namespace quorvex

@@ -1,5 +1,6 @@
 #include "hinttracker.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QVariant>
 #include <QWidget>
@@ -43,8 +44,13 @@ bool HintTracker::eventFilter(QObject *watched, QEvent *event) {
   if (!watched->isWidgetType())
     return false;
   auto *widget = static_cast<QWidget *>(watched);
+  // An open menu grabs the pointer, and the control under it hears that
+  // the pointer left; the hint then belongs to the menu's item.
+  const bool menuOpen = QApplication::activePopupWidget() != nullptr;
   switch (event->type()) {
   case QEvent::Enter:
+    if (menuOpen)
+      break;
     if (belongsToWindow(widget))
       emit hintChanged(hintAt(widget));
     break;
@@ -52,7 +58,7 @@ bool HintTracker::eventFilter(QObject *watched, QEvent *event) {
     // Leaving a control for its enclosing one sends no Enter to the latter,
     // so the hint falls back to the enclosing control's here; moving on to
     // a sibling sends that sibling's Enter right after.
-    if (belongsToWindow(widget) && !widget->isWindow())
+    if (!menuOpen && belongsToWindow(widget) && !widget->isWindow())
       emit hintChanged(hintAt(widget->parentWidget()));
     break;
   case QEvent::ToolTip:

@@ -18,6 +18,7 @@ class HintTracker final : public QObject {
 public:
   HintTracker(QWidget &window, QObject *parent = nullptr);
 
+  // The one control whose pop-up tip shows; none when null.
   void setTipWidget(QWidget *widget) { tipWidget_ = widget; }
 
   static void setHint(QWidget *widget, const QString &shortHint,

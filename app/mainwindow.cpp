@@ -356,8 +356,11 @@ void TF_Main_LSF::Statusbar2Click() {
   StatusBar1->setVisible(Statusbar2->isChecked());
 }
 
-// The check mark itself is the state: setCurrentHint reads it.
-void TF_Main_LSF::Showhints1Click() {}
+// The check mark itself is the state: setCurrentHint reads it. The one
+// pop-up tip is a hint too, and goes with the others.
+void TF_Main_LSF::Showhints1Click() {
+  FHintTracker->setTipWidget(Showhints1->isChecked() ? SpeedButton1 : nullptr);
+}
 
 void TF_Main_LSF::setCurrentHint(const QString &hint) {
   if (!Showhints1->isChecked())

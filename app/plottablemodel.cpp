@@ -45,7 +45,7 @@ QVariant PlotTableModel::data(const QModelIndex &index, int role) const {
   case ErrorColumn:
     return point.defined()
                ? QString()
-               : QString::fromStdString(withFullStop(samples_->errors[point.error]));
+               : QString::fromStdString(withFullStop(samples_->errors[point.error].message));
   }
   return {};
 }

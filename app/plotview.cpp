@@ -53,16 +53,64 @@ QColor textTone(const QPalette &palette, int share) {
                 mix(base.blue(), text.blue()));
 }
 
+// The part of the segment from a to b inside box (Liang-Barsky); false when
+// none is. Vector output (SVG) does not keep a painter's clip, so whatever
+// must stay inside a rectangle is cut to it here.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &box) {
+  double enter = 0, leave = 1;
+  const double dx = b.x() - a.x(), dy = b.y() - a.y();
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                      box.bottom() - a.y()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0)
+        return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      enter = std::max(enter, t);
+    else
+      leave = std::min(leave, t);
+  }
+  if (enter > leave)
+    return false;
+  const QPointF from = a;
+  a = from + enter * QPointF(dx, dy);
+  b = from + leave * QPointF(dx, dy);
+  return true;
+}
+
+// Appends the pieces of line that lie inside box, each a polyline.
+void appendClipped(const QPolygonF &line, const QRectF &box, std::vector<QPolygonF> &pieces) {
+  bool open = false; // the last piece ends where this segment starts
+  for (qsizetype i = 1; i < line.size(); ++i) {
+    QPointF a = line[i - 1], b = line[i];
+    if (!clipSegment(a, b, box)) {
+      open = false;
+      continue;
+    }
+    if (!open || pieces.back().back() != a)
+      pieces.emplace_back(QPolygonF{a});
+    pieces.back().append(b);
+    open = b == line[i];
+  }
+}
+
 void paintHatch(QPainter &painter, const QRectF &area, int error, const QPalette &palette) {
   painter.save();
-  painter.setClipRect(area, Qt::IntersectClip);
   painter.setPen(QPen(textTone(palette, 120), 1));
   const int kind = error % hatchKinds;
   const double h = area.height();
+  auto line = [&](QPointF a, QPointF b) {
+    if (clipSegment(a, b, area))
+      painter.drawLine(a, b);
+  };
   auto lines = [&](bool rising) {
     for (double x = area.left() - h; x < area.right() + hatchSpacing; x += hatchSpacing)
-      painter.drawLine(QPointF(x, rising ? area.bottom() : area.top()),
-                       QPointF(x + h, rising ? area.top() : area.bottom()));
+      line(QPointF(x, rising ? area.bottom() : area.top()),
+           QPointF(x + h, rising ? area.top() : area.bottom()));
   };
   if (kind == 0 || kind == 2)
     lines(true);
@@ -160,24 +208,23 @@ private:
 // labels, and the mapping between values and positions.
 struct PlotView::Frame {
   QRectF plot;
-  std::vector<Float> xTicks, yTicks;
-  QStringList xLabels, yLabels;
+  std::vector<AxisTick> xTicks, yTicks;
   Float x0 = 0, x1 = 1, y0 = 0, y1 = 1;
 
   // Positions far outside the area are held at a distance that keeps a
   // line's direction while the painter's coordinates stay finite and small.
   double mapX(Float x) const {
-    const double p = plot.left() + (x - x0) / (x1 - x0) * plot.width();
-    return std::clamp(p, plot.left() - 1e5, plot.right() + 1e5);
+    return std::clamp(plot.left() + xScale.position(x), plot.left() - 1e5, plot.right() + 1e5);
   }
   double mapY(Float y) const {
-    const double p = plot.bottom() - (y - y0) / (y1 - y0) * plot.height();
-    return std::clamp(p, plot.top() - 1e5, plot.bottom() + 1e5);
+    return std::clamp(plot.bottom() - yScale.position(y), plot.top() - 1e5,
+                      plot.bottom() + 1e5);
   }
-  Float unmapX(double p) const { return x0 + (p - plot.left()) / plot.width() * (x1 - x0); }
-  Float unmapY(double p) const {
-    return y0 + (plot.bottom() - p) / plot.height() * (y1 - y0);
-  }
+  Float unmapX(double p) const { return xScale.value(p - plot.left()); }
+  Float unmapY(double p) const { return yScale.value(plot.bottom() - p); }
+
+  // Set with the plot area.
+  AxisScale xScale{0, 1, 1}, yScale{0, 1, 1};
 };
 
 PlotView::PlotView(QWidget *parent) : QWidget(parent) {
@@ -194,10 +241,10 @@ QSize PlotView::sizeHint() const { return {640, 400}; }
 QSize PlotView::minimumSizeHint() const { return {240, 160}; }
 
 void PlotView::setPlot(PlotSamples samples, const QString &variableName,
-                       const QString &curveName, Sampler sampler) {
+                       const std::string &formula, Sampler sampler) {
   sampler_ = std::move(sampler);
   variableName_ = variableName;
-  curveName_ = curveName;
+  formula_ = formula;
   message_.clear();
   hasPlot_ = !samples.points.empty();
   samples_ = std::move(samples);
@@ -209,8 +256,13 @@ void PlotView::setPlot(PlotSamples samples, const QString &variableName,
   x0_ = fullLeft_;
   x1_ = fullRight_;
   fitValues();
-  setHover(-1);
+  followPointer();
   update();
+}
+
+void PlotView::setValueLimits(std::optional<Float> low, std::optional<Float> high) {
+  lowLimit_ = low;
+  highLimit_ = high;
 }
 
 void PlotView::clearPlot(const QString &message) {
@@ -219,46 +271,51 @@ void PlotView::clearPlot(const QString &message) {
   sampler_ = {};
   hasPlot_ = false;
   message_ = message;
-  setHover(-1);
+  followPointer();
   update();
+}
+
+QString PlotView::errorName(std::size_t error) const {
+  const PlotError &e = samples_.errors[error];
+  QString name = QString::fromStdString(e.message);
+  if (!e.span || e.span->offset >= formula_.size())
+    return name;
+  // The part as it reads in the formula; a long one keeps its two ends.
+  QString part = QString::fromStdString(formula_.substr(e.span->offset, e.span->length));
+  constexpr qsizetype longest = 40;
+  if (part.size() > longest)
+    part = part.left(longest / 2 - 1) + QChar(0x2026) + part.right(longest / 2 - 1);
+  return part + QStringLiteral(": ") + name;
 }
 
 QStringList PlotView::legendEntries() const {
   QStringList entries;
   if (!hasPlot_)
     return entries;
-  entries.append(curveName_);
-  for (const std::string &error : samples_.errors)
-    entries.append(QString::fromStdString(error));
+  entries.append(QStringLiteral("F = ") + QString::fromStdString(formula_));
+  for (std::size_t i = 0; i < samples_.errors.size(); ++i)
+    entries.append(errorName(i));
   return entries;
 }
 
 void PlotView::fitValues() {
-  Float low = 0, high = 0;
-  if (!valueRange(samples_, low, high)) {
-    low = -1;
-    high = 1;
+  ValueRange range = autoValueRange(samples_);
+  // The window checked the limits against these very points before it
+  // plotted them; should they fail all the same, the points decide.
+  try {
+    range = plotValueRange(samples_, lowLimit_, highLimit_);
+  } catch (const EPlotRangeError &) {
   }
-  const Float span = high - low;
-  if (!(span > 0) || !std::isfinite(span)) {
-    // A constant: a band around it, wide enough to read its ticks.
-    const Float half = std::max(1.0, std::fabs(low) / 10);
-    y0_ = low - half;
-    y1_ = high + half;
-    return;
-  }
-  y0_ = low - span / 20;
-  y1_ = high + span / 20;
+  y0_ = range.low;
+  y1_ = range.high;
 }
 
 void PlotView::showRange(Float x0, Float x1, Float y0, Float y1) {
-  // A range so narrow that its ends are (nearly) the same double, or so
-  // wide that its span is no longer finite, cannot be shown.
+  // A range of fewer doubles than this can no longer be told apart on the
+  // axis; nor can a range wider than the doubles be sampled.
+  constexpr std::uint64_t fewest = 8;
   auto usable = [](Float a, Float b) {
-    const Float span = b - a;
-    const Float magnitude = std::max(std::fabs(a), std::fabs(b));
-    return std::isfinite(span) && span > 64 * magnitude * std::numeric_limits<Float>::epsilon() &&
-           span > 1e-300;
+    return std::isfinite(a) && std::isfinite(b) && a < b && doublesBetween(a, b) >= fewest;
   };
   if (!usable(x0, x1) || !usable(y0, y1))
     return;
@@ -270,7 +327,7 @@ void PlotView::showRange(Float x0, Float x1, Float y0, Float y1) {
     samples_ = sampler_(x0, x1);
     runs_ = plotRuns(samples_);
   }
-  setHover(-1);
+  followPointer();
   update();
 }
 
@@ -284,7 +341,7 @@ void PlotView::resetZoom() {
   x0_ = fullLeft_;
   x1_ = fullRight_;
   fitValues();
-  setHover(-1);
+  followPointer();
   update();
 }
 
@@ -292,10 +349,10 @@ void PlotView::zoomAt(double factor, QPointF at) {
   if (!hasPlot_ || !(factor > 0))
     return;
   const Frame frame = frameFor(rect());
-  const Float x = frame.unmapX(at.x());
-  const Float y = frame.unmapY(at.y());
-  showRange(x - (x - x0_) / factor, x + (x1_ - x) / factor, y - (y - y0_) / factor,
-            y + (y1_ - y) / factor);
+  Float x0 = x0_, x1 = x1_, y0 = y0_, y1 = y1_;
+  zoomRange(x0, x1, frame.unmapX(at.x()), factor);
+  zoomRange(y0, y1, frame.unmapY(at.y()), factor);
+  showRange(x0, x1, y0, y1);
 }
 
 void PlotView::zoomTo(const QRectF &rectangle) {
@@ -320,7 +377,7 @@ QString PlotView::readoutAt(QPointF at) const {
   const PlotPoint &point = samples_.points[nearestPoint(samples_, frame.unmapX(at.x()))];
   const QString value = point.defined()
                             ? number(point.y)
-                            : QString::fromStdString(samples_.errors[point.error]);
+                            : QString::fromStdString(samples_.errors[point.error].message);
   return QStringLiteral("(") + number(point.x) + pairSeparator() + value +
          QStringLiteral(")");
 }
@@ -330,6 +387,18 @@ void PlotView::setHover(int index) {
     return;
   hover_ = index;
   update();
+}
+
+void PlotView::followPointer() {
+  QString readout;
+  int index = -1;
+  if (pointer_) {
+    readout = readoutAt(*pointer_);
+    if (!readout.isEmpty())
+      index = static_cast<int>(nearestPoint(samples_, frameFor(rect()).unmapX(pointer_->x())));
+  }
+  setHover(index);
+  emit readoutChanged(readout);
 }
 
 PlotView::Frame PlotView::frameFor(const QRectF &area) const {
@@ -348,12 +417,11 @@ PlotView::Frame PlotView::frameFor(const QRectF &area) const {
   // label decides the left margin.
   const int yCount = std::max(2, static_cast<int>((bottom - top) / (line * 2.2)));
   if (hasPlot_)
-    frame.yTicks = axisTicks(y0_, y1_, yCount);
+    frame.yTicks = axisTicks(y0_, y1_, yCount, separator);
   double labelWidth = 0;
-  for (const Float tick : frame.yTicks) {
-    frame.yLabels.append(QString::fromStdString(formatResult(tick, separator)));
-    labelWidth = std::max(labelWidth, metrics.horizontalAdvance(frame.yLabels.back()));
-  }
+  for (const AxisTick &tick : frame.yTicks)
+    labelWidth =
+        std::max(labelWidth, metrics.horizontalAdvance(QString::fromStdString(tick.label)));
   const double left =
       area.left() + 8 + metrics.horizontalAdvance(QStringLiteral("F")) + 8 + labelWidth + 6;
   const double right = area.right() - std::max(14.0, line);
@@ -361,6 +429,8 @@ PlotView::Frame PlotView::frameFor(const QRectF &area) const {
   if (frame.plot.width() < 10 || frame.plot.height() < 10)
     frame.plot = QRectF(area.topLeft(), QSizeF(std::max(10.0, area.width()),
                                                  std::max(10.0, area.height())));
+  frame.xScale = AxisScale(x0_, x1_, frame.plot.width());
+  frame.yScale = AxisScale(y0_, y1_, frame.plot.height());
 
   // As many x ticks as leave room between their labels: fewer while the
   // labels (round numbers, so mostly short) would touch.
@@ -368,17 +438,71 @@ PlotView::Frame PlotView::frameFor(const QRectF &area) const {
     return frame;
   for (int xCount = std::max(1, static_cast<int>(frame.plot.width() / (3 * line)));
        xCount >= 1; --xCount) {
-    frame.xTicks = axisTicks(x0_, x1_, xCount);
-    frame.xLabels.clear();
+    frame.xTicks = axisTicks(x0_, x1_, xCount, separator);
     double widest = 0;
-    for (const Float tick : frame.xTicks) {
-      frame.xLabels.append(QString::fromStdString(formatResult(tick, separator)));
-      widest = std::max(widest, metrics.horizontalAdvance(frame.xLabels.back()));
-    }
+    for (const AxisTick &tick : frame.xTicks)
+      widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.label)));
     if (frame.xTicks.size() * (widest + 1.5 * line) <= frame.plot.width())
       break;
   }
   return frame;
+}
+
+void PlotView::traceCurve(const Frame &frame, double pixelRatio, std::vector<QPolygonF> &lines,
+                          std::vector<QPointF> &dots, std::vector<QPointF> &exits) const {
+  const QRectF &plot = frame.plot;
+  // The line may reach the edges by its width: it is cut there, not at
+  // the points' own positions.
+  const QRectF reach = plot.adjusted(-curveWidth, -curveWidth, curveWidth, curveWidth);
+  const std::vector<PlotPoint> &points = samples_.points;
+  QPolygonF polyline;
+  for (const PlotRun &run : runs_) {
+    if (run.error >= 0)
+      continue;
+    if (run.first == run.last) {
+      const QPointF at(frame.mapX(points[run.first].x), frame.mapY(points[run.first].y));
+      if (plot.contains(at))
+        dots.push_back(at);
+      continue;
+    }
+    // Many more points than device pixel columns would cost painting time
+    // and add nothing that shows.
+    polyline.clear();
+    ColumnStretch stretch(polyline);
+    QPointF previous;
+    for (std::size_t i = run.first; i <= run.last; ++i) {
+      const QPointF at(frame.mapX(points[i].x), frame.mapY(points[i].y));
+      stretch.add(at, std::lround(std::floor(at.x() * pixelRatio)));
+      // Crossing the top or the bottom edge, in either direction.
+      if (i > run.first) {
+        for (const double edge : {plot.top(), plot.bottom()}) {
+          // A point on the edge has not left yet.
+          const auto beyond = [&](QPointF p) {
+            return edge == plot.top() ? p.y() < edge : p.y() > edge;
+          };
+          if (beyond(previous) == beyond(at))
+            continue;
+          const double t = (edge - previous.y()) / (at.y() - previous.y());
+          const QPointF exit(previous.x() + t * (at.x() - previous.x()), edge);
+          const bool near = !exits.empty() && exits.back().y() == edge &&
+                            std::fabs(exits.back().x() - exit.x()) < 6;
+          if (exit.x() >= plot.left() && exit.x() <= plot.right() && !near)
+            exits.push_back(exit);
+        }
+      }
+      previous = at;
+    }
+    stretch.flush();
+    appendClipped(polyline, reach, lines);
+  }
+}
+
+std::vector<QPointF> PlotView::exitMarks() const {
+  std::vector<QPolygonF> lines;
+  std::vector<QPointF> dots, exits;
+  if (hasPlot_)
+    traceCurve(frameFor(rect()), devicePixelRatioF(), lines, dots, exits);
+  return exits;
 }
 
 void PlotView::paintEvent(QPaintEvent *) {
@@ -407,12 +531,12 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   // along the pixel grid and need no antialiasing, which would cost more
   // than all the rest of the painting.
   painter.setPen(QPen(textTone(colours, 36), 1));
-  for (const Float tick : frame.xTicks)
-    painter.drawLine(QPointF(frame.mapX(tick), plot.top()),
-                     QPointF(frame.mapX(tick), plot.bottom()));
-  for (const Float tick : frame.yTicks)
-    painter.drawLine(QPointF(plot.left(), frame.mapY(tick)),
-                     QPointF(plot.right(), frame.mapY(tick)));
+  for (const AxisTick &tick : frame.xTicks)
+    painter.drawLine(QPointF(frame.mapX(tick.value), plot.top()),
+                     QPointF(frame.mapX(tick.value), plot.bottom()));
+  for (const AxisTick &tick : frame.yTicks)
+    painter.drawLine(QPointF(plot.left(), frame.mapY(tick.value)),
+                     QPointF(plot.right(), frame.mapY(tick.value)));
   painter.setPen(QPen(textTone(colours, 110), 1));
   if (x0_ < 0 && x1_ > 0)
     painter.drawLine(QPointF(frame.mapX(0), plot.top()), QPointF(frame.mapX(0), plot.bottom()));
@@ -420,7 +544,6 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     painter.drawLine(QPointF(plot.left(), frame.mapY(0)), QPointF(plot.right(), frame.mapY(0)));
 
   painter.save();
-  painter.setClipRect(plot);
   painter.setRenderHint(QPainter::Antialiasing, true);
   // Undefined stretches: from the first to the last failing point of each
   // run, across the whole height.
@@ -435,46 +558,44 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
       from = middle - minimumBand / 2;
       to = middle + minimumBand / 2;
     }
-    const QRectF band(QPointF(from, plot.top()), QPointF(to, plot.bottom()));
+    const QRectF band =
+        QRectF(QPointF(from, plot.top()), QPointF(to, plot.bottom())).intersected(plot);
+    if (band.isEmpty())
+      continue;
     painter.fillRect(band, bandFill(colours));
     paintHatch(painter, band, run.error, colours);
   }
   // The curve, one polyline per defined run: never joined across a point
-  // where F is undefined. A run of one point is a dot.
+  // where F is undefined, nor across a pole. A run of one point is a dot.
   const QColor curve = colours.color(QPalette::Highlight);
   const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
-  QPolygonF polyline;
-  for (const PlotRun &run : runs_) {
-    if (run.error >= 0)
-      continue;
-    if (run.first == run.last) {
-      const QPointF at(frame.mapX(points[run.first].x), frame.mapY(points[run.first].y));
-      painter.save();
-      painter.setBrush(curve);
-      painter.setPen(Qt::NoPen);
-      painter.drawEllipse(at, 1.8, 1.8);
-      painter.restore();
-      continue;
-    }
-    // Many more points than device pixel columns would cost painting time
-    // and add nothing that shows.
-    polyline.clear();
-    ColumnStretch stretch(polyline);
-    for (std::size_t i = run.first; i <= run.last; ++i) {
-      const QPointF at(frame.mapX(points[i].x), frame.mapY(points[i].y));
-      stretch.add(at, std::lround(std::floor(at.x() * pixelRatio)));
-    }
-    stretch.flush();
-    drawCurve(painter, polyline, curve, pixelRatio);
+  std::vector<QPolygonF> lines;
+  std::vector<QPointF> dots, exits;
+  traceCurve(frame, pixelRatio, lines, dots, exits);
+  for (const QPolygonF &piece : lines)
+    drawCurve(painter, piece, curve, pixelRatio);
+  painter.setBrush(curve);
+  painter.setPen(Qt::NoPen);
+  for (const QPointF &dot : dots)
+    painter.drawEllipse(dot, 1.8, 1.8);
+  // Where the curve leaves through the top or the bottom, an arrowhead on
+  // the edge points the way it went.
+  for (const QPointF &exit : exits) {
+    const double inward = exit.y() <= plot.top() ? 7 : -7;
+    const QPointF arrow[] = {exit, exit + QPointF(-4, inward), exit + QPointF(4, inward)};
+    painter.drawPolygon(arrow, 3);
   }
   // The point read out under the pointer.
   if (hover_ >= 0 && static_cast<std::size_t>(hover_) < points.size()) {
     const PlotPoint &point = points[static_cast<std::size_t>(hover_)];
     const double x = frame.mapX(point.x);
     if (point.defined()) {
-      painter.setPen(QPen(curve, 1.5));
-      painter.setBrush(colours.color(QPalette::Base));
-      painter.drawEllipse(QPointF(x, frame.mapY(point.y)), 4, 4);
+      const QPointF at(x, frame.mapY(point.y));
+      if (plot.contains(at)) {
+        painter.setPen(QPen(curve, 1.5));
+        painter.setBrush(colours.color(QPalette::Base));
+        painter.drawEllipse(at, 4, 4);
+      }
     } else {
       painter.setPen(QPen(text, 1, Qt::DashLine));
       painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
@@ -488,18 +609,21 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   painter.setPen(QPen(textTone(colours, 150), 1));
   painter.drawRect(plot);
   painter.setPen(text);
-  for (std::size_t i = 0; i < frame.xTicks.size(); ++i) {
-    const double x = frame.mapX(frame.xTicks[i]);
+  for (const AxisTick &tick : frame.xTicks) {
+    const double x = frame.mapX(tick.value);
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
-    const double width = metrics.horizontalAdvance(frame.xLabels[int(i)]);
-    painter.drawText(QRectF(x - width / 2 - 2, plot.bottom() + 5, width + 4, line),
-                     Qt::AlignCenter, frame.xLabels[int(i)]);
+    // Centred under its tick, but never past the edges of the picture.
+    const QString label = QString::fromStdString(tick.label);
+    const double width = metrics.horizontalAdvance(label) + 4;
+    const double left = std::clamp(x - width / 2, area.left() + 2,
+                                   std::max(area.left() + 2, area.right() - 2 - width));
+    painter.drawText(QRectF(left, plot.bottom() + 5, width, line), Qt::AlignCenter, label);
   }
-  for (std::size_t i = 0; i < frame.yTicks.size(); ++i) {
-    const double y = frame.mapY(frame.yTicks[i]);
+  for (const AxisTick &tick : frame.yTicks) {
+    const double y = frame.mapY(tick.value);
     painter.drawLine(QPointF(plot.left() - 4, y), QPointF(plot.left(), y));
     painter.drawText(QRectF(area.left(), y - line / 2, plot.left() - 6 - area.left(), line),
-                     Qt::AlignRight | Qt::AlignVCenter, frame.yLabels[int(i)]);
+                     Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(tick.label));
   }
   QFont bold = font();
   bold.setBold(true);
@@ -529,20 +653,17 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
       {inner.right() - boxSize.width(), inner.bottom() - boxSize.height()},
       {inner.left(), inner.bottom() - boxSize.height()},
   };
-  QRectF box(corners[0], boxSize);
-  std::size_t fewest = std::numeric_limits<std::size_t>::max();
-  for (const QPointF &corner : corners) {
-    const QRectF candidate(corner, boxSize);
-    std::size_t crossing = 0;
-    for (const PlotPoint &point : points)
-      if (point.defined() &&
-          candidate.contains(QPointF(frame.mapX(point.x), frame.mapY(point.y))))
-        ++crossing;
-    if (crossing < fewest) {
-      fewest = crossing;
-      box = candidate;
-    }
+  std::size_t crossing[std::size(corners)] = {};
+  for (const PlotPoint &point : points) {
+    if (!point.defined())
+      continue;
+    const QPointF at(frame.mapX(point.x), frame.mapY(point.y));
+    for (std::size_t i = 0; i < std::size(corners); ++i)
+      crossing[i] += QRectF(corners[i], boxSize).contains(at) ? 1 : 0;
   }
+  const std::size_t fewest =
+      std::size_t(std::min_element(std::begin(crossing), std::end(crossing)) - crossing);
+  const QRectF box(corners[fewest], boxSize);
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setPen(QPen(textTone(colours, 90), 1));
   painter.setBrush(colours.color(QPalette::Base));
@@ -591,6 +712,7 @@ bool PlotView::writeSvg(const QString &path, const QString &title) const {
 }
 
 void PlotView::wheelEvent(QWheelEvent *event) {
+  pointer_ = event->position();
   const double notches = event->angleDelta().y() / 120.0;
   if (notches != 0)
     zoomAt(std::pow(wheelStep, notches), event->position());
@@ -606,15 +728,10 @@ void PlotView::mousePressEvent(QMouseEvent *event) {
 }
 
 void PlotView::mouseMoveEvent(QMouseEvent *event) {
-  const QPointF at = event->position();
+  pointer_ = event->position();
   if (rubberBand_->isVisible())
-    rubberBand_->setGeometry(QRect(dragStart_, at.toPoint()).normalized());
-  int index = -1;
-  const QString readout = readoutAt(at);
-  if (!readout.isEmpty())
-    index = static_cast<int>(nearestPoint(samples_, frameFor(rect()).unmapX(at.x())));
-  setHover(index);
-  emit readoutChanged(readout);
+    rubberBand_->setGeometry(QRect(dragStart_, pointer_->toPoint()).normalized());
+  followPointer();
 }
 
 void PlotView::mouseReleaseEvent(QMouseEvent *event) {
@@ -630,8 +747,8 @@ void PlotView::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void PlotView::leaveEvent(QEvent *event) {
-  setHover(-1);
-  emit readoutChanged(QString());
+  pointer_.reset();
+  followPointer();
   QWidget::leaveEvent(event);
 }
 

@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QRubberBand;
@@ -37,18 +39,24 @@ public:
   explicit PlotView(QWidget *parent = nullptr);
   ~PlotView() override;
 
-  // Shows samples over their whole range. The axes are named variableName
-  // and "F", the curve's legend entry is curveName; sampler (which may be
-  // empty) draws zoomed views.
-  void setPlot(PlotSamples samples, const QString &variableName,
-               const QString &curveName, Sampler sampler);
+  // Shows samples of formula over their whole range. The axes are named
+  // variableName and "F", the curve's legend entry is "F = formula", and
+  // each error's names the part of the formula that raised it; sampler
+  // (which may be empty) draws zoomed views.
+  void setPlot(PlotSamples samples, const QString &variableName, const std::string &formula,
+               Sampler sampler);
+  // The ends of F's range that the user fixed; the others follow the
+  // points (autoValueRange). Taken by the next setPlot or resetZoom.
+  void setValueLimits(std::optional<Float> low, std::optional<Float> high);
   // Shows message instead of a plot.
   void clearPlot(const QString &message);
   bool hasPlot() const noexcept { return hasPlot_; }
 
   // The points drawn now (those of the zoomed range while zoomed).
   const PlotSamples &samples() const noexcept { return samples_; }
-  // The curve's name, then each error's message.
+  // The curve's name, then each error's message, after the part of the
+  // formula whose operation raised it ("1/x: Floating point division by
+  // zero").
   QStringList legendEntries() const;
   // The shown range: x from left to right, F from bottom to top.
   Float viewLeft() const noexcept { return x0_; }
@@ -65,8 +73,14 @@ public:
   void zoomTo(const QRectF &rectangle);
 
   // The readout for the point nearest to a widget position: "(x, F)", or
-  // "(x, message)" where F is undefined; empty off the plot.
+  // "(x, message)" where F is undefined; empty off the plot. The view
+  // announces it with readoutChanged whenever it changes under the pointer:
+  // as the pointer moves, and as the points change beneath it (a zoom, a
+  // new plot).
   QString readoutAt(QPointF at) const;
+  // Where the curve leaves the plot area through its top or bottom edge,
+  // in widget positions, as drawn now.
+  std::vector<QPointF> exitMarks() const;
 
   // Paints the view as the widget shows it into the rectangle of painter.
   void paintPlot(QPainter &painter, const QRectF &area) const;
@@ -96,13 +110,24 @@ private:
   void showRange(Float x0, Float x1, Float y0, Float y1);
   void fitValues();
   void setHover(int index);
+  // After the points changed: the readout and the hover mark for the
+  // pointer where it rests, or none when it is not over the view.
+  void followPointer();
+  QString errorName(std::size_t error) const;
+  // The curve of each defined run, mapped into frame: one line per run
+  // (or a dot for a run of one point), and the marks where it leaves the
+  // plot area through the top or the bottom.
+  void traceCurve(const Frame &frame, double pixelRatio, std::vector<QPolygonF> &lines,
+                  std::vector<QPointF> &dots, std::vector<QPointF> &exits) const;
 
   PlotSamples samples_;
   std::vector<PlotRun> runs_;
   Sampler sampler_;
   QString variableName_;
-  QString curveName_;
+  std::string formula_;
   QString message_;
+  std::optional<Float> lowLimit_, highLimit_;
+  std::optional<QPointF> pointer_; // where the pointer rests over the view
   bool hasPlot_ = false;
   Float fullLeft_ = 0, fullRight_ = 1;
   Float x0_ = 0, x1_ = 1, y0_ = 0, y1_ = 1;

@@ -12,18 +12,23 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace quorvex {
 
@@ -41,6 +46,16 @@ Float valueOf(const QLineEdit &edit) {
   return valueTextToFloat(edit.text().toStdString());
 }
 
+// What a "Y from" or "Y to" field holds: "auto" (or nothing) lets the points
+// decide, anything else converts like From and To.
+const QString automatic = QStringLiteral("auto");
+std::optional<Float> limitOf(const QLineEdit &edit) {
+  const QString text = edit.text().trimmed();
+  if (text.isEmpty() || text.compare(automatic, Qt::CaseInsensitive) == 0)
+    return std::nullopt;
+  return valueOf(edit);
+}
+
 QPushButton *button(const QString &caption, const char *name, const QString &accessible,
                     QWidget *parent) {
   auto *b = new QPushButton(caption, parent);
@@ -48,6 +63,13 @@ QPushButton *button(const QString &caption, const char *name, const QString &acc
   b->setAccessibleName(accessible);
   b->setAutoDefault(false);
   return b;
+}
+
+// The frame the window system draws around a window.
+QMargins frameMargins(const QWidget &window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(),
+          outer.right() - inner.right(), outer.bottom() - inner.bottom()};
 }
 
 // Every button runs its command as one action: a failure ends it and goes to
@@ -83,17 +105,29 @@ void PlotWindow::buildControls() {
   pointsBox_ = new QSpinBox(this);
   pointsBox_->setObjectName(QStringLiteral("pointsBox"));
   pointsBox_->setAccessibleName(QStringLiteral("Points"));
-  pointsBox_->setRange(MinPlotPoints, MaxPlotPoints);
+  // Any count can be typed; Plot says which ones it takes, rather than the
+  // box quietly keeping its last count.
+  pointsBox_->setRange(0, std::numeric_limits<int>::max());
   pointsBox_->setValue(defaultPoints);
   pointsBox_->setGroupSeparatorShown(false);
+  yFromEdit_ = new QLineEdit(automatic, this);
+  yFromEdit_->setObjectName(QStringLiteral("yFromEdit"));
+  yFromEdit_->setAccessibleName(QStringLiteral("Y from"));
+  yToEdit_ = new QLineEdit(automatic, this);
+  yToEdit_->setObjectName(QStringLiteral("yToEdit"));
+  yToEdit_->setAccessibleName(QStringLiteral("Y to"));
   plotButton_ = button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
 
-  auto *range = new QHBoxLayout;
+  // Two rows: the variable's range, then the count and F's range.
+  auto *range = new QGridLayout;
+  range->setHorizontalSpacing(6);
   const struct {
     const char *caption;
     QWidget *field;
-  } fields[] = {{"&Variable", variableBox_}, {"&From", fromEdit_}, {"&To", toEdit_},
-                {"Poi&nts", pointsBox_}};
+    int row, column;
+  } fields[] = {{"&Variable", variableBox_, 0, 0}, {"&From", fromEdit_, 0, 2},
+                {"&To", toEdit_, 0, 4},           {"Po&ints", pointsBox_, 1, 0},
+                {"&Y from", yFromEdit_, 1, 2},     {"Y t&o", yToEdit_, 1, 4}};
   for (const auto &field : fields) {
     auto *label = new QLabel(QLatin1String(field.caption), this);
     label->setBuddy(field.field);
@@ -101,11 +135,12 @@ void PlotWindow::buildControls() {
     // kerning its measured width assumes ("To" would be cut); a little room
     // more keeps the last letter whole.
     label->setMinimumWidth(label->sizeHint().width() + label->fontMetrics().averageCharWidth());
-    range->addWidget(label);
-    range->addWidget(field.field, field.field == variableBox_ ? 0 : 1);
-    range->addSpacing(6);
+    range->addWidget(label, field.row, field.column);
+    range->addWidget(field.field, field.row, field.column + 1);
   }
-  range->addWidget(plotButton_);
+  range->setColumnStretch(3, 1);
+  range->setColumnStretch(5, 1);
+  range->addWidget(plotButton_, 0, 6, 2, 1);
 
   view_ = new PlotView(this);
   view_->setObjectName(QStringLiteral("plotView"));
@@ -148,7 +183,7 @@ void PlotWindow::buildControls() {
   table_->setColumnWidth(1, numberWidth);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  auto *copyCsv = button(QStringLiteral("Copy as C&SV"), "copyTableButton",
+  auto *copyCsv = button(QStringLiteral("Copy &as CSV"), "copyTableButton",
                            QStringLiteral("Copy the table as CSV"), this);
   auto *tablePage = new QWidget(this);
   auto *tableColumn = new QVBoxLayout(tablePage);
@@ -177,7 +212,8 @@ void PlotWindow::buildControls() {
   // Enter in any of the range's fields plots, as in a dialog (this window
   // is not one, so it has no default button of its own).
   for (QWidget *field : {static_cast<QWidget *>(fromEdit_), static_cast<QWidget *>(toEdit_),
-                         static_cast<QWidget *>(pointsBox_)})
+                         static_cast<QWidget *>(pointsBox_), static_cast<QWidget *>(yFromEdit_),
+                         static_cast<QWidget *>(yToEdit_)})
     for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
       auto *enter = new QShortcut(QKeySequence(key), field);
       enter->setContext(Qt::WidgetShortcut);
@@ -204,15 +240,48 @@ void PlotWindow::showAndPlot() {
   if (!placed_ && parentWidget()) {
     // Over the middle of the window it was opened from, the first time;
     // after that where the user left it.
-    QRect frame = frameGeometry();
-    frame.moveCenter(parentWidget()->frameGeometry().center());
-    move(frame.topLeft());
+    placeOver(*parentWidget());
     placed_ = true;
   }
   show();
   raise();
   activateWindow();
   plot();
+}
+
+bool PlotWindow::event(QEvent *event) {
+  // The window system frames the window once it shows, and only then tells
+  // how wide the frame is; the first move after that settles the place.
+  if (framing_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+      frameGeometry() != geometry()) {
+    framing_ = false;
+    keepOnScreen(frameMargins(*this));
+  }
+  return QWidget::event(event);
+}
+
+void PlotWindow::placeOver(const QWidget &opener) {
+  // The window system's frame around the opener stands for this window's
+  // own until that is known.
+  QRect frame(QPoint(), size());
+  frame.moveCenter(opener.frameGeometry().center());
+  move(frame.topLeft());
+  keepOnScreen(frameMargins(opener));
+  framing_ = true;
+}
+
+void PlotWindow::keepOnScreen(const QMargins &decoration) {
+  const QRect available = screen()->availableGeometry();
+  const QSize room = available.size().shrunkBy(decoration);
+  resize(size().boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
+  // Wholly on the screen where it fits; where it cannot, its title bar is.
+  QRect frame(geometry().topLeft(), size());
+  frame = frame.marginsAdded(decoration);
+  frame.moveLeft(std::clamp(frame.left(), available.left(),
+                            std::max(available.left(), available.right() + 1 - frame.width())));
+  frame.moveTop(std::clamp(frame.top(), available.top(),
+                           std::max(available.top(), available.bottom() + 1 - frame.height())));
+  move(frame.topLeft());
 }
 
 int PlotWindow::chooseVariable() {
@@ -276,12 +345,16 @@ void PlotWindow::plot() {
   evaluator_ = plotEvaluator(screen_, slot);
   const Float from = valueOf(*fromEdit_);
   const Float to = valueOf(*toEdit_);
+  const std::optional<Float> yFrom = limitOf(*yFromEdit_);
+  const std::optional<Float> yTo = limitOf(*yToEdit_);
   const int count = pointsBox_->value();
-  samples_ = samplePlot(*evaluator_, slot, from, to, count);
+  PlotSamples samples = samplePlot(*evaluator_, slot, from, to, count);
+  plotValueRange(samples, yFrom, yTo); // refuses an empty one before it shows
+  samples_ = std::move(samples);
   model_->setSamples(&samples_, name);
   RowEvaluator *evaluator = evaluator_.get();
-  view_->setPlot(samples_, name,
-                 QStringLiteral("F = ") + QString::fromStdString(screen_.formula),
+  view_->setValueLimits(yFrom, yTo);
+  view_->setPlot(samples_, name, screen_.formula,
                  [evaluator, slot, count](Float a, Float b) {
                    return samplePlot(*evaluator, slot, a, b, count);
                  });

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QComboBox;
+class QMargins;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,8 +52,9 @@ public:
   // Shows the window in front and plots (the menu command).
   void showAndPlot();
   // Reads the screen again and plots the chosen variable over From..To at
-  // the chosen number of points. A variable chosen for the first time, or
-  // again after it was gone, starts at its value +/- 10.
+  // the chosen number of points, F over Y from..Y to where they are not
+  // "auto". A variable chosen for the first time, or again after it was
+  // gone, starts at its value +/- 10.
   void plot();
   void resetZoom();
   void exportPng(const QString &path) const;
@@ -64,12 +66,20 @@ public:
 
   const PlotSamples &tableSamples() const noexcept { return samples_; }
 
+protected:
+  bool event(QEvent *event) override;
+
 private:
   void buildControls();
   // Fills the variable box from the screen; returns the index to plot, or
   // -1 when no variable is declared.
   int chooseVariable();
   void setDefaultRange(int index);
+  // Sizes and moves the window to open over opener, within the screen.
+  void placeOver(const QWidget &opener);
+  // Sizes and moves the window so that with a frame of decoration around it
+  // it lies on its screen.
+  void keepOnScreen(const QMargins &decoration);
   void variableChosen();
   // Asks for a file of the kind ("PNG", "SVG") and writes it.
   void exportClick(const QString &kind, const QString &filter,
@@ -86,6 +96,8 @@ private:
   QLineEdit *fromEdit_ = nullptr;
   QLineEdit *toEdit_ = nullptr;
   QSpinBox *pointsBox_ = nullptr;
+  QLineEdit *yFromEdit_ = nullptr;
+  QLineEdit *yToEdit_ = nullptr;
   QPushButton *plotButton_ = nullptr;
   QTabWidget *tabs_ = nullptr;
   PlotView *view_ = nullptr;
@@ -94,6 +106,7 @@ private:
   PlotTableModel *model_ = nullptr;
   bool filling_ = false; // the variable box is being filled, not chosen in
   bool placed_ = false;
+  bool framing_ = false; // placed, but the frame around it not known yet
 };
 
 } // namespace quorvex

@@ -113,7 +113,8 @@ int main(int argc, char **argv) {
   std::fprintf(stderr, "\n");
 
   std::vector<TableRow> rows = formulaRows(medians);
-  for (std::vector<TableRow> more : {ProgramRows(medians), TableRows(medians), MemoryRows(), SoakRows()})
+  for (std::vector<TableRow> more :
+       {EngineRows(medians), ProgramRows(medians), TableRows(medians), MemoryRows(), SoakRows()})
     for (TableRow &row : more)
       rows.push_back(std::move(row));
   PrintTable(rows, medians.Repetitions(), stdout);

@@ -52,7 +52,7 @@ int main(int argc, char *argv[]) {
 
   PlotView view;
   view.resize(1000, 640);
-  view.setPlot(samples, QStringLiteral("x"), QStringLiteral("F = F4"), {});
+  view.setPlot(samples, QStringLiteral("x"), screen.formula, {});
   auto drawAt = [&](qreal ratio) {
     QImage image(view.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);

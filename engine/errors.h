@@ -17,6 +17,8 @@ namespace quorvex {
 struct TextSpan {
   std::size_t offset = 0;
   std::size_t length = 0;
+
+  bool operator==(const TextSpan &) const = default;
 };
 
 class Exception : public std::exception {
@@ -25,9 +27,12 @@ public:
   const char *what() const noexcept override { return message_.c_str(); }
   const std::string &message() const noexcept { return message_; }
 
-  // The token of the formula the error arose at, for an error raised while
-  // the formula was read (parse errors, and the number errors of its
-  // tokens); none for every other error. Never part of the message.
+  // The part of the formula the error arose at: the token, for an error
+  // raised while the formula was read (parse errors, and the number errors
+  // of its tokens); the text of the operation that faulted, for an error
+  // raised while its program ran (the operator with both operands, or the
+  // function call with its arguments); none for every other error. Never
+  // part of the message.
   const std::optional<TextSpan> &span() const noexcept { return span_; }
   void setSpan(TextSpan span) noexcept { span_ = span; }
 

@@ -40,8 +40,17 @@ public:
   // is reported rather than an empty machine left behind. An error raised
   // while the text is read carries the span of the token it arose at.
   void Compile(std::string_view text);
-  // Runs the program once.
-  Float Evaluate() { return Machine.Execute(); }
+  // Runs the program once. A fault of an op carries the span of the
+  // formula's text that op computes; the run itself does nothing for that,
+  // the fault's handler finds the op.
+  Float Evaluate() {
+    try {
+      return Machine.Execute();
+    } catch (Exception &fault) {
+      Machine.LocateFault(fault);
+      throw;
+    }
+  }
 
   const std::string &Expression() const noexcept { return expression_; }
 

@@ -65,6 +65,7 @@ void TExprSimpleLexer::Reset() {
 void TExprSimpleLexer::Next() {
   const std::size_t size = Text.size();
   std::size_t pos = Position;
+  PreviousEnd = pos;
   // Bytes 1..32 are blanks; the terminating zero is not stored in Text.
   while (pos < size && static_cast<unsigned char>(Text[pos]) <= 32)
     ++pos;

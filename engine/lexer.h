@@ -61,6 +61,9 @@ public:
   // text the length is 0. A lexer that cannot tell leaves both 0.
   std::size_t TokenStart = 0;
   std::size_t TokenLength = 0;
+  // Where the token before the current one ends (0 at the first token), so
+  // that a reader can tell which text a construct it has just read spans.
+  std::size_t PreviousEnd = 0;
 };
 
 // Scans a text it holds itself, one token per Next().

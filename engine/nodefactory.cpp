@@ -209,8 +209,10 @@ void TExprVirtMachNodeFactory::Generate(TExprVirtMach &machine) {
   // Creation order is an evaluation order: every node was made after its
   // operands.
   for (TExprVirtMachNode *node : nodes_)
-    if (node->Op == nullptr)
+    if (node->Op == nullptr) {
       node->EmitOp(machine);
+      machine.SetLastCodeSpan(node->Span);
+    }
 }
 
 } // namespace quorvex

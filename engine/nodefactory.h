@@ -1,5 +1,6 @@
 #pragma once
 
+#include "errors.h"
 #include "floattypes.h"
 #include "virtmach.h"
 
@@ -22,6 +23,11 @@ public:
   void AddOperand(TExprNode *operand);
   std::size_t OperandCount() const noexcept { return operandCount_; }
   TExprNode *Operand(std::size_t i) const noexcept { return operands_[i]; }
+
+  // The formula text this node computes, as the parser read it; empty when
+  // no reader told. Code generation hands it on to the node's op, so that a
+  // fault of the op can point at its text.
+  TextSpan Span;
 
 protected:
   TExprNode() = default;

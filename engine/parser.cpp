@@ -16,8 +16,17 @@ NestingGuard TExprCompileParser::EnterNesting() {
 
 TExprNode *TExprCompileParser::Compile() { return CompileComparison(false); }
 
+TExprNode *TExprCompileParser::spanned(TExprNode *node, std::size_t start) const {
+  const std::size_t end = Lexer->PreviousEnd;
+  node->Span = {start, end > start ? end - start : 0};
+  return node;
+}
+
 TExprNode *TExprCompileParser::CompileComparison(bool skip) {
-  TExprNode *left = CompileSum(skip);
+  if (skip)
+    Lexer->Next();
+  const std::size_t start = Lexer->TokenStart;
+  TExprNode *left = CompileSum(false);
   TExprNodeFactory &f = *Factory;
   for (;;) {
     const TokenKind op = Lexer->CurrentToken;
@@ -26,37 +35,39 @@ TExprNode *TExprCompileParser::CompileComparison(bool skip) {
         op != TokenKind::GreaterEqual)
       return left;
     TExprNode *right = CompileSum(true);
+    // Every node of the relation stands for the whole relation's text.
+    const auto at = [this, start](TExprNode *node) { return spanned(node, start); };
     // c is -1, 0 or 1; each relation maps it to 1 or 0 with arithmetic
     // alone, since the machine has no branching op. The node order is fixed.
-    TExprNode *c = f.Compare(left, right);
-    TExprNode *s = f.Multiply(c, c);
+    TExprNode *c = at(f.Compare(left, right));
+    TExprNode *s = at(f.Multiply(c, c));
     switch (op) {
     case TokenKind::Equal: // 1 - c^2
-      left = f.Subtract(f.Const32(1.0f), s);
+      left = at(f.Subtract(f.Const32(1.0f), s));
       break;
     case TokenKind::NotEqual: // c^2
       left = s;
       break;
     case TokenKind::Less: { // (c^2 - c) / 2
-      TExprNode *t = f.Subtract(s, c);
-      left = f.Divide(t, f.Const32(2.0f));
+      TExprNode *t = at(f.Subtract(s, c));
+      left = at(f.Divide(t, f.Const32(2.0f)));
       break;
     }
     case TokenKind::Greater: { // (c + c^2) / 2
-      TExprNode *a = f.Add(c, s);
-      left = f.Divide(a, f.Const32(2.0f));
+      TExprNode *a = at(f.Add(c, s));
+      left = at(f.Divide(a, f.Const32(2.0f)));
       break;
     }
     case TokenKind::LessEqual: { // 1 - (c + c^2) / 2
-      TExprNode *a = f.Add(c, s);
-      TExprNode *d = f.Divide(a, f.Const32(2.0f));
-      left = f.Subtract(f.Const32(1.0f), d);
+      TExprNode *a = at(f.Add(c, s));
+      TExprNode *d = at(f.Divide(a, f.Const32(2.0f)));
+      left = at(f.Subtract(f.Const32(1.0f), d));
       break;
     }
     case TokenKind::GreaterEqual: { // 1 - (c^2 - c) / 2
-      TExprNode *t = f.Subtract(s, c);
-      TExprNode *d = f.Divide(t, f.Const32(2.0f));
-      left = f.Subtract(f.Const32(1.0f), d);
+      TExprNode *t = at(f.Subtract(s, c));
+      TExprNode *d = at(f.Divide(t, f.Const32(2.0f)));
+      left = at(f.Subtract(f.Const32(1.0f), d));
       break;
     }
     default:
@@ -67,13 +78,16 @@ TExprNode *TExprCompileParser::CompileComparison(bool skip) {
 
 // sum ::= product { ("+" | "-") product }
 TExprNode *TExprCompileParser::CompileSum(bool skip) {
-  TExprNode *left = CompileProduct(skip);
+  if (skip)
+    Lexer->Next();
+  const std::size_t start = Lexer->TokenStart;
+  TExprNode *left = CompileProduct(false);
   for (;;) {
     const TokenKind op = Lexer->CurrentToken;
     if (op == TokenKind::Plus)
-      left = Factory->Add(left, CompileProduct(true));
+      left = spanned(Factory->Add(left, CompileProduct(true)), start);
     else if (op == TokenKind::Minus)
-      left = Factory->Subtract(left, CompileProduct(true));
+      left = spanned(Factory->Subtract(left, CompileProduct(true)), start);
     else
       return left;
   }
@@ -81,13 +95,16 @@ TExprNode *TExprCompileParser::CompileSum(bool skip) {
 
 // product ::= signed { ("*" | "/") signed }
 TExprNode *TExprCompileParser::CompileProduct(bool skip) {
-  TExprNode *left = CompileSigned(skip);
+  if (skip)
+    Lexer->Next();
+  const std::size_t start = Lexer->TokenStart;
+  TExprNode *left = CompileSigned(false);
   for (;;) {
     const TokenKind op = Lexer->CurrentToken;
     if (op == TokenKind::Star)
-      left = Factory->Multiply(left, CompileSigned(true));
+      left = spanned(Factory->Multiply(left, CompileSigned(true)), start);
     else if (op == TokenKind::Slash)
-      left = Factory->Divide(left, CompileSigned(true));
+      left = spanned(Factory->Divide(left, CompileSigned(true)), start);
     else
       return left;
   }
@@ -99,6 +116,7 @@ TExprNode *TExprCompileParser::CompileProduct(bool skip) {
 TExprNode *TExprCompileParser::CompileSigned(bool skip) {
   if (skip)
     Lexer->Next();
+  const std::size_t start = Lexer->TokenStart;
   bool negate = false;
   for (;;) {
     const TokenKind token = Lexer->CurrentToken;
@@ -109,7 +127,7 @@ TExprNode *TExprCompileParser::CompileSigned(bool skip) {
     Lexer->Next();
   }
   TExprNode *factor = CompileFactor();
-  return negate ? Factory->Negate(factor) : factor;
+  return negate ? spanned(Factory->Negate(factor), start) : factor;
 }
 
 // factor ::= number | identifier | "(" comparison ")"
@@ -139,6 +157,7 @@ TExprNode *TExprCompileParser::CompileFactor() {
 // factory; the previous ones are put back afterwards so that a symbol can
 // appear inside its own arguments (sin(sin(x))).
 TExprNode *TExprCompileParser::CompileIdentifier() {
+  const std::size_t start = Lexer->TokenStart;
   TExprSym *symbol = Context != nullptr ? Context->Find(Lexer->TokenText) : nullptr;
   if (symbol == nullptr)
     throw EExprEvalError("Parse error: Unknown symbol: '" + Lexer->TokenText + "'");
@@ -159,7 +178,8 @@ TExprNode *TExprCompileParser::CompileIdentifier() {
   symbol->Lexer = Lexer;
   symbol->Parser = this;
   symbol->Factory = Factory;
-  return symbol->Compile();
+  // The name and, for a function, its whole argument list.
+  return spanned(symbol->Compile(), start);
 }
 
 } // namespace quorvex

@@ -45,6 +45,9 @@ private:
   TExprNode *CompileSigned(bool skip);
   TExprNode *CompileFactor();
   TExprNode *CompileIdentifier();
+  // Records on node that it computes the text from start to the end of the
+  // token read last, and returns it.
+  TExprNode *spanned(TExprNode *node, std::size_t start) const;
 
   int depth_ = 0;
 };

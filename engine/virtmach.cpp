@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 #include <sstream>
@@ -110,6 +111,7 @@ void TExprVirtMach::Clear() {
     op->~TExprConstVmOp();
   codeList_.clear();
   runs_.clear();
+  codeSpans_.clear();
   pendingFirst_ = -1;
   constList_.clear();
   arena_.release();
@@ -118,7 +120,17 @@ void TExprVirtMach::Clear() {
 void TExprVirtMach::Reserve(std::size_t code, std::size_t constants) {
   codeList_.reserve(code);
   runs_.reserve(code);
+  codeSpans_.reserve(code);
   constList_.reserve(constants);
+}
+
+void TExprVirtMach::SetLastCodeSpan(TextSpan span) {
+  QV_ASSERT(!codeList_.empty(), "A span needs a code op");
+  codeSpans_.resize(codeList_.size());
+  constexpr std::size_t widest = std::numeric_limits<std::uint32_t>::max();
+  if (span.offset <= widest && span.length <= widest - span.offset)
+    codeSpans_.back() = {static_cast<std::uint32_t>(span.offset),
+                         static_cast<std::uint32_t>(span.length)};
 }
 
 Float TExprVirtMach::Execute() {
@@ -134,6 +146,36 @@ Float TExprVirtMach::Execute() {
   for (std::size_t i = 0; i < count;)
     i += runs[i](ops + i);
   return ops[count - 1]->Value;
+}
+
+std::optional<std::size_t> TExprVirtMach::LocateFault(Exception &fault) {
+  // The ops are pure functions of the variables and of the slots of the ops
+  // before them, so run again on the same variables they fault at the same
+  // op. A run pays for this only when it has failed: a handler in Execute's
+  // own loop would cost every run a register and the loop's unrolling.
+  const std::size_t count = codeList_.size();
+  TExprVirtMachOp *const *ops = codeList_.data();
+  std::size_t step = 0;
+  try {
+    while (step < count)
+      step += runs_[step](ops + step);
+    return std::nullopt;
+  } catch (...) {
+  }
+  // The step ran one op or two; the first faults again on its own exactly
+  // when it was the one that faulted.
+  std::size_t faulting = step;
+  if (step + 1 < count) {
+    try {
+      ops[step]->Execute();
+      faulting = step + 1;
+    } catch (...) {
+    }
+  }
+  const TextSpan span = CodeSpan(faulting);
+  if (!fault.span() && span.length > 0)
+    fault.setSpan(span);
+  return faulting;
 }
 
 std::string TExprVirtMach::Listing() const {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "errors.h"
 #include "floattypes.h"
 
+#include <cstdint>
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -324,8 +327,21 @@ public:
     return op;
   }
 
+  // Records the formula text the code op added last was compiled from.
+  void SetLastCodeSpan(TextSpan span);
+  // The text code op i was compiled from; empty when none was recorded.
+  TextSpan CodeSpan(std::size_t i) const noexcept {
+    if (i >= codeSpans_.size())
+      return {};
+    return {codeSpans_[i].offset, codeSpans_[i].length};
+  }
+
   // Runs the program once. Throws EListError(0) when there is no program.
   Float Execute();
+  // After Execute failed with fault, and before the variables change: the
+  // index in CodeList of the op that raised it (none if no op faults now).
+  // Gives the fault that op's span, unless it has one or none was recorded.
+  std::optional<std::size_t> LocateFault(Exception &fault);
   // Frees every op; the machine has no program afterwards.
   void Clear();
   // Makes room for that many code and constant ops without regrowing.
@@ -411,6 +427,14 @@ private:
   std::pmr::monotonic_buffer_resource arena_;
   // runs_[i] runs CodeList[i].
   std::vector<RunFunction> runs_;
+  // codeSpans_[i] is the text of CodeList[i]; read only after a fault, so
+  // kept apart from the ops that a run touches. A formula the compiler
+  // reads is far shorter than 4 GiB, so half the width of a TextSpan does.
+  struct CodeText {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  std::vector<CodeText> codeSpans_;
   // pairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
 };

@@ -147,6 +147,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   // value that comes out is finite.
   FUZZ_CHECK(result.failed || std::isfinite(result.value));
   FUZZ_CHECK(calculator.evaluate() == result);
+  // A fault while running points at the text of the operation that raised
+  // it, which lies in the part of the formula that was read.
+  if (result.failed) {
+    FUZZ_CHECK(result.span.has_value());
+    FUZZ_CHECK(result.span->length > 0 &&
+               result.span->offset + result.span->length <= ignored.value_or(formula.size()));
+  }
 
   checkArithmetic(result, fuzz::EvaluateArithmetic(formula, first));
 

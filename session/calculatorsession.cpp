@@ -136,7 +136,14 @@ Float TCalculatorSession::Compute() {
     evaluator.AddVariable(FVariableList.Name(i), &FVariableValues[i]);
   }
   compileFormula(evaluator);
-  const Float value = evaluator.Evaluate();
+  Float value = 0;
+  try {
+    value = evaluator.Evaluate();
+  } catch (const Exception &error) {
+    if (error.span())
+      FLastFailure = FailurePlace::inFormula(*error.span());
+    throw;
+  }
 
   RecordGuard guard(FResultText, FMemo1, FMemo2);
   formatResult(value, decimalSeparator(), FResultText);

@@ -5,9 +5,9 @@
 #include <cstddef>
 
 // Where a failed Compute failed, so that a view can put the user there: the
-// formula's bytes that the error arose at, or the value cell that did not
-// convert. Errors of running the program, and the duplicate name, have no
-// such place.
+// formula's bytes that the error arose at (a token that could not be read,
+// or the operation whose run faulted), or the value cell that did not
+// convert. The duplicate name has no such place.
 
 namespace quorvex {
 

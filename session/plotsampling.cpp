@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace quorvex {
@@ -43,12 +44,33 @@ std::unique_ptr<RowEvaluator> plotEvaluator(const FormulaOnScreen &screen,
 
 namespace {
 
-int errorIndex(std::vector<std::string> &errors, const std::string &message) {
-  const auto found = std::find(errors.begin(), errors.end(), message);
+int errorIndex(std::vector<PlotError> &errors, const RowOutcome &outcome) {
+  const auto found = std::find_if(errors.begin(), errors.end(), [&](const PlotError &e) {
+    return e.message == outcome.error && e.span == outcome.errorSpan;
+  });
   if (found != errors.end())
     return static_cast<int>(found - errors.begin());
-  errors.push_back(message);
+  errors.push_back({outcome.error, outcome.errorSpan});
   return static_cast<int>(errors.size() - 1);
+}
+
+// Whether the curve must not be drawn from point i to point i + 1, both
+// defined, with points i - 1 and i + 2 defined beside them.
+bool jumpsAcross(const std::vector<PlotPoint> &points, std::size_t i) {
+  const Float80 before = points[i - 1].y, left = points[i].y, right = points[i + 1].y,
+                after = points[i + 2].y;
+  // A pole: a change of sign with the magnitude growing toward it on both
+  // sides. A curve through zero shrinks toward its crossing instead.
+  constexpr Float80 growth = 1.5;
+  if ((left < 0 && right > 0) || (left > 0 && right < 0))
+    if (std::fabs(left) >= growth * std::fabs(before) &&
+        std::fabs(right) >= growth * std::fabs(after))
+      return true;
+  // A jump: far beyond the steps beside it, and more than a rounding error
+  // of the values.
+  const Float80 step = std::fabs(right - left);
+  const Float80 beside = std::max(std::fabs(left - before), std::fabs(after - right));
+  return step > 10 * beside && step > 1e-9L * std::max(std::fabs(left), std::fabs(right));
 }
 
 } // namespace
@@ -70,7 +92,7 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     if (outcome.ok)
       point.y = outcome.value;
     else
-      point.error = errorIndex(samples.errors, outcome.error);
+      point.error = errorIndex(samples.errors, outcome);
     samples.points.push_back(point);
   };
   bool zeroPending = from < 0 && to > 0;
@@ -94,8 +116,14 @@ std::vector<PlotRun> plotRuns(const PlotSamples &samples) {
   const std::vector<PlotPoint> &points = samples.points;
   for (std::size_t i = 0; i < points.size(); ++i) {
     if (!runs.empty() && runs.back().error == points[i].error) {
-      runs.back().last = i;
-      continue;
+      // The points i - 2 .. i + 1 all defined: the step into i may jump.
+      const bool jumps = points[i].defined() && runs.back().first + 2 <= i &&
+                         i + 1 < points.size() && points[i + 1].defined() &&
+                         jumpsAcross(points, i - 1);
+      if (!jumps) {
+        runs.back().last = i;
+        continue;
+      }
     }
     runs.push_back({i, i, points[i].error});
   }
@@ -114,23 +142,69 @@ std::size_t nearestPoint(const PlotSamples &samples, Float x) {
     return points.size() - 1;
   const auto before = after - 1;
   const auto index = static_cast<std::size_t>(before - points.begin());
-  return x - before->x <= after->x - x ? index : index + 1;
+  // Extended precision: the distances between doubles need not be doubles.
+  return Float80(x) - before->x <= Float80(after->x) - x ? index : index + 1;
 }
 
-bool valueRange(const PlotSamples &samples, Float &low, Float &high) {
-  bool any = false;
-  for (const PlotPoint &point : samples.points) {
-    if (!point.defined())
-      continue;
-    if (!any) {
-      low = high = point.y;
-      any = true;
-      continue;
-    }
-    low = std::min(low, point.y);
-    high = std::max(high, point.y);
-  }
-  return any;
+namespace {
+
+constexpr Float largest = std::numeric_limits<Float>::max();
+
+Float towardDoubles(Float80 v) noexcept {
+  return static_cast<Float>(std::clamp<Float80>(v, -largest, largest));
+}
+
+// low..high with a twentieth of its width more on each side; a single
+// value gets a band of a tenth of itself, at least 1, on each side.
+ValueRange padded(Float low, Float high) {
+  const Float80 width = Float80(high) - low;
+  const Float80 margin = width > 0 ? width / 20 : std::max<Float80>(1, std::fabs(low) / 10);
+  // At least one double beyond each end, however narrow the margin.
+  ValueRange range{std::min(towardDoubles(low - margin), std::nextafter(low, -largest)),
+                   std::max(towardDoubles(high + margin), std::nextafter(high, largest))};
+  if (!(range.low < range.high)) // a value at the end of the doubles
+    range = {std::nextafter(range.high, -largest), range.high};
+  return range;
+}
+
+} // namespace
+
+ValueRange autoValueRange(const PlotSamples &samples) {
+  std::vector<Float> values;
+  values.reserve(samples.points.size());
+  for (const PlotPoint &point : samples.points)
+    if (point.defined())
+      values.push_back(point.y);
+  if (values.empty())
+    return {};
+  std::sort(values.begin(), values.end());
+  const Float lowest = values.front(), highest = values.back();
+  // Too few values to tell a few outliers from the curve itself.
+  constexpr std::size_t fewest = 20;
+  if (values.size() < fewest)
+    return padded(lowest, highest);
+  const std::size_t tail = values.size() / 20;
+  const Float middleLow = values[tail], middleHigh = values[values.size() - 1 - tail];
+  const Float80 middle = Float80(middleHigh) - middleLow;
+  if (middle == 0 || Float80(highest) - lowest <= 4 * middle)
+    return padded(lowest, highest);
+  return padded(towardDoubles(std::max<Float80>(lowest, middleLow - middle)),
+                towardDoubles(std::min<Float80>(highest, middleHigh + middle)));
+}
+
+ValueRange plotValueRange(const PlotSamples &samples, std::optional<Float> low,
+                          std::optional<Float> high) {
+  ValueRange range = autoValueRange(samples);
+  const Float80 width = std::max<Float80>(1, Float80(range.high) - range.low);
+  if (low && high)
+    range = {*low, *high};
+  else if (low)
+    range = {*low, range.high > *low ? range.high : towardDoubles(*low + width)};
+  else if (high)
+    range = {range.low < *high ? range.low : towardDoubles(*high - width), *high};
+  if (!(range.low < range.high))
+    throw EPlotRangeError("The y range is empty: Y from must be less than Y to");
+  return range;
 }
 
 std::string plotTableCsv(const PlotSamples &samples, std::string_view variableName) {
@@ -144,7 +218,7 @@ std::string plotTableCsv(const PlotSamples &samples, std::string_view variableNa
     formatResult(point.x, decimalSeparator(), x);
     outcome.ok = point.defined();
     outcome.value = point.y;
-    outcome.error = point.defined() ? std::string() : samples.errors[point.error];
+    outcome.error = point.defined() ? std::string() : samples.errors[point.error].message;
     const std::string_view cells[] = {x};
     writer.appendRow(cells, outcome, csv);
   }

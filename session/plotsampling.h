@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,9 +49,18 @@ struct PlotPoint {
   bool defined() const noexcept { return error < 0; }
 };
 
+// Why points failed: the error's message, and the part of the formula whose
+// operation raised it when it arose while the program ran.
+struct PlotError {
+  std::string message;
+  std::optional<TextSpan> span;
+
+  bool operator==(const PlotError &) const = default;
+};
+
 struct PlotSamples {
-  std::vector<PlotPoint> points;   // by ascending x
-  std::vector<std::string> errors; // distinct messages, by first occurrence
+  std::vector<PlotPoint> points; // by ascending x
+  std::vector<PlotError> errors; // distinct, by first occurrence
 };
 
 inline constexpr int MinPlotPoints = 2;
@@ -75,6 +85,13 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
 // A maximal run of consecutive points that are all defined (error < 0) or
 // all fail with the same error. A curve is drawn along each defined run and
 // never from one run to the next; each failing run is an undefined stretch.
+//
+// Defined runs also end where the curve jumps between two neighbours
+// instead of passing through the values between them: at a pole, where F
+// changes sign and grows without bound on both sides (each neighbour at
+// least half again as large as the point before it, as 1/x and tan do), and
+// at a jump more than ten times both steps beside it. A line there would
+// only draw a wall that is not part of the curve.
 struct PlotRun {
   std::size_t first = 0;
   std::size_t last = 0;
@@ -86,9 +103,26 @@ std::vector<PlotRun> plotRuns(const PlotSamples &samples);
 // there is a point.
 std::size_t nearestPoint(const PlotSamples &samples, Float x);
 
-// The smallest and largest value of the defined points; false when no point
-// is defined.
-bool valueRange(const PlotSamples &samples, Float &low, Float &high);
+struct ValueRange {
+  Float low = -1;
+  Float high = 1;
+};
+
+// The range of F a plot shows unless the user fixes it: that of the defined
+// values with a twentieth more on each side. A few values far beyond the
+// rest, such as those beside a pole, would squash the curve into flat
+// lines, so when the full range is more than four times as wide as that of
+// the middle nine tenths of the values, the range reaches only as far as
+// the middle range's own width beyond it; the curve then leaves the plot
+// there. A constant gets a band around it, no defined point -1..1. Always
+// finite with low < high.
+ValueRange autoValueRange(const PlotSamples &samples);
+
+// The range of F with the ends the user fixed, the others as
+// autoValueRange would choose them (moved past a fixed end they would not
+// reach). Throws EPlotRangeError when the range so made is empty.
+ValueRange plotValueRange(const PlotSamples &samples, std::optional<Float> low,
+                          std::optional<Float> high);
 
 // The points as the table mode writes rows: a column named for the variable
 // with each x as the result box writes it, then F and error, with the

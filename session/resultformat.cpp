@@ -77,29 +77,22 @@ void appendDecimal(int value, std::string &out) {
 
 } // namespace
 
-void formatResult(Float value, char decimalSeparator, std::string &out) {
-  if (formatNonFinite(value, out))
-    return;
+void formatDecimal(bool negative, std::string_view digits, int exponent,
+                   char decimalSeparator, std::string &out) {
   out.clear();
-  if (value == 0) { // negative zero too: a sign on zero only confuses
-    out.push_back('0');
-    return;
-  }
-  if (value < 0)
+  if (negative)
     out.push_back('-');
-  const Decimal d = toDecimal(std::fabs(value));
-  const std::string_view digits(d.digits.data(),
-                                static_cast<std::size_t>(d.count));
-  const int e = d.exponent;
+  const int count = static_cast<int>(digits.size());
+  const int e = exponent;
   if (e >= -3 && e <= 15) {
     if (e <= 0) {
       out.push_back('0');
       out.push_back(decimalSeparator);
       out.append(static_cast<std::size_t>(-e), '0');
       out.append(digits);
-    } else if (d.count <= e) {
+    } else if (count <= e) {
       out.append(digits);
-      out.append(static_cast<std::size_t>(e - d.count), '0');
+      out.append(static_cast<std::size_t>(e - count), '0');
     } else {
       out.append(digits.substr(0, static_cast<std::size_t>(e)));
       out.push_back(decimalSeparator);
@@ -108,12 +101,25 @@ void formatResult(Float value, char decimalSeparator, std::string &out) {
     return;
   }
   out.push_back(digits[0]);
-  if (d.count > 1) {
+  if (count > 1) {
     out.push_back(decimalSeparator);
     out.append(digits.substr(1));
   }
   out.push_back('E');
   appendDecimal(e - 1, out); // to_chars writes "-" and no "+"
+}
+
+void formatResult(Float value, char decimalSeparator, std::string &out) {
+  if (formatNonFinite(value, out))
+    return;
+  if (value == 0) { // negative zero too: a sign on zero only confuses
+    out.assign(1, '0');
+    return;
+  }
+  const Decimal d = toDecimal(std::fabs(value));
+  formatDecimal(value < 0,
+                std::string_view(d.digits.data(), static_cast<std::size_t>(d.count)),
+                d.exponent, decimalSeparator, out);
 }
 
 std::string formatResult(Float value, char decimalSeparator) {

@@ -3,6 +3,7 @@
 #include "engine/floattypes.h"
 
 #include <string>
+#include <string_view>
 
 // The result box's number-to-text rule, also used for the logs.
 //
@@ -24,6 +25,12 @@ void formatResult(Float value, char decimalSeparator, std::string &out);
 std::string formatResult(Float value, char decimalSeparator);
 // Formats with the current decimalSeparator().
 std::string formatResult(Float value);
+
+// Writes the number -0.d1d2...dk x 10^exponent (without "-" unless
+// negative) in the notation above: the digits as given, at least one, the
+// first not zero, none rounded or dropped.
+void formatDecimal(bool negative, std::string_view digits, int exponent,
+                   char decimalSeparator, std::string &out);
 
 // The shortest decimal text that reads back as the same double, always with
 // "." ("0.1", "1e+300", "-0"), for tools that need exact values rather than

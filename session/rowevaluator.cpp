@@ -40,11 +40,14 @@ void RowEvaluator::capture(Step &&step, RowOutcome &outcome) noexcept {
     outcome.value = evaluate();
     outcome.ok = true;
     outcome.error.clear();
+    outcome.errorSpan.reset();
   } catch (const std::exception &e) {
     // Not only quorvex::Exception: running out of memory while quoting one
     // row's text must fail that row, not the run.
     outcome.ok = false;
     outcome.value = 0;
+    const auto *calculatorError = dynamic_cast<const Exception *>(&e);
+    outcome.errorSpan = calculatorError ? calculatorError->span() : std::nullopt;
     try {
       outcome.error.assign(e.what());
     } catch (...) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/errors.h"
 #include "engine/evaluator.h"
 #include "engine/floattypes.h"
 
@@ -28,6 +29,9 @@ struct RowOutcome {
   bool ok = false;
   Float value = 0;
   std::string error;
+  // The part of the formula whose operation raised the error, when it
+  // arose while the program ran.
+  std::optional<TextSpan> errorSpan;
 };
 
 class RowEvaluator {

@@ -7,9 +7,11 @@
 #include "app/formulalineedit.h"
 #include "app/variablegridview.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QStyleHints>
 
 using namespace quorvex;
 using namespace quorvex::test;
@@ -161,6 +163,8 @@ private slots:
         << QString::fromUtf8("x + \xF0\x9D\x9C\x8B") << QString::fromUtf8("\xF0\x9D\x9C\x8B") << 6;
     QTest::newRow("missing parenthesis: the end") << "2*(x" << "" << 4;
     QTest::newRow("number beyond any range") << "x + 1e5000" << "1e5000" << 10;
+    QTest::newRow("division by zero while running") << "2 + 1/0" << "1/0" << 7;
+    QTest::newRow("a call that faults") << "sqrt(0-1) + x" << "sqrt(0-1)" << 9;
   }
   void failurePointsAtItsPlace() {
     QFETCH(QString, formula);
@@ -215,6 +219,26 @@ private slots:
     QTest::keyClick(box, Qt::Key_Up);
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); // a recall is one step
     QCOMPARE(box->text(), "dr");
+  }
+
+  // A formula so long that every blink of the caret would repaint it at a
+  // cost holds the caret lit, and only while its box has the focus.
+  void longFormulaHoldsTheCaretLit() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    QStyleHints *hints = QGuiApplication::styleHints();
+    const int blink = hints->cursorFlashTime();
+    QVERIFY(blink > 0);
+    setFormula(window, QString(FormulaLineEdit::LongText, QLatin1Char('1')), 0);
+    QCOMPARE(hints->cursorFlashTime(), blink);
+    QTest::keyClick(edit1(window), Qt::Key_1);
+    QCOMPARE(hints->cursorFlashTime(), 0);
+    focus(control<QLineEdit>(window, "V_Q"));
+    QCOMPARE(hints->cursorFlashTime(), blink);
+    focus(edit1(window));
+    QCOMPARE(hints->cursorFlashTime(), 0);
+    QTest::keyClick(edit1(window), Qt::Key_Backspace);
+    QCOMPARE(hints->cursorFlashTime(), blink);
   }
 
   void staleResultIsDimmedUntilTheNextCompute() {

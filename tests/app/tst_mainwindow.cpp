@@ -522,7 +522,8 @@ private slots:
   }
 
   // Opened with its mnemonic and walked with Down, each menu shows each
-  // item's hint while it is highlighted (the keys skip the separators).
+  // item's hint while it is highlighted (the keys skip the separators),
+  // the first one too, while the pointer rests on a control of the window.
   void menuItemHints_data() {
     QTest::addColumn<int>("mnemonic");
     QTest::addColumn<QStringList>("hints");
@@ -538,6 +539,8 @@ private slots:
     QTest::newRow("Preference") << int(Qt::Key_P)
                                 << QStringList{"Display intermediate result for printing.",
                                                "Display all-session results for printing."};
+    QTest::newRow("Tools") << int(Qt::Key_T)
+                           << QStringList{"Plot the formula over a range of one of its variables."};
   }
   void menuItemHints() {
     QFETCH(int, mnemonic);
@@ -545,10 +548,16 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     QStatusBar *status = control<QStatusBar>(window, "StatusBar1");
-    status->showMessage("before");
+    auto *key = control<QAbstractButton>(window, "Nr7btn");
+    QTest::mouseMove(key, key->rect().center());
+    QTRY_COMPARE(status->currentMessage(), "Seven");
     QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key(mnemonic), Qt::AltModifier);
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), waitBudgetMs());
     QWidget *menu = QApplication::activePopupWidget();
+    // The menu grabs the pointer, and the window system tells the control
+    // under it that the pointer left (offscreen, the test says it).
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(key, &leave);
     QStringList seen;
     for (qsizetype i = 0; i < hints.size(); ++i) {
       if (i > 0)
@@ -559,18 +568,24 @@ private slots:
     QCOMPARE(seen, hints);
   }
 
+  // and only while hints are shown.
   void popUpTipOnlyOnTheVariableButton_data() {
     QTest::addColumn<QString>("controlName");
+    QTest::addColumn<bool>("hints");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("Variable button") << "SpeedButton1" << "Variable quantity";
-    QTest::newRow("key 7") << "Nr7btn" << "";
-    QTest::newRow("toolbar print") << "ToolButton4" << "";
-    QTest::newRow("formula box") << "Edit1" << "";
+    QTest::newRow("Variable button") << "SpeedButton1" << true << "Variable quantity";
+    QTest::newRow("Variable button, hints off") << "SpeedButton1" << false << "";
+    QTest::newRow("key 7") << "Nr7btn" << true << "";
+    QTest::newRow("toolbar print") << "ToolButton4" << true << "";
+    QTest::newRow("formula box") << "Edit1" << true << "";
   }
   void popUpTipOnlyOnTheVariableButton() {
     QFETCH(QString, controlName);
+    QFETCH(bool, hints);
     QFETCH(QString, tip);
     auto program = startProgram();
+    if (!hints)
+      control<QAction>(program->mainWindow(), "Showhints1")->trigger();
     auto *widget = program->mainWindow().findChild<QWidget *>(controlName);
     QToolTip::hideText();
     QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), waitBudgetMs());

@@ -6,7 +6,14 @@
 #include "app/selectionlineedit.h"
 #include "app/variablegridview.h"
 
+#include "app/plotwindow.h"
+
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -49,6 +56,55 @@ QString runTool(const QString &tool, const QStringList &arguments) {
   if (!process.waitForFinished(60000) || process.exitCode() != 0)
     return QStringLiteral("<%1 failed>").arg(tool);
   return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The letter Alt takes in a caption: the one after a single "&".
+QChar altLetter(const QString &caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != QLatin1Char('&'))
+      continue;
+    if (caption[i + 1] != QLatin1Char('&'))
+      return caption[i + 1].toUpper();
+    ++i; // "&&" is a plain "&"
+  }
+  return {};
+}
+
+// Each caption of one scope that claims a letter claimed before it there.
+void findClashes(const QString &scope, const QStringList &captions, QStringList &clashes) {
+  QHash<QChar, QString> claimed;
+  for (const QString &caption : captions) {
+    const QChar letter = altLetter(caption);
+    if (letter.isNull())
+      continue;
+    if (claimed.contains(letter))
+      clashes.append(scope + ": " + claimed[letter] + " and " + caption);
+    claimed.insert(letter, caption);
+  }
+}
+
+// Every caption of window (not of the windows it holds) that Alt may
+// reach: its buttons, the labels of its fields, its groups, tabs and menu
+// titles.
+QStringList altCaptions(const QWidget &window) {
+  QStringList captions;
+  for (const QWidget *widget : window.findChildren<QWidget *>()) {
+    if (widget->window() != &window)
+      continue;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+      captions.append(button->text());
+    else if (const auto *label = qobject_cast<const QLabel *>(widget); label && label->buddy())
+      captions.append(label->text());
+    else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+      captions.append(group->title());
+    else if (const auto *tabs = qobject_cast<const QTabBar *>(widget))
+      for (int i = 0; i < tabs->count(); ++i)
+        captions.append(tabs->tabText(i));
+    else if (const auto *bar = qobject_cast<const QMenuBar *>(widget))
+      for (const QAction *action : bar->actions())
+        captions.append(action->text());
+  }
+  return captions;
 }
 
 } // namespace
@@ -270,13 +326,50 @@ private slots:
           "Parse error: Expression nested too deeply", "eulermascheroni",
           "twotopower63", "arctan2", "haversine", "Decimal point",
           "User-defined variables", "Functions and their descriptions",
-          "Buttons", "F9", "Ctrl+Return", "Alt+F"})
+          "Buttons", "F9", "Ctrl+Return", "Alt+F", "Alt+T", "\"2.\" is 2",
+          "the operation that failed while computing"})
       QTest::newRow(fact) << QString::fromUtf8(fact);
   }
   void userGuideStatesTheFacts() {
     QFETCH(QString, fact);
     auto program = startProgram();
     QVERIFY(control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText().contains(fact));
+  }
+
+  // In every window and dialog each Alt letter leads to one place only;
+  // within each menu, likewise. The user guide's key table names them all.
+  void altLettersAreUnique() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    control<QAction>(window, "plotAction")->trigger();
+    const QWidget *windows[] = {&window, control<PlotWindow>(window, "plotWindow"),
+                                &program->printForm(), &program->helperForm(),
+                                &program->aboutForm()};
+    const QString guide =
+        control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText();
+    QStringList clashes, unlisted;
+    int claims = 0;
+    for (const QWidget *w : windows) {
+      const QStringList captions = altCaptions(*w);
+      findClashes(w->objectName(), captions, clashes);
+      for (const QString &caption : captions) {
+        const QChar letter = altLetter(caption);
+        if (letter.isNull())
+          continue;
+        ++claims;
+        if (!guide.contains(QStringLiteral("Alt+") + letter))
+          unlisted.append(caption);
+      }
+      for (const QMenu *menu : w->findChildren<QMenu *>()) {
+        QStringList items;
+        for (const QAction *action : menu->actions())
+          items.append(action->text());
+        findClashes(menu->title(), items, clashes);
+      }
+    }
+    QCOMPARE(clashes, QStringList());
+    QCOMPARE(unlisted, QStringList());
+    QVERIFY(claims >= 20); // the windows were all looked into
   }
 
   void aboutIsFreshForEveryShowing_data() {

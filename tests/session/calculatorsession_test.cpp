@@ -331,7 +331,7 @@ TEST(CalculatorSession, AFailureTellsWhereItFailed) {
       {"x", {"1"}, "(x", Kind::Formula, 2, 0, 0},
       {"x", {"1"}, "1e999 + x", Kind::Formula, 0, 5, 0},
       {"x;X", {"1", "2"}, "x", Kind::Nowhere, 0, 0, 0},
-      {"x", {"0"}, "1/x", Kind::Nowhere, 0, 0, 0},
+      {"x", {"0"}, "1/x", Kind::Formula, 0, 3, 0},
   };
   SeparatorGuard point('.');
   for (const auto &row : rows) {
@@ -349,6 +349,51 @@ TEST(CalculatorSession, AFailureTellsWhereItFailed) {
     s.SetFormulaText("1");
     s.Compute();
     EXPECT_EQ(s.LastFailure().kind, Kind::Nowhere);
+  }
+}
+
+// A fault while the program runs points at the operation that faulted: an
+// operator with both its operands, a function call with its arguments. The
+// message is the one the fault always had.
+TEST(CalculatorSession, ARuntimeFaultPointsAtItsOperation) {
+  std::string terms;
+  for (int i = 0; i < 2000; ++i)
+    terms += "sqrt(x+" + std::to_string(i) + ")*2 + ";
+  const std::string deep = terms + "(x+1)/(x-1) + " + terms + "x";
+  const struct {
+    std::string formula;
+    const char *value; // of x
+    const char *part;
+    const char *message;
+  } rows[] = {
+      {"1/0", "1", "1/0", "Floating point division by zero"},
+      {"2 + sqrt(0-1)", "1", "sqrt(0-1)", "Invalid floating point operation"},
+      {"power(0;0-1)*x", "1", "power(0;0-1)", "Power function: Result is infinite"},
+      {"3*(2 + ln(x))", "0", "ln(x)", "Floating point division by zero"},
+      {deep, "1", "(x+1)/(x-1)", "Floating point division by zero"},
+      // The machine runs some ops two at a time; the fault is pinned to the
+      // one that raised it, first or second.
+      {"x + 1E200*1E200", "1", "1E200*1E200", "Floating point overflow"},
+      {"1E200*1E200 + x", "1", "1E200*1E200", "Floating point overflow"},
+      {"x*x - (x < 0/x)", "0", "0/x", "Invalid floating point operation"},
+  };
+  SeparatorGuard point('.');
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.formula.substr(0, 40));
+    TCalculatorSession s;
+    declare(s, "x", {row.value});
+    s.SetFormulaText(row.formula);
+    try {
+      s.Compute();
+      ADD_FAILURE() << "computed";
+    } catch (const Exception &error) {
+      EXPECT_STREQ(error.what(), row.message);
+    }
+    const FailurePlace &place = s.LastFailure();
+    ASSERT_EQ(place.kind, FailurePlace::Kind::Formula);
+    EXPECT_EQ(row.formula.substr(place.formulaBytes.offset, place.formulaBytes.length),
+              row.part);
+    EXPECT_EQ(place.formulaBytes.offset, row.formula.find(row.part));
   }
 }
 

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <exception>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,7 @@ std::vector<Stretch> runsOf(const PlotSamples &samples) {
   std::vector<Stretch> runs;
   for (const PlotRun &run : plotRuns(samples))
     runs.push_back({run.first, run.last,
-                    run.error < 0 ? std::string() : samples.errors[run.error]});
+                    run.error < 0 ? std::string() : samples.errors[run.error].message});
   return runs;
 }
 
@@ -83,6 +86,96 @@ TEST(PlotSampling, WhichPointsFailAndWhereTheCurveBreaks) {
   const PlotSamples reciprocal = sample("1/x", -1, 1, 500);
   EXPECT_EQ(reciprocal.points[250].x, 0.0);
   EXPECT_EQ(reciprocal.points[251].y, 1 / reciprocal.points[251].x);
+}
+
+// The curve is drawn through every pair of neighbours but those a pole or a
+// jump lies between: tan has six poles in -10..10, so seven branches.
+TEST(PlotSampling, TheCurveBreaksAtPolesAndJumpsOnly) {
+  SeparatorGuard point('.');
+  const struct {
+    const char *formula;
+    Float from, to;
+    int count;
+    std::size_t runs;
+  } cases[] = {
+      {"tan(x)", -10, 10, 500, 7},
+      {"tan(x)", -10, 10, 10007, 7},
+      {"1/(x-0.3)", -1, 1, 500, 2},
+      {"0-1/power(x-0.3;3)", -1, 1, 500, 2},
+      {"(x > 0.25)*3 + x", -1, 1, 500, 2},
+      // Steep, fast-growing or oscillating, but without a break.
+      {"x", -1, 1, 500, 1},
+      {"exp(x)", -10, 10, 11, 1},
+      {"power(x;9)", -10, 10, 500, 1},
+      {"arctan(1000*x)", -1, 1, 500, 1},
+      {"sin(20*x)*x", -10, 10, 500, 1},
+      {"1/(1+x*x)", -5, 5, 500, 1},
+      {"x*x*x - x", -2, 2, 500, 1},
+      {"0.1+0.2+x*1E-17", -1, 1, 500, 1},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.formula);
+    const PlotSamples samples = sample(c.formula, c.from, c.to, c.count);
+    const std::vector<PlotRun> runs = plotRuns(samples);
+    EXPECT_EQ(runs.size(), c.runs);
+    for (const PlotRun &run : runs)
+      EXPECT_LT(run.error, 0);
+  }
+  // Each branch of tan lies between two neighbouring poles.
+  const PlotSamples tangent = sample("tan(x)", -10, 10, 500);
+  const double pi = std::acos(-1.0);
+  for (const PlotRun &run : plotRuns(tangent)) {
+    const Float first = tangent.points[run.first].x, last = tangent.points[run.last].x;
+    EXPECT_EQ(std::floor(first / pi - 0.5), std::floor(last / pi - 0.5)) << first;
+  }
+}
+
+// The value range leaves out the few values that would squash the curve
+// flat, and none of a curve that has no such values.
+TEST(PlotSampling, AutomaticValueRange) {
+  SeparatorGuard point('.');
+  const struct {
+    const char *formula;
+    Float from, to;
+    Float low, high; // the range shown must hold this one, and
+    Float within;    // lie within +/- this
+  } cases[] = {
+      {"x", -1, 1, -1, 1, 1.1},
+      {"exp(x)", -10, 10, 0, 22026, 23200},
+      {"power(x;4)", -10, 10, 0, 10000, 10600},
+      {"tan(x)", -10, 10, -5, 5, 50},
+      {"1/x", -1, 1, -10, 10, 50},
+      {"1/(x-0.3)", -1, 1, -10, 10, 100},
+      {"x*1E300", -1, 1, -1e300, 1e300, 1.1e300},
+      {"x*1E308", -1.5, 1.5, -1.5e308, 1.5e308, std::numeric_limits<Float>::max()},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.formula);
+    const ValueRange range = autoValueRange(sample(c.formula, c.from, c.to, 500));
+    EXPECT_LE(range.low, c.low);
+    EXPECT_GE(range.high, c.high);
+    EXPECT_GE(range.low, -c.within);
+    EXPECT_LE(range.high, c.within);
+  }
+  EXPECT_EQ(autoValueRange(sample("1/(x-x)", -1, 1, 10)).low, -1);
+  const ValueRange constant = autoValueRange(sample("0*x+1E308", -1, 1, 10));
+  EXPECT_TRUE(constant.low < 1e308 && constant.high > 1e308);
+
+  // Ends the user fixed, the others chosen to fit.
+  const PlotSamples line = sample("x", 0, 10, 11);
+  const struct {
+    std::optional<Float> low, high;
+    Float shownLow, shownHigh;
+  } fixed[] = {{0, 5, 0, 5},       {-3, std::nullopt, -3, 10.5},
+               {std::nullopt, 2, -0.5, 2}, {20, std::nullopt, 20, 31},
+               {std::nullopt, -4, -15, -4}};
+  for (const auto &f : fixed) {
+    const ValueRange range = plotValueRange(line, f.low, f.high);
+    EXPECT_EQ(range.low, f.shownLow);
+    EXPECT_EQ(range.high, f.shownHigh);
+  }
+  EXPECT_THROW(plotValueRange(line, 5, 5), EPlotRangeError);
+  EXPECT_THROW(plotValueRange(line, 5, 1), EPlotRangeError);
 }
 
 TEST(PlotSampling, RangesThatCannotBeSampled) {
