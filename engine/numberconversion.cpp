@@ -78,24 +78,26 @@ bool parseNumber(std::string_view text, std::size_t &pos, NumberParts &parts,
   return true;
 }
 
-// Powers of ten that extended precision holds exactly: 10^n = 5^n * 2^n and
-// 5^27 < 2^64, the width of the extended significand.
-constexpr int exactPowerLimit = 27;
-constexpr std::array<Float80, exactPowerLimit + 1> exactPowersOfTen = [] {
-  std::array<Float80, exactPowerLimit + 1> powers{};
-  Float80 p = 1;
-  for (Float80 &power : powers) {
+// Powers of ten that T holds exactly: 10^n = 5^n * 2^n, exact while 5^n
+// fits T's significand (5^22 < 2^53 for a double, 5^27 < 2^64 for extended).
+template <class T> constexpr int exactPowerLimit = std::numeric_limits<T>::digits == 53 ? 22 : 27;
+static_assert(std::numeric_limits<Float>::digits == 53 &&
+              std::numeric_limits<Float80>::digits == 64);
+
+template <class T> constexpr std::array<T, exactPowerLimit<T> + 1> exactPowersOfTen = [] {
+  std::array<T, exactPowerLimit<T> + 1> powers{};
+  T p = 1;
+  for (T &power : powers) {
     power = p;
     p *= 10;
   }
   return powers;
 }();
 
-// The common short number without the C library: at most 19 digits make an
-// exact 64-bit integer, and one multiplication or division by an exact power
-// of ten rounds once, to nearest - the same correctly rounded extended value
-// strtold gives. False when the number is outside that case.
-bool shortNumberToExtended(const NumberParts &parts, Float80 &value) {
+// The common short number without the C library: a mantissa of at most 19
+// digits that T holds exactly, times or divided by an exact power of ten,
+// rounds once, to the nearest T. False when the number is outside that case.
+template <class T> bool shortNumberTo(const NumberParts &parts, T &value) {
   if (parts.integer.size() + parts.fraction.size() > 19)
     return false;
   std::uint64_t digits = 0;
@@ -103,19 +105,23 @@ bool shortNumberToExtended(const NumberParts &parts, Float80 &value) {
     digits = digits * 10 + static_cast<unsigned>(c - '0');
   for (const char c : parts.fraction)
     digits = digits * 10 + static_cast<unsigned>(c - '0');
+  if constexpr (std::numeric_limits<T>::digits < 64) {
+    if (digits > (std::uint64_t{1} << std::numeric_limits<T>::digits))
+      return false;
+  }
   const long long exponent = (parts.negativeExponent ? -parts.exponent : parts.exponent) -
                              static_cast<long long>(parts.fraction.size());
-  if (exponent < -exactPowerLimit || exponent > exactPowerLimit)
+  if (exponent < -exactPowerLimit<T> || exponent > exactPowerLimit<T>)
     return false;
-  const auto mantissa = static_cast<Float80>(digits); // exact: 64-bit significand
-  value = exponent >= 0 ? mantissa * exactPowersOfTen[static_cast<std::size_t>(exponent)]
-                        : mantissa / exactPowersOfTen[static_cast<std::size_t>(-exponent)];
+  const auto mantissa = static_cast<T>(digits);
+  value = exponent >= 0 ? mantissa * exactPowersOfTen<T>[static_cast<std::size_t>(exponent)]
+                        : mantissa / exactPowersOfTen<T>[static_cast<std::size_t>(-exponent)];
   return true;
 }
 
 // Extended value of the parts; false when it lies beyond the extended range.
 bool partsToExtended(const NumberParts &parts, Float80 &value) {
-  if (shortNumberToExtended(parts, value))
+  if (shortNumberTo(parts, value))
     return true;
   std::string normal;
   normal.reserve(parts.integer.size() + parts.fraction.size() + 8);
@@ -150,43 +156,6 @@ bool parseValueText(std::string_view text, NumberParts &parts, bool &negative) {
   while (pos < text.size() && text[pos] == ' ')
     ++pos;
   return pos == text.size();
-}
-
-// Powers of ten that a double holds exactly: 10^n = 5^n * 2^n and
-// 5^22 < 2^53, the width of the double significand.
-constexpr int exactDoublePowerLimit = 22;
-constexpr std::array<Float, exactDoublePowerLimit + 1> exactDoublePowersOfTen = [] {
-  std::array<Float, exactDoublePowerLimit + 1> powers{};
-  Float p = 1;
-  for (Float &power : powers) {
-    power = p;
-    p *= 10;
-  }
-  return powers;
-}();
-
-// The common short number: a mantissa of at most 2^53 is an exact double,
-// so one multiplication or division by an exact power of ten rounds once,
-// to the nearest double. False when the number is outside that case.
-bool shortNumberToFloat(const NumberParts &parts, Float &value) {
-  if (parts.integer.size() + parts.fraction.size() > 19)
-    return false;
-  std::uint64_t digits = 0;
-  for (const char c : parts.integer)
-    digits = digits * 10 + static_cast<unsigned>(c - '0');
-  for (const char c : parts.fraction)
-    digits = digits * 10 + static_cast<unsigned>(c - '0');
-  if (digits > (std::uint64_t{1} << 53))
-    return false;
-  const long long exponent = (parts.negativeExponent ? -parts.exponent : parts.exponent) -
-                             static_cast<long long>(parts.fraction.size());
-  if (exponent < -exactDoublePowerLimit || exponent > exactDoublePowerLimit)
-    return false;
-  const auto mantissa = static_cast<Float>(digits);
-  value = exponent >= 0
-              ? mantissa * exactDoublePowersOfTen[static_cast<std::size_t>(exponent)]
-              : mantissa / exactDoublePowersOfTen[static_cast<std::size_t>(-exponent)];
-  return true;
 }
 
 std::string_view withoutLeadingZeros(std::string_view digits) {
@@ -242,7 +211,7 @@ bool longNumberToFloat(const NumberParts &parts, Float &value) {
 // or no number at all (false) where even the extended range is left behind,
 // as the extended conversion decides.
 bool partsToFloat(const NumberParts &parts, Float &value) {
-  if (shortNumberToFloat(parts, value) || longNumberToFloat(parts, value))
+  if (shortNumberTo(parts, value) || longNumberToFloat(parts, value))
     return true;
   Float80 extended = 0;
   if (!partsToExtended(parts, extended))
