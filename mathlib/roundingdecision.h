@@ -97,13 +97,15 @@ inline bool reciprocalOfTiny(Float x, Float &out) {
 // The fast path's double when its bound decides the rounding; otherwise
 // the accurate path's value of the same arguments: a quad, rounded here,
 // or, for a routine with a second, more accurate double-double path, that
-// path's own decided double.
+// path's own decided double. A decided Bounded value is finite: both ends
+// of its interval round to the same double only when that is the rounded
+// head, which is finite; a scaled one may overflow in the scaling.
 template <class Result, class... Args>
 inline Float decided(const Bounded &fast, Result (*accurate)(Args...),
                      std::type_identity_t<Args>... args) {
   Float out = 0;
   if (roundsTo(fast.v, fast.eps, fast.abs, out)) [[likely]]
-    return checked(out);
+    return out;
   if constexpr (std::is_same_v<Result, quad::Quad>)
     return quad::round(accurate(args...));
   else
