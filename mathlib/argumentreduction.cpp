@@ -56,7 +56,7 @@ TrigReduced reduceLarge(double ax) {
   const DD sum =
       twoSum(static_cast<double>(head) * 0x1p-53, static_cast<double>(middle) * 0x1p-106);
   const DD f = fastTwoSum(sum.hi, sum.lo + static_cast<double>(low) * 0x1p-159);
-  return {n & 1023, mul(f, piOver512DD), 0x1p-160};
+  return {n & 1023, mul(f, piOver512DD), largeReductionError};
 }
 
 } // namespace
@@ -75,7 +75,8 @@ TrigReduced reduceTrigWide(double ax) {
   DD r = twoSum(ax - p0.hi, -p0.lo);
   r = add(r, neg(twoProd(nd, piOver512[1])));
   r = addDouble(r, -nd * piOver512[2]);
-  return {static_cast<unsigned>(static_cast<std::int64_t>(nd) & 1023), r, 0x1p-130};
+  return {static_cast<unsigned>(static_cast<std::int64_t>(nd) & 1023), r,
+          wideReductionError};
 }
 
 } // namespace quorvex::fast

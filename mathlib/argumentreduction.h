@@ -22,8 +22,9 @@ namespace quorvex::fast {
 // allowed for. n = 256 k + j. x - n L0 is exact: n L0 is (34 + 19 bits)
 // and lies within a factor 2 of x whenever n != 0 (Sterbenz). n L1 is
 // exact too, and so is its sum with the rest as a twoSum; what remains,
-// xlo - n L2 with |n L2| < 2^-60, rounds by under 2^-95, which is the
-// reduction's whole error.
+// xlo - n L2 with |n L2| < 2^-60, rounds by under 2^-112 for a double x
+// and 2^-94 for a low part |xlo| <= 1.5 2^-43, which is the reduction's
+// whole error.
 struct ExpReduced {
   double n;
   double rh;
@@ -93,8 +94,13 @@ inline LogArgument reduceLog(double x) {
 
 // --- sin and cos -------------------------------------------------------------
 
-// x = n pi/512 + r modulo 2 pi, |r| <= pi/1024 (1 + 2^-40), to the relative
-// 2^-100 and the absolute absError.
+// x = n pi/512 + r modulo 2 pi, |r| <= pi/1024 (1 + 2^-16), to the relative
+// 2^-100 and the absolute absError: one of the three below, by the size of
+// x.
+inline constexpr double shortReductionError = 0x1p-105;
+inline constexpr double wideReductionError = 0x1p-130;
+inline constexpr double largeReductionError = 0x1p-160;
+
 struct TrigReduced {
   unsigned n; // modulo 1024
   DD r;

@@ -111,9 +111,9 @@ constexpr double log2RelativeEps = 0x1p-66;
 // an exact product; the lead's rest and the tail times that head, the
 // head times 1/ln 2's tail, and adding the sum last round by under 2^-77.5
 // in all (three u of the tail, 2^-71.2 of the value where the table part
-// vanishes). So 2^-75.9 absolute (2^-75.5, and over |log2 x| >= 2^-9.47
-// relative 2^-66), or 2^-68.1 relative where x is within 2^-9 of 1
-// (2^-67.5). The bound is relative only.
+// vanishes). So 2^-76 absolute, over |log2 x| >= 2^-9.47 relative
+// 2^-66.6, or 2^-68 relative where x is within 2^-9 of 1
+// (tools/math_bounds.py). The bound is relative only.
 [[gnu::always_inline]] inline Bounded logBase2Fast(double x) {
   const fast::LogArgument a = fast::reduceLog(x);
   const fast::LogSeries series = fast::logSeries(a.r);

@@ -33,20 +33,20 @@ inline constexpr double expFastEps = 0x1p-69;
 // e^x as m 2^k for a double x (xlo = 0): with x = n ln2/256 + r
 // (reduceExp), n = 256 k + j and T = 2^(j/256) from the table, e^r is
 // evaluated as 1 + rh + q, q = rl (1 + rh + rh^2/2) + rh^2 (1/2 + ... +
-// rh^4/720) in double: q < 2^-19.9, the Taylor remainder r^7/7! < 2^-78.8,
-// and the roundings of q stay under 4.1u |q| = 2^-70.9 (rh^2's, the
-// polynomial's 1.1u, the product's, and the sum's). T (1 + rh + q) = T1 +
-// T1 ra + (T1 (rb + q) + T2 (1 + rh + q)) with T1 the table's head cut to
-// 27 bits and ra rh cut to 26, so T1 ra is exact; the rest is below 2^-19
-// and summed with under 2^-72.5 of rounding. With the table's own error
-// the total stays below 2^-70.5 relative: expFastEps = 2^-69.
+// rh^4/720) in double: q < 2^-19.9, the Taylor remainder r^7/7! < 2^-79,
+// and the roundings of q stay under 2^-71 (rh^2's, the polynomial's, the
+// product's, and the sum's). T (1 + rh + q) = T1 + T1 ra + (T1 (rb + q) +
+// T2 (1 + rh + q)) with T1 the table's head cut to 27 bits and ra rh cut
+// to 26, so T1 ra is exact; the rest is below 2^-19 and summed with under
+// 2^-71 of rounding. With the table's own 2^-80 the total stays below
+// 2^-70 relative: expFastEps = 2^-69.
 //
 // The same for a double-double argument x + xlo (|xlo| <= 1.5 2^-43, as
 // power's unnormalized ones below 745.5): the low part joins rl, which
 // stands for the factor e^rl = 1 + rl + ..., so its term is rl e^rh; rl
-// (1 + rh + rh^2/2) leaves out rl rh^3/6 < 2^-73.5 (2^-93 when x is a
+// (1 + rh + rh^2/2) leaves out rl rh^3/6 < 2^-73.5 (2^-91 when x is a
 // double and rl the reduction's own low part). The total stays below
-// 2^-70.2 then. tools/math_bounds.py recomputes both.
+// 2^-69.9 then. tools/math_bounds.py adds up both.
 [[gnu::always_inline]] inline BoundedScaled expFast(double x, double xlo = 0) {
   const ExpReduced r = reduceExp(x, xlo);
   const double rh = r.rh;
@@ -76,12 +76,13 @@ inline constexpr double logFastEps = 0x1p-73;
 // ra rb + rb^2) has an exact product for its head and is divided by 3
 // with its exact remainder (3q = 2q + q as a twoSum), so r - r^2/2 + r^3/3
 // is a double-double to 2^-100 relative to r. The quartic and higher part,
-// below 2^-24.9 relative to r, carries 4u: 2^-76 relative to r; the low
-// sum of the tails (of ln 2 and of the table, below 2^-33) rounds by under
-// 2^-86 absolute. With e = 0 the table value and r can have opposite signs
-// and be within a factor 1.3 (c is rounded to 9 bits), so the result may be
-// a quarter of |r| and at least 2^-10: 2^-74 relative at worst. With e != 0
-// nothing cancels: logFastEps = 2^-73.
+// below 2^-26.9 relative to r, carries 4u and its polynomial's roundings:
+// 2^-76 relative to r; the low sum of the tails (of ln 2 and of the table,
+// below 2^-33) rounds by under 2^-86 absolute. With e = 0 the table value
+// and r can have opposite signs and be within a factor 1.3 (c is rounded
+// to 9 bits), so the result may be a third of |r| and at least 2^-10:
+// 2^-75.1 relative at worst (tools/math_bounds.py). With e != 0 nothing
+// cancels: logFastEps = 2^-73.
 [[gnu::always_inline]] inline Bounded logFast(double x) {
   const LogArgument a = reduceLog(x);
   const double r = a.r;
@@ -159,12 +160,13 @@ struct LogSeries {
 // gathers the tails of ln 2 (up to |e| 2^-43) and of the table (2^-43),
 // rl and the exact sums' errors, and adds the tail last: its roundings
 // stay below (1 + |e|) 2^-93.4 + 2^-79.5. ln 2's third piece is left out:
-// |e| 2^-84.5. With |e| <= 3 |ln x| (x lies within a factor sqrt 2 of
-// 2^e) the whole error is below 2^-76.62 + 2^-82.97 |ln x|: logShortAbs
-// and logShortEps. Where E = 0 (e = 0 and c = 1 or 1/2, x within 2^-9 of
-// 1) the table's terms vanish exactly and ln x is within a factor 1 -
-// 2^-9.3 of r: the tail's 2^-68.7, the final sum's u 2^-18.2 = 2^-71.2
-// and rl's 2^-74, relative: 2^-68.2, logNearOneEps = 2^-68.
+// |e| 2^-89.3. With |e| <= 2.9 |ln x| (x lies within a factor sqrt 2 of
+// 2^e) the whole error is below 2^-77.1 + 2^-87.7 |ln x|
+// (tools/math_bounds.py): logShortAbs and logShortEps. Where E = 0 (e = 0
+// and c = 1 or 1/2, x within 2^-9 of 1) the table's terms vanish exactly
+// and ln x is within a factor 1 - 2^-9.3 of r: the tail's 2^-68.7, the
+// final sum's u 2^-18.2 = 2^-71.2 and rl's 2^-74, relative: 2^-68.6,
+// logNearOneEps = 2^-68.
 template <bool WithLow>
 [[gnu::always_inline]] inline Bounded logShortOf(double x, double xlo) {
   const LogArgument a = reduceLog(x);

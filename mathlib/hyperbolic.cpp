@@ -54,9 +54,9 @@ constexpr Float tailStart = 64;
 // e^-x = 2^(-n/256) e^-r, and e^-r's polynomial is e^r's (expFast) with
 // the odd part negated, q+- = +-rl (1 +- rh) + rh^2 (even +- odd). Each
 // mantissa is formed as in expFast, with the table entry of -n and -ra;
-// leaving out rl rh^2/2 (rl below 2^-62 for a double x) costs 2^-82, and
-// the even and odd sums add u each: q's roundings stay under 5.1u |q| =
-// 2^-70.6, the whole below 2^-70.2 for either. The mantissas are left as a
+// leaving out rl rh^2/2 (rl below 2^-62 for a double x) costs 2^-80, and
+// the even and odd sums add u each: q's roundings stay under 2^-70.7, the
+// whole below 2^-69.7 for either (tools/math_bounds.py). The mantissas are left as a
 // head and a rest below 2^-19 of it, for pairSum to add; minus carries
 // 2^-k, not 2^-(n >> 8 of -n): half the table value when n is not a
 // multiple of 256.
@@ -91,10 +91,10 @@ struct ExpPair {
 }
 
 // (e^x + sign e^-x) 2^-k for k < 60 and sign +-1, where the difference,
-// if any, cancels by at most a factor 2.17 (x >= 1/2): the heads' sum is
-// exact, and the rests' sum rounds by u 2^-19 of the terms, 2^-72; with
-// the mantissas' 2^-70.2 that is below expFastEps of the sum and 2.17
-// expFastEps of the difference.
+// if any, cancels by at most coth(1/2) < 2.17 (x >= 1/2): the heads' sum
+// is exact, and the rests' sum rounds by u 2^-19 of the terms, 2^-72; with
+// the mantissas' 2^-69.7 that is 2^-69.6 of the sum (coshExpEps) and 2^-68.5
+// of the difference (sinhExpEps).
 [[gnu::always_inline]] inline DD pairSum(const ExpPair &e, double sign) {
   const double f = sign * powerOfTwo(-2 * e.k);
   const DD s = fast::twoSum(e.plusHead, f * e.minusHead);
@@ -102,6 +102,13 @@ struct ExpPair {
 }
 
 // --- the kernels of the functions --------------------------------------------
+
+// The bounds of the kernels below beyond their tables (tools/math_bounds.py
+// recomputes them): cosh and sinh from expBoth, tanh and coth from e^2a.
+constexpr double coshExpEps = fast::expFastEps;
+constexpr double sinhExpEps = 3 * fast::expFastEps;
+constexpr double tanhQuotientEps = fast::expFastEps;
+constexpr double cothQuotientEps = 1.5 * fast::expFastEps;
 
 // cosh a for 2^-27 <= a <= 711. Below 1 the table polynomial: one table
 // entry instead of two exponentials. Above, cosh a = 2^(k-1) (p + q 2^-2k)
@@ -113,8 +120,8 @@ struct ExpPair {
     return {fast::taylorValue(fast::coshTaylorTable, a), 0, fast::coshTaylorEps};
   const ExpPair e = expBoth(a);
   if (e.k >= 60)
-    return {fast::fastTwoSum(e.plusHead, e.plusRest), e.k - 1, fast::expFastEps};
-  return {pairSum(e, 1), e.k - 1, fast::expFastEps};
+    return {fast::fastTwoSum(e.plusHead, e.plusRest), e.k - 1, coshExpEps};
+  return {pairSum(e, 1), e.k - 1, coshExpEps};
 }
 
 // sinh a for 2^-26 <= a <= 711. Below 1/2 the table polynomial; above,
@@ -125,8 +132,8 @@ struct ExpPair {
     return {fast::taylorValue(fast::sinhTaylorTable, a), 0, fast::sinhTaylorEps};
   const ExpPair e = expBoth(a);
   if (e.k >= 60)
-    return {fast::fastTwoSum(e.plusHead, e.plusRest), e.k - 1, fast::expFastEps};
-  return {pairSum(e, -1), e.k - 1, 3 * fast::expFastEps};
+    return {fast::fastTwoSum(e.plusHead, e.plusRest), e.k - 1, coshExpEps};
+  return {pairSum(e, -1), e.k - 1, sinhExpEps};
 }
 
 // From ln(3)/2 on tanh a >= 1/2, and tanh a = 1 - 2/(e^2a + 1) and coth a
@@ -139,7 +146,7 @@ Bounded tanhOf(Float a) {
   if (a >= quotientStart) {
     const BoundedScaled e = fast::expFast(2 * a);
     const DD sum = fast::addDouble(fast::scale(e.m, powerOfTwo(e.k)), 1);
-    return {fast::addDouble(fast::neg(fast::div({2, 0}, sum)), 1), e.eps, 0};
+    return {fast::addDouble(fast::neg(fast::div({2, 0}, sum)), 1), tanhQuotientEps, 0};
   }
   return {fast::taylorValue(fast::tanhTaylorTable, a), fast::tanhTaylorEps, 0};
 }
@@ -148,7 +155,7 @@ Bounded cothOf(Float a) {
   if (a >= quotientStart) {
     const BoundedScaled e = fast::expFast(2 * a);
     const DD difference = fast::addDouble(fast::scale(e.m, powerOfTwo(e.k)), -1);
-    return {fast::addDouble(fast::div({2, 0}, difference), 1), 1.5 * e.eps, 0};
+    return {fast::addDouble(fast::div({2, 0}, difference), 1), cothQuotientEps, 0};
   }
   return {fast::recip(fast::taylorValue(fast::tanhTaylorTable, a)), fast::tanhTaylorEps,
           0};

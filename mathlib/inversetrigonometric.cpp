@@ -44,11 +44,11 @@ constexpr double atanEps = 0x1p-68;
 // n - c d_head is exact by Sterbenz for i > 0, and the tails of n and d
 // enter with u^2-sized roundings; one double-double quotient (2^-104)
 // gives t, |t| <= 2^-9 (1 + 2^-40). atan t = t - t^3/3 + ... + t^9/9
-// (next term 2^-75 relative to t); the cubic and higher part, 2^-19.6
-// relative to t, is evaluated in double with 3u: 2^-71 relative to t. The
-// result is at least |t| (i = 0) or at least atan(1/256) - 2^-9 > |t|,
-// and the final sums add under 2^-72: atanEps = 2^-68 covers that and the
-// table's 2^-106.
+// (next term below 2^-93 relative to t); the cubic and higher part,
+// 2^-19.6 relative to t, is evaluated in double with 3u: 2^-71 relative to
+// t. The result is at least |t| (i = 0) or at least atan(1/256) - 2^-9 >
+// |t|, and the final sums add under 2^-72: with the table's 2^-106, 2^-69.7
+// in all (tools/math_bounds.py), atanEps = 2^-68.
 [[gnu::always_inline]] inline DD atanQuotient(DD num, DD den) {
   const auto i = static_cast<unsigned>(fast::nearestInteger(num.hi / den.hi * 256));
   DD t{};

@@ -31,7 +31,7 @@ namespace {
 
 // --- the sin and cos kernel --------------------------------------------------
 
-constexpr double sinCosEps = 0x1p-67;
+constexpr double sinCosEps = 0x1p-66;
 
 // sin(a + r) and cos(a + r) for a = j pi/512, 0 <= j < 256, |r| <= pi/1024
 // (2^-8.35), from the table's sin a and cos a:
@@ -42,11 +42,14 @@ constexpr double sinCosEps = 0x1p-67;
 // both in double from z = rh^2. The product of the table's head (cut to 27
 // bits) with rh (cut to 26) is exact, and so is its sum with the other
 // table value (|sin a| >= 2|r| whenever it is not 0); every other term is
-// below 2^-17.7 of the result and carries at most 2u. For j > 0 the result
-// is at least sin(pi/1024) and at least half the larger table value, so
-// those roundings stay under 2^-68.5 relative; for j = 0 the result is
-// sin r or cos r, where the cubic term (2^-19.3 relative to r, computed
-// with 3u) gives 2^-70.7. sinCosEps = 2^-67.
+// below 2^-16.7 of the result. For j > 0 the result is at least
+// sin(pi/1024) and at least half the larger table value; the largest of
+// those terms, sin a (cos r - 1), passes through seven roundings (z, the
+// polynomial, two products, three sums), so they stay under 2^-66.6
+// relative where sin a is smallest (j = 1, r = -pi/1024); for j = 0 the
+// result is sin r or cos r, where the cubic term (2^-19.3 relative to r,
+// computed with 3u) gives 2^-70.7. sinCosEps = 2^-66
+// (tools/math_bounds.py).
 struct Pieces {
   double rh, rl, sinTail, cosMinusOne;
 };

@@ -24,6 +24,8 @@ from fractions import Fraction
 import mpmath
 from mpmath import mp, mpf
 
+# The sibling modules, imported without leaving compiled files in the tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, __file__.rsplit("/", 1)[0])
 import mathcatalogue  # noqa: E402
 

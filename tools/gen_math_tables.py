@@ -182,6 +182,40 @@ def log_inverse(i):
     return mp.nint(512 / (1 + mpf(i) / 256)) / 512
 
 
+LOG_GRID = mpf(2) ** -42
+
+
+def log_table():
+    """For the intervals centred on 1 + i/256 (i = 0..256): (c, head,
+    tail). Above sqrt 2 the argument counts as half of it times 2 (see
+    LogEntry). c has 9 significant bits, so that m c - 1 is exact in
+    double; -ln c has a head on the 2^-42 grid of ln 2's head, so that e
+    ln2 + head is exact."""
+    rows = []
+    for i in range(257):
+        centre = 1 + mpf(i) / 256
+        inverse = log_inverse(i)
+        assert inverse == 1 or 256 <= inverse * 512 < 512
+        low, high = centre - mpf(1) / 512, centre + mpf(1) / 512
+        assert max(abs(low * inverse - 1), abs(high * inverse - 1)) < mpf(2) ** -8.3
+        value = -mp.log(inverse) - (mp.log(2) if centre > mp.sqrt(2) else 0)
+        head = mp.nint(value / LOG_GRID) * LOG_GRID
+        rows.append((inverse, float(head), float(value - head)))
+    return rows
+
+
+def log2_table():
+    """The same entries' -log2(c), less 1 above sqrt 2, as (head, tail),
+    the head on the 2^-42 grid so that e + head is exact."""
+    rows = []
+    for i in range(257):
+        centre = 1 + mpf(i) / 256
+        value = -mp.log(log_inverse(i), 2) - (1 if centre > mp.sqrt(2) else 0)
+        head = mp.nint(value / LOG_GRID) * LOG_GRID
+        rows.append((float(head), float(value - head)))
+    return rows
+
+
 def exponential(out):
     # exp: x = (256 k + j) ln2 / 256 + r.
     ln2 = mp.log(2)
@@ -193,34 +227,15 @@ def exponential(out):
         out.write(f"    {{{h(head)}, {h(tail)}}},\n")
     out.write("};\n\n")
 
-    # log: intervals centred on 1 + i/256 (i = 0..256); above sqrt 2 the
-    # argument counts as half of it times 2 (see LogEntry). c has 9
-    # significant bits, so that m c - 1 is exact in double; -ln c has a
-    # head on the 2^-42 grid of ln 2's head, so that e ln2 + head is exact.
     a, b, c = split_bits(ln2, 42)
     out.write(f"const double ln2Parts[3] = {{{h(a)}, {h(b)}, {h(c)}}};\n")
     out.write("const LogEntry logTable[257] = {\n")
-    grid = mpf(2) ** -42
-    for i in range(257):
-        centre = 1 + mpf(i) / 256
-        inverse = log_inverse(i)
-        assert inverse == 1 or 256 <= inverse * 512 < 512
-        low, high = centre - mpf(1) / 512, centre + mpf(1) / 512
-        assert max(abs(low * inverse - 1), abs(high * inverse - 1)) < mpf(2) ** -8.3
-        shifted = centre > mp.sqrt(2)
-        value = -mp.log(inverse) - (ln2 if shifted else 0)
-        head = mp.nint(value / grid) * grid
-        out.write(f"    {{{h(inverse)}, {{{h(head)}, {h(value - head)}}}}},\n")
+    for inverse, head, tail in log_table():
+        out.write(f"    {{{h(inverse)}, {{{h(head)}, {h(tail)}}}}},\n")
     out.write("};\n\n")
-    # The same entries' -log2(c), less 1 above sqrt 2, the head on the
-    # 2^-42 grid so that e + head is exact.
     out.write("const DD log2Table[257] = {\n")
-    for i in range(257):
-        centre = 1 + mpf(i) / 256
-        inverse = log_inverse(i)
-        value = -mp.log(inverse, 2) - (1 if centre > mp.sqrt(2) else 0)
-        head = mp.nint(value / grid) * grid
-        out.write(f"    {{{h(head)}, {h(value - head)}}},\n")
+    for head, tail in log2_table():
+        out.write(f"    {{{h(head)}, {h(tail)}}},\n")
     out.write("};\n\n")
 
     out.write(f"const DD ln2DD = {pair(ln2)};\n")

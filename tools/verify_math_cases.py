@@ -11,6 +11,8 @@ exits 1 if there is any.
 
 import sys
 
+# The sibling modules, imported without leaving compiled files in the tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, __file__.rsplit("/", 1)[0])
 import gen_math_reference as ref  # noqa: E402
 
