@@ -3,7 +3,9 @@
 #include "engine/floattypes.h"
 
 // The algebraic routines of the standard math context: the square, the
-// square root, the absolute value and the hypotenuse.
+// square root, the absolute value and the hypotenuse. Each returns the
+// correctly rounded double of its true value or raises the calculator's
+// error.
 
 namespace quorvex::math {
 

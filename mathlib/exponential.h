@@ -7,12 +7,14 @@
 
 #include "engine/floattypes.h"
 
-// The exponential and the logarithms. Their entry points, accurate paths
-// and the fast paths no other family uses are in exponential.cpp; the fast
-// paths of e^x and ln x are here, inline, because power and the
-// hyperbolic and inverse hyperbolic functions are built from them and
-// keep their whole computation in registers that way (a call would return
-// the double-double results through memory).
+// The exponential and the logarithms of the standard math context, each
+// returning the correctly rounded double of its true value or raising the
+// calculator's error. Their entry points, accurate paths and the fast
+// paths no other family uses are in exponential.cpp; the fast paths of e^x
+// and ln x are here, inline, because power and the hyperbolic and inverse
+// hyperbolic functions are built from them and keep their whole
+// computation in registers that way (a call would return the double-double
+// results through memory).
 
 namespace quorvex::math {
 

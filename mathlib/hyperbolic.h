@@ -2,7 +2,9 @@
 
 #include "engine/floattypes.h"
 
-// The hyperbolic routines of the standard math context.
+// The hyperbolic routines of the standard math context. Each returns the
+// correctly rounded double of its true value or raises the calculator's
+// error.
 
 namespace quorvex::math {
 

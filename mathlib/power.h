@@ -2,7 +2,8 @@
 
 #include "engine/floattypes.h"
 
-// The power routine of the standard math context.
+// The power routine of the standard math context: the correctly rounded
+// double of x^z, or the calculator's error.
 
 namespace quorvex::math {
 

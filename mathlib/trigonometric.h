@@ -3,7 +3,8 @@
 #include "engine/floattypes.h"
 
 // Sine, cosine and the guarded trigonometric functions (refusing
-// |x| > 2^63) of the standard math context.
+// |x| > 2^63) of the standard math context. Each returns the correctly
+// rounded double of its true value or raises the calculator's error.
 
 namespace quorvex::math {
 
