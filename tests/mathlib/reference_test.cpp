@@ -147,7 +147,7 @@ TEST(MathReference, EveryRoutineIsWithinOneUlpAndFailsWithTheRightError) {
 
 namespace {
 
-const std::string DataDirectory = QUORVEX_MATH_DATA;
+const std::string dataDirectory = QUORVEX_MATH_DATA;
 
 // Runs a value row's formula; false (after reporting) when it raised.
 bool computeRow(const Row &row, Float &computed, std::string &where) {
@@ -174,7 +174,7 @@ bool hasSlowPath(const std::string &function) {
 TEST(MathAccuracy, EveryRowOfEveryTableIsCorrectlyRounded) {
   int values = 0;
   for (const char *file : {"math_reference.csv", "math_accuracy.csv", "math_hard.csv"}) {
-    const std::vector<Row> rows = loadTable(DataDirectory + "/" + file);
+    const std::vector<Row> rows = loadTable(dataDirectory + "/" + file);
     ASSERT_FALSE(rows.empty()) << file;
     for (const Row &row : rows) {
       if (row.expected[0] == '!')
@@ -197,7 +197,7 @@ TEST(MathAccuracy, EveryRowOfEveryTableIsCorrectlyRounded) {
 // them to decide: they must be decided by the slow path and still round
 // correctly.
 TEST(MathAccuracy, HardCasesTakeTheSlowPath) {
-  const std::vector<Row> rows = loadTable(DataDirectory + "/math_hard.csv");
+  const std::vector<Row> rows = loadTable(dataDirectory + "/math_hard.csv");
   int hard = 0;
   for (const Row &row : rows) {
     if (row.expected[0] == '!' || !hasSlowPath(row.function))

@@ -7,7 +7,7 @@
 using namespace quorvex::mathtest;
 
 namespace {
-constexpr double Pi = std::numbers::pi;
+constexpr double pi = std::numbers::pi;
 }
 
 TEST(Trigonometric, HugeArgumentsAreReducedExactly) {
@@ -63,16 +63,16 @@ TEST(Trigonometric, VersedFunctionsDoNotCancelAtSmallArguments) {
 
 TEST(InverseTrigonometric, Values) {
   const ValueCase cases[] = {
-      {"arcsin(1)", Pi / 2, 0},
-      {"arcsin(-1)", -Pi / 2, 0},
-      {"arccos(-1)", Pi, 0},
+      {"arcsin(1)", pi / 2, 0},
+      {"arcsin(-1)", -pi / 2, 0},
+      {"arccos(-1)", pi, 0},
       {"arccos(1)", 0, 0},
       {"ArcTan(1)*Deg", 45, 0},
-      {"arccot(-1)", -Pi / 4, 0},
-      {"arccot(1)", Pi / 4, 0},
-      {"arctan2(1;0)", Pi / 2, 0},
-      {"arctan2(0;-1)", Pi, 0},
-      {"arctan2(-1;-1)", -3 * Pi / 4, 0},
+      {"arccot(-1)", -pi / 4, 0},
+      {"arccot(1)", pi / 4, 0},
+      {"arctan2(1;0)", pi / 2, 0},
+      {"arctan2(0;-1)", pi, 0},
+      {"arctan2(-1;-1)", -3 * pi / 4, 0},
       {"arctan2(0;0)", 0, 0},
   };
   expectValues(cases);
@@ -81,10 +81,10 @@ TEST(InverseTrigonometric, Values) {
 // arcsec and arccsc are arccos(1/x) and arcsin(1/x): the sign of x matters.
 TEST(InverseTrigonometric, SecantAndCosecantCoverTheirFullRange) {
   const ValueCase cases[] = {
-      {"arcsec(2)", Pi / 3, 1},       {"arcsec(-2)", 2 * Pi / 3, 1},
-      {"arcsec(1)", 0, 0},            {"arcsec(-1)", Pi, 0},
-      {"arccsc(2)", Pi / 6, 1},       {"arccsc(-2)", -Pi / 6, 1},
-      {"arccsc(1)", Pi / 2, 0},       {"arccsc(-1)", -Pi / 2, 0},
+      {"arcsec(2)", pi / 3, 1},       {"arcsec(-2)", 2 * pi / 3, 1},
+      {"arcsec(1)", 0, 0},            {"arcsec(-1)", pi, 0},
+      {"arccsc(2)", pi / 6, 1},       {"arccsc(-2)", -pi / 6, 1},
+      {"arccsc(1)", pi / 2, 0},       {"arccsc(-1)", -pi / 2, 0},
   };
   expectValues(cases);
 }
