@@ -14,9 +14,10 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
                 libgl-dev
 # The test suite: GoogleTest, the tools the tests run (PDF text, desktop
 # entry, AppStream and manual page checks, GNU parallel for the table mode's
-# recipe), and help2man for the pages.
+# recipe, the math tables and error bounds recomputed with mpmath), and
+# help2man for the pages.
 TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
-                 appstream man-db help2man locales parallel
+                 appstream man-db help2man locales parallel python3-mpmath
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
 SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14

@@ -29,7 +29,7 @@ std::string catalogueListing() {
     std::string call(f.name);
     call.append("(").append(f.arguments).append(")");
     column(out, call, callWidth);
-    column(out, std::to_string(f.ArgumentCount()), 3);
+    column(out, std::to_string(f.argumentCount()), 3);
     column(out, f.domain, domainWidth);
     out.append(f.description).push_back('\n');
   }
@@ -37,7 +37,7 @@ std::string catalogueListing() {
   for (const CatalogueConstant &c : catalogueConstants()) {
     column(out, c.name, callWidth);
     column(out, formatResult(StandardContext().Find(c.name)->Evaluate()), valueWidth);
-    out.append(c.description).push_back('\n');
+    out.append(c.meaning).push_back('\n');
   }
   return out;
 }

@@ -23,7 +23,16 @@ for target in $targets; do
   mkdir -p "$work"
   cp "$here/corpus/$target"/* "$work/"
   dict=""
-  [ -f "$here/dict/$target.dict" ] && dict="-dict=$here/dict/$target.dict"
+  if [ -f "$here/dict/$target.dict" ]; then
+    dict="$build/$target.dict"
+    cp "$here/dict/$target.dict" "$dict"
+    # Formulas also get every name of the standard context, from the one
+    # list of them.
+    if [ "$target" = formula ]; then
+      sed -n 's/^QUORVEX_[A-Z]*("\([^"]*\)".*/"\1"/p' "$here/../mathlib/catalogue.def" >> "$dict"
+    fi
+    dict="-dict=$dict"
+  fi
   echo "fuzz: $target for ${seconds}s"
   # shellcheck disable=SC2086
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -2,7 +2,9 @@
 
 #include "engine/floattypes.h"
 
-// Hyperbolic and inverse hyperbolic routines of the standard math context.
+// The hyperbolic routines of the standard math context. Each returns the
+// correctly rounded double of its true value or raises the calculator's
+// error.
 
 namespace quorvex::math {
 
@@ -12,12 +14,5 @@ Float Tanh(Float x);
 Float Coth(Float x);
 Float Csch(Float x);
 Float Sech(Float x);
-
-Float ArcSinh(Float x);
-Float ArcCosh(Float x);
-Float ArcTanh(Float x);
-Float ArcCoth(Float x);
-Float ArcSech(Float x);
-Float ArcCsch(Float x);
 
 } // namespace quorvex::math

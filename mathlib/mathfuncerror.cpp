@@ -16,9 +16,10 @@ const char *messageFor(EMathFuncError::Reason reason) {
 }
 } // namespace
 
-EMathFuncError::EMathFuncError(Reason reason)
-    : ECalcError(messageFor(reason)) {}
+EMathFuncError::EMathFuncError(Reason reason) : ECalcError(messageFor(reason)) {}
 
-void FailDomainCheck() { throw EMathFuncError(EMathFuncError::Reason::DomainCheck); }
+void failDomainCheck() {
+  throw EMathFuncError(EMathFuncError::Reason::DomainCheck);
+}
 
 } // namespace quorvex

@@ -15,14 +15,14 @@ public:
 };
 
 // Raises the domain error.
-[[noreturn]] void FailDomainCheck();
+[[noreturn]] void failDomainCheck();
 
 // The one domain check every guarded routine makes first: raises the domain
 // error when `failed` holds. Inline, so that the routines' fast paths keep
 // their registers across it.
-inline void DomainCheck(bool failed) {
+inline void domainCheck(bool failed) {
   if (failed) [[unlikely]]
-    FailDomainCheck();
+    failDomainCheck();
 }
 
 } // namespace quorvex

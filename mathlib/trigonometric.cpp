@@ -1,46 +1,171 @@
 #include "trigonometric.h"
 
+#include "argumentreduction.h"
+#include "doubledouble.h"
 #include "extended.h"
-#include "kernels.h"
+#include "libquadmath.h"
 #include "mathfuncerror.h"
-#include "routinesupport.h"
-#include "tables.h"
+#include "roundingdecision.h"
+#include "trigonometrictables.h"
 
-#include <algorithm>
+#include "engine/errors.h"
+
 #include <cmath>
 
-// The fast double-double paths with their rounding test, and the quad path
-// behind them, as described in elementary.cpp.
+// Each function below: its fast path, returning a double-double with its
+// error bound; its accurate path in quad precision; its entry point, which
+// settles the arguments with a fixed answer and then lets the rounding
+// decision choose between the two. All of them start from one kernel,
+// sin and cos of the reduced argument.
 
 namespace quorvex::math {
 
-using extended::Finish;
-using fast::Checked;
-using fast::Decided;
+using fast::Bounded;
 using fast::DD;
-using fast::Slack;
+using fast::decided;
+using fast::slack;
+using quad::Quad;
+using quad::wide;
 
 namespace {
-// The shared guard: arguments beyond 2^63 are refused. Exactly +-2^63 is
-// accepted and reduced like any other argument.
-void guard(Float x) { DomainCheck(!(std::fabs(x) <= extended::TwoToPower63)); }
+
+// --- the sin and cos kernel --------------------------------------------------
+
+constexpr double sinCosEps = 0x1p-66;
+
+// sin(a + r) and cos(a + r) for a = j pi/512, 0 <= j < 256, |r| <= pi/1024
+// (2^-8.35), from the table's sin a and cos a:
+//   sin(a + r) = sin a + cos a sin r + sin a (cos r - 1)
+//   cos(a + r) = cos a - sin a sin r + cos a (cos r - 1)
+// sin r = r - r^3/6 + ... - r^7/5040 + r^9/9! (next term below 2^-100
+// relative) and cos r - 1 = -r^2/2 + ... + r^8/8! (next term 2^-105),
+// both in double from z = rh^2. The product of the table's head (cut to 27
+// bits) with rh (cut to 26) is exact, and so is its sum with the other
+// table value (|sin a| >= 2|r| whenever it is not 0); every other term is
+// below 2^-16.7 of the result. For j > 0 the result is at least
+// sin(pi/1024) and at least half the larger table value; the largest of
+// those terms, sin a (cos r - 1), passes through seven roundings (z, the
+// polynomial, two products, three sums), so they stay under 2^-66.6
+// relative where sin a is smallest (j = 1, r = -pi/1024); for j = 0 the
+// result is sin r or cos r, where the cubic term (2^-19.3 relative to r,
+// computed with 3u) gives 2^-70.7. sinCosEps = 2^-66
+// (tools/math_bounds.py).
+struct Pieces {
+  double rh, rl, sinTail, cosMinusOne;
+};
+
+inline Pieces piecesOf(const DD &r) {
+  const double rh = r.hi;
+  const double rl = r.lo;
+  const double z = rh * rh;
+  const double sinTail =
+      rl +
+      rh * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880)))) -
+      0.5 * z * rl;
+  const double cosMinusOne =
+      -rh * rl + z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320))));
+  return {rh, rl, sinTail, cosMinusOne};
+}
+
+// u + v sin r + u (cos r - 1) for the table pair (u, v) = (sin a, cos a)
+// or, with v negated, (cos a, -sin a).
+inline DD combine(const DD &u, const DD &v, const Pieces &p) {
+  const DD vSplit = fast::splitBits(v.hi, 26);
+  const DD rSplit = fast::splitBits(p.rh, 27);
+  const DD head = fast::fastTwoSum(u.hi, vSplit.hi * rSplit.hi);
+  const double small =
+      head.lo + (u.lo + (vSplit.hi * rSplit.lo + (vSplit.lo + v.lo) * p.rh) +
+                 v.hi * p.sinTail + u.hi * p.cosMinusOne);
+  return fast::fastTwoSum(head.hi, small);
+}
+
+inline DD sinPart(unsigned j, const Pieces &p) {
+  return combine(fast::sinTable[j], fast::sinTable[256 - j], p);
+}
+inline DD cosPart(unsigned j, const Pieces &p) {
+  return combine(fast::sinTable[256 - j], fast::neg(fast::sinTable[j]), p);
+}
+
+[[gnu::always_inline]] inline DD sinOf(const fast::TrigReduced &t) {
+  const Pieces p = piecesOf(t.r);
+  const unsigned j = t.n & 255;
+  switch ((t.n >> 8) & 3) {
+  case 0:
+    return sinPart(j, p);
+  case 1:
+    return cosPart(j, p);
+  case 2:
+    return fast::neg(sinPart(j, p));
+  default:
+    return fast::neg(cosPart(j, p));
+  }
+}
+
+[[gnu::always_inline]] inline DD cosOf(const fast::TrigReduced &t) {
+  const Pieces p = piecesOf(t.r);
+  const unsigned j = t.n & 255;
+  switch ((t.n >> 8) & 3) {
+  case 0:
+    return cosPart(j, p);
+  case 1:
+    return fast::neg(sinPart(j, p));
+  case 2:
+    return fast::neg(cosPart(j, p));
+  default:
+    return sinPart(j, p);
+  }
+}
+
+[[gnu::always_inline]] inline void sinCosOf(const fast::TrigReduced &t, DD &s, DD &c) {
+  const Pieces p = piecesOf(t.r);
+  const unsigned j = t.n & 255;
+  const DD sj = sinPart(j, p);
+  const DD cj = cosPart(j, p);
+  switch ((t.n >> 8) & 3) {
+  case 0:
+    s = sj;
+    c = cj;
+    break;
+  case 1:
+    s = cj;
+    c = fast::neg(sj);
+    break;
+  case 2:
+    s = fast::neg(sj);
+    c = fast::neg(cj);
+    break;
+  default:
+    s = fast::neg(cj);
+    c = sj;
+    break;
+  }
+}
+
+// --- what the guarded functions share ----------------------------------------
+
+// Arguments beyond 2^63 are refused. Exactly +-2^63 is accepted and
+// reduced like any other argument.
+void guard(Float x) {
+  domainCheck(!(std::fabs(x) <= extended::twoToPower63));
+}
 
 // sin x and cos x of a guarded x, each with its relative error bound: the
 // kernel's plus the reduction's absolute error relative to the value.
-// Forced inline, like the kernels: a call returned the pair through memory.
+// Forced inline, like the kernels: a call would return the pair through
+// memory.
 struct SinCos {
   DD s, c;
   double sEps, cEps;
 };
 
 [[gnu::always_inline]] inline SinCos sinCosOf(Float x) {
-  const fast::TrigReduced t = fast::ReduceTrig(std::fabs(x));
+  const fast::TrigReduced t = fast::reduceTrig(std::fabs(x));
   SinCos v{};
-  fast::SinCosOf(t, v.s, v.c);
+  sinCosOf(t, v.s, v.c);
   if (std::signbit(x))
-    v.s = fast::Neg(v.s);
-  v.sEps = fast::SinCosEps + t.absError / std::fabs(v.s.hi);
-  v.cEps = fast::SinCosEps + t.absError / std::fabs(v.c.hi);
+    v.s = fast::neg(v.s);
+  v.sEps = sinCosEps + t.absError / std::fabs(v.s.hi);
+  v.cEps = sinCosEps + t.absError / std::fabs(v.c.hi);
   return v;
 }
 
@@ -51,20 +176,81 @@ struct SinCos {
 [[gnu::always_inline]] inline DD versineOf(const SinCos &v, double &eps) {
   if (v.c.hi > 0) {
     eps = 2 * v.sEps + v.cEps;
-    return fast::Div(fast::Square(v.s), fast::AddDouble(v.c, 1));
+    return fast::div(fast::square(v.s), fast::addDouble(v.c, 1));
   }
   eps = v.cEps;
-  return fast::AddDouble(fast::Neg(v.c), 1);
+  return fast::addDouble(fast::neg(v.c), 1);
 }
 
-// Below 2^-500, 1/x rounds to the same double as 1/x +- x/3 or x/6: the
-// correction is 2^-1000 relative, and 1/x for a double x is never within
-// 2^-107 relative of a rounding boundary.
-bool reciprocalOfTiny(Float x, Float &out) {
-  if (std::fabs(x) >= 0x1p-500)
-    return false;
-  out = Checked(1 / x);
-  return true;
+// The same in quad precision.
+Quad versineOf(Quad x) {
+  const Quad c = cosq(x);
+  if (c > 0) {
+    const Quad s = sinq(x);
+    return s * s / (1 + c);
+  }
+  return 1 - c;
+}
+
+// --- sin ---------------------------------------------------------------------
+
+// For |x| >= 2^-27, with the sign of x.
+[[gnu::always_inline]] inline Bounded sinFast(Float x, Float ax) {
+  const fast::TrigReduced t = fast::reduceTrig(ax);
+  const DD s = sinOf(t);
+  return {std::signbit(x) ? fast::neg(s) : s, sinCosEps, t.absError};
+}
+
+Quad sinAccurate(Float x) {
+  return sinq(wide(x));
+}
+
+} // namespace
+
+// Non-finite arguments have no sine: the invalid operation. Below 2^-26,
+// x^3/6 is under a quarter ulp of x and sin x rounds to x.
+Float Sin(Float x) {
+  if (!std::isfinite(x))
+    throw EInvalidOp();
+  const Float ax = std::fabs(x);
+  if (ax < 0x1p-26)
+    return x;
+  return decided(sinFast(x, ax), sinAccurate, x);
+}
+
+// --- cos ---------------------------------------------------------------------
+
+namespace {
+[[gnu::always_inline]] inline Bounded cosFast(Float ax) {
+  const fast::TrigReduced t = fast::reduceTrig(ax);
+  return {cosOf(t), sinCosEps, t.absError};
+}
+
+Quad cosAccurate(Float x) {
+  return cosq(wide(x));
+}
+} // namespace
+
+// Below 2^-27, 1 - cos x is under a quarter ulp of 1.
+Float Cos(Float x) {
+  if (!std::isfinite(x))
+    throw EInvalidOp();
+  const Float ax = std::fabs(x);
+  if (ax < 0x1p-27)
+    return 1;
+  return decided(cosFast(ax), cosAccurate, x);
+}
+
+// --- tan ---------------------------------------------------------------------
+
+namespace {
+[[gnu::always_inline]] inline Bounded tanFast(Float x) {
+  const SinCos v = sinCosOf(x);
+  return {fast::div(v.s, v.c), v.sEps + v.cEps + slack, 0};
+}
+
+Quad tanAccurate(Float x) {
+  return tanq(wide(x));
 }
 } // namespace
 
@@ -73,301 +259,176 @@ Float Tan(Float x) {
   guard(x);
   if (std::fabs(x) < 0x1p-27)
     return x;
-  const SinCos v = sinCosOf(x);
-  return Decided(fast::Div(v.s, v.c), v.sEps + v.cEps, x, quad::Tan);
+  return decided(tanFast(x), tanAccurate, x);
 }
 
-// tan x is 0 only at x = 0: the division by zero, as 1/tan always gave.
+// --- cot ---------------------------------------------------------------------
+
+namespace {
+[[gnu::always_inline]] inline Bounded cotFast(Float x) {
+  const SinCos v = sinCosOf(x);
+  return {fast::div(v.c, v.s), v.sEps + v.cEps + slack, 0};
+}
+
+Quad cotAccurate(Float x) {
+  return cosq(wide(x)) / sinq(wide(x));
+}
+} // namespace
+
+// tan x is 0 only at x = 0, where 1/tan x is the division by zero.
 Float Cot(Float x) {
   guard(x);
   if (x == 0)
     throw EZeroDivide();
   Float out = 0;
-  if (reciprocalOfTiny(x, out))
+  if (fast::reciprocalOfTiny(x, out))
     return out;
-  const SinCos v = sinCosOf(x);
-  return Decided(fast::Div(v.c, v.s), v.sEps + v.cEps, x, quad::Cot);
+  return decided(cotFast(x), cotAccurate, x);
 }
+
+// --- sec ---------------------------------------------------------------------
+
+namespace {
+[[gnu::always_inline]] inline Bounded secFast(Float x) {
+  const SinCos v = sinCosOf(x);
+  return {fast::recip(v.c), v.cEps + slack, 0};
+}
+
+Quad secAccurate(Float x) {
+  return 1 / cosq(wide(x));
+}
+} // namespace
 
 // Below 2^-27, sec x = 1 + x^2/2 rounds to 1.
 Float Sec(Float x) {
   guard(x);
   if (std::fabs(x) < 0x1p-27)
     return 1;
-  const SinCos v = sinCosOf(x);
-  return Decided(fast::Recip(v.c), v.cEps, x, quad::Sec);
+  return decided(secFast(x), secAccurate, x);
 }
+
+// --- csc ---------------------------------------------------------------------
+
+namespace {
+[[gnu::always_inline]] inline Bounded cscFast(Float x) {
+  const SinCos v = sinCosOf(x);
+  return {fast::recip(v.s), v.sEps + slack, 0};
+}
+
+Quad cscAccurate(Float x) {
+  return 1 / sinq(wide(x));
+}
+} // namespace
 
 // sin x is 0 only at x = 0, the domain error.
 Float Csc(Float x) {
   guard(x);
-  DomainCheck(x == 0);
+  domainCheck(x == 0);
   Float out = 0;
-  if (reciprocalOfTiny(x, out))
+  if (fast::reciprocalOfTiny(x, out))
     return out;
-  const SinCos v = sinCosOf(x);
-  return Decided(fast::Recip(v.s), v.sEps, x, quad::Csc);
+  return decided(cscFast(x), cscAccurate, x);
 }
 
+// --- coversine ---------------------------------------------------------------
+
+namespace {
 // 1 - sin x cancels near pi/2 + 2k pi; cos^2 x / (1 + sin x) does not.
+[[gnu::always_inline]] inline Bounded coversineFast(Float x) {
+  const SinCos v = sinCosOf(x);
+  if (v.s.hi > 0)
+    return {fast::div(fast::square(v.c), fast::addDouble(v.s, 1)),
+            2 * v.cEps + v.sEps + slack, 0};
+  return {fast::addDouble(fast::neg(v.s), 1), v.sEps + slack, 0};
+}
+
+Quad coversineAccurate(Float x) {
+  const Quad s = sinq(wide(x));
+  if (s > 0) {
+    const Quad c = cosq(wide(x));
+    return c * c / (1 + s);
+  }
+  return 1 - s;
+}
+} // namespace
+
 Float Coversine(Float x) {
   guard(x);
   if (x == 0)
     return 1;
-  const SinCos v = sinCosOf(x);
-  if (v.s.hi > 0)
-    return Decided(fast::Div(fast::Square(v.c), fast::AddDouble(v.s, 1)),
-                   2 * v.cEps + v.sEps, x, quad::Coversine);
-  return Decided(fast::AddDouble(fast::Neg(v.s), 1), v.sEps, x, quad::Coversine);
+  return decided(coversineFast(x), coversineAccurate, x);
 }
 
+// --- exsecans ----------------------------------------------------------------
+
+namespace {
 // sec x - 1 = (1 - cos x) / cos x, which keeps small arguments exact; for
 // cos x < 0, 1/cos x - 1 <= -2 does not cancel.
-Float Exsecans(Float x) {
-  guard(x);
-  if (x == 0)
-    return 0;
+[[gnu::always_inline]] inline Bounded exsecansFast(Float x) {
   const SinCos v = sinCosOf(x);
   if (v.c.hi > 0) {
     double eps = 0;
     const DD versine = versineOf(v, eps);
-    return Decided(fast::Div(versine, v.c), eps + v.cEps, x, quad::Exsecans);
+    return {fast::div(versine, v.c), eps + v.cEps + slack, 0};
   }
-  return Decided(fast::AddDouble(fast::Recip(v.c), -1), v.cEps, x, quad::Exsecans);
+  return {fast::addDouble(fast::recip(v.c), -1), v.cEps + slack, 0};
 }
 
+Quad exsecansAccurate(Float x) {
+  const Quad c = cosq(wide(x));
+  if (c > 0)
+    return versineOf(wide(x)) / c;
+  return 1 / c - 1;
+}
+} // namespace
+
+Float Exsecans(Float x) {
+  guard(x);
+  if (x == 0)
+    return 0;
+  return decided(exsecansFast(x), exsecansAccurate, x);
+}
+
+// --- haversine ---------------------------------------------------------------
+
 namespace {
-__float128 slowHaversine(Float x) { return quad::Versine(x) / 2; }
+[[gnu::always_inline]] inline Bounded haversineFast(Float x) {
+  double eps = 0;
+  const DD versine = versineOf(sinCosOf(x), eps);
+  return {fast::scale(versine, 0.5), eps + slack, 0};
+}
+
+Quad haversineAccurate(Float x) {
+  return versineOf(wide(x)) / 2;
+}
 } // namespace
 
 Float Haversine(Float x) {
   guard(x);
   if (x == 0)
     return 0;
+  return decided(haversineFast(x), haversineAccurate, x);
+}
+
+// --- versine -----------------------------------------------------------------
+
+namespace {
+[[gnu::always_inline]] inline Bounded versineFast(Float x) {
   double eps = 0;
   const DD versine = versineOf(sinCosOf(x), eps);
-  return Decided(fast::Scale(versine, 0.5), eps, x, slowHaversine);
+  return {versine, eps + slack, 0};
 }
+
+Quad versineAccurate(Float x) {
+  return versineOf(wide(x));
+}
+} // namespace
 
 Float Versine(Float x) {
   guard(x);
   if (x == 0)
     return 0;
-  double eps = 0;
-  const DD versine = versineOf(sinCosOf(x), eps);
-  return Decided(versine, eps, x, quad::Versine);
-}
-
-namespace {
-// n/d for doubles as s + e: s the rounded quotient, e the correction from
-// the exact remainder n - s d, so that s + e is n/d to 2^-106 and |e| <=
-// ulp(s)/2, for d within [2^-400, 2^400] and n d above 2^-969 (smaller
-// quotients make results that the rounding test refuses anyway).
-struct Ratio {
-  double s, e;
-};
-
-Ratio ratio(double n, double d) {
-  const double s = n / d;
-  const DD p = fast::TwoProd(s, d);
-  return {s, ((n - p.hi) - p.lo) / d};
-}
-
-constexpr DD Zero{0, 0};
-
-// atan(|x|) for finite x: up to 1 the table polynomial, beyond pi/2 -
-// atan(1/|x|) (at least pi/4, so the bound holds for the whole). Beyond
-// 2^60 it is pi/2 - 1/x to far better than 2^-100, where the reciprocal's
-// rounding no longer matters.
-DD atanOfMagnitude(Float ax) {
-  if (ax > 0x1p60)
-    return fast::AddDouble(fast::HalfPiDD, -1 / ax);
-  if (ax <= 1)
-    return fast::OffsetTaylor(fast::AtanTaylorTable, Zero, 1, ax, 0);
-  const Ratio v = ratio(1, ax);
-  return fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, v.s, v.e);
-}
-} // namespace
-
-// NaN has no value and +-infinity gives +-pi/2, as atan2 always gave.
-// Below 2^-27 arctan x rounds to x.
-Float ArcTan(Float x) {
-  if (!std::isfinite(x))
-    return Finish(std::atan2(static_cast<Float80>(x), 1.0L));
-  const Float ax = std::fabs(x);
-  if (ax < 0x1p-27)
-    return x;
-  const DD v = atanOfMagnitude(ax);
-  return Decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcTan);
-}
-
-namespace {
-// y = sqrt((1 - a)/2) as s + d for 1/2 < a < 1, where asin a = pi/2 - 2
-// asin y and acos a = 2 asin y: 1 - a is exact (Sterbenz) and so is its
-// half (at least 2^-54); s is the rounded root and d = (t - s^2)/(2s) from
-// the exact remainder, so that s + d is y to 2^-106.
-struct HalfAngleRoot {
-  double s, d;
-};
-
-HalfAngleRoot halfAngleRoot(Float a) {
-  const double t = 0.5 * (1 - a);
-  const double s = std::sqrt(t);
-  const DD square = fast::TwoProd(s, s);
-  return {s, ((t - square.hi) - square.lo) / (2 * s)};
-}
-} // namespace
-
-// Below 2^-26 arcsin x rounds to x; up to 1/2 it is asin |x| itself, beyond
-// pi/2 - 2 asin y, where 2 asin y <= pi/3 is at most twice the result.
-// A NaN passes the domain check and has no value.
-Float ArcSin(Float x) {
-  DomainCheck(std::fabs(x) > 1);
-  if (std::isnan(x))
-    throw EInvalidOp();
-  const Float ax = std::fabs(x);
-  if (ax < 0x1p-26)
-    return x;
-  DD v = fast::HalfPiDD;
-  double eps = 0;
-  if (ax <= 0.5) {
-    v = fast::OffsetTaylor(fast::AsinTable, Zero, 1, ax, 0);
-    eps = fast::AsinEps;
-  } else if (ax < 1) {
-    const HalfAngleRoot y = halfAngleRoot(ax);
-    v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, -2, y.s, y.d);
-    eps = 2 * fast::AsinEps;
-  }
-  return Decided(std::signbit(x) ? fast::Neg(v) : v, eps, x, quad::ArcSin);
-}
-
-// arccos x = pi/2 -+ asin |x| up to |x| = 1/2, 2 asin y above and pi - 2
-// asin y below -1/2: the asin part is at most the result (at most half of
-// it, except for 2 asin y, which is the result), so AsinEps bounds the
-// whole.
-Float ArcCos(Float x) {
-  DomainCheck(std::fabs(x) > 1);
-  if (std::isnan(x))
-    throw EInvalidOp();
-  if (x == 1)
-    return 0;
-  const Float ax = std::fabs(x);
-  const double sign = x < 0 ? 1 : -1;
-  DD v = fast::PiDD;
-  if (ax <= 0.5) {
-    v = fast::OffsetTaylor(fast::AsinTable, fast::HalfPiOnGrid, sign, ax, 0);
-  } else if (ax < 1) {
-    const HalfAngleRoot y = halfAngleRoot(ax);
-    const DD base = x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
-    v = fast::OffsetTaylor(fast::AsinTable, base, -2 * sign, y.s, y.d);
-  }
-  return Decided(v, fast::AsinEps, x, quad::ArcCos);
-}
-
-// Range (-pi/2, pi/2): negative for negative x. atan(1/|x|) with the
-// sign of x: from 1 on the polynomial at the reciprocal, below pi/2 -
-// atan |x| (at least pi/4); beyond 2^60 it rounds to 1/x, as for cot.
-Float ArcCot(Float x) {
-  DomainCheck(x == 0);
-  if (!std::isfinite(x))
-    return Finish(std::atan(1 / static_cast<Float80>(x)));
-  const Float ax = std::fabs(x);
-  if (ax > 0x1p60)
-    return 1 / x;
-  DD v{};
-  if (ax >= 1) {
-    const Ratio r = ratio(1, ax);
-    v = fast::OffsetTaylor(fast::AtanTaylorTable, Zero, 1, r.s, r.e);
-  } else {
-    v = fast::OffsetTaylor(fast::AtanTaylorTable, fast::HalfPiOnGrid, -1, ax, 0);
-  }
-  return Decided(std::signbit(x) ? fast::Neg(v) : v, fast::AtanTaylorEps, x, quad::ArcCot);
-}
-
-namespace {
-// sqrt(x^2 - 1) for 1 < |x| < 2^500: from the exact |x| - 1 up to 2,
-// beyond from the exact square.
-DD rootOfSquareMinusOne(Float a) {
-  if (a <= 2)
-    return fast::Sqrt(fast::MulDouble(fast::TwoSum(a, 1), a - 1));
-  return fast::Sqrt(fast::AddDouble(fast::TwoProd(a, a), -1));
-}
-
-// |x| < 1 has no real arcsec or arccsc: the invalid operation; NaN and the
-// infinities keep their extended-precision outcome.
-bool outsideRealRange(Float x) { return !std::isfinite(x) || std::fabs(x) < 1; }
-
-Float80 extendedRoot(Float x) {
-  const Float80 a = std::fabs(static_cast<Float80>(x));
-  return extended::Sqrt((a - 1) * (a + 1));
-}
-} // namespace
-
-// arccos(1/x) in [0, pi] as atan2(sqrt(x^2 - 1), sign x), which never forms
-// 1/x and so keeps the accuracy next to |x| = 1. Beyond 2^500 the root is
-// |x| to 2^-1000 and pi/2 - atan(1/|x|) is formed directly.
-Float ArcSec(Float x) {
-  if (outsideRealRange(x))
-    return Finish(std::atan2(extendedRoot(x), x < 0 ? -1.0L : 1.0L));
-  const Float a = std::fabs(x);
-  DD v{};
-  if (a == 1)
-    v = {0, 0};
-  else if (a >= 0x1p500)
-    v = fast::AddDouble(fast::HalfPiDD, -1 / a);
-  else
-    v = fast::AtanRatio(rootOfSquareMinusOne(a), {1, 0});
-  if (x < 0)
-    v = fast::Sub(fast::PiDD, v);
-  if (v.hi == 0)
-    return 0;
-  return Decided(v, fast::AtanEps, x, quad::ArcSec);
-}
-
-// arcsin(1/x) in [-pi/2, pi/2], as atan2(sign x, sqrt(x^2 - 1)); beyond
-// 2^500 it rounds to 1/x as arccot does.
-Float ArcCsc(Float x) {
-  if (outsideRealRange(x))
-    return Finish(std::atan2(x < 0 ? -1.0L : 1.0L, extendedRoot(x)));
-  const Float a = std::fabs(x);
-  if (a >= 0x1p500)
-    return 1 / x;
-  const DD v = a == 1 ? fast::HalfPiDD : fast::AtanRatio({1, 0}, rootOfSquareMinusOne(a));
-  return Decided(x < 0 ? fast::Neg(v) : v, fast::AtanEps, x, quad::ArcCsc);
-}
-
-namespace {
-__float128 slowArcTan2(Float y, Float x) { return quad::ArcTan2(y, x); }
-} // namespace
-
-// Zeros and non-finite arguments keep atan2's extended outcome (signed
-// zeros, +-pi, +-pi/2, NaN's invalid operation). Otherwise both are scaled
-// by the same power of two into range; atan2 is pi minus the first
-// quadrant's angle for x < 0, which is at least pi/2 and cancels nothing.
-Float ArcTan2(Float y, Float x) {
-  if (y == 0 || x == 0 || !std::isfinite(y) || !std::isfinite(x))
-    return Finish(std::atan2(static_cast<Float80>(y), static_cast<Float80>(x)));
-  Float ay = std::fabs(y);
-  Float ax = std::fabs(x);
-  // Within [2^-400, 2^400] the quotients need no scaling.
-  if (!(ay >= 0x1p-400 && ax >= 0x1p-400 && ay <= 0x1p400 && ax <= 0x1p400)) {
-    const int e = std::max(std::ilogb(y), std::ilogb(x));
-    ay = std::ldexp(ay, -e);
-    ax = std::ldexp(ax, -e);
-  }
-  // The smaller over the larger: atan q, pi - atan q, pi/2 -+ atan q, each
-  // at least atan q or pi/4.
-  const bool steep = ay > ax;
-  const Ratio q = steep ? ratio(ax, ay) : ratio(ay, ax);
-  const double scale = steep != (x < 0) ? -1 : 1;
-  const DD base = steep ? fast::HalfPiOnGrid : x < 0 ? fast::Scale(fast::HalfPiOnGrid, 2) : Zero;
-  DD v = fast::OffsetTaylor(fast::AtanTaylorTable, base, scale, q.s, q.e);
-  if (std::signbit(y))
-    v = fast::Neg(v);
-  Float out = 0;
-  if (fast::RoundsTo(v, fast::AtanTaylorEps + Slack, out))
-    return out;
-  return quad::Round(slowArcTan2(y, x));
+  return decided(versineFast(x), versineAccurate, x);
 }
 
 } // namespace quorvex::math

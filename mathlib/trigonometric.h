@@ -2,11 +2,14 @@
 
 #include "engine/floattypes.h"
 
-// Guarded trigonometric routines (refusing |x| > 2^63) and the inverse
-// trigonometric routines of the standard math context.
+// Sine, cosine and the guarded trigonometric functions (refusing
+// |x| > 2^63) of the standard math context. Each returns the correctly
+// rounded double of its true value or raises the calculator's error.
 
 namespace quorvex::math {
 
+Float Sin(Float x);
+Float Cos(Float x);
 Float Tan(Float x);
 Float Cot(Float x);
 Float Sec(Float x);
@@ -15,13 +18,5 @@ Float Coversine(Float x);
 Float Exsecans(Float x);
 Float Haversine(Float x);
 Float Versine(Float x);
-
-Float ArcTan(Float x);
-Float ArcSin(Float x);
-Float ArcCos(Float x);
-Float ArcCot(Float x);
-Float ArcSec(Float x);
-Float ArcCsc(Float x);
-Float ArcTan2(Float x, Float z);
 
 } // namespace quorvex::math

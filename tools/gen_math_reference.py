@@ -24,6 +24,11 @@ from fractions import Fraction
 import mpmath
 from mpmath import mp, mpf
 
+# The sibling modules, imported without leaving compiled files in the tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, __file__.rsplit("/", 1)[0])
+import mathcatalogue  # noqa: E402
+
 mp.prec = 300
 
 DOMAIN = "Domain check failure in Kerrowin"
@@ -58,173 +63,212 @@ def guarded(x):
 
 # --- the functions as the calculator defines them --------------------------
 
-def ln(x):
-    check(x == 0, ZERO_DIVIDE)
-    check(x < 0, INVALID)
-    return mpmath.log(x)
+class Definitions:
+    """One method per catalogue function (mathlib/catalogue.def), named as
+    the function: its true value for mpf arguments, or the Fault the
+    routine raises. A catalogue function without one stops the script."""
+
+    @staticmethod
+    def sin(x):
+        return mpmath.sin(x)
+
+    @staticmethod
+    def cos(x):
+        return mpmath.cos(x)
+
+    @staticmethod
+    def exp(x):
+        return mpmath.exp(x)
+
+    @staticmethod
+    def ln(x):
+        check(x == 0, ZERO_DIVIDE)
+        check(x < 0, INVALID)
+        return mpmath.log(x)
+
+    @staticmethod
+    def square(x):
+        return x * x
+
+    @staticmethod
+    def sqrt(x):
+        check(x < 0, INVALID)
+        return mpmath.sqrt(x)
+
+    @staticmethod
+    def abs(x):
+        return abs(x)
+
+    @staticmethod
+    def tan(x):
+        return mpmath.tan(guarded(x))
+
+    @staticmethod
+    def arctan(x):
+        return mpmath.atan(x)
+
+    @staticmethod
+    def logbase10(x):
+        check(x <= 0)
+        return mpmath.log10(x)
+
+    @staticmethod
+    def logbase2(x):
+        check(x <= 0)
+        return mpmath.log(x, 2)
+
+    @staticmethod
+    def cot(x):
+        guarded(x)
+        check(x == 0, ZERO_DIVIDE)
+        return 1 / mpmath.tan(x)
+
+    @staticmethod
+    def sec(x):
+        return 1 / mpmath.cos(guarded(x))
+
+    @staticmethod
+    def csc(x):
+        guarded(x)
+        check(x == 0)
+        return 1 / mpmath.sin(x)
+
+    @staticmethod
+    def arcsin(x):
+        check(abs(x) > 1)
+        return mpmath.asin(x)
+
+    @staticmethod
+    def arccos(x):
+        check(abs(x) > 1)
+        return mpmath.acos(x)
+
+    @staticmethod
+    def arccot(x):
+        check(x == 0)
+        return mpmath.atan(1 / x)
+
+    @staticmethod
+    def arcsec(x):
+        check(abs(x) < 1, INVALID)
+        return mpmath.acos(1 / x)
+
+    @staticmethod
+    def arccsc(x):
+        check(abs(x) < 1, INVALID)
+        return mpmath.asin(1 / x)
+
+    @staticmethod
+    def cosh(x):
+        return mpmath.cosh(x)
+
+    @staticmethod
+    def coth(x):
+        check(x == 0, ZERO_DIVIDE)
+        return mpmath.coth(x)
+
+    @staticmethod
+    def csch(x):
+        check(x == 0)
+        return mpmath.csch(x)
+
+    @staticmethod
+    def sech(x):
+        return mpmath.sech(x)
+
+    @staticmethod
+    def sinh(x):
+        return mpmath.sinh(x)
+
+    @staticmethod
+    def tanh(x):
+        return mpmath.tanh(x)
+
+    @staticmethod
+    def arccosh(x):
+        check(x < 1)
+        return mpmath.acosh(x)
+
+    @staticmethod
+    def arccoth(x):
+        check(abs(x) == 1)
+        check(abs(x) < 1, INVALID)
+        return mpmath.acoth(x)
+
+    @staticmethod
+    def arccsch(x):
+        check(x == 0)
+        return mpmath.asinh(1 / x)
+
+    @staticmethod
+    def arcsech(x):
+        check(abs(x) > 1)
+        check(x == 0, ZERO_DIVIDE)
+        check(x < 0, INVALID)
+        return mpmath.log((1 + mpmath.sqrt(1 - x * x)) / x)
+
+    @staticmethod
+    def arcsinh(x):
+        return mpmath.asinh(x)
+
+    @staticmethod
+    def arctanh(x):
+        check(abs(x) >= 1)
+        return mpmath.atanh(x)
+
+    @staticmethod
+    def coversine(x):
+        return 1 - mpmath.sin(guarded(x))
+
+    @staticmethod
+    def exsecans(x):
+        return 1 / mpmath.cos(guarded(x)) - 1
+
+    @staticmethod
+    def haversine(x):
+        return (1 - mpmath.cos(guarded(x))) / 2
+
+    @staticmethod
+    def versine(x):
+        return 1 - mpmath.cos(guarded(x))
+
+    @staticmethod
+    def power(x, z):
+        if z == 0 or x == 1:
+            return mpf(1)
+        if x == 0:
+            if z > 0:
+                return mpf(0)
+            fail(POWER_INFINITE)
+        if x > 0:
+            return mpmath.power(x, z)
+        check(z != int(z), POWER_COMPLEX)
+        r = mpmath.power(-x, z)
+        return -r if int(z) % 2 == 1 else r
+
+    @staticmethod
+    def pythag(h, v):
+        return mpmath.hypot(h, v)
+
+    @staticmethod
+    def logbasen(base, x):
+        check(x <= 0 or base <= 0 or base == 1)
+        return mpmath.log(x) / mpmath.log(base)
+
+    @staticmethod
+    def arctan2(x, z):
+        return mpmath.atan2(x, z)
 
 
-def sqrt(x):
-    check(x < 0, INVALID)
-    return mpmath.sqrt(x)
+def definition(name):
+    """The definition of the catalogue function `name`."""
+    return getattr(Definitions, name)
 
 
-def logbase10(x):
-    check(x <= 0)
-    return mpmath.log10(x)
-
-
-def logbase2(x):
-    check(x <= 0)
-    return mpmath.log(x, 2)
-
-
-def tan(x):
-    return mpmath.tan(guarded(x))
-
-
-def cot(x):
-    guarded(x)
-    check(x == 0, ZERO_DIVIDE)
-    return 1 / mpmath.tan(x)
-
-
-def sec(x):
-    return 1 / mpmath.cos(guarded(x))
-
-
-def csc(x):
-    guarded(x)
-    check(x == 0)
-    return 1 / mpmath.sin(x)
-
-
-def arcsin(x):
-    check(abs(x) > 1)
-    return mpmath.asin(x)
-
-
-def arccos(x):
-    check(abs(x) > 1)
-    return mpmath.acos(x)
-
-
-def arccot(x):
-    check(x == 0)
-    return mpmath.atan(1 / x)
-
-
-def arcsec(x):
-    check(abs(x) < 1, INVALID)
-    return mpmath.acos(1 / x)
-
-
-def arccsc(x):
-    check(abs(x) < 1, INVALID)
-    return mpmath.asin(1 / x)
-
-
-def coth(x):
-    check(x == 0, ZERO_DIVIDE)
-    return mpmath.coth(x)
-
-
-def csch(x):
-    check(x == 0)
-    return mpmath.csch(x)
-
-
-def arccosh(x):
-    check(x < 1)
-    return mpmath.acosh(x)
-
-
-def arccoth(x):
-    check(abs(x) == 1)
-    check(abs(x) < 1, INVALID)
-    return mpmath.acoth(x)
-
-
-def arccsch(x):
-    check(x == 0)
-    return mpmath.asinh(1 / x)
-
-
-def arcsech(x):
-    check(abs(x) > 1)
-    check(x == 0, ZERO_DIVIDE)
-    check(x < 0, INVALID)
-    return mpmath.log((1 + mpmath.sqrt(1 - x * x)) / x)
-
-
-def arctanh(x):
-    check(abs(x) >= 1)
-    return mpmath.atanh(x)
-
-
-def power(x, z):
-    if z == 0 or x == 1:
-        return mpf(1)
-    if x == 0:
-        if z > 0:
-            return mpf(0)
-        fail(POWER_INFINITE)
-    if x > 0:
-        return mpmath.power(x, z)
-    check(z != int(z), POWER_COMPLEX)
-    r = mpmath.power(-x, z)
-    return -r if int(z) % 2 == 1 else r
-
-
-def logbasen(base, x):
-    check(x <= 0 or base <= 0 or base == 1)
-    return mpmath.log(x) / mpmath.log(base)
-
-
-UNARY = {
-    "sin": mpmath.sin,
-    "cos": mpmath.cos,
-    "exp": mpmath.exp,
-    "ln": ln,
-    "square": lambda x: x * x,
-    "sqrt": sqrt,
-    "abs": abs,
-    "tan": tan,
-    "arctan": mpmath.atan,
-    "logbase10": logbase10,
-    "logbase2": logbase2,
-    "cot": cot,
-    "sec": sec,
-    "csc": csc,
-    "arcsin": arcsin,
-    "arccos": arccos,
-    "arccot": arccot,
-    "arcsec": arcsec,
-    "arccsc": arccsc,
-    "cosh": mpmath.cosh,
-    "coth": coth,
-    "csch": csch,
-    "sech": mpmath.sech,
-    "sinh": mpmath.sinh,
-    "tanh": mpmath.tanh,
-    "arccosh": arccosh,
-    "arccoth": arccoth,
-    "arccsch": arccsch,
-    "arcsech": arcsech,
-    "arcsinh": mpmath.asinh,
-    "arctanh": arctanh,
-    "coversine": lambda x: 1 - mpmath.sin(guarded(x)),
-    "exsecans": lambda x: 1 / mpmath.cos(guarded(x)) - 1,
-    "haversine": lambda x: (1 - mpmath.cos(guarded(x))) / 2,
-    "versine": lambda x: 1 - mpmath.cos(guarded(x)),
-}
-
-BINARY = {
-    "power": power,
-    "pythag": lambda h, v: mpmath.hypot(h, v),
-    "logbasen": logbasen,
-    "arctan2": lambda x, z: mpmath.atan2(x, z),
-}
+def catalogue(arity):
+    """(name, definition) of every catalogue function of that many
+    arguments, in catalogue order."""
+    return [(f.name, definition(f.name)) for f in mathcatalogue.functions() if f.arity == arity]
 
 
 # --- arguments ---------------------------------------------------------------
@@ -468,8 +512,6 @@ def describe(func, args):
 def describe_arguments(path):
     """Rows for the "function,x,z" lines of a file, in its order, each
     argument pair once."""
-    functions = dict(UNARY)
-    functions.update(BINARY)
     out = sys.stdout
     out.write("# function,x,z,expected,exact\n")
     out.write("# expected: correctly rounded double, or !message of the error\n")
@@ -485,7 +527,7 @@ def describe_arguments(path):
                 continue
             seen.add(key)
             args = [float(x)] + ([float(z)] if z else [])
-            expected, exact = describe(functions[name], args)
+            expected, exact = describe(definition(name), args)
             zfield = repr(float(z)) if z else ""
             out.write(f"{name},{float(x)!r},{zfield},{expected},{exact}\n")
 
@@ -498,13 +540,13 @@ def main():
     out = sys.stdout
     out.write("# function,x,z,expected,exact\n")
     out.write("# expected: correctly rounded double, or !message of the error\n")
-    for name, func in UNARY.items():
+    for name, func in catalogue(1):
         args = sorted(set(COMMON) | set(EXTRAS.get(name, [])))
         args += random_arguments(rng, name, 20)
         for x in args:
             expected, exact = describe(func, [x])
             out.write(f"{name},{x!r},,{expected},{exact}\n")
-    for name, func in BINARY.items():
+    for name, func in catalogue(2):
         pairs = BINARY_ARGUMENTS[name] + random_pairs(rng, name, 30)
         if name == "power":
             # A generator of their own keeps the other rows unchanged.

@@ -8,13 +8,25 @@ convergents' denominators q make q 2^(E+1)/pi nearly whole.
     python3 tools/gen_reduction_cases.py >> args.csv
 """
 
+import sys
+
 from mpmath import mp, mpf
+
+# The sibling modules, imported without leaving compiled files in the tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, __file__.rsplit("/", 1)[0])
+import mathcatalogue  # noqa: E402
 
 mp.prec = 2400
 
 TWO_63 = 2 ** 63
-UNGUARDED = ["sin", "cos"]
-GUARDED = ["tan", "cot", "sec", "csc", "versine", "coversine", "exsecans", "haversine"]
+
+
+def trigonometric(guarded):
+    """The trigonometric functions of the catalogue, the guarded ones
+    (refusing arguments beyond 2^63) or the others."""
+    return [f.name for f in mathcatalogue.functions()
+            if f.family == "trigonometric" and ("2^63" in f.domain) == guarded]
 
 
 def convergent_denominators(alpha, limit):
@@ -61,9 +73,10 @@ def main():
     # all the others.
     chosen = [f for f in found if f[2] < -40]
     chosen += sorted((f for f in found if f[2] >= -40), key=lambda f: f[0])[:40]
+    unguarded, guarded = trigonometric(False), trigonometric(True)
     for _, m, exponent in chosen:
         x = float(mpf(m) * mpf(2) ** exponent)
-        names = UNGUARDED + (GUARDED if abs(x) <= TWO_63 else [])
+        names = unguarded + (guarded if abs(x) <= TWO_63 else [])
         for name in names:
             print(f"{name},{x!r},")
 

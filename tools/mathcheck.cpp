@@ -6,8 +6,8 @@
 //                                 [--hard FILE --hard-count N] [--sample FILE]
 //                                 [--kernels]
 //
-// For every function of the standard context it draws N arguments (one
-// million by default) over the whole domain: log-uniform magnitudes with
+// For every function of the catalogue (mathlib/catalogue.def) it draws N
+// arguments (one million by default) over the whole domain: log-uniform magnitudes with
 // both signs, uniform stretches, and arguments next to poles, zeros and
 // branch points. Each result is compared with the true value computed in
 // quad precision by formulas of this file (libquadmath's functions and
@@ -23,14 +23,22 @@
 // whose true value is closest to a rounding boundary. --sample writes a
 // few dozen of the ordinary arguments per function. Both files list
 // "function,x,z" lines for tools/gen_math_reference.py --arguments.
-// --kernels measures the fast kernels' own relative errors against the
-// bounds they use.
+// --kernels measures the relative errors of the fast kernels that the
+// families share (mathlib/exponential.h, mathlib/taylorpolynomials.h)
+// against their bounds; tools/math_bounds.py derives every kernel's bound.
 
-#include "mathlib/elementary.h"
+#include "mathlib/algebraic.h"
+#include "mathlib/catalogue.h"
+#include "mathlib/exponential.h"
 #include "mathlib/hyperbolic.h"
-#include "mathlib/kernels.h"
+#include "mathlib/hyperbolictables.h"
+#include "mathlib/inversehyperbolic.h"
+#include "mathlib/inversetrigonometric.h"
+#include "mathlib/inversetrigonometrictables.h"
 #include "mathlib/libquadmath.h"
+#include "mathlib/power.h"
 #include "mathlib/quadprecision.h"
+#include "mathlib/taylorpolynomials.h"
 #include "mathlib/trigonometric.h"
 
 #include "engine/errors.h"
@@ -44,7 +52,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
 
 using namespace quorvex;
 using Quad = __float128;
@@ -91,25 +98,50 @@ struct Args {
 Quad q(double v) { return static_cast<Quad>(v); }
 Quad versineQ(Quad x) { const Quad s = sinq(x / 2); return 2 * s * s; }
 
-struct Function {
-  const char *name;
-  bool binary;
+// Where a catalogue function's arguments are drawn from and its true
+// value, for the routine it calls.
+struct Reference {
   std::function<Args(Draw &)> draw;
-  std::function<double(const Args &)> ours;
+  CatalogueFunction::Unary unary = nullptr;
+  CatalogueFunction::Binary binary = nullptr;
   std::function<Quad(const Args &)> exact;
+
+  Reference(std::function<Args(Draw &)> d, CatalogueFunction::Unary routine,
+            std::function<Quad(const Args &)> e)
+      : draw(std::move(d)), unary(routine), exact(std::move(e)) {}
+  Reference(std::function<Args(Draw &)> d, CatalogueFunction::Binary routine,
+            std::function<Quad(const Args &)> e)
+      : draw(std::move(d)), binary(routine), exact(std::move(e)) {}
 };
 
-constexpr double Two63 = 9223372036854775808.0;
-constexpr double Pi = 3.141592653589793;
+// A catalogue function with its reference. The seed is the reference's
+// own, so that a function draws the same arguments wherever the catalogue
+// lists it.
+struct Function {
+  const CatalogueFunction *entry;
+  const Reference *reference;
+  std::uint64_t seed;
+
+  const char *name() const { return entry->name.data(); } // a literal: terminated
+  bool binary() const { return entry->argumentCount() == 2; }
+  double ours(const Args &a) const {
+    return binary() ? entry->binary(a.x, a.z) : entry->unary(a.x);
+  }
+  Args draw(Draw &d) const { return reference->draw(d); }
+  Quad exact(const Args &a) const { return reference->exact(a); }
+};
+
+constexpr double two63 = 9223372036854775808.0;
+constexpr double pi = 3.141592653589793;
 
 // Guarded trigonometric arguments: log-uniform up to 2^63, next to
 // multiples of pi/2, and within a few periods.
 Args guardedTrig(Draw &d) {
   const double c = d.chance();
   if (c < 0.45)
-    return {d.signedLog(0x1p-30, Two63)};
+    return {d.signedLog(0x1p-30, two63)};
   if (c < 0.8)
-    return {d.nearMultiple(Pi / 2, 0x1p40)};
+    return {d.nearMultiple(pi / 2, 0x1p40)};
   return {d.uniform(-8, 8)};
 }
 
@@ -120,7 +152,7 @@ Args anyTrig(Draw &d) {
   if (c < 0.6)
     return {d.signedLog(0x1p12, 0x1p1023)};
   if (c < 0.85)
-    return {d.nearMultiple(Pi / 2, 0x1p60)};
+    return {d.nearMultiple(pi / 2, 0x1p60)};
   return {d.uniform(-8, 8)};
 }
 
@@ -173,124 +205,98 @@ Args powers(Draw &d) {
 
 double signOf(double x) { return std::signbit(x) ? -1 : 1; }
 
-std::vector<Function> functions() {
+std::vector<Reference> references() {
   using A = const Args &;
   return {
-      {"sin", false, anyTrig, [](A a) { return math::Sin(a.x); }, [](A a) { return sinq(q(a.x)); }},
-      {"cos", false, anyTrig, [](A a) { return math::Cos(a.x); }, [](A a) { return cosq(q(a.x)); }},
-      {"tan", false, guardedTrig, [](A a) { return math::Tan(a.x); }, [](A a) { return tanq(q(a.x)); }},
-      {"cot", false, guardedTrig, [](A a) { return math::Cot(a.x); },
-       [](A a) { return cosq(q(a.x)) / sinq(q(a.x)); }},
-      {"sec", false, guardedTrig, [](A a) { return math::Sec(a.x); },
-       [](A a) { return 1 / cosq(q(a.x)); }},
-      {"csc", false, guardedTrig, [](A a) { return math::Csc(a.x); },
-       [](A a) { return 1 / sinq(q(a.x)); }},
+      {anyTrig, math::Sin, [](A a) { return sinq(q(a.x)); }},
+      {anyTrig, math::Cos, [](A a) { return cosq(q(a.x)); }},
+      {guardedTrig, math::Tan, [](A a) { return tanq(q(a.x)); }},
+      {guardedTrig, math::Cot, [](A a) { return cosq(q(a.x)) / sinq(q(a.x)); }},
+      {guardedTrig, math::Sec, [](A a) { return 1 / cosq(q(a.x)); }},
+      {guardedTrig, math::Csc, [](A a) { return 1 / sinq(q(a.x)); }},
       // 1 - cos x = 2 sin^2(x/2) and 1 - sin x = (cos x)^2/(1 + sin x): no
       // cancellation in quad either.
-      {"versine", false, guardedTrig, [](A a) { return math::Versine(a.x); },
-       [](A a) { return versineQ(q(a.x)); }},
-      {"haversine", false, guardedTrig, [](A a) { return math::Haversine(a.x); },
-       [](A a) { return versineQ(q(a.x)) / 2; }},
-      {"coversine", false, guardedTrig, [](A a) { return math::Coversine(a.x); },
-       [](A a) {
+      {guardedTrig, math::Versine, [](A a) { return versineQ(q(a.x)); }},
+      {guardedTrig, math::Haversine, [](A a) { return versineQ(q(a.x)) / 2; }},
+      {guardedTrig, math::Coversine, [](A a) {
          const Quad s = sinq(q(a.x)), c = cosq(q(a.x));
          return s > 0 ? c * c / (1 + s) : 1 - s;
        }},
-      {"exsecans", false, guardedTrig, [](A a) { return math::Exsecans(a.x); },
-       [](A a) { return versineQ(q(a.x)) / cosq(q(a.x)); }},
-      {"exp", false,
-       [](Draw &d) {
+      {guardedTrig, math::Exsecans, [](A a) { return versineQ(q(a.x)) / cosq(q(a.x)); }},
+      {[](Draw &d) {
          return d.chance() < 0.6 ? Args{d.uniform(-746, 710)} : Args{d.signedLog(0x1p-60, 746)};
        },
-       [](A a) { return math::Exp(a.x); }, [](A a) { return expq(q(a.x)); }},
-      {"ln", false, positives, [](A a) { return math::Ln(a.x); }, [](A a) { return logq(q(a.x)); }},
-      {"logbase2", false, positives, [](A a) { return math::LogBase2(a.x); },
-       [](A a) { return log2q(q(a.x)); }},
-      {"logbase10", false, positives, [](A a) { return math::LogBase10(a.x); },
-       [](A a) { return log10q(q(a.x)); }},
-      {"logbasen", true,
-       [](Draw &d) {
+       math::Exp, [](A a) { return expq(q(a.x)); }},
+      {positives, math::Ln, [](A a) { return logq(q(a.x)); }},
+      {positives, math::LogBase2, [](A a) { return log2q(q(a.x)); }},
+      {positives, math::LogBase10, [](A a) { return log10q(q(a.x)); }},
+      {[](Draw &d) {
          Args a{positives(d).x, positives(d).x};
          if (a.x == 1)
            a.x = 2;
          return a;
        },
-       [](A a) { return math::LogBaseN(a.x, a.z); },
-       [](A a) { return logq(q(a.z)) / logq(q(a.x)); }},
-      {"power", true, powers, [](A a) { return math::Power(a.x, a.z); },
-       [](A a) {
+       math::LogBaseN, [](A a) { return logq(q(a.z)) / logq(q(a.x)); }},
+      {powers, math::Power, [](A a) {
          const Quad r = powq(fabsq(q(a.x)), q(a.z));
          const bool odd = a.x < 0 && std::fmod(std::fabs(a.z), 2) == 1;
          return odd ? -r : r;
        }},
-      {"pythag", true,
-       [](Draw &d) {
+      {[](Draw &d) {
          const double x = d.signedLog(0x1p-1074, 0x1p1023);
          return Args{x, d.sign() * std::fabs(x) * d.logUniform(0x1p-60, 0x1p60)};
        },
-       [](A a) { return math::Pythag(a.x, a.z); },
-       [](A a) { return sqrtq(q(a.x) * q(a.x) + q(a.z) * q(a.z)); }},
-      {"arctan", false, [](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; },
-       [](A a) { return math::ArcTan(a.x); }, [](A a) { return atanq(q(a.x)); }},
-      {"arctan2", true,
-       [](Draw &d) {
+       math::Pythag, [](A a) { return sqrtq(q(a.x) * q(a.x) + q(a.z) * q(a.z)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; },
+       math::ArcTan, [](A a) { return atanq(q(a.x)); }},
+      {[](Draw &d) {
          return Args{d.signedLog(0x1p-1074, 0x1p1023), d.signedLog(0x1p-1074, 0x1p1023)};
        },
-       [](A a) { return math::ArcTan2(a.x, a.z); },
-       [](A a) { return atan2q(q(a.x), q(a.z)); }},
-      {"arcsin", false, unitInterval, [](A a) { return math::ArcSin(a.x); },
-       [](A a) { return asinq(q(a.x)); }},
-      {"arccos", false, unitInterval, [](A a) { return math::ArcCos(a.x); },
-       [](A a) { return acosq(q(a.x)); }},
-      {"arccot", false, [](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; },
-       [](A a) { return math::ArcCot(a.x); }, [](A a) { return atanq(1 / q(a.x)); }},
-      {"arcsec", false, beyondOne, [](A a) { return math::ArcSec(a.x); },
-       [](A a) {
+       math::ArcTan2, [](A a) { return atan2q(q(a.x), q(a.z)); }},
+      {unitInterval, math::ArcSin, [](A a) { return asinq(q(a.x)); }},
+      {unitInterval, math::ArcCos, [](A a) { return acosq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; },
+       math::ArcCot, [](A a) { return atanq(1 / q(a.x)); }},
+      {beyondOne, math::ArcSec, [](A a) {
          const Quad m = fabsq(q(a.x));
          return atan2q(sqrtq((m - 1) * (m + 1)), q(signOf(a.x)));
        }},
-      {"arccsc", false, beyondOne, [](A a) { return math::ArcCsc(a.x); },
-       [](A a) {
+      {beyondOne, math::ArcCsc, [](A a) {
          const Quad m = fabsq(q(a.x));
          return atan2q(q(signOf(a.x)), sqrtq((m - 1) * (m + 1)));
        }},
-      {"cosh", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; },
-       [](A a) { return math::Cosh(a.x); }, [](A a) { return coshq(q(a.x)); }},
-      {"sinh", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; },
-       [](A a) { return math::Sinh(a.x); }, [](A a) { return sinhq(q(a.x)); }},
-      {"tanh", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; },
-       [](A a) { return math::Tanh(a.x); }, [](A a) { return tanhq(q(a.x)); }},
-      {"coth", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; },
-       [](A a) { return math::Coth(a.x); }, [](A a) { return 1 / tanhq(q(a.x)); }},
-      {"csch", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; },
-       [](A a) { return math::Csch(a.x); }, [](A a) { return 1 / sinhq(q(a.x)); }},
-      {"sech", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; },
-       [](A a) { return math::Sech(a.x); }, [](A a) { return 1 / coshq(q(a.x)); }},
-      {"arcsinh", false, [](Draw &d) { return Args{d.signedLog(0x1p-30, 0x1p1023)}; },
-       [](A a) { return math::ArcSinh(a.x); }, [](A a) { return asinhq(q(a.x)); }},
-      {"arccosh", false,
-       [](Draw &d) { return Args{d.chance() < 0.5 ? 1 + std::exp2(-d.uniform(0, 52)) : d.logUniform(1, 0x1p1023)}; },
-       [](A a) { return math::ArcCosh(a.x); }, [](A a) { return acoshq(q(a.x)); }},
-      {"arctanh", false, unitInterval, [](A a) { return math::ArcTanh(a.x); },
-       [](A a) { return atanhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; },
+       math::Cosh, [](A a) { return coshq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; },
+       math::Sinh, [](A a) { return sinhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; },
+       math::Tanh, [](A a) { return tanhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; },
+       math::Coth, [](A a) { return 1 / tanhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; },
+       math::Csch, [](A a) { return 1 / sinhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; },
+       math::Sech, [](A a) { return 1 / coshq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 0x1p1023)}; },
+       math::ArcSinh, [](A a) { return asinhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.chance() < 0.5 ? 1 + std::exp2(-d.uniform(0, 52)) : d.logUniform(1, 0x1p1023)}; },
+       math::ArcCosh, [](A a) { return acoshq(q(a.x)); }},
+      {unitInterval, math::ArcTanh, [](A a) { return atanhq(q(a.x)); }},
       // atanh(1/x) would lose 1/x's rounding next to |x| = 1.
-      {"arccoth", false, beyondOne, [](A a) { return math::ArcCoth(a.x); },
-       [](A a) { return q(signOf(a.x)) * log1pq(2 / (fabsq(q(a.x)) - 1)) / 2; }},
-      {"arcsech", false,
-       [](Draw &d) { return Args{d.chance() < 0.5 ? d.logUniform(0x1p-1074, 1) : 1 - std::exp2(-d.uniform(1, 53))}; },
-       [](A a) { return math::ArcSech(a.x); },
-       [](A a) {
+      {beyondOne, math::ArcCoth, [](A a) { return q(signOf(a.x)) * log1pq(2 / (fabsq(q(a.x)) - 1)) / 2; }},
+      {[](Draw &d) { return Args{d.chance() < 0.5 ? d.logUniform(0x1p-1074, 1) : 1 - std::exp2(-d.uniform(1, 53))}; },
+       math::ArcSech, [](A a) {
          const Quad w = q(a.x);
          return log1pq(((1 - w) + sqrtq((1 - w) * (1 + w))) / w);
        }},
-      {"arccsch", false, [](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; },
-       [](A a) { return math::ArcCsch(a.x); }, [](A a) { return asinhq(1 / q(a.x)); }},
-      {"sqrt", false, [](Draw &d) { return Args{d.logUniform(0x1p-1074, 0x1p1023)}; },
-       [](A a) { return math::Sqrt(a.x); }, [](A a) { return sqrtq(q(a.x)); }},
-      {"square", false, [](Draw &d) { return Args{d.signedLog(0x1p-600, 0x1p511)}; },
-       [](A a) { return math::Square(a.x); }, [](A a) { return q(a.x) * q(a.x); }},
-      {"abs", false, [](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; },
-       [](A a) { return math::Abs(a.x); }, [](A a) { return fabsq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; },
+       math::ArcCsch, [](A a) { return asinhq(1 / q(a.x)); }},
+      {[](Draw &d) { return Args{d.logUniform(0x1p-1074, 0x1p1023)}; },
+       math::Sqrt, [](A a) { return sqrtq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-600, 0x1p511)}; },
+       math::Square, [](A a) { return q(a.x) * q(a.x); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; },
+       math::Abs, [](A a) { return fabsq(q(a.x)); }},
   };
 }
 
@@ -326,13 +332,13 @@ struct Outcome {
 
 Outcome run(const Function &f, const Args &a) {
   Outcome o;
-  const unsigned long long before = quad::SlowPathCount();
+  const unsigned long long before = quad::slowPathCount();
   try {
     o.value = f.ours(a);
   } catch (const Exception &) {
     o.raised = true;
   }
-  o.slow = quad::SlowPathCount() != before;
+  o.slow = quad::slowPathCount() != before;
   return o;
 }
 
@@ -347,24 +353,24 @@ struct Options {
 };
 
 void writeArgs(std::FILE *out, const Function &f, const Args &a) {
-  if (f.binary)
-    std::fprintf(out, "%s,%.17g,%.17g\n", f.name, a.x, a.z);
+  if (f.binary())
+    std::fprintf(out, "%s,%.17g,%.17g\n", f.name(), a.x, a.z);
   else
-    std::fprintf(out, "%s,%.17g,\n", f.name, a.x);
+    std::fprintf(out, "%s,%.17g,\n", f.name(), a.x);
 }
 
 // A case for verify_math_cases.py: the arguments and our result, or "!"
 // when we raised an error.
 void writeCase(std::FILE *out, const Function &f, const Args &a, const Outcome &o) {
   char z[32] = "";
-  if (f.binary)
+  if (f.binary())
     std::snprintf(z, sizeof z, "%.17g", a.z);
   if (o.raised)
-    std::fprintf(out, "%s,%.17g,%s,!\n", f.name, a.x, z);
-  else if (f.binary)
-    std::fprintf(out, "%s,%.17g,%.17g,%.17g\n", f.name, a.x, a.z, o.value);
+    std::fprintf(out, "%s,%.17g,%s,!\n", f.name(), a.x, z);
+  else if (f.binary())
+    std::fprintf(out, "%s,%.17g,%.17g,%.17g\n", f.name(), a.x, a.z, o.value);
   else
-    std::fprintf(out, "%s,%.17g,,%.17g\n", f.name, a.x, o.value);
+    std::fprintf(out, "%s,%.17g,,%.17g\n", f.name(), a.x, o.value);
 }
 
 struct Totals {
@@ -444,95 +450,78 @@ std::vector<Hard> searchHard(const Function &f, long count, int keep, std::uint6
   return found;
 }
 
-// --- the kernels' own errors -------------------------------------------------
+// --- the shared kernels' own errors ------------------------------------------
+
+struct Worst {
+  const char *name;
+  double bound;
+  double worst = 0;
+
+  void add(double error) { worst = std::max(worst, error); }
+};
 
 void measureKernels(long count) {
   Draw d(99);
-  struct Worst {
-    const char *name;
-    double bound;
-    double worst = 0;
-  };
-  Worst w[] = {{"ExpFast", fast::ExpFastEps}, {"LogFast", fast::LogFastEps},
-               {"LogDD", fast::LogDDEps},     {"SinhTaylor", fast::SinhTaylorEps},
-               {"Log1p", fast::Log1pEps},     {"SinOf", fast::SinCosEps},
-               {"CosOf", fast::SinCosEps},    {"Atan", fast::AtanEps},
-               {"LogShort", 1}, {"OffsetAsin", fast::AsinEps},
-               {"ExpBoth", fast::ExpFastEps}, {"OffsetAtan", fast::AtanTaylorEps},
-               {"TanhTaylor", fast::TanhTaylorEps}, {"Log2Short", 1},
-               {"CoshTaylor", fast::CoshTaylorEps}};
+  Worst expFast{"expFast", fast::expFastEps};
+  Worst logFast{"logFast", fast::logFastEps};
+  Worst logShort{"logShort", 1};
+  Worst asinTable{"asinTable", fast::asinEps};
+  Worst atanTable{"atanTaylorTable", fast::atanTaylorEps};
+  Worst sinhTable{"sinhTaylorTable", fast::sinhTaylorEps};
+  Worst coshTable{"coshTaylorTable", fast::coshTaylorEps};
+  Worst tanhTable{"tanhTaylorTable", fast::tanhTaylorEps};
   const auto rel = [](const fast::DD &v, Quad exact) {
     return static_cast<double>(fabsq((q(v.hi) + q(v.lo) - exact) / exact));
   };
+  // logShort against its own bound eps |v| + abs: the ratio.
+  const auto logRatio = [](const fast::Bounded &l, Quad exact) {
+    const Quad err = fabsq(q(l.v.hi) + q(l.v.lo) - exact);
+    return static_cast<double>(err / (q(l.eps) * fabsq(q(l.v.hi)) + q(l.abs)));
+  };
+  const auto taylor = [](const fast::TaylorEntry *table, double s, double lo = 0) {
+    return fast::offsetTaylor(table, {0, 0}, 1, s, lo);
+  };
   for (long i = 0; i < count; ++i) {
     const double x = d.uniform(-745, 709);
-    const fast::ExpScaled e = fast::ExpFast(x);
-    w[0].worst = std::max(w[0].worst, rel(e.m, expq(q(x)) / ldexpq(1, e.k)));
-    const fast::ExpPair pair = fast::ExpBoth(x);
-    w[10].worst = std::max(w[10].worst, rel({pair.plusHead, pair.plusRest},
-                                            expq(q(x)) / ldexpq(1, pair.k)));
-    w[10].worst = std::max(w[10].worst, rel({pair.minusHead, pair.minusRest},
-                                            expq(-q(x)) * ldexpq(1, pair.k)));
+    const fast::BoundedScaled e = fast::expFast(x);
+    expFast.add(rel(e.m, expq(q(x)) / ldexpq(1, e.k)));
     // ... and of a double-double argument, as power passes it.
     const double big = d.sign() * d.uniform(256, 745);
     const double bigLo = d.uniform(-0x1.8p-43, 0x1.8p-43);
-    const fast::ExpScaled eb = fast::ExpFast(big, bigLo);
-    w[0].worst = std::max(w[0].worst, rel(eb.m, expq(q(big) + q(bigLo)) / ldexpq(1, eb.k)));
+    const fast::BoundedScaled eb = fast::expFast(big, bigLo);
+    expFast.add(rel(eb.m, expq(q(big) + q(bigLo)) / ldexpq(1, eb.k)));
     const double p = positives(d).x;
-    w[1].worst = std::max(w[1].worst, rel(fast::LogFast(p), logq(q(p))));
-    // LogShort against its own bound eps |v| + abs: the ratio.
-    const auto logRatio = [&](const fast::BoundedLog &l, Quad exact) {
-      const Quad err = fabsq(q(l.v.hi) + q(l.v.lo) - exact);
-      return static_cast<double>(err / (q(l.eps) * fabsq(q(l.v.hi)) + q(l.abs)));
-    };
-    w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(p), logq(q(p))));
-    w[13].worst = std::max(w[13].worst, logRatio(fast::Log2Short(p), log2q(q(p))));
+    logFast.add(rel(fast::logFast(p).v, logq(q(p))));
+    logShort.add(logRatio(fast::logShort(p), logq(q(p))));
     // ... and of a double-double at least 2^-26 from 1.
     const double wide = d.chance() < 0.5 ? 1 + d.logUniform(0x1p-26, 1) : d.logUniform(1, 0x1p60);
     const double wideLo = wide * d.uniform(-0x1p-53, 0x1p-53);
-    const fast::DD w2 = fast::FastTwoSum(wide, wideLo);
-    w[8].worst = std::max(w[8].worst, logRatio(fast::LogShort(w2), logq(q(w2.hi) + q(w2.lo))));
-    const double lo = p * d.uniform(-0x1p-53, 0x1p-53);
-    if (std::fabs(p - 1) >= 0x1p-26)
-      w[2].worst = std::max(w[2].worst, rel(fast::LogDD({p, lo}), logq(q(p) + q(lo))));
+    const fast::DD w2 = fast::fastTwoSum(wide, wideLo);
+    logShort.add(logRatio(fast::logShort(w2), logq(q(w2.hi) + q(w2.lo))));
     const double small = d.logUniform(0x1p-30, 0.5);
-    w[3].worst = std::max(w[3].worst, rel(fast::TaylorValue(fast::SinhTaylorTable, small), sinhq(q(small))));
+    sinhTable.add(rel(fast::taylorValue(fast::sinhTaylorTable, small), sinhq(q(small))));
     const double moderate = d.logUniform(0x1p-30, 0.549);
-    w[12].worst = std::max(w[12].worst, rel(fast::TaylorValue(fast::TanhTaylorTable, moderate), tanhq(q(moderate))));
-    const double u = d.logUniform(0x1p-60, 0x1p60);
-    w[4].worst = std::max(w[4].worst, rel(fast::Log1p({u, 0}), log1pq(q(u))));
-    const double s = d.logUniform(0x1p-27, 0x1p1023);
-    const fast::TrigReduced t = fast::ReduceTrig(s);
-    const fast::DD sv = fast::SinOf(t), cv = fast::CosOf(t);
-    const Quad sq = sinq(q(s)), cq = cosq(q(s));
-    // Only where the reduction's absolute error is negligible.
-    if (fabsq(sq) > ldexpq(1, -40))
-      w[5].worst = std::max(w[5].worst, rel(sv, sq));
-    if (fabsq(cq) > ldexpq(1, -40))
-      w[6].worst = std::max(w[6].worst, rel(cv, cq));
-    const double a = d.logUniform(0x1p-30, 1);
-    w[7].worst = std::max(w[7].worst, rel(fast::Atan({a, 0}), atanq(q(a))));
+    tanhTable.add(rel(fast::taylorValue(fast::tanhTaylorTable, moderate), tanhq(q(moderate))));
     const double unit = d.logUniform(0x1p-30, 1);
-    w[11].worst = std::max(w[11].worst, rel(fast::OffsetTaylor(fast::AtanTaylorTable, {0, 0}, 1, unit, 0), atanq(q(unit))));
+    atanTable.add(rel(taylor(fast::atanTaylorTable, unit), atanq(q(unit))));
     const double over = d.logUniform(1, 0x1p30);
     const double inverse = 1 / over;
     const double inverseLo = std::fma(-inverse, over, 1) / over;
-    w[11].worst = std::max(w[11].worst, rel(fast::OffsetTaylor(fast::AtanTaylorTable, {0, 0}, 1, inverse, inverseLo),
-                                            atanq(1 / q(over))));
+    atanTable.add(rel(taylor(fast::atanTaylorTable, inverse, inverseLo), atanq(1 / q(over))));
     // asin of a double and of a square root's double-double.
     const double y = d.logUniform(0x1p-30, 0.5);
-    w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, y, 0), asinq(q(y))));
+    asinTable.add(rel(taylor(fast::asinTable, y), asinq(q(y))));
     const double square = d.logUniform(0x1p-54, 0.25);
     const double root = std::sqrt(square);
     const double remainder = std::fma(-root, root, square);
-    w[9].worst = std::max(w[9].worst, rel(fast::OffsetTaylor(fast::AsinTable, {0, 0}, 1, root, remainder / (2 * root)),
-                                          asinq(sqrtq(q(square)))));
+    asinTable.add(rel(taylor(fast::asinTable, root, remainder / (2 * root)), asinq(sqrtq(q(square)))));
     const double below1 = d.chance() < 0.5 ? d.logUniform(0x1p-30, 1) : d.uniform(0, 1);
-    w[14].worst = std::max(w[14].worst, rel(fast::TaylorValue(fast::CoshTaylorTable, below1), coshq(q(below1))));
+    coshTable.add(rel(fast::taylorValue(fast::coshTaylorTable, below1), coshq(q(below1))));
   }
-  std::printf("%-8s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
-  for (const Worst &k : w)
-    std::printf("%-8s %14.3g %14.3g %8.3f\n", k.name, k.worst, k.bound, k.worst / k.bound);
+  std::printf("%-16s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
+  for (const Worst &k :
+       {expFast, logFast, logShort, asinTable, atanTable, sinhTable, coshTable, tanhTable})
+    std::printf("%-16s %14.3g %14.3g %8.3f\n", k.name, k.worst, k.bound, k.worst / k.bound);
 }
 
 bool selected(const Options &o, std::string_view name) {
@@ -585,13 +574,22 @@ int main(int argc, char **argv) {
   std::printf("%-10s %9s %8s %12s %10s %9s %7s %9s\n", "function", "values", "raised",
               "worst ulps", "slow path", "share", "wrong", "quad-tie");
   int failures = 0;
-  std::uint64_t seed = 1;
-  for (const Function &f : functions()) {
-    ++seed;
-    if (!selected(o, f.name))
+  const std::vector<Reference> refs = references();
+  for (const CatalogueFunction &entry : catalogueFunctions()) {
+    if (!selected(o, entry.name))
       continue;
+    const auto ref = std::find_if(refs.begin(), refs.end(), [&](const Reference &r) {
+      return r.unary == entry.unary && r.binary == entry.binary;
+    });
+    if (ref == refs.end()) {
+      std::printf("%-10s has no reference\n", entry.name.data());
+      ++failures;
+      continue;
+    }
+    const auto seed = static_cast<std::uint64_t>(2 + (ref - refs.begin()));
+    const Function f{&entry, &*ref, seed};
     const Totals t = check(f, o.count, cases, sample, o.samplePerFunction, seed);
-    std::printf("%-10s %9ld %8ld %12.6f %10ld %8.5f%% %7ld %9ld\n", f.name, t.values, t.raised,
+    std::printf("%-10s %9ld %8ld %12.6f %10ld %8.5f%% %7ld %9ld\n", f.name(), t.values, t.raised,
                 t.worst, t.slow, 100.0 * static_cast<double>(t.slow) / static_cast<double>(o.count),
                 t.wrong, t.undecided);
     std::fflush(stdout);
@@ -599,7 +597,7 @@ int main(int argc, char **argv) {
     if (hard != nullptr) {
       for (const Hard &h : searchHard(f, o.hardCount, o.hardPerFunction, seed + 1000)) {
         writeArgs(hard, f, h.args);
-        std::fprintf(stderr, "hard %s %.17g %.17g at %.3g ulp from a boundary\n", f.name,
+        std::fprintf(stderr, "hard %s %.17g %.17g at %.3g ulp from a boundary\n", f.name(),
                      h.args.x, h.args.z, h.distance);
       }
       std::fflush(hard);

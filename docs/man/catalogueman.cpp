@@ -42,7 +42,7 @@ std::string sections() {
   for (const CatalogueConstant &c : catalogueConstants()) {
     const Float value = StandardContext().Find(c.name)->Evaluate();
     out += ".TP\n\\fB" + roff(c.name) + "\\fR\n";
-    out += roff(formatResult(value, '.')) + ": " + roff(c.description) + ".\n";
+    out += roff(formatResult(value, '.')) + ": " + roff(c.meaning) + ".\n";
   }
   return out;
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -21,7 +22,7 @@ TEST(Catalogue, DescribesExactlyTheStandardContext) {
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ(symbol->Name, c.name);
     EXPECT_NE(dynamic_cast<const TExprConstSym *>(symbol), nullptr);
-    EXPECT_FALSE(c.description.empty());
+    EXPECT_FALSE(c.meaning.empty());
     described.insert(symbol);
   }
   for (const CatalogueFunction &f : catalogueFunctions()) {
@@ -31,7 +32,10 @@ TEST(Catalogue, DescribesExactlyTheStandardContext) {
     EXPECT_EQ(symbol->Name, f.name);
     const bool unary = dynamic_cast<const TExprUnaryFuncSym *>(symbol) != nullptr;
     const bool binary = dynamic_cast<const TExprBinaryFuncSym *>(symbol) != nullptr;
-    EXPECT_EQ(f.ArgumentCount(), unary ? 1u : binary ? 2u : 0u);
+    EXPECT_EQ(f.argumentCount(), unary ? 1u : binary ? 2u : 0u);
+    // The arguments as written name as many as the routine takes.
+    EXPECT_EQ(static_cast<std::size_t>(std::count(f.arguments.begin(), f.arguments.end(), ';')),
+              f.argumentCount() - 1);
     EXPECT_FALSE(f.domain.empty());
     EXPECT_FALSE(f.description.empty());
     described.insert(symbol);

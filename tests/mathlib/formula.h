@@ -21,7 +21,7 @@ namespace quorvex::mathtest {
 using Variables = std::vector<std::pair<std::string, Float>>;
 
 // Value of formula, with variables {name, value}.
-inline Float Evaluate(std::string_view formula, const Variables &variables = {}) {
+inline Float evaluate(std::string_view formula, const Variables &variables = {}) {
   TCompiledEvaluator evaluator;
   evaluator.ExternalContexts.Add(StandardContext());
   for (const auto &[name, value] : variables)
@@ -31,9 +31,9 @@ inline Float Evaluate(std::string_view formula, const Variables &variables = {})
 }
 
 // The message of the error the formula raises, or "" when it succeeds.
-inline std::string ErrorOf(std::string_view formula, const Variables &variables = {}) {
+inline std::string errorOf(std::string_view formula, const Variables &variables = {}) {
   try {
-    Evaluate(formula, variables);
+    evaluate(formula, variables);
   } catch (const std::exception &error) {
     return error.what();
   }
@@ -41,7 +41,7 @@ inline std::string ErrorOf(std::string_view formula, const Variables &variables 
 }
 
 // Number of representable doubles between a and b; +0 and -0 coincide.
-inline std::int64_t UlpDistance(Float a, Float b) {
+inline std::int64_t ulpDistance(Float a, Float b) {
   const auto ordinal = [](Float d) {
     const auto bits = std::bit_cast<std::int64_t>(d);
     return bits < 0 ? -(bits & INT64_MAX) : bits;
@@ -49,12 +49,12 @@ inline std::int64_t UlpDistance(Float a, Float b) {
   return std::llabs(ordinal(a) - ordinal(b));
 }
 
-inline constexpr const char *DomainError = "Domain check failure in Kerrowin";
-inline constexpr const char *PowerInfinite = "Power function: Result is infinite";
-inline constexpr const char *PowerComplex = "Power function: Result is complex";
-inline constexpr const char *ZeroDivide = "Floating point division by zero";
-inline constexpr const char *Invalid = "Invalid floating point operation";
-inline constexpr const char *Overflow = "Floating point overflow";
+inline constexpr const char *domainError = "Domain check failure in Kerrowin";
+inline constexpr const char *powerInfinite = "Power function: Result is infinite";
+inline constexpr const char *powerComplex = "Power function: Result is complex";
+inline constexpr const char *zeroDivide = "Floating point division by zero";
+inline constexpr const char *invalid = "Invalid floating point operation";
+inline constexpr const char *overflow = "Floating point overflow";
 
 struct ValueCase {
   const char *formula;
@@ -67,27 +67,27 @@ struct ErrorCase {
   const char *message;
 };
 
-template <std::size_t N> void ExpectValues(const ValueCase (&cases)[N]) {
+template <std::size_t N> void expectValues(const ValueCase (&cases)[N]) {
   for (const ValueCase &c : cases) {
-    const std::string error = ErrorOf(c.formula);
+    const std::string error = errorOf(c.formula);
     if (!error.empty()) {
       ADD_FAILURE() << c.formula << " raised " << error;
       continue;
     }
-    const Float value = Evaluate(c.formula);
+    const Float value = evaluate(c.formula);
     if (c.ulps == 0) // the sign of a zero too
       EXPECT_EQ(std::bit_cast<std::uint64_t>(value),
                 std::bit_cast<std::uint64_t>(c.expected))
           << c.formula << " gave " << value << ", expected " << c.expected;
     else
-      EXPECT_LE(UlpDistance(value, c.expected), c.ulps)
+      EXPECT_LE(ulpDistance(value, c.expected), c.ulps)
           << c.formula << " gave " << value << ", expected " << c.expected;
   }
 }
 
-template <std::size_t N> void ExpectErrors(const ErrorCase (&cases)[N]) {
+template <std::size_t N> void expectErrors(const ErrorCase (&cases)[N]) {
   for (const ErrorCase &c : cases)
-    EXPECT_EQ(ErrorOf(c.formula), c.message) << c.formula;
+    EXPECT_EQ(errorOf(c.formula), c.message) << c.formula;
 }
 
 } // namespace quorvex::mathtest

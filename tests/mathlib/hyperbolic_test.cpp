@@ -11,7 +11,7 @@ TEST(Hyperbolic, TinyArgumentsKeepTheirValue) {
       {"coth(1e-30)", 1e30, 1},        {"csch(1e-30)", 1e30, 1},
       {"sinh(-1e-30)", -1e-30, 0},     {"cosh(1e-30)", 1, 0},
   };
-  ExpectValues(cases);
+  expectValues(cases);
 }
 
 TEST(Hyperbolic, LargeArguments) {
@@ -28,26 +28,26 @@ TEST(Hyperbolic, LargeArguments) {
       {"csch(1000)", 0, 0},
       {"sech(20000)", 0, 0},
   };
-  ExpectValues(cases);
+  expectValues(cases);
   const ErrorCase errors[] = {
-      {"cosh(711)", Overflow},
-      {"sinh(711)", Overflow},
-      {"sinh(-711)", Overflow},
-      {"cosh(1e308)", Overflow},
+      {"cosh(711)", overflow},
+      {"sinh(711)", overflow},
+      {"sinh(-711)", overflow},
+      {"cosh(1e308)", overflow},
   };
-  ExpectErrors(errors);
+  expectErrors(errors);
 }
 
 TEST(Hyperbolic, Zeros) {
   const ErrorCase cases[] = {
-      {"coth(0)", ZeroDivide},
-      {"csch(0)", DomainError},
-      {"csch(-0)", DomainError},
-      {"coth(5e-324)", Overflow},
+      {"coth(0)", zeroDivide},
+      {"csch(0)", domainError},
+      {"csch(-0)", domainError},
+      {"coth(5e-324)", overflow},
   };
-  ExpectErrors(cases);
+  expectErrors(cases);
   const ValueCase values[] = {{"sech(0)", 1, 0}, {"sinh(0)", 0, 0}, {"tanh(0)", 0, 0}};
-  ExpectValues(values);
+  expectValues(values);
 }
 
 TEST(InverseHyperbolic, Values) {
@@ -62,17 +62,17 @@ TEST(InverseHyperbolic, Values) {
       {"arcsech(1)", 0, 0},
       {"arccsch(-1e-300)", -691.4686750787737, 1},
   };
-  ExpectValues(cases);
+  expectValues(cases);
 }
 
 TEST(InverseHyperbolic, DomainErrors) {
   const ErrorCase cases[] = {
-      {"arctanh(1)", DomainError},   {"arctanh(-1)", DomainError},
-      {"arccosh(0.5)", DomainError}, {"arccoth(1)", DomainError},
-      {"arccoth(-1)", DomainError},  {"arcsech(1.5)", DomainError},
-      {"arccsch(0)", DomainError},   {"arccoth(0.5)", Invalid},
-      {"arccoth(0)", Invalid},       {"arcsech(0)", ZeroDivide},
-      {"arcsech(-0.5)", Invalid},    {"arcsech(-1)", Invalid},
+      {"arctanh(1)", domainError},   {"arctanh(-1)", domainError},
+      {"arccosh(0.5)", domainError}, {"arccoth(1)", domainError},
+      {"arccoth(-1)", domainError},  {"arcsech(1.5)", domainError},
+      {"arccsch(0)", domainError},   {"arccoth(0.5)", invalid},
+      {"arccoth(0)", invalid},       {"arcsech(0)", zeroDivide},
+      {"arcsech(-0.5)", invalid},    {"arcsech(-1)", invalid},
   };
-  ExpectErrors(cases);
+  expectErrors(cases);
 }

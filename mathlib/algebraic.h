@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/floattypes.h"
+
+// The algebraic routines of the standard math context: the square, the
+// square root, the absolute value and the hypotenuse. Each returns the
+// correctly rounded double of its true value or raises the calculator's
+// error.
+
+namespace quorvex::math {
+
+Float Square(Float x);
+Float Sqrt(Float x);
+Float Abs(Float x);
+Float Pythag(Float h, Float v);
+
+} // namespace quorvex::math
