@@ -2,6 +2,7 @@
 
 #include "engine/decimalseparator.h"
 #include "session/axisticks.h"
+#include "session/legendcorner.h"
 #include "session/resultformat.h"
 
 #include <QEvent>
@@ -512,7 +513,6 @@ void PlotView::paintEvent(QPaintEvent *) {
 
 void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   const QPalette &colours = palette();
-  const QColor text = colours.color(QPalette::Text);
   painter.save();
   painter.setFont(font());
   painter.fillRect(area, colours.color(QPalette::Base));
@@ -523,13 +523,25 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     return;
   }
   const Frame frame = frameFor(area);
-  const QRectF &plot = frame.plot;
-  const QFontMetricsF metrics(font(), const_cast<PlotView *>(this));
-  const double line = metrics.height();
+  const QFontMetricsF metrics(font(), this);
+  paintGrid(painter, frame);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  paintUndefinedStretches(painter, frame);
+  paintCurve(painter, frame);
+  paintPointerMark(painter, frame);
+  painter.restore();
+  paintAxes(painter, frame, area, metrics);
+  paintLegend(painter, frame, metrics);
+  painter.restore();
+}
 
-  // Grid lines at the ticks, the zero lines a little stronger. They run
-  // along the pixel grid and need no antialiasing, which would cost more
-  // than all the rest of the painting.
+// Grid lines at the ticks, the zero lines a little stronger. They run along
+// the pixel grid and need no antialiasing, which would cost more than all
+// the rest of the painting.
+void PlotView::paintGrid(QPainter &painter, const Frame &frame) const {
+  const QPalette &colours = palette();
+  const QRectF &plot = frame.plot;
   painter.setPen(QPen(textTone(colours, 36), 1));
   for (const AxisTick &tick : frame.xTicks)
     painter.drawLine(QPointF(frame.mapX(tick.value), plot.top()),
@@ -542,11 +554,13 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     painter.drawLine(QPointF(frame.mapX(0), plot.top()), QPointF(frame.mapX(0), plot.bottom()));
   if (y0_ < 0 && y1_ > 0)
     painter.drawLine(QPointF(plot.left(), frame.mapY(0)), QPointF(plot.right(), frame.mapY(0)));
+}
 
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  // Undefined stretches: from the first to the last failing point of each
-  // run, across the whole height.
+// Undefined stretches: from the first to the last failing point of each run,
+// across the whole height.
+void PlotView::paintUndefinedStretches(QPainter &painter, const Frame &frame) const {
+  const QPalette &colours = palette();
+  const QRectF &plot = frame.plot;
   const std::vector<PlotPoint> &points = samples_.points;
   for (const PlotRun &run : runs_) {
     if (run.error < 0)
@@ -565,8 +579,14 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     painter.fillRect(band, bandFill(colours));
     paintHatch(painter, band, run.error, colours);
   }
-  // The curve, one polyline per defined run: never joined across a point
-  // where F is undefined, nor across a pole. A run of one point is a dot.
+}
+
+// The curve, one polyline per defined run: never joined across a point where
+// F is undefined, nor across a pole. A run of one point is a dot. Where the
+// curve leaves through the top or the bottom, an arrowhead on the edge
+// points the way it went.
+void PlotView::paintCurve(QPainter &painter, const Frame &frame) const {
+  const QPalette &colours = palette();
   const QColor curve = colours.color(QPalette::Highlight);
   const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
   std::vector<QPolygonF> lines;
@@ -578,37 +598,47 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   painter.setPen(Qt::NoPen);
   for (const QPointF &dot : dots)
     painter.drawEllipse(dot, 1.8, 1.8);
-  // Where the curve leaves through the top or the bottom, an arrowhead on
-  // the edge points the way it went.
   for (const QPointF &exit : exits) {
-    const double inward = exit.y() <= plot.top() ? 7 : -7;
+    const double inward = exit.y() <= frame.plot.top() ? 7 : -7;
     const QPointF arrow[] = {exit, exit + QPointF(-4, inward), exit + QPointF(4, inward)};
     painter.drawPolygon(arrow, 3);
   }
-  // The point read out under the pointer.
-  if (hover_ >= 0 && static_cast<std::size_t>(hover_) < points.size()) {
-    const PlotPoint &point = points[static_cast<std::size_t>(hover_)];
-    const double x = frame.mapX(point.x);
-    if (point.defined()) {
-      const QPointF at(x, frame.mapY(point.y));
-      if (plot.contains(at)) {
-        painter.setPen(QPen(curve, 1.5));
-        painter.setBrush(colours.color(QPalette::Base));
-        painter.drawEllipse(at, 4, 4);
-      }
-    } else {
-      painter.setPen(QPen(text, 1, Qt::DashLine));
-      painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    }
-  }
-  painter.restore();
+}
 
-  // Frame, ticks, labels and the axes' names.
+// The point read out under the pointer: a ring on the curve, or a dashed
+// line where F is undefined.
+void PlotView::paintPointerMark(QPainter &painter, const Frame &frame) const {
+  const QPalette &colours = palette();
+  const std::vector<PlotPoint> &points = samples_.points;
+  if (hover_ < 0 || static_cast<std::size_t>(hover_) >= points.size())
+    return;
+  const QRectF &plot = frame.plot;
+  const PlotPoint &point = points[static_cast<std::size_t>(hover_)];
+  const double x = frame.mapX(point.x);
+  if (point.defined()) {
+    const QPointF at(x, frame.mapY(point.y));
+    if (plot.contains(at)) {
+      painter.setPen(QPen(colours.color(QPalette::Highlight), 1.5));
+      painter.setBrush(colours.color(QPalette::Base));
+      painter.drawEllipse(at, 4, 4);
+    }
+  } else {
+    painter.setPen(QPen(colours.color(QPalette::Text), 1, Qt::DashLine));
+    painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+  }
+}
+
+// The frame, the ticks and their labels, and the axes' names.
+void PlotView::paintAxes(QPainter &painter, const Frame &frame, const QRectF &area,
+                         const QFontMetricsF &metrics) const {
+  const QPalette &colours = palette();
+  const QRectF &plot = frame.plot;
+  const double line = metrics.height();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(textTone(colours, 150), 1));
   painter.drawRect(plot);
-  painter.setPen(text);
+  painter.setPen(colours.color(QPalette::Text));
   for (const AxisTick &tick : frame.xTicks) {
     const double x = frame.mapX(tick.value);
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
@@ -633,37 +663,25 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
   painter.drawText(QRectF(area.left() + 6, plot.top(), line, plot.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("F"));
   painter.setFont(font());
+}
 
-  // The legend: the curve, then every error of the points shown.
-  const QStringList entries = legendEntries();
+// The legend: the curve, then every error of the points shown, each entry
+// cut in the middle where it would take more than most of the plot's width.
+void PlotView::paintLegend(QPainter &painter, const Frame &frame,
+                           const QFontMetricsF &metrics) const {
+  const QPalette &colours = palette();
+  const double line = metrics.height();
   const double swatch = line * 1.6;
-  const double maxText = std::max(40.0, plot.width() * 0.6 - swatch - 16);
+  const double maxText = std::max(40.0, frame.plot.width() * 0.6 - swatch - 16);
   double textWidth = 0;
   QStringList shown;
-  for (const QString &entry : entries) {
+  for (const QString &entry : legendEntries()) {
     shown.append(metrics.elidedText(entry, Qt::ElideMiddle, maxText));
     textWidth = std::max(textWidth, metrics.horizontalAdvance(shown.back()));
   }
-  // In the corner the curve crosses least, top right on a tie.
-  const QSizeF boxSize(swatch + textWidth + 18, shown.size() * (line + 4) + 6);
-  const QRectF inner = plot.adjusted(8, 8, -8, -8);
-  const QPointF corners[] = {
-      {inner.right() - boxSize.width(), inner.top()},
-      {inner.left(), inner.top()},
-      {inner.right() - boxSize.width(), inner.bottom() - boxSize.height()},
-      {inner.left(), inner.bottom() - boxSize.height()},
-  };
-  std::size_t crossing[std::size(corners)] = {};
-  for (const PlotPoint &point : points) {
-    if (!point.defined())
-      continue;
-    const QPointF at(frame.mapX(point.x), frame.mapY(point.y));
-    for (std::size_t i = 0; i < std::size(corners); ++i)
-      crossing[i] += QRectF(corners[i], boxSize).contains(at) ? 1 : 0;
-  }
-  const std::size_t fewest =
-      std::size_t(std::min_element(std::begin(crossing), std::end(crossing)) - crossing);
-  const QRectF box(corners[fewest], boxSize);
+  const QRectF box =
+      legendRect(frame, QSizeF(swatch + textWidth + 18, shown.size() * (line + 4) + 6));
+  const QColor text = colours.color(QPalette::Text);
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setPen(QPen(textTone(colours, 90), 1));
   painter.setBrush(colours.color(QPalette::Base));
@@ -672,7 +690,7 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     const double y = box.top() + 5 + i * (line + 4);
     const QRectF sample(box.left() + 6, y + 2, swatch, line - 2);
     if (i == 0) {
-      painter.setPen(QPen(curve, curveWidth));
+      painter.setPen(QPen(colours.color(QPalette::Highlight), curveWidth));
       painter.drawLine(QPointF(sample.left(), sample.center().y()),
                        QPointF(sample.right(), sample.center().y()));
     } else {
@@ -685,7 +703,21 @@ void PlotView::paintPlot(QPainter &painter, const QRectF &area) const {
     painter.drawText(QRectF(sample.right() + 6, y, textWidth + 4, line),
                      Qt::AlignLeft | Qt::AlignVCenter, shown[i]);
   }
-  painter.restore();
+}
+
+// Where a legend of that size goes: inside the plot's corner where it hides
+// the fewest points of the curve.
+QRectF PlotView::legendRect(const Frame &frame, const QSizeF &size) const {
+  std::vector<PlotPosition> curve;
+  curve.reserve(samples_.points.size());
+  for (const PlotPoint &point : samples_.points)
+    if (point.defined())
+      curve.push_back({frame.mapX(point.x), frame.mapY(point.y)});
+  const QRectF inner = frame.plot.adjusted(8, 8, -8, -8);
+  const PlotRect area{inner.left(), inner.top(), inner.width(), inner.height()};
+  const LegendCorner corner = legendCorner(area, size.width(), size.height(), curve);
+  const PlotRect box = legendBox(area, size.width(), size.height(), corner);
+  return {box.left, box.top, box.width, box.height};
 }
 
 QImage PlotView::toImage(qreal devicePixelRatio) const {

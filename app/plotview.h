@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class QFontMetricsF;
 class QRubberBand;
 
 // The plot window's drawing: the curve of F over one variable, broken at
@@ -119,6 +120,16 @@ private:
   // plot area through the top or the bottom.
   void traceCurve(const Frame &frame, double pixelRatio, std::vector<QPolygonF> &lines,
                   std::vector<QPointF> &dots, std::vector<QPointF> &exits) const;
+  // The phases of paintPlot, in the order they paint.
+  void paintGrid(QPainter &painter, const Frame &frame) const;
+  void paintUndefinedStretches(QPainter &painter, const Frame &frame) const;
+  void paintCurve(QPainter &painter, const Frame &frame) const;
+  void paintPointerMark(QPainter &painter, const Frame &frame) const;
+  void paintAxes(QPainter &painter, const Frame &frame, const QRectF &area,
+                 const QFontMetricsF &metrics) const;
+  void paintLegend(QPainter &painter, const Frame &frame,
+                   const QFontMetricsF &metrics) const;
+  QRectF legendRect(const Frame &frame, const QSizeF &size) const;
 
   PlotSamples samples_;
   std::vector<PlotRun> runs_;

@@ -92,6 +92,22 @@ PlotWindow::PlotWindow(Source source, QWidget *parent)
 PlotWindow::~PlotWindow() = default;
 
 void PlotWindow::buildControls() {
+  buildRangeFields();
+  QGridLayout *range = layOutRange();
+  QWidget *plotPage = buildPlotPage();
+  QWidget *tablePage = buildTablePage();
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("plotTabs"));
+  tabs_->setAccessibleName(QStringLiteral("Plot and table"));
+  tabs_->addTab(plotPage, QStringLiteral("Plot"));
+  tabs_->addTab(tablePage, QStringLiteral("Table"));
+  auto *column = new QVBoxLayout(this);
+  column->addLayout(range);
+  column->addWidget(tabs_, 1);
+  connectRangeFields();
+}
+
+void PlotWindow::buildRangeFields() {
   variableBox_ = new QComboBox(this);
   variableBox_->setObjectName(QStringLiteral("variableBox"));
   variableBox_->setAccessibleName(QStringLiteral("Variable"));
@@ -117,8 +133,10 @@ void PlotWindow::buildControls() {
   yToEdit_->setObjectName(QStringLiteral("yToEdit"));
   yToEdit_->setAccessibleName(QStringLiteral("Y to"));
   plotButton_ = button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
+}
 
-  // Two rows: the variable's range, then the count and F's range.
+// Two rows: the variable's range, then the count and F's range.
+QGridLayout *PlotWindow::layOutRange() {
   auto *range = new QGridLayout;
   range->setHorizontalSpacing(6);
   const struct {
@@ -141,7 +159,11 @@ void PlotWindow::buildControls() {
   range->setColumnStretch(3, 1);
   range->setColumnStretch(5, 1);
   range->addWidget(plotButton_, 0, 6, 2, 1);
+  return range;
+}
 
+// The plot, the readout under it and the buttons that act on the picture.
+QWidget *PlotWindow::buildPlotPage() {
   view_ = new PlotView(this);
   view_->setObjectName(QStringLiteral("plotView"));
   view_->setAccessibleName(QStringLiteral("Plot of F"));
@@ -168,6 +190,21 @@ void PlotWindow::buildControls() {
   plotColumn->addWidget(view_, 1);
   plotColumn->addLayout(plotButtons);
 
+  onClick(reset, this, [this] { resetZoom(); });
+  onClick(png, this, [this] {
+    exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
+                &PlotWindow::exportPng);
+  });
+  onClick(svg, this, [this] {
+    exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
+                &PlotWindow::exportSvg);
+  });
+  onClick(copy, this, [this] { copyImage(); });
+  return plotPage;
+}
+
+// The points as a table, and the button that copies them as CSV.
+QWidget *PlotWindow::buildTablePage() {
   model_ = new PlotTableModel(this);
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("tableView"));
@@ -197,17 +234,11 @@ void PlotWindow::buildControls() {
   copyShortcut->setContext(Qt::WidgetShortcut);
   connect(copyShortcut, &QShortcut::activated, this,
           [this] { runAction([this] { copyTable(); }); });
+  onClick(copyCsv, this, [this] { copyTable(); });
+  return tablePage;
+}
 
-  tabs_ = new QTabWidget(this);
-  tabs_->setObjectName(QStringLiteral("plotTabs"));
-  tabs_->setAccessibleName(QStringLiteral("Plot and table"));
-  tabs_->addTab(plotPage, QStringLiteral("Plot"));
-  tabs_->addTab(tablePage, QStringLiteral("Table"));
-
-  auto *column = new QVBoxLayout(this);
-  column->addLayout(range);
-  column->addWidget(tabs_, 1);
-
+void PlotWindow::connectRangeFields() {
   onClick(plotButton_, this, [this] { plot(); });
   // Enter in any of the range's fields plots, as in a dialog (this window
   // is not one, so it has no default button of its own).
@@ -219,17 +250,6 @@ void PlotWindow::buildControls() {
       enter->setContext(Qt::WidgetShortcut);
       connect(enter, &QShortcut::activated, plotButton_, &QPushButton::click);
     }
-  onClick(reset, this, [this] { resetZoom(); });
-  onClick(png, this, [this] {
-    exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
-                &PlotWindow::exportPng);
-  });
-  onClick(svg, this, [this] {
-    exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
-                &PlotWindow::exportSvg);
-  });
-  onClick(copy, this, [this] { copyImage(); });
-  onClick(copyCsv, this, [this] { copyTable(); });
   connect(variableBox_, &QComboBox::currentIndexChanged, this, [this] {
     if (!filling_)
       runAction([this] { variableChosen(); });

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QComboBox;
+class QGridLayout;
 class QMargins;
 class QLabel;
 class QLineEdit;
@@ -70,7 +71,15 @@ protected:
   bool event(QEvent *event) override;
 
 private:
+  // The window's controls, built in phases in the order their focus
+  // follows.
   void buildControls();
+  void buildRangeFields();
+  QGridLayout *layOutRange();
+  QWidget *buildPlotPage();
+  QWidget *buildTablePage();
+  // What the range's fields and the Plot button do.
+  void connectRangeFields();
   // Fills the variable box from the screen; returns the index to plot, or
   // -1 when no variable is declared.
   int chooseVariable();

@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <typeinfo>
 
 namespace quorvex {
 
@@ -55,15 +56,13 @@ void CheckQuotient(Float left, Float right, Float result) {
 
 void RaiseUnordered() { raiseInvalid(); }
 
-void TExprVar80VmOp::Execute() {
-  const Float80 source = *static_cast<const Float80 *>(Source);
+Float variableToFloat(Float80 source) {
   const Float value = static_cast<Float>(source);
   // An infinity or NaN held in the variable is an operand, not a fault;
   // only a finite value beyond the double range overflows.
   if (!isFinite(value)) [[unlikely]]
-    Value = callResultToFloat(source, std::isfinite(source));
-  else
-    Value = value;
+    return callResultToFloat(source, std::isfinite(source));
+  return value;
 }
 
 Float callResultToFloat(Float80 result, bool argumentsFinite) {
@@ -82,22 +81,20 @@ Float callResultToFloat(Float80 result, bool argumentsFinite) {
 
 void RaiseNarrowingOverflow() { raiseOverflow(); }
 
-const char *callMnemonic(Flavour flavour, int arity) {
-  static const char *const names[4][4] = {
-      {"CallFloat", "CallUnary", "CallBinary", "CallTernary"},
-      {"CallFloat32", "CallUnary32", "CallBinary32", "CallTernary32"},
-      {"CallFloat64", "CallUnary64", "CallBinary64", "CallTernary64"},
-      {"CallFloat80", "CallUnary80", "CallBinary80", "CallTernary80"},
-  };
-  int row = 0;
-  switch (flavour) {
-  case Flavour::Generic: row = 0; break;
-  case Flavour::F32: row = 1; break;
-  case Flavour::F64: row = 2; break;
-  case Flavour::F80: row = 3; break;
-  }
-  return names[row][arity];
+namespace {
+
+// The mnemonic the op table gives the op's class.
+const char *opMnemonic(const TExprVirtMachOp &op) {
+  const std::type_info &type = typeid(op);
+#define QUORVEX_VM_OP(Class, Mnemonic, Step)                                             \
+  if (type == typeid(Class))                                                             \
+    return Mnemonic;
+#include "vmops.def"
+  // AddCode takes no op class without a row.
+  assertionFailed("An op class has no row in the op table", __FILE__, __LINE__);
 }
+
+} // namespace
 
 TExprVirtMach::TExprVirtMach()
     : arena_(initialBuffer_, sizeof initialBuffer_) {}
@@ -189,7 +186,7 @@ std::string TExprVirtMach::Listing() const {
   int variables = 0;
   for (std::size_t i = 0; i < CodeList.size(); ++i) {
     const TExprVirtMachOp *op = CodeList[i];
-    out << op->Mnemonic() << " r" << i << " <-";
+    out << opMnemonic(*op) << " r" << i << " <-";
     const char *separator = " ";
     for (const void *input : op->Inputs()) {
       auto it = names.find(input);

@@ -4,6 +4,7 @@
 #include "floattypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory_resource>
 #include <optional>
 #include <string>
@@ -23,14 +24,16 @@ public:
   // Computes the op from its operand addresses and stores it in Value.
   // Throws EZeroDivide, EOverflow or EInvalidOp on a floating-point fault.
   virtual void Execute() = 0;
-  // For listings: mnemonic and operand addresses, in argument order.
-  virtual const char *Mnemonic() const = 0;
+  // For listings: operand addresses, in argument order.
   virtual std::vector<const void *> Inputs() const { return {}; }
 
   const Float *ValueRef() const noexcept { return &Value; }
 
   Float Value = 0;
 };
+
+// The op classes, their mnemonics and how they run are the rows of
+// vmops.def; the classes below are the shapes those rows fill in.
 
 // --- variables: copy a caller-owned number into the slot -------------------
 
@@ -40,28 +43,23 @@ public:
   const void *Source = nullptr;
 };
 
-// Value := *Source widened exactly.
-class TExprVar32VmOp final : public TExprVarVmOp {
-public:
-  explicit TExprVar32VmOp(const Float32 *source) { Source = source; }
-  void Execute() override { Value = *static_cast<const Float32 *>(Source); }
-  const char *Mnemonic() const override { return "Var32"; }
-};
+// An 80-bit variable's value rounded to Float; overflows past the double
+// range.
+Float variableToFloat(Float80 source);
 
-// Value := *Source, bit for bit; cannot fail.
-class TExprVar64VmOp final : public TExprVarVmOp {
+// Value := *Source converted to Float: widened exactly or copied bit for bit
+// from a 32- or 64-bit variable, which cannot fail; rounded from an 80-bit
+// one.
+template <class T> class TExprTypedVarVmOp final : public TExprVarVmOp {
 public:
-  explicit TExprVar64VmOp(const Float64 *source) { Source = source; }
-  void Execute() override { Value = *static_cast<const Float64 *>(Source); }
-  const char *Mnemonic() const override { return "Var64"; }
-};
-
-// Value := *Source rounded to Float; overflows past the double range.
-class TExprVar80VmOp final : public TExprVarVmOp {
-public:
-  explicit TExprVar80VmOp(const Float80 *source) { Source = source; }
-  void Execute() override;
-  const char *Mnemonic() const override { return "Var80"; }
+  explicit TExprTypedVarVmOp(const T *source) { Source = source; }
+  void Execute() override {
+    const T source = *static_cast<const T *>(Source);
+    if constexpr (std::is_same_v<T, Float80>)
+      Value = variableToFloat(source);
+    else
+      Value = source;
+  }
 };
 
 // --- constants: set at creation, never executed ------------------------------
@@ -70,7 +68,6 @@ class TExprConstVmOp final : public TExprVirtMachOp {
 public:
   explicit TExprConstVmOp(Float value) { Value = value; }
   void Execute() override {}
-  const char *Mnemonic() const override { return "Const"; }
 };
 
 // --- arithmetic ----------------------------------------------------------------
@@ -81,11 +78,10 @@ public:
   const Float *Input = nullptr;
 };
 
-// Value := -Input; only flips the sign, so it cannot fail.
-class TExprNegateVmOp final : public TExprUnaryVmOp {
+// Value := Operation(Input), an operation that cannot fail.
+template <class Operation> class TExprUnaryOperationVmOp final : public TExprUnaryVmOp {
 public:
-  void Execute() override { Value = -*Input; }
-  const char *Mnemonic() const override { return "Neg"; }
+  void Execute() override { Value = Operation{}(*Input); }
 };
 
 class TExprBinaryVmOp : public TExprVirtMachOp {
@@ -95,64 +91,28 @@ public:
   const Float *Right = nullptr;
 };
 
-// Every arithmetic op tests its result once: a finite result is the common,
-// fault-free case. Only a non-finite one takes the slow path that decides
-// whether a fault occurred (infinities and NaNs may also flow in from bound
-// variables, and arithmetic on them is not a fault). The bodies are inline so
-// that the machine's run loop calls each op's work directly.
-
-// The slow paths: raise the fault a non-finite result means, if any.
+// The slow paths of the arithmetic ops: raise the fault a non-finite result
+// means, if any.
 [[gnu::cold]] void CheckArithmeticResult(Float left, Float right, Float result);
 [[gnu::cold]] void CheckQuotient(Float left, Float right, Float result);
 // The comparison instruction faults on an unordered pair (a NaN operand).
 [[noreturn, gnu::cold]] void RaiseUnordered();
 
-// Value := Left + Right
-class TExprAddVmOp final : public TExprBinaryVmOp {
+// Value := Operation(Left, Right). Every arithmetic op tests its result once:
+// a finite result is the common, fault-free case. Only a non-finite one
+// takes the slow path, Check, that decides whether a fault occurred
+// (infinities and NaNs may also flow in from bound variables, and arithmetic
+// on them is not a fault). The bodies are inline so that the machine's run
+// loop calls each op's work directly.
+template <class Operation, void (*Check)(Float, Float, Float)>
+class TExprArithmeticVmOp final : public TExprBinaryVmOp {
 public:
   void Execute() override {
-    const Float l = *Left, r = *Right, v = l + r;
+    const Float l = *Left, r = *Right, v = Operation{}(l, r);
     Value = v;
     if (v - v != 0) [[unlikely]]
-      CheckArithmeticResult(l, r, v);
+      Check(l, r, v);
   }
-  const char *Mnemonic() const override { return "Add"; }
-};
-
-// Value := Left - Right
-class TExprSubtractVmOp final : public TExprBinaryVmOp {
-public:
-  void Execute() override {
-    const Float l = *Left, r = *Right, v = l - r;
-    Value = v;
-    if (v - v != 0) [[unlikely]]
-      CheckArithmeticResult(l, r, v);
-  }
-  const char *Mnemonic() const override { return "Sub"; }
-};
-
-// Value := Left * Right
-class TExprMultiplyVmOp final : public TExprBinaryVmOp {
-public:
-  void Execute() override {
-    const Float l = *Left, r = *Right, v = l * r;
-    Value = v;
-    if (v - v != 0) [[unlikely]]
-      CheckArithmeticResult(l, r, v);
-  }
-  const char *Mnemonic() const override { return "Mul"; }
-};
-
-// Value := Left / Right
-class TExprDivideVmOp final : public TExprBinaryVmOp {
-public:
-  void Execute() override {
-    const Float l = *Left, r = *Right, v = l / r;
-    Value = v;
-    if (v - v != 0) [[unlikely]]
-      CheckQuotient(l, r, v);
-  }
-  const char *Mnemonic() const override { return "Div"; }
 };
 
 // Value := -1, 0 or +1 as Left is less than, equal to or greater than Right.
@@ -170,7 +130,6 @@ public:
     else
       RaiseUnordered();
   }
-  const char *Mnemonic() const override { return "Cmp"; }
 };
 
 // --- function calls --------------------------------------------------------------
@@ -208,8 +167,6 @@ template <Flavour F> struct CallSignature<F, 3> {
 // operation for a NaN).
 Float callResultToFloat(Float80 result, bool argumentsFinite);
 
-const char *callMnemonic(Flavour flavour, int arity);
-
 // A finite Float too large for a 32-bit argument.
 [[noreturn]] void RaiseNarrowingOverflow();
 
@@ -243,7 +200,6 @@ public:
     else
       Value = value;
   }
-  const char *Mnemonic() const override { return callMnemonic(F, Arity); }
   std::vector<const void *> Inputs() const override {
     std::vector<const void *> in;
     if constexpr (Arity >= 1)
@@ -276,22 +232,19 @@ private:
   }
 };
 
-using TExprCallFloatVmOp = TExprCallVmOp<Flavour::Generic, 0>;
-using TExprCallFloat32VmOp = TExprCallVmOp<Flavour::F32, 0>;
-using TExprCallFloat64VmOp = TExprCallVmOp<Flavour::F64, 0>;
-using TExprCallFloat80VmOp = TExprCallVmOp<Flavour::F80, 0>;
-using TExprCallUnaryVmOp = TExprCallVmOp<Flavour::Generic, 1>;
-using TExprCallUnary32VmOp = TExprCallVmOp<Flavour::F32, 1>;
-using TExprCallUnary64VmOp = TExprCallVmOp<Flavour::F64, 1>;
-using TExprCallUnary80VmOp = TExprCallVmOp<Flavour::F80, 1>;
-using TExprCallBinaryVmOp = TExprCallVmOp<Flavour::Generic, 2>;
-using TExprCallBinary32VmOp = TExprCallVmOp<Flavour::F32, 2>;
-using TExprCallBinary64VmOp = TExprCallVmOp<Flavour::F64, 2>;
-using TExprCallBinary80VmOp = TExprCallVmOp<Flavour::F80, 2>;
-using TExprCallTernaryVmOp = TExprCallVmOp<Flavour::Generic, 3>;
-using TExprCallTernary32VmOp = TExprCallVmOp<Flavour::F32, 3>;
-using TExprCallTernary64VmOp = TExprCallVmOp<Flavour::F64, 3>;
-using TExprCallTernary80VmOp = TExprCallVmOp<Flavour::F80, 3>;
+// --- the op classes of the table -----------------------------------------------
+
+#define QUORVEX_VM_VARIABLE(Class, Mnemonic, Step, Source)                               \
+  using Class = TExprTypedVarVmOp<Source>;
+#define QUORVEX_VM_UNARY(Class, Mnemonic, Step, Operation)                               \
+  using Class = TExprUnaryOperationVmOp<Operation>;
+#define QUORVEX_VM_ARITHMETIC(Class, Mnemonic, Step, Operation, Check)                   \
+  using Class = TExprArithmeticVmOp<Operation, &Check>;
+#include "vmops.def"
+
+// A row's Step as the preprocessor tests it: what a Paired row keeps.
+#define QUORVEX_VM_IF_PAIRED_Paired(...) __VA_ARGS__
+#define QUORVEX_VM_IF_PAIRED_Alone(...)
 
 // --- the machine -------------------------------------------------------------------
 
@@ -304,6 +257,7 @@ public:
 
   // Creates an op owned by the machine and appends it to CodeList.
   template <class Op, class... Args> Op &AddCode(Args &&...args) {
+    static_assert(inTable<Op>(), "an op class needs its row in vmops.def");
     Op &op = make<Op>(std::forward<Args>(args)...);
     codeList_.push_back(&op);
     runs_.push_back(&run<Op>);
@@ -384,34 +338,30 @@ private:
     static_cast<Second &>(*ops[1]).Second::Execute();
     return 2;
   }
-  // The classes that pair up, numbered; -1 for the others.
+  // The classes the table marks Paired, numbered in its order; -1 for the
+  // others.
   template <class Op> static constexpr int pairKind() {
-    if constexpr (std::is_same_v<Op, TExprVar64VmOp>)
-      return 0;
-    else if constexpr (std::is_same_v<Op, TExprNegateVmOp>)
-      return 1;
-    else if constexpr (std::is_same_v<Op, TExprAddVmOp>)
-      return 2;
-    else if constexpr (std::is_same_v<Op, TExprSubtractVmOp>)
-      return 3;
-    else if constexpr (std::is_same_v<Op, TExprMultiplyVmOp>)
-      return 4;
-    else if constexpr (std::is_same_v<Op, TExprDivideVmOp>)
-      return 5;
-    else if constexpr (std::is_same_v<Op, TExprCompareVmOp>)
-      return 6;
-    else
-      return -1;
+    int kind = -1, paired = 0;
+#define QUORVEX_VM_OP(Class, Mnemonic, Step)                                             \
+  QUORVEX_VM_IF_PAIRED_##Step(kind = std::is_same_v<Op, Class> ? paired : kind; ++paired;)
+#include "vmops.def"
+    return kind;
   }
   // The step for an op of class pairKind first followed by a Second.
   template <class Second> static RunFunction pairWith(int first) {
     static constexpr RunFunction pairs[] = {
-        &runPair<TExprVar64VmOp, Second>,    &runPair<TExprNegateVmOp, Second>,
-        &runPair<TExprAddVmOp, Second>,      &runPair<TExprSubtractVmOp, Second>,
-        &runPair<TExprMultiplyVmOp, Second>, &runPair<TExprDivideVmOp, Second>,
-        &runPair<TExprCompareVmOp, Second>,
+#define QUORVEX_VM_OP(Class, Mnemonic, Step)                                             \
+  QUORVEX_VM_IF_PAIRED_##Step(&runPair<Class, Second>, )
+#include "vmops.def"
     };
     return pairs[first];
+  }
+  // Only the table's classes are ops: each has its mnemonic there.
+  template <class Op> static constexpr bool inTable() {
+    return false
+#define QUORVEX_VM_OP(Class, Mnemonic, Step) || std::is_same_v<Op, Class>
+#include "vmops.def"
+        ;
   }
 
   template <class Op, class... Args> Op &make(Args &&...args) {
@@ -440,3 +390,6 @@ private:
 };
 
 } // namespace quorvex
+
+#undef QUORVEX_VM_IF_PAIRED_Paired
+#undef QUORVEX_VM_IF_PAIRED_Alone
