@@ -1,0 +1,507 @@
+#include "blockevaluator.h"
+
+#include "errors.h"
+#include "virtmach.h"
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+#include <limits>
+#include <map>
+#include <optional>
+#include <typeinfo>
+
+namespace quorvex {
+
+struct BlockEvaluator::Step {
+  // Computes the op for n rows into out; with a test of its values, whether
+  // one of them is not finite.
+  using Kernel = bool (*)(const Step &step, const Float *const *operands, Float *out,
+                          std::size_t n) noexcept;
+
+  Kernel kernel = nullptr;
+  const TExprVirtMachOp *op = nullptr; // for calls: the routine
+  std::uint32_t inputs[3] = {};        // indices into the operands
+  unsigned columns = 0; // bit k: input k is a column, else one value for every row
+  Float *out = nullptr; // a scratch column, or none for the results
+};
+
+namespace {
+
+using BlockStep = BlockEvaluator::Step;
+using Kernel = BlockStep::Kernel;
+
+constexpr Float notANumber = std::numeric_limits<Float>::quiet_NaN();
+
+bool isFinite(Float v) noexcept {
+  return v - v == 0;
+}
+
+// The top bit is set exactly when v is an infinity or a NaN: an exponent of
+// all ones carries out of its field. OR-ed over a loop it tests a column in
+// integer operations that vectorise.
+inline std::uint64_t nonFiniteBit(Float v) noexcept {
+  constexpr std::uint64_t exponent = 0x7ff0'0000'0000'0000u;
+  constexpr std::uint64_t carry = 0x0010'0000'0000'0000u;
+  return (std::bit_cast<std::uint64_t>(v) & exponent) + carry;
+}
+
+bool anyNonFinite(const Float *values, std::size_t n) noexcept {
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < n; ++i)
+    bits |= nonFiniteBit(values[i]);
+  return bits >> 63 != 0;
+}
+
+// out[i] := value(i) for each row; when Checked, whether one is not finite.
+template <bool Checked, class Value>
+inline bool fill(Float *__restrict out, std::size_t n, Value value) noexcept {
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Float v = value(i);
+    out[i] = v;
+    if constexpr (Checked)
+      bits |= nonFiniteBit(v);
+  }
+  return bits >> 63 != 0;
+}
+
+// --- the kernels, one loop per op ----------------------------------------------
+
+template <class Operation, bool Checked>
+bool unaryKernel(const BlockStep &step, const Float *const *operands,
+                 Float *__restrict out, std::size_t n) noexcept {
+  const Float *__restrict input = operands[step.inputs[0]];
+  return fill<Checked>(out, n, [&](std::size_t i) { return Operation{}(input[i]); });
+}
+
+// Columns: bit 0 the left operand is a column, bit 1 the right one.
+template <class Operation, unsigned Columns, bool Checked>
+bool binaryKernel(const BlockStep &step, const Float *const *operands,
+                  Float *__restrict out, std::size_t n) noexcept {
+  const Float *__restrict left = operands[step.inputs[0]];
+  const Float *__restrict right = operands[step.inputs[1]];
+  if constexpr (Columns == 3) {
+    return fill<Checked>(out, n,
+                         [&](std::size_t i) { return Operation{}(left[i], right[i]); });
+  } else if constexpr (Columns == 1) {
+    const Float r = *right;
+    return fill<Checked>(out, n, [&](std::size_t i) { return Operation{}(left[i], r); });
+  } else {
+    const Float l = *left;
+    return fill<Checked>(out, n, [&](std::size_t i) { return Operation{}(l, right[i]); });
+  }
+}
+
+// -1, 0 or +1 for an ordered pair. An unordered one gives 0 here; its NaN
+// operand has its row run again, where it faults.
+struct Comparison {
+  Float operator()(Float l, Float r) const noexcept {
+    return static_cast<Float>(static_cast<int>(l > r) - static_cast<int>(l < r));
+  }
+};
+
+// One call of the routine as the call op makes it, except that a fault
+// gives a NaN instead of an error: the row is run again for the error.
+template <Flavour F, int Arity>
+Float callOnce(typename TExprCallVmOp<F, Arity>::Function func,
+               const Float (&arguments)[3]) noexcept {
+  using T = typename FlavourType<F>::type;
+  T x[3] = {};
+  for (int k = 0; k < Arity; ++k) {
+    x[k] = static_cast<T>(arguments[k]);
+    if constexpr (F == Flavour::F32)
+      if (!isFinite(x[k]))
+        return notANumber; // a finite argument beyond single precision
+  }
+  try {
+    T result;
+    if constexpr (Arity == 0)
+      result = func();
+    else if constexpr (Arity == 1)
+      result = func(x[0]);
+    else if constexpr (Arity == 2)
+      result = func(x[0], x[1]);
+    else
+      result = func(x[0], x[1], x[2]);
+    return static_cast<Float>(result);
+  } catch (...) {
+    return notANumber;
+  }
+}
+
+template <Flavour F, int Arity, bool Checked>
+bool callKernel(const BlockStep &step, const Float *const *operands,
+                Float *__restrict out, std::size_t n) noexcept {
+  const auto func = static_cast<const TExprCallVmOp<F, Arity> &>(*step.op).Func;
+  const Float *arguments[3] = {};
+  std::size_t strides[3] = {};
+  for (int k = 0; k < Arity; ++k) {
+    arguments[k] = operands[step.inputs[k]];
+    strides[k] = (step.columns >> k) & 1u;
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    Float a[3] = {};
+    bool finite = true;
+    for (int k = 0; k < Arity; ++k) {
+      a[k] = arguments[k][i * strides[k]];
+      finite = finite && isFinite(a[k]);
+    }
+    // Such a row runs again anyway: the routine need not raise its error
+    // here first.
+    out[i] = finite ? callOnce<F, Arity>(func, a) : notANumber;
+  }
+  return Checked && anyNonFinite(out, n);
+}
+
+// --- what each row of the op table runs as -------------------------------------
+
+// Whether an operand that is not finite always makes the result not finite,
+// so that the result's test covers it: true of every operand of addition,
+// subtraction, multiplication and negation, of the dividend, and of a
+// routine's arguments (the call kernel gives NaN for them). A divisor that
+// is not finite can give 0 and a comparison a finite value, so those
+// operands are tested themselves.
+template <class Operation> struct Propagates {
+  static constexpr bool left = false;
+  static constexpr bool right = false;
+};
+template <> struct Propagates<std::plus<Float>> {
+  static constexpr bool left = true;
+  static constexpr bool right = true;
+};
+template <> struct Propagates<std::minus<Float>> : Propagates<std::plus<Float>> {};
+template <> struct Propagates<std::multiplies<Float>> : Propagates<std::plus<Float>> {};
+template <> struct Propagates<std::divides<Float>> {
+  static constexpr bool left = true;
+  static constexpr bool right = false;
+};
+template <> struct Propagates<std::negate<Float>> : Propagates<std::divides<Float>> {};
+
+struct Family {
+  int arity = 0;
+  bool propagates[3] = {};
+  Kernel (*select)(unsigned columns, bool checked) = nullptr;
+};
+
+template <class Operation> Kernel selectUnary(unsigned, bool checked) {
+  return checked ? &unaryKernel<Operation, true> : &unaryKernel<Operation, false>;
+}
+
+template <class Operation> Kernel selectBinary(unsigned columns, bool checked) {
+  switch (columns) {
+  case 1:
+    return checked ? &binaryKernel<Operation, 1, true>
+                   : &binaryKernel<Operation, 1, false>;
+  case 2:
+    return checked ? &binaryKernel<Operation, 2, true>
+                   : &binaryKernel<Operation, 2, false>;
+  default:
+    return checked ? &binaryKernel<Operation, 3, true>
+                   : &binaryKernel<Operation, 3, false>;
+  }
+}
+
+template <Flavour F, int Arity> Kernel selectCall(unsigned, bool checked) {
+  return checked ? &callKernel<F, Arity, true> : &callKernel<F, Arity, false>;
+}
+
+// The family of an op that computes from other slots; none for variables
+// and constants.
+std::optional<Family> familyOf(const TExprVirtMachOp &op) {
+  const std::type_info &type = typeid(op);
+#define QUORVEX_VM_UNARY(Class, Mnemonic, Pairing, Operation)                            \
+  if (type == typeid(Class))                                                             \
+    return Family{1, {Propagates<Operation>::left}, &selectUnary<Operation>};
+#define QUORVEX_VM_ARITHMETIC(Class, Mnemonic, Pairing, Operation, Check)                \
+  if (type == typeid(Class))                                                             \
+    return Family{2,                                                                     \
+                  {Propagates<Operation>::left, Propagates<Operation>::right},           \
+                  &selectBinary<Operation>};
+#define QUORVEX_VM_COMPARE(Class, Mnemonic, Pairing)                                     \
+  if (type == typeid(Class))                                                             \
+    return Family{2, {}, &selectBinary<Comparison>};
+#define QUORVEX_VM_CALL(F, Arity, Mnemonic, Pairing)                                     \
+  if (type == typeid(TExprCallVmOp<Flavour::F, Arity>))                                  \
+    return Family{Arity, {true, true, true}, &selectCall<Flavour::F, Arity>};
+#include "vmops.def"
+  return std::nullopt;
+}
+
+// Scratch per block: small enough to stay in the first-level cache with
+// the columns read, large enough that a block pays its dispatch over many
+// rows.
+constexpr std::size_t scratchBytes = 32 * 1024;
+constexpr std::size_t fewestRows = 64;
+constexpr std::size_t mostRows = 512;
+
+} // namespace
+
+BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
+                               std::span<Float *const> columnVariables)
+    : evaluator_(evaluator),
+      columnVariables_(columnVariables.begin(), columnVariables.end()) {
+  for (std::size_t k = 0; k < columnVariables_.size(); ++k)
+    for (std::size_t j = 0; j < k; ++j)
+      QV_ASSERT(columnVariables_[j] != columnVariables_[k],
+                "Column variables are distinct");
+  const TExprVirtMach &machine = evaluator.Machine;
+  hasProgram_ = machine.HasProgram();
+
+  // What each slot of the machine holds while a block runs.
+  enum class Kind { Scalar, Column, Step };
+  struct Value {
+    Kind kind = Kind::Scalar;
+    std::size_t index = 0; // Scalar: operand; Column: column variable; Step: step
+  };
+  std::map<const void *, Value> values;
+  auto scalar = [&](const Float *slot) {
+    operands_.push_back(slot);
+    return Value{Kind::Scalar, operands_.size() - 1};
+  };
+  for (const TExprConstVmOp *op : machine.ConstList)
+    values[op->ValueRef()] = scalar(op->ValueRef());
+  for (std::size_t k = 0; k < columnVariables_.size(); ++k) {
+    operands_.push_back(columnVariables_[k]);
+    columnOperands_.push_back(static_cast<std::uint32_t>(operands_.size() - 1));
+  }
+
+  struct Pending {
+    Family family;
+    const TExprVirtMachOp *op;
+    Value inputs[3];
+  };
+  std::vector<Pending> pending;
+  for (TExprVirtMachOp *op : machine.CodeList) {
+    Value value;
+    if (const auto *variable = dynamic_cast<const TExprVarVmOp *>(op)) {
+      const auto column =
+          std::find(columnVariables_.begin(), columnVariables_.end(), variable->Source);
+      if (typeid(*op) == typeid(TExprVar64VmOp) && column != columnVariables_.end()) {
+        value = {Kind::Column,
+                 static_cast<std::size_t>(column - columnVariables_.begin())};
+      } else {
+        scalarOps_.push_back(op);
+        value = scalar(op->ValueRef());
+      }
+    } else {
+      const std::optional<Family> family = familyOf(*op);
+      QV_ASSERT(family.has_value(), "Every op class has its row in the op table");
+      const std::vector<const void *> inputs = op->Inputs();
+      QV_ASSERT(inputs.size() == static_cast<std::size_t>(family->arity),
+                "An op reads as many slots as its row says");
+      Pending step{*family, op, {}};
+      bool readsColumn = false;
+      for (std::size_t k = 0; k < inputs.size(); ++k) {
+        const auto found = values.find(inputs[k]);
+        QV_ASSERT(found != values.end(), "An op reads slots written before it");
+        step.inputs[k] = found->second;
+        readsColumn = readsColumn || found->second.kind != Kind::Scalar;
+      }
+      if (readsColumn) {
+        pending.push_back(step);
+        value = {Kind::Step, pending.size() - 1};
+      } else {
+        scalarOps_.push_back(op);
+        value = scalar(op->ValueRef());
+      }
+    }
+    values[op->ValueRef()] = value;
+  }
+
+  // Which values are tested for being finite, and when each step's value
+  // is read for the last time.
+  std::optional<Value> result;
+  if (!machine.CodeList.empty())
+    result = values.at(machine.CodeList.back()->ValueRef());
+  else if (!machine.ConstList.empty())
+    result = values.at(machine.ConstList.front()->ValueRef());
+  std::vector<bool> stepChecked(pending.size(), false);
+  std::vector<bool> stepRead(pending.size(), false);
+  std::vector<bool> columnChecked(columnVariables_.size(), false);
+  std::vector<std::size_t> lastRead(pending.size());
+  for (std::size_t j = 0; j < pending.size(); ++j) {
+    lastRead[j] = j;
+    for (int k = 0; k < pending[j].family.arity; ++k) {
+      const Value &input = pending[j].inputs[k];
+      const bool covered = pending[j].family.propagates[k];
+      if (input.kind == Kind::Step) {
+        stepRead[input.index] = true;
+        lastRead[input.index] = j;
+        if (!covered)
+          stepChecked[input.index] = true;
+      } else if (input.kind == Kind::Column && !covered) {
+        columnChecked[input.index] = true;
+      }
+    }
+  }
+  // A value nothing reads is the result, or taken nowhere: tested either way.
+  for (std::size_t j = 0; j < pending.size(); ++j)
+    if (!stepRead[j])
+      stepChecked[j] = true;
+  if (result) {
+    resultKind_ = result->kind == Kind::Step     ? ResultKind::Step
+                  : result->kind == Kind::Column ? ResultKind::Column
+                                                 : ResultKind::Scalar;
+    if (result->kind == Kind::Column)
+      resultOperand_ = columnOperands_[result->index];
+    else if (result->kind == Kind::Scalar)
+      resultOperand_ = static_cast<std::uint32_t>(result->index);
+    if (result->kind == Kind::Column)
+      columnChecked[result->index] = true;
+  }
+  for (std::size_t k = 0; k < columnChecked.size(); ++k)
+    if (columnChecked[k])
+      checkedColumns_.push_back(k);
+
+  // Scratch columns by liveness: a step's column is free again after the
+  // step that reads it last, so a long formula needs only as many columns
+  // as values live at once. An output never shares a column with an input
+  // of its own step, so that the loops may assume no overlap.
+  const bool resultIsStep = resultKind_ == ResultKind::Step;
+  std::vector<std::size_t> columnOf(pending.size(), 0);
+  std::vector<std::size_t> free;
+  std::size_t columnCount = 0;
+  for (std::size_t j = 0; j < pending.size(); ++j) {
+    if (!(resultIsStep && j + 1 == pending.size())) {
+      if (free.empty()) {
+        columnOf[j] = columnCount++;
+      } else {
+        columnOf[j] = free.back();
+        free.pop_back();
+      }
+    }
+    for (int k = 0; k < pending[j].family.arity; ++k) {
+      const Value &input = pending[j].inputs[k];
+      if (input.kind != Kind::Step || lastRead[input.index] != j)
+        continue;
+      bool readBefore = false; // by an earlier operand of the same step
+      for (int m = 0; m < k; ++m)
+        readBefore = readBefore || (pending[j].inputs[m].kind == Kind::Step &&
+                                    pending[j].inputs[m].index == input.index);
+      if (!readBefore)
+        free.push_back(columnOf[input.index]);
+    }
+    if (!stepRead[j] && !(resultIsStep && j + 1 == pending.size()))
+      free.push_back(columnOf[j]);
+  }
+  blockRows_ =
+      std::clamp(std::bit_floor(scratchBytes /
+                                (std::max<std::size_t>(columnCount, 1) * sizeof(Float))),
+                 fewestRows, mostRows);
+  scratch_.assign(columnCount * blockRows_, 0);
+  suspect_.assign(blockRows_, 0);
+  std::vector<std::uint32_t> scratchOperand(columnCount);
+  for (std::size_t c = 0; c < columnCount; ++c) {
+    operands_.push_back(scratch_.data() + c * blockRows_);
+    scratchOperand[c] = static_cast<std::uint32_t>(operands_.size() - 1);
+  }
+
+  for (std::size_t j = 0; j < pending.size(); ++j) {
+    Step step;
+    step.op = pending[j].op;
+    for (int k = 0; k < pending[j].family.arity; ++k) {
+      const Value &input = pending[j].inputs[k];
+      switch (input.kind) {
+      case Kind::Scalar:
+        step.inputs[k] = static_cast<std::uint32_t>(input.index);
+        break;
+      case Kind::Column:
+        step.inputs[k] = columnOperands_[input.index];
+        step.columns |= 1u << k;
+        break;
+      case Kind::Step:
+        step.inputs[k] = scratchOperand[columnOf[input.index]];
+        step.columns |= 1u << k;
+        break;
+      }
+    }
+    const bool writesResult = resultIsStep && j + 1 == pending.size();
+    step.out = writesResult ? nullptr : scratch_.data() + columnOf[j] * blockRows_;
+    step.kernel = pending[j].family.select(step.columns, stepChecked[j]);
+    steps_.push_back(step);
+  }
+}
+
+BlockEvaluator::~BlockEvaluator() = default;
+
+bool BlockEvaluator::runScalarOps() noexcept {
+  try {
+    for (TExprVirtMachOp *op : scalarOps_) {
+      op->Execute();
+      if (!isFinite(op->Value))
+        return false;
+    }
+  } catch (...) {
+    return false;
+  }
+  return resultKind_ != ResultKind::Scalar || isFinite(*operands_[resultOperand_]);
+}
+
+void BlockEvaluator::markNonFinite(const Float *values, std::size_t n) noexcept {
+  for (std::size_t i = 0; i < n; ++i)
+    if (!isFinite(values[i]))
+      suspect_[i] = 1;
+  anySuspect_ = true;
+}
+
+void BlockEvaluator::runBlock(std::span<const Float *const> columns, std::size_t first,
+                              std::size_t n, Float *results) noexcept {
+  for (std::size_t k = 0; k < columns.size(); ++k)
+    operands_[columnOperands_[k]] = columns[k] + first;
+  anySuspect_ = false;
+  for (const std::size_t k : checkedColumns_)
+    if (anyNonFinite(columns[k] + first, n))
+      markNonFinite(columns[k] + first, n);
+  const Float *const *operands = operands_.data();
+  Float *const out = results + first;
+  for (const Step &step : steps_) {
+    Float *target = step.out != nullptr ? step.out : out;
+    if (step.kernel(step, operands, target, n))
+      markNonFinite(target, n);
+  }
+  if (resultKind_ == ResultKind::Column)
+    std::copy_n(operands_[resultOperand_], n, out);
+  else if (resultKind_ == ResultKind::Scalar)
+    std::fill_n(out, n, *operands_[resultOperand_]);
+}
+
+void BlockEvaluator::runAgain(std::span<const Float *const> columns, std::size_t row,
+                              Float *results, BlockFaultSink &faults) {
+  for (std::size_t k = 0; k < columns.size(); ++k)
+    *columnVariables_[k] = columns[k][row];
+  try {
+    results[row] = evaluator_.Evaluate();
+  } catch (const std::exception &error) {
+    results[row] = 0;
+    faults.rowFailed(row, error);
+  }
+}
+
+void BlockEvaluator::evaluate(std::span<const Float *const> columns, std::size_t rows,
+                              Float *results, BlockFaultSink &faults) {
+  QV_ASSERT(columns.size() == columnVariables_.size(), "One column per column variable");
+  if (rows == 0)
+    return;
+  const bool shared = hasProgram_ && runScalarOps();
+  for (std::size_t first = 0; first < rows; first += blockRows_) {
+    const std::size_t n = std::min(blockRows_, rows - first);
+    if (!shared) {
+      for (std::size_t i = 0; i < n; ++i)
+        runAgain(columns, first + i, results, faults);
+      continue;
+    }
+    runBlock(columns, first, n, results);
+    if (!anySuspect_)
+      continue;
+    for (std::size_t i = 0; i < n; ++i)
+      if (suspect_[i] != 0) {
+        suspect_[i] = 0;
+        runAgain(columns, first + i, results, faults);
+      }
+  }
+  for (std::size_t k = 0; k < columns.size(); ++k)
+    *columnVariables_[k] = columns[k][rows - 1];
+}
+
+} // namespace quorvex
