@@ -4,12 +4,15 @@
 #include "virtmach.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <map>
 #include <optional>
 #include <typeinfo>
+#include <utility>
 
 namespace quorvex {
 
@@ -55,7 +58,8 @@ bool anyNonFinite(const Float *values, std::size_t n) noexcept {
 
 // out[i] := value(i) for each row; when Checked, whether one is not finite.
 template <bool Checked, class Value>
-inline bool fill(Float *__restrict out, std::size_t n, Value value) noexcept {
+[[gnu::always_inline]] inline bool fill(Float *__restrict out, std::size_t n,
+                                        Value value) noexcept {
   std::uint64_t bits = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const Float v = value(i);
@@ -69,16 +73,18 @@ inline bool fill(Float *__restrict out, std::size_t n, Value value) noexcept {
 // --- the kernels, one loop per op ----------------------------------------------
 
 template <class Operation, bool Checked>
-bool unaryKernel(const BlockStep &step, const Float *const *operands,
-                 Float *__restrict out, std::size_t n) noexcept {
+[[gnu::always_inline]] inline bool
+unaryLoop(const BlockStep &step, const Float *const *operands, Float *__restrict out,
+          std::size_t n) noexcept {
   const Float *__restrict input = operands[step.inputs[0]];
   return fill<Checked>(out, n, [&](std::size_t i) { return Operation{}(input[i]); });
 }
 
 // Columns: bit 0 the left operand is a column, bit 1 the right one.
 template <class Operation, unsigned Columns, bool Checked>
-bool binaryKernel(const BlockStep &step, const Float *const *operands,
-                  Float *__restrict out, std::size_t n) noexcept {
+[[gnu::always_inline]] inline bool
+binaryLoop(const BlockStep &step, const Float *const *operands, Float *__restrict out,
+           std::size_t n) noexcept {
   const Float *__restrict left = operands[step.inputs[0]];
   const Float *__restrict right = operands[step.inputs[1]];
   if constexpr (Columns == 3) {
@@ -91,6 +97,80 @@ bool binaryKernel(const BlockStep &step, const Float *const *operands,
     const Float l = *left;
     return fill<Checked>(out, n, [&](std::size_t i) { return Operation{}(l, right[i]); });
   }
+}
+
+// Each loop twice: for any x86-64, and with the wider vectors of AVX2 for
+// the processors that have it (chosen when a program is translated). The
+// arithmetic is the same IEEE operation in every lane of either, and
+// neither may fuse a multiply-add, so both give the bits Evaluate gives.
+template <class Operation, bool Checked>
+[[gnu::flatten]] bool unaryKernel(const BlockStep &step, const Float *const *operands,
+                                  Float *out, std::size_t n) noexcept {
+  return unaryLoop<Operation, Checked>(step, operands, out, n);
+}
+template <class Operation, bool Checked>
+[[gnu::flatten, gnu::target("avx2")]] bool
+unaryKernelWide(const BlockStep &step, const Float *const *operands, Float *out,
+                std::size_t n) noexcept {
+  return unaryLoop<Operation, Checked>(step, operands, out, n);
+}
+template <class Operation, unsigned Columns, bool Checked>
+[[gnu::flatten]] bool binaryKernel(const BlockStep &step, const Float *const *operands,
+                                   Float *out, std::size_t n) noexcept {
+  return binaryLoop<Operation, Columns, Checked>(step, operands, out, n);
+}
+template <class Operation, unsigned Columns, bool Checked>
+[[gnu::flatten, gnu::target("avx2")]] bool
+binaryKernelWide(const BlockStep &step, const Float *const *operands, Float *out,
+                 std::size_t n) noexcept {
+  return binaryLoop<Operation, Columns, Checked>(step, operands, out, n);
+}
+
+// Two ops in a row, each with one operand that is the same for every row,
+// the second reading only the first's value: both computed per row with
+// the first's value held in a register, one pass instead of two. Form:
+// 2 * operation (add, subtract, multiply, divide) + 1 when the operand that
+// is the same for every row comes first.
+template <int Form>
+[[gnu::always_inline]] inline Float chained(Float v, Float s) noexcept {
+  constexpr int operation = Form / 2;
+  constexpr bool sameFirst = Form % 2 != 0;
+  const Float l = sameFirst ? s : v, r = sameFirst ? v : s;
+  if constexpr (operation == 0)
+    return l + r;
+  else if constexpr (operation == 1)
+    return l - r;
+  else if constexpr (operation == 2)
+    return l * r;
+  else
+    return l / r;
+}
+
+template <int First, int Second, bool Checked>
+[[gnu::always_inline]] inline bool
+pairLoop(const BlockStep &step, const Float *const *operands, Float *__restrict out,
+         std::size_t n) noexcept {
+  const Float *__restrict input = operands[step.inputs[0]];
+  const Float a = *operands[step.inputs[1]], b = *operands[step.inputs[2]];
+  return fill<Checked>(out, n, [&](std::size_t i) {
+    return chained<Second>(chained<First>(input[i], a), b);
+  });
+}
+template <int First, int Second, bool Checked>
+[[gnu::flatten]] bool pairKernel(const BlockStep &step, const Float *const *operands,
+                                 Float *out, std::size_t n) noexcept {
+  return pairLoop<First, Second, Checked>(step, operands, out, n);
+}
+template <int First, int Second, bool Checked>
+[[gnu::flatten, gnu::target("avx2")]] bool
+pairKernelWide(const BlockStep &step, const Float *const *operands, Float *out,
+               std::size_t n) noexcept {
+  return pairLoop<First, Second, Checked>(step, operands, out, n);
+}
+
+bool wideVectors() noexcept {
+  static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
+  return avx2;
 }
 
 // -1, 0 or +1 for an ordered pair. An unordered one gives 0 here; its NaN
@@ -178,27 +258,65 @@ template <> struct Propagates<std::divides<Float>> {
 };
 template <> struct Propagates<std::negate<Float>> : Propagates<std::divides<Float>> {};
 
+// The operation's place among the forms of chained(), or -1.
+template <class Operation> constexpr int chainOperation = -1;
+template <> constexpr int chainOperation<std::plus<Float>> = 0;
+template <> constexpr int chainOperation<std::minus<Float>> = 1;
+template <> constexpr int chainOperation<std::multiplies<Float>> = 2;
+template <> constexpr int chainOperation<std::divides<Float>> = 3;
+constexpr int chainForms = 8;
+constexpr int multiplyForm = 2 * chainOperation<std::multiplies<Float>>;
+
 struct Family {
   int arity = 0;
   bool propagates[3] = {};
   Kernel (*select)(unsigned columns, bool checked) = nullptr;
+  int chain = -1; // chainOperation of an arithmetic op
 };
 
+template <int First, int... Second>
+constexpr std::array<Kernel, 4 * chainForms>
+pairRow(std::integer_sequence<int, Second...>) {
+  return {&pairKernel<First, Second, false>..., &pairKernel<First, Second, true>...,
+          &pairKernelWide<First, Second, false>...,
+          &pairKernelWide<First, Second, true>...};
+}
+template <int... First>
+constexpr std::array<std::array<Kernel, 4 * chainForms>, chainForms>
+pairTable(std::integer_sequence<int, First...>) {
+  return {pairRow<First>(std::make_integer_sequence<int, chainForms>())...};
+}
+
+Kernel selectPair(int first, int second, bool checked) {
+  static constexpr auto kernels =
+      pairTable(std::make_integer_sequence<int, chainForms>());
+  const int variant = (wideVectors() ? 2 : 0) + (checked ? 1 : 0);
+  return kernels[first][variant * chainForms + second];
+}
+
 template <class Operation> Kernel selectUnary(unsigned, bool checked) {
+  if (wideVectors())
+    return checked ? &unaryKernelWide<Operation, true>
+                   : &unaryKernelWide<Operation, false>;
   return checked ? &unaryKernel<Operation, true> : &unaryKernel<Operation, false>;
+}
+
+template <class Operation, unsigned Columns> Kernel selectBinaryShape(bool checked) {
+  if (wideVectors())
+    return checked ? &binaryKernelWide<Operation, Columns, true>
+                   : &binaryKernelWide<Operation, Columns, false>;
+  return checked ? &binaryKernel<Operation, Columns, true>
+                 : &binaryKernel<Operation, Columns, false>;
 }
 
 template <class Operation> Kernel selectBinary(unsigned columns, bool checked) {
   switch (columns) {
   case 1:
-    return checked ? &binaryKernel<Operation, 1, true>
-                   : &binaryKernel<Operation, 1, false>;
+    return selectBinaryShape<Operation, 1>(checked);
   case 2:
-    return checked ? &binaryKernel<Operation, 2, true>
-                   : &binaryKernel<Operation, 2, false>;
+    return selectBinaryShape<Operation, 2>(checked);
   default:
-    return checked ? &binaryKernel<Operation, 3, true>
-                   : &binaryKernel<Operation, 3, false>;
+    return selectBinaryShape<Operation, 3>(checked);
   }
 }
 
@@ -217,7 +335,8 @@ std::optional<Family> familyOf(const TExprVirtMachOp &op) {
   if (type == typeid(Class))                                                             \
     return Family{2,                                                                     \
                   {Propagates<Operation>::left, Propagates<Operation>::right},           \
-                  &selectBinary<Operation>};
+                  &selectBinary<Operation>,                                              \
+                  chainOperation<Operation>};
 #define QUORVEX_VM_COMPARE(Class, Mnemonic, Pairing)                                     \
   if (type == typeid(Class))                                                             \
     return Family{2, {}, &selectBinary<Comparison>};
@@ -234,6 +353,19 @@ std::optional<Family> familyOf(const TExprVirtMachOp &op) {
 constexpr std::size_t scratchBytes = 32 * 1024;
 constexpr std::size_t fewestRows = 64;
 constexpr std::size_t mostRows = 512;
+
+// The reciprocal of a divisor that is a power of two, when it is one too:
+// then x / d and x * (1 / d) are the same exact quotient rounded once, the
+// same double for every x, and a multiplication is several times cheaper.
+std::optional<Float> exactReciprocal(Float divisor) {
+  int exponent = 0;
+  if (!isFinite(divisor) || std::fabs(std::frexp(divisor, &exponent)) != 0.5)
+    return std::nullopt;
+  const Float reciprocal = 1 / divisor;
+  if (!isFinite(reciprocal) || reciprocal * divisor != 1)
+    return std::nullopt;
+  return reciprocal;
+}
 
 } // namespace
 
@@ -253,23 +385,34 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
   struct Value {
     Kind kind = Kind::Scalar;
     std::size_t index = 0; // Scalar: operand; Column: column variable; Step: step
+    bool operator==(const Value &) const = default;
   };
   std::map<const void *, Value> values;
+  std::map<std::size_t, Float> constants; // by operand
   auto scalar = [&](const Float *slot) {
     operands_.push_back(slot);
     return Value{Kind::Scalar, operands_.size() - 1};
   };
-  for (const TExprConstVmOp *op : machine.ConstList)
+  for (const TExprConstVmOp *op : machine.ConstList) {
     values[op->ValueRef()] = scalar(op->ValueRef());
+    constants[operands_.size() - 1] = op->Value;
+  }
   for (std::size_t k = 0; k < columnVariables_.size(); ++k) {
     operands_.push_back(columnVariables_[k]);
     columnOperands_.push_back(static_cast<std::uint32_t>(operands_.size() - 1));
   }
+  reciprocals_.reserve(machine.CodeList.size());
 
+  // The ops that read a column become steps, in program order.
   struct Pending {
     Family family;
     const TExprVirtMachOp *op;
     Value inputs[3];
+    // An arithmetic op with one column operand: its form of chained(),
+    // inputs[0] the column and inputs[1] the other operand.
+    int form = -1;
+    bool absorbed = false; // run within the next step
+    int firstForm = -1;    // the form of the step this one absorbed
   };
   std::vector<Pending> pending;
   for (TExprVirtMachOp *op : machine.CodeList) {
@@ -284,60 +427,80 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
         scalarOps_.push_back(op);
         value = scalar(op->ValueRef());
       }
-    } else {
-      const std::optional<Family> family = familyOf(*op);
-      QV_ASSERT(family.has_value(), "Every op class has its row in the op table");
-      const std::vector<const void *> inputs = op->Inputs();
-      QV_ASSERT(inputs.size() == static_cast<std::size_t>(family->arity),
-                "An op reads as many slots as its row says");
-      Pending step{*family, op, {}};
-      bool readsColumn = false;
-      for (std::size_t k = 0; k < inputs.size(); ++k) {
-        const auto found = values.find(inputs[k]);
-        QV_ASSERT(found != values.end(), "An op reads slots written before it");
-        step.inputs[k] = found->second;
-        readsColumn = readsColumn || found->second.kind != Kind::Scalar;
-      }
-      if (readsColumn) {
-        pending.push_back(step);
-        value = {Kind::Step, pending.size() - 1};
-      } else {
-        scalarOps_.push_back(op);
-        value = scalar(op->ValueRef());
-      }
+      values[op->ValueRef()] = value;
+      continue;
     }
-    values[op->ValueRef()] = value;
+    const std::optional<Family> family = familyOf(*op);
+    QV_ASSERT(family.has_value(), "Every op class has its row in the op table");
+    const std::vector<const void *> inputs = op->Inputs();
+    QV_ASSERT(inputs.size() == static_cast<std::size_t>(family->arity),
+              "An op reads as many slots as its row says");
+    Pending step{*family, op, {}};
+    int columnInputs = 0;
+    for (std::size_t k = 0; k < inputs.size(); ++k) {
+      const auto found = values.find(inputs[k]);
+      QV_ASSERT(found != values.end(), "An op reads slots written before it");
+      step.inputs[k] = found->second;
+      columnInputs += found->second.kind != Kind::Scalar ? 1 : 0;
+    }
+    if (columnInputs == 0) {
+      scalarOps_.push_back(op);
+      values[op->ValueRef()] = scalar(op->ValueRef());
+      continue;
+    }
+    if (family->chain >= 0 && columnInputs == 1) {
+      const bool columnFirst = step.inputs[0].kind != Kind::Scalar;
+      step.form = 2 * family->chain + (columnFirst ? 0 : 1);
+      if (!columnFirst)
+        std::swap(step.inputs[0], step.inputs[1]);
+      // A division by a constant power of two multiplies by its reciprocal.
+      const auto constant = constants.find(step.inputs[1].index);
+      if (step.form == 2 * chainOperation<std::divides<Float>> &&
+          constant != constants.end())
+        if (const std::optional<Float> reciprocal = exactReciprocal(constant->second)) {
+          reciprocals_.push_back(*reciprocal);
+          step.inputs[1] = scalar(&reciprocals_.back());
+          step.form = multiplyForm;
+        }
+    }
+    pending.push_back(step);
+    values[op->ValueRef()] = {Kind::Step, pending.size() - 1};
   }
 
-  // Which values are tested for being finite, and when each step's value
-  // is read for the last time.
+  // Which values are tested for being finite, and how often each step's
+  // value is read.
   std::optional<Value> result;
   if (!machine.CodeList.empty())
     result = values.at(machine.CodeList.back()->ValueRef());
   else if (!machine.ConstList.empty())
     result = values.at(machine.ConstList.front()->ValueRef());
+  const auto arity = [&](const Pending &step) {
+    return step.form >= 0 ? 1 : step.family.arity; // the column of a chain op
+  };
+  const auto covered = [&](const Pending &step, int k) {
+    // Of a chain op only the column is read here; it propagates unless it
+    // is a divisor.
+    if (step.form >= 0)
+      return step.form / 2 != chainOperation<std::divides<Float>> || step.form % 2 == 0;
+    return step.family.propagates[k];
+  };
   std::vector<bool> stepChecked(pending.size(), false);
-  std::vector<bool> stepRead(pending.size(), false);
+  std::vector<int> stepReads(pending.size(), 0);
   std::vector<bool> columnChecked(columnVariables_.size(), false);
-  std::vector<std::size_t> lastRead(pending.size());
-  for (std::size_t j = 0; j < pending.size(); ++j) {
-    lastRead[j] = j;
-    for (int k = 0; k < pending[j].family.arity; ++k) {
-      const Value &input = pending[j].inputs[k];
-      const bool covered = pending[j].family.propagates[k];
+  for (const Pending &step : pending)
+    for (int k = 0; k < arity(step); ++k) {
+      const Value &input = step.inputs[k];
       if (input.kind == Kind::Step) {
-        stepRead[input.index] = true;
-        lastRead[input.index] = j;
-        if (!covered)
+        ++stepReads[input.index];
+        if (!covered(step, k))
           stepChecked[input.index] = true;
-      } else if (input.kind == Kind::Column && !covered) {
+      } else if (input.kind == Kind::Column && !covered(step, k)) {
         columnChecked[input.index] = true;
       }
     }
-  }
   // A value nothing reads is the result, or taken nowhere: tested either way.
   for (std::size_t j = 0; j < pending.size(); ++j)
-    if (!stepRead[j])
+    if (stepReads[j] == 0)
       stepChecked[j] = true;
   if (result) {
     resultKind_ = result->kind == Kind::Step     ? ResultKind::Step
@@ -354,16 +517,48 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
     if (columnChecked[k])
       checkedColumns_.push_back(k);
 
+  // Two chain ops in a row, the second the only reader of the first's
+  // value, which needs no test of its own, run as one step.
+  for (std::size_t j = 1; j < pending.size(); ++j) {
+    Pending &first = pending[j - 1];
+    Pending &second = pending[j];
+    if (first.form >= 0 && second.form >= 0 && !first.absorbed && first.firstForm < 0 &&
+        second.inputs[0] == Value{Kind::Step, j - 1} && stepReads[j - 1] == 1 &&
+        !stepChecked[j - 1]) {
+      first.absorbed = true;
+      second.firstForm = first.form;
+      second.inputs[2] = second.inputs[1];
+      second.inputs[1] = first.inputs[1];
+      second.inputs[0] = first.inputs[0];
+    }
+  }
+
   // Scratch columns by liveness: a step's column is free again after the
   // step that reads it last, so a long formula needs only as many columns
   // as values live at once. An output never shares a column with an input
   // of its own step, so that the loops may assume no overlap.
+  const auto reads = [&](const Pending &step) {
+    return step.firstForm >= 0 ? 1 : arity(step);
+  };
+  std::vector<std::size_t> lastRead(pending.size());
+  for (std::size_t j = 0; j < pending.size(); ++j) {
+    lastRead[j] = j;
+    if (!pending[j].absorbed)
+      for (int k = 0; k < reads(pending[j]); ++k)
+        if (pending[j].inputs[k].kind == Kind::Step)
+          lastRead[pending[j].inputs[k].index] = j;
+  }
   const bool resultIsStep = resultKind_ == ResultKind::Step;
+  const auto writesResult = [&](std::size_t j) {
+    return resultIsStep && j + 1 == pending.size();
+  };
   std::vector<std::size_t> columnOf(pending.size(), 0);
   std::vector<std::size_t> free;
   std::size_t columnCount = 0;
   for (std::size_t j = 0; j < pending.size(); ++j) {
-    if (!(resultIsStep && j + 1 == pending.size())) {
+    if (pending[j].absorbed)
+      continue;
+    if (!writesResult(j)) {
       if (free.empty()) {
         columnOf[j] = columnCount++;
       } else {
@@ -371,18 +566,17 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
         free.pop_back();
       }
     }
-    for (int k = 0; k < pending[j].family.arity; ++k) {
+    for (int k = 0; k < reads(pending[j]); ++k) {
       const Value &input = pending[j].inputs[k];
       if (input.kind != Kind::Step || lastRead[input.index] != j)
         continue;
       bool readBefore = false; // by an earlier operand of the same step
       for (int m = 0; m < k; ++m)
-        readBefore = readBefore || (pending[j].inputs[m].kind == Kind::Step &&
-                                    pending[j].inputs[m].index == input.index);
+        readBefore = readBefore || pending[j].inputs[m] == input;
       if (!readBefore)
         free.push_back(columnOf[input.index]);
     }
-    if (!stepRead[j] && !(resultIsStep && j + 1 == pending.size()))
+    if (stepReads[j] == 0 && !writesResult(j))
       free.push_back(columnOf[j]);
   }
   blockRows_ =
@@ -397,28 +591,47 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
     scratchOperand[c] = static_cast<std::uint32_t>(operands_.size() - 1);
   }
 
-  for (std::size_t j = 0; j < pending.size(); ++j) {
-    Step step;
-    step.op = pending[j].op;
-    for (int k = 0; k < pending[j].family.arity; ++k) {
-      const Value &input = pending[j].inputs[k];
-      switch (input.kind) {
-      case Kind::Scalar:
-        step.inputs[k] = static_cast<std::uint32_t>(input.index);
-        break;
-      case Kind::Column:
-        step.inputs[k] = columnOperands_[input.index];
-        step.columns |= 1u << k;
-        break;
-      case Kind::Step:
-        step.inputs[k] = scratchOperand[columnOf[input.index]];
-        step.columns |= 1u << k;
-        break;
-      }
+  const auto operand = [&](const Value &value) {
+    switch (value.kind) {
+    case Kind::Scalar:
+      return static_cast<std::uint32_t>(value.index);
+    case Kind::Column:
+      return columnOperands_[value.index];
+    case Kind::Step:
+      break;
     }
-    const bool writesResult = resultIsStep && j + 1 == pending.size();
-    step.out = writesResult ? nullptr : scratch_.data() + columnOf[j] * blockRows_;
-    step.kernel = pending[j].family.select(step.columns, stepChecked[j]);
+    return scratchOperand[columnOf[value.index]];
+  };
+  for (std::size_t j = 0; j < pending.size(); ++j) {
+    const Pending &source = pending[j];
+    if (source.absorbed)
+      continue;
+    Step step;
+    step.op = source.op;
+    for (int k = 0; k < (source.firstForm >= 0 ? 3 : arity(source) + (source.form >= 0));
+         ++k) {
+      step.inputs[k] = operand(source.inputs[k]);
+      if (source.inputs[k].kind != Kind::Scalar)
+        step.columns |= 1u << k;
+    }
+    step.out = writesResult(j) ? nullptr : scratch_.data() + columnOf[j] * blockRows_;
+    if (source.firstForm >= 0) {
+      step.kernel = selectPair(source.firstForm, source.form, stepChecked[j]);
+    } else if (source.form >= 0) {
+      // The column and the other operand back in the op's order.
+      if (source.form % 2 != 0) {
+        std::swap(step.inputs[0], step.inputs[1]);
+        step.columns = 2;
+      } else {
+        step.columns = 1;
+      }
+      step.kernel =
+          source.form == multiplyForm && source.family.chain != 2
+              ? selectBinary<std::multiplies<Float>>(step.columns, stepChecked[j])
+              : source.family.select(step.columns, stepChecked[j]);
+    } else {
+      step.kernel = source.family.select(step.columns, stepChecked[j]);
+    }
     steps_.push_back(step);
   }
 }

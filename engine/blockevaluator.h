@@ -76,6 +76,7 @@ private:
   std::vector<const Float *> operands_;
   std::vector<std::uint32_t> columnOperands_; // operands_ index of each column
   std::vector<std::size_t> checkedColumns_;   // columns tested as they are read
+  std::vector<Float> reciprocals_;            // of constant divisors
   // Where the result comes from: the last step, which writes it; a column;
   // or one value for every row (operands_[resultOperand_] for the last two).
   enum class ResultKind { Step, Column, Scalar };
