@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <string>
 
 namespace quorvex {
@@ -83,18 +84,8 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     throw EPlotRangeError("A plot needs from " + std::to_string(MinPlotPoints) + " to " +
                           std::to_string(MaxPlotPoints) + " points");
   PlotSamples samples;
-  samples.points.reserve(static_cast<std::size_t>(count) + 1);
-  RowOutcome outcome;
-  auto evaluate = [&](Float x) {
-    evaluator.evaluateAt(slot, x, outcome);
-    PlotPoint point;
-    point.x = x;
-    if (outcome.ok)
-      point.y = outcome.value;
-    else
-      point.error = errorIndex(samples.errors, outcome);
-    samples.points.push_back(point);
-  };
+  std::vector<PlotPoint> &points = samples.points;
+  points.reserve(static_cast<std::size_t>(count) + 1);
   bool zeroPending = from < 0 && to > 0;
   const Float last = count - 1;
   for (int i = 0; i < count; ++i) {
@@ -104,9 +95,26 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     if (zeroPending && x >= 0) {
       zeroPending = false;
       if (x > 0)
-        evaluate(0);
+        points.push_back({0, 0, -1});
     }
-    evaluate(x);
+    points.push_back({x, 0, -1});
+  }
+  // Then F at every point, a block of them at a time.
+  constexpr std::size_t blockPoints = 1024;
+  std::vector<Float> xs(std::min(blockPoints, points.size()));
+  std::vector<RowOutcome> outcomes(xs.size());
+  for (std::size_t first = 0; first < points.size(); first += xs.size()) {
+    const std::size_t n = std::min(xs.size(), points.size() - first);
+    for (std::size_t i = 0; i < n; ++i)
+      xs[i] = points[first + i].x;
+    evaluator.evaluateAt(slot, std::span(xs.data(), n), std::span(outcomes.data(), n));
+    for (std::size_t i = 0; i < n; ++i) {
+      PlotPoint &point = points[first + i];
+      if (outcomes[i].ok)
+        point.y = outcomes[i].value;
+      else
+        point.error = errorIndex(samples.errors, outcomes[i]);
+    }
   }
   return samples;
 }
