@@ -3,6 +3,7 @@
 // implementation disagrees with the native value or a benchmark fails.
 
 #include "benchcommon.h"
+#include "blockbench.h"
 #include "enginebench.h"
 #include "functionbench.h"
 #include "memoryprobe.h"
@@ -106,6 +107,7 @@ int main(int argc, char **argv) {
   RegisterProgramBenchmarks();
   RegisterTableBenchmarks();
   RegisterFunctionBenchmarks();
+  RegisterBlockBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -119,6 +121,7 @@ int main(int argc, char **argv) {
       rows.push_back(std::move(row));
   PrintTable(rows, medians.Repetitions(), stdout);
   PrintFunctionTable(medians, stdout);
+  PrintBlockTable(medians, stdout);
 
   for (const std::string &error : medians.Errors())
     std::fprintf(stderr, "FAILED: %s\n", error.c_str());
