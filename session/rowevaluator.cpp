@@ -12,6 +12,8 @@ namespace quorvex {
 RowEvaluator::RowEvaluator() { evaluator_.ExternalContexts.Add(StandardContext()); }
 
 std::size_t RowEvaluator::addVariable(std::string_view name, Float value) {
+  std::string kept(name);
+  names_.reserve(slots_.size() + 1);
   slots_.push_back(value);
   try {
     evaluator_.AddVariable(name, &slots_.back());
@@ -19,7 +21,18 @@ std::size_t RowEvaluator::addVariable(std::string_view name, Float value) {
     slots_.pop_back();
     throw;
   }
+  names_.push_back(std::move(kept));
   return slots_.size() - 1;
+}
+
+std::unique_ptr<RowEvaluator> RowEvaluator::clone() const {
+  auto copy = std::make_unique<RowEvaluator>();
+  for (std::size_t slot = 0; slot < slots_.size(); ++slot)
+    copy->addVariable(names_[slot], slots_[slot]);
+  // Without a program (no compile, or a failed one) the copy has none either.
+  if (evaluator_.Machine.HasProgram())
+    copy->compile(evaluator_.Expression());
+  return copy;
 }
 
 void RowEvaluator::compile(std::string_view formula) {

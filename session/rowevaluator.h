@@ -51,6 +51,11 @@ public:
   // parser's errors. Variables bound afterwards are not seen.
   void compile(std::string_view formula);
 
+  // A second evaluator of the same variables, values and formula, for
+  // another thread to use; made on the calling thread, since compiling
+  // reads the standard context.
+  std::unique_ptr<RowEvaluator> clone() const;
+
   std::size_t slotCount() const noexcept { return slots_.size(); }
   // Asserts slot < slotCount().
   void setValue(std::size_t slot, Float value);
@@ -100,6 +105,7 @@ private:
   // A deque keeps every slot at its address while more are added; the
   // compiled program reads them through those addresses.
   std::deque<Float> slots_;
+  std::vector<std::string> names_; // of the slots
   TCompiledEvaluator evaluator_;
   std::unique_ptr<BlockEvaluator> block_;
   std::vector<std::size_t> blockSlots_;
