@@ -3,8 +3,10 @@
 #include "errors.h"
 #include "floattypes.h"
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory_resource>
 #include <optional>
 #include <string>
@@ -91,6 +93,12 @@ public:
   const Float *Right = nullptr;
 };
 
+// Whether v is an infinity or a NaN: a masked compare and one branch, the
+// test every op makes of its result.
+inline bool notFinite(Float v) noexcept {
+  return !(std::fabs(v) <= std::numeric_limits<Float>::max());
+}
+
 // The slow paths of the arithmetic ops: raise the fault a non-finite result
 // means, if any.
 [[gnu::cold]] void CheckArithmeticResult(Float left, Float right, Float result);
@@ -110,7 +118,7 @@ public:
   void Execute() override {
     const Float l = *Left, r = *Right, v = Operation{}(l, r);
     Value = v;
-    if (v - v != 0) [[unlikely]]
+    if (notFinite(v)) [[unlikely]]
       Check(l, r, v);
   }
 };
@@ -181,22 +189,17 @@ public:
 
   void Execute() override {
     T result;
-    bool finiteArgs = true;
-    if constexpr (Arity == 0) {
+    if constexpr (Arity == 0)
       result = Func();
-    } else if constexpr (Arity == 1) {
+    else if constexpr (Arity == 1)
       result = Func(argument(*X));
-      finiteArgs = isFinite(*X);
-    } else if constexpr (Arity == 2) {
+    else if constexpr (Arity == 2)
       result = Func(argument(*X), argument(*Y));
-      finiteArgs = isFinite(*X) && isFinite(*Y);
-    } else {
+    else
       result = Func(argument(*X), argument(*Y), argument(*Z));
-      finiteArgs = isFinite(*X) && isFinite(*Y) && isFinite(*Z);
-    }
     const Float value = static_cast<Float>(result);
-    if (value - value != 0) [[unlikely]] // not finite
-      Value = callResultToFloat(result, finiteArgs);
+    if (notFinite(value)) [[unlikely]]
+      Value = callResultToFloat(result, argumentsFinite());
     else
       Value = value;
   }
@@ -217,7 +220,17 @@ public:
   const Float *Z = nullptr;
 
 private:
-  static bool isFinite(Float v) noexcept { return v - v == 0; }
+  static bool isFinite(Float v) noexcept { return !notFinite(v); }
+  bool argumentsFinite() const noexcept {
+    if constexpr (Arity == 0)
+      return true;
+    else if constexpr (Arity == 1)
+      return isFinite(*X);
+    else if constexpr (Arity == 2)
+      return isFinite(*X) && isFinite(*Y);
+    else
+      return isFinite(*X) && isFinite(*Y) && isFinite(*Z);
+  }
   // Narrowing to single precision overflows for a finite value beyond its
   // range, which is a fault of the call; the other flavours convert exactly.
   static T argument(Float v) {
