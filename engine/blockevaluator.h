@@ -13,9 +13,9 @@
 // over a block of rows, each op one loop over arrays, so that dispatch and
 // fault tests are paid once per block instead of once per value. A row in
 // which anything went wrong (a value that is not finite, a routine that
-// raised an error) is run again through Evaluate, which finds its first
-// fault with the exact message and span; every other row gets the bits
-// Evaluate would give.
+// raised an error) is run again by the machine's own ops, one by one, which
+// gives its first fault with the message and span Evaluate gives; every
+// other row gets the bits Evaluate would give.
 
 namespace quorvex {
 
