@@ -12,7 +12,7 @@ namespace quorvex {
 FormulaLineEdit::FormulaLineEdit(QWidget *parent) : SelectionLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (hasFocus())
-      holdCaretSteady(text().size() > LongText);
+      holdCaretSteady(text().size() > longText);
   });
 }
 
@@ -74,7 +74,7 @@ void FormulaLineEdit::holdCaretSteady(bool steady) {
 }
 
 void FormulaLineEdit::focusInEvent(QFocusEvent *event) {
-  holdCaretSteady(text().size() > LongText);
+  holdCaretSteady(text().size() > longText);
   SelectionLineEdit::focusInEvent(event);
 }
 

@@ -91,11 +91,11 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
 
 TTextPrintForm::~TTextPrintForm() = default;
 
-void TTextPrintForm::setReport(const QStringList &lines) {
+void TTextPrintForm::SetReport(const QStringList &lines) {
   RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QString TTextPrintForm::reportText() const { return RichEdit1->toPlainText(); }
+QString TTextPrintForm::ReportText() const { return RichEdit1->toPlainText(); }
 
 void TTextPrintForm::Button3Click() {
   QPrintDialog dialog(FPrinter.get(), this);

@@ -55,7 +55,7 @@ constexpr int defaultRowHeight = 18;
 
 VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
     : QTableWidget(parent), model_(model) {
-  setColumnCount(TValueGrid::ColumnCount);
+  setColumnCount(TValueGrid::columnCount);
   horizontalHeader()->hide();
   verticalHeader()->hide();
   horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);
@@ -77,7 +77,7 @@ void VariableGridView::refresh() {
   if (rowCount() != rows)
     setRowCount(rows);
   for (int row = 0; row < rows; ++row) {
-    for (int column = 0; column < TValueGrid::ColumnCount; ++column) {
+    for (int column = 0; column < TValueGrid::columnCount; ++column) {
       const QString text =
           QString::fromStdString(model_.Cell(column, row));
       QTableWidgetItem *cell = item(row, column);

@@ -25,13 +25,13 @@ struct BenchFormula {
   bool callsFunctions = false;
 };
 
-const std::vector<BenchFormula> &BenchFormulas();
+const std::vector<BenchFormula> &benchFormulas();
 
 // Variables change by this factor between evaluations, so that nothing can
 // be hoisted out of the timing loop while the result stays comparable.
-inline constexpr double Nudge = 1 + 1e-12;
+inline constexpr double nudgeFactor = 1 + 1e-12;
 
 // True when a and b agree to a relative 1e-9.
-bool Agrees(double a, double b);
+bool agrees(double a, double b);
 
 } // namespace quorvex::bench

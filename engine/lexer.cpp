@@ -78,7 +78,7 @@ void TExprSimpleLexer::Next() {
   }
   const auto c = static_cast<unsigned char>(Text[pos]);
   if (isDigit(c)) {
-    scanNumber();
+    ScanNumber();
     return;
   }
   if (isNameStart(c)) {
@@ -108,7 +108,7 @@ void TExprSimpleLexer::Next() {
   TokenLength = Position - pos;
 }
 
-void TExprSimpleLexer::scanNumber() {
+void TExprSimpleLexer::ScanNumber() {
   const std::string_view rest = std::string_view(Text).substr(Position);
   const std::size_t length = scanNumberToken(rest);
   const std::string_view token = rest.substr(0, length);

@@ -52,7 +52,7 @@ public:
 
 protected:
   using TExprNode::TExprNode;
-  const Float *input(std::size_t i) const;
+  const Float *Input(std::size_t i) const;
 };
 
 class TExprConstVmNode final : public TExprVirtMachNode {
@@ -112,11 +112,11 @@ public:
   void EmitOp(TExprVirtMach &machine) override {
     auto &op = machine.AddCode<OpType>(Func);
     if constexpr (Arity >= 1)
-      op.X = input(0);
+      op.X = Input(0);
     if constexpr (Arity >= 2)
-      op.Y = input(1);
+      op.Y = Input(1);
     if constexpr (Arity >= 3)
-      op.Z = input(2);
+      op.Z = Input(2);
     Op = &op;
   }
   Function Func;

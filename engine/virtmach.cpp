@@ -31,7 +31,7 @@ bool isFinite(Float v) noexcept { return v - v == 0; }
 // Addition, subtraction and multiplication: a NaN from non-NaN operands is an
 // invalid operation (inf - inf, 0 * inf); an infinity from finite operands is
 // an overflow.
-void CheckArithmeticResult(Float left, Float right, Float result) {
+void checkArithmeticResult(Float left, Float right, Float result) {
   if (isNaN(result)) {
     if (!isNaN(left) && !isNaN(right))
       raiseInvalid();
@@ -41,7 +41,7 @@ void CheckArithmeticResult(Float left, Float right, Float result) {
     raiseOverflow();
 }
 
-void CheckQuotient(Float left, Float right, Float result) {
+void checkQuotient(Float left, Float right, Float result) {
   if (isNaN(result)) {
     if (!isNaN(left) && !isNaN(right))
       raiseInvalid(); // 0/0, inf/inf
@@ -54,7 +54,7 @@ void CheckQuotient(Float left, Float right, Float result) {
   raiseOverflow();     // a finite quotient beyond the double range
 }
 
-void RaiseUnordered() { raiseInvalid(); }
+void raiseUnordered() { raiseInvalid(); }
 
 Float variableToFloat(Float80 source) {
   const Float value = static_cast<Float>(source);
@@ -79,7 +79,7 @@ Float callResultToFloat(Float80 result, bool argumentsFinite) {
   return roundToFloat(result); // a finite extended value beyond the double range
 }
 
-void RaiseNarrowingOverflow() { raiseOverflow(); }
+void raiseNarrowingOverflow() { raiseOverflow(); }
 
 namespace {
 

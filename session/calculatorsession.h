@@ -140,9 +140,9 @@ public:
   void SetTrackStaleResult(bool track) noexcept { FTrackStaleResult = track; }
 
 private:
-  void appendVariableLines(TTextLog &log) const;
-  void compileFormula(TCompiledEvaluator &evaluator);
-  bool valueCellsDifferFrom(const std::vector<std::string> &values) const;
+  void AppendVariableLines(TTextLog &log) const;
+  void CompileFormula(TCompiledEvaluator &evaluator);
+  bool ValueCellsDifferFrom(const std::vector<std::string> &values) const;
 
   // The main window's state; every field takes the window's "F" prefix.
   std::string FAssignText = "x";

@@ -21,7 +21,7 @@ class FormulaHistory {
 public:
   // The oldest entries go first beyond this many; a formula may be a
   // mebibyte, and the history must not grow without bound.
-  static constexpr std::size_t MaxEntries = 200;
+  static constexpr std::size_t maxEntries = 200;
 
   // After a successful Compute; browsing ends.
   void add(std::string_view formula);

@@ -79,9 +79,9 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
                        int count) {
   if (!(from < to))
     throw EPlotRangeError("The plot range is empty: From must be less than To");
-  if (count < MinPlotPoints || count > MaxPlotPoints)
-    throw EPlotRangeError("A plot needs from " + std::to_string(MinPlotPoints) + " to " +
-                          std::to_string(MaxPlotPoints) + " points");
+  if (count < minPlotPoints || count > maxPlotPoints)
+    throw EPlotRangeError("A plot needs from " + std::to_string(minPlotPoints) + " to " +
+                          std::to_string(maxPlotPoints) + " points");
   PlotSamples samples;
   samples.points.reserve(static_cast<std::size_t>(count) + 1);
   RowOutcome outcome;

@@ -16,7 +16,7 @@ void TValueGrid::SetRowCount(int count) {
 }
 
 const std::string &TValueGrid::Cell(int column, int row) const {
-  QV_ASSERT(column >= 0 && column < ColumnCount && row >= 0,
+  QV_ASSERT(column >= 0 && column < columnCount && row >= 0,
             "Grid cell out of range");
   const auto &cells = columns_[column];
   const auto index = static_cast<std::size_t>(row);
@@ -24,7 +24,7 @@ const std::string &TValueGrid::Cell(int column, int row) const {
 }
 
 void TValueGrid::SetCell(int column, int row, std::string_view text) {
-  QV_ASSERT(column >= 0 && column < ColumnCount && row >= 0 &&
+  QV_ASSERT(column >= 0 && column < columnCount && row >= 0 &&
                 row < rowCount_,
             "Grid cell out of range");
   auto &cells = columns_[column];

@@ -110,7 +110,7 @@ int main(int argc, char *argv[]) {
       QStringLiteral("0") + QChar::fromLatin1(decimalSeparator()) + "05";
   const QString values[] = {"1000", rate, "12", "10"};
   for (int row = 1; row <= 4; ++row)
-    window.session().Grid().SetCell(1, row, values[row - 1].toStdString());
+    window.Session().Grid().SetCell(1, row, values[row - 1].toStdString());
   window.findChild<VariableGridView *>("SG_Variables")->refresh();
   window.findChild<QLineEdit *>("Edit1")->setText("p*power((1+k/m);(m*n))");
   window.findChild<QAbstractButton *>("ComputeSpdbtn")->click();
@@ -122,9 +122,9 @@ int main(int argc, char *argv[]) {
   window.findChild<QAction *>("Allsessionresults1")->trigger();
   TTextPrintForm &report = program.printForm();
   QStringList lines;
-  for (const std::string &line : window.session().PrintSource().Lines())
+  for (const std::string &line : window.Session().PrintSource().Lines())
     lines.append(QString::fromStdString(line));
-  report.setReport(lines);
+  report.SetReport(lines);
   report.setModal(false);
   ok = save(report, out.filePath("print-report" + suffix + ".png")) && ok;
   ok = save(program.helperForm(), out.filePath("documentation" + suffix + ".png")) && ok;
