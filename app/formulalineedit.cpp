@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QStyleHints>
 #include <QInputMethodEvent>
+#include <QStyleHints>
 #include <QTextCharFormat>
 
 namespace quorvex {
@@ -60,7 +60,9 @@ void FormulaLineEdit::showIgnoredText() {
   QCoreApplication::sendEvent(this, &event);
 }
 
-FormulaLineEdit::~FormulaLineEdit() { holdCaretSteady(false); }
+FormulaLineEdit::~FormulaLineEdit() {
+  holdCaretSteady(false);
+}
 
 void FormulaLineEdit::holdCaretSteady(bool steady) {
   QStyleHints *hints = QGuiApplication::styleHints();

@@ -2,8 +2,8 @@
 
 #include "aboutwindow.h"
 #include "decimalpoint.h"
-#include "errorreport.h"
 #include "documentationwindow.h"
+#include "errorreport.h"
 #include "formulalineedit.h"
 #include "hinttracker.h"
 #include "plotwindow.h"
@@ -77,9 +77,8 @@ constexpr qsizetype quotedLength = 60;
 } // namespace
 
 TF_Main_LSF::TF_Main_LSF()
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint |
-                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint |
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("F_Main_LSF"));
   setWindowTitle(QStringLiteral("Multipurpose Calculator - Quorvex"));
@@ -133,8 +132,7 @@ TF_Main_LSF::TF_Main_LSF()
   FHintTracker = new HintTracker(*this, this);
   FHintTracker->setTipWidget(SpeedButton1);
   QCoreApplication::instance()->installEventFilter(FHintTracker);
-  connect(FHintTracker, &HintTracker::hintChanged, this,
-          &TF_Main_LSF::SetCurrentHint);
+  connect(FHintTracker, &HintTracker::hintChanged, this, &TF_Main_LSF::SetCurrentHint);
 
   FormCreate();
   FixWindowSize();
@@ -143,8 +141,12 @@ TF_Main_LSF::TF_Main_LSF()
 
 TF_Main_LSF::~TF_Main_LSF() = default;
 
-void TF_Main_LSF::SetPrintForm(TTextPrintForm *form) { FPrintForm = form; }
-void TF_Main_LSF::SetHelperForm(THelperForm *form) { FHelperForm = form; }
+void TF_Main_LSF::SetPrintForm(TTextPrintForm *form) {
+  FPrintForm = form;
+}
+void TF_Main_LSF::SetHelperForm(THelperForm *form) {
+  FHelperForm = form;
+}
 
 void TF_Main_LSF::FormCreate() {
   Edit1->setText(QString::fromStdString(FSession->FormulaText()));
@@ -165,8 +167,7 @@ void TF_Main_LSF::ShowSession() {
   const QString result = QString::fromStdString(FSession->ResultText());
   if (EditYValue->text() != result)
     EditYValue->setText(result);
-  edVarQuantity->setText(
-      QString::fromStdString(FSession->Grid().QuantityText()));
+  edVarQuantity->setText(QString::fromStdString(FSession->Grid().QuantityText()));
   SG_Variables->refresh();
   ShowResultFreshness();
 }
@@ -193,8 +194,8 @@ void TF_Main_LSF::ComputeSpdbtnClick() {
 void TF_Main_LSF::ShowEditState() {
   PullBoxes();
   const std::optional<std::size_t> ignored = FSession->IgnoredTextStart();
-  Edit1->setIgnoredFrom(
-      ignored ? int(utf16Position(FSession->FormulaText(), *ignored)) : -1);
+  Edit1->setIgnoredFrom(ignored ? int(utf16Position(FSession->FormulaText(), *ignored))
+                                : -1);
   ShowResultFreshness();
 }
 
@@ -305,10 +306,8 @@ void TF_Main_LSF::Allsessionresults1Click() {
 
 // The menu toggled the clicked item itself; the session decides both.
 void TF_Main_LSF::ShowPreference() {
-  Intermediateresult1->setChecked(
-      FSession->Preference().IntermediateResult());
-  Allsessionresults1->setChecked(
-      FSession->Preference().AllSessionResults());
+  Intermediateresult1->setChecked(FSession->Preference().IntermediateResult());
+  Allsessionresults1->setChecked(FSession->Preference().AllSessionResults());
 }
 
 // --- windows ----------------------------------------------------------------
@@ -348,9 +347,13 @@ void TF_Main_LSF::ShowPlotWindow() {
   FPlotWindow->showAndPlot();
 }
 
-void TF_Main_LSF::Exit1Click() { close(); }
+void TF_Main_LSF::Exit1Click() {
+  close();
+}
 
-void TF_Main_LSF::Toolbar2Click() { ToolBar1->setVisible(Toolbar2->isChecked()); }
+void TF_Main_LSF::Toolbar2Click() {
+  ToolBar1->setVisible(Toolbar2->isChecked());
+}
 
 void TF_Main_LSF::Statusbar2Click() {
   StatusBar1->setVisible(Statusbar2->isChecked());
@@ -379,29 +382,54 @@ void TF_Main_LSF::TypeCharacter(QChar character) {
     target = editor;
   if (!target)
     return;
-  const int key = character == QLatin1Char('\b')
-                      ? int(Qt::Key_Backspace)
-                      : int(character.toUpper().unicode());
+  const int key = character == QLatin1Char('\b') ? int(Qt::Key_Backspace)
+                                                 : int(character.toUpper().unicode());
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
   QCoreApplication::sendEvent(target, &press);
   QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(character));
   QCoreApplication::sendEvent(target, &release);
 }
 
-void TF_Main_LSF::Nr0btnClick() { TypeCharacter(QLatin1Char('0')); }
-void TF_Main_LSF::Nr1btnClick() { TypeCharacter(QLatin1Char('1')); }
-void TF_Main_LSF::Nr2btnClick() { TypeCharacter(QLatin1Char('2')); }
-void TF_Main_LSF::Nr3btnClick() { TypeCharacter(QLatin1Char('3')); }
-void TF_Main_LSF::Nr4btnClick() { TypeCharacter(QLatin1Char('4')); }
-void TF_Main_LSF::Nr5btnClick() { TypeCharacter(QLatin1Char('5')); }
-void TF_Main_LSF::Nr6btnClick() { TypeCharacter(QLatin1Char('6')); }
-void TF_Main_LSF::Nr7btnClick() { TypeCharacter(QLatin1Char('7')); }
-void TF_Main_LSF::Nr8btnClick() { TypeCharacter(QLatin1Char('8')); }
-void TF_Main_LSF::Nr9btnClick() { TypeCharacter(QLatin1Char('9')); }
+void TF_Main_LSF::Nr0btnClick() {
+  TypeCharacter(QLatin1Char('0'));
+}
+void TF_Main_LSF::Nr1btnClick() {
+  TypeCharacter(QLatin1Char('1'));
+}
+void TF_Main_LSF::Nr2btnClick() {
+  TypeCharacter(QLatin1Char('2'));
+}
+void TF_Main_LSF::Nr3btnClick() {
+  TypeCharacter(QLatin1Char('3'));
+}
+void TF_Main_LSF::Nr4btnClick() {
+  TypeCharacter(QLatin1Char('4'));
+}
+void TF_Main_LSF::Nr5btnClick() {
+  TypeCharacter(QLatin1Char('5'));
+}
+void TF_Main_LSF::Nr6btnClick() {
+  TypeCharacter(QLatin1Char('6'));
+}
+void TF_Main_LSF::Nr7btnClick() {
+  TypeCharacter(QLatin1Char('7'));
+}
+void TF_Main_LSF::Nr8btnClick() {
+  TypeCharacter(QLatin1Char('8'));
+}
+void TF_Main_LSF::Nr9btnClick() {
+  TypeCharacter(QLatin1Char('9'));
+}
 // The separator as it is now, which may differ from the key's caption.
-void TF_Main_LSF::NrptbtnClick() { TypeCharacter(QLatin1Char(decimalSeparator())); }
-void TF_Main_LSF::NrEbtnClick() { TypeCharacter(QLatin1Char('E')); }
-void TF_Main_LSF::ClearSelectionbtnClick() { TypeCharacter(QLatin1Char('\b')); }
+void TF_Main_LSF::NrptbtnClick() {
+  TypeCharacter(QLatin1Char(decimalSeparator()));
+}
+void TF_Main_LSF::NrEbtnClick() {
+  TypeCharacter(QLatin1Char('E'));
+}
+void TF_Main_LSF::ClearSelectionbtnClick() {
+  TypeCharacter(QLatin1Char('\b'));
+}
 
 void TF_Main_LSF::InsertText(const QString &text) {
   const int start =
@@ -414,16 +442,30 @@ void TF_Main_LSF::InsertIntoFormula(const QString &text) {
     InsertText(text);
 }
 
-void TF_Main_LSF::OperatoradditionbtnClick() { InsertIntoFormula(QStringLiteral(" + ")); }
-void TF_Main_LSF::OperatorsubtractionbtnClick() { InsertIntoFormula(QStringLiteral(" - ")); }
+void TF_Main_LSF::OperatoradditionbtnClick() {
+  InsertIntoFormula(QStringLiteral(" + "));
+}
+void TF_Main_LSF::OperatorsubtractionbtnClick() {
+  InsertIntoFormula(QStringLiteral(" - "));
+}
 void TF_Main_LSF::OperatormultiplicationbtnClick() {
   InsertIntoFormula(QStringLiteral(" * "));
 }
-void TF_Main_LSF::OperatordivisionbtnClick() { InsertIntoFormula(QStringLiteral(" / ")); }
-void TF_Main_LSF::Operatorbracket1btnClick() { InsertIntoFormula(QStringLiteral("(")); }
-void TF_Main_LSF::Operatorbracket2btnClick() { InsertIntoFormula(QStringLiteral(")")); }
-void TF_Main_LSF::NrXbtnClick() { InsertIntoFormula(QStringLiteral("x")); }
-void TF_Main_LSF::NrRecipbtnClick() { InsertIntoFormula(QStringLiteral("1/x")); }
+void TF_Main_LSF::OperatordivisionbtnClick() {
+  InsertIntoFormula(QStringLiteral(" / "));
+}
+void TF_Main_LSF::Operatorbracket1btnClick() {
+  InsertIntoFormula(QStringLiteral("("));
+}
+void TF_Main_LSF::Operatorbracket2btnClick() {
+  InsertIntoFormula(QStringLiteral(")"));
+}
+void TF_Main_LSF::NrXbtnClick() {
+  InsertIntoFormula(QStringLiteral("x"));
+}
+void TF_Main_LSF::NrRecipbtnClick() {
+  InsertIntoFormula(QStringLiteral("1/x"));
+}
 
 void TF_Main_LSF::PlusminusbtnClick() {
   if (Edit1->hasFocus())
@@ -489,15 +531,13 @@ bool TF_Main_LSF::event(QEvent *event) {
 
 // Watches the formula box, the Assign box and the grid's cell editors.
 bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
-  if (event->type() == QEvent::KeyPress &&
-      typesWithAlt(*static_cast<QKeyEvent *>(event)))
+  if (event->type() == QEvent::KeyPress && typesWithAlt(*static_cast<QKeyEvent *>(event)))
     return true;
   if (watched == Edit1 || watched == V_Q) {
     if (event->type() == QEvent::KeyPress) {
       const auto &key = *static_cast<QKeyEvent *>(event);
       // The number pad's arrows (NumLock off) count as arrows.
-      if (watched == Edit1 &&
-          (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      if (watched == Edit1 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
           Edit1KeyDown(key.key()))
         return true;
       if (const char32_t typed = typedCharacter(key))

@@ -267,9 +267,8 @@ QWidget *TF_Main_LSF::CreateVariableGroup() {
       QStringLiteral("User-defined variables: Use semicolon as list-separator"));
   SG_Variables = new VariableGridView(FSession->Grid(), group);
   SG_Variables->setObjectName(QStringLiteral("SG_Variables"));
-  HintTracker::setHint(
-      SG_Variables, QStringLiteral("Grid setting"),
-      QStringLiteral("Grid setting: Assign values for the variables"));
+  HintTracker::setHint(SG_Variables, QStringLiteral("Grid setting"),
+                       QStringLiteral("Grid setting: Assign values for the variables"));
 
   auto *fields = new QGridLayout;
   fields->setContentsMargins(6, 0, 6, 0);
@@ -324,10 +323,19 @@ struct KeyDef {
 
 QWidget *TF_Main_LSF::CreateKeypad() {
   static const KeyDef keys[] = {
-#define QUORVEX_KEY(name, caption, shortHint, longHint, accessibleName, row, column,    \
-                    span, pixels)                                                      \
-  {#name,  &TF_Main_LSF::name, caption, shortHint, longHint, accessibleName,           \
-   row,    column,             span,    pixels,    &TF_Main_LSF::name##Click},
+#define QUORVEX_KEY(name, caption, shortHint, longHint, accessibleName, row, column,     \
+                    span, pixels)                                                        \
+  {#name,                                                                                \
+   &TF_Main_LSF::name,                                                                   \
+   caption,                                                                              \
+   shortHint,                                                                            \
+   longHint,                                                                             \
+   accessibleName,                                                                       \
+   row,                                                                                  \
+   column,                                                                               \
+   span,                                                                                 \
+   pixels,                                                                               \
+   &TF_Main_LSF::name##Click},
 #include "keypad.def"
   };
 
@@ -354,8 +362,8 @@ QWidget *TF_Main_LSF::CreateKeypad() {
       button->setFont(fontOfPixels(font(), key.captionPixels));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (key.columnSpan == 1)
-      width = std::max(width,
-                       button->fontMetrics().horizontalAdvance(button->text()) + 8);
+      width =
+          std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 8);
     grid->addWidget(button, key.row, key.column, 1, key.columnSpan);
     lastRow = std::max(lastRow, key.row);
     this->*key.member = button;

@@ -58,9 +58,7 @@ public:
   // did not read (its first character that is not a blank), or none when the
   // formula ran to the end. The text from there on takes no part in the
   // program; a zero byte ends what is read, so it starts such a text too.
-  std::optional<std::size_t> IgnoredTextOffset() const noexcept {
-    return ignoredOffset_;
-  }
+  std::optional<std::size_t> IgnoredTextOffset() const noexcept { return ignoredOffset_; }
 
   TExprVirtMach Machine;
 

@@ -14,7 +14,9 @@ NestingGuard TExprCompileParser::EnterNesting() {
   return NestingGuard(depth_);
 }
 
-TExprNode *TExprCompileParser::Compile() { return CompileComparison(false); }
+TExprNode *TExprCompileParser::Compile() {
+  return CompileComparison(false);
+}
 
 TExprNode *TExprCompileParser::Spanned(TExprNode *node, std::size_t start) const {
   const std::size_t end = Lexer->PreviousEnd;

@@ -36,7 +36,9 @@ template <class Map> int compareBytes(std::string_view a, std::string_view b, Ma
   return static_cast<int>(a.size()) - static_cast<int>(b.size());
 }
 
-unsigned char same(unsigned char c) noexcept { return c; }
+unsigned char same(unsigned char c) noexcept {
+  return c;
+}
 
 } // namespace
 

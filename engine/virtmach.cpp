@@ -15,16 +15,26 @@ namespace quorvex {
 
 namespace {
 
-bool isNaN(Float v) noexcept { return v != v; }
-bool isFinite(Float v) noexcept { return v - v == 0; }
+bool isNaN(Float v) noexcept {
+  return v != v;
+}
+bool isFinite(Float v) noexcept {
+  return v - v == 0;
+}
 
 // The slow paths below run only when a result is not finite. They decide the
 // fault as the floating-point unit would have flagged it: arithmetic on an
 // infinity or a NaN that came in as an operand is exact and raises nothing.
 
-[[noreturn, gnu::noinline, gnu::cold]] void raiseInvalid() { throw EInvalidOp(); }
-[[noreturn, gnu::noinline, gnu::cold]] void raiseOverflow() { throw EOverflow(); }
-[[noreturn, gnu::noinline, gnu::cold]] void raiseZeroDivide() { throw EZeroDivide(); }
+[[noreturn, gnu::noinline, gnu::cold]] void raiseInvalid() {
+  throw EInvalidOp();
+}
+[[noreturn, gnu::noinline, gnu::cold]] void raiseOverflow() {
+  throw EOverflow();
+}
+[[noreturn, gnu::noinline, gnu::cold]] void raiseZeroDivide() {
+  throw EZeroDivide();
+}
 
 } // namespace
 
@@ -54,7 +64,9 @@ void checkQuotient(Float left, Float right, Float result) {
   raiseOverflow();     // a finite quotient beyond the double range
 }
 
-void raiseUnordered() { raiseInvalid(); }
+void raiseUnordered() {
+  raiseInvalid();
+}
 
 Float variableToFloat(Float80 source) {
   const Float value = static_cast<Float>(source);
@@ -79,7 +91,9 @@ Float callResultToFloat(Float80 result, bool argumentsFinite) {
   return roundToFloat(result); // a finite extended value beyond the double range
 }
 
-void raiseNarrowingOverflow() { raiseOverflow(); }
+void raiseNarrowingOverflow() {
+  raiseOverflow();
+}
 
 namespace {
 
@@ -96,10 +110,11 @@ const char *opMnemonic(const TExprVirtMachOp &op) {
 
 } // namespace
 
-TExprVirtMach::TExprVirtMach()
-    : arena_(initialBuffer_, sizeof initialBuffer_) {}
+TExprVirtMach::TExprVirtMach() : arena_(initialBuffer_, sizeof initialBuffer_) {}
 
-TExprVirtMach::~TExprVirtMach() { Clear(); }
+TExprVirtMach::~TExprVirtMach() {
+  Clear();
+}
 
 void TExprVirtMach::Clear() {
   for (TExprVirtMachOp *op : CodeList)

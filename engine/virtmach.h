@@ -171,8 +171,7 @@ Float callResultToFloat(Float80 result, bool argumentsFinite);
 [[noreturn]] void raiseNarrowingOverflow();
 
 // Value := Func(X, Y, Z) with the arguments converted to the flavour's type.
-template <Flavour F, int Arity>
-class TExprCallVmOp final : public TExprVirtMachOp {
+template <Flavour F, int Arity> class TExprCallVmOp final : public TExprVirtMachOp {
 public:
   using T = typename FlavourType<F>::type;
   using Function = typename CallSignature<F, Arity>::type;

@@ -20,8 +20,7 @@ constexpr char32_t enterKey = 13;
 class RecordGuard {
 public:
   RecordGuard(std::string &result, TTextLog &memo1, TTextLog &memo2)
-      : result_(result), memo1_(memo1), memo2_(memo2),
-        memo2Count_(memo2.Count()) {}
+      : result_(result), memo1_(memo1), memo2_(memo2), memo2Count_(memo2.Count()) {}
   RecordGuard(const RecordGuard &) = delete;
   RecordGuard &operator=(const RecordGuard &) = delete;
   ~RecordGuard() {
@@ -95,8 +94,7 @@ const TTextLog &TCalculatorSession::PrintSource() const noexcept {
 
 void TCalculatorSession::AppendVariableLines(TTextLog &log) const {
   for (std::size_t i = 0; i < FVariableList.Count(); ++i)
-    log.Append({FVariableList.Name(i), ": ",
-                FGrid.Cell(1, static_cast<int>(i + 1))});
+    log.Append({FVariableList.Name(i), ": ", FGrid.Cell(1, static_cast<int>(i + 1))});
 }
 
 void TCalculatorSession::CompileFormula(TCompiledEvaluator &evaluator) {
@@ -154,10 +152,8 @@ Float TCalculatorSession::Compute() {
 
   if (FKeepSessionLog) {
     char number[24];
-    const auto end =
-        std::to_chars(number, number + sizeof number, FComputeCount + 1).ptr;
-    FMemo2.Append({"- - ", std::string_view(number, end - number),
-                   " - - - - - - - - -"});
+    const auto end = std::to_chars(number, number + sizeof number, FComputeCount + 1).ptr;
+    FMemo2.Append({"- - ", std::string_view(number, end - number), " - - - - - - - - -"});
     FMemo2.Append({"Formula: F = ", FFormulaText});
     AppendVariableLines(FMemo2);
     FMemo2.Append({"Y value: ", FResultText});

@@ -35,7 +35,7 @@ public:
   std::size_t size() const noexcept { return entries_.size(); }
 
 private:
-  std::deque<std::string> entries_; // newest first
+  std::deque<std::string> entries_;     // newest first
   std::optional<std::size_t> position_; // the entry shown while browsing
   std::string draft_;
 };

@@ -3,9 +3,9 @@
 #include "calculatorsession.h"
 #include "csvwriter.h"
 #include "engine/decimalseparator.h"
-#include "resultformat.h"
 #include "engine/errors.h"
 #include "engine/numberconversion.h"
+#include "resultformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -158,7 +158,8 @@ Float towardDoubles(Float80 v) noexcept {
 // value gets a band of a tenth of itself, at least 1, on each side.
 ValueRange padded(Float low, Float high) {
   const Float80 width = Float80(high) - low;
-  const Float80 margin = width > 0 ? width / 20 : std::max<Float80>(1, std::fabs(low) / 10);
+  const Float80 margin =
+      width > 0 ? width / 20 : std::max<Float80>(1, std::fabs(low) / 10);
   // At least one double beyond each end, however narrow the margin.
   ValueRange range{std::min(towardDoubles(low - margin), std::nextafter(low, -largest)),
                    std::max(towardDoubles(high + margin), std::nextafter(high, largest))};

@@ -9,7 +9,9 @@
 
 namespace quorvex {
 
-RowEvaluator::RowEvaluator() { evaluator_.ExternalContexts.Add(StandardContext()); }
+RowEvaluator::RowEvaluator() {
+  evaluator_.ExternalContexts.Add(StandardContext());
+}
 
 std::size_t RowEvaluator::addVariable(std::string_view name, Float value) {
   slots_.push_back(value);
@@ -22,7 +24,9 @@ std::size_t RowEvaluator::addVariable(std::string_view name, Float value) {
   return slots_.size() - 1;
 }
 
-void RowEvaluator::compile(std::string_view formula) { evaluator_.Compile(formula); }
+void RowEvaluator::compile(std::string_view formula) {
+  evaluator_.Compile(formula);
+}
 
 void RowEvaluator::setValue(std::size_t slot, Float value) {
   QV_ASSERT(slot < slots_.size(), "slot < slotCount()");

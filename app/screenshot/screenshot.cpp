@@ -94,7 +94,8 @@ int main(int argc, char *argv[]) {
   const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
   if (dark) {
     program.show();
-    return savePlot(program.mainWindow(), out.filePath("plot-window-dark" + suffix + ".png"))
+    return savePlot(program.mainWindow(),
+                    out.filePath("plot-window-dark" + suffix + ".png"))
                ? 0
                : 1;
   }
@@ -106,8 +107,7 @@ int main(int argc, char *argv[]) {
   // Compound interest on 1000 at 5 % a year, monthly, for ten years.
   window.findChild<QLineEdit *>("V_Q")->setText("p;k;m;n");
   window.findChild<QAbstractButton *>("SpeedButton1")->click();
-  const QString rate =
-      QStringLiteral("0") + QChar::fromLatin1(decimalSeparator()) + "05";
+  const QString rate = QStringLiteral("0") + QChar::fromLatin1(decimalSeparator()) + "05";
   const QString values[] = {"1000", rate, "12", "10"};
   for (int row = 1; row <= 4; ++row)
     window.Session().Grid().SetCell(1, row, values[row - 1].toStdString());
