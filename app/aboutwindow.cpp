@@ -31,8 +31,8 @@ QLabel *label(QWidget *parent, const QString &text, QPoint at, int pixels,
 } // namespace
 
 TAboutForm::TAboutForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QStringLiteral("About Quorvex"));
   setModal(true);
@@ -45,28 +45,25 @@ TAboutForm::TAboutForm(QWidget *parent)
   auto *logo = new QLabel(panel);
   logo->setObjectName(QStringLiteral("Image1"));
   logo->setGeometry(4, 4, 170, 49);
-  logo->setPixmap(palettePixmap(QStringLiteral("logo"), QSize(170, 49),
-                                  devicePixelRatioF()));
+  logo->setPixmap(
+      palettePixmap(QStringLiteral("logo"), QSize(170, 49), devicePixelRatioF()));
 
   label(panel, QStringLiteral("Quorvex"), {218, 8}, 21, true);
   label(panel, QStringLiteral("version " QUORVEX_VERSION), {248, 32}, 13);
-  label(panel, QStringLiteral("Written by the Quorvex developers"), {10, 51},
-        16);
-  label(panel,
-        QStringLiteral("Made to support learning and everyday calculation"),
+  label(panel, QStringLiteral("Written by the Quorvex developers"), {10, 51}, 16);
+  label(panel, QStringLiteral("Made to support learning and everyday calculation"),
         {10, 75}, 11);
   label(panel, QStringLiteral("Project homepage:"), {10, 91}, 11);
   label(panel, QStringLiteral(QUORVEX_HOMEPAGE), {10, 107}, 11);
-  QLabel *institution = label(
-      panel, QStringLiteral("The Quorvex Calculator Workshop"), {10, 146}, 12);
+  QLabel *institution =
+      label(panel, QStringLiteral("The Quorvex Calculator Workshop"), {10, 146}, 12);
   institution->setForegroundRole(QPalette::Link);
 
   auto *bevel = new QFrame(panel);
   bevel->setFrameShape(QFrame::Panel);
   bevel->setFrameShadow(QFrame::Sunken);
   bevel->setGeometry(11, 180, 287, 30);
-  QLabel *cause = label(bevel, QStringLiteral("Free Calculation"), {0, 0}, 21,
-                        true);
+  QLabel *cause = label(bevel, QStringLiteral("Free Calculation"), {0, 0}, 21, true);
   cause->setAlignment(Qt::AlignCenter);
   cause->setGeometry(bevel->contentsRect());
 

@@ -16,8 +16,7 @@ std::function<QLocale()> &localeSource() {
 
 char decimalSeparatorOf(const QLocale &locale) {
   const QString point = locale.decimalPoint();
-  if (point.size() == 1 && point.at(0).unicode() > 32 &&
-      point.at(0).unicode() < 127)
+  if (point.size() == 1 && point.at(0).unicode() > 32 && point.at(0).unicode() < 127)
     return static_cast<char>(point.at(0).unicode());
   return '.';
 }

@@ -23,9 +23,8 @@ QString userGuide() {
 } // namespace
 
 THelperForm::THelperForm(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("HelperForm"));
   setWindowTitle(QStringLiteral("Documentation"));
   setBackgroundRole(QPalette::Base);

@@ -22,8 +22,7 @@ void ErrorReport::report(const std::exception &error) {
 }
 
 void ErrorReport::report(const QString &message) {
-  const QString text = QString::fromStdString(
-      withFullStop(message.toStdString()));
+  const QString text = QString::fromStdString(withFullStop(message.toStdString()));
   if (const Sink &sink = currentSink())
     sink(text);
   else
@@ -48,8 +47,8 @@ QString ErrorReport::boxText(const QString &text) {
 void ErrorReport::showMessageBox(const QString &text) {
   // Parented to the active window so the box stays above a modal report
   // window that raised the error.
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle, boxText(text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle, boxText(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.exec();
 }
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QStyleHints>
 #include <QInputMethodEvent>
+#include <QStyleHints>
 #include <QTextCharFormat>
 
 namespace quorvex {
@@ -12,7 +12,7 @@ namespace quorvex {
 FormulaLineEdit::FormulaLineEdit(QWidget *parent) : SelectionLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (hasFocus())
-      holdCaretSteady(text().size() > LongText);
+      holdCaretSteady(text().size() > longText);
   });
 }
 
@@ -60,7 +60,9 @@ void FormulaLineEdit::showIgnoredText() {
   QCoreApplication::sendEvent(this, &event);
 }
 
-FormulaLineEdit::~FormulaLineEdit() { holdCaretSteady(false); }
+FormulaLineEdit::~FormulaLineEdit() {
+  holdCaretSteady(false);
+}
 
 void FormulaLineEdit::holdCaretSteady(bool steady) {
   QStyleHints *hints = QGuiApplication::styleHints();
@@ -74,7 +76,7 @@ void FormulaLineEdit::holdCaretSteady(bool steady) {
 }
 
 void FormulaLineEdit::focusInEvent(QFocusEvent *event) {
-  holdCaretSteady(text().size() > LongText);
+  holdCaretSteady(text().size() > longText);
   SelectionLineEdit::focusInEvent(event);
 }
 

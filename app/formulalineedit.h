@@ -29,7 +29,7 @@ public:
   // A text longer than this costs the box a noticeable share of the
   // processor at every blink of its caret, since the whole line is laid
   // out again to paint it; with such a text the caret stays lit instead.
-  static constexpr int LongText = 10000;
+  static constexpr int longText = 10000;
 
 protected:
   void changeEvent(QEvent *event) override;

@@ -21,8 +21,7 @@ public:
   // The one control whose pop-up tip shows; none when null.
   void setTipWidget(QWidget *widget) { tipWidget_ = widget; }
 
-  static void setHint(QWidget *widget, const QString &shortHint,
-                      const QString &longHint);
+  static void setHint(QWidget *widget, const QString &shortHint, const QString &longHint);
   // The long part of a "short|long" hint, or the whole text without "|".
   static QString longPart(const QString &hint);
   // The long hint of widget or its nearest enclosing control with a hint.

@@ -2,8 +2,8 @@
 
 #include "aboutwindow.h"
 #include "decimalpoint.h"
-#include "errorreport.h"
 #include "documentationwindow.h"
+#include "errorreport.h"
 #include "formulalineedit.h"
 #include "hinttracker.h"
 #include "plotwindow.h"
@@ -77,9 +77,8 @@ constexpr qsizetype quotedLength = 60;
 } // namespace
 
 TF_Main_LSF::TF_Main_LSF()
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint |
-                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint |
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("F_Main_LSF"));
   setWindowTitle(QStringLiteral("Multipurpose Calculator - Quorvex"));
@@ -92,17 +91,17 @@ TF_Main_LSF::TF_Main_LSF()
   readDecimalSeparator();
   FSession = std::make_unique<TCalculatorSession>();
 
-  createMenus();
-  createToolBar();
-  QWidget *formulaRow = createFormulaRow();
+  CreateMenus();
+  CreateToolBar();
+  QWidget *formulaRow = CreateFormulaRow();
   auto *right = new QVBoxLayout;
   right->setSpacing(2);
-  right->addWidget(createResultGroup());
-  right->addWidget(createKeypad(), 1);
+  right->addWidget(CreateResultGroup());
+  right->addWidget(CreateKeypad(), 1);
   auto *body = new QHBoxLayout;
   body->setContentsMargins(2, 0, 2, 2);
   body->setSpacing(4);
-  body->addWidget(createVariableGroup());
+  body->addWidget(CreateVariableGroup());
   body->addLayout(right, 1);
   auto *central = new QWidget;
   central->setObjectName(QStringLiteral("ClientArea"));
@@ -124,90 +123,92 @@ TF_Main_LSF::TF_Main_LSF()
   V_Q->installEventFilter(this);
   connect(SG_Variables, &VariableGridView::editorOpened, this,
           [this](QLineEdit *editor) { editor->installEventFilter(this); });
-  const auto followEdits = [this] { runAction([this] { showEditState(); }); };
+  const auto followEdits = [this] { runAction([this] { ShowEditState(); }); };
   connect(Edit1, &QLineEdit::textChanged, this, followEdits);
   connect(V_Q, &QLineEdit::textChanged, this, followEdits);
   connect(SG_Variables, &VariableGridView::valueEdited, this, followEdits);
-  createShortcuts();
+  CreateShortcuts();
 
   FHintTracker = new HintTracker(*this, this);
   FHintTracker->setTipWidget(SpeedButton1);
   QCoreApplication::instance()->installEventFilter(FHintTracker);
-  connect(FHintTracker, &HintTracker::hintChanged, this,
-          &TF_Main_LSF::setCurrentHint);
+  connect(FHintTracker, &HintTracker::hintChanged, this, &TF_Main_LSF::SetCurrentHint);
 
   FormCreate();
-  fixWindowSize();
+  FixWindowSize();
   Edit1->setFocus(Qt::OtherFocusReason);
 }
 
 TF_Main_LSF::~TF_Main_LSF() = default;
 
-void TF_Main_LSF::setPrintForm(TTextPrintForm *form) { FPrintForm = form; }
-void TF_Main_LSF::setHelperForm(THelperForm *form) { FHelperForm = form; }
+void TF_Main_LSF::SetPrintForm(TTextPrintForm *form) {
+  FPrintForm = form;
+}
+void TF_Main_LSF::SetHelperForm(THelperForm *form) {
+  FHelperForm = form;
+}
 
 void TF_Main_LSF::FormCreate() {
   Edit1->setText(QString::fromStdString(FSession->FormulaText()));
   Edit1->setCursorPosition(0);
   Nrptbtn->setText(QString(QLatin1Char(decimalSeparator())));
-  showPreference();
-  showSession();
+  ShowPreference();
+  ShowSession();
 }
 
 // --- session forwarding -----------------------------------------------------
 
-void TF_Main_LSF::pullBoxes() {
+void TF_Main_LSF::PullBoxes() {
   FSession->SetAssignText(V_Q->text().toStdString());
   FSession->SetFormulaText(Edit1->text().toStdString());
 }
 
-void TF_Main_LSF::showSession() {
+void TF_Main_LSF::ShowSession() {
   const QString result = QString::fromStdString(FSession->ResultText());
   if (EditYValue->text() != result)
     EditYValue->setText(result);
-  edVarQuantity->setText(
-      QString::fromStdString(FSession->Grid().QuantityText()));
+  edVarQuantity->setText(QString::fromStdString(FSession->Grid().QuantityText()));
   SG_Variables->refresh();
-  showResultFreshness();
+  ShowResultFreshness();
 }
 
 void TF_Main_LSF::ComputeSpdbtnClick() {
-  pullBoxes();
+  PullBoxes();
   try {
     FSession->Compute();
   } catch (const std::exception &error) {
     // A failed computation has still cleared the result and re-applied the
     // variable list, so the views follow first. The report is modal; the
     // place of the failure is shown once the user has closed it.
-    showSession();
-    showComputeNote();
+    ShowSession();
+    ShowComputeNote();
     ErrorReport::report(error);
-    showFailurePlace();
+    ShowFailurePlace();
     return;
   }
   FFormulaHistory.add(FSession->FormulaText());
-  showSession();
-  showComputeNote();
+  ShowSession();
+  ShowComputeNote();
 }
 
-void TF_Main_LSF::showEditState() {
-  pullBoxes();
+void TF_Main_LSF::ShowEditState() {
+  PullBoxes();
   const std::optional<std::size_t> ignored = FSession->IgnoredTextStart();
-  Edit1->setIgnoredFrom(
-      ignored ? int(utf16Position(FSession->FormulaText(), *ignored)) : -1);
-  showResultFreshness();
+  Edit1->setIgnoredFrom(ignored ? int(utf16Position(FSession->FormulaText(), *ignored))
+                                : -1);
+  ShowResultFreshness();
 }
 
 // The window's palette, not the box's own, so that a theme change is
 // followed (the box's palette is set here, and no longer inherits).
-void TF_Main_LSF::showResultFreshness() {
+void TF_Main_LSF::ShowResultFreshness() {
   QPalette colours = palette();
   if (FSession->ResultIsStale())
     colours.setBrush(QPalette::Text, colours.brush(QPalette::PlaceholderText));
   EditYValue->setPalette(colours);
 }
 
-void TF_Main_LSF::showComputeNote() {
+void TF_Main_LSF::ShowComputeNote() {
   const std::string &ignored = FSession->IgnoredText();
   if (!ignored.empty()) {
     QString quoted = QString::fromStdString(ignored);
@@ -223,7 +224,7 @@ void TF_Main_LSF::showComputeNote() {
   }
 }
 
-void TF_Main_LSF::showFailurePlace() {
+void TF_Main_LSF::ShowFailurePlace() {
   const FailurePlace &place = FSession->LastFailure();
   switch (place.kind) {
   case FailurePlace::Kind::Nowhere:
@@ -247,10 +248,10 @@ void TF_Main_LSF::showFailurePlace() {
 }
 
 void TF_Main_LSF::SpeedButton1Click() {
-  pullBoxes();
+  PullBoxes();
   // The button counts as leaving the formula.
   FSession->LeaveFormula();
-  showSession();
+  ShowSession();
 }
 
 bool TF_Main_LSF::Edit1KeyDown(int key) {
@@ -268,47 +269,45 @@ bool TF_Main_LSF::Edit1KeyDown(int key) {
 }
 
 bool TF_Main_LSF::Edit1KeyPress(char32_t key) {
-  pullBoxes();
+  PullBoxes();
   const bool discard = FSession->TypeInFormula(key);
-  showSession();
+  ShowSession();
   return discard;
 }
 
 void TF_Main_LSF::Edit1Exit() {
-  pullBoxes();
+  PullBoxes();
   FSession->LeaveFormula();
-  showSession();
+  ShowSession();
 }
 
 bool TF_Main_LSF::V_QKeyPress(char32_t key) {
-  pullBoxes();
+  PullBoxes();
   const bool discard = FSession->TypeInAssign(key);
-  showSession();
+  ShowSession();
   return discard;
 }
 
 void TF_Main_LSF::V_QExit() {
-  pullBoxes();
+  PullBoxes();
   FSession->ApplyVariableList();
-  showSession();
+  ShowSession();
 }
 
 void TF_Main_LSF::Intermediateresult1Click() {
   FSession->ToggleIntermediateResult();
-  showPreference();
+  ShowPreference();
 }
 
 void TF_Main_LSF::Allsessionresults1Click() {
   FSession->ToggleAllSessionResults();
-  showPreference();
+  ShowPreference();
 }
 
 // The menu toggled the clicked item itself; the session decides both.
-void TF_Main_LSF::showPreference() {
-  Intermediateresult1->setChecked(
-      FSession->Preference().IntermediateResult());
-  Allsessionresults1->setChecked(
-      FSession->Preference().AllSessionResults());
+void TF_Main_LSF::ShowPreference() {
+  Intermediateresult1->setChecked(FSession->Preference().IntermediateResult());
+  Allsessionresults1->setChecked(FSession->Preference().AllSessionResults());
 }
 
 // --- windows ----------------------------------------------------------------
@@ -319,7 +318,7 @@ void TF_Main_LSF::Print1Click() {
   QStringList lines;
   for (const std::string &line : FSession->PrintSource().Lines())
     lines.append(QString::fromStdString(line));
-  FPrintForm->setReport(lines);
+  FPrintForm->SetReport(lines);
   FPrintForm->exec();
 }
 
@@ -336,21 +335,25 @@ void TF_Main_LSF::Help2Click() {
   FHelperForm->activateWindow();
 }
 
-void TF_Main_LSF::showPlotWindow() {
+void TF_Main_LSF::ShowPlotWindow() {
   if (!FPlotWindow)
     FPlotWindow = new PlotWindow(
         [this] {
           // The boxes' texts as typed; the session itself is only read.
-          pullBoxes();
+          PullBoxes();
           return formulaOnScreen(*FSession);
         },
         this);
   FPlotWindow->showAndPlot();
 }
 
-void TF_Main_LSF::Exit1Click() { close(); }
+void TF_Main_LSF::Exit1Click() {
+  close();
+}
 
-void TF_Main_LSF::Toolbar2Click() { ToolBar1->setVisible(Toolbar2->isChecked()); }
+void TF_Main_LSF::Toolbar2Click() {
+  ToolBar1->setVisible(Toolbar2->isChecked());
+}
 
 void TF_Main_LSF::Statusbar2Click() {
   StatusBar1->setVisible(Statusbar2->isChecked());
@@ -362,7 +365,7 @@ void TF_Main_LSF::Showhints1Click() {
   FHintTracker->setTipWidget(Showhints1->isChecked() ? SpeedButton1 : nullptr);
 }
 
-void TF_Main_LSF::setCurrentHint(const QString &hint) {
+void TF_Main_LSF::SetCurrentHint(const QString &hint) {
   if (!Showhints1->isChecked())
     return;
   StatusBar1->showMessage(hint);
@@ -371,7 +374,7 @@ void TF_Main_LSF::setCurrentHint(const QString &hint) {
 
 // --- keypad -----------------------------------------------------------------
 
-void TF_Main_LSF::typeCharacter(QChar character) {
+void TF_Main_LSF::TypeCharacter(QChar character) {
   QWidget *target = nullptr;
   if (Edit1->hasFocus())
     target = Edit1;
@@ -379,29 +382,54 @@ void TF_Main_LSF::typeCharacter(QChar character) {
     target = editor;
   if (!target)
     return;
-  const int key = character == QLatin1Char('\b')
-                      ? int(Qt::Key_Backspace)
-                      : int(character.toUpper().unicode());
+  const int key = character == QLatin1Char('\b') ? int(Qt::Key_Backspace)
+                                                 : int(character.toUpper().unicode());
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
   QCoreApplication::sendEvent(target, &press);
   QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(character));
   QCoreApplication::sendEvent(target, &release);
 }
 
-void TF_Main_LSF::Nr0btnClick() { typeCharacter(QLatin1Char('0')); }
-void TF_Main_LSF::Nr1btnClick() { typeCharacter(QLatin1Char('1')); }
-void TF_Main_LSF::Nr2btnClick() { typeCharacter(QLatin1Char('2')); }
-void TF_Main_LSF::Nr3btnClick() { typeCharacter(QLatin1Char('3')); }
-void TF_Main_LSF::Nr4btnClick() { typeCharacter(QLatin1Char('4')); }
-void TF_Main_LSF::Nr5btnClick() { typeCharacter(QLatin1Char('5')); }
-void TF_Main_LSF::Nr6btnClick() { typeCharacter(QLatin1Char('6')); }
-void TF_Main_LSF::Nr7btnClick() { typeCharacter(QLatin1Char('7')); }
-void TF_Main_LSF::Nr8btnClick() { typeCharacter(QLatin1Char('8')); }
-void TF_Main_LSF::Nr9btnClick() { typeCharacter(QLatin1Char('9')); }
+void TF_Main_LSF::Nr0btnClick() {
+  TypeCharacter(QLatin1Char('0'));
+}
+void TF_Main_LSF::Nr1btnClick() {
+  TypeCharacter(QLatin1Char('1'));
+}
+void TF_Main_LSF::Nr2btnClick() {
+  TypeCharacter(QLatin1Char('2'));
+}
+void TF_Main_LSF::Nr3btnClick() {
+  TypeCharacter(QLatin1Char('3'));
+}
+void TF_Main_LSF::Nr4btnClick() {
+  TypeCharacter(QLatin1Char('4'));
+}
+void TF_Main_LSF::Nr5btnClick() {
+  TypeCharacter(QLatin1Char('5'));
+}
+void TF_Main_LSF::Nr6btnClick() {
+  TypeCharacter(QLatin1Char('6'));
+}
+void TF_Main_LSF::Nr7btnClick() {
+  TypeCharacter(QLatin1Char('7'));
+}
+void TF_Main_LSF::Nr8btnClick() {
+  TypeCharacter(QLatin1Char('8'));
+}
+void TF_Main_LSF::Nr9btnClick() {
+  TypeCharacter(QLatin1Char('9'));
+}
 // The separator as it is now, which may differ from the key's caption.
-void TF_Main_LSF::NrptbtnClick() { typeCharacter(QLatin1Char(decimalSeparator())); }
-void TF_Main_LSF::NrEbtnClick() { typeCharacter(QLatin1Char('E')); }
-void TF_Main_LSF::ClearSelectionbtnClick() { typeCharacter(QLatin1Char('\b')); }
+void TF_Main_LSF::NrptbtnClick() {
+  TypeCharacter(QLatin1Char(decimalSeparator()));
+}
+void TF_Main_LSF::NrEbtnClick() {
+  TypeCharacter(QLatin1Char('E'));
+}
+void TF_Main_LSF::ClearSelectionbtnClick() {
+  TypeCharacter(QLatin1Char('\b'));
+}
 
 void TF_Main_LSF::InsertText(const QString &text) {
   const int start =
@@ -409,21 +437,35 @@ void TF_Main_LSF::InsertText(const QString &text) {
   Edit1->replaceAsUndoStep(start, Edit1->selectionLength(), text);
 }
 
-void TF_Main_LSF::insertIntoFormula(const QString &text) {
+void TF_Main_LSF::InsertIntoFormula(const QString &text) {
   if (Edit1->hasFocus())
     InsertText(text);
 }
 
-void TF_Main_LSF::OperatoradditionbtnClick() { insertIntoFormula(QStringLiteral(" + ")); }
-void TF_Main_LSF::OperatorsubtractionbtnClick() { insertIntoFormula(QStringLiteral(" - ")); }
-void TF_Main_LSF::OperatormultiplicationbtnClick() {
-  insertIntoFormula(QStringLiteral(" * "));
+void TF_Main_LSF::OperatoradditionbtnClick() {
+  InsertIntoFormula(QStringLiteral(" + "));
 }
-void TF_Main_LSF::OperatordivisionbtnClick() { insertIntoFormula(QStringLiteral(" / ")); }
-void TF_Main_LSF::Operatorbracket1btnClick() { insertIntoFormula(QStringLiteral("(")); }
-void TF_Main_LSF::Operatorbracket2btnClick() { insertIntoFormula(QStringLiteral(")")); }
-void TF_Main_LSF::NrXbtnClick() { insertIntoFormula(QStringLiteral("x")); }
-void TF_Main_LSF::NrRecipbtnClick() { insertIntoFormula(QStringLiteral("1/x")); }
+void TF_Main_LSF::OperatorsubtractionbtnClick() {
+  InsertIntoFormula(QStringLiteral(" - "));
+}
+void TF_Main_LSF::OperatormultiplicationbtnClick() {
+  InsertIntoFormula(QStringLiteral(" * "));
+}
+void TF_Main_LSF::OperatordivisionbtnClick() {
+  InsertIntoFormula(QStringLiteral(" / "));
+}
+void TF_Main_LSF::Operatorbracket1btnClick() {
+  InsertIntoFormula(QStringLiteral("("));
+}
+void TF_Main_LSF::Operatorbracket2btnClick() {
+  InsertIntoFormula(QStringLiteral(")"));
+}
+void TF_Main_LSF::NrXbtnClick() {
+  InsertIntoFormula(QStringLiteral("x"));
+}
+void TF_Main_LSF::NrRecipbtnClick() {
+  InsertIntoFormula(QStringLiteral("1/x"));
+}
 
 void TF_Main_LSF::PlusminusbtnClick() {
   if (Edit1->hasFocus())
@@ -489,15 +531,13 @@ bool TF_Main_LSF::event(QEvent *event) {
 
 // Watches the formula box, the Assign box and the grid's cell editors.
 bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
-  if (event->type() == QEvent::KeyPress &&
-      typesWithAlt(*static_cast<QKeyEvent *>(event)))
+  if (event->type() == QEvent::KeyPress && typesWithAlt(*static_cast<QKeyEvent *>(event)))
     return true;
   if (watched == Edit1 || watched == V_Q) {
     if (event->type() == QEvent::KeyPress) {
       const auto &key = *static_cast<QKeyEvent *>(event);
       // The number pad's arrows (NumLock off) count as arrows.
-      if (watched == Edit1 &&
-          (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      if (watched == Edit1 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
           Edit1KeyDown(key.key()))
         return true;
       if (const char32_t typed = typedCharacter(key))
@@ -533,8 +573,8 @@ void TF_Main_LSF::changeEvent(QEvent *event) {
   if (event->type() == QEvent::LocaleChange) {
     readDecimalSeparator();
   } else if (event->type() == QEvent::PaletteChange && Nr0btn) {
-    showKeyFaces();
-    showResultFreshness();
+    ShowKeyFaces();
+    ShowResultFreshness();
   }
   QMainWindow::changeEvent(event);
 }

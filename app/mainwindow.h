@@ -41,10 +41,10 @@ public:
   ~TF_Main_LSF() override;
 
   // The secondary windows that program start creates after this one.
-  void setPrintForm(TTextPrintForm *form);
-  void setHelperForm(THelperForm *form);
+  void SetPrintForm(TTextPrintForm *form);
+  void SetHelperForm(THelperForm *form);
 
-  TCalculatorSession &session() noexcept { return *FSession; }
+  TCalculatorSession &Session() noexcept { return *FSession; }
 
   // Menu and toolbar commands.
   void Print1Click();
@@ -57,7 +57,7 @@ public:
   void Intermediateresult1Click();
   void Allsessionresults1Click();
   // Tools > Plot...: the plot window for the formula and variables on screen.
-  void showPlotWindow();
+  void ShowPlotWindow();
 
   // Keypad: one handler per key of keypad.def (Nr7btnClick, ...).
 #define QUORVEX_KEY(name, ...) void name##Click();
@@ -89,35 +89,35 @@ protected:
 
 private:
   // Layout, in mainwindow_layout.cpp.
-  void createMenus();
-  void createToolBar();
-  QWidget *createFormulaRow();
-  QWidget *createVariableGroup();
-  QWidget *createResultGroup();
-  QWidget *createKeypad();
-  void createShortcuts();
-  void showKeyFaces();
-  void fixWindowSize();
+  void CreateMenus();
+  void CreateToolBar();
+  QWidget *CreateFormulaRow();
+  QWidget *CreateVariableGroup();
+  QWidget *CreateResultGroup();
+  QWidget *CreateKeypad();
+  void CreateShortcuts();
+  void ShowKeyFaces();
+  void FixWindowSize();
 
   void FormCreate();
   // Copies the boxes' texts into the session before a handler reads them.
-  void pullBoxes();
+  void PullBoxes();
   // Shows the session's result, grid and Quantity after a handler ran.
-  void showSession();
-  void showPreference();
+  void ShowSession();
+  void ShowPreference();
   // Hands a character to the focused formula box or grid cell editor.
-  void typeCharacter(QChar character);
+  void TypeCharacter(QChar character);
   // Inserts text when the formula box has the focus; the operator keys.
-  void insertIntoFormula(const QString &text);
-  void setCurrentHint(const QString &hint);
+  void InsertIntoFormula(const QString &text);
+  void SetCurrentHint(const QString &hint);
   // After an edit of a box: the formula's ignored text dimmed, and the
   // result dimmed while it is not the result of what the boxes hold.
-  void showEditState();
-  void showResultFreshness();
+  void ShowEditState();
+  void ShowResultFreshness();
   // After a Compute: the status bar's word on ignored text.
-  void showComputeNote();
+  void ShowComputeNote();
   // After a failed Compute's report: the focus where it failed.
-  void showFailurePlace();
+  void ShowFailurePlace();
 
   // Controls.
   QMenuBar *MainMenu1 = nullptr;

@@ -60,7 +60,7 @@ QFont fontOfPoints(const QFont &base, int points) {
 
 } // namespace
 
-void TF_Main_LSF::createMenus() {
+void TF_Main_LSF::CreateMenus() {
   // One row per item, menu by menu; no item has a shortcut key, and the
   // menu titles have mnemonics (Alt+F opens File). A null caption is a
   // separator; a null member means the window never reads the item back.
@@ -100,7 +100,7 @@ void TF_Main_LSF::createMenus() {
        &TF_Main_LSF::Allsessionresults1, &TF_Main_LSF::Allsessionresults1Click},
       {"&Tools", "plotAction", "Plot...",
        "Plot the formula over a range of one of its variables.", nullptr, false, false,
-       nullptr, &TF_Main_LSF::showPlotWindow},
+       nullptr, &TF_Main_LSF::ShowPlotWindow},
   };
 
   MainMenu1 = menuBar();
@@ -126,11 +126,11 @@ void TF_Main_LSF::createMenus() {
   // items' of its menus alike, after the menu has reported its own; so this
   // one connection decides the hint. A title has no "hint" and gives "".
   connect(MainMenu1, &QMenuBar::hovered, this, [this](QAction *action) {
-    setCurrentHint(action->property("hint").toString());
+    SetCurrentHint(action->property("hint").toString());
   });
 }
 
-void TF_Main_LSF::createShortcuts() {
+void TF_Main_LSF::CreateShortcuts() {
   // Compute from anywhere in the window, a cell editor included (it writes
   // every keystroke through, so nothing is left uncommitted). Enter keeps
   // its own meaning in the boxes; Ctrl+Enter is the number pad's Enter.
@@ -144,7 +144,7 @@ void TF_Main_LSF::createShortcuts() {
   }
 }
 
-void TF_Main_LSF::createToolBar() {
+void TF_Main_LSF::CreateToolBar() {
   // Left to right; a null handler is a divider. The buttons run the handlers
   // of the menu items and keys they stand for.
   struct ToolDef {
@@ -210,7 +210,7 @@ void TF_Main_LSF::createToolBar() {
   }
 }
 
-QWidget *TF_Main_LSF::createFormulaRow() {
+QWidget *TF_Main_LSF::CreateFormulaRow() {
   auto *panel = new QWidget;
   panel->setObjectName(QStringLiteral("Panel1"));
   auto *label = new QLabel(QStringLiteral("Formula  ="), panel);
@@ -234,7 +234,7 @@ QWidget *TF_Main_LSF::createFormulaRow() {
   return panel;
 }
 
-QWidget *TF_Main_LSF::createVariableGroup() {
+QWidget *TF_Main_LSF::CreateVariableGroup() {
   auto *group = new QGroupBox(QStringLiteral("Variable setting"));
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setFixedWidth(261);
@@ -267,9 +267,8 @@ QWidget *TF_Main_LSF::createVariableGroup() {
       QStringLiteral("User-defined variables: Use semicolon as list-separator"));
   SG_Variables = new VariableGridView(FSession->Grid(), group);
   SG_Variables->setObjectName(QStringLiteral("SG_Variables"));
-  HintTracker::setHint(
-      SG_Variables, QStringLiteral("Grid setting"),
-      QStringLiteral("Grid setting: Assign values for the variables"));
+  HintTracker::setHint(SG_Variables, QStringLiteral("Grid setting"),
+                       QStringLiteral("Grid setting: Assign values for the variables"));
 
   auto *fields = new QGridLayout;
   fields->setContentsMargins(6, 0, 6, 0);
@@ -289,7 +288,7 @@ QWidget *TF_Main_LSF::createVariableGroup() {
   return group;
 }
 
-QWidget *TF_Main_LSF::createResultGroup() {
+QWidget *TF_Main_LSF::CreateResultGroup() {
   auto *group = new QGroupBox(QStringLiteral("Result"));
   group->setObjectName(QStringLiteral("GroupBox3"));
   EditYValue = new SelectionLineEdit(group);
@@ -322,12 +321,21 @@ struct KeyDef {
 
 } // namespace
 
-QWidget *TF_Main_LSF::createKeypad() {
+QWidget *TF_Main_LSF::CreateKeypad() {
   static const KeyDef keys[] = {
-#define QUORVEX_KEY(name, caption, shortHint, longHint, accessibleName, row, column,    \
-                    span, pixels)                                                      \
-  {#name,  &TF_Main_LSF::name, caption, shortHint, longHint, accessibleName,           \
-   row,    column,             span,    pixels,    &TF_Main_LSF::name##Click},
+#define QUORVEX_KEY(name, caption, shortHint, longHint, accessibleName, row, column,     \
+                    span, pixels)                                                        \
+  {#name,                                                                                \
+   &TF_Main_LSF::name,                                                                   \
+   caption,                                                                              \
+   shortHint,                                                                            \
+   longHint,                                                                             \
+   accessibleName,                                                                       \
+   row,                                                                                  \
+   column,                                                                               \
+   span,                                                                                 \
+   pixels,                                                                               \
+   &TF_Main_LSF::name##Click},
 #include "keypad.def"
   };
 
@@ -354,8 +362,8 @@ QWidget *TF_Main_LSF::createKeypad() {
       button->setFont(fontOfPixels(font(), key.captionPixels));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (key.columnSpan == 1)
-      width = std::max(width,
-                       button->fontMetrics().horizontalAdvance(button->text()) + 8);
+      width =
+          std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 8);
     grid->addWidget(button, key.row, key.column, 1, key.columnSpan);
     lastRow = std::max(lastRow, key.row);
     this->*key.member = button;
@@ -367,13 +375,13 @@ QWidget *TF_Main_LSF::createKeypad() {
         ->setMinimumSize(width * span + grid->horizontalSpacing() * (span - 1),
                          keyHeight);
   }
-  showKeyFaces();
+  ShowKeyFaces();
   grid->setRowStretch(lastRow + 1, 1);
   group->setMinimumWidth(std::max(180, grid->minimumSize().width()));
   return group;
 }
 
-void TF_Main_LSF::showKeyFaces() {
+void TF_Main_LSF::ShowKeyFaces() {
   // The keys take the colours of an input field (a white face in light
   // themes), from the window's current palette.
   QPalette face = palette();
@@ -386,7 +394,7 @@ void TF_Main_LSF::showKeyFaces() {
     key->setPalette(face);
 }
 
-void TF_Main_LSF::fixWindowSize() {
+void TF_Main_LSF::FixWindowSize() {
   // The client area is the designed one unless the platform's fonts need
   // more; the menu bar sits above it.
   const QSize needed = minimumSizeHint();

@@ -42,8 +42,7 @@ public:
              QIcon::State) override {
     render(name_, mode, painter, rect);
   }
-  QPixmap pixmap(const QSize &size, QIcon::Mode mode,
-                 QIcon::State state) override {
+  QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
     return scaledPixmap(size, mode, state, 1.0);
   }
   QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
@@ -71,14 +70,12 @@ QIcon paletteIcon(const QString &name) {
   return QIcon(new PaletteIconEngine(name));
 }
 
-QPixmap palettePixmap(const QString &name, QSize size,
-                      qreal devicePixelRatio) {
+QPixmap palettePixmap(const QString &name, QSize size, qreal devicePixelRatio) {
   QPixmap pixmap(size * devicePixelRatio);
   pixmap.fill(Qt::transparent);
   {
     QPainter painter(&pixmap);
-    render(name, QIcon::Normal, &painter,
-           QRectF(QPointF(0, 0), size * devicePixelRatio));
+    render(name, QIcon::Normal, &painter, QRectF(QPointF(0, 0), size * devicePixelRatio));
   }
   pixmap.setDevicePixelRatio(devicePixelRatio);
   return pixmap;

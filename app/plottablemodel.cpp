@@ -40,12 +40,13 @@ QVariant PlotTableModel::data(const QModelIndex &index, int role) const {
   case XColumn:
     return QString::fromStdString(formatResult(point.x, decimalSeparator()));
   case FColumn:
-    return point.defined() ? QString::fromStdString(formatResult(point.y, decimalSeparator()))
-                           : QString();
-  case ErrorColumn:
     return point.defined()
-               ? QString()
-               : QString::fromStdString(withFullStop(samples_->errors[point.error].message));
+               ? QString::fromStdString(formatResult(point.y, decimalSeparator()))
+               : QString();
+  case ErrorColumn:
+    return point.defined() ? QString()
+                           : QString::fromStdString(
+                                 withFullStop(samples_->errors[point.error].message));
   }
   return {};
 }

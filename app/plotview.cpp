@@ -84,7 +84,8 @@ bool clipSegment(QPointF &a, QPointF &b, const QRectF &box) {
 }
 
 // Appends the pieces of line that lie inside box, each a polyline.
-void appendClipped(const QPolygonF &line, const QRectF &box, std::vector<QPolygonF> &pieces) {
+void appendClipped(const QPolygonF &line, const QRectF &box,
+                   std::vector<QPolygonF> &pieces) {
   bool open = false; // the last piece ends where this segment starts
   for (qsizetype i = 1; i < line.size(); ++i) {
     QPointF a = line[i - 1], b = line[i];
@@ -99,7 +100,8 @@ void appendClipped(const QPolygonF &line, const QRectF &box, std::vector<QPolygo
   }
 }
 
-void paintHatch(QPainter &painter, const QRectF &area, int error, const QPalette &palette) {
+void paintHatch(QPainter &painter, const QRectF &area, int error,
+                const QPalette &palette) {
   painter.save();
   painter.setPen(QPen(textTone(palette, 120), 1));
   const int kind = error % hatchKinds;
@@ -134,7 +136,8 @@ constexpr double curveWidth = 1.6;
 // on a pixel device the same line is drawn as one-device-pixel lines side by
 // side, which the raster engine draws about ten times faster. Vector output
 // (SVG) keeps the one wide line an editor expects.
-void drawCurve(QPainter &painter, const QPolygonF &line, const QColor &colour, double ratio) {
+void drawCurve(QPainter &painter, const QPolygonF &line, const QColor &colour,
+               double ratio) {
   if (painter.paintEngine() == nullptr ||
       painter.paintEngine()->type() != QPaintEngine::Raster) {
     painter.setPen(QPen(colour, curveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -215,7 +218,8 @@ struct PlotView::Frame {
   // Positions far outside the area are held at a distance that keeps a
   // line's direction while the painter's coordinates stay finite and small.
   double mapX(Float x) const {
-    return std::clamp(plot.left() + xScale.position(x), plot.left() - 1e5, plot.right() + 1e5);
+    return std::clamp(plot.left() + xScale.position(x), plot.left() - 1e5,
+                      plot.right() + 1e5);
   }
   double mapY(Float y) const {
     return std::clamp(plot.bottom() - yScale.position(y), plot.top() - 1e5,
@@ -238,8 +242,12 @@ PlotView::PlotView(QWidget *parent) : QWidget(parent) {
 
 PlotView::~PlotView() = default;
 
-QSize PlotView::sizeHint() const { return {640, 400}; }
-QSize PlotView::minimumSizeHint() const { return {240, 160}; }
+QSize PlotView::sizeHint() const {
+  return {640, 400};
+}
+QSize PlotView::minimumSizeHint() const {
+  return {240, 160};
+}
 
 void PlotView::setPlot(PlotSamples samples, const QString &variableName,
                        const std::string &formula, Sampler sampler) {
@@ -316,7 +324,8 @@ void PlotView::showRange(Float x0, Float x1, Float y0, Float y1) {
   // axis; nor can a range wider than the doubles be sampled.
   constexpr std::uint64_t fewest = 8;
   auto usable = [](Float a, Float b) {
-    return std::isfinite(a) && std::isfinite(b) && a < b && doublesBetween(a, b) >= fewest;
+    return std::isfinite(a) && std::isfinite(b) && a < b &&
+           doublesBetween(a, b) >= fewest;
   };
   if (!usable(x0, x1) || !usable(y0, y1))
     return;
@@ -367,7 +376,9 @@ void PlotView::zoomTo(const QRectF &rectangle) {
             frame.unmapY(r.top()));
 }
 
-QRectF PlotView::plotArea() const { return frameFor(rect()).plot; }
+QRectF PlotView::plotArea() const {
+  return frameFor(rect()).plot;
+}
 
 QString PlotView::readoutAt(QPointF at) const {
   if (!hasPlot_ || samples_.points.empty())
@@ -376,9 +387,9 @@ QString PlotView::readoutAt(QPointF at) const {
   if (!frame.plot.contains(at))
     return {};
   const PlotPoint &point = samples_.points[nearestPoint(samples_, frame.unmapX(at.x()))];
-  const QString value = point.defined()
-                            ? number(point.y)
-                            : QString::fromStdString(samples_.errors[point.error].message);
+  const QString value =
+      point.defined() ? number(point.y)
+                      : QString::fromStdString(samples_.errors[point.error].message);
   return QStringLiteral("(") + number(point.x) + pairSeparator() + value +
          QStringLiteral(")");
 }
@@ -396,7 +407,8 @@ void PlotView::followPointer() {
   if (pointer_) {
     readout = readoutAt(*pointer_);
     if (!readout.isEmpty())
-      index = static_cast<int>(nearestPoint(samples_, frameFor(rect()).unmapX(pointer_->x())));
+      index = static_cast<int>(
+          nearestPoint(samples_, frameFor(rect()).unmapX(pointer_->x())));
   }
   setHover(index);
   emit readoutChanged(readout);
@@ -421,15 +433,15 @@ PlotView::Frame PlotView::frameFor(const QRectF &area) const {
     frame.yTicks = axisTicks(y0_, y1_, yCount, separator);
   double labelWidth = 0;
   for (const AxisTick &tick : frame.yTicks)
-    labelWidth =
-        std::max(labelWidth, metrics.horizontalAdvance(QString::fromStdString(tick.label)));
-  const double left =
-      area.left() + 8 + metrics.horizontalAdvance(QStringLiteral("F")) + 8 + labelWidth + 6;
+    labelWidth = std::max(labelWidth,
+                          metrics.horizontalAdvance(QString::fromStdString(tick.label)));
+  const double left = area.left() + 8 + metrics.horizontalAdvance(QStringLiteral("F")) +
+                      8 + labelWidth + 6;
   const double right = area.right() - std::max(14.0, line);
   frame.plot = QRectF(QPointF(left, top), QPointF(right, bottom));
   if (frame.plot.width() < 10 || frame.plot.height() < 10)
     frame.plot = QRectF(area.topLeft(), QSizeF(std::max(10.0, area.width()),
-                                                 std::max(10.0, area.height())));
+                                               std::max(10.0, area.height())));
   frame.xScale = AxisScale(x0_, x1_, frame.plot.width());
   frame.yScale = AxisScale(y0_, y1_, frame.plot.height());
 
@@ -442,15 +454,17 @@ PlotView::Frame PlotView::frameFor(const QRectF &area) const {
     frame.xTicks = axisTicks(x0_, x1_, xCount, separator);
     double widest = 0;
     for (const AxisTick &tick : frame.xTicks)
-      widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.label)));
+      widest =
+          std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.label)));
     if (frame.xTicks.size() * (widest + 1.5 * line) <= frame.plot.width())
       break;
   }
   return frame;
 }
 
-void PlotView::traceCurve(const Frame &frame, double pixelRatio, std::vector<QPolygonF> &lines,
-                          std::vector<QPointF> &dots, std::vector<QPointF> &exits) const {
+void PlotView::traceCurve(const Frame &frame, double pixelRatio,
+                          std::vector<QPolygonF> &lines, std::vector<QPointF> &dots,
+                          std::vector<QPointF> &exits) const {
   const QRectF &plot = frame.plot;
   // The line may reach the edges by its width: it is cut there, not at
   // the points' own positions.
@@ -551,9 +565,11 @@ void PlotView::paintGrid(QPainter &painter, const Frame &frame) const {
                      QPointF(plot.right(), frame.mapY(tick.value)));
   painter.setPen(QPen(textTone(colours, 110), 1));
   if (x0_ < 0 && x1_ > 0)
-    painter.drawLine(QPointF(frame.mapX(0), plot.top()), QPointF(frame.mapX(0), plot.bottom()));
+    painter.drawLine(QPointF(frame.mapX(0), plot.top()),
+                     QPointF(frame.mapX(0), plot.bottom()));
   if (y0_ < 0 && y1_ > 0)
-    painter.drawLine(QPointF(plot.left(), frame.mapY(0)), QPointF(plot.right(), frame.mapY(0)));
+    painter.drawLine(QPointF(plot.left(), frame.mapY(0)),
+                     QPointF(plot.right(), frame.mapY(0)));
 }
 
 // Undefined stretches: from the first to the last failing point of each run,
@@ -647,13 +663,15 @@ void PlotView::paintAxes(QPainter &painter, const Frame &frame, const QRectF &ar
     const double width = metrics.horizontalAdvance(label) + 4;
     const double left = std::clamp(x - width / 2, area.left() + 2,
                                    std::max(area.left() + 2, area.right() - 2 - width));
-    painter.drawText(QRectF(left, plot.bottom() + 5, width, line), Qt::AlignCenter, label);
+    painter.drawText(QRectF(left, plot.bottom() + 5, width, line), Qt::AlignCenter,
+                     label);
   }
   for (const AxisTick &tick : frame.yTicks) {
     const double y = frame.mapY(tick.value);
     painter.drawLine(QPointF(plot.left() - 4, y), QPointF(plot.left(), y));
-    painter.drawText(QRectF(area.left(), y - line / 2, plot.left() - 6 - area.left(), line),
-                     Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(tick.label));
+    painter.drawText(
+        QRectF(area.left(), y - line / 2, plot.left() - 6 - area.left(), line),
+        Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(tick.label));
   }
   QFont bold = font();
   bold.setBold(true);

@@ -44,8 +44,8 @@ public:
   // variableName and "F", the curve's legend entry is "F = formula", and
   // each error's names the part of the formula that raised it; sampler
   // (which may be empty) draws zoomed views.
-  void setPlot(PlotSamples samples, const QString &variableName, const std::string &formula,
-               Sampler sampler);
+  void setPlot(PlotSamples samples, const QString &variableName,
+               const std::string &formula, Sampler sampler);
   // The ends of F's range that the user fixed; the others follow the
   // points (autoValueRange). Taken by the next setPlot or resetZoom.
   void setValueLimits(std::optional<Float> low, std::optional<Float> high);

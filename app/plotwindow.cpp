@@ -132,7 +132,8 @@ void PlotWindow::buildRangeFields() {
   yToEdit_ = new QLineEdit(automatic, this);
   yToEdit_->setObjectName(QStringLiteral("yToEdit"));
   yToEdit_->setAccessibleName(QStringLiteral("Y to"));
-  plotButton_ = button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
+  plotButton_ =
+      button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
 }
 
 // Two rows: the variable's range, then the count and F's range.
@@ -143,16 +144,20 @@ QGridLayout *PlotWindow::layOutRange() {
     const char *caption;
     QWidget *field;
     int row, column;
-  } fields[] = {{"&Variable", variableBox_, 0, 0}, {"&From", fromEdit_, 0, 2},
-                {"&To", toEdit_, 0, 4},           {"Po&ints", pointsBox_, 1, 0},
-                {"&Y from", yFromEdit_, 1, 2},     {"Y t&o", yToEdit_, 1, 4}};
+  } fields[] = {{"&Variable", variableBox_, 0, 0},
+                {"&From", fromEdit_, 0, 2},
+                {"&To", toEdit_, 0, 4},
+                {"Po&ints", pointsBox_, 1, 0},
+                {"&Y from", yFromEdit_, 1, 2},
+                {"Y t&o", yToEdit_, 1, 4}};
   for (const auto &field : fields) {
     auto *label = new QLabel(QLatin1String(field.caption), this);
     label->setBuddy(field.field);
     // The underlined letter splits the text in two runs, which loses the
     // kerning its measured width assumes ("To" would be cut); a little room
     // more keeps the last letter whole.
-    label->setMinimumWidth(label->sizeHint().width() + label->fontMetrics().averageCharWidth());
+    label->setMinimumWidth(label->sizeHint().width() +
+                           label->fontMetrics().averageCharWidth());
     range->addWidget(label, field.row, field.column);
     range->addWidget(field.field, field.row, field.column + 1);
   }
@@ -213,15 +218,15 @@ QWidget *PlotWindow::buildTablePage() {
   table_->horizontalHeader()->setStretchLastSection(true);
   // Room for the widest number the result box writes, 15 digits and an
   // exponent, so no value is cut.
-  const int numberWidth =
-      table_->fontMetrics().horizontalAdvance(QStringLiteral("-0.000888888888888888E-888")) +
-      12;
+  const int numberWidth = table_->fontMetrics().horizontalAdvance(
+                              QStringLiteral("-0.000888888888888888E-888")) +
+                          12;
   table_->setColumnWidth(0, numberWidth);
   table_->setColumnWidth(1, numberWidth);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   auto *copyCsv = button(QStringLiteral("Copy &as CSV"), "copyTableButton",
-                           QStringLiteral("Copy the table as CSV"), this);
+                         QStringLiteral("Copy the table as CSV"), this);
   auto *tablePage = new QWidget(this);
   auto *tableColumn = new QVBoxLayout(tablePage);
   tableColumn->addWidget(table_, 1);
@@ -242,9 +247,10 @@ void PlotWindow::connectRangeFields() {
   onClick(plotButton_, this, [this] { plot(); });
   // Enter in any of the range's fields plots, as in a dialog (this window
   // is not one, so it has no default button of its own).
-  for (QWidget *field : {static_cast<QWidget *>(fromEdit_), static_cast<QWidget *>(toEdit_),
-                         static_cast<QWidget *>(pointsBox_), static_cast<QWidget *>(yFromEdit_),
-                         static_cast<QWidget *>(yToEdit_)})
+  for (QWidget *field :
+       {static_cast<QWidget *>(fromEdit_), static_cast<QWidget *>(toEdit_),
+        static_cast<QWidget *>(pointsBox_), static_cast<QWidget *>(yFromEdit_),
+        static_cast<QWidget *>(yToEdit_)})
     for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
       auto *enter = new QShortcut(QKeySequence(key), field);
       enter->setContext(Qt::WidgetShortcut);
@@ -297,10 +303,12 @@ void PlotWindow::keepOnScreen(const QMargins &decoration) {
   // Wholly on the screen where it fits; where it cannot, its title bar is.
   QRect frame(geometry().topLeft(), size());
   frame = frame.marginsAdded(decoration);
-  frame.moveLeft(std::clamp(frame.left(), available.left(),
-                            std::max(available.left(), available.right() + 1 - frame.width())));
-  frame.moveTop(std::clamp(frame.top(), available.top(),
-                           std::max(available.top(), available.bottom() + 1 - frame.height())));
+  frame.moveLeft(
+      std::clamp(frame.left(), available.left(),
+                 std::max(available.left(), available.right() + 1 - frame.width())));
+  frame.moveTop(
+      std::clamp(frame.top(), available.top(),
+                 std::max(available.top(), available.bottom() + 1 - frame.height())));
   move(frame.topLeft());
 }
 
@@ -380,7 +388,9 @@ void PlotWindow::plot() {
                  });
 }
 
-void PlotWindow::resetZoom() { view_->resetZoom(); }
+void PlotWindow::resetZoom() {
+  view_->resetZoom();
+}
 
 QString PlotWindow::plotTitle() const {
   return QStringLiteral("F = ") + QString::fromStdString(screen_.formula);
@@ -398,9 +408,9 @@ void PlotWindow::exportSvg(const QString &path) const {
 
 void PlotWindow::exportClick(const QString &kind, const QString &filter,
                              void (PlotWindow::*write)(const QString &) const) {
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export plot as ") + kind,
-      QStringLiteral("plot.") + kind.toLower(), filter);
+  const QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Export plot as ") + kind,
+                                   QStringLiteral("plot.") + kind.toLower(), filter);
   if (!path.isEmpty())
     (this->*write)(path);
 }

@@ -20,8 +20,7 @@ constexpr int reportWidth = 638;
 constexpr int reportHeight = 279;
 constexpr int panelWidth = 105;
 
-QPushButton *panelButton(const QString &caption, const char *name,
-                         QWidget *panel) {
+QPushButton *panelButton(const QString &caption, const char *name, QWidget *panel) {
   auto *button = new QPushButton(caption, panel);
   button->setObjectName(QLatin1String(name));
   button->setMinimumSize(90, 25);
@@ -40,10 +39,8 @@ bool hasDestination(const QPrinter &printer) {
 } // namespace
 
 TTextPrintForm::TTextPrintForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("TextPrintForm"));
   setWindowTitle(QStringLiteral("Print report"));
@@ -59,7 +56,8 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
 
   auto *panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("Panel1"));
-  QPushButton *setupButton = panelButton(QStringLiteral("Printer &Setup"), "Button3", panel);
+  QPushButton *setupButton =
+      panelButton(QStringLiteral("Printer &Setup"), "Button3", panel);
   QPushButton *printButton = panelButton(QStringLiteral("&Print"), "Button1", panel);
   QPushButton *closeButton = panelButton(QStringLiteral("&Close"), "Button2", panel);
   auto *buttons = new QVBoxLayout(panel);
@@ -91,11 +89,13 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
 
 TTextPrintForm::~TTextPrintForm() = default;
 
-void TTextPrintForm::setReport(const QStringList &lines) {
+void TTextPrintForm::SetReport(const QStringList &lines) {
   RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QString TTextPrintForm::reportText() const { return RichEdit1->toPlainText(); }
+QString TTextPrintForm::ReportText() const {
+  return RichEdit1->toPlainText();
+}
 
 void TTextPrintForm::Button3Click() {
   QPrintDialog dialog(FPrinter.get(), this);
@@ -136,13 +136,17 @@ void TTextPrintForm::Button1Click() {
     throw EPrintError("The printer refused the print job");
 }
 
-void TTextPrintForm::Button2Click() { close(); }
+void TTextPrintForm::Button2Click() {
+  close();
+}
 
 void TTextPrintForm::done(int result) {
   FormClose();
   QDialog::done(result);
 }
 
-void TTextPrintForm::FormClose() { RichEdit1->clear(); }
+void TTextPrintForm::FormClose() {
+  RichEdit1->clear();
+}
 
 } // namespace quorvex

@@ -28,10 +28,10 @@ public:
   ~TTextPrintForm() override;
 
   // Replaces the report's text with the given lines.
-  void setReport(const QStringList &lines);
-  QString reportText() const;
+  void SetReport(const QStringList &lines);
+  QString ReportText() const;
   // The printer later printing goes to; the setup dialog changes it.
-  QPrinter &printer() noexcept { return *FPrinter; }
+  QPrinter &Printer() noexcept { return *FPrinter; }
 
   void Button3Click(); // printer setup
   void Button1Click(); // print

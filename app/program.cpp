@@ -14,8 +14,8 @@ QuorvexProgram::QuorvexProgram()
       aboutForm_(std::make_unique<TAboutForm>(mainWindow_.get())),
       printForm_(std::make_unique<TTextPrintForm>(mainWindow_.get())),
       helperForm_(std::make_unique<THelperForm>(mainWindow_.get())) {
-  mainWindow_->setPrintForm(printForm_.get());
-  mainWindow_->setHelperForm(helperForm_.get());
+  mainWindow_->SetPrintForm(printForm_.get());
+  mainWindow_->SetHelperForm(helperForm_.get());
   centreOnScreen(*printForm_);
   centreOnScreen(*helperForm_);
 }

@@ -27,7 +27,8 @@ void SelectionLineEdit::restoreSelection(int anchor, int cursor) {
   if (anchor == cursor)
     setCursorPosition(cursor);
   else
-    setSelection(anchor, cursor - anchor); // a negative length keeps the caret at the start
+    setSelection(anchor,
+                 cursor - anchor); // a negative length keeps the caret at the start
 }
 
 } // namespace quorvex

@@ -45,8 +45,8 @@ void describe(QCommandLineParser &parser, const Options &options) {
 // Writes everything or reports why not, as quorvex-eval does.
 int print(const QString &text) {
   const QByteArray bytes = text.toLocal8Bit();
-  if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
-                  stdout) == static_cast<std::size_t>(bytes.size()) &&
+  if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+          static_cast<std::size_t>(bytes.size()) &&
       std::fflush(stdout) == 0)
     return 0;
   std::fputs("quorvex: error writing standard output\n", stderr);

@@ -55,7 +55,7 @@ constexpr int defaultRowHeight = 18;
 
 VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
     : QTableWidget(parent), model_(model) {
-  setColumnCount(TValueGrid::ColumnCount);
+  setColumnCount(TValueGrid::columnCount);
   horizontalHeader()->hide();
   verticalHeader()->hide();
   horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);
@@ -77,9 +77,8 @@ void VariableGridView::refresh() {
   if (rowCount() != rows)
     setRowCount(rows);
   for (int row = 0; row < rows; ++row) {
-    for (int column = 0; column < TValueGrid::ColumnCount; ++column) {
-      const QString text =
-          QString::fromStdString(model_.Cell(column, row));
+    for (int column = 0; column < TValueGrid::columnCount; ++column) {
+      const QString text = QString::fromStdString(model_.Cell(column, row));
       QTableWidgetItem *cell = item(row, column);
       if (!cell) {
         cell = new QTableWidgetItem; // owned by the table
@@ -90,8 +89,7 @@ void VariableGridView::refresh() {
       }
       if (cell->text() != text)
         cell->setText(text);
-      if (editor_ && editorRow_ == row && column == 1 &&
-          editor_->text() != text)
+      if (editor_ && editorRow_ == row && column == 1 && editor_->text() != text)
         editor_->setText(text);
     }
   }
@@ -142,8 +140,7 @@ void VariableGridView::closeEditor(QWidget *editor,
   // Enter or Escape ends an edit, but the grid always shows its editor: a
   // new one opens on the same cell once the old one is gone.
   if (hasFocus())
-    QMetaObject::invokeMethod(this, &VariableGridView::openEditor,
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &VariableGridView::openEditor, Qt::QueuedConnection);
 }
 
 void VariableGridView::openEditor() {

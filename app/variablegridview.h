@@ -39,10 +39,8 @@ signals:
 
 protected:
   void focusInEvent(QFocusEvent *event) override;
-  void currentChanged(const QModelIndex &current,
-                      const QModelIndex &previous) override;
-  void closeEditor(QWidget *editor,
-                   QAbstractItemDelegate::EndEditHint hint) override;
+  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+  void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
   friend class ValueCellDelegate;

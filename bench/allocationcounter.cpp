@@ -51,7 +51,7 @@ HeapCounter::HeapCounter() {
 
 HeapCounter::~HeapCounter() { counting = false; }
 
-HeapCounts HeapCounter::Counts() const {
+HeapCounts HeapCounter::counts() const {
   HeapCounts counts;
   counts.allocations = allocations;
   counts.liveBytes = live > 0 ? static_cast<std::size_t>(live) : 0;

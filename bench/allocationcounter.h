@@ -21,7 +21,7 @@ public:
   HeapCounter(const HeapCounter &) = delete;
   HeapCounter &operator=(const HeapCounter &) = delete;
 
-  HeapCounts Counts() const;
+  HeapCounts counts() const;
 };
 
 } // namespace quorvex::bench

@@ -8,17 +8,17 @@ namespace {
 bool failed = false;
 }
 
-std::string BenchName(const std::string &row, const char *column) {
+std::string benchName(const std::string &row, const char *column) {
   return row + "|" + column;
 }
 
-std::string EvaluateRow(const BenchFormula &formula) { return formula.name + " evaluate"; }
-std::string CompileRow(const BenchFormula &formula) { return formula.name + " compile"; }
-std::string DoubleMathRow(const BenchFormula &formula) {
+std::string evaluateRow(const BenchFormula &formula) { return formula.name + " evaluate"; }
+std::string compileRow(const BenchFormula &formula) { return formula.name + " compile"; }
+std::string doubleMathRow(const BenchFormula &formula) {
   return formula.name + " evaluate, double fns";
 }
 
-std::vector<double> InitialValues(const BenchFormula &formula) {
+std::vector<double> initialValues(const BenchFormula &formula) {
   std::vector<double> values;
   values.reserve(formula.variables.size());
   for (const BenchVariable &variable : formula.variables)
@@ -26,23 +26,23 @@ std::vector<double> InitialValues(const BenchFormula &formula) {
   return values;
 }
 
-bool ConfirmAgreement(benchmark::State &state, const BenchFormula &formula, double value) {
-  const std::vector<double> values = InitialValues(formula);
+bool confirmAgreement(benchmark::State &state, const BenchFormula &formula, double value) {
+  const std::vector<double> values = initialValues(formula);
   const double expected = formula.native(values.data());
-  if (Agrees(value, expected))
+  if (agrees(value, expected))
     return true;
   char why[160];
   std::snprintf(why, sizeof why, "%s gives %.17g, native %.17g", formula.name.c_str(), value,
                 expected);
-  FailBenchmark(state, why);
+  failBenchmark(state, why);
   return false;
 }
 
-void FailBenchmark(benchmark::State &state, const std::string &why) {
+void failBenchmark(benchmark::State &state, const std::string &why) {
   failed = true;
   state.SkipWithError(why.c_str());
 }
 
-bool RunFailed() { return failed; }
+bool runFailed() { return failed; }
 
 } // namespace quorvex::bench

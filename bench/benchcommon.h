@@ -14,32 +14,32 @@
 namespace quorvex::bench {
 
 // Column names: the implementations compared side by side.
-inline constexpr const char *Ours = "ours";
-inline constexpr const char *PeerOptimized = "peer opt on";
-inline constexpr const char *PeerPlain = "peer opt off";
-inline constexpr const char *Native = "native";
+inline constexpr const char *oursColumn = "ours";
+inline constexpr const char *peerOptimizedColumn = "peer opt on";
+inline constexpr const char *peerPlainColumn = "peer opt off";
+inline constexpr const char *nativeColumn = "native";
 
 // "F1 evaluate|ours": the row of the table, then the column.
-std::string BenchName(const std::string &row, const char *column);
-std::string EvaluateRow(const BenchFormula &formula);
-std::string CompileRow(const BenchFormula &formula);
+std::string benchName(const std::string &row, const char *column);
+std::string evaluateRow(const BenchFormula &formula);
+std::string compileRow(const BenchFormula &formula);
 // Our Evaluate with the functions in plain double precision.
-std::string DoubleMathRow(const BenchFormula &formula);
+std::string doubleMathRow(const BenchFormula &formula);
 
 // The variables' values at the start of a benchmark.
-std::vector<double> InitialValues(const BenchFormula &formula);
+std::vector<double> initialValues(const BenchFormula &formula);
 
 // Compares value with the native result at the initial values. On a
 // disagreement it stops the benchmark with an error and fails the run.
-bool ConfirmAgreement(benchmark::State &state, const BenchFormula &formula, double value);
+bool confirmAgreement(benchmark::State &state, const BenchFormula &formula, double value);
 // Stops the benchmark with an error and fails the run.
-void FailBenchmark(benchmark::State &state, const std::string &why);
-bool RunFailed();
+void failBenchmark(benchmark::State &state, const std::string &why);
+bool runFailed();
 
 // Alternates the first variable between its value and a nudged one.
 class Nudger {
 public:
-  explicit Nudger(double &slot) : slot_(slot), plain_(slot), nudged_(slot * Nudge) {}
+  explicit Nudger(double &slot) : slot_(slot), plain_(slot), nudged_(slot * nudgeFactor) {}
   void operator()() noexcept {
     flip_ = !flip_;
     slot_ = flip_ ? nudged_ : plain_;

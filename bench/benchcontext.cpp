@@ -47,20 +47,20 @@ void addStandIns(TExprHashContext &c) {
 
 } // namespace
 
-TExprContext &DoubleContext() {
+TExprContext &doubleContext() {
   static TExprHashContext context(false, 100);
   static const bool filled = (addStandIns(context), true);
   (void)filled;
   return context;
 }
 
-void BindFormula(TCompiledEvaluator &evaluator, const BenchFormula &formula,
+void bindFormula(TCompiledEvaluator &evaluator, const BenchFormula &formula,
                  std::vector<double> &values, TExprContext &context) {
   evaluator.ExternalContexts.Add(context);
   for (std::size_t i = 0; i < values.size(); ++i)
     evaluator.AddVariable(formula.variables[i].name, &values[i]);
 }
 
-TExprContext &BenchContext() { return StandardContext(); }
+TExprContext &benchContext() { return StandardContext(); }
 
 } // namespace quorvex::bench

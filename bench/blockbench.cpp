@@ -16,8 +16,8 @@ namespace quorvex::bench {
 
 namespace {
 
-constexpr std::size_t BlockRows = 10000;
-constexpr const char *PeerBulk = "peer bulk";
+constexpr std::size_t blockRows = 10000;
+constexpr const char *peerBulkColumn = "peer bulk";
 
 std::string blockRow(const BenchFormula &formula) {
   return formula.name + " block, per row";
@@ -33,8 +33,8 @@ struct Columns {
 Columns columnsFor(const BenchFormula &formula) {
   Columns columns;
   for (const BenchVariable &variable : formula.variables) {
-    std::vector<double> column(BlockRows);
-    for (std::size_t r = 0; r < BlockRows; ++r)
+    std::vector<double> column(blockRows);
+    for (std::size_t r = 0; r < blockRows; ++r)
       column[r] = variable.value * (1 + static_cast<double>(r % 1000) * 1e-9);
     columns.values.push_back(std::move(column));
   }
@@ -46,11 +46,11 @@ Columns columnsFor(const BenchFormula &formula) {
 // Every row against the native loop's; false (and the run failed) otherwise.
 bool rowsAgree(benchmark::State &state, const BenchFormula &formula,
                const Columns &columns, const std::vector<double> &results) {
-  std::vector<double> expected(BlockRows);
-  NativeLoopOf(formula)(columns.pointers.data(), BlockRows, expected.data());
-  for (std::size_t r = 0; r < BlockRows; ++r)
-    if (!Agrees(results[r], expected[r])) {
-      FailBenchmark(state, formula.name + ": a row disagrees with the native loop");
+  std::vector<double> expected(blockRows);
+  nativeLoopOf(formula)(columns.pointers.data(), blockRows, expected.data());
+  for (std::size_t r = 0; r < blockRows; ++r)
+    if (!agrees(results[r], expected[r])) {
+      failBenchmark(state, formula.name + ": a row disagrees with the native loop");
       return false;
     }
   return true;
@@ -64,25 +64,25 @@ public:
 
 void ours(benchmark::State &state, const BenchFormula &formula) {
   const Columns columns = columnsFor(formula);
-  std::vector<double> storage = InitialValues(formula);
+  std::vector<double> storage = initialValues(formula);
   TCompiledEvaluator evaluator;
-  BindFormula(evaluator, formula, storage, BenchContext());
+  bindFormula(evaluator, formula, storage, benchContext());
   evaluator.Compile(formula.ours);
   std::vector<Float *> variables;
   for (double &value : storage)
     variables.push_back(&value);
   BlockEvaluator block(evaluator, variables);
-  std::vector<double> results(BlockRows);
+  std::vector<double> results(blockRows);
   CountingSink faults;
-  block.evaluate(columns.pointers, BlockRows, results.data(), faults);
+  block.evaluate(columns.pointers, blockRows, results.data(), faults);
   if (faults.count != 0) {
-    FailBenchmark(state, formula.name + ": a row failed");
+    failBenchmark(state, formula.name + ": a row failed");
     return;
   }
   if (!rowsAgree(state, formula, columns, results))
     return;
   for (auto _ : state) {
-    block.evaluate(columns.pointers, BlockRows, results.data(), faults);
+    block.evaluate(columns.pointers, blockRows, results.data(), faults);
     benchmark::DoNotOptimize(results.data());
     benchmark::ClobberMemory();
   }
@@ -90,32 +90,32 @@ void ours(benchmark::State &state, const BenchFormula &formula) {
 
 void peerBulk(benchmark::State &state, const BenchFormula &formula) {
   Columns columns = columnsFor(formula);
-  std::vector<double> results(BlockRows);
+  std::vector<double> results(blockRows);
   try {
     mu::Parser parser;
     parser.EnableOptimizer(true);
     for (std::size_t k = 0; k < columns.values.size(); ++k)
       parser.DefineVar(formula.variables[k].name, columns.values[k].data());
     parser.SetExpr(formula.peer);
-    parser.Eval(results.data(), static_cast<int>(BlockRows));
+    parser.Eval(results.data(), static_cast<int>(blockRows));
     if (!rowsAgree(state, formula, columns, results))
       return;
     for (auto _ : state) {
-      parser.Eval(results.data(), static_cast<int>(BlockRows));
+      parser.Eval(results.data(), static_cast<int>(blockRows));
       benchmark::DoNotOptimize(results.data());
       benchmark::ClobberMemory();
     }
   } catch (const mu::Parser::exception_type &e) {
-    FailBenchmark(state, formula.name + ": " + e.GetMsg());
+    failBenchmark(state, formula.name + ": " + e.GetMsg());
   }
 }
 
 void nativeLoop(benchmark::State &state, const BenchFormula &formula) {
   const Columns columns = columnsFor(formula);
-  std::vector<double> results(BlockRows);
-  const NativeLoop loop = NativeLoopOf(formula);
+  std::vector<double> results(blockRows);
+  const NativeLoop loop = nativeLoopOf(formula);
   for (auto _ : state) {
-    loop(columns.pointers.data(), BlockRows, results.data());
+    loop(columns.pointers.data(), blockRows, results.data());
     benchmark::DoNotOptimize(results.data());
     benchmark::ClobberMemory();
   }
@@ -129,35 +129,35 @@ bool nearNative(const BenchFormula &formula) {
 
 } // namespace
 
-void RegisterBlockBenchmarks() {
-  for (const BenchFormula &formula : BenchFormulas()) {
+void registerBlockBenchmarks() {
+  for (const BenchFormula &formula : benchFormulas()) {
     const std::string row = blockRow(formula);
-    benchmark::RegisterBenchmark(BenchName(row, Ours).c_str(), ours, formula)
+    benchmark::RegisterBenchmark(benchName(row, oursColumn).c_str(), ours, formula)
         ->MeasureProcessCPUTime();
-    benchmark::RegisterBenchmark(BenchName(row, PeerBulk).c_str(), peerBulk, formula)
+    benchmark::RegisterBenchmark(benchName(row, peerBulkColumn).c_str(), peerBulk, formula)
         ->MeasureProcessCPUTime();
-    benchmark::RegisterBenchmark(BenchName(row, Native).c_str(), nativeLoop, formula)
+    benchmark::RegisterBenchmark(benchName(row, nativeColumn).c_str(), nativeLoop, formula)
         ->MeasureProcessCPUTime();
   }
 }
 
-bool PrintBlockTable(const MedianCollector &medians, std::FILE *out) {
+bool printBlockTable(const MedianCollector &medians, std::FILE *out) {
   std::fprintf(out,
                "\nBlock evaluation over columns of %zu rows, ns per row (process CPU "
                "time). Peer bulk: its Eval(results, n), all its threads counted; peer "
                "single: one evaluation with its optimizer.\n\n",
-               BlockRows);
+               blockRows);
   std::fprintf(out, "%-8s %10s %12s %8s %10s %12s  %-40s %s\n", "formula", "ours",
                "native loop", "x native", "peer bulk", "peer single", "goal", "met");
   std::fprintf(out, "%s\n", std::string(112, '-').c_str());
   bool allMet = true;
-  for (const BenchFormula &formula : BenchFormulas()) {
+  for (const BenchFormula &formula : benchFormulas()) {
     const std::string row = blockRow(formula);
-    const double rows = static_cast<double>(BlockRows);
-    const double ours = medians.Median(BenchName(row, Ours)) / rows;
-    const double native = medians.Median(BenchName(row, Native)) / rows;
-    const double bulk = medians.Median(BenchName(row, PeerBulk)) / rows;
-    const double single = medians.Median(BenchName(EvaluateRow(formula), PeerOptimized));
+    const double rows = static_cast<double>(blockRows);
+    const double ours = medians.median(benchName(row, oursColumn)) / rows;
+    const double native = medians.median(benchName(row, nativeColumn)) / rows;
+    const double bulk = medians.median(benchName(row, peerBulkColumn)) / rows;
+    const double single = medians.median(benchName(evaluateRow(formula), peerOptimizedColumn));
     std::string goal = "< peer bulk, < peer single";
     bool met = ours < bulk && ours < single;
     if (nearNative(formula)) {

@@ -10,8 +10,8 @@ namespace quorvex::bench {
 // evaluator, the formula as a native C++ loop over the same arrays, and
 // the peer's bulk mode over them (process CPU time, so that all its
 // threads count), beside the peer's single evaluation with its optimizer.
-void RegisterBlockBenchmarks();
+void registerBlockBenchmarks();
 // Prints that table, each row against its goals; false when one was missed.
-bool PrintBlockTable(const MedianCollector &medians, std::FILE *out);
+bool printBlockTable(const MedianCollector &medians, std::FILE *out);
 
 } // namespace quorvex::bench

@@ -31,7 +31,7 @@ std::vector<char *> pointers(std::vector<std::string> &texts) {
 
 } // namespace
 
-ChildRun RunChild(const std::vector<std::string> &arguments,
+ChildRun runChild(const std::vector<std::string> &arguments,
                   const std::vector<std::string> &environment, const std::string &stdinPath) {
   std::vector<std::string> argv = arguments;
   std::vector<std::string> envp;
@@ -88,7 +88,7 @@ ChildRun RunChild(const std::vector<std::string> &arguments,
   return run;
 }
 
-std::string RuntimeDirectory() {
+std::string runtimeDirectory() {
   static char name[] = "/tmp/quorvex-bench-runtime-XXXXXX";
   static const bool made = [] {
     if (mkdtemp(name) == nullptr)

@@ -18,12 +18,12 @@ struct ChildRun {
 // environment: extra "NAME=value" entries on top of this process's own.
 // stdinPath: a file for the child's standard input; empty for /dev/null.
 // Throws std::runtime_error when the child cannot be started.
-ChildRun RunChild(const std::vector<std::string> &arguments,
+ChildRun runChild(const std::vector<std::string> &arguments,
                   const std::vector<std::string> &environment, const std::string &stdinPath);
 
 // A private runtime directory for the toolkit's children, made on first use
 // and removed at exit: Qt complains on every start without one, and a fresh
 // one keeps the table's output clean.
-std::string RuntimeDirectory();
+std::string runtimeDirectory();
 
 } // namespace quorvex::bench

@@ -11,17 +11,17 @@ namespace quorvex::bench {
 
 namespace {
 
-constexpr const char *PerOpRow = "Evaluate, 3998 ops, per op";
-constexpr const char *FailingRow = "Evaluate, 4002 ops, failing";
+constexpr const char *perOpRow = "Evaluate, 3998 ops, per op";
+constexpr const char *failingRow = "Evaluate, 4002 ops, failing";
 // Each term x*1.0000001 is two code ops, and each + between two terms one.
-constexpr int Terms = 1333;
-constexpr int SumOps = 3 * Terms - 1;
+constexpr int terms = 1333;
+constexpr int sumOps = 3 * terms - 1;
 
-// The sum of Terms products, then divided by x - x when failing: the run
+// The sum of terms products, then divided by x - x when failing: the run
 // goes through every op of the sum before the last op faults.
 std::string longSum(bool failing) {
   std::string text = "x*1.0000001";
-  for (int i = 1; i < Terms; ++i)
+  for (int i = 1; i < terms; ++i)
     text += "+x*1.0000001";
   return failing ? "(" + text + ")/(x-x)" : text;
 }
@@ -33,8 +33,8 @@ void perOp(benchmark::State &state) {
   TCompiledEvaluator evaluator;
   evaluator.AddVariable("x", &x);
   evaluator.Compile(longSum(false));
-  if (!Agrees(evaluator.Evaluate(), 3 * 1.0000001 * Terms)) {
-    FailBenchmark(state, "the long sum disagrees with native");
+  if (!agrees(evaluator.Evaluate(), 3 * 1.0000001 * terms)) {
+    failBenchmark(state, "the long sum disagrees with native");
     return;
   }
   Nudger nudge(x);
@@ -42,8 +42,8 @@ void perOp(benchmark::State &state) {
     nudge();
     benchmark::DoNotOptimize(evaluator.Evaluate());
   }
-  if (evaluator.Machine.CodeList.size() != SumOps)
-    FailBenchmark(state, "the long sum is not the program it was meant to be");
+  if (evaluator.Machine.CodeList.size() != sumOps)
+    failBenchmark(state, "the long sum is not the program it was meant to be");
 }
 
 // A run that faults at its last op, the error caught: what a failing point
@@ -56,7 +56,7 @@ void failing(benchmark::State &state) {
   for (auto _ : state) {
     try {
       benchmark::DoNotOptimize(evaluator.Evaluate());
-      FailBenchmark(state, "the failing sum computed");
+      failBenchmark(state, "the failing sum computed");
       return;
     } catch (const EZeroDivide &) {
     }
@@ -66,21 +66,21 @@ void failing(benchmark::State &state) {
 // Everything a Compute does before it evaluates: a fresh evaluator, the
 // context attached, the variables bound, the text compiled.
 void prepare(TCompiledEvaluator &evaluator, const BenchFormula &formula,
-             std::vector<double> &values, TExprContext &context = BenchContext()) {
-  BindFormula(evaluator, formula, values, context);
+             std::vector<double> &values, TExprContext &context = benchContext()) {
+  bindFormula(evaluator, formula, values, context);
   evaluator.Compile(formula.ours);
 }
 
 // Compiles once and checks the result; false (and the run failed) otherwise.
 bool checked(benchmark::State &state, const BenchFormula &formula,
-             TExprContext &context = BenchContext()) {
+             TExprContext &context = benchContext()) {
   try {
-    std::vector<double> values = InitialValues(formula);
+    std::vector<double> values = initialValues(formula);
     TCompiledEvaluator evaluator;
     prepare(evaluator, formula, values, context);
-    return ConfirmAgreement(state, formula, evaluator.Evaluate());
+    return confirmAgreement(state, formula, evaluator.Evaluate());
   } catch (const Exception &e) {
-    FailBenchmark(state, formula.name + ": " + e.message());
+    failBenchmark(state, formula.name + ": " + e.message());
     return false;
   }
 }
@@ -88,7 +88,7 @@ bool checked(benchmark::State &state, const BenchFormula &formula,
 void evaluate(benchmark::State &state, const BenchFormula &formula, TExprContext *context) {
   if (!checked(state, formula, *context))
     return;
-  std::vector<double> values = InitialValues(formula);
+  std::vector<double> values = initialValues(formula);
   TCompiledEvaluator evaluator;
   prepare(evaluator, formula, values, *context);
   Nudger nudge(values[0]);
@@ -101,7 +101,7 @@ void evaluate(benchmark::State &state, const BenchFormula &formula, TExprContext
 void compile(benchmark::State &state, const BenchFormula &formula) {
   if (!checked(state, formula))
     return;
-  std::vector<double> values = InitialValues(formula);
+  std::vector<double> values = initialValues(formula);
   for (auto _ : state) {
     TCompiledEvaluator evaluator;
     prepare(evaluator, formula, values);
@@ -111,30 +111,30 @@ void compile(benchmark::State &state, const BenchFormula &formula) {
 
 } // namespace
 
-void RegisterEngineBenchmarks() {
-  for (const BenchFormula &formula : BenchFormulas()) {
-    benchmark::RegisterBenchmark(BenchName(EvaluateRow(formula), Ours).c_str(), evaluate,
-                                 formula, &BenchContext());
+void registerEngineBenchmarks() {
+  for (const BenchFormula &formula : benchFormulas()) {
+    benchmark::RegisterBenchmark(benchName(evaluateRow(formula), oursColumn).c_str(), evaluate,
+                                 formula, &benchContext());
     if (formula.callsFunctions)
-      benchmark::RegisterBenchmark(BenchName(DoubleMathRow(formula), Ours).c_str(), evaluate,
-                                   formula, &DoubleContext());
-    benchmark::RegisterBenchmark(BenchName(CompileRow(formula), Ours).c_str(), compile,
+      benchmark::RegisterBenchmark(benchName(doubleMathRow(formula), oursColumn).c_str(), evaluate,
+                                   formula, &doubleContext());
+    benchmark::RegisterBenchmark(benchName(compileRow(formula), oursColumn).c_str(), compile,
                                  formula);
   }
-  benchmark::RegisterBenchmark(BenchName(PerOpRow, Ours).c_str(), perOp);
-  benchmark::RegisterBenchmark(BenchName(FailingRow, Ours).c_str(), failing);
+  benchmark::RegisterBenchmark(benchName(perOpRow, oursColumn).c_str(), perOp);
+  benchmark::RegisterBenchmark(benchName(failingRow, oursColumn).c_str(), failing);
 }
 
-std::vector<TableRow> EngineRows(const MedianCollector &medians) {
-  TableRow perOpRow;
-  perOpRow.label = PerOpRow;
-  perOpRow.unit = "ns";
-  perOpRow.ours = medians.Median(BenchName(PerOpRow, Ours)) / SumOps;
-  TableRow failingRow;
-  failingRow.label = FailingRow;
-  failingRow.unit = "ns";
-  failingRow.ours = medians.Median(BenchName(FailingRow, Ours));
-  return {perOpRow, failingRow};
+std::vector<TableRow> engineRows(const MedianCollector &medians) {
+  TableRow perOpResult;
+  perOpResult.label = perOpRow;
+  perOpResult.unit = "ns";
+  perOpResult.ours = medians.median(benchName(perOpRow, oursColumn)) / sumOps;
+  TableRow failingResult;
+  failingResult.label = failingRow;
+  failingResult.unit = "ns";
+  failingResult.ours = medians.median(benchName(failingRow, oursColumn));
+  return {perOpResult, failingResult};
 }
 
 } // namespace quorvex::bench

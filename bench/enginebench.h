@@ -8,7 +8,7 @@ namespace quorvex::bench {
 
 // Our engine: Evaluate and Compile of every formula, and the run of a long
 // program of cheap ops, fault-free and failing at its last op.
-void RegisterEngineBenchmarks();
-std::vector<TableRow> EngineRows(const MedianCollector &medians);
+void registerEngineBenchmarks();
+std::vector<TableRow> engineRows(const MedianCollector &medians);
 
 } // namespace quorvex::bench

@@ -9,7 +9,7 @@ namespace quorvex::bench {
 
 namespace {
 
-constexpr int LongTerms = 1000;
+constexpr int longTerms = 1000;
 
 // "1.0001" .. "1.1000": the factors of the long sum, as the formulas spell them.
 std::string longFactor(int i) {
@@ -21,10 +21,10 @@ std::string longFactor(int i) {
 } // namespace
 
 // The same factors as doubles, converted from the very same text.
-std::span<const double> LongSumFactors() {
-  static const std::array<double, LongTerms> factors = [] {
-    std::array<double, LongTerms> f{};
-    for (int i = 1; i <= LongTerms; ++i)
+std::span<const double> longSumFactors() {
+  static const std::array<double, longTerms> factors = [] {
+    std::array<double, longTerms> f{};
+    for (int i = 1; i <= longTerms; ++i)
       f[i - 1] = std::strtod(longFactor(i).c_str(), nullptr);
     return f;
   }();
@@ -35,7 +35,7 @@ namespace {
 
 std::string longSum() {
   std::string text;
-  for (int i = 1; i <= LongTerms; ++i) {
+  for (int i = 1; i <= longTerms; ++i) {
     if (i > 1)
       text += " + ";
     text += "x*" + longFactor(i);
@@ -54,10 +54,10 @@ std::string longSum() {
 }
 
 [[gnu::noinline]] double nativeF3(const volatile double *v) {
-  const double T = v[0], a = v[1], b = v[2], c = v[3], d = v[4], f = v[5], i = v[6],
+  const double t = v[0], a = v[1], b = v[2], c = v[3], d = v[4], f = v[5], i = v[6],
                j = v[7], k = v[8], m = v[9];
-  return a + b * T + c * T * std::log(T) + d * T * T + f * T * T * T + i / T +
-         j * T * T * T * T + k / (T * T) + m * std::sqrt(T);
+  return a + b * t + c * t * std::log(t) + d * t * t + f * t * t * t + i / t +
+         j * t * t * t * t + k / (t * t) + m * std::sqrt(t);
 }
 
 [[gnu::noinline]] double nativeF4(const volatile double *v) {
@@ -78,9 +78,9 @@ std::string longSum() {
 // Left to right, as the engine adds: no reassociation.
 [[gnu::noinline]] double nativeF7(const volatile double *v) {
   const double x = v[0];
-  const std::span<const double> factors = LongSumFactors();
+  const std::span<const double> factors = longSumFactors();
   double sum = x * factors[0];
-  for (int i = 1; i < LongTerms; ++i)
+  for (int i = 1; i < longTerms; ++i)
     sum += x * factors[i];
   return sum;
 }
@@ -90,13 +90,9 @@ std::string longSum() {
   return (x + y) * (x - y) / (x * y + 1);
 }
 
-[[gnu::noinline]] double nativeF9(const volatile double *v) {
-  return std::sqrt(v[0]);
-}
+[[gnu::noinline]] double nativeF9(const volatile double *v) { return std::sqrt(v[0]); }
 
-[[gnu::noinline]] double nativeF10(const volatile double *v) {
-  return std::exp(v[0]);
-}
+[[gnu::noinline]] double nativeF10(const volatile double *v) { return std::exp(v[0]); }
 
 [[gnu::noinline]] double nativeF11(const volatile double *v) {
   const double x = v[0], y = v[1];
@@ -105,7 +101,7 @@ std::string longSum() {
 
 } // namespace
 
-const std::vector<BenchFormula> &BenchFormulas() {
+const std::vector<BenchFormula> &benchFormulas() {
   static const std::vector<BenchFormula> formulas = {
       {"F1", "5.22 - 5.44E-4 * (x - 817)", "5.22 - 5.44E-4 * (x - 817)", {{"x", 2}}, nativeF1},
       {"F2",
@@ -149,7 +145,7 @@ const std::vector<BenchFormula> &BenchFormulas() {
   return formulas;
 }
 
-bool Agrees(double a, double b) {
+bool agrees(double a, double b) {
   if (a == b)
     return true;
   const double scale = std::fmax(std::fabs(a), std::fabs(b));

@@ -27,21 +27,21 @@ struct BenchFormula {
   bool callsFunctions = false;
 };
 
-const std::vector<BenchFormula> &BenchFormulas();
+const std::vector<BenchFormula> &benchFormulas();
 
 // F7's factors, 1.0001 .. 1.1000, as the formula spells them.
-std::span<const double> LongSumFactors();
+std::span<const double> longSumFactors();
 
 // The formula over columns in plain C++: out[r] from columns[k][r], the
 // variables in the order of BenchFormula::variables.
 using NativeLoop = void (*)(const double *const *columns, std::size_t rows, double *out);
-NativeLoop NativeLoopOf(const BenchFormula &formula);
+NativeLoop nativeLoopOf(const BenchFormula &formula);
 
 // Variables change by this factor between evaluations, so that nothing can
 // be hoisted out of the timing loop while the result stays comparable.
-inline constexpr double Nudge = 1 + 1e-12;
+inline constexpr double nudgeFactor = 1 + 1e-12;
 
 // True when a and b agree to a relative 1e-9.
-bool Agrees(double a, double b);
+bool agrees(double a, double b);
 
 } // namespace quorvex::bench

@@ -17,7 +17,7 @@ namespace quorvex::bench {
 namespace {
 
 // Column names of the function table.
-constexpr const char *CDouble = "C double";
+constexpr const char *cDoubleColumn = "C double";
 
 using Native = double (*)(const volatile double *);
 
@@ -65,11 +65,11 @@ std::string label(const BenchFormula &f) { return "fn " + f.ours; }
 
 void ours(benchmark::State &state, const BenchFormula &formula, TExprContext *context) {
   try {
-    std::vector<double> values = InitialValues(formula);
+    std::vector<double> values = initialValues(formula);
     TCompiledEvaluator evaluator;
-    BindFormula(evaluator, formula, values, *context);
+    bindFormula(evaluator, formula, values, *context);
     evaluator.Compile(formula.ours);
-    if (!ConfirmAgreement(state, formula, evaluator.Evaluate()))
+    if (!confirmAgreement(state, formula, evaluator.Evaluate()))
       return;
     Nudger nudge(values[0]);
     for (auto _ : state) {
@@ -77,19 +77,19 @@ void ours(benchmark::State &state, const BenchFormula &formula, TExprContext *co
       benchmark::DoNotOptimize(evaluator.Evaluate());
     }
   } catch (const Exception &e) {
-    FailBenchmark(state, formula.name + ": " + e.message());
+    failBenchmark(state, formula.name + ": " + e.message());
   }
 }
 
 void peer(benchmark::State &state, const BenchFormula &formula, bool optimize) {
   try {
-    std::vector<double> values = InitialValues(formula);
+    std::vector<double> values = initialValues(formula);
     mu::Parser parser;
     parser.EnableOptimizer(optimize);
     for (std::size_t i = 0; i < values.size(); ++i)
       parser.DefineVar(formula.variables[i].name, &values[i]);
     parser.SetExpr(formula.peer);
-    if (!ConfirmAgreement(state, formula, parser.Eval()))
+    if (!confirmAgreement(state, formula, parser.Eval()))
       return;
     Nudger nudge(values[0]);
     for (auto _ : state) {
@@ -97,34 +97,34 @@ void peer(benchmark::State &state, const BenchFormula &formula, bool optimize) {
       benchmark::DoNotOptimize(parser.Eval());
     }
   } catch (const mu::Parser::exception_type &e) {
-    FailBenchmark(state, formula.name + ": " + e.GetMsg());
+    failBenchmark(state, formula.name + ": " + e.GetMsg());
   }
 }
 
 } // namespace
 
-void RegisterFunctionBenchmarks() {
+void registerFunctionBenchmarks() {
   for (const BenchFormula &f : functionRows()) {
-    benchmark::RegisterBenchmark(BenchName(label(f), Ours).c_str(), ours, f, &BenchContext());
-    benchmark::RegisterBenchmark(BenchName(label(f), CDouble).c_str(), ours, f, &DoubleContext());
-    benchmark::RegisterBenchmark(BenchName(label(f), PeerOptimized).c_str(), peer, f, true);
-    benchmark::RegisterBenchmark(BenchName(label(f), PeerPlain).c_str(), peer, f, false);
+    benchmark::RegisterBenchmark(benchName(label(f), oursColumn).c_str(), ours, f, &benchContext());
+    benchmark::RegisterBenchmark(benchName(label(f), cDoubleColumn).c_str(), ours, f, &doubleContext());
+    benchmark::RegisterBenchmark(benchName(label(f), peerOptimizedColumn).c_str(), peer, f, true);
+    benchmark::RegisterBenchmark(benchName(label(f), peerPlainColumn).c_str(), peer, f, false);
   }
 }
 
-bool PrintFunctionTable(const MedianCollector &medians, std::FILE *out) {
+bool printFunctionTable(const MedianCollector &medians, std::FILE *out) {
   std::fprintf(out, "\nOne function call per formula, ns per Evaluate. C double: our engine "
                     "calling the C library's double function of the same meaning.\n\n");
-  std::fprintf(out, "%-22s %8s %9s %12s %13s %8s  %-18s %s\n", "formula", "ours", CDouble,
+  std::fprintf(out, "%-22s %8s %9s %12s %13s %8s  %-18s %s\n", "formula", "ours", cDoubleColumn,
                "peer opt on", "peer opt off", "ratio", "goal", "met");
   std::fprintf(out, "%s\n", std::string(104, '-').c_str());
   bool allMet = true;
   for (const BenchFormula &f : functionRows()) {
     const std::string l = label(f);
-    const double o = medians.Median(BenchName(l, Ours));
-    const double c = medians.Median(BenchName(l, CDouble));
-    const double on = medians.Median(BenchName(l, PeerOptimized));
-    const double off = medians.Median(BenchName(l, PeerPlain));
+    const double o = medians.median(benchName(l, oursColumn));
+    const double c = medians.median(benchName(l, cDoubleColumn));
+    const double on = medians.median(benchName(l, peerOptimizedColumn));
+    const double off = medians.median(benchName(l, peerPlainColumn));
     const double ratio = o / c;
     const bool met = !std::isnan(ratio) && ratio <= 2.0;
     allMet = allMet && met;

@@ -9,9 +9,9 @@ namespace quorvex::bench {
 // One formula per math function, "exp(x)" and the like, evaluated three
 // ways: by our engine with the standard context, by our engine calling the
 // C library's double function of the same meaning, and by the peer.
-void RegisterFunctionBenchmarks();
+void registerFunctionBenchmarks();
 // The table of those rows, each against the goal of at most twice the
 // engine with the C library's function. Returns whether every goal was met.
-bool PrintFunctionTable(const MedianCollector &medians, std::FILE *out);
+bool printFunctionTable(const MedianCollector &medians, std::FILE *out);
 
 } // namespace quorvex::bench

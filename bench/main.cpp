@@ -30,14 +30,14 @@ bool hasFlag(int argc, char **argv, const char *prefix) {
 
 std::vector<TableRow> formulaRows(const MedianCollector &medians) {
   std::vector<TableRow> rows;
-  for (const BenchFormula &formula : BenchFormulas()) {
+  for (const BenchFormula &formula : benchFormulas()) {
     TableRow evaluate;
-    evaluate.label = EvaluateRow(formula);
+    evaluate.label = evaluateRow(formula);
     evaluate.unit = "ns";
-    evaluate.ours = medians.Median(BenchName(evaluate.label, Ours));
-    evaluate.peerOptimized = medians.Median(BenchName(evaluate.label, PeerOptimized));
-    evaluate.peerPlain = medians.Median(BenchName(evaluate.label, PeerPlain));
-    evaluate.native = medians.Median(BenchName(evaluate.label, Native));
+    evaluate.ours = medians.median(benchName(evaluate.label, oursColumn));
+    evaluate.peerOptimized = medians.median(benchName(evaluate.label, peerOptimizedColumn));
+    evaluate.peerPlain = medians.median(benchName(evaluate.label, peerPlainColumn));
+    evaluate.native = medians.median(benchName(evaluate.label, nativeColumn));
     evaluate.ratio = evaluate.ours / evaluate.peerPlain;
     const double bound = formula.name == "F7" ? 0.8 : 1.0;
     evaluate.goal = formula.name == "F7" ? "<= 0.80 x opt off" : "<= 1.00 x opt off";
@@ -55,8 +55,8 @@ std::vector<TableRow> formulaRows(const MedianCollector &medians) {
       // Diagnostic, not a goal: the same run with the functions in double
       // precision, as the peer computes them, isolates the engine's share.
       TableRow engineOnly = evaluate;
-      engineOnly.label = DoubleMathRow(formula);
-      engineOnly.ours = medians.Median(BenchName(engineOnly.label, Ours));
+      engineOnly.label = doubleMathRow(formula);
+      engineOnly.ours = medians.median(benchName(engineOnly.label, oursColumn));
       engineOnly.ratio = engineOnly.ours / engineOnly.peerPlain;
       engineOnly.goal = "(engine share only)";
       engineOnly.met = -1;
@@ -64,11 +64,11 @@ std::vector<TableRow> formulaRows(const MedianCollector &medians) {
     }
 
     TableRow compile;
-    compile.label = CompileRow(formula);
+    compile.label = compileRow(formula);
     compile.unit = "ns";
-    compile.ours = medians.Median(BenchName(compile.label, Ours));
-    compile.peerOptimized = medians.Median(BenchName(compile.label, PeerOptimized));
-    compile.peerPlain = medians.Median(BenchName(compile.label, PeerPlain));
+    compile.ours = medians.median(benchName(compile.label, oursColumn));
+    compile.peerOptimized = medians.median(benchName(compile.label, peerOptimizedColumn));
+    compile.peerPlain = medians.median(benchName(compile.label, peerPlainColumn));
     // Against the peer's faster compile, whichever mode that is.
     compile.ratio = compile.ours / std::fmin(compile.peerOptimized, compile.peerPlain);
     compile.goal = "<= 0.25 x faster peer";
@@ -102,12 +102,12 @@ int main(int argc, char **argv) {
   if (benchmark::ReportUnrecognizedArguments(count, args.data()))
     return 2;
 
-  RegisterEngineBenchmarks();
-  RegisterPeerBenchmarks();
-  RegisterProgramBenchmarks();
-  RegisterTableBenchmarks();
-  RegisterFunctionBenchmarks();
-  RegisterBlockBenchmarks();
+  registerEngineBenchmarks();
+  registerPeerBenchmarks();
+  registerProgramBenchmarks();
+  registerTableBenchmarks();
+  registerFunctionBenchmarks();
+  registerBlockBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -116,14 +116,14 @@ int main(int argc, char **argv) {
 
   std::vector<TableRow> rows = formulaRows(medians);
   for (std::vector<TableRow> more :
-       {EngineRows(medians), ProgramRows(medians), TableRows(medians), MemoryRows(), SoakRows()})
+       {engineRows(medians), programRows(medians), tableRows(medians), memoryRows(), soakRows()})
     for (TableRow &row : more)
       rows.push_back(std::move(row));
-  PrintTable(rows, medians.Repetitions(), stdout);
-  PrintFunctionTable(medians, stdout);
-  PrintBlockTable(medians, stdout);
+  printTable(rows, medians.repetitions(), stdout);
+  printFunctionTable(medians, stdout);
+  printBlockTable(medians, stdout);
 
-  for (const std::string &error : medians.Errors())
+  for (const std::string &error : medians.errors())
     std::fprintf(stderr, "FAILED: %s\n", error.c_str());
-  return RunFailed() || !medians.Errors().empty() ? 1 : 0;
+  return runFailed() || !medians.errors().empty() ? 1 : 0;
 }

@@ -28,16 +28,16 @@ struct CompileFootprint {
 };
 
 CompileFootprint measure(const BenchFormula &formula) {
-  std::vector<double> values = InitialValues(formula);
+  std::vector<double> values = initialValues(formula);
   TCompiledEvaluator evaluator;
-  BindFormula(evaluator, formula, values, BenchContext());
+  bindFormula(evaluator, formula, values, benchContext());
 
   CompileFootprint footprint;
   HeapCounts compile;
   {
     HeapCounter counter;
     evaluator.Compile(formula.ours);
-    compile = counter.Counts();
+    compile = counter.counts();
   }
   // What Compile keeps besides the machine is its copy of the text.
   const std::size_t text = evaluator.Expression().capacity() >= 16
@@ -56,19 +56,19 @@ CompileFootprint measure(const BenchFormula &formula) {
       nudge();
       benchmark::DoNotOptimize(evaluator.Evaluate());
     }
-    footprint.evaluateAllocations = counter.Counts().allocations;
+    footprint.evaluateAllocations = counter.counts().allocations;
   }
   return footprint;
 }
 
 } // namespace
 
-std::vector<TableRow> MemoryRows() {
+std::vector<TableRow> memoryRows() {
   double worstPeak = 0;
   std::string worstPeakName;
   std::size_t evaluateAllocations = 0;
-  double longBytesPerOp = None;
-  for (const BenchFormula &formula : BenchFormulas()) {
+  double longBytesPerOp = none;
+  for (const BenchFormula &formula : benchFormulas()) {
     const CompileFootprint f = measure(formula);
     if (f.peakPerToken > worstPeak) {
       worstPeak = f.peakPerToken;
@@ -91,13 +91,13 @@ std::vector<TableRow> MemoryRows() {
   peak.label = "compile heap peak/token, " + worstPeakName;
   peak.unit = "bytes";
   peak.ours = worstPeak;
-  peak.goal = "<= 256 (worst F1-F" + std::to_string(BenchFormulas().size()) + ")";
+  peak.goal = "<= 256 (worst F1-F" + std::to_string(benchFormulas().size()) + ")";
   peak.met = worstPeak <= 256;
   rows.push_back(peak);
 
   TableRow allocations;
   allocations.label =
-      "allocations in " + std::to_string(1000 * BenchFormulas().size()) + " Evaluates";
+      "allocations in " + std::to_string(1000 * benchFormulas().size()) + " Evaluates";
   allocations.unit = "count";
   allocations.ours = static_cast<double>(evaluateAllocations);
   allocations.goal = "0";

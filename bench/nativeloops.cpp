@@ -65,7 +65,7 @@ void f6(const double *const *c, std::size_t n, double *out) {
 
 // Left to right, as the engine adds: no reassociation.
 void f7(const double *const *c, std::size_t n, double *out) {
-  const std::span<const double> factors = LongSumFactors();
+  const std::span<const double> factors = longSumFactors();
   loop<1>(c, n, out, [&](const double *v) {
     double sum = v[0] * factors[0];
     for (std::size_t i = 1; i < factors.size(); ++i)
@@ -95,7 +95,7 @@ void f11(const double *const *c, std::size_t n, double *out) {
 
 } // namespace
 
-NativeLoop NativeLoopOf(const BenchFormula &formula) {
+NativeLoop nativeLoopOf(const BenchFormula &formula) {
   static const struct {
     const char *name;
     NativeLoop loop;

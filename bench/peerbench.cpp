@@ -21,11 +21,11 @@ double prepare(mu::Parser &parser, const BenchFormula &formula, std::vector<doub
 
 bool checked(benchmark::State &state, const BenchFormula &formula, bool optimize) {
   try {
-    std::vector<double> values = InitialValues(formula);
+    std::vector<double> values = initialValues(formula);
     mu::Parser parser;
-    return ConfirmAgreement(state, formula, prepare(parser, formula, values, optimize));
+    return confirmAgreement(state, formula, prepare(parser, formula, values, optimize));
   } catch (const mu::Parser::exception_type &e) {
-    FailBenchmark(state, formula.name + ": " + e.GetMsg());
+    failBenchmark(state, formula.name + ": " + e.GetMsg());
     return false;
   }
 }
@@ -33,7 +33,7 @@ bool checked(benchmark::State &state, const BenchFormula &formula, bool optimize
 void evaluate(benchmark::State &state, const BenchFormula &formula, bool optimize) {
   if (!checked(state, formula, optimize))
     return;
-  std::vector<double> values = InitialValues(formula);
+  std::vector<double> values = initialValues(formula);
   mu::Parser parser;
   prepare(parser, formula, values, optimize);
   Nudger nudge(values[0]);
@@ -46,7 +46,7 @@ void evaluate(benchmark::State &state, const BenchFormula &formula, bool optimiz
 void compile(benchmark::State &state, const BenchFormula &formula, bool optimize) {
   if (!checked(state, formula, optimize))
     return;
-  std::vector<double> values = InitialValues(formula);
+  std::vector<double> values = initialValues(formula);
   for (auto _ : state) {
     mu::Parser parser;
     benchmark::DoNotOptimize(prepare(parser, formula, values, optimize));
@@ -54,7 +54,7 @@ void compile(benchmark::State &state, const BenchFormula &formula, bool optimize
 }
 
 void native(benchmark::State &state, const BenchFormula &formula) {
-  std::vector<double> values = InitialValues(formula);
+  std::vector<double> values = initialValues(formula);
   Nudger nudge(values[0]);
   for (auto _ : state) {
     nudge();
@@ -64,15 +64,15 @@ void native(benchmark::State &state, const BenchFormula &formula) {
 
 } // namespace
 
-void RegisterPeerBenchmarks() {
-  for (const BenchFormula &formula : BenchFormulas()) {
-    benchmark::RegisterBenchmark(BenchName(EvaluateRow(formula), Native).c_str(), native,
+void registerPeerBenchmarks() {
+  for (const BenchFormula &formula : benchFormulas()) {
+    benchmark::RegisterBenchmark(benchName(evaluateRow(formula), nativeColumn).c_str(), native,
                                  formula);
     for (const bool optimize : {true, false}) {
-      const char *column = optimize ? PeerOptimized : PeerPlain;
-      benchmark::RegisterBenchmark(BenchName(EvaluateRow(formula), column).c_str(), evaluate,
+      const char *column = optimize ? peerOptimizedColumn : peerPlainColumn;
+      benchmark::RegisterBenchmark(benchName(evaluateRow(formula), column).c_str(), evaluate,
                                    formula, optimize);
-      benchmark::RegisterBenchmark(BenchName(CompileRow(formula), column).c_str(), compile,
+      benchmark::RegisterBenchmark(benchName(compileRow(formula), column).c_str(), compile,
                                    formula, optimize);
     }
   }

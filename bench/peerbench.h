@@ -3,6 +3,6 @@
 namespace quorvex::bench {
 
 // The peer with its bytecode optimizer on and off, and the native baseline.
-void RegisterPeerBenchmarks();
+void registerPeerBenchmarks();
 
 } // namespace quorvex::bench

@@ -19,7 +19,7 @@ namespace {
 
 void prepare(TCompiledEvaluator &evaluator, const BenchFormula &formula,
              std::vector<double> &values) {
-  BindFormula(evaluator, formula, values, BenchContext());
+  bindFormula(evaluator, formula, values, benchContext());
   evaluator.Compile(formula.ours);
 }
 
@@ -31,7 +31,7 @@ int main(int argc, char **argv) {
     return 2;
   }
   const BenchFormula *formula = nullptr;
-  for (const BenchFormula &f : BenchFormulas())
+  for (const BenchFormula &f : benchFormulas())
     if (f.name == argv[1])
       formula = &f;
   const long count = std::atol(argv[3]);
@@ -39,7 +39,7 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "unknown formula or bad count\n");
     return 2;
   }
-  std::vector<double> values = InitialValues(*formula);
+  std::vector<double> values = initialValues(*formula);
   double sink = 0;
   if (std::strcmp(argv[2], "compile") == 0) {
     for (long i = 0; i < count; ++i) {

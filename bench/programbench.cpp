@@ -16,10 +16,10 @@ namespace quorvex::bench {
 
 namespace {
 
-constexpr const char *ComputeRow = "Compute, session";
-constexpr const char *BatchRow = "CLI batch, 100000 lines";
-constexpr const char *StartupRow = "start-up to shown window";
-constexpr int BatchLines = 100000;
+constexpr const char *computeLabel = "Compute, session";
+constexpr const char *batchLabel = "CLI batch, 100000 lines";
+constexpr const char *startupLabel = "start-up to shown window";
+constexpr int batchLines = 100000;
 
 // F1-sized formulas that differ line by line; line i gives
 // 5.22 - 5.44E-4 * (2 - i).
@@ -32,7 +32,7 @@ std::string batchFile() {
       return false;
     close(fd);
     std::string text;
-    for (int i = 1; i <= BatchLines; ++i)
+    for (int i = 1; i <= batchLines; ++i)
       text += "5.22 - 5.44E-4 * (x - " + std::to_string(i) + ")\n";
     std::ofstream(name) << text;
     std::atexit([] { std::filesystem::remove(name); });
@@ -49,17 +49,17 @@ bool batchOutputAgrees(const std::string &output) {
   while (std::getline(lines, line)) {
     ++i;
     const double expected = 5.22 - 5.44E-4 * (2 - i);
-    if (!Agrees(std::strtod(line.c_str(), nullptr), expected))
+    if (!agrees(std::strtod(line.c_str(), nullptr), expected))
       return false;
   }
-  return i == BatchLines;
+  return i == batchLines;
 }
 
 void compute(benchmark::State &state) {
   TCalculatorSession session; // start-up state: the default formula, x = 2
   const double value = session.Compute();
-  if (!Agrees(value, 5.22 - 5.44E-4 * (2 - 817))) {
-    FailBenchmark(state, "Compute disagrees with native");
+  if (!agrees(value, 5.22 - 5.44E-4 * (2 - 817))) {
+    failBenchmark(state, "Compute disagrees with native");
     return;
   }
   for (auto _ : state)
@@ -69,9 +69,9 @@ void compute(benchmark::State &state) {
 void batch(benchmark::State &state) {
   const std::string input = batchFile();
   for (auto _ : state) {
-    const ChildRun run = RunChild({QUORVEX_EVAL_PATH, "-v", "x=2"}, {}, input);
+    const ChildRun run = runChild({QUORVEX_EVAL_PATH, "-v", "x=2"}, {}, input);
     if (run.exitStatus != 0 || !batchOutputAgrees(run.output)) {
-      FailBenchmark(state, "quorvex-eval batch output disagrees with native");
+      failBenchmark(state, "quorvex-eval batch output disagrees with native");
       return;
     }
     state.SetIterationTime(run.totalSeconds);
@@ -81,11 +81,11 @@ void batch(benchmark::State &state) {
 #ifdef QUORVEX_STARTUP_PROBE_PATH
 void startup(benchmark::State &state) {
   const std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen",
-                                                "XDG_RUNTIME_DIR=" + RuntimeDirectory()};
+                                                "XDG_RUNTIME_DIR=" + runtimeDirectory()};
   for (auto _ : state) {
-    const ChildRun run = RunChild({QUORVEX_STARTUP_PROBE_PATH}, environment, "");
+    const ChildRun run = runChild({QUORVEX_STARTUP_PROBE_PATH}, environment, "");
     if (run.exitStatus != 0 || run.output.rfind("shown", 0) != 0) {
-      FailBenchmark(state, "the desktop program did not show its main window");
+      failBenchmark(state, "the desktop program did not show its main window");
       return;
     }
     state.SetIterationTime(run.firstLineSeconds);
@@ -103,41 +103,41 @@ TableRow row(const std::string &label, const std::string &unit, double value) {
 
 } // namespace
 
-void RegisterProgramBenchmarks() {
-  benchmark::RegisterBenchmark(BenchName(ComputeRow, Ours).c_str(), compute);
-  benchmark::RegisterBenchmark(BenchName(BatchRow, Ours).c_str(), batch)
+void registerProgramBenchmarks() {
+  benchmark::RegisterBenchmark(benchName(computeLabel, oursColumn).c_str(), compute);
+  benchmark::RegisterBenchmark(benchName(batchLabel, oursColumn).c_str(), batch)
       ->UseManualTime()
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);
 #ifdef QUORVEX_STARTUP_PROBE_PATH
-  benchmark::RegisterBenchmark(BenchName(StartupRow, Ours).c_str(), startup)
+  benchmark::RegisterBenchmark(benchName(startupLabel, oursColumn).c_str(), startup)
       ->UseManualTime()
       ->Iterations(2)
       ->Unit(benchmark::kMillisecond);
 #endif
 }
 
-std::vector<TableRow> ProgramRows(const MedianCollector &medians) {
+std::vector<TableRow> programRows(const MedianCollector &medians) {
   std::vector<TableRow> rows;
-  rows.push_back(row(ComputeRow, "ns", medians.Median(BenchName(ComputeRow, Ours))));
+  rows.push_back(row(computeLabel, "ns", medians.median(benchName(computeLabel, oursColumn))));
 
-  const double batchNs = medians.Median(BenchName(BatchRow, Ours));
-  TableRow batchRow = row(BatchRow, "lines/s", BatchLines / (batchNs * 1e-9));
+  const double batchNs = medians.median(benchName(batchLabel, oursColumn));
+  TableRow batchRow = row(batchLabel, "lines/s", batchLines / (batchNs * 1e-9));
   batchRow.goal = ">= 100000";
   if (!std::isnan(batchNs))
     batchRow.met = batchRow.ours >= 100000;
   rows.push_back(batchRow);
 
-  rows.push_back(row(StartupRow, "ms", medians.Median(BenchName(StartupRow, Ours)) * 1e-6));
+  rows.push_back(row(startupLabel, "ms", medians.median(benchName(startupLabel, oursColumn)) * 1e-6));
   return rows;
 }
 
-std::vector<TableRow> SoakRows() {
+std::vector<TableRow> soakRows() {
   std::vector<TableRow> rows;
 #ifdef QUORVEX_SOAK_PATH
-  const ChildRun run = RunChild({QUORVEX_SOAK_PATH}, {}, "");
+  const ChildRun run = runChild({QUORVEX_SOAK_PATH}, {}, "");
   const std::size_t at = run.output.rfind("growth_kib ");
-  TableRow soak = row("VmRSS growth, 1M Computes", "KiB", None);
+  TableRow soak = row("VmRSS growth, 1M Computes", "KiB", none);
   soak.goal = "flat (<= 256)";
   if (run.exitStatus == 0 && at != std::string::npos) {
     soak.ours = std::strtod(run.output.c_str() + at + 11, nullptr);

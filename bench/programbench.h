@@ -8,10 +8,10 @@ namespace quorvex::bench {
 
 // The whole programs: the session's Compute, the command-line tool's batch
 // mode, the desktop program's start-up. Each only when it is built.
-void RegisterProgramBenchmarks();
-std::vector<TableRow> ProgramRows(const MedianCollector &medians);
+void registerProgramBenchmarks();
+std::vector<TableRow> programRows(const MedianCollector &medians);
 
 // Runs the million-Compute soak once and reports its resident-memory growth.
-std::vector<TableRow> SoakRows();
+std::vector<TableRow> soakRows();
 
 } // namespace quorvex::bench

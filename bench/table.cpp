@@ -63,15 +63,15 @@ void MedianCollector::ReportRuns(const std::vector<Run> &runs) {
   std::fputc('.', stderr);
 }
 
-double MedianCollector::Median(const std::string &name) const {
+double MedianCollector::median(const std::string &name) const {
   if (auto it = medians_.find(name); it != medians_.end())
     return it->second;
   if (auto it = singles_.find(name); it != singles_.end())
     return it->second;
-  return None;
+  return none;
 }
 
-void PrintTable(const std::vector<TableRow> &rows, int repetitions, std::FILE *out) {
+void printTable(const std::vector<TableRow> &rows, int repetitions, std::FILE *out) {
   std::fprintf(out, "\nMedians of %d repetitions. Times in ns per call (CPU time) unless the "
                     "unit says otherwise; ratio = ours / peer as the goal states it.\n\n",
                repetitions);

@@ -14,16 +14,16 @@
 
 namespace quorvex::bench {
 
-inline constexpr double None = NAN;
+inline constexpr double none = NAN;
 
 struct TableRow {
   std::string label;
   std::string unit;
-  double ours = None;
-  double peerOptimized = None;
-  double peerPlain = None;
-  double native = None;
-  double ratio = None; // ours relative to the peer, as the goal states it
+  double ours = none;
+  double peerOptimized = none;
+  double peerPlain = none;
+  double native = none;
+  double ratio = none; // ours relative to the peer, as the goal states it
   std::string goal;
   int met = -1; // -1 no goal, 0 missed, 1 met
 };
@@ -36,9 +36,9 @@ public:
   void ReportRuns(const std::vector<Run> &runs) override;
 
   // NaN when the benchmark did not run.
-  double Median(const std::string &name) const;
-  const std::vector<std::string> &Errors() const noexcept { return errors_; }
-  int Repetitions() const noexcept { return repetitions_; }
+  double median(const std::string &name) const;
+  const std::vector<std::string> &errors() const noexcept { return errors_; }
+  int repetitions() const noexcept { return repetitions_; }
 
 private:
   std::map<std::string, double> medians_;
@@ -47,6 +47,6 @@ private:
   int repetitions_ = 1;
 };
 
-void PrintTable(const std::vector<TableRow> &rows, int repetitions, std::FILE *out);
+void printTable(const std::vector<TableRow> &rows, int repetitions, std::FILE *out);
 
 } // namespace quorvex::bench

@@ -21,13 +21,14 @@ namespace quorvex::bench {
 
 namespace {
 
-constexpr int TableLines = 1000000;
-constexpr int PlotPoints = 10000;
-constexpr const char *Mawk = "/usr/bin/mawk";
-constexpr const char *PlotRow = "plot F4, 10000 points";
-constexpr int ManyPlotPoints = 1000000;
-constexpr const char *ManyPlotRow = "plot F4, 1M points, evaluate";
-constexpr const char *PointByPoint = "point by point";
+constexpr int tableLines = 1000000;
+constexpr int plotPoints = 10000;
+constexpr const char *mawkPath = "/usr/bin/mawk";
+constexpr const char *plotRow = "plot F4, 10000 points";
+constexpr int manyPlotPoints = 1000000;
+constexpr const char *manyPlotRow = "plot F4, 1M points, evaluate";
+constexpr const char *pointByPointColumn = "point by point";
+constexpr const char *evaluatingColumn = "evaluating";
 
 struct TableJob {
   const char *row;     // the table's label
@@ -50,7 +51,7 @@ const TableJob jobs[] = {
 const TableJob &oneJob = jobs[1];
 
 const BenchFormula &formulaNamed(std::string_view name) {
-  for (const BenchFormula &formula : BenchFormulas())
+  for (const BenchFormula &formula : benchFormulas())
     if (formula.name == name)
       return formula;
   std::abort();
@@ -72,7 +73,7 @@ std::string tableFile(int columns) {
   std::uniform_real_distribution<double> f1(0, 2000), f4(-10, 10);
   std::string text = columns == 1 ? "x\n" : "x,y\n";
   char cell[64];
-  for (int i = 0; i < TableLines; ++i) {
+  for (int i = 0; i < tableLines; ++i) {
     if (columns == 1) {
       std::snprintf(cell, sizeof cell, "%.6g\n", f1(random));
     } else {
@@ -115,10 +116,10 @@ std::vector<double> valuesFromEnd(const std::string &output, int fromEnd) {
 bool outputsAgree(const std::string &ours, const std::string &mawk) {
   std::vector<double> a = valuesFromEnd(ours.substr(ours.find('\n') + 1), 1);
   std::vector<double> b = valuesFromEnd(mawk, 0);
-  if (a.size() != TableLines || b.size() != TableLines)
+  if (a.size() != tableLines || b.size() != tableLines)
     return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (!Agrees(a[i], b[i]))
+    if (!agrees(a[i], b[i]))
       return false;
   return true;
 }
@@ -127,12 +128,12 @@ const std::string &mawkOutput(const TableJob &job) {
   static std::string outputs[2];
   std::string &output = outputs[job.columns - 1];
   if (output.empty())
-    output = RunChild({Mawk, "-F,", job.mawkProgram}, {}, tableFile(job.columns)).output;
+    output = runChild({mawkPath, "-F,", job.mawkProgram}, {}, tableFile(job.columns)).output;
   return output;
 }
 
 ChildRun runOurs(const TableJob &job) {
-  return RunChild({QUORVEX_EVAL_PATH, "--jobs", job.jobs, "--table", tableFile(job.columns),
+  return runChild({QUORVEX_EVAL_PATH, "--jobs", job.jobs, "--table", tableFile(job.columns),
                    formulaNamed(job.formula).ours},
                   {"LC_ALL=C"}, "");
 }
@@ -146,11 +147,11 @@ void ours(benchmark::State &state, const TableJob &job) {
       // Several jobs must write exactly what one writes; one job what mawk does.
       if (job.mawkProgram == nullptr)
         agrees = run.output == runOurs(oneJob).output;
-      else if (access(Mawk, X_OK) == 0)
+      else if (access(mawkPath, X_OK) == 0)
         agrees = outputsAgree(run.output, mawkOutput(job));
     }
     if (!agrees) {
-      FailBenchmark(state, std::string(job.row) + ": the table disagrees with " +
+      failBenchmark(state, std::string(job.row) + ": the table disagrees with " +
                                (job.mawkProgram == nullptr ? "--jobs 1" : "mawk's"));
       return;
     }
@@ -162,9 +163,9 @@ void ours(benchmark::State &state, const TableJob &job) {
 void mawk(benchmark::State &state, const TableJob &job) {
   const std::string input = tableFile(job.columns);
   for (auto _ : state) {
-    const ChildRun run = RunChild({Mawk, "-F,", job.mawkProgram}, {"LC_ALL=C"}, input);
+    const ChildRun run = runChild({mawkPath, "-F,", job.mawkProgram}, {"LC_ALL=C"}, input);
     if (run.exitStatus != 0) {
-      FailBenchmark(state, std::string("mawk failed on ") + job.row);
+      failBenchmark(state, std::string("mawk failed on ") + job.row);
       return;
     }
     state.SetIterationTime(run.totalSeconds);
@@ -177,21 +178,19 @@ void plotSampling(benchmark::State &state) {
   const FormulaOnScreen screen{formulaNamed("F4").ours, {"x", "y"}, {"0.7", "1.3"}};
   const auto evaluator = plotEvaluator(screen, 0);
   for (auto _ : state) {
-    const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, PlotPoints);
+    const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, plotPoints);
     benchmark::DoNotOptimize(samples.points.data());
   }
-  const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, PlotPoints);
+  const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, plotPoints);
   const PlotPoint &last = samples.points.back();
   const double expected[] = {last.x, 1.3};
-  if (!Agrees(last.y, formulaNamed("F4").native(expected)))
-    FailBenchmark(state, "plot sampling disagrees with native");
+  if (!agrees(last.y, formulaNamed("F4").native(expected)))
+    failBenchmark(state, "plot sampling disagrees with native");
 }
 
 // What the table mode spends evaluating in such a run: the same formula
 // over the same file's values, already converted, through the block
 // evaluator (in this process, CPU time).
-constexpr const char *Evaluating = "evaluating";
-
 void evaluateTable(benchmark::State &state, const TableJob &job) {
   const BenchFormula &formula = formulaNamed(job.formula);
   std::vector<std::vector<double>> columns(job.columns);
@@ -208,7 +207,7 @@ void evaluateTable(benchmark::State &state, const TableJob &job) {
       }
     }
   }
-  std::vector<double> storage = InitialValues(formula);
+  std::vector<double> storage = initialValues(formula);
   TCompiledEvaluator evaluator;
   evaluator.ExternalContexts.Add(StandardContext());
   std::vector<Float *> variables;
@@ -235,19 +234,19 @@ void evaluateTable(benchmark::State &state, const TableJob &job) {
 // that large is computed on every processor; beside it, the same points
 // evaluated one by one through RowEvaluator::evaluateAt, as a plot was
 // computed before the block evaluator.
-void manyPlotPoints(benchmark::State &state) {
+void manyPlot(benchmark::State &state) {
   const FormulaOnScreen screen{formulaNamed("F4").ours, {"x", "y"}, {"0.7", "1.3"}};
   const auto evaluator = plotEvaluator(screen, 0);
   for (auto _ : state) {
-    const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, ManyPlotPoints);
+    const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, manyPlotPoints);
     benchmark::DoNotOptimize(samples.points.data());
   }
 }
 
-void manyPlotPointsOneByOne(benchmark::State &state) {
+void manyPlotPointByPoint(benchmark::State &state) {
   const FormulaOnScreen screen{formulaNamed("F4").ours, {"x", "y"}, {"0.7", "1.3"}};
   const auto evaluator = plotEvaluator(screen, 0);
-  const PlotSamples reference = samplePlot(*evaluator, 0, -10, 10, ManyPlotPoints);
+  const PlotSamples reference = samplePlot(*evaluator, 0, -10, 10, manyPlotPoints);
   for (auto _ : state) {
     std::vector<PlotPoint> points;
     points.reserve(reference.points.size());
@@ -258,7 +257,7 @@ void manyPlotPointsOneByOne(benchmark::State &state) {
     }
     benchmark::DoNotOptimize(points.data());
     if (points.back().y != reference.points.back().y) {
-      FailBenchmark(state, "plot points one by one disagree with the plot");
+      failBenchmark(state, "plot points one by one disagree with the plot");
       return;
     }
   }
@@ -266,44 +265,44 @@ void manyPlotPointsOneByOne(benchmark::State &state) {
 
 } // namespace
 
-void RegisterTableBenchmarks() {
+void registerTableBenchmarks() {
   for (const TableJob &job : jobs) {
-    benchmark::RegisterBenchmark(BenchName(job.row, Ours).c_str(), ours, job)
+    benchmark::RegisterBenchmark(benchName(job.row, oursColumn).c_str(), ours, job)
         ->UseManualTime()
         ->Iterations(1)
         ->Unit(benchmark::kMillisecond);
-    if (job.mawkProgram != nullptr && access(Mawk, X_OK) == 0)
-      benchmark::RegisterBenchmark(BenchName(job.row, PeerPlain).c_str(), mawk, job)
+    if (job.mawkProgram != nullptr && access(mawkPath, X_OK) == 0)
+      benchmark::RegisterBenchmark(benchName(job.row, peerPlainColumn).c_str(), mawk, job)
           ->UseManualTime()
           ->Iterations(1)
           ->Unit(benchmark::kMillisecond);
     if (job.mawkProgram != nullptr)
-      benchmark::RegisterBenchmark(BenchName(job.row, Evaluating).c_str(), evaluateTable,
-                                   job)
+      benchmark::RegisterBenchmark(benchName(job.row, evaluatingColumn).c_str(),
+                                   evaluateTable, job)
           ->Unit(benchmark::kMillisecond);
   }
-  benchmark::RegisterBenchmark(BenchName(PlotRow, Ours).c_str(), plotSampling)
+  benchmark::RegisterBenchmark(benchName(plotRow, oursColumn).c_str(), plotSampling)
       ->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark(BenchName(ManyPlotRow, Ours).c_str(), manyPlotPoints)
+  benchmark::RegisterBenchmark(benchName(manyPlotRow, oursColumn).c_str(), manyPlot)
       ->UseRealTime()
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark(BenchName(ManyPlotRow, PointByPoint).c_str(),
-                               manyPlotPointsOneByOne)
+  benchmark::RegisterBenchmark(benchName(manyPlotRow, pointByPointColumn).c_str(),
+                               manyPlotPointByPoint)
       ->UseRealTime()
       ->Unit(benchmark::kMillisecond);
 }
 
-std::vector<TableRow> TableRows(const MedianCollector &medians) {
+std::vector<TableRow> tableRows(const MedianCollector &medians) {
   std::vector<TableRow> rows;
   for (const TableJob &job : jobs) {
     TableRow row;
     row.label = job.row;
     row.unit = "rows/s";
-    row.ours = TableLines / (medians.Median(BenchName(job.row, Ours)) * 1e-9);
+    row.ours = tableLines / (medians.median(benchName(job.row, oursColumn)) * 1e-9);
     // A --jobs row puts our own --jobs 1 figure in the peer's place.
     const bool againstMawk = job.mawkProgram != nullptr;
-    row.peerPlain = TableLines / (medians.Median(BenchName(againstMawk ? job.row : oneJob.row,
-                                                           againstMawk ? PeerPlain : Ours)) *
+    row.peerPlain = tableLines / (medians.median(benchName(againstMawk ? job.row : oneJob.row,
+                                                           againstMawk ? peerPlainColumn : oursColumn)) *
                                   1e-9);
     row.ratio = row.ours / row.peerPlain;
     const double goal = againstMawk ? 1.5 : 1.6;
@@ -315,25 +314,25 @@ std::vector<TableRow> TableRows(const MedianCollector &medians) {
       TableRow share;
       share.label = std::string("  of it evaluating, ") + job.formula;
       share.unit = "%";
-      share.ours = 100 * medians.Median(BenchName(job.row, Evaluating)) /
-                   medians.Median(BenchName(job.row, Ours));
+      share.ours = 100 * medians.median(benchName(job.row, evaluatingColumn)) /
+                   medians.median(benchName(job.row, oursColumn));
       rows.push_back(share);
     }
   }
   TableRow plot;
-  plot.label = std::string(PlotRow) + ", evaluate";
+  plot.label = std::string(plotRow) + ", evaluate";
   plot.unit = "ms";
-  plot.ours = medians.Median(BenchName(PlotRow, Ours)) * 1e-6;
+  plot.ours = medians.median(benchName(plotRow, oursColumn)) * 1e-6;
   plot.goal = "<= 8.3 (half a frame)";
   if (!std::isnan(plot.ours))
     plot.met = plot.ours <= 8.3;
   rows.push_back(plot);
   // The "peer opt off" column holds the point-by-point time.
   TableRow many;
-  many.label = ManyPlotRow;
+  many.label = manyPlotRow;
   many.unit = "ms";
-  many.ours = medians.Median(BenchName(ManyPlotRow, Ours)) * 1e-6;
-  many.peerPlain = medians.Median(BenchName(ManyPlotRow, PointByPoint)) * 1e-6;
+  many.ours = medians.median(benchName(manyPlotRow, oursColumn)) * 1e-6;
+  many.peerPlain = medians.median(benchName(manyPlotRow, pointByPointColumn)) * 1e-6;
   many.ratio = many.peerPlain / many.ours;
   many.goal = ">= 3.00 x point by point";
   if (!std::isnan(many.ratio))
@@ -341,11 +340,11 @@ std::vector<TableRow> TableRows(const MedianCollector &medians) {
   rows.push_back(many);
 #ifdef QUORVEX_PLOT_PROBE_PATH
   // Painting needs the toolkit, so it is timed in a process of its own.
-  const ChildRun run = RunChild({QUORVEX_PLOT_PROBE_PATH},
-                                {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + RuntimeDirectory()}, "");
+  const ChildRun run = runChild({QUORVEX_PLOT_PROBE_PATH},
+                                {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + runtimeDirectory()}, "");
   auto value = [&](const std::string &key) {
     const std::size_t at = run.output.find(key + " ");
-    return at == std::string::npos ? None
+    return at == std::string::npos ? none
                                    : std::strtod(run.output.c_str() + at + key.size() + 1,
                                                  nullptr);
   };
@@ -362,7 +361,7 @@ std::vector<TableRow> TableRows(const MedianCollector &medians) {
     TableRow row;
     row.label = probe.label;
     row.unit = "ms";
-    row.ours = run.exitStatus == 0 ? value(probe.key) : None;
+    row.ours = run.exitStatus == 0 ? value(probe.key) : none;
     row.goal = probe.goal;
     if (*probe.goal != '\0')
       row.met = !std::isnan(row.ours) && row.ours <= 8.3;

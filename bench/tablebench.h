@@ -10,7 +10,7 @@ namespace quorvex::bench {
 // one column and F4 over two, side by side with Debian's mawk doing the same
 // job (read the rows, evaluate, print 15 significant digits); F4 with two
 // jobs against one; and the plot window's sampling of 10,000 points of F4.
-void RegisterTableBenchmarks();
-std::vector<TableRow> TableRows(const MedianCollector &medians);
+void registerTableBenchmarks();
+std::vector<TableRow> tableRows(const MedianCollector &medians);
 
 } // namespace quorvex::bench

@@ -5,7 +5,8 @@
 
 namespace quorvex {
 
-ssize_t readBlock(int fd, std::string &buffer, std::size_t &start, std::size_t blockSize) {
+ssize_t readBlock(int fd, std::string &buffer, std::size_t &start,
+                  std::size_t blockSize) {
   buffer.erase(0, start);
   start = 0;
   const std::size_t used = buffer.size();

@@ -13,7 +13,9 @@ BufferedOutput::BufferedOutput(int fd) : fd_(fd) {
   buffer_.reserve(blockSize * 2);
 }
 
-BufferedOutput::~BufferedOutput() { flush(); }
+BufferedOutput::~BufferedOutput() {
+  flush();
+}
 
 void BufferedOutput::write(std::string_view text) {
   if (text.size() >= blockSize) {

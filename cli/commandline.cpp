@@ -79,23 +79,20 @@ std::string usableSeparators() {
 
 bool isOptionLike(std::string_view arg) noexcept {
   return arg.size() >= 2 && arg[0] == '-' &&
-         (arg[1] == '-' ||
-          std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
+         (arg[1] == '-' || std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
 }
 
 EvalVariable parseVariable(std::string_view option, std::string_view arg) {
   const std::size_t equals = arg.find('=');
   if (equals == std::string_view::npos)
-    throw EUsageError("variable '" + std::string(arg) +
-                      "' needs the form NAME=VALUE");
+    throw EUsageError("variable '" + std::string(arg) + "' needs the form NAME=VALUE");
   const std::string_view name = arg.substr(0, equals);
   // A name the Assign list would drop or split would shift every later value
   // onto the wrong variable, so it is refused here.
   if (trimControl(name).empty())
     throw EUsageError("variable '" + std::string(arg) + "' has no name");
   if (name.find(';') != std::string_view::npos)
-    throw EUsageError("variable name '" + std::string(name) +
-                      "' must not contain ';'");
+    throw EUsageError("variable name '" + std::string(name) + "' must not contain ';'");
   return {std::string(name), std::string(arg.substr(equals + 1)),
           std::string(option) + " " + std::string(arg)};
 }
@@ -176,7 +173,8 @@ void refuseColumnNameClashes(const EvalOptions &options) {
     for (std::size_t j = 0; j < i; ++j)
       if (traits.Compare(column.name, options.columns[j].name) == 0)
         throw EUsageError("options '" + options.columns[j].option + "' and '" +
-                          column.option + "' declare the same variable (names ignore "
+                          column.option +
+                          "' declare the same variable (names ignore "
                           "case)");
   }
 }
@@ -207,8 +205,7 @@ LogChoice parseLog(std::string_view text) {
     return LogChoice::Last;
   if (text == "session")
     return LogChoice::Session;
-  throw EUsageError("--log takes 'last' or 'session', not '" +
-                    std::string(text) + "'");
+  throw EUsageError("--log takes 'last' or 'session', not '" + std::string(text) + "'");
 }
 
 } // namespace
@@ -303,7 +300,11 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
   return options;
 }
 
-std::string_view usageText() noexcept { return usage; }
-std::string_view helpText() noexcept { return help; }
+std::string_view usageText() noexcept {
+  return usage;
+}
+std::string_view helpText() noexcept {
+  return help;
+}
 
 } // namespace quorvex

@@ -36,7 +36,7 @@ struct ColumnName {
 };
 
 struct EvalOptions {
-  std::vector<EvalVariable> variables; // in the order given
+  std::vector<EvalVariable> variables;  // in the order given
   std::optional<std::string> formula;   // none: read formulas from stdin
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
@@ -48,7 +48,7 @@ struct EvalOptions {
   std::optional<std::string> resultName;
   std::optional<char> csvDelimiter;
   std::vector<ColumnName> columns;
-  std::optional<unsigned> jobs; // none: the CPUs the process may use
+  std::optional<unsigned> jobs;  // none: the CPUs the process may use
   bool headerlessOutput = false; // the rows without the header line
   bool list = false;
   bool help = false;

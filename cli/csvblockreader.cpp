@@ -46,7 +46,8 @@ bool CsvBlockReader::fill() {
   return true;
 }
 
-void CsvBlockReader::take(std::size_t length, std::string &block, std::size_t &firstLine) {
+void CsvBlockReader::take(std::size_t length, std::string &block,
+                          std::size_t &firstLine) {
   block.assign(buffer_, start_, length);
   start_ += length;
   firstLine = nextLine_;

@@ -17,13 +17,17 @@ std::size_t wholeRecordsLength(std::string_view text, char delimiter) noexcept {
   std::size_t pos = 0;
   std::size_t whole = 0;
   for (;;) {
-    const auto *found = static_cast<const char *>(std::memchr(data + pos, '"', end - pos));
-    const std::size_t quote = found != nullptr ? static_cast<std::size_t>(found - data) : end;
-    if (const auto *lineEnd = static_cast<const char *>(::memrchr(data + pos, '\n', quote - pos)))
+    const auto *found =
+        static_cast<const char *>(std::memchr(data + pos, '"', end - pos));
+    const std::size_t quote =
+        found != nullptr ? static_cast<std::size_t>(found - data) : end;
+    if (const auto *lineEnd =
+            static_cast<const char *>(::memrchr(data + pos, '\n', quote - pos)))
       whole = static_cast<std::size_t>(lineEnd - data) + 1;
     if (quote == end)
       return whole;
-    const bool opens = quote == 0 || data[quote - 1] == delimiter || data[quote - 1] == '\n';
+    const bool opens =
+        quote == 0 || data[quote - 1] == delimiter || data[quote - 1] == '\n';
     if (!opens) {
       pos = quote + 1;
       continue;
@@ -133,8 +137,8 @@ void CsvReader::parseRecord() {
     const bool lastField = pos == end || data[pos] == '\n';
     if (lastField && fieldEnd > fieldStart && data[fieldEnd - 1] == '\r')
       --fieldEnd; // CRLF
-    texts_.push_back({fieldStart, fieldEnd - fieldStart, false, fieldStart,
-                      fieldEnd - fieldStart});
+    texts_.push_back(
+        {fieldStart, fieldEnd - fieldStart, false, fieldStart, fieldEnd - fieldStart});
     if (quoteOrCr) {
       const std::string_view field = text_.substr(fieldStart, fieldEnd - fieldStart);
       if (field.find_first_of("\"\r") != std::string_view::npos)
@@ -157,7 +161,8 @@ bool CsvReader::next(std::vector<std::string_view> &fields) {
   parseRecord();
   const std::string_view unescaped(unescaped_);
   for (const FieldText &text : texts_)
-    fields.push_back((text.unescaped ? unescaped : text_).substr(text.offset, text.length));
+    fields.push_back(
+        (text.unescaped ? unescaped : text_).substr(text.offset, text.length));
   return true;
 }
 

@@ -34,8 +34,7 @@ char localeSeparator() {
   char separator = '.';
   if (std::setlocale(LC_NUMERIC, "") != nullptr) {
     const char *point = std::localeconv()->decimal_point;
-    if (point != nullptr && std::strlen(point) == 1 &&
-        isUsableSeparator(point[0]))
+    if (point != nullptr && std::strlen(point) == 1 && isUsableSeparator(point[0]))
       separator = point[0];
   }
   std::setlocale(LC_NUMERIC, "C");
@@ -59,8 +58,8 @@ void declareVariables(TCalculatorSession &session,
 
 // One Compute of formula. Writes the result text and returns true, or
 // leaves the error report's text in error and returns false.
-bool computeOne(TCalculatorSession &session, std::string_view formula,
-                bool roundTrip, std::string &text, std::string &error) {
+bool computeOne(TCalculatorSession &session, std::string_view formula, bool roundTrip,
+                std::string &text, std::string &error) {
   session.SetFormulaText(formula);
   try {
     const Float value = session.Compute();
@@ -98,8 +97,7 @@ void warnIgnoredText(const TCalculatorSession &session, std::uint64_t lineNumber
   err.flush();
 }
 
-void writeLog(const TCalculatorSession &session, LogChoice choice,
-              BufferedOutput &out) {
+void writeLog(const TCalculatorSession &session, LogChoice choice, BufferedOutput &out) {
   switch (choice) {
   case LogChoice::None:
     return;
@@ -115,8 +113,7 @@ void writeLog(const TCalculatorSession &session, LogChoice choice,
 int runSingle(TCalculatorSession &session, const EvalOptions &options,
               BufferedOutput &out, BufferedOutput &err) {
   std::string text, error;
-  const bool ok =
-      computeOne(session, *options.formula, options.roundTrip, text, error);
+  const bool ok = computeOne(session, *options.formula, options.roundTrip, text, error);
   if (ok) {
     out.write(text);
     out.write('\n');
@@ -130,8 +127,8 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
   return ok ? 0 : exitFailure;
 }
 
-int runBatch(TCalculatorSession &session, const EvalOptions &options,
-             BufferedOutput &out, BufferedOutput &err) {
+int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOutput &out,
+             BufferedOutput &err) {
   // A co-process waits for each answer before it writes the next line.
   LineReader in(STDIN_FILENO, [&out] { out.flush(); });
   std::string text, error;

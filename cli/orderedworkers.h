@@ -78,7 +78,8 @@ private:
   void run(std::size_t worker) {
     std::unique_lock lock(mutex_);
     for (;;) {
-      workReady_.wait(lock, [this] { return stopping_ || nextToStart_ < entries_.size(); });
+      workReady_.wait(lock,
+                      [this] { return stopping_ || nextToStart_ < entries_.size(); });
       if (stopping_)
         return;
       // A deque keeps its elements in place while others come and go.
@@ -111,7 +112,7 @@ private:
   mutable std::mutex mutex_;
   std::condition_variable workReady_;
   std::condition_variable done_;
-  std::deque<Entry> entries_;    // submitted and not yet taken, in order
+  std::deque<Entry> entries_;   // submitted and not yet taken, in order
   std::size_t nextToStart_ = 0; // index in entries_ of the first not started
   bool stopping_ = false;
   std::vector<std::thread> threads_;

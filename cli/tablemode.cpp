@@ -58,9 +58,13 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) noexcept {
   return true;
 }
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
 
-std::string columnOf(std::size_t column) { return "column " + std::to_string(column + 1); }
+std::string columnOf(std::size_t column) {
+  return "column " + std::to_string(column + 1);
+}
 
 // Closes the file it opened; standard input stays open.
 class InputFile {
@@ -158,10 +162,10 @@ std::vector<TableVariable> tableVariables(const std::vector<std::string> &header
       if (other->column == column)
         continue; // the column's own name, spelled again
       // A -v name was refused with the command line already.
-      throw ETableError(quoted(named.option) + ": " + quoted(named.name) + " is also " +
-                        (other->column ? "the header of " + columnOf(*other->column) +
-                                             " of " + source
-                                       : "given with -v"));
+      throw ETableError(
+          quoted(named.option) + ": " + quoted(named.name) + " is also " +
+          (other->column ? "the header of " + columnOf(*other->column) + " of " + source
+                         : "given with -v"));
     }
     variables.push_back({named.name, column, nullptr, {}});
   }
@@ -171,15 +175,16 @@ std::vector<TableVariable> tableVariables(const std::vector<std::string> &header
 // Binds the variables in order, a -v variable holding its value, then
 // compiles the formula. Throws what a Compute would report for these
 // names, values and formula.
-std::unique_ptr<RowEvaluator> preparedEvaluator(const std::vector<TableVariable> &variables,
-                                                const std::string &formula) {
+std::unique_ptr<RowEvaluator>
+preparedEvaluator(const std::vector<TableVariable> &variables,
+                  const std::string &formula) {
   auto evaluator = std::make_unique<RowEvaluator>();
   for (const TableVariable &variable : variables) {
     const std::size_t slot = evaluator->addVariable(variable.name);
     // As in the other modes (and the grid), an empty value counts as 2.
     if (variable.fixed != nullptr)
-      evaluator->setValueText(slot, variable.fixed->value.empty() ? "2"
-                                                                   : variable.fixed->value);
+      evaluator->setValueText(
+          slot, variable.fixed->value.empty() ? "2" : variable.fixed->value);
   }
   evaluator->compile(formula);
   return evaluator;
@@ -326,16 +331,15 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
       try {
         headerReader.next(fields);
       } catch (const ECsvError &e) {
-        throw ETableError(source + ", line " + std::to_string(headerReader.line()) + ": " +
-                          e.message());
+        throw ETableError(source + ", line " + std::to_string(headerReader.line()) +
+                          ": " + e.message());
       }
       header.assign(fields.begin(), fields.end());
       appendRecordAsRead(headerReader, fields, delimiter, headerText);
       headerEnd = headerReader.offset();
     }
-    block->firstLine += static_cast<std::size_t>(
-        std::count(block->input.begin(), block->input.begin() + static_cast<long>(headerEnd),
-                   '\n'));
+    block->firstLine += static_cast<std::size_t>(std::count(
+        block->input.begin(), block->input.begin() + static_cast<long>(headerEnd), '\n'));
     block->input.erase(0, headerEnd);
 
     const std::vector<TableVariable> variables =
@@ -389,7 +393,8 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
     // the shared standard context, computing reads only the job's own.
     const unsigned jobCount = options.jobs.value_or(usableCpus());
     std::vector<std::unique_ptr<TableJob>> jobs;
-    jobs.push_back(std::make_unique<TableJob>(layout, std::move(first), options.roundTrip));
+    jobs.push_back(
+        std::make_unique<TableJob>(layout, std::move(first), options.roundTrip));
     for (unsigned i = 1; i < jobCount; ++i)
       jobs.push_back(std::make_unique<TableJob>(
           layout, preparedEvaluator(variables, *options.formula), options.roundTrip));
@@ -402,9 +407,8 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
     }
     TableOutput output(out);
     const bool written =
-        jobs.size() == 1
-            ? runInline(reader, status, *block, *jobs.front(), output)
-            : runInParallel(reader, status, std::move(block), jobs, output);
+        jobs.size() == 1 ? runInline(reader, status, *block, *jobs.front(), output)
+                         : runInParallel(reader, status, std::move(block), jobs, output);
     if (!written)
       return exitFailure; // nobody reads the rest
     if (reader.failed()) {

@@ -8,7 +8,9 @@ namespace {
 char currentSeparator = '.';
 } // namespace
 
-char decimalSeparator() noexcept { return currentSeparator; }
+char decimalSeparator() noexcept {
+  return currentSeparator;
+}
 
 void setDecimalSeparator(char separator) noexcept {
   currentSeparator = separator;

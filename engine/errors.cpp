@@ -11,8 +11,7 @@ ETrailingTextError::ETrailingTextError(std::string_view text)
 EListError::EListError(long long index)
     : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
 
-EAssertionFailed::EAssertionFailed(std::string_view text, std::string_view file,
-                                   int line)
+EAssertionFailed::EAssertionFailed(std::string_view text, std::string_view file, int line)
     : Exception(std::string(text) + " (" + std::string(file) + ", line " +
                 std::to_string(line) + ")") {}
 

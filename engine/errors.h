@@ -104,15 +104,14 @@ public:
   EAssertionFailed(std::string_view text, std::string_view file, int line);
 };
 
-[[noreturn]] void assertionFailed(std::string_view text, const char *file,
-                                  int line);
+[[noreturn]] void assertionFailed(std::string_view text, const char *file, int line);
 
 } // namespace quorvex
 
 // Checks that stay on in release builds: they guard the engine's invariants
 // against callers, and their cost is negligible next to what they protect.
-#define QV_ASSERT(cond, text)                                                  \
-  do {                                                                         \
-    if (!(cond)) [[unlikely]]                                                  \
-      ::quorvex::assertionFailed((text), __FILE__, __LINE__);                  \
+#define QV_ASSERT(cond, text)                                                            \
+  do {                                                                                   \
+    if (!(cond)) [[unlikely]]                                                            \
+      ::quorvex::assertionFailed((text), __FILE__, __LINE__);                            \
   } while (false)

@@ -25,8 +25,8 @@ void TCompiledEvaluator::Compile(std::string_view text) {
   ignoredOffset_.reset();
   expression_.assign(text);
   Machine.Clear();
-  if (expression_.size() > MaxExpressionLength &&
-      expression_.find('\0') > MaxExpressionLength)
+  if (expression_.size() > maxExpressionLength &&
+      expression_.find('\0') > maxExpressionLength)
     throw EExprEvalError("Parse error: Expression too long");
 
   TExprSimpleLexer lexer(expression_);

@@ -33,7 +33,7 @@ class TCompiledEvaluator final : public TEasyEvaluator {
 public:
   // A formula longer than this is refused before it is scanned, so no input
   // can make the compiler's memory grow without bound.
-  static constexpr std::size_t MaxExpressionLength = 1u << 20;
+  static constexpr std::size_t maxExpressionLength = 1u << 20;
 
   // Compiles text into Machine. An unchanged text after a successful compile
   // returns at once; after a failed one it is parsed again, so the same error
@@ -58,9 +58,7 @@ public:
   // did not read (its first character that is not a blank), or none when the
   // formula ran to the end. The text from there on takes no part in the
   // program; a zero byte ends what is read, so it starts such a text too.
-  std::optional<std::size_t> IgnoredTextOffset() const noexcept {
-    return ignoredOffset_;
-  }
+  std::optional<std::size_t> IgnoredTextOffset() const noexcept { return ignoredOffset_; }
 
   TExprVirtMach Machine;
 

@@ -9,11 +9,15 @@ namespace quorvex {
 
 namespace {
 
-constexpr bool isDigit(unsigned char c) noexcept { return c >= '0' && c <= '9'; }
+constexpr bool isDigit(unsigned char c) noexcept {
+  return c >= '0' && c <= '9';
+}
 constexpr bool isNameStart(unsigned char c) noexcept {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
-constexpr bool isNameChar(unsigned char c) noexcept { return isNameStart(c) || isDigit(c); }
+constexpr bool isNameChar(unsigned char c) noexcept {
+  return isNameStart(c) || isDigit(c);
+}
 
 constexpr std::array<TokenKind, 256> makeCharKinds() {
   std::array<TokenKind, 256> kinds{};
@@ -41,7 +45,9 @@ std::string_view untilZero(std::string_view text) {
 
 } // namespace
 
-TokenKind charTokenKind(unsigned char byte) noexcept { return charKinds[byte]; }
+TokenKind charTokenKind(unsigned char byte) noexcept {
+  return charKinds[byte];
+}
 
 bool isIdentifier(std::string_view text) noexcept {
   if (text.empty() || !isNameStart(static_cast<unsigned char>(text.front())))
@@ -52,8 +58,7 @@ bool isIdentifier(std::string_view text) noexcept {
   return true;
 }
 
-TExprSimpleLexer::TExprSimpleLexer(std::string_view text)
-    : Text(untilZero(text)) {
+TExprSimpleLexer::TExprSimpleLexer(std::string_view text) : Text(untilZero(text)) {
   TExprSimpleLexer::Reset();
 }
 
@@ -78,7 +83,7 @@ void TExprSimpleLexer::Next() {
   }
   const auto c = static_cast<unsigned char>(Text[pos]);
   if (isDigit(c)) {
-    scanNumber();
+    ScanNumber();
     return;
   }
   if (isNameStart(c)) {
@@ -108,7 +113,7 @@ void TExprSimpleLexer::Next() {
   TokenLength = Position - pos;
 }
 
-void TExprSimpleLexer::scanNumber() {
+void TExprSimpleLexer::ScanNumber() {
   const std::string_view rest = std::string_view(Text).substr(Position);
   const std::size_t length = scanNumberToken(rest);
   const std::string_view token = rest.substr(0, length);

@@ -79,7 +79,7 @@ public:
   const std::string Text;
 
 private:
-  void scanNumber();
+  void ScanNumber();
 };
 
 } // namespace quorvex

@@ -15,7 +15,7 @@ void TExprNode::AddOperand(TExprNode *operand) {
   operands_[operandCount_++] = operand;
 }
 
-const Float *TExprVirtMachNode::input(std::size_t i) const {
+const Float *TExprVirtMachNode::Input(std::size_t i) const {
   const auto *operand = static_cast<const TExprVirtMachNode *>(Operand(i));
   QV_ASSERT(operand->Op != nullptr, "Operand emitted after its user");
   return operand->Op->ValueRef();
@@ -33,7 +33,7 @@ TExprUnaryVmNode::TExprUnaryVmNode(OpClass opClass,
 
 void TExprUnaryVmNode::EmitOp(TExprVirtMach &machine) {
   TExprUnaryVmOp &op = Class(machine);
-  op.Input = input(0);
+  op.Input = Input(0);
   Op = &op;
 }
 
@@ -45,15 +45,15 @@ TExprBinaryVmNode::TExprBinaryVmNode(OpClass opClass,
 
 void TExprBinaryVmNode::EmitOp(TExprVirtMach &machine) {
   TExprBinaryVmOp &op = Class(machine);
-  op.Left = input(0);
-  op.Right = input(1);
+  op.Left = Input(0);
+  op.Right = Input(1);
   Op = &op;
 }
 
 void TExprCompareVmNode::EmitOp(TExprVirtMach &machine) {
   auto &op = machine.AddCode<TExprCompareVmOp>();
-  op.Left = input(0);
-  op.Right = input(1);
+  op.Left = Input(0);
+  op.Right = Input(1);
   Op = &op;
 }
 

@@ -52,7 +52,7 @@ public:
 
 protected:
   using TExprNode::TExprNode;
-  const Float *input(std::size_t i) const;
+  const Float *Input(std::size_t i) const;
 };
 
 class TExprConstVmNode final : public TExprVirtMachNode {
@@ -66,9 +66,7 @@ public:
 template <class VarOp, class T> class TExprVarVmNode final : public TExprVirtMachNode {
 public:
   explicit TExprVarVmNode(const T *address) : Address(address) {}
-  void EmitOp(TExprVirtMach &machine) override {
-    Op = &machine.AddCode<VarOp>(Address);
-  }
+  void EmitOp(TExprVirtMach &machine) override { Op = &machine.AddCode<VarOp>(Address); }
   const T *Address;
 };
 
@@ -95,7 +93,8 @@ public:
 
 class TExprCompareVmNode final : public TExprVirtMachNode {
 public:
-  TExprCompareVmNode(TExprNode *left, TExprNode *right) : TExprVirtMachNode({left, right}) {}
+  TExprCompareVmNode(TExprNode *left, TExprNode *right)
+      : TExprVirtMachNode({left, right}) {}
   void EmitOp(TExprVirtMach &machine) override;
 };
 
@@ -112,11 +111,11 @@ public:
   void EmitOp(TExprVirtMach &machine) override {
     auto &op = machine.AddCode<OpType>(Func);
     if constexpr (Arity >= 1)
-      op.X = input(0);
+      op.X = Input(0);
     if constexpr (Arity >= 2)
-      op.Y = input(1);
+      op.Y = Input(1);
     if constexpr (Arity >= 3)
-      op.Z = input(2);
+      op.Z = Input(2);
     Op = &op;
   }
   Function Func;
@@ -222,12 +221,12 @@ public:
                           TExprNode *y) override;
   TExprNode *CallTernary(CallFunction<Flavour::Generic, 3> func, TExprNode *x,
                          TExprNode *y, TExprNode *z) override;
-  TExprNode *CallTernary32(CallFunction<Flavour::F32, 3> func, TExprNode *x,
-                           TExprNode *y, TExprNode *z) override;
-  TExprNode *CallTernary64(CallFunction<Flavour::F64, 3> func, TExprNode *x,
-                           TExprNode *y, TExprNode *z) override;
-  TExprNode *CallTernary80(CallFunction<Flavour::F80, 3> func, TExprNode *x,
-                           TExprNode *y, TExprNode *z) override;
+  TExprNode *CallTernary32(CallFunction<Flavour::F32, 3> func, TExprNode *x, TExprNode *y,
+                           TExprNode *z) override;
+  TExprNode *CallTernary64(CallFunction<Flavour::F64, 3> func, TExprNode *x, TExprNode *y,
+                           TExprNode *z) override;
+  TExprNode *CallTernary80(CallFunction<Flavour::F80, 3> func, TExprNode *x, TExprNode *y,
+                           TExprNode *z) override;
 
   TExprNode *Add(TExprNode *left, TExprNode *right) override;
   TExprNode *Subtract(TExprNode *left, TExprNode *right) override;

@@ -20,7 +20,9 @@ namespace quorvex {
 
 namespace {
 
-bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool isDigit(char c) noexcept {
+  return c >= '0' && c <= '9';
+}
 
 // An exponent is read only while its magnitude stays below this; the digit
 // that reaches it is the last one accepted.
@@ -80,11 +82,13 @@ bool parseNumber(std::string_view text, std::size_t &pos, NumberParts &parts,
 
 // Powers of ten that T holds exactly: 10^n = 5^n * 2^n, exact while 5^n
 // fits T's significand (5^22 < 2^53 for a double, 5^27 < 2^64 for extended).
-template <class T> constexpr int exactPowerLimit = std::numeric_limits<T>::digits == 53 ? 22 : 27;
+template <class T>
+constexpr int exactPowerLimit = std::numeric_limits<T>::digits == 53 ? 22 : 27;
 static_assert(std::numeric_limits<Float>::digits == 53 &&
               std::numeric_limits<Float80>::digits == 64);
 
-template <class T> constexpr std::array<T, exactPowerLimit<T> + 1> exactPowersOfTen = [] {
+template <class T>
+constexpr std::array<T, exactPowerLimit<T> + 1> exactPowersOfTen = [] {
   std::array<T, exactPowerLimit<T> + 1> powers{};
   T p = 1;
   for (T &power : powers) {
@@ -114,8 +118,9 @@ template <class T> bool shortNumberTo(const NumberParts &parts, T &value) {
   if (exponent < -exactPowerLimit<T> || exponent > exactPowerLimit<T>)
     return false;
   const auto mantissa = static_cast<T>(digits);
-  value = exponent >= 0 ? mantissa * exactPowersOfTen<T>[static_cast<std::size_t>(exponent)]
-                        : mantissa / exactPowersOfTen<T>[static_cast<std::size_t>(-exponent)];
+  value = exponent >= 0
+              ? mantissa * exactPowersOfTen<T>[static_cast<std::size_t>(exponent)]
+              : mantissa / exactPowersOfTen<T>[static_cast<std::size_t>(-exponent)];
   return true;
 }
 

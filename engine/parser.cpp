@@ -8,15 +8,17 @@
 namespace quorvex {
 
 NestingGuard TExprCompileParser::EnterNesting() {
-  if (depth_ >= MaxNesting)
+  if (depth_ >= maxNesting)
     throw EExprEvalError("Parse error: Expression nested too deeply");
   ++depth_;
   return NestingGuard(depth_);
 }
 
-TExprNode *TExprCompileParser::Compile() { return CompileComparison(false); }
+TExprNode *TExprCompileParser::Compile() {
+  return CompileComparison(false);
+}
 
-TExprNode *TExprCompileParser::spanned(TExprNode *node, std::size_t start) const {
+TExprNode *TExprCompileParser::Spanned(TExprNode *node, std::size_t start) const {
   const std::size_t end = Lexer->PreviousEnd;
   node->Span = {start, end > start ? end - start : 0};
   return node;
@@ -36,7 +38,7 @@ TExprNode *TExprCompileParser::CompileComparison(bool skip) {
       return left;
     TExprNode *right = CompileSum(true);
     // Every node of the relation stands for the whole relation's text.
-    const auto at = [this, start](TExprNode *node) { return spanned(node, start); };
+    const auto at = [this, start](TExprNode *node) { return Spanned(node, start); };
     // c is -1, 0 or 1; each relation maps it to 1 or 0 with arithmetic
     // alone, since the machine has no branching op. The node order is fixed.
     TExprNode *c = at(f.Compare(left, right));
@@ -85,9 +87,9 @@ TExprNode *TExprCompileParser::CompileSum(bool skip) {
   for (;;) {
     const TokenKind op = Lexer->CurrentToken;
     if (op == TokenKind::Plus)
-      left = spanned(Factory->Add(left, CompileProduct(true)), start);
+      left = Spanned(Factory->Add(left, CompileProduct(true)), start);
     else if (op == TokenKind::Minus)
-      left = spanned(Factory->Subtract(left, CompileProduct(true)), start);
+      left = Spanned(Factory->Subtract(left, CompileProduct(true)), start);
     else
       return left;
   }
@@ -102,9 +104,9 @@ TExprNode *TExprCompileParser::CompileProduct(bool skip) {
   for (;;) {
     const TokenKind op = Lexer->CurrentToken;
     if (op == TokenKind::Star)
-      left = spanned(Factory->Multiply(left, CompileSigned(true)), start);
+      left = Spanned(Factory->Multiply(left, CompileSigned(true)), start);
     else if (op == TokenKind::Slash)
-      left = spanned(Factory->Divide(left, CompileSigned(true)), start);
+      left = Spanned(Factory->Divide(left, CompileSigned(true)), start);
     else
       return left;
   }
@@ -127,7 +129,7 @@ TExprNode *TExprCompileParser::CompileSigned(bool skip) {
     Lexer->Next();
   }
   TExprNode *factor = CompileFactor();
-  return negate ? spanned(Factory->Negate(factor), start) : factor;
+  return negate ? Spanned(Factory->Negate(factor), start) : factor;
 }
 
 // factor ::= number | identifier | "(" comparison ")"
@@ -179,7 +181,7 @@ TExprNode *TExprCompileParser::CompileIdentifier() {
   symbol->Parser = this;
   symbol->Factory = Factory;
   // The name and, for a function, its whole argument list.
-  return spanned(symbol->Compile(), start);
+  return Spanned(symbol->Compile(), start);
 }
 
 } // namespace quorvex

@@ -20,7 +20,7 @@ class TExprCompileParser {
 public:
   // Parentheses and function argument lists may nest this deep; deeper
   // formulas are refused before they can exhaust the stack.
-  static constexpr int MaxNesting = 256;
+  static constexpr int maxNesting = 256;
 
   TExprCompileParser(TExprLexer &lexer, TExprNodeFactory &factory)
       : Lexer(&lexer), Factory(&factory) {}
@@ -47,7 +47,7 @@ private:
   TExprNode *CompileIdentifier();
   // Records on node that it computes the text from start to the end of the
   // token read last, and returns it.
-  TExprNode *spanned(TExprNode *node, std::size_t start) const;
+  TExprNode *Spanned(TExprNode *node, std::size_t start) const;
 
   int depth_ = 0;
 };

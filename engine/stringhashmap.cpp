@@ -36,7 +36,9 @@ template <class Map> int compareBytes(std::string_view a, std::string_view b, Ma
   return static_cast<int>(a.size()) - static_cast<int>(b.size());
 }
 
-unsigned char same(unsigned char c) noexcept { return c; }
+unsigned char same(unsigned char c) noexcept {
+  return c;
+}
 
 } // namespace
 
@@ -71,7 +73,7 @@ TStringHashMap::TStringHashMap(const TStringHashMapTraits *traits,
 
 TStringHashMap::~TStringHashMap() = default;
 
-THashNode **TStringHashMap::findSlot(std::string_view key) const {
+THashNode **TStringHashMap::FindSlot(std::string_view key) const {
   QV_ASSERT(!buckets_.empty(), "HashList has no buckets");
   const std::uint32_t bucket = traits_->Hash(key) % BucketCount();
   // The bucket array is logically mutable through the returned link.
@@ -89,7 +91,7 @@ THashNode **TStringHashMap::findSlot(std::string_view key) const {
 }
 
 void TStringHashMap::Add(std::string_view key, void *value) {
-  THashNode **slot = findSlot(key);
+  THashNode **slot = FindSlot(key);
   if (*slot != nullptr)
     throw EStringHashMapError("Duplicate hash list entry: " + std::string(key));
   THashNode &node = nodes_.emplace_back();
@@ -100,7 +102,7 @@ void TStringHashMap::Add(std::string_view key, void *value) {
 }
 
 bool TStringHashMap::Find(std::string_view key, void *&value) const {
-  THashNode *const *slot = findSlot(key);
+  THashNode *const *slot = FindSlot(key);
   if (*slot == nullptr)
     return false;
   value = (*slot)->Value;
@@ -116,7 +118,7 @@ void TStringHashMap::Clear() {
 
 // Pre-order without recursion: a tree built from sorted keys is a list, and
 // its depth must not reach the call stack.
-template <class Visit> void TStringHashMap::visitPreOrder(Visit &&visit) {
+template <class Visit> void TStringHashMap::VisitPreOrder(Visit &&visit) {
   std::vector<THashNode *> pending;
   for (THashNode *root : buckets_) {
     if (root == nullptr)
@@ -136,7 +138,7 @@ template <class Visit> void TStringHashMap::visitPreOrder(Visit &&visit) {
 }
 
 void TStringHashMap::Iterate(const IterateCallback &callback) {
-  visitPreOrder([&](THashNode &node) { return callback(node.Key, node.Value); });
+  VisitPreOrder([&](THashNode &node) { return callback(node.Key, node.Value); });
 }
 
 void TStringHashMap::SetBucketCount(std::uint32_t n) {
@@ -155,7 +157,7 @@ void TStringHashMap::SetBucketCount(std::uint32_t n) {
   // the visiting order, which decides the shape of the rebuilt trees.
   std::vector<std::pair<std::string, void *>> collected;
   collected.reserve(count_);
-  visitPreOrder([&](THashNode &node) {
+  VisitPreOrder([&](THashNode &node) {
     collected.emplace_back(std::move(node.Key), node.Value);
     return true;
   });

@@ -71,8 +71,8 @@ public:
   const TStringHashMapTraits &Traits() const noexcept { return *traits_; }
 
 private:
-  THashNode **findSlot(std::string_view key) const;
-  template <class Visit> void visitPreOrder(Visit &&visit);
+  THashNode **FindSlot(std::string_view key) const;
+  template <class Visit> void VisitPreOrder(Visit &&visit);
 
   std::vector<THashNode *> buckets_;
   std::uint32_t count_ = 0;

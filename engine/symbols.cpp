@@ -11,14 +11,18 @@ Float TExprSym::Evaluate() const {
   throw ECalcError("Symbol '" + Name + "' has no value of its own");
 }
 
-TExprNode *TExprConstSym::Compile() { return Factory->ConstFloat(Value); }
+TExprNode *TExprConstSym::Compile() {
+  return Factory->ConstFloat(Value);
+}
 
 TExprVar64Sym::TExprVar64Sym(std::string_view name, const Float64 *address)
     : TExprSym(name), Address(address) {
   QV_ASSERT(address != nullptr, "Assertion failure");
 }
 
-TExprNode *TExprVar64Sym::Compile() { return Factory->Var64(Address); }
+TExprNode *TExprVar64Sym::Compile() {
+  return Factory->Var64(Address);
+}
 
 namespace {
 const char *const parenthesisExpected =

@@ -15,23 +15,33 @@ namespace quorvex {
 
 namespace {
 
-bool isNaN(Float v) noexcept { return v != v; }
-bool isFinite(Float v) noexcept { return v - v == 0; }
+bool isNaN(Float v) noexcept {
+  return v != v;
+}
+bool isFinite(Float v) noexcept {
+  return v - v == 0;
+}
 
 // The slow paths below run only when a result is not finite. They decide the
 // fault as the floating-point unit would have flagged it: arithmetic on an
 // infinity or a NaN that came in as an operand is exact and raises nothing.
 
-[[noreturn, gnu::noinline, gnu::cold]] void raiseInvalid() { throw EInvalidOp(); }
-[[noreturn, gnu::noinline, gnu::cold]] void raiseOverflow() { throw EOverflow(); }
-[[noreturn, gnu::noinline, gnu::cold]] void raiseZeroDivide() { throw EZeroDivide(); }
+[[noreturn, gnu::noinline, gnu::cold]] void raiseInvalid() {
+  throw EInvalidOp();
+}
+[[noreturn, gnu::noinline, gnu::cold]] void raiseOverflow() {
+  throw EOverflow();
+}
+[[noreturn, gnu::noinline, gnu::cold]] void raiseZeroDivide() {
+  throw EZeroDivide();
+}
 
 } // namespace
 
 // Addition, subtraction and multiplication: a NaN from non-NaN operands is an
 // invalid operation (inf - inf, 0 * inf); an infinity from finite operands is
 // an overflow.
-void CheckArithmeticResult(Float left, Float right, Float result) {
+void checkArithmeticResult(Float left, Float right, Float result) {
   if (isNaN(result)) {
     if (!isNaN(left) && !isNaN(right))
       raiseInvalid();
@@ -41,7 +51,7 @@ void CheckArithmeticResult(Float left, Float right, Float result) {
     raiseOverflow();
 }
 
-void CheckQuotient(Float left, Float right, Float result) {
+void checkQuotient(Float left, Float right, Float result) {
   if (isNaN(result)) {
     if (!isNaN(left) && !isNaN(right))
       raiseInvalid(); // 0/0, inf/inf
@@ -54,7 +64,9 @@ void CheckQuotient(Float left, Float right, Float result) {
   raiseOverflow();     // a finite quotient beyond the double range
 }
 
-void RaiseUnordered() { raiseInvalid(); }
+void raiseUnordered() {
+  raiseInvalid();
+}
 
 Float variableToFloat(Float80 source) {
   const Float value = static_cast<Float>(source);
@@ -79,7 +91,9 @@ Float callResultToFloat(Float80 result, bool argumentsFinite) {
   return roundToFloat(result); // a finite extended value beyond the double range
 }
 
-void RaiseNarrowingOverflow() { raiseOverflow(); }
+void raiseNarrowingOverflow() {
+  raiseOverflow();
+}
 
 namespace {
 
@@ -96,10 +110,11 @@ const char *opMnemonic(const TExprVirtMachOp &op) {
 
 } // namespace
 
-TExprVirtMach::TExprVirtMach()
-    : arena_(initialBuffer_, sizeof initialBuffer_) {}
+TExprVirtMach::TExprVirtMach() : arena_(initialBuffer_, sizeof initialBuffer_) {}
 
-TExprVirtMach::~TExprVirtMach() { Clear(); }
+TExprVirtMach::~TExprVirtMach() {
+  Clear();
+}
 
 void TExprVirtMach::Clear() {
   for (TExprVirtMachOp *op : CodeList)

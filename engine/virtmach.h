@@ -101,10 +101,10 @@ inline bool notFinite(Float v) noexcept {
 
 // The slow paths of the arithmetic ops: raise the fault a non-finite result
 // means, if any.
-[[gnu::cold]] void CheckArithmeticResult(Float left, Float right, Float result);
-[[gnu::cold]] void CheckQuotient(Float left, Float right, Float result);
+[[gnu::cold]] void checkArithmeticResult(Float left, Float right, Float result);
+[[gnu::cold]] void checkQuotient(Float left, Float right, Float result);
 // The comparison instruction faults on an unordered pair (a NaN operand).
-[[noreturn, gnu::cold]] void RaiseUnordered();
+[[noreturn, gnu::cold]] void raiseUnordered();
 
 // Value := Operation(Left, Right). Every arithmetic op tests its result once:
 // a finite result is the common, fault-free case. Only a non-finite one
@@ -136,7 +136,7 @@ public:
     else if (l == r)
       Value = 0;
     else
-      RaiseUnordered();
+      raiseUnordered();
   }
 };
 
@@ -176,11 +176,10 @@ template <Flavour F> struct CallSignature<F, 3> {
 Float callResultToFloat(Float80 result, bool argumentsFinite);
 
 // A finite Float too large for a 32-bit argument.
-[[noreturn]] void RaiseNarrowingOverflow();
+[[noreturn]] void raiseNarrowingOverflow();
 
 // Value := Func(X, Y, Z) with the arguments converted to the flavour's type.
-template <Flavour F, int Arity>
-class TExprCallVmOp final : public TExprVirtMachOp {
+template <Flavour F, int Arity> class TExprCallVmOp final : public TExprVirtMachOp {
 public:
   using T = typename FlavourType<F>::type;
   using Function = typename CallSignature<F, Arity>::type;
@@ -192,16 +191,24 @@ public:
     if constexpr (Arity == 0)
       result = Func();
     else if constexpr (Arity == 1)
-      result = Func(argument(*X));
+      result = Func(Argument(*X));
     else if constexpr (Arity == 2)
-      result = Func(argument(*X), argument(*Y));
+      result = Func(Argument(*X), Argument(*Y));
     else
-      result = Func(argument(*X), argument(*Y), argument(*Z));
+      result = Func(Argument(*X), Argument(*Y), Argument(*Z));
     const Float value = static_cast<Float>(result);
-    if (notFinite(value)) [[unlikely]]
-      Value = callResultToFloat(result, argumentsFinite());
-    else
+    if (notFinite(value)) [[unlikely]] {
+      bool finiteArgs = true;
+      if constexpr (Arity >= 1)
+        finiteArgs = IsFinite(*X);
+      if constexpr (Arity >= 2)
+        finiteArgs = finiteArgs && IsFinite(*Y);
+      if constexpr (Arity >= 3)
+        finiteArgs = finiteArgs && IsFinite(*Z);
+      Value = callResultToFloat(result, finiteArgs);
+    } else {
       Value = value;
+    }
   }
   std::vector<const void *> Inputs() const override {
     std::vector<const void *> in;
@@ -220,24 +227,14 @@ public:
   const Float *Z = nullptr;
 
 private:
-  static bool isFinite(Float v) noexcept { return !notFinite(v); }
-  bool argumentsFinite() const noexcept {
-    if constexpr (Arity == 0)
-      return true;
-    else if constexpr (Arity == 1)
-      return isFinite(*X);
-    else if constexpr (Arity == 2)
-      return isFinite(*X) && isFinite(*Y);
-    else
-      return isFinite(*X) && isFinite(*Y) && isFinite(*Z);
-  }
+  static bool IsFinite(Float v) noexcept { return !notFinite(v); }
   // Narrowing to single precision overflows for a finite value beyond its
   // range, which is a fault of the call; the other flavours convert exactly.
-  static T argument(Float v) {
+  static T Argument(Float v) {
     if constexpr (F == Flavour::F32) {
       const T narrowed = static_cast<T>(v);
-      if (narrowed - narrowed != 0 && isFinite(v)) [[unlikely]]
-        RaiseNarrowingOverflow();
+      if (narrowed - narrowed != 0 && IsFinite(v)) [[unlikely]]
+        raiseNarrowingOverflow();
       return narrowed;
     } else {
       return static_cast<T>(v);
@@ -270,16 +267,16 @@ public:
 
   // Creates an op owned by the machine and appends it to CodeList.
   template <class Op, class... Args> Op &AddCode(Args &&...args) {
-    static_assert(inTable<Op>(), "an op class needs its row in vmops.def");
-    Op &op = make<Op>(std::forward<Args>(args)...);
+    static_assert(InTable<Op>(), "an op class needs its row in vmops.def");
+    Op &op = Make<Op>(std::forward<Args>(args)...);
     codeList_.push_back(&op);
-    runs_.push_back(&run<Op>);
+    runs_.push_back(&Run<Op>);
     // Two common ops in a row run as one step: both still run, in order,
     // each with its own slot and fault check, but with one dispatch.
-    constexpr int kind = pairKind<Op>();
+    constexpr int kind = PairKind<Op>();
     if constexpr (kind >= 0) {
       if (pendingFirst_ >= 0) {
-        runs_[runs_.size() - 2] = pairWith<Op>(pendingFirst_);
+        runs_[runs_.size() - 2] = PairWith<Op>(pendingFirst_);
         pendingFirst_ = -1;
         return op;
       }
@@ -289,7 +286,7 @@ public:
   }
   // Creates a constant op owned by the machine and appends it to ConstList.
   TExprConstVmOp &AddConst(Float value) {
-    TExprConstVmOp &op = make<TExprConstVmOp>(value);
+    TExprConstVmOp &op = Make<TExprConstVmOp>(value);
     constList_.push_back(&op);
     return op;
   }
@@ -340,44 +337,44 @@ private:
   // with the op's work inlined, instead of a virtual call per op and run.
   // A step runs the ops from ops[0] on and returns how many it ran.
   using RunFunction = std::size_t (*)(TExprVirtMachOp *const *ops);
-  template <class Op> static std::size_t run(TExprVirtMachOp *const *ops) {
+  template <class Op> static std::size_t Run(TExprVirtMachOp *const *ops) {
     static_assert(std::is_final_v<Op>);
     static_cast<Op &>(*ops[0]).Op::Execute();
     return 1;
   }
   template <class First, class Second>
-  static std::size_t runPair(TExprVirtMachOp *const *ops) {
+  static std::size_t RunPair(TExprVirtMachOp *const *ops) {
     static_cast<First &>(*ops[0]).First::Execute();
     static_cast<Second &>(*ops[1]).Second::Execute();
     return 2;
   }
   // The classes the table marks Paired, numbered in its order; -1 for the
   // others.
-  template <class Op> static constexpr int pairKind() {
+  template <class Op> static constexpr int PairKind() {
     int kind = -1, paired = 0;
 #define QUORVEX_VM_OP(Class, Mnemonic, Step)                                             \
   QUORVEX_VM_IF_PAIRED_##Step(kind = std::is_same_v<Op, Class> ? paired : kind; ++paired;)
 #include "vmops.def"
     return kind;
   }
-  // The step for an op of class pairKind first followed by a Second.
-  template <class Second> static RunFunction pairWith(int first) {
+  // The step for an op of class PairKind first followed by a Second.
+  template <class Second> static RunFunction PairWith(int first) {
     static constexpr RunFunction pairs[] = {
 #define QUORVEX_VM_OP(Class, Mnemonic, Step)                                             \
-  QUORVEX_VM_IF_PAIRED_##Step(&runPair<Class, Second>, )
+  QUORVEX_VM_IF_PAIRED_##Step(&RunPair<Class, Second>, )
 #include "vmops.def"
     };
     return pairs[first];
   }
   // Only the table's classes are ops: each has its mnemonic there.
-  template <class Op> static constexpr bool inTable() {
+  template <class Op> static constexpr bool InTable() {
     return false
 #define QUORVEX_VM_OP(Class, Mnemonic, Step) || std::is_same_v<Op, Class>
 #include "vmops.def"
         ;
   }
 
-  template <class Op, class... Args> Op &make(Args &&...args) {
+  template <class Op, class... Args> Op &Make(Args &&...args) {
     // Ops live contiguously in the machine's arena: cheap to make, close
     // together when run. Clear() destroys them before releasing the arena.
     static_assert(std::is_base_of_v<TExprVirtMachOp, Op>);
@@ -398,7 +395,7 @@ private:
     std::uint32_t length = 0;
   };
   std::vector<CodeText> codeSpans_;
-  // pairKind of the last op added when it starts no step of two yet, or -1.
+  // PairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
 };
 

@@ -135,7 +135,7 @@ private:
 
 } // namespace
 
-ArithmeticResult EvaluateArithmetic(std::string_view formula, const double (&xyz)[3]) {
+ArithmeticResult evaluateArithmetic(std::string_view formula, const double (&xyz)[3]) {
   try {
     return Reader(formula, xyz).read();
   } catch (const OutsideSubset &) {

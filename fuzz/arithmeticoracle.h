@@ -23,6 +23,6 @@ struct ArithmeticResult {
   double value = 0;
 };
 
-ArithmeticResult EvaluateArithmetic(std::string_view formula, const double (&xyz)[3]);
+ArithmeticResult evaluateArithmetic(std::string_view formula, const double (&xyz)[3]);
 
 } // namespace quorvex::fuzz

@@ -155,14 +155,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                result.span->offset + result.span->length <= ignored.value_or(formula.size()));
   }
 
-  checkArithmetic(result, fuzz::EvaluateArithmetic(formula, first));
+  checkArithmetic(result, fuzz::evaluateArithmetic(formula, first));
 
   std::copy(std::begin(second), std::end(second), std::begin(calculator.values));
   Calculator fresh(second);
   FUZZ_CHECK(fresh.compile(formula) == compiled);
   const Outcome rebound = calculator.evaluate();
   FUZZ_CHECK(rebound == fresh.evaluate());
-  checkArithmetic(rebound, fuzz::EvaluateArithmetic(formula, second));
+  checkArithmetic(rebound, fuzz::evaluateArithmetic(formula, second));
 
   if (ignored) {
     FUZZ_CHECK(*ignored < formula.size());

@@ -9,9 +9,12 @@
 
 namespace quorvex::math {
 
+// The routines carry the names of the functions they compute.
+// NOLINTBEGIN(readability-identifier-naming)
 Float Square(Float x);
 Float Sqrt(Float x);
 Float Abs(Float x);
 Float Pythag(Float h, Float v);
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace quorvex::math

@@ -18,11 +18,14 @@
 
 namespace quorvex::math {
 
+// The routines carry the names of the functions they compute.
+// NOLINTBEGIN(readability-identifier-naming)
 Float Exp(Float x);
 Float Ln(Float x);
 Float LogBase10(Float x);
 Float LogBase2(Float x);
 Float LogBaseN(Float base, Float x);
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace quorvex::math
 

@@ -8,11 +8,14 @@
 
 namespace quorvex::math {
 
+// The routines carry the names of the functions they compute.
+// NOLINTBEGIN(readability-identifier-naming)
 Float ArcSinh(Float x);
 Float ArcCosh(Float x);
 Float ArcTanh(Float x);
 Float ArcCoth(Float x);
 Float ArcSech(Float x);
 Float ArcCsch(Float x);
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace quorvex::math

@@ -8,6 +8,8 @@
 
 namespace quorvex::math {
 
+// The routines carry the names of the functions they compute.
+// NOLINTBEGIN(readability-identifier-naming)
 Float ArcTan(Float x);
 Float ArcSin(Float x);
 Float ArcCos(Float x);
@@ -15,5 +17,6 @@ Float ArcCot(Float x);
 Float ArcSec(Float x);
 Float ArcCsc(Float x);
 Float ArcTan2(Float x, Float z);
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace quorvex::math

@@ -7,6 +7,9 @@
 
 namespace quorvex::math {
 
+// The routines carry the names of the functions they compute.
+// NOLINTBEGIN(readability-identifier-naming)
 Float Power(Float x, Float z);
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace quorvex::math

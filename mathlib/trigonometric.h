@@ -8,6 +8,8 @@
 
 namespace quorvex::math {
 
+// The routines carry the names of the functions they compute.
+// NOLINTBEGIN(readability-identifier-naming)
 Float Sin(Float x);
 Float Cos(Float x);
 Float Tan(Float x);
@@ -18,5 +20,6 @@ Float Coversine(Float x);
 Float Exsecans(Float x);
 Float Haversine(Float x);
 Float Versine(Float x);
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace quorvex::math

@@ -32,7 +32,8 @@ std::int64_t ordered(Float v) noexcept {
 }
 
 Float fromOrdered(std::int64_t o) noexcept {
-  const std::uint64_t magnitude = o < 0 ? std::uint64_t(0) - std::uint64_t(o) : std::uint64_t(o);
+  const std::uint64_t magnitude =
+      o < 0 ? std::uint64_t(0) - std::uint64_t(o) : std::uint64_t(o);
   return std::bit_cast<Float>(o < 0 ? magnitude | (std::uint64_t(1) << 63) : magnitude);
 }
 
@@ -79,7 +80,8 @@ bool decimalTicks(Float low, Float high, int maxCount, char separator,
     return false;
   std::array<char, 48> text{};
   std::string digits;
-  for (auto k = static_cast<std::int64_t>(first); k <= static_cast<std::int64_t>(last); ++k) {
+  for (auto k = static_cast<std::int64_t>(first); k <= static_cast<std::int64_t>(last);
+       ++k) {
     const std::int64_t n = k * mantissa;
     // The decimal n x 10^exponent, read as the double nearest to it.
     char *written = std::to_chars(text.data(), text.data() + 24, n).ptr;
@@ -112,8 +114,8 @@ void doubleTicks(Float low, Float high, int maxCount, char separator,
   const std::int64_t a = ordered(low);
   const std::int64_t b = ordered(high);
   const std::uint64_t steps = std::uint64_t(b) - std::uint64_t(a);
-  const auto stride = static_cast<std::int64_t>(
-      std::max<std::uint64_t>(1, (steps + std::uint64_t(maxCount) - 1) / std::uint64_t(maxCount)));
+  const auto stride = static_cast<std::int64_t>(std::max<std::uint64_t>(
+      1, (steps + std::uint64_t(maxCount) - 1) / std::uint64_t(maxCount)));
   // Multiples of the stride, so that the ticks stay put while the range
   // slides along.
   const std::int64_t rest = a % stride;
@@ -147,7 +149,8 @@ void doubleTicks(Float low, Float high, int maxCount, char separator,
 
 } // namespace
 
-std::vector<AxisTick> axisTicks(Float low, Float high, int maxCount, char decimalSeparator) {
+std::vector<AxisTick> axisTicks(Float low, Float high, int maxCount,
+                                char decimalSeparator) {
   QV_ASSERT(maxCount >= 1, "maxCount >= 1");
   std::vector<AxisTick> ticks;
   if (!(low < high) || !std::isfinite(low) || !std::isfinite(high))

@@ -29,7 +29,8 @@ struct AxisTick {
 // shortest text that reads back as its double, so neighbours always read
 // apart. Empty when low < high does not hold or either is not finite;
 // asserts maxCount >= 1.
-std::vector<AxisTick> axisTicks(Float low, Float high, int maxCount, char decimalSeparator);
+std::vector<AxisTick> axisTicks(Float low, Float high, int maxCount,
+                                char decimalSeparator);
 
 // How many doubles lie strictly above low up to high (finite, low <= high):
 // 0 for equal ends; -0 and 0 count as one.

@@ -20,8 +20,7 @@ constexpr char32_t enterKey = 13;
 class RecordGuard {
 public:
   RecordGuard(std::string &result, TTextLog &memo1, TTextLog &memo2)
-      : result_(result), memo1_(memo1), memo2_(memo2),
-        memo2Count_(memo2.Count()) {}
+      : result_(result), memo1_(memo1), memo2_(memo2), memo2Count_(memo2.Count()) {}
   RecordGuard(const RecordGuard &) = delete;
   RecordGuard &operator=(const RecordGuard &) = delete;
   ~RecordGuard() {
@@ -31,7 +30,7 @@ public:
     memo1_.Clear();
     memo2_.Truncate(memo2Count_);
   }
-  void Commit() noexcept { committed_ = true; }
+  void commit() noexcept { committed_ = true; }
 
 private:
   std::string &result_;
@@ -93,13 +92,12 @@ const TTextLog &TCalculatorSession::PrintSource() const noexcept {
   return FPreference.IntermediateResult() ? FMemo1 : FMemo2;
 }
 
-void TCalculatorSession::appendVariableLines(TTextLog &log) const {
+void TCalculatorSession::AppendVariableLines(TTextLog &log) const {
   for (std::size_t i = 0; i < FVariableList.Count(); ++i)
-    log.Append({FVariableList.Name(i), ": ",
-                FGrid.Cell(1, static_cast<int>(i + 1))});
+    log.Append({FVariableList.Name(i), ": ", FGrid.Cell(1, static_cast<int>(i + 1))});
 }
 
-void TCalculatorSession::compileFormula(TCompiledEvaluator &evaluator) {
+void TCalculatorSession::CompileFormula(TCompiledEvaluator &evaluator) {
   try {
     evaluator.Compile(FFormulaText);
   } catch (const Exception &error) {
@@ -135,7 +133,7 @@ Float TCalculatorSession::Compute() {
     FLastFailure = {};
     evaluator.AddVariable(FVariableList.Name(i), &FVariableValues[i]);
   }
-  compileFormula(evaluator);
+  CompileFormula(evaluator);
   Float value = 0;
   try {
     value = evaluator.Evaluate();
@@ -149,17 +147,15 @@ Float TCalculatorSession::Compute() {
   formatResult(value, decimalSeparator(), FResultText);
 
   FMemo1.Append({"Formula: F = ", FFormulaText});
-  appendVariableLines(FMemo1);
+  AppendVariableLines(FMemo1);
   FMemo1.Append({"F value: ", FResultText});
 
   if (FKeepSessionLog) {
     char number[24];
-    const auto end =
-        std::to_chars(number, number + sizeof number, FComputeCount + 1).ptr;
-    FMemo2.Append({"- - ", std::string_view(number, end - number),
-                   " - - - - - - - - -"});
+    const auto end = std::to_chars(number, number + sizeof number, FComputeCount + 1).ptr;
+    FMemo2.Append({"- - ", std::string_view(number, end - number), " - - - - - - - - -"});
     FMemo2.Append({"Formula: F = ", FFormulaText});
-    appendVariableLines(FMemo2);
+    AppendVariableLines(FMemo2);
     FMemo2.Append({"Y value: ", FResultText});
   }
   if (FTrackStaleResult) {
@@ -172,11 +168,11 @@ Float TCalculatorSession::Compute() {
   if (const auto ignored = evaluator.IgnoredTextOffset())
     FIgnoredText.assign(FFormulaText, *ignored);
   ++FComputeCount;
-  guard.Commit();
+  guard.commit();
   return value;
 }
 
-bool TCalculatorSession::valueCellsDifferFrom(
+bool TCalculatorSession::ValueCellsDifferFrom(
     const std::vector<std::string> &values) const {
   if (static_cast<std::size_t>(FGrid.RowCount() - 1) != values.size())
     return true;
@@ -189,7 +185,7 @@ bool TCalculatorSession::valueCellsDifferFrom(
 bool TCalculatorSession::ResultIsStale() const {
   return FTrackStaleResult && !FResultText.empty() &&
          (FFormulaText != FComputedFormula || FAssignText != FComputedAssign ||
-          valueCellsDifferFrom(FComputedValues));
+          ValueCellsDifferFrom(FComputedValues));
 }
 
 std::optional<std::size_t> TCalculatorSession::IgnoredTextStart() const {

@@ -58,9 +58,7 @@ public:
   const TVariableList &VariableList() const noexcept { return FVariableList; }
   // Slot i holds the value bound to entry i by the last Compute that got that
   // far; the evaluator read the slots by address.
-  const std::vector<Float> &VariableValues() const noexcept {
-    return FVariableValues;
-  }
+  const std::vector<Float> &VariableValues() const noexcept { return FVariableValues; }
   // Successful computations since start-up.
   std::int64_t ComputeCount() const noexcept { return FComputeCount; }
   // Last computation: "Formula: F = ...", "name: value text"..., "F value: ...".
@@ -121,12 +119,8 @@ public:
 
   // --- report preference and Print -----------------------------------------
   const TReportPreference &Preference() const noexcept { return FPreference; }
-  void ToggleIntermediateResult() noexcept {
-    FPreference.ToggleIntermediateResult();
-  }
-  void ToggleAllSessionResults() noexcept {
-    FPreference.ToggleAllSessionResults();
-  }
+  void ToggleIntermediateResult() noexcept { FPreference.ToggleIntermediateResult(); }
+  void ToggleAllSessionResults() noexcept { FPreference.ToggleAllSessionResults(); }
   // What Print reports: Memo1 while the intermediate result is chosen, else
   // Memo2.
   const TTextLog &PrintSource() const noexcept;
@@ -140,9 +134,9 @@ public:
   void SetTrackStaleResult(bool track) noexcept { FTrackStaleResult = track; }
 
 private:
-  void appendVariableLines(TTextLog &log) const;
-  void compileFormula(TCompiledEvaluator &evaluator);
-  bool valueCellsDifferFrom(const std::vector<std::string> &values) const;
+  void AppendVariableLines(TTextLog &log) const;
+  void CompileFormula(TCompiledEvaluator &evaluator);
+  bool ValueCellsDifferFrom(const std::vector<std::string> &values) const;
 
   // The main window's state; every field takes the window's "F" prefix.
   std::string FAssignText = "x";

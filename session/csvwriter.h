@@ -35,8 +35,8 @@ public:
   char delimiter() const noexcept { return delimiter_; }
 
   // Appends the header: names, then resultName and "error".
-  void appendHeader(std::span<const std::string_view> names,
-                    std::string_view resultName, std::string &out) const;
+  void appendHeader(std::span<const std::string_view> names, std::string_view resultName,
+                    std::string &out) const;
   // Appends one row: cells, then the outcome's result and error.
   void appendRow(std::span<const std::string_view> cells, const RowOutcome &outcome,
                  std::string &out);

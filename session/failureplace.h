@@ -17,9 +17,7 @@ struct FailurePlace {
   static FailurePlace inFormula(TextSpan span) noexcept {
     return {Kind::Formula, span, 0};
   }
-  static FailurePlace atValueCell(int row) noexcept {
-    return {Kind::ValueCell, {}, row};
-  }
+  static FailurePlace atValueCell(int row) noexcept { return {Kind::ValueCell, {}, row}; }
 
   Kind kind = Kind::Nowhere;
   TextSpan formulaBytes; // Formula: offset and length in the formula's bytes

@@ -8,7 +8,7 @@ void FormulaHistory::add(std::string_view formula) {
   if (!entries_.empty() && entries_.front() == formula)
     return;
   entries_.emplace_front(formula);
-  if (entries_.size() > MaxEntries)
+  if (entries_.size() > maxEntries)
     entries_.pop_back();
 }
 

@@ -21,7 +21,7 @@ class FormulaHistory {
 public:
   // The oldest entries go first beyond this many; a formula may be a
   // mebibyte, and the history must not grow without bound.
-  static constexpr std::size_t MaxEntries = 200;
+  static constexpr std::size_t maxEntries = 200;
 
   // After a successful Compute; browsing ends.
   void add(std::string_view formula);
@@ -35,7 +35,7 @@ public:
   std::size_t size() const noexcept { return entries_.size(); }
 
 private:
-  std::deque<std::string> entries_; // newest first
+  std::deque<std::string> entries_;     // newest first
   std::optional<std::size_t> position_; // the entry shown while browsing
   std::string draft_;
 };

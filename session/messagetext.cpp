@@ -4,8 +4,8 @@ namespace quorvex {
 
 std::string withFullStop(std::string_view message) {
   std::string text(message);
-  if (!text.empty() && static_cast<unsigned char>(text.back()) >
-                           static_cast<unsigned char>('.'))
+  if (!text.empty() &&
+      static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
     text.push_back('.');
   return text;
 }

@@ -3,9 +3,9 @@
 #include "calculatorsession.h"
 #include "csvwriter.h"
 #include "engine/decimalseparator.h"
-#include "resultformat.h"
 #include "engine/errors.h"
 #include "engine/numberconversion.h"
+#include "resultformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +13,8 @@
 #include <limits>
 #include <memory>
 #include <span>
-#include <thread>
 #include <string>
+#include <thread>
 
 namespace quorvex {
 
@@ -61,8 +61,9 @@ int errorIndex(std::vector<PlotError> &errors, const std::string &message,
 
 // F at points[first] .. points[last - 1], a block of them at a time; the
 // errors are numbered in errors, by first occurrence.
-void evaluatePoints(RowEvaluator &evaluator, std::size_t slot, std::vector<PlotPoint> &points,
-                    std::size_t first, std::size_t last, std::vector<PlotError> &errors) {
+void evaluatePoints(RowEvaluator &evaluator, std::size_t slot,
+                    std::vector<PlotPoint> &points, std::size_t first, std::size_t last,
+                    std::vector<PlotError> &errors) {
   constexpr std::size_t blockPoints = 1024;
   std::vector<Float> xs(std::min(blockPoints, last - first));
   std::vector<RowOutcome> outcomes(xs.size());
@@ -111,9 +112,9 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
                        int count) {
   if (!(from < to))
     throw EPlotRangeError("The plot range is empty: From must be less than To");
-  if (count < MinPlotPoints || count > MaxPlotPoints)
-    throw EPlotRangeError("A plot needs from " + std::to_string(MinPlotPoints) + " to " +
-                          std::to_string(MaxPlotPoints) + " points");
+  if (count < minPlotPoints || count > maxPlotPoints)
+    throw EPlotRangeError("A plot needs from " + std::to_string(minPlotPoints) + " to " +
+                          std::to_string(maxPlotPoints) + " points");
   PlotSamples samples;
   std::vector<PlotPoint> &points = samples.points;
   points.reserve(static_cast<std::size_t>(count) + 1);
@@ -131,9 +132,10 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     points.push_back({x, 0, -1});
   }
   // Then F at every point.
-  const std::size_t threads = std::clamp<std::size_t>(
-      std::min<std::size_t>(std::thread::hardware_concurrency(), points.size() / pointsPerThread),
-      1, 8);
+  const std::size_t threads =
+      std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(),
+                                                    points.size() / pointsPerThread),
+                              1, 8);
   if (threads == 1) {
     evaluatePoints(evaluator, slot, points, 0, points.size(), samples.errors);
     return samples;
@@ -221,7 +223,8 @@ Float towardDoubles(Float80 v) noexcept {
 // value gets a band of a tenth of itself, at least 1, on each side.
 ValueRange padded(Float low, Float high) {
   const Float80 width = Float80(high) - low;
-  const Float80 margin = width > 0 ? width / 20 : std::max<Float80>(1, std::fabs(low) / 10);
+  const Float80 margin =
+      width > 0 ? width / 20 : std::max<Float80>(1, std::fabs(low) / 10);
   // At least one double beyond each end, however narrow the margin.
   ValueRange range{std::min(towardDoubles(low - margin), std::nextafter(low, -largest)),
                    std::max(towardDoubles(high + margin), std::nextafter(high, largest))};

@@ -63,8 +63,8 @@ struct PlotSamples {
   std::vector<PlotError> errors; // distinct, by first occurrence
 };
 
-inline constexpr int MinPlotPoints = 2;
-inline constexpr int MaxPlotPoints = 1000000;
+inline constexpr int minPlotPoints = 2;
+inline constexpr int maxPlotPoints = 1000000;
 
 // A plot range or point count that cannot be sampled.
 class EPlotRangeError final : public Exception {

@@ -11,8 +11,8 @@ namespace quorvex {
 
 namespace {
 
-constexpr int firstDigits = 18;  // taken from the value, the last rounded
-constexpr int shownDigits = 15;  // kept after rounding those again
+constexpr int firstDigits = 18; // taken from the value, the last rounded
+constexpr int shownDigits = 15; // kept after rounding those again
 
 // Writes "INF"/"NAN" with their sign; false for a finite value.
 bool formatNonFinite(Float value, std::string &out) {
@@ -36,9 +36,8 @@ struct Decimal {
 Decimal toDecimal(Float magnitude) {
   // "d.ddddddddddddddddde+XXX": 18 significant digits, correctly rounded.
   std::array<char, 32> text{};
-  const auto result = std::to_chars(text.data(), text.data() + text.size(),
-                                    magnitude, std::chars_format::scientific,
-                                    firstDigits - 1);
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                    std::chars_format::scientific, firstDigits - 1);
   Decimal d;
   d.digits[0] = text[0];
   for (int i = 1; i < firstDigits; ++i)
@@ -70,8 +69,7 @@ Decimal toDecimal(Float magnitude) {
 
 void appendDecimal(int value, std::string &out) {
   std::array<char, 12> text{};
-  const auto result =
-      std::to_chars(text.data(), text.data() + text.size(), value);
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
   out.append(text.data(), result.ptr);
 }
 
@@ -136,8 +134,7 @@ void formatRoundTrip(Float value, std::string &out) {
   if (formatNonFinite(value, out))
     return;
   std::array<char, 32> text{};
-  const auto result =
-      std::to_chars(text.data(), text.data() + text.size(), value);
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
   out.assign(text.data(), result.ptr);
 }
 

@@ -9,7 +9,9 @@
 
 namespace quorvex {
 
-RowEvaluator::RowEvaluator() { evaluator_.ExternalContexts.Add(StandardContext()); }
+RowEvaluator::RowEvaluator() {
+  evaluator_.ExternalContexts.Add(StandardContext());
+}
 
 std::size_t RowEvaluator::addVariable(std::string_view name, Float value) {
   std::string kept(name);

@@ -28,16 +28,14 @@ template <class CharT> CharT widen(char c) noexcept {
 }
 
 template <class CharT>
-std::optional<TSignToggleEdit<CharT>>
-toggleSign(std::basic_string_view<CharT> t, std::size_t p, std::size_t length,
-           char decimalSeparator) {
+std::optional<TSignToggleEdit<CharT>> toggleSign(std::basic_string_view<CharT> t,
+                                                 std::size_t p, std::size_t length,
+                                                 char decimalSeparator) {
   const std::size_t n = t.size();
   p = std::min(p, n);
   length = std::min(length, n - p);
   const CharT separator = widen<CharT>(decimalSeparator);
-  auto isNumberChar = [separator](CharT c) {
-    return isDigit(c) || c == separator;
-  };
+  auto isNumberChar = [separator](CharT c) { return isDigit(c) || c == separator; };
 
   if (length == 1 && isSign(t[p])) {
     TSignToggleEdit<CharT> edit{std::basic_string<CharT>(t), p + 1};

@@ -36,12 +36,14 @@ template <class CharT> struct TSignToggleEdit {
 };
 
 // std::nullopt means "no case applies": text, caret and selection stay.
-std::optional<TSignToggleEdit<char>>
-ToggleSign(std::string_view text, std::size_t selStart, std::size_t selLength,
-           char decimalSeparator);
-std::optional<TSignToggleEdit<char16_t>>
-ToggleSign(std::u16string_view text, std::size_t selStart,
-           std::size_t selLength, char decimalSeparator);
+std::optional<TSignToggleEdit<char>> ToggleSign(std::string_view text,
+                                                std::size_t selStart,
+                                                std::size_t selLength,
+                                                char decimalSeparator);
+std::optional<TSignToggleEdit<char16_t>> ToggleSign(std::u16string_view text,
+                                                    std::size_t selStart,
+                                                    std::size_t selLength,
+                                                    char decimalSeparator);
 
 // "+" gives "-" and "-" gives "+". Anything else is a programming error:
 // EAssertionFailed "Unexpected input to InverseOf (file, line n)".

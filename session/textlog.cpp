@@ -19,8 +19,7 @@ void TTextLog::Append(std::initializer_list<std::string_view> parts) {
 
 std::string_view TTextLog::Line(std::size_t i) const {
   QV_ASSERT(i < starts_.size(), "Log line index out of range");
-  const std::size_t end =
-      i + 1 < starts_.size() ? starts_[i + 1] : buffer_.size();
+  const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] : buffer_.size();
   return std::string_view(buffer_).substr(starts_[i], end - starts_[i] - 1);
 }
 

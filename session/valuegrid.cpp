@@ -16,16 +16,14 @@ void TValueGrid::SetRowCount(int count) {
 }
 
 const std::string &TValueGrid::Cell(int column, int row) const {
-  QV_ASSERT(column >= 0 && column < ColumnCount && row >= 0,
-            "Grid cell out of range");
+  QV_ASSERT(column >= 0 && column < columnCount && row >= 0, "Grid cell out of range");
   const auto &cells = columns_[column];
   const auto index = static_cast<std::size_t>(row);
   return index < cells.size() ? cells[index] : emptyCell;
 }
 
 void TValueGrid::SetCell(int column, int row, std::string_view text) {
-  QV_ASSERT(column >= 0 && column < ColumnCount && row >= 0 &&
-                row < rowCount_,
+  QV_ASSERT(column >= 0 && column < columnCount && row >= 0 && row < rowCount_,
             "Grid cell out of range");
   auto &cells = columns_[column];
   const auto index = static_cast<std::size_t>(row);

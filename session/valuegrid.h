@@ -18,7 +18,7 @@ namespace quorvex {
 
 class TValueGrid {
 public:
-  static constexpr int ColumnCount = 2; // "Name" and "Value"
+  static constexpr int columnCount = 2; // "Name" and "Value"
 
   // Header row only until UpdateVariableGrid runs; Quantity box "1".
   TValueGrid();
@@ -42,7 +42,7 @@ public:
 
 private:
   int rowCount_ = 1;
-  std::vector<std::string> columns_[ColumnCount]; // grows, never shrinks
+  std::vector<std::string> columns_[columnCount]; // grows, never shrinks
   std::string quantityText_ = "1";
 };
 

@@ -94,7 +94,8 @@ int main(int argc, char *argv[]) {
   const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
   if (dark) {
     program.show();
-    return savePlot(program.mainWindow(), out.filePath("plot-window-dark" + suffix + ".png"))
+    return savePlot(program.mainWindow(),
+                    out.filePath("plot-window-dark" + suffix + ".png"))
                ? 0
                : 1;
   }
@@ -106,11 +107,10 @@ int main(int argc, char *argv[]) {
   // Compound interest on 1000 at 5 % a year, monthly, for ten years.
   window.findChild<QLineEdit *>("V_Q")->setText("p;k;m;n");
   window.findChild<QAbstractButton *>("SpeedButton1")->click();
-  const QString rate =
-      QStringLiteral("0") + QChar::fromLatin1(decimalSeparator()) + "05";
+  const QString rate = QStringLiteral("0") + QChar::fromLatin1(decimalSeparator()) + "05";
   const QString values[] = {"1000", rate, "12", "10"};
   for (int row = 1; row <= 4; ++row)
-    window.session().Grid().SetCell(1, row, values[row - 1].toStdString());
+    window.Session().Grid().SetCell(1, row, values[row - 1].toStdString());
   window.findChild<VariableGridView *>("SG_Variables")->refresh();
   window.findChild<QLineEdit *>("Edit1")->setText("p*power((1+k/m);(m*n))");
   window.findChild<QAbstractButton *>("ComputeSpdbtn")->click();
@@ -122,9 +122,9 @@ int main(int argc, char *argv[]) {
   window.findChild<QAction *>("Allsessionresults1")->trigger();
   TTextPrintForm &report = program.printForm();
   QStringList lines;
-  for (const std::string &line : window.session().PrintSource().Lines())
+  for (const std::string &line : window.Session().PrintSource().Lines())
     lines.append(QString::fromStdString(line));
-  report.setReport(lines);
+  report.SetReport(lines);
   report.setModal(false);
   ok = save(report, out.filePath("print-report" + suffix + ".png")) && ok;
   ok = save(program.helperForm(), out.filePath("documentation" + suffix + ".png")) && ok;

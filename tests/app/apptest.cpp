@@ -57,7 +57,7 @@ void setFormula(TF_Main_LSF &window, const QString &text, int selStart,
 }
 
 void setValue(TF_Main_LSF &window, const QString &value) {
-  window.session().Grid().SetCell(1, 1, value.toStdString());
+  window.Session().Grid().SetCell(1, 1, value.toStdString());
   control<VariableGridView>(window, "SG_Variables")->refresh();
 }
 

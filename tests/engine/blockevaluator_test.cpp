@@ -62,7 +62,7 @@ struct Result {
 Result failure(const std::exception &error) {
   Result result;
   result.failed = true;
-  result.errorClass = ClassOf(error);
+  result.errorClass = classOf(error);
   result.message = error.what();
   if (const auto *calculatorError = dynamic_cast<const Exception *>(&error))
     result.span = calculatorError->span();

@@ -16,7 +16,7 @@ namespace quorvex {
 namespace {
 
 using test::Calc;
-using test::Capture;
+using test::capture;
 using test::Outcome;
 
 Float identity(Float x) { return x; }
@@ -37,7 +37,7 @@ TEST(HashContext, CaseInsensitiveFindsEverySpellingAndRefusesAnother) {
   TExprSym &sin = context.Add(std::make_unique<TExprUnaryFuncSym>("Sin", &identity));
   for (const char *spelling : {"Sin", "SIN", "sin", "sIn"})
     EXPECT_EQ(context.Find(spelling), &sin) << spelling;
-  const Outcome outcome = Capture([&] {
+  const Outcome outcome = capture([&] {
     context.Add(std::make_unique<TExprUnaryFuncSym>("SIN", &identity));
     return 0.0;
   });
@@ -91,7 +91,7 @@ TEST(SetContext, IndexOutOfRangeIsTheListError) {
   TExprSetContext set(false);
   set.Add(a);
   for (std::size_t index : {std::size_t{1}, std::size_t{5}}) {
-    const Outcome outcome = Capture([&] {
+    const Outcome outcome = capture([&] {
       set.Context(index);
       return 0.0;
     });
@@ -137,23 +137,23 @@ TEST(Symbols, ConstantsAndVariablesHaveValuesFunctionsDoNot) {
   EXPECT_EQ(variable.Evaluate(), 4);
   slot = 5;
   EXPECT_EQ(variable.Evaluate(), 5);
-  EXPECT_FALSE(Capture([&] { return unary.Evaluate(); }).ok);
-  EXPECT_FALSE(Capture([&] { return binary.Evaluate(); }).ok);
+  EXPECT_FALSE(capture([&] { return unary.Evaluate(); }).ok);
+  EXPECT_FALSE(capture([&] { return binary.Evaluate(); }).ok);
   EXPECT_EQ(constant.Name, "c");
   EXPECT_EQ(constant.Lexer, nullptr);
 }
 
 TEST(Symbols, NullAddressOrFunctionIsAProgrammingError) {
   const Outcome outcomes[] = {
-      Capture([] {
+      capture([] {
         TExprVar64Sym symbol("v", nullptr);
         return 0.0;
       }),
-      Capture([] {
+      capture([] {
         TExprUnaryFuncSym symbol("u", nullptr);
         return 0.0;
       }),
-      Capture([] {
+      capture([] {
         TExprBinaryFuncSym symbol("b", nullptr);
         return 0.0;
       }),
@@ -167,17 +167,17 @@ TEST(Symbols, NullAddressOrFunctionIsAProgrammingError) {
 
 TEST(Symbols, AVariableHidesAFunctionOrConstantOfTheSameName) {
   Calc calc;
-  calc.Bind("twice", 8);
-  calc.Bind("PI", 3);
-  EXPECT_EQ(calc.Value("twice(1)"), 8); // "(1)" is trailing text
-  EXPECT_EQ(calc.Value("pi"), 3);
-  EXPECT_EQ(calc.Value("sub(pi;1)"), 2);
+  calc.bind("twice", 8);
+  calc.bind("PI", 3);
+  EXPECT_EQ(calc.value("twice(1)"), 8); // "(1)" is trailing text
+  EXPECT_EQ(calc.value("pi"), 3);
+  EXPECT_EQ(calc.value("sub(pi;1)"), 2);
 }
 
 TEST(Symbols, ConstantDoesNotConsumeTheFollowingParenthesis) {
   Calc calc;
-  EXPECT_EQ(calc.Value("ten(2)"), 10);
-  EXPECT_EQ(calc.Value("ten (2) + 1"), 10);
+  EXPECT_EQ(calc.value("ten(2)"), 10);
+  EXPECT_EQ(calc.value("ten (2) + 1"), 10);
 }
 
 TEST(Symbols, NamesThatAreNotIdentifiersCanBeAddedButNotNamed) {
@@ -186,17 +186,17 @@ TEST(Symbols, NamesThatAreNotIdentifiersCanBeAddedButNotNamed) {
   holding(context, "a b", 43);
   Calc calc;
   calc.Evaluator.ExternalContexts.Add(context);
-  EXPECT_EQ(calc.Value("1abc"), 1);
-  EXPECT_EQ(calc.Error("a b"), "Parse error: Unknown symbol: 'a'");
+  EXPECT_EQ(calc.value("1abc"), 1);
+  EXPECT_EQ(calc.error("a b"), "Parse error: Unknown symbol: 'a'");
   EXPECT_EQ(valueOf(context, "1ABC"), 42);
 }
 
 TEST(Symbols, FunctionArgumentsAreFullComparisons) {
   Calc calc;
-  calc.Bind("x", 3);
-  EXPECT_EQ(calc.Value("sub(x>2; -x<=3)"), 0);
-  EXPECT_EQ(calc.Value("twice(sub(twice(x); 1) = 5)"), 2);
-  EXPECT_EQ(calc.Value("twice((x))"), 6);
+  calc.bind("x", 3);
+  EXPECT_EQ(calc.value("sub(x>2; -x<=3)"), 0);
+  EXPECT_EQ(calc.value("twice(sub(twice(x); 1) = 5)"), 2);
+  EXPECT_EQ(calc.value("twice((x))"), 6);
 }
 
 } // namespace

@@ -38,12 +38,12 @@ std::unique_ptr<TExprHashContext> makeTestContext() {
 
 } // namespace
 
-TExprHashContext &TestContext() {
+TExprHashContext &testContext() {
   static const std::unique_ptr<TExprHashContext> context = makeTestContext();
   return *context;
 }
 
-std::string ClassOf(const std::exception &error) {
+std::string classOf(const std::exception &error) {
   // Most derived first.
   if (dynamic_cast<const EZeroDivide *>(&error))
     return "EZeroDivide";
@@ -70,22 +70,22 @@ std::string ClassOf(const std::exception &error) {
   return "foreign";
 }
 
-Calc::Calc() { Evaluator.ExternalContexts.Add(TestContext()); }
+Calc::Calc() { Evaluator.ExternalContexts.Add(testContext()); }
 
-Float &Calc::Bind(std::string_view name, Float value) {
+Float &Calc::bind(std::string_view name, Float value) {
   Float &slot = slots_.emplace_back(value);
   Evaluator.AddVariable(name, &slot);
   return slot;
 }
 
 Outcome Calc::Run(std::string_view formula) {
-  return Capture([&] {
+  return capture([&] {
     Evaluator.Compile(formula);
     return Evaluator.Evaluate();
   });
 }
 
-Float Calc::Value(std::string_view formula) {
+Float Calc::value(std::string_view formula) {
   const Outcome outcome = Run(formula);
   if (!outcome.ok) {
     ADD_FAILURE() << "formula '" << formula << "' failed: " << outcome.message;
@@ -94,7 +94,7 @@ Float Calc::Value(std::string_view formula) {
   return outcome.value;
 }
 
-std::string Calc::Error(std::string_view formula) {
+std::string Calc::error(std::string_view formula) {
   const Outcome outcome = Run(formula);
   if (outcome.ok) {
     ADD_FAILURE() << "formula '" << formula << "' gave " << outcome.value

@@ -31,7 +31,7 @@ private:
 //   twice(x) = 2x, root(x) = sqrt(x) (NaN below 0), boost(x) = x * 1e300,
 //   sub(x; y) = x - y (argument order matters), k2 = 2, ten = 10,
 //   Pi = 3.141592653589793.
-TExprHashContext &TestContext();
+TExprHashContext &testContext();
 
 // What running a formula gave: a value, or the class and message of the
 // error. Exceptions outside the calculator's hierarchy are reported with
@@ -44,7 +44,7 @@ struct Outcome {
   std::string message;
 };
 
-std::string ClassOf(const std::exception &error);
+std::string classOf(const std::exception &error);
 
 // An evaluator with TestContext attached and variables bound to slots it
 // keeps at stable addresses.
@@ -52,12 +52,12 @@ class Calc {
 public:
   Calc();
   // Binds name to a new slot holding value; returns the slot.
-  Float &Bind(std::string_view name, Float value);
+  Float &bind(std::string_view name, Float value);
   Outcome Run(std::string_view formula);
   // The value; a failure is reported and gives NaN.
-  Float Value(std::string_view formula);
+  Float value(std::string_view formula);
   // The error message; success is reported and gives "".
-  std::string Error(std::string_view formula);
+  std::string error(std::string_view formula);
 
   TCompiledEvaluator Evaluator;
 
@@ -66,13 +66,13 @@ private:
 };
 
 // Runs code and returns its outcome the same way Calc::Run does.
-template <class F> Outcome Capture(F &&code) {
+template <class F> Outcome capture(F &&code) {
   Outcome outcome;
   try {
     outcome.value = code();
     outcome.ok = true;
   } catch (const std::exception &error) {
-    outcome.errorClass = ClassOf(error);
+    outcome.errorClass = classOf(error);
     outcome.message = error.what();
   }
   return outcome;

@@ -15,17 +15,17 @@ namespace quorvex {
 namespace {
 
 using test::Calc;
-using test::Capture;
+using test::capture;
 using test::Outcome;
 
 const char *const noProgram = "List index out of bounds (0)";
 
 Outcome evaluate(TCompiledEvaluator &evaluator) {
-  return Capture([&] { return evaluator.Evaluate(); });
+  return capture([&] { return evaluator.Evaluate(); });
 }
 
 Outcome compile(TCompiledEvaluator &evaluator, std::string_view text) {
-  return Capture([&] {
+  return capture([&] {
     evaluator.Compile(text);
     return 0.0;
   });
@@ -74,43 +74,43 @@ TEST(EvaluatorLifeCycle, RepeatingAFailedTextReportsTheSameError) {
       EXPECT_FALSE(calc.Evaluator.Machine.HasProgram()) << text;
       EXPECT_EQ(evaluate(calc.Evaluator).message, noProgram) << text;
     }
-    EXPECT_EQ(calc.Value("2+2"), 4);
+    EXPECT_EQ(calc.value("2+2"), 4);
   }
 }
 
 TEST(EvaluatorLifeCycle, AFailedCompileDropsTheEarlierProgram) {
   Calc calc;
-  EXPECT_EQ(calc.Value("5"), 5);
+  EXPECT_EQ(calc.value("5"), 5);
   EXPECT_FALSE(compile(calc.Evaluator, "5+").ok);
   EXPECT_EQ(evaluate(calc.Evaluator).message, noProgram);
-  EXPECT_EQ(calc.Value("5"), 5);
+  EXPECT_EQ(calc.value("5"), 5);
 }
 
 TEST(EvaluatorLifeCycle, SameTextIsNotParsedAgain) {
   Calc calc;
-  EXPECT_EQ(calc.Value("pi"), 3.141592653589793);
+  EXPECT_EQ(calc.value("pi"), 3.141592653589793);
   const auto *firstConst = calc.Evaluator.Machine.ConstList.front();
   // A variable added now would hide the constant, but only for a new text.
-  calc.Bind("pi", 1);
+  calc.bind("pi", 1);
   calc.Evaluator.Compile("pi");
   EXPECT_EQ(calc.Evaluator.Machine.ConstList.front(), firstConst);
   EXPECT_EQ(calc.Evaluator.Evaluate(), 3.141592653589793);
-  EXPECT_EQ(calc.Value("pi "), 1);
-  EXPECT_EQ(calc.Value("PI"), 1);
+  EXPECT_EQ(calc.value("pi "), 1);
+  EXPECT_EQ(calc.value("PI"), 1);
 }
 
 TEST(EvaluatorLifeCycle, ADifferentTextReplacesTheProgram) {
   Calc calc;
-  calc.Bind("x", 3);
-  EXPECT_EQ(calc.Value("2*x+1"), 7);
-  EXPECT_EQ(calc.Value("x-1"), 2);
+  calc.bind("x", 3);
+  EXPECT_EQ(calc.value("2*x+1"), 7);
+  EXPECT_EQ(calc.value("x-1"), 2);
   EXPECT_EQ(calc.Evaluator.Machine.CodeList.size(), 2u);
   EXPECT_EQ(calc.Evaluator.Expression(), "x-1");
 }
 
 TEST(EvaluatorVariables, ReadThroughTheirAddressesOnEveryRun) {
   Calc calc;
-  Float &x = calc.Bind("x", 3);
+  Float &x = calc.bind("x", 3);
   calc.Evaluator.Compile("2*x+1");
   EXPECT_EQ(calc.Evaluator.Evaluate(), 7);
   x = 4;
@@ -121,21 +121,21 @@ TEST(EvaluatorVariables, ReadThroughTheirAddressesOnEveryRun) {
 
 TEST(EvaluatorVariables, NamesIgnoreCaseAndDuplicatesAreRefused) {
   Calc calc;
-  calc.Bind("x", 2);
-  EXPECT_EQ(calc.Value("X*2"), 4);
-  const Outcome outcome = Capture([&] {
-    calc.Bind("X", 5);
+  calc.bind("x", 2);
+  EXPECT_EQ(calc.value("X*2"), 4);
+  const Outcome outcome = capture([&] {
+    calc.bind("X", 5);
     return 0.0;
   });
   EXPECT_EQ(outcome.errorClass, "EStringHashMapError");
   EXPECT_EQ(outcome.message, "Duplicate hash list entry: X");
-  EXPECT_EQ(calc.Value("x+0"), 2);
+  EXPECT_EQ(calc.value("x+0"), 2);
   EXPECT_EQ(calc.Evaluator.LocalContext.Map().Count(), 1u);
 }
 
 TEST(EvaluatorVariables, NullAddressIsAProgrammingError) {
   TCompiledEvaluator evaluator;
-  const Outcome outcome = Capture([&] {
+  const Outcome outcome = capture([&] {
     evaluator.AddVariable("x", nullptr);
     return 0.0;
   });
@@ -146,8 +146,8 @@ TEST(EvaluatorVariables, NullAddressIsAProgrammingError) {
 
 TEST(EvaluatorVariables, FaultThenCleanRunOfTheSameMachine) {
   Calc calc;
-  Float &x = calc.Bind("x", 0);
-  EXPECT_EQ(calc.Error("1/x"), "Floating point division by zero");
+  Float &x = calc.bind("x", 0);
+  EXPECT_EQ(calc.error("1/x"), "Floating point division by zero");
   x = 2;
   EXPECT_EQ(calc.Evaluator.Evaluate(), 0.5);
 }
@@ -190,8 +190,8 @@ TEST(EvaluatorContexts, EvaluatorLeavesAttachedContextsAlive) {
 
 TEST(EvaluatorValues, TrailingTextAndWhitespace) {
   Calc calc;
-  EXPECT_EQ(calc.Value("2 3"), 2);
-  EXPECT_EQ(calc.Value("\t 2 *\n3 "), 6);
+  EXPECT_EQ(calc.value("2 3"), 2);
+  EXPECT_EQ(calc.value("\t 2 *\n3 "), 6);
 }
 
 // Where reading stopped: the first byte after the formula that is not a
@@ -238,7 +238,7 @@ TEST(EvaluatorPositions, ReadingErrorsPointAtTheirToken) {
       {"twice(1;2)", '.', 7, 1},  {"sub(1)", '.', 5, 1},
       {"2+\xCE\xB1", '.', 2, 1}, {"1e400", '.', 0, 5},
       {" 1.5", ',', 1, 3},        {"2 + 2.", ',', 4, 2},
-      {deep, '.', TExprCompileParser::MaxNesting, 1},
+      {deep, '.', TExprCompileParser::maxNesting, 1},
   };
   for (const auto &row : rows) {
     test::SeparatorScope separator(row.separator);
@@ -254,7 +254,7 @@ TEST(EvaluatorPositions, ReadingErrorsPointAtTheirToken) {
   }
   // The length limit, checked before reading, has no place in the text.
   for (const std::string &formula :
-       {std::string(TCompiledEvaluator::MaxExpressionLength + 1, '1')}) {
+       {std::string(TCompiledEvaluator::maxExpressionLength + 1, '1')}) {
     Calc calc;
     try {
       calc.Evaluator.Compile(formula);

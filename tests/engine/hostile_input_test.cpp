@@ -20,7 +20,7 @@ namespace quorvex {
 namespace {
 
 using test::Calc;
-using test::Capture;
+using test::capture;
 using test::Outcome;
 using test::SeparatorScope;
 
@@ -73,7 +73,7 @@ void expectOutcome(const Outcome &got, const Expected &want, const std::string &
 // --- nesting --------------------------------------------------------------------
 
 TEST(HostileNesting, JustBelowAndJustAboveTheBound) {
-  const std::size_t bound = TExprCompileParser::MaxNesting;
+  const std::size_t bound = TExprCompileParser::maxNesting;
   struct Row {
     std::string formula;
     Expected expected;
@@ -112,7 +112,7 @@ TEST(HostileNesting, JustBelowAndJustAboveTheBound) {
     Calc calc;
     expectOutcome(calc.Run(row.formula), row.expected, row.what);
     // The evaluator is still usable after a refusal.
-    EXPECT_EQ(calc.Value("1+1"), 2) << row.what;
+    EXPECT_EQ(calc.value("1+1"), 2) << row.what;
   }
 }
 
@@ -120,8 +120,8 @@ TEST(HostileNesting, TheBoundIsPerFormulaNotCumulative) {
   Calc calc;
   const std::string atBound = nested("(", "1", 256);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(calc.Value(atBound), 1);
-    EXPECT_EQ(calc.Error(nested("(", "1", 257)), nestedTooDeeply);
+    EXPECT_EQ(calc.value(atBound), 1);
+    EXPECT_EQ(calc.error(nested("(", "1", 257)), nestedTooDeeply);
   }
 }
 
@@ -139,7 +139,7 @@ TEST(HostileLength, LongRunsOfSignsCompileWithoutRecursion) {
   };
   for (const auto &row : rows) {
     Calc calc;
-    EXPECT_EQ(calc.Value(row.formula), row.value) << row.formula.size();
+    EXPECT_EQ(calc.value(row.formula), row.value) << row.formula.size();
     EXPECT_LE(calc.Evaluator.Machine.CodeList.size(), 2u);
   }
 }
@@ -155,24 +155,24 @@ TEST(HostileLength, TwoHundredThousandTermSum) {
     formula += std::to_string(term);
     expected += (i % 3 == 0 && i > 1) ? -term : term;
   }
-  ASSERT_LT(formula.size(), TCompiledEvaluator::MaxExpressionLength);
+  ASSERT_LT(formula.size(), TCompiledEvaluator::maxExpressionLength);
   Calc calc;
-  EXPECT_EQ(calc.Value(formula), expected);
+  EXPECT_EQ(calc.value(formula), expected);
   EXPECT_EQ(calc.Evaluator.Machine.CodeList.size(), 199999u);
   EXPECT_EQ(calc.Evaluator.Evaluate(), expected); // and again
 }
 
 TEST(HostileLength, LongProductAndComparisonChains) {
   Calc calc;
-  EXPECT_EQ(calc.Value("1" + repeat("*1", 50000)), 1);
-  EXPECT_EQ(calc.Value("2" + repeat("/1", 50000)), 2);
+  EXPECT_EQ(calc.value("1" + repeat("*1", 50000)), 1);
+  EXPECT_EQ(calc.value("2" + repeat("/1", 50000)), 2);
   // 1<1 is 0, 0<1 is 1, and so on, alternating.
-  EXPECT_EQ(calc.Value("1" + repeat("<1", 20001)), 0);
-  EXPECT_EQ(calc.Value("1" + repeat("<1", 20000)), 1);
+  EXPECT_EQ(calc.value("1" + repeat("<1", 20001)), 0);
+  EXPECT_EQ(calc.value("1" + repeat("<1", 20000)), 1);
 }
 
 TEST(HostileLength, FormulasAroundTheLengthBound) {
-  const std::size_t bound = TCompiledEvaluator::MaxExpressionLength;
+  const std::size_t bound = TCompiledEvaluator::maxExpressionLength;
   ASSERT_EQ(bound, 1048576u);
   // Long terms keep the node count modest while the text fills the bound.
   const std::string terms = repeat("1000000000+", (bound - 1) / 11) + "1";
@@ -284,7 +284,7 @@ TEST(HostileBytes, Utf8AndOtherUnicodeTexts) {
   };
   for (const auto &row : rows) {
     Calc calc;
-    calc.Bind("x", 5);
+    calc.bind("x", 5);
     expectOutcome(calc.Run(row.formula), row.expected, row.what);
   }
 }
@@ -293,14 +293,14 @@ TEST(HostileBytes, HundredThousandCharacterIdentifier) {
   std::string name = repeat("aB_9", 25000);
   ASSERT_EQ(name.size(), 100000u);
   Calc calc;
-  EXPECT_EQ(calc.Error(name + "+1"), "Parse error: Unknown symbol: '" + name + "'");
-  calc.Bind(name, 4);
-  EXPECT_EQ(calc.Value(name + "*2"), 8);
+  EXPECT_EQ(calc.error(name + "+1"), "Parse error: Unknown symbol: '" + name + "'");
+  calc.bind(name, 4);
+  EXPECT_EQ(calc.value(name + "*2"), 8);
   std::string upper = name;
   for (char &c : upper)
     if (c >= 'a' && c <= 'z')
       c = static_cast<char>(c - 32);
-  EXPECT_EQ(calc.Value(upper), 4);
+  EXPECT_EQ(calc.value(upper), 4);
 }
 
 // --- numbers ---------------------------------------------------------------------------
@@ -366,7 +366,7 @@ TEST(HostileNumbers, AsFormulasAndAsValueCellsInBothSeparators) {
       const std::string where = text.substr(0, 40) + " with " + separator;
       Calc calc;
       expectOutcome(calc.Run(text), withSeparator(row.formula, separator), "formula " + where);
-      expectOutcome(Capture([&] { return valueTextToFloat(text); }),
+      expectOutcome(capture([&] { return valueTextToFloat(text); }),
                     withSeparator(row.cell, separator), "cell " + where);
     }
   }
@@ -378,10 +378,10 @@ TEST(HostileNumbers, TheOtherSeparatorIsRefused) {
       {"1.2.3", "1.2"}, {"1..2", "1."}, {"4.9e-324", "4.9e-324"}, {"2.5", "2.5"}};
   for (const auto &[formula, token] : formulaRows) {
     Calc calc;
-    EXPECT_EQ(calc.Error(formula), invalidMessage(token)) << formula;
+    EXPECT_EQ(calc.error(formula), invalidMessage(token)) << formula;
   }
   for (const char *text : {"1.2.3", "1..2", "4.9e-324", "2.5", "1,2.5"}) {
-    const Outcome outcome = Capture([&] { return valueTextToFloat(text); });
+    const Outcome outcome = capture([&] { return valueTextToFloat(text); });
     EXPECT_EQ(outcome.message, invalidMessage(text)) << text;
   }
 }
@@ -394,16 +394,16 @@ TEST(HostileNames, TenThousandVariablesBoundAndFound) {
   Float expected = 0;
   for (int i = 0; i < 10000; ++i) {
     const std::string name = "v" + std::to_string(i);
-    calc.Bind(name, i);
+    calc.bind(name, i);
     sum += (i ? "+" : "") + name;
     expected += i;
   }
   EXPECT_EQ(calc.Evaluator.LocalContext.Map().Count(), 10000u);
-  EXPECT_EQ(calc.Value(sum), expected);
-  EXPECT_EQ(calc.Value("V9999-V0"), 9999);
-  EXPECT_EQ(calc.Error("v10000"), "Parse error: Unknown symbol: 'v10000'");
-  const Outcome duplicate = Capture([&] {
-    calc.Bind("V5000", 1);
+  EXPECT_EQ(calc.value(sum), expected);
+  EXPECT_EQ(calc.value("V9999-V0"), 9999);
+  EXPECT_EQ(calc.error("v10000"), "Parse error: Unknown symbol: 'v10000'");
+  const Outcome duplicate = capture([&] {
+    calc.bind("V5000", 1);
     return 0.0;
   });
   EXPECT_EQ(duplicate.message, "Duplicate hash list entry: V5000");
@@ -411,20 +411,20 @@ TEST(HostileNames, TenThousandVariablesBoundAndFound) {
 
 TEST(HostileNames, NamesDifferingOnlyInCase) {
   Calc calc;
-  calc.Bind("abc", 1);
+  calc.bind("abc", 1);
   for (const char *other : {"ABC", "Abc", "aBC"}) {
-    const Outcome outcome = Capture([&] {
-      calc.Bind(other, 2);
+    const Outcome outcome = capture([&] {
+      calc.bind(other, 2);
       return 0.0;
     });
     EXPECT_EQ(outcome.message, std::string("Duplicate hash list entry: ") + other);
   }
-  EXPECT_EQ(calc.Value("aBc + ABC"), 2);
+  EXPECT_EQ(calc.value("aBc + ABC"), 2);
   // A function and a constant shadowed by case-different variables.
-  calc.Bind("TWICE", 7);
-  calc.Bind("pI", 8);
-  EXPECT_EQ(calc.Value("twice(1)"), 7);
-  EXPECT_EQ(calc.Value("PI"), 8);
+  calc.bind("TWICE", 7);
+  calc.bind("pI", 8);
+  EXPECT_EQ(calc.value("twice(1)"), 7);
+  EXPECT_EQ(calc.value("PI"), 8);
 }
 
 } // namespace

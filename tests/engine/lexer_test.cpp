@@ -238,7 +238,7 @@ TEST(LexerErrors, NumberErrorsKeepPositionAndCurrentToken) {
   for (const Row &row : rows) {
     TExprSimpleLexer lexer(row.text);
     ASSERT_EQ(lexer.CurrentToken, TokenKind::Identifier);
-    const test::Outcome outcome = test::Capture([&] {
+    const test::Outcome outcome = test::capture([&] {
       lexer.Next();
       return 0.0;
     });

@@ -45,7 +45,7 @@ public:
   ~AllocationScope() { counting = false; }
   AllocationScope(const AllocationScope &) = delete;
   AllocationScope &operator=(const AllocationScope &) = delete;
-  long Count() const { return allocations; }
+  long count() const { return allocations; }
 };
 
 } // namespace
@@ -96,13 +96,13 @@ TEST(AllocationCounter, SeesAnAllocation) {
     GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
   AllocationScope scope;
   auto p = std::make_unique<std::string>(100, 'x');
-  EXPECT_GE(scope.Count(), 1);
+  EXPECT_GE(scope.count(), 1);
 }
 
 TEST_P(NoAllocation, EvaluateWithChangingVariables) {
   Calc calc;
-  Float &x = calc.Bind("x", 2);
-  Float &y = calc.Bind("y", 3);
+  Float &x = calc.bind("x", 2);
+  Float &y = calc.bind("y", 3);
   calc.Evaluator.Compile(GetParam());
   ASSERT_TRUE(calc.Evaluator.Machine.HasProgram());
 
@@ -113,15 +113,15 @@ TEST_P(NoAllocation, EvaluateWithChangingVariables) {
     y = 3 + i * 0.5;
     sum += calc.Evaluator.Evaluate();
   }
-  EXPECT_EQ(scope.Count(), 0) << GetParam();
+  EXPECT_EQ(scope.count(), 0) << GetParam();
   EXPECT_TRUE(sum == sum) << "the runs must have produced numbers";
 }
 
 // Callers may compile before every run: an unchanged text costs nothing.
 TEST_P(NoAllocation, RecompilingTheSameTextBeforeEachRun) {
   Calc calc;
-  Float &x = calc.Bind("x", 2);
-  calc.Bind("y", 3);
+  Float &x = calc.bind("x", 2);
+  calc.bind("y", 3);
   const std::string text = GetParam();
   calc.Evaluator.Compile(text);
 
@@ -131,7 +131,7 @@ TEST_P(NoAllocation, RecompilingTheSameTextBeforeEachRun) {
     calc.Evaluator.Compile(text);
     calc.Evaluator.Evaluate();
   }
-  EXPECT_EQ(scope.Count(), 0) << text;
+  EXPECT_EQ(scope.count(), 0) << text;
 }
 
 // Nor does a block evaluator, once made, over several blocks of rows. (A
@@ -139,8 +139,8 @@ TEST_P(NoAllocation, RecompilingTheSameTextBeforeEachRun) {
 // fault does.)
 TEST_P(NoAllocation, BlockEvaluationOverManyRows) {
   Calc calc;
-  Float &x = calc.Bind("x", 2);
-  Float &y = calc.Bind("y", 3);
+  Float &x = calc.bind("x", 2);
+  Float &y = calc.bind("y", 3);
   calc.Evaluator.Compile(GetParam());
   Float *columnVariables[] = {&x, &y};
   BlockEvaluator block(calc.Evaluator, columnVariables);
@@ -158,7 +158,7 @@ TEST_P(NoAllocation, BlockEvaluationOverManyRows) {
   AllocationScope scope;
   for (int i = 0; i < 3; ++i)
     block.evaluate(columns, xs.size(), results.data(), faults);
-  EXPECT_EQ(scope.Count(), 0) << GetParam();
+  EXPECT_EQ(scope.count(), 0) << GetParam();
   EXPECT_EQ(faults.count, 0);
 }
 
@@ -207,13 +207,13 @@ TEST(CompileAllocation, NodesAndOpsComeFromTheArenas) {
     SCOPED_TRACE(row.terms);
     ArenaUpstream upstream;
     Calc calc;
-    calc.Bind("x", 2);
+    calc.bind("x", 2);
     AllocationScope scope;
     calc.Evaluator.Compile(longSum(row.terms));
     const auto ops = static_cast<long>(calc.Evaluator.Machine.CodeList.size() +
                                        calc.Evaluator.Machine.ConstList.size());
     EXPECT_EQ(upstream.count == 0, row.fitsTheBuffers) << upstream.count;
-    EXPECT_LE(scope.Count(), 12 + 2 * std::bit_width(static_cast<unsigned long>(ops)))
+    EXPECT_LE(scope.count(), 12 + 2 * std::bit_width(static_cast<unsigned long>(ops)))
         << ops << " ops";
   }
 }

@@ -25,7 +25,7 @@
 namespace quorvex {
 namespace {
 
-using test::Capture;
+using test::capture;
 using test::Outcome;
 using test::SeparatorScope;
 
@@ -58,10 +58,10 @@ void expectOutcome(const Outcome &got, const Expected &want, const std::string &
 }
 
 Outcome token(std::string_view text) {
-  return Capture([&] { return tokenToFloat(text); });
+  return capture([&] { return tokenToFloat(text); });
 }
 Outcome cell(std::string_view text) {
-  return Capture([&] { return valueTextToFloat(text); });
+  return capture([&] { return valueTextToFloat(text); });
 }
 
 TEST(NumberScan, TokenLengthFollowsTheScanRule) {
@@ -236,7 +236,7 @@ TEST(NumberConversion, roundToFloat) {
   };
   for (const auto &row : rows) {
     const long double input = row.first;
-    expectOutcome(Capture([&] { return roundToFloat(input); }), row.second,
+    expectOutcome(capture([&] { return roundToFloat(input); }), row.second,
                   std::to_string(static_cast<double>(input)));
   }
   EXPECT_TRUE(std::isnan(roundToFloat(std::numeric_limits<long double>::quiet_NaN())));
@@ -281,8 +281,8 @@ class NearestDoubleCheck {
 public:
   void expect(const std::string &text, Float want) {
     const std::string magnitude = text[0] == '-' ? text.substr(1) : text;
-    expectOne("cell", text, want, Capture([&] { return valueTextToFloat(text); }));
-    expectOne("token", magnitude, std::fabs(want), Capture([&] {
+    expectOne("cell", text, want, capture([&] { return valueTextToFloat(text); }));
+    expectOne("token", magnitude, std::fabs(want), capture([&] {
                 TExprSimpleLexer lexer(magnitude);
                 if (lexer.CurrentToken != TokenKind::Number ||
                     lexer.TokenText != magnitude)

@@ -92,7 +92,7 @@ public:
   TExprNode *Negate(TExprNode *x) override { return record("Negate(" + id(x) + ")"); }
   TExprNode *Compare(TExprNode *l, TExprNode *r) override { return binary("Compare", l, r); }
 
-  TExprNode *Last() const { return nodes_.empty() ? nullptr : nodes_.back().get(); }
+  TExprNode *last() const { return nodes_.empty() ? nullptr : nodes_.back().get(); }
 
 private:
   struct Node final : TExprNode {
@@ -131,7 +131,7 @@ std::vector<std::string> record(std::string_view text) {
   TExprHashContext variables(false, 7);
   variables.Add(std::make_unique<TExprVar64Sym>("x", &xSlot));
   TExprSetContext context(false);
-  context.Add(test::TestContext());
+  context.Add(test::testContext());
   context.Add(variables);
 
   TExprSimpleLexer lexer(text);
@@ -140,7 +140,7 @@ std::vector<std::string> record(std::string_view text) {
   TExprCompileParser parser(lexer, factory);
   parser.Context = &context;
   TExprNode *root = parser.Compile();
-  EXPECT_EQ(root, factory.Last()) << "the root is not the last node made: " << text;
+  EXPECT_EQ(root, factory.last()) << "the root is not the last node made: " << text;
   return factory.Calls;
 }
 
@@ -232,7 +232,7 @@ TEST(ParserValues, PrecedenceSignsAndComparisons) {
   };
   Calc calc;
   for (const ValueRow &row : rows)
-    EXPECT_EQ(calc.Value(row.formula), row.value) << row.formula;
+    EXPECT_EQ(calc.value(row.formula), row.value) << row.formula;
 }
 
 TEST(ParserValues, TrailingTextIsIgnored) {
@@ -243,19 +243,19 @@ TEST(ParserValues, TrailingTextIsIgnored) {
   };
   Calc calc;
   for (const ValueRow &row : rows)
-    EXPECT_EQ(calc.Value(row.formula), row.value) << row.formula;
+    EXPECT_EQ(calc.value(row.formula), row.value) << row.formula;
 }
 
 TEST(ParserValues, VariableBeforeParenthesisIsTheVariable) {
   Calc calc;
-  calc.Bind("x", 5);
-  EXPECT_EQ(calc.Value("x(2)"), 5);
+  calc.bind("x", 5);
+  EXPECT_EQ(calc.value("x(2)"), 5);
 }
 
 // The slots of variables a, b and c, bound once per calculator.
 struct Abc {
   explicit Abc(Calc &calc)
-      : a(calc.Bind("a", 0)), b(calc.Bind("b", 0)), c(calc.Bind("c", 0)) {}
+      : a(calc.bind("a", 0)), b(calc.bind("b", 0)), c(calc.bind("c", 0)) {}
   Float &a, &b, &c;
 };
 
@@ -307,7 +307,7 @@ TEST(ParserValues, DifferentialAgainstCpp) {
   for (const auto &row : rows)
     forEachTriple(slots, values, [&](Float va, Float vb, Float vc) {
       const auto &[formula, cpp] = row;
-      EXPECT_EQ(calc.Value(formula), cpp(va, vb, vc))
+      EXPECT_EQ(calc.value(formula), cpp(va, vb, vc))
           << formula << " a=" << va << " b=" << vb << " c=" << vc;
     });
 }
@@ -381,7 +381,7 @@ TEST(ParserErrors, EveryMessage) {
   for (const ErrorRow &row : rows) {
     SeparatorScope separator(row.separator);
     Calc calc;
-    EXPECT_EQ(calc.Error(row.formula), row.message)
+    EXPECT_EQ(calc.error(row.formula), row.message)
         << "'" << row.formula << "' separator " << row.separator;
   }
 }
@@ -397,8 +397,8 @@ TEST(ParserErrors, ParseErrorsAreExprEvalErrors) {
 TEST(ParserErrors, CommaInsideArgumentsIsOneNumberUnderCommaSeparator) {
   SeparatorScope separator(',');
   Calc calc;
-  EXPECT_EQ(calc.Value("twice(2,5)"), 5);
-  EXPECT_EQ(calc.Value("sub(2,5;0,5)"), 2);
+  EXPECT_EQ(calc.value("twice(2,5)"), 5);
+  EXPECT_EQ(calc.value("sub(2,5;0,5)"), 2);
 }
 
 TEST(ParserErrors, NoContextMeansEveryNameIsUnknown) {
@@ -414,14 +414,14 @@ TEST(ParserErrors, NoContextMeansEveryNameIsUnknown) {
 }
 
 TEST(ParserErrors, SymbolFieldsAreRestoredAfterAFailedCompile) {
-  TExprSym &twiceSym = *test::TestContext().Find("twice");
+  TExprSym &twiceSym = *test::testContext().Find("twice");
   Calc calc;
-  EXPECT_EQ(calc.Error("twice(twice(1;2))"),
+  EXPECT_EQ(calc.error("twice(twice(1;2))"),
             "Parse error: ')' to close function's parameters expected");
   EXPECT_EQ(twiceSym.Lexer, nullptr);
   EXPECT_EQ(twiceSym.Parser, nullptr);
   EXPECT_EQ(twiceSym.Factory, nullptr);
-  EXPECT_EQ(calc.Value("twice(twice(1))"), 4);
+  EXPECT_EQ(calc.value("twice(twice(1))"), 4);
 }
 
 } // namespace

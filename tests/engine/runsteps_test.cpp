@@ -21,8 +21,8 @@ class RunSteps : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(RunSteps, GiveTheDirectResultForChangingVariables) {
   Calc calc;
-  Float &x = calc.Bind("x", 0);
-  Float &y = calc.Bind("y", 0);
+  Float &x = calc.bind("x", 0);
+  Float &y = calc.bind("y", 0);
   calc.Evaluator.Compile(GetParam().formula);
   for (const double xv : {-2.5, 0.75, 3.0, 1e10}) {
     for (const double yv : {-1.25, 0.5, 3.0}) {
@@ -62,10 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
 // starts again from the first op.
 TEST(RunSteps, FaultInTheSecondOpOfAStep) {
   Calc calc;
-  Float &x = calc.Bind("x", 1);
-  Float &y = calc.Bind("y", 0);
+  Float &x = calc.bind("x", 1);
+  Float &y = calc.bind("y", 0);
   calc.Evaluator.Compile("x/y");
-  const Outcome fault = Capture([&] { return calc.Evaluator.Evaluate(); });
+  const Outcome fault = capture([&] { return calc.Evaluator.Evaluate(); });
   EXPECT_FALSE(fault.ok);
   EXPECT_EQ(fault.message, "Floating point division by zero");
   y = 4;

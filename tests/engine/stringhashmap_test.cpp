@@ -15,7 +15,7 @@
 namespace quorvex {
 namespace {
 
-using test::Capture;
+using test::capture;
 using test::Outcome;
 
 const TStringHashMapTraits &sensitive() { return TCaseSensitiveTraits::Instance(); }
@@ -127,7 +127,7 @@ TEST(HashMap, DuplicatesAreRefusedAndChangeNothing) {
   for (const Row &row : rows) {
     TStringHashMap map(row.traits, 127);
     map.Add(row.first, &values[1]);
-    const Outcome outcome = Capture([&] {
+    const Outcome outcome = capture([&] {
       map.Add(row.second, &values[2]);
       return 0.0;
     });
@@ -219,7 +219,7 @@ TEST(HashMap, BucketCountChangesKeepEveryEntry) {
 TEST(HashMap, ZeroBucketsOnlyWhenEmpty) {
   TStringHashMap map(&sensitive(), 4);
   map.Add("a", &values[1]);
-  const Outcome outcome = Capture([&] {
+  const Outcome outcome = capture([&] {
     map.SetBucketCount(0);
     return 0.0;
   });
@@ -255,7 +255,7 @@ TEST(HashMap, ClearEmptiesButKeepsTheBuckets) {
 }
 
 TEST(HashMap, MissingTraitsIsAProgrammingError) {
-  const Outcome outcome = Capture([] {
+  const Outcome outcome = capture([] {
     TStringHashMap map(nullptr, 10);
     return 0.0;
   });
@@ -267,7 +267,7 @@ TEST(HashMap, MissingTraitsIsAProgrammingError) {
 TEST(HashMap, SearchingAMapWithoutBucketsIsAProgrammingError) {
   TStringHashMap map(&sensitive(), 0);
   EXPECT_EQ(map.BucketCount(), 0u);
-  const Outcome outcome = Capture([&] {
+  const Outcome outcome = capture([&] {
     void *found = nullptr;
     map.Find("a", found);
     return 0.0;

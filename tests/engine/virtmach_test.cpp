@@ -20,7 +20,7 @@ namespace quorvex {
 namespace {
 
 using test::Calc;
-using test::Capture;
+using test::capture;
 using test::Outcome;
 
 constexpr Float inf = std::numeric_limits<Float>::infinity();
@@ -57,8 +57,8 @@ TEST(VirtMachShape, ProgramsHaveTheExpectedOps) {
   };
   for (const ShapeRow &row : rows) {
     Calc calc;
-    const Float *x = &calc.Bind("x", 3);
-    const Float *y = &calc.Bind("y", 4);
+    const Float *x = &calc.bind("x", 3);
+    const Float *y = &calc.bind("y", 4);
     calc.Evaluator.Compile(row.formula);
     EXPECT_EQ(calc.Evaluator.Machine.Listing(), row.listing) << row.formula;
     std::vector<const void *> inputs;
@@ -70,7 +70,7 @@ TEST(VirtMachShape, ProgramsHaveTheExpectedOps) {
 
 TEST(VirtMachShape, TwoTimesXPlusOneRunsAndRereadsTheVariable) {
   Calc calc;
-  Float &x = calc.Bind("x", 3);
+  Float &x = calc.bind("x", 3);
   calc.Evaluator.Compile("2*x+1");
   const TExprVirtMach &machine = calc.Evaluator.Machine;
   ASSERT_EQ(machine.ConstList.size(), 2u);
@@ -134,7 +134,7 @@ TEST(VirtMachShape, LargeProgramsGrowPastTheInitialArenaAndClear) {
 
 TEST(VirtMachExecute, EmptyMachineFailsWithTheListError) {
   TExprVirtMach machine;
-  const Outcome outcome = Capture([&] { return machine.Execute(); });
+  const Outcome outcome = capture([&] { return machine.Execute(); });
   EXPECT_EQ(outcome.errorClass, "EListError");
   EXPECT_EQ(outcome.message, "List index out of bounds (0)");
 }
@@ -259,7 +259,7 @@ TEST(VirtMachFaults, SpecialValuesFlowingInThroughVariables) {
   };
   for (const VariableFaultRow &row : rows) {
     Calc calc;
-    calc.Bind("x", row.x);
+    calc.bind("x", row.x);
     expectOutcome(calc.Run(row.formula), row.expected,
                   std::string(row.formula) + " x=" + std::to_string(row.x));
   }
@@ -276,7 +276,7 @@ TEST(VirtMachFaults, OpsAfterTheFaultDoNotRunAndTheMachineStaysUsable) {
   context.Add(std::make_unique<TExprUnaryFuncSym>("bump", &bump));
   Calc calc;
   calc.Evaluator.ExternalContexts.Add(context);
-  Float &x = calc.Bind("x", 0);
+  Float &x = calc.bind("x", 0);
   calc.Evaluator.Compile("1/x + bump(1)");
   bumps = 0;
   const Float values[] = {0, 2, 0, 4, -0.0, 0.5};
@@ -286,7 +286,7 @@ TEST(VirtMachFaults, OpsAfterTheFaultDoNotRunAndTheMachineStaysUsable) {
   int expectedBumps = 0;
   for (std::size_t i = 0; i < std::size(values); ++i) {
     x = values[i];
-    const Outcome outcome = Capture([&] { return calc.Evaluator.Evaluate(); });
+    const Outcome outcome = capture([&] { return calc.Evaluator.Evaluate(); });
     const std::string got = outcome.ok ? std::to_string(outcome.value) : outcome.message;
     if (outcome.ok) {
       ++expectedBumps;
@@ -309,7 +309,7 @@ TEST(VirtMachFaults, ErrorsOfCalledFunctionsPropagateUnchanged) {
   context.Add(std::make_unique<TExprUnaryFuncSym>("checked", &refuseNegative));
   Calc calc;
   calc.Evaluator.ExternalContexts.Add(context);
-  Float &x = calc.Bind("x", -1);
+  Float &x = calc.bind("x", -1);
   const Outcome failed = calc.Run("1 + checked(x)");
   EXPECT_EQ(failed.errorClass, "ECalcError");
   EXPECT_EQ(failed.message, "Domain check failure in test function");
@@ -337,7 +337,7 @@ Outcome build(const std::function<void(TExprVirtMachNodeFactory &)> &make,
   factory.Generate(machine);
   if (listing)
     *listing = machine.Listing();
-  return Capture([&] { return machine.Execute(); });
+  return capture([&] { return machine.Execute(); });
 }
 
 TEST(VirtMachFlavours, CallOpsPassArgumentsInOrderForEveryFlavour) {
@@ -445,7 +445,7 @@ TEST(VirtMachFlavours, VariablesConstantsAndCallsConvertAtTheBoundary) {
 
 TEST(VirtMachFlavours, Const80BeyondTheDoubleRangeOverflows) {
   TExprVirtMachNodeFactory factory;
-  const Outcome outcome = Capture([&] {
+  const Outcome outcome = capture([&] {
     factory.Const80(1e400L);
     return 0.0;
   });
@@ -461,14 +461,14 @@ TEST(VirtMachNodes, WrongOperandCountsAreProgrammingErrors) {
   TExprVirtMachNodeFactory factory;
   TExprNode *a = factory.Const64(1);
   TExprNode *b = factory.Const64(2);
-  const Outcome unary = Capture([&] {
+  const Outcome unary = capture([&] {
     TExprUnaryVmNode node(&makeNegate, {a, b});
     return 0.0;
   });
   EXPECT_EQ(unary.errorClass, "EAssertionFailed");
   EXPECT_EQ(unary.message.rfind("Unary node needs exactly one operand (", 0), 0u)
       << unary.message;
-  const Outcome binary = Capture([&] {
+  const Outcome binary = capture([&] {
     TExprBinaryVmNode node(&makeAdd, {a});
     return 0.0;
   });

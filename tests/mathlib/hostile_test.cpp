@@ -21,7 +21,7 @@ using namespace quorvex;
 namespace {
 
 std::vector<Float> specialArguments() {
-  using limits = std::numeric_limits<Float>;
+  using Limits = std::numeric_limits<Float>;
   const Float two63 = 9223372036854775808.0;
   std::vector<Float> values = {0.0,
                                1.0,
@@ -35,13 +35,13 @@ std::vector<Float> specialArguments() {
                                710.0,
                                11357.0,
                                1e-30,
-                               limits::max(),
-                               limits::min(),
-                               limits::denorm_min(),
+                               Limits::max(),
+                               Limits::min(),
+                               Limits::denorm_min(),
                                std::nextafter(1.0, 2.0),
                                std::nextafter(1.0, 0.0),
-                               limits::infinity(),
-                               limits::quiet_NaN()};
+                               Limits::infinity(),
+                               Limits::quiet_NaN()};
   const std::size_t positives = values.size();
   for (std::size_t i = 0; i < positives; ++i)
     values.push_back(-values[i]);

@@ -45,9 +45,9 @@ TEST(FormulaHistory, UpAndDownWalkTheEntriesAndGiveTheDraftBack) {
 
 TEST(FormulaHistory, KeepsTheNewestEntriesOnly) {
   FormulaHistory history;
-  for (std::size_t i = 0; i < FormulaHistory::MaxEntries + 5; ++i)
+  for (std::size_t i = 0; i < FormulaHistory::maxEntries + 5; ++i)
     history.add(std::to_string(i));
-  EXPECT_EQ(history.size(), FormulaHistory::MaxEntries);
+  EXPECT_EQ(history.size(), FormulaHistory::maxEntries);
   std::optional<std::string> oldest;
   while (const auto older = history.older(""))
     oldest = older;

@@ -217,7 +217,7 @@ TEST(PlotSampling, RangesThatCannotBeSampled) {
   EXPECT_THROW(samplePlot(*evaluator, 0, 1, 1, 10), EPlotRangeError);
   EXPECT_THROW(samplePlot(*evaluator, 0, 2, 1, 10), EPlotRangeError);
   EXPECT_THROW(samplePlot(*evaluator, 0, 0, 1, 1), EPlotRangeError);
-  EXPECT_THROW(samplePlot(*evaluator, 0, 0, 1, MaxPlotPoints + 1), EPlotRangeError);
+  EXPECT_THROW(samplePlot(*evaluator, 0, 0, 1, maxPlotPoints + 1), EPlotRangeError);
 }
 
 // The plot fails with the message a Compute of the same screen fails with

@@ -139,7 +139,7 @@ private slots:
     // A computation before, so that the plot can be seen to leave it alone.
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     const QString result = control<QLineEdit>(window, "EditYValue")->text();
-    const auto memo2 = window.session().Memo2().Lines();
+    const auto memo2 = window.Session().Memo2().Lines();
 
     ReportCapture reports;
     PlotWindow &plot = plotFromMenu(window, "1/x", "-1", "1");
@@ -192,8 +192,8 @@ private slots:
 
     // Plotting left the session as it was.
     QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), result);
-    QCOMPARE(window.session().Memo2().Lines(), memo2);
-    QCOMPARE(window.session().ComputeCount(), 1);
+    QCOMPARE(window.Session().Memo2().Lines(), memo2);
+    QCOMPARE(window.Session().ComputeCount(), 1);
   }
 
   void formulaErrorsAreReportedAsComputeReportsThem_data() {
@@ -462,4 +462,4 @@ private slots:
 };
 
 QUORVEX_TEST_MAIN(PlotTest)
-#include "tst_plot.moc"
+#include "plot_test.moc"

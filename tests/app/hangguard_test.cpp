@@ -52,4 +52,4 @@ private:
 };
 
 QUORVEX_TEST_MAIN(HangGuardTest)
-#include "tst_hangguard.moc"
+#include "hangguard_test.moc"

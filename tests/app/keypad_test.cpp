@@ -29,7 +29,7 @@ void clickKeys(TF_Main_LSF &window, const QStringList &names) {
 }
 
 // Every key whose effect depends on the focus.
-const QStringList FocusKeys = {
+const QStringList focusKeys = {
     "Nr0btn", "Nr5btn", "Nr9btn", "Nrptbtn", "NrEbtn", "ClearSelectionbtn",
     "Operatoradditionbtn", "Operatorsubtractionbtn",
     "Operatormultiplicationbtn", "Operatordivisionbtn", "Operatorbracket1btn",
@@ -131,7 +131,7 @@ private slots:
     editor->setCursorPosition(editor->text().size());
     clickKeys(window, keys);
     QCOMPARE(editor->text(), cell);
-    QCOMPARE(window.session().Grid().Cell(1, 1), cell.toStdString());
+    QCOMPARE(window.Session().Grid().Cell(1, 1), cell.toStdString());
     QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), formula);
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), editor);
   }
@@ -154,7 +154,7 @@ private slots:
       focus(window.findChild<QWidget *>(focused));
     }
     const QString formula = control<QLineEdit>(window, "Edit1")->text();
-    for (const QString &name : FocusKeys) {
+    for (const QString &name : focusKeys) {
       click(key(window, name));
       QVERIFY2(control<QLineEdit>(window, "Edit1")->text() == formula, qPrintable(name));
       QVERIFY2(control<QLineEdit>(window, "V_Q")->text() == "x", qPrintable(name));
@@ -327,4 +327,4 @@ private slots:
 };
 
 QUORVEX_TEST_MAIN(KeypadTest)
-#include "tst_keypad.moc"
+#include "keypad_test.moc"

@@ -262,8 +262,8 @@ private slots:
 
     QCOMPARE(reports.messages, QStringList({message}));
     QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
-    QVERIFY(window.session().Memo1().Empty());
-    QCOMPARE(window.session().ComputeCount(), 1);
+    QVERIFY(window.Session().Memo1().Empty());
+    QCOMPARE(window.Session().ComputeCount(), 1);
     QVERIFY(window.isVisible());
   }
 
@@ -370,7 +370,7 @@ private slots:
     QTest::keyClick(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), waitBudgetMs());
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(), "7");
-    QCOMPARE(window.session().Grid().Cell(1, 1), "7");
+    QCOMPARE(window.Session().Grid().Cell(1, 1), "7");
   }
 
   void emptiedValueCellShowsTwoAfterCompute() {
@@ -630,4 +630,4 @@ private slots:
 };
 
 QUORVEX_TEST_MAIN(MainWindowTest)
-#include "tst_mainwindow.moc"
+#include "mainwindow_test.moc"

@@ -79,7 +79,7 @@ private slots:
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(reports.messages, QStringList());
     QCOMPARE(result(window)->text(), expected);
-    QCOMPARE(window.session().ComputeCount(), 1);
+    QCOMPARE(window.Session().ComputeCount(), 1);
     // Enter alone keeps its meaning: clear the result, apply the list.
     focus(edit1(window));
     QTest::keyClick(edit1(window), Qt::Key_Return);
@@ -188,7 +188,7 @@ private slots:
     control<QLineEdit>(window, "V_Q")->setText("x;y;z");
     click(control<QAbstractButton>(window, "SpeedButton1"));
     auto *grid = control<VariableGridView>(window, "SG_Variables");
-    window.session().Grid().SetCell(1, 2, "abc"); // as typed before
+    window.Session().Grid().SetCell(1, 2, "abc"); // as typed before
     grid->refresh();
     setFormula(window, "x+y+z", 0);
     ReportCapture reports;
@@ -229,7 +229,7 @@ private slots:
     QStyleHints *hints = QGuiApplication::styleHints();
     const int blink = hints->cursorFlashTime();
     QVERIFY(blink > 0);
-    setFormula(window, QString(FormulaLineEdit::LongText, QLatin1Char('1')), 0);
+    setFormula(window, QString(FormulaLineEdit::longText, QLatin1Char('1')), 0);
     QCOMPARE(hints->cursorFlashTime(), blink);
     QTest::keyClick(edit1(window), Qt::Key_1);
     QCOMPARE(hints->cursorFlashTime(), 0);
@@ -264,4 +264,4 @@ private slots:
 };
 
 QUORVEX_TEST_MAIN(KeyboardTest)
-#include "tst_keyboard.moc"
+#include "keyboard_test.moc"

@@ -40,7 +40,7 @@ QString reportOfPrint(TF_Main_LSF &window, TTextPrintForm &form) {
   whenModal("the print report window",
       [&](QWidget &modal) {
         QCOMPARE(&modal, &form);
-        shown = form.reportText();
+        shown = form.ReportText();
         click(control<QAbstractButton>(form, "Button2"));
       },
       &ran);
@@ -154,7 +154,7 @@ private slots:
     whenModal("the print report window", [&](QWidget &) {
       control<QTextEdit>(form, "RichEdit1")->setFocus();
       QTest::keyClicks(control<QTextEdit>(form, "RichEdit1"), "note ");
-      edited = form.reportText();
+      edited = form.ReportText();
       if (how == "button")
         click(control<QAbstractButton>(form, "Button2"));
       else if (how == "close")
@@ -202,9 +202,9 @@ private slots:
     TTextPrintForm &form = program->printForm();
     QTemporaryDir dir;
     const QString file = dir.filePath("report.pdf");
-    form.printer().setOutputFormat(QPrinter::PdfFormat);
-    form.printer().setOutputFileName(file);
-    form.setReport(report.split('\n', Qt::SkipEmptyParts));
+    form.Printer().setOutputFormat(QPrinter::PdfFormat);
+    form.Printer().setOutputFileName(file);
+    form.SetReport(report.split('\n', Qt::SkipEmptyParts));
     ReportCapture reports;
     click(control<QAbstractButton>(form, "Button1"));
     QCOMPARE(reports.messages, QStringList());
@@ -238,8 +238,8 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     TTextPrintForm &form = program->printForm();
-    form.printer().setOutputFormat(QPrinter::PdfFormat);
-    form.printer().setOutputFileName(file);
+    form.Printer().setOutputFormat(QPrinter::PdfFormat);
+    form.Printer().setOutputFileName(file);
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     ReportCapture reports;
     bool stayedOpen = false;
@@ -247,7 +247,7 @@ private slots:
     whenModal("the print report window", [&](QWidget &) {
       click(control<QAbstractButton>(form, "Button1"));
       stayedOpen = form.isVisible();
-      text = form.reportText();
+      text = form.ReportText();
       click(control<QAbstractButton>(form, "Button2"));
     });
     control<QAction>(window, "Print1")->trigger();
@@ -424,4 +424,4 @@ private slots:
 };
 
 QUORVEX_TEST_MAIN(WindowsTest)
-#include "tst_windows.moc"
+#include "windows_test.moc"

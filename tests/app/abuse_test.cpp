@@ -19,7 +19,7 @@ using namespace quorvex::test;
 
 namespace {
 
-constexpr int MiB = 1 << 20;
+constexpr int miB = 1 << 20;
 
 // "1+1+...+1+10", exactly `length` characters long (length even).
 QString longSum(int length) {
@@ -42,10 +42,10 @@ private slots:
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("message");
-    QTest::newRow("1 MiB computes") << MiB << QString::number(MiB / 2 - 1 + 10)
+    QTest::newRow("1 MiB computes") << miB << QString::number(miB / 2 - 1 + 10)
                                     << QString();
     QTest::newRow("over 1 MiB is refused")
-        << MiB + 2 << QString() << "Parse error: Expression too long.";
+        << miB + 2 << QString() << "Parse error: Expression too long.";
   }
   void pastingAMebibyteIntoTheFormulaBox() {
     QFETCH(int, length);
@@ -80,13 +80,13 @@ private slots:
   void pastingAMebibyteIntoTheAssignBoxAndAValueCell() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    const QString names = QString("v;").repeated(MiB / 2);
+    const QString names = QString("v;").repeated(miB / 2);
     QGuiApplication::clipboard()->setText(names);
     focus(control<QLineEdit>(window, "V_Q"));
     control<QLineEdit>(window, "V_Q")->selectAll();
     QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Tab);
-    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), QString::number(MiB / 2));
+    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), QString::number(miB / 2));
     ReportCapture reports;
     setFormula(window, "1", 1);
     click(control<QAbstractButton>(window, "ComputeSpdbtn")); // every v after the first is a duplicate
@@ -94,7 +94,7 @@ private slots:
 
     control<QLineEdit>(window, "V_Q")->setText("x");
     click(control<QAbstractButton>(window, "SpeedButton1"));
-    setValue(window, QString("9").repeated(MiB));
+    setValue(window, QString("9").repeated(miB));
     setFormula(window, "x", 1);
     click(control<QAbstractButton>(window, "ComputeSpdbtn")); // beyond even the widest format: no number
     QCOMPARE(reports.messages.size(), 2);
@@ -153,8 +153,8 @@ private slots:
     setFormula(window, "x*3", 0);
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "6");
-    QCOMPARE(window.session().ComputeCount(), 2);
-    QCOMPARE(window.session().Memo2().Line(4), "- - 2 - - - - - - - - -");
+    QCOMPARE(window.Session().ComputeCount(), 2);
+    QCOMPARE(window.Session().Memo2().Line(4), "- - 2 - - - - - - - - -");
   }
 
   void closingTheMainWindowWithEveryOtherWindowOpen() {
@@ -199,7 +199,7 @@ private slots:
     control<QAction>(window, "Print1")->trigger();
     QVERIFY(nested);
     QVERIFY(!form.isVisible());
-    QVERIFY(form.reportText().isEmpty());
+    QVERIFY(form.ReportText().isEmpty());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
   }
 
@@ -244,4 +244,4 @@ private slots:
 };
 
 QUORVEX_TEST_MAIN(AbuseTest)
-#include "tst_abuse.moc"
+#include "abuse_test.moc"
