@@ -286,4 +286,10 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.err, c.err);
   }
+  // Both streams on one terminal: each warning under its own result.
+  const ProcessResult merged =
+      runProcess("/bin/sh", {"-c", "exec \"$0\" 2>&1", QUORVEX_EVAL_PATH},
+                 "1+1\n10 % 3\n4\n", environmentWithLocale("C"));
+  EXPECT_EQ(merged.out,
+            "2\n10\nwarning: line 2: Ignored text after the formula: '% 3'\n4\n");
 }

@@ -168,6 +168,7 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
       {"--table", "-", "--jobs", "1025", "x"},
       {"--table", "-", "--jobs", "two", "x"},
       {"--table", "-", "--jobs", "+2", "x"},
+      {"--table", "-", "--jobs", "2x", "x"},
       {"--table", "-", "--headerless-output=yes", "x"},
   };
   for (const Args &args : cases) {
