@@ -104,6 +104,7 @@ TEST(PlotSampling, TheCurveBreaksAtPolesAndJumpsOnly) {
       {"0-1/power(x-0.3;3)", -1, 1, 500, 2},
       {"(x > 0.25)*3 + x", -1, 1, 500, 2},
       {"(x > 1.5)*100 + x", 0, 5, 6, 2}, // the earliest step that can jump
+      {"(x > 1.5)*9 + x", 0, 5, 6, 1},   // ten times the steps beside it
       // Steep, fast-growing or oscillating, but without a break.
       {"x", -1, 1, 500, 1},
       {"exp(x)", -10, 10, 11, 1},
