@@ -53,9 +53,10 @@ TEST(TableMode, RowsResultsAndErrors) {
       {"empty cells are missing values, not 2", {"--table", "-", "x"}, "x\n\n", 1,
        "x,F,error\n,,'' is not a valid floating point value.\n", ""},
       {"cells as written, quotes kept; new fields quoted only where CSV needs it",
-       {"--table", "-", "x"}, "\"x\"\n\"1\"\n\"2,5\"\n\"a\"\"b\"\n", 1,
+       {"--table", "-", "x"}, "\"x\"\n\"1\"\n\"2,5\"\n\"a\"\"b\"\n\"c\"\"d\"\n", 1,
        "\"x\",F,error\n\"1\",1,\n\"2,5\",,\"'2,5' is not a valid floating point value.\"\n"
-       "\"a\"\"b\",,\"'a\"\"b' is not a valid floating point value.\"\n",
+       "\"a\"\"b\",,\"'a\"\"b' is not a valid floating point value.\"\n"
+       "\"c\"\"d\",,\"'c\"\"d' is not a valid floating point value.\"\n",
        ""},
       {"a quote or CR in an unquoted field gets quotes, so the output is strict CSV",
        {"--table", "-", "x"}, "x,t\n1,a\"b\r\n2,c\rd\n", 0,
