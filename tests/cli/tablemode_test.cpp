@@ -148,9 +148,16 @@ TEST(TableMode, ReadsAFile) {
   close(fd);
   std::ofstream(path) << "r,h\n1,2\n";
   const ProcessResult r = eval({"--table", path, "pi*r*r*h"}, "");
+  // With standard input closed, the file opens as descriptor 0.
+  const ProcessResult closed = runProcess(
+      "/bin/sh",
+      {"-c", "exec \"$0\" --table \"$1\" 'pi*r*r*h' <&-", QUORVEX_EVAL_PATH, path}, "",
+      environmentWithLocale("C"));
   std::remove(path);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "r,h,F,error\n1,2,6.28318530717959,\n");
+  for (const ProcessResult &result : {r, closed}) {
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "r,h,F,error\n1,2,6.28318530717959,\n");
+  }
 }
 
 TEST(TableMode, OptionsThatDoNotGoTogether) {
