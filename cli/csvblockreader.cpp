@@ -60,7 +60,11 @@ CsvBlockReader::Status CsvBlockReader::next(std::string &block, std::size_t &fir
   firstLine = nextLine_;
   if (!started_) {
     started_ = true;
-    while (buffer_.size() - start_ < byteOrderMark.size() && fill()) {
+    // Wait only for input that may still be a byte order mark: a header
+    // shorter than one is answered before the tool waits for more.
+    while (buffer_.size() - start_ < byteOrderMark.size() &&
+           byteOrderMark.starts_with(std::string_view(buffer_).substr(start_)) &&
+           fill()) {
     }
     if (std::string_view(buffer_).substr(start_).starts_with(byteOrderMark))
       start_ += byteOrderMark.size();

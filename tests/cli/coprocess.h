@@ -24,6 +24,7 @@ public:
   void closeInput();
   // Closes the input and waits for the exit status (-1: no normal exit).
   int wait();
+  pid_t pid() const noexcept { return pid_; }
 
 private:
   pid_t pid_ = -1;

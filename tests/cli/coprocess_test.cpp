@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <optional>
+#include <sched.h>
 #include <string>
 
 using namespace std::chrono_literals;
@@ -54,5 +56,49 @@ TEST(EvalCoProcess, AnswersEachTableRowBeforeTheNextArrives) {
     eval.closeInput();
     EXPECT_EQ(eval.readLine(10s), std::nullopt);
     EXPECT_EQ(eval.wait(), 1);
+  }
+}
+
+namespace {
+
+// How many threads the process runs now.
+int threadsOf(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.starts_with("Threads:"))
+      return std::stoi(line.substr(8));
+  return -1;
+}
+
+} // namespace
+
+// By default one job per CPU the process may use, which may be fewer than
+// the machine has: pinned to one CPU, the tool computes on its own thread.
+TEST(EvalCoProcess, DefaultJobsAreTheCpusTheProcessMayUse) {
+  cpu_set_t allowed;
+  ASSERT_EQ(::sched_getaffinity(0, sizeof allowed, &allowed), 0);
+  if (CPU_COUNT(&allowed) < 2)
+    GTEST_SKIP() << "fewer than two CPUs to pin to one of";
+  cpu_set_t one;
+  CPU_ZERO(&one);
+  int cpu = 0;
+  while (!CPU_ISSET(cpu, &allowed))
+    ++cpu;
+  CPU_SET(cpu, &one);
+  const struct {
+    std::vector<std::string> args;
+    int threads;
+  } cases[] = {{{"--table", "-", "x"}, 1}, {{"--jobs", "2", "--table", "-", "x"}, 3}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.args.front());
+    // A child starts with the CPUs of the thread that forked it.
+    ASSERT_EQ(::sched_setaffinity(0, sizeof one, &one), 0);
+    CoProcess eval(QUORVEX_EVAL_PATH, c.args);
+    ASSERT_EQ(::sched_setaffinity(0, sizeof allowed, &allowed), 0);
+    ASSERT_TRUE(eval.write("x\n"));
+    // The header's answer comes once the jobs are under way.
+    EXPECT_EQ(eval.readLine(10s), std::optional<std::string>("x,F,error"));
+    EXPECT_EQ(threadsOf(eval.pid()), c.threads);
   }
 }

@@ -109,6 +109,25 @@ TEST(CsvReader, RecordsAndTheirLines) {
   }
 }
 
+// Where input read so far may be cut: after the last line end outside
+// quotes. The input is read on past the cut, and what follows must not
+// change it: a quote at the very end may be the first of a doubled one.
+TEST(CsvReader, WholeRecordsEndAtTheLastLineEndOutsideQuotes) {
+  const struct {
+    std::string_view input;
+    std::size_t read; // how much of input has been read
+    std::size_t whole;
+  } cases[] = {
+      {"a,b\n1,2\n3", 9, 8},     {"x\n\"open\n", 9, 2},
+      {"\"a,\"\nx\n", 7, 7},  // a quoted field that ends in a delimiter
+      {"\"a\n\"\nx\n", 7, 7}, // or in a line end
+      {"x\n\"a\"\"b\"\n", 5, 2}, {"x\n\"a\"\"b\"\n", 9, 9},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(wholeRecordsLength(c.input.substr(0, c.read), ','), c.whole)
+        << c.input.substr(0, c.read);
+}
+
 TEST(CsvReader, BrokenQuotingNamesTheRecordsLine) {
   const struct {
     std::string text;

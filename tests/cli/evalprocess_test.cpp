@@ -157,6 +157,27 @@ TEST(EvalProcess, WriteFailuresAreReported) {
   }
 }
 
+// A directory opens but cannot be read: a failed read is reported, never
+// taken for the end of the input.
+TEST(EvalProcess, ReadFailuresAreReported) {
+  const struct {
+    Args args;
+    const char *err;
+  } cases[] = {
+      {{}, "quorvex-eval: error reading standard input\n"},
+      {{"--table", "-", "x"}, "quorvex-eval: error reading standard input\n"},
+      {{"--table", "/", "x"}, "quorvex-eval: error reading /\n"},
+  };
+  for (const auto &c : cases) {
+    Args shell{"-c", "exec \"$0\" \"$@\" </", QUORVEX_EVAL_PATH};
+    shell.insert(shell.end(), c.args.begin(), c.args.end());
+    const ProcessResult r = runProcess("/bin/sh", shell, "", environmentWithLocale("C"));
+    EXPECT_EQ(r.status, 1) << c.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, c.err);
+  }
+}
+
 TEST(EvalProcess, BatchLinesAreOneSession) {
   const ProcessResult r =
       eval({"-v", "x=4", "--log", "session"}, "x+1\n1/0\nx*2\r\n\n7");
@@ -286,4 +307,10 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.err, c.err);
   }
+  // Both streams on one terminal: each warning under its own result.
+  const ProcessResult merged =
+      runProcess("/bin/sh", {"-c", "exec \"$0\" 2>&1", QUORVEX_EVAL_PATH},
+                 "1+1\n10 % 3\n4\n", environmentWithLocale("C"));
+  EXPECT_EQ(merged.out,
+            "2\n10\nwarning: line 2: Ignored text after the formula: '% 3'\n4\n");
 }

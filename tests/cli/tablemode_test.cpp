@@ -53,9 +53,10 @@ TEST(TableMode, RowsResultsAndErrors) {
       {"empty cells are missing values, not 2", {"--table", "-", "x"}, "x\n\n", 1,
        "x,F,error\n,,'' is not a valid floating point value.\n", ""},
       {"cells as written, quotes kept; new fields quoted only where CSV needs it",
-       {"--table", "-", "x"}, "\"x\"\n\"1\"\n\"2,5\"\n\"a\"\"b\"\n", 1,
+       {"--table", "-", "x"}, "\"x\"\n\"1\"\n\"2,5\"\n\"a\"\"b\"\n\"c\"\"d\"\n", 1,
        "\"x\",F,error\n\"1\",1,\n\"2,5\",,\"'2,5' is not a valid floating point value.\"\n"
-       "\"a\"\"b\",,\"'a\"\"b' is not a valid floating point value.\"\n",
+       "\"a\"\"b\",,\"'a\"\"b' is not a valid floating point value.\"\n"
+       "\"c\"\"d\",,\"'c\"\"d' is not a valid floating point value.\"\n",
        ""},
       {"a quote or CR in an unquoted field gets quotes, so the output is strict CSV",
        {"--table", "-", "x"}, "x,t\n1,a\"b\r\n2,c\rd\n", 0,
@@ -147,9 +148,16 @@ TEST(TableMode, ReadsAFile) {
   close(fd);
   std::ofstream(path) << "r,h\n1,2\n";
   const ProcessResult r = eval({"--table", path, "pi*r*r*h"}, "");
+  // With standard input closed, the file opens as descriptor 0.
+  const ProcessResult closed = runProcess(
+      "/bin/sh",
+      {"-c", "exec \"$0\" --table \"$1\" 'pi*r*r*h' <&-", QUORVEX_EVAL_PATH, path}, "",
+      environmentWithLocale("C"));
   std::remove(path);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "r,h,F,error\n1,2,6.28318530717959,\n");
+  for (const ProcessResult &result : {r, closed}) {
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "r,h,F,error\n1,2,6.28318530717959,\n");
+  }
 }
 
 TEST(TableMode, OptionsThatDoNotGoTogether) {
@@ -168,6 +176,7 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
       {"--table", "-", "--jobs", "1025", "x"},
       {"--table", "-", "--jobs", "two", "x"},
       {"--table", "-", "--jobs", "+2", "x"},
+      {"--table", "-", "--jobs", "2x", "x"},
       {"--table", "-", "--headerless-output=yes", "x"},
   };
   for (const Args &args : cases) {

@@ -189,6 +189,13 @@ TEST(NumberConversion, ValueCellTexts) {
     expectOutcome(cell(row.text), row.expected,
                   "'" + std::string(row.text) + "' with " + row.separator);
   }
+  // A table row's cells are views into the row, and its delimiter may be a
+  // sign: an empty cell stays empty.
+  SeparatorScope scope('.');
+  for (const std::string_view row : {"-5", "  +5"}) {
+    const std::string_view empty = row.substr(0, row.find_first_of("+-"));
+    expectOutcome(cell(empty), invalid(std::string(empty)), std::string(row));
+  }
 }
 
 // The same texts read by the C library in its own locale: extended values

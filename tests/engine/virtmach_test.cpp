@@ -128,8 +128,10 @@ TEST(VirtMachShape, LargeProgramsGrowPastTheInitialArenaAndClear) {
     EXPECT_EQ(machine.Execute(), 5000.0 * 5001 / 2);
     EXPECT_EQ(machine.CodeList.size(), 5000u);
   }
+  machine.SetLastCodeSpan({2, 3});
   machine.Clear();
   EXPECT_FALSE(machine.HasProgram());
+  EXPECT_EQ(machine.CodeSpan(4999), TextSpan{}); // nor the old program's text
 }
 
 TEST(VirtMachExecute, EmptyMachineFailsWithTheListError) {

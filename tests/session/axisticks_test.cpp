@@ -137,6 +137,11 @@ TEST(AxisTicks, ScaleOfAnyRange) {
     EXPECT_LE(low, r.low);
     EXPECT_GE(high, r.high);
   }
+  // The value under the pointer stays put: twice in at 3 of [-3, 5].
+  Float low = -3, high = 5;
+  zoomRange(low, high, 3, 2);
+  EXPECT_EQ(low, 0);
+  EXPECT_EQ(high, 4);
   EXPECT_EQ(AxisScale(-largest, largest, 600).value(-1e9), -largest);
   EXPECT_EQ(doublesBetween(1, 1.0000000000000004), 2u);
   EXPECT_EQ(doublesBetween(-0.0, tiniest), 1u);

@@ -136,6 +136,8 @@ TEST(PlotSampling, TheCurveBreaksAtPolesAndJumpsOnly) {
       {"1/(x-0.3)", -1, 1, 500, 2},
       {"0-1/power(x-0.3;3)", -1, 1, 500, 2},
       {"(x > 0.25)*3 + x", -1, 1, 500, 2},
+      {"(x > 1.5)*100 + x", 0, 5, 6, 2}, // the earliest step that can jump
+      {"(x > 1.5)*9 + x", 0, 5, 6, 1},   // ten times the steps beside it
       // Steep, fast-growing or oscillating, but without a break.
       {"x", -1, 1, 500, 1},
       {"exp(x)", -10, 10, 11, 1},
@@ -193,6 +195,9 @@ TEST(PlotSampling, AutomaticValueRange) {
   EXPECT_EQ(autoValueRange(sample("1/(x-x)", -1, 1, 10)).low, -1);
   const ValueRange constant = autoValueRange(sample("0*x+1E308", -1, 1, 10));
   EXPECT_TRUE(constant.low < 1e308 && constant.high > 1e308);
+  const ValueRange flat = autoValueRange(sample("0*x+50", -1, 1, 10));
+  EXPECT_EQ(flat.low, 45);
+  EXPECT_EQ(flat.high, 55);
 
   // Ends the user fixed, the others chosen to fit.
   const PlotSamples line = sample("x", 0, 10, 11);
