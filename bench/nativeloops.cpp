@@ -35,10 +35,10 @@ void f2(const double *const *c, std::size_t n, double *out) {
 
 void f3(const double *const *c, std::size_t n, double *out) {
   loop<10>(c, n, out, [](const double *v) {
-    const double T = v[0], a = v[1], b = v[2], cc = v[3], d = v[4], f = v[5], i = v[6],
+    const double t = v[0], a = v[1], b = v[2], cc = v[3], d = v[4], f = v[5], i = v[6],
                  j = v[7], k = v[8], m = v[9];
-    return a + b * T + cc * T * std::log(T) + d * T * T + f * T * T * T + i / T +
-           j * T * T * T * T + k / (T * T) + m * std::sqrt(T);
+    return a + b * t + cc * t * std::log(t) + d * t * t + f * t * t * t + i / t +
+           j * t * t * t * t + k / (t * t) + m * std::sqrt(t);
   });
 }
 
