@@ -271,7 +271,8 @@ struct Family {
   int arity = 0;
   bool propagates[3] = {};
   Kernel (*select)(unsigned columns, bool checked) = nullptr;
-  int chain = -1; // chainOperation of an arithmetic op
+  int chain = -1;       // chainOperation of an arithmetic op
+  bool computes = true; // a function of its operands alone; not a call
 };
 
 template <int First, int... Second>
@@ -342,7 +343,7 @@ std::optional<Family> familyOf(const TExprVirtMachOp &op) {
     return Family{2, {}, &selectBinary<Comparison>};
 #define QUORVEX_VM_CALL(F, Arity, Mnemonic, Pairing)                                     \
   if (type == typeid(TExprCallVmOp<Flavour::F, Arity>))                                  \
-    return Family{Arity, {true, true, true}, &selectCall<Flavour::F, Arity>};
+    return Family{Arity, {true, true, true}, &selectCall<Flavour::F, Arity>, -1, false};
 #include "vmops.def"
   return std::nullopt;
 }
@@ -415,6 +416,18 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
     int firstForm = -1;    // the form of the step this one absorbed
   };
   std::vector<Pending> pending;
+  // The steps by what they compute: the op's class and its inputs, a
+  // constant by its bits.
+  struct Repeat {
+    const std::type_info *type;
+    std::array<std::pair<int, std::uint64_t>, 3> inputs;
+    bool operator<(const Repeat &other) const {
+      if (*type != *other.type)
+        return type->before(*other.type);
+      return inputs < other.inputs;
+    }
+  };
+  std::map<Repeat, Value> computed;
   for (TExprVirtMachOp *op : machine.CodeList) {
     Value value;
     if (const auto *variable = dynamic_cast<const TExprVarVmOp *>(op)) {
@@ -447,6 +460,28 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
       scalarOps_.push_back(op);
       values[op->ValueRef()] = scalar(op->ValueRef());
       continue;
+    }
+    // An op that computes what an earlier one computed, the same operation
+    // on the same values, gives the same bits: its value is the earlier
+    // one's. Relational operators repeat their comparison this way, and
+    // formulas their sub-expressions. Calls are left alone: a routine need
+    // not be a pure function.
+    if (family->computes) {
+      Repeat key{&typeid(*op), {}};
+      for (std::size_t k = 0; k < inputs.size(); ++k) {
+        const Value &input = step.inputs[k];
+        const auto constant = constants.find(input.index);
+        key.inputs[k] = input.kind == Kind::Scalar && constant != constants.end()
+                            ? std::pair{0, std::bit_cast<std::uint64_t>(constant->second)}
+                            : std::pair{static_cast<int>(input.kind) + 1,
+                                        static_cast<std::uint64_t>(input.index)};
+      }
+      const auto [earlier, first] =
+          computed.emplace(key, Value{Kind::Step, pending.size()});
+      if (!first) {
+        values[op->ValueRef()] = earlier->second;
+        continue;
+      }
     }
     if (family->chain >= 0 && columnInputs == 1) {
       const bool columnFirst = step.inputs[0].kind != Kind::Scalar;

@@ -23,14 +23,17 @@ template <class Pick> class FormulaGenerator {
 public:
   explicit FormulaGenerator(Pick &pick) : pick_(pick) {}
 
-  std::string formula(int depth) {
+  // With routines false, plain arithmetic and comparisons only: formulas
+  // whose rows mostly compute, where those with routines mostly fault.
+  std::string formula(int depth, bool routines = true) {
+    routines_ = routines;
     std::string text;
     expression(depth, text);
     return text;
   }
 
-  // A value for a variable: now and then one that is zero, huge, tiny, not
-  // finite, or outside a routine's domain.
+  // A value for a variable: mostly a moderate one, now and then one that is
+  // zero, huge, tiny, not finite, or outside a routine's domain.
   double value() {
     static constexpr double special[] = {0.0,
                                          -0.0,
@@ -49,7 +52,7 @@ public:
                                          -std::numeric_limits<double>::infinity(),
                                          std::numeric_limits<double>::quiet_NaN()};
     constexpr unsigned count = sizeof special / sizeof special[0];
-    const unsigned choice = pick_(2 * count);
+    const unsigned choice = pick_(4 * count);
     if (choice < count)
       return special[choice];
     // Otherwise a moderate value with a few significant bits.
@@ -58,22 +61,23 @@ public:
   }
 
 private:
+  // Variables most often, then everyday numbers; named constants and
+  // numbers at the ends of the doubles' range now and then.
   void leaf(std::string &text) {
-    static constexpr std::string_view numbers[] = {"0",     "1",        "2",     "0.5",
-                                                   "3.25",  "10",       "1E200", "1E-200",
-                                                   "1E308", "4.9E-324", "710"};
-    switch (pick_(4)) {
-    case 0:
+    static constexpr std::string_view everyday[] = {"0",  "1",    "2", "0.5",
+                                                    "10", "3.25", "7", "0.25"};
+    static constexpr std::string_view extreme[] = {"1E200", "1E-200", "1E308", "4.9E-324",
+                                                   "710"};
+    const unsigned choice = pick_(8);
+    if (choice < 4) {
       text += "xyz"[pick_(3)];
-      break;
-    case 1: {
+    } else if (choice == 4) {
       const auto constants = catalogueConstants();
       text += constants[pick_(static_cast<unsigned>(constants.size()))].name;
-      break;
-    }
-    default:
-      text += numbers[pick_(sizeof numbers / sizeof numbers[0])];
-      break;
+    } else if (choice < 7) {
+      text += everyday[pick_(sizeof everyday / sizeof everyday[0])];
+    } else {
+      text += extreme[pick_(sizeof extreme / sizeof extreme[0])];
     }
   }
 
@@ -84,7 +88,10 @@ private:
     }
     static constexpr std::string_view operators[] = {"+", "-", "*", "/"};
     static constexpr std::string_view comparisons[] = {"<", ">", "=", "<>", "<=", ">="};
-    switch (pick_(8)) {
+    unsigned choice = pick_(8);
+    if (!routines_ && choice >= 6)
+      choice -= 5;
+    switch (choice) {
     case 0:
       leaf(text);
       break;
@@ -130,6 +137,7 @@ private:
   }
 
   Pick &pick_;
+  bool routines_ = true;
 };
 
 } // namespace quorvex::fuzz

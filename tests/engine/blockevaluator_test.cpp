@@ -81,6 +81,8 @@ using F = TExprVirtMachNodeFactory;
 using N = TExprNode;
 
 TEST(BlockEvaluator, EveryOpClassAsEvaluateGivesIt) {
+  // The storage of x and y, read from columns; w holds 3.
+  Float xValue = 0, yValue = 0;
   const Float32 tenth32 = 0.1f;
   const Float80 beyond80 = 1e400L;
   struct Row {
@@ -127,6 +129,13 @@ TEST(BlockEvaluator, EveryOpClassAsEvaluateGivesIt) {
          f.Divide(x, y);
          f.Multiply(w, x);
        }},
+      {"the same operation on other constants",
+       [](F &f, N *x, N *, N *) {
+         f.Add(f.Multiply(x, f.Const64(2)), f.Multiply(x, f.Const64(3)));
+       }},
+      {"a sub-expression written twice",
+       [&](F &f, N *x, N *y,
+           N *) { f.Add(f.Divide(x, y), f.Divide(f.Var64(&xValue), f.Var64(&yValue))); }},
       {"a column alone", [](F &, N *, N *, N *) {}},
       {"32-bit variable",
        [&](F &f, N *x, N *, N *) { f.Multiply(f.Var32(&tenth32), x); }},
@@ -146,7 +155,7 @@ TEST(BlockEvaluator, EveryOpClassAsEvaluateGivesIt) {
   for (const Row &row : rows) {
     SCOPED_TRACE(row.what);
     TCompiledEvaluator evaluator;
-    Float x = 0, y = 0, w = 3;
+    Float &x = xValue, &y = yValue, w = 3;
     F factory;
     // In this order, so that the program that adds nothing ends in y.
     N *wNode = factory.Var64(&w);
