@@ -37,7 +37,7 @@ using Kernel = BlockStep::Kernel;
 constexpr Float notANumber = std::numeric_limits<Float>::quiet_NaN();
 
 bool isFinite(Float v) noexcept {
-  return v - v == 0;
+  return !notFinite(v);
 }
 
 // Zero exactly when v is finite: v - v is +0 for a finite v and a NaN for
@@ -642,8 +642,12 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
       continue;
     Step step;
     step.op = source.op;
-    for (int k = 0; k < (source.firstForm >= 0 ? 3 : arity(source) + (source.form >= 0));
-         ++k) {
+    // A pair reads its column and two operands, a chain op its column and
+    // one, any other op its operands.
+    const int operandCount = source.firstForm >= 0 ? 3
+                             : source.form >= 0    ? 2
+                                                   : source.family.arity;
+    for (int k = 0; k < operandCount; ++k) {
       step.inputs[k] = operand(source.inputs[k]);
       if (source.inputs[k].kind != Kind::Scalar)
         step.columns |= 1u << k;
@@ -659,10 +663,11 @@ BlockEvaluator::BlockEvaluator(TCompiledEvaluator &evaluator,
       } else {
         step.columns = 1;
       }
+      // A division by a power of two multiplies by the reciprocal instead.
+      const bool multiplies = source.form / 2 == chainOperation<std::multiplies<Float>>;
       step.kernel =
-          source.form == multiplyForm && source.family.chain != 2
-              ? selectBinary<std::multiplies<Float>>(step.columns, stepChecked[j])
-              : source.family.select(step.columns, stepChecked[j]);
+          multiplies ? selectBinary<std::multiplies<Float>>(step.columns, stepChecked[j])
+                     : source.family.select(step.columns, stepChecked[j]);
     } else {
       step.kernel = source.family.select(step.columns, stepChecked[j]);
     }
