@@ -18,8 +18,10 @@ std::string longFactor(int i) {
   return text;
 }
 
+} // namespace
+
 // The same factors as doubles, converted from the very same text.
-const std::array<double, longTerms> &longFactors() {
+std::span<const double> longSumFactors() {
   static const std::array<double, longTerms> factors = [] {
     std::array<double, longTerms> f{};
     for (int i = 1; i <= longTerms; ++i)
@@ -28,6 +30,8 @@ const std::array<double, longTerms> &longFactors() {
   }();
   return factors;
 }
+
+namespace {
 
 std::string longSum() {
   std::string text;
@@ -74,11 +78,25 @@ std::string longSum() {
 // Left to right, as the engine adds: no reassociation.
 [[gnu::noinline]] double nativeF7(const volatile double *v) {
   const double x = v[0];
-  const auto &factors = longFactors();
+  const std::span<const double> factors = longSumFactors();
   double sum = x * factors[0];
   for (int i = 1; i < longTerms; ++i)
     sum += x * factors[i];
   return sum;
+}
+
+[[gnu::noinline]] double nativeF8(const volatile double *v) {
+  const double x = v[0], y = v[1];
+  return (x + y) * (x - y) / (x * y + 1);
+}
+
+[[gnu::noinline]] double nativeF9(const volatile double *v) { return std::sqrt(v[0]); }
+
+[[gnu::noinline]] double nativeF10(const volatile double *v) { return std::exp(v[0]); }
+
+[[gnu::noinline]] double nativeF11(const volatile double *v) {
+  const double x = v[0], y = v[1];
+  return std::pow(x, y);
 }
 
 } // namespace
@@ -118,6 +136,11 @@ const std::vector<BenchFormula> &benchFormulas() {
       {"F6", "((((((x+1)*2-3)/4+5)*6-7)/8+9)*10-11)/12",
        "((((((x+1)*2-3)/4+5)*6-7)/8+9)*10-11)/12", {{"x", 2}}, nativeF6},
       {"F7", longSum(), longSum(), {{"x", 2}}, nativeF7},
+      {"F8", "(x+y)*(x-y)/(x*y+1)", "(x+y)*(x-y)/(x*y+1)", {{"x", 1.5}, {"y", 0.25}},
+       nativeF8},
+      {"F9", "sqrt(x)", "sqrt(x)", {{"x", 2}}, nativeF9, true},
+      {"F10", "exp(x)", "exp(x)", {{"x", 0.5}}, nativeF10, true},
+      {"F11", "power(x;y)", "x^y", {{"x", 1.5}, {"y", 2.5}}, nativeF11, true},
   };
   return formulas;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,7 @@ struct BenchVariable {
 };
 
 struct BenchFormula {
-  std::string name;       // "F1".."F7"
+  std::string name;       // "F1".."F11"
   std::string ours;       // our syntax: power, square, arctan2, ";"
   std::string peer;       // the peer's: ^, x*x, atan2, ","
   std::vector<BenchVariable> variables;
@@ -26,6 +28,14 @@ struct BenchFormula {
 };
 
 const std::vector<BenchFormula> &benchFormulas();
+
+// F7's factors, 1.0001 .. 1.1000, as the formula spells them.
+std::span<const double> longSumFactors();
+
+// The formula over columns in plain C++: out[r] from columns[k][r], the
+// variables in the order of BenchFormula::variables.
+using NativeLoop = void (*)(const double *const *columns, std::size_t rows, double *out);
+NativeLoop nativeLoopOf(const BenchFormula &formula);
 
 // Variables change by this factor between evaluations, so that nothing can
 // be hoisted out of the timing loop while the result stays comparable.

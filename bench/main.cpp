@@ -3,6 +3,7 @@
 // implementation disagrees with the native value or a benchmark fails.
 
 #include "benchcommon.h"
+#include "blockbench.h"
 #include "enginebench.h"
 #include "functionbench.h"
 #include "memoryprobe.h"
@@ -106,6 +107,7 @@ int main(int argc, char **argv) {
   registerProgramBenchmarks();
   registerTableBenchmarks();
   registerFunctionBenchmarks();
+  registerBlockBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -119,6 +121,7 @@ int main(int argc, char **argv) {
       rows.push_back(std::move(row));
   printTable(rows, medians.repetitions(), stdout);
   printFunctionTable(medians, stdout);
+  printBlockTable(medians, stdout);
 
   for (const std::string &error : medians.errors())
     std::fprintf(stderr, "FAILED: %s\n", error.c_str());

@@ -44,9 +44,12 @@ void MedianCollector::ReportRuns(const std::vector<Run> &runs) {
       continue;
     }
     // Process-level benchmarks time the wall clock; the rest CPU time,
-    // which a busy neighbour disturbs less.
-    const double time = run.run_name.time_type.empty() ? run.GetAdjustedCPUTime()
-                                                        : run.GetAdjustedRealTime();
+    // which a busy neighbour disturbs less (that of the whole process for
+    // those that say so).
+    const std::string &timeType = run.run_name.time_type;
+    const bool wallClock = timeType.find("real_time") != std::string::npos ||
+                           timeType.find("manual_time") != std::string::npos;
+    const double time = wallClock ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     const double ns = toNanoseconds(time, run.time_unit);
     if (run.run_type == Run::RT_Aggregate) {
       if (run.aggregate_name == "median")

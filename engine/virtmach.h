@@ -3,8 +3,10 @@
 #include "errors.h"
 #include "floattypes.h"
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory_resource>
 #include <optional>
 #include <string>
@@ -91,6 +93,12 @@ public:
   const Float *Right = nullptr;
 };
 
+// Whether v is an infinity or a NaN: a masked compare and one branch, the
+// test every op makes of its result.
+inline bool notFinite(Float v) noexcept {
+  return !(std::fabs(v) <= std::numeric_limits<Float>::max());
+}
+
 // The slow paths of the arithmetic ops: raise the fault a non-finite result
 // means, if any.
 [[gnu::cold]] void checkArithmeticResult(Float left, Float right, Float result);
@@ -110,7 +118,7 @@ public:
   void Execute() override {
     const Float l = *Left, r = *Right, v = Operation{}(l, r);
     Value = v;
-    if (v - v != 0) [[unlikely]]
+    if (notFinite(v)) [[unlikely]]
       Check(l, r, v);
   }
 };
@@ -180,24 +188,27 @@ public:
 
   void Execute() override {
     T result;
-    bool finiteArgs = true;
-    if constexpr (Arity == 0) {
+    if constexpr (Arity == 0)
       result = Func();
-    } else if constexpr (Arity == 1) {
+    else if constexpr (Arity == 1)
       result = Func(Argument(*X));
-      finiteArgs = IsFinite(*X);
-    } else if constexpr (Arity == 2) {
+    else if constexpr (Arity == 2)
       result = Func(Argument(*X), Argument(*Y));
-      finiteArgs = IsFinite(*X) && IsFinite(*Y);
-    } else {
-      result = Func(Argument(*X), Argument(*Y), Argument(*Z));
-      finiteArgs = IsFinite(*X) && IsFinite(*Y) && IsFinite(*Z);
-    }
-    const Float value = static_cast<Float>(result);
-    if (value - value != 0) [[unlikely]] // not finite
-      Value = callResultToFloat(result, finiteArgs);
     else
+      result = Func(Argument(*X), Argument(*Y), Argument(*Z));
+    const Float value = static_cast<Float>(result);
+    if (notFinite(value)) [[unlikely]] {
+      bool finiteArgs = true;
+      if constexpr (Arity >= 1)
+        finiteArgs = IsFinite(*X);
+      if constexpr (Arity >= 2)
+        finiteArgs = finiteArgs && IsFinite(*Y);
+      if constexpr (Arity >= 3)
+        finiteArgs = finiteArgs && IsFinite(*Z);
+      Value = callResultToFloat(result, finiteArgs);
+    } else {
       Value = value;
+    }
   }
   std::vector<const void *> Inputs() const override {
     std::vector<const void *> in;
@@ -216,7 +227,7 @@ public:
   const Float *Z = nullptr;
 
 private:
-  static bool IsFinite(Float v) noexcept { return v - v == 0; }
+  static bool IsFinite(Float v) noexcept { return !notFinite(v); }
   // Narrowing to single precision overflows for a finite value beyond its
   // range, which is a fault of the call; the other flavours convert exactly.
   static T Argument(Float v) {

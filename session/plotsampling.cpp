@@ -9,8 +9,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
+#include <memory>
+#include <span>
 #include <string>
+#include <thread>
 
 namespace quorvex {
 
@@ -44,15 +48,44 @@ std::unique_ptr<RowEvaluator> plotEvaluator(const FormulaOnScreen &screen,
 
 namespace {
 
-int errorIndex(std::vector<PlotError> &errors, const RowOutcome &outcome) {
+int errorIndex(std::vector<PlotError> &errors, const std::string &message,
+               const std::optional<TextSpan> &span) {
   const auto found = std::find_if(errors.begin(), errors.end(), [&](const PlotError &e) {
-    return e.message == outcome.error && e.span == outcome.errorSpan;
+    return e.message == message && e.span == span;
   });
   if (found != errors.end())
     return static_cast<int>(found - errors.begin());
-  errors.push_back({outcome.error, outcome.errorSpan});
+  errors.push_back({message, span});
   return static_cast<int>(errors.size() - 1);
 }
+
+// F at points[first] .. points[last - 1], a block of them at a time; the
+// errors are numbered in errors, by first occurrence.
+void evaluatePoints(RowEvaluator &evaluator, std::size_t slot,
+                    std::vector<PlotPoint> &points, std::size_t first, std::size_t last,
+                    std::vector<PlotError> &errors) {
+  constexpr std::size_t blockPoints = 1024;
+  std::vector<Float> xs(std::min(blockPoints, last - first));
+  std::vector<RowOutcome> outcomes(xs.size());
+  for (std::size_t begin = first; begin < last; begin += xs.size()) {
+    const std::size_t n = std::min(xs.size(), last - begin);
+    for (std::size_t i = 0; i < n; ++i)
+      xs[i] = points[begin + i].x;
+    evaluator.evaluateAt(slot, std::span(xs.data(), n), std::span(outcomes.data(), n));
+    for (std::size_t i = 0; i < n; ++i) {
+      PlotPoint &point = points[begin + i];
+      if (outcomes[i].ok)
+        point.y = outcomes[i].value;
+      else
+        point.error = errorIndex(errors, outcomes[i].error, outcomes[i].errorSpan);
+    }
+  }
+}
+
+// A plot of many points is computed on several threads, each with an
+// evaluator of its own, in consecutive parts: the points and the errors are
+// those of one thread computing them in order.
+constexpr std::size_t pointsPerThread = 25000;
 
 // Whether the curve must not be drawn from point i to point i + 1, both
 // defined, with points i - 1 and i + 2 defined beside them.
@@ -83,18 +116,8 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     throw EPlotRangeError("A plot needs from " + std::to_string(minPlotPoints) + " to " +
                           std::to_string(maxPlotPoints) + " points");
   PlotSamples samples;
-  samples.points.reserve(static_cast<std::size_t>(count) + 1);
-  RowOutcome outcome;
-  auto evaluate = [&](Float x) {
-    evaluator.evaluateAt(slot, x, outcome);
-    PlotPoint point;
-    point.x = x;
-    if (outcome.ok)
-      point.y = outcome.value;
-    else
-      point.error = errorIndex(samples.errors, outcome);
-    samples.points.push_back(point);
-  };
+  std::vector<PlotPoint> &points = samples.points;
+  points.reserve(static_cast<std::size_t>(count) + 1);
   bool zeroPending = from < 0 && to > 0;
   const Float last = count - 1;
   for (int i = 0; i < count; ++i) {
@@ -104,10 +127,52 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     if (zeroPending && x >= 0) {
       zeroPending = false;
       if (x > 0)
-        evaluate(0);
+        points.push_back({0, 0, -1});
     }
-    evaluate(x);
+    points.push_back({x, 0, -1});
   }
+  // Then F at every point.
+  const std::size_t threads =
+      std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(),
+                                                    points.size() / pointsPerThread),
+                              1, 8);
+  if (threads == 1) {
+    evaluatePoints(evaluator, slot, points, 0, points.size(), samples.errors);
+    return samples;
+  }
+  std::vector<std::unique_ptr<RowEvaluator>> helpers;
+  for (std::size_t t = 1; t < threads; ++t)
+    helpers.push_back(evaluator.clone());
+  std::vector<std::vector<PlotError>> helperErrors(threads - 1);
+  std::vector<std::exception_ptr> helperFailures(threads - 1);
+  const auto partStart = [&](std::size_t t) { return points.size() * t / threads; };
+  {
+    std::vector<std::jthread> workers;
+    for (std::size_t t = 1; t < threads; ++t)
+      workers.emplace_back([&, t] {
+        try {
+          evaluatePoints(*helpers[t - 1], slot, points, partStart(t), partStart(t + 1),
+                         helperErrors[t - 1]);
+        } catch (...) {
+          helperFailures[t - 1] = std::current_exception();
+        }
+      });
+    evaluatePoints(evaluator, slot, points, 0, partStart(1), samples.errors);
+  }
+  for (std::size_t t = 1; t < threads; ++t) {
+    if (helperFailures[t - 1])
+      std::rethrow_exception(helperFailures[t - 1]);
+    const std::vector<PlotError> &errors = helperErrors[t - 1];
+    if (errors.empty())
+      continue;
+    std::vector<int> renumbered;
+    for (const PlotError &error : errors)
+      renumbered.push_back(errorIndex(samples.errors, error.message, error.span));
+    for (std::size_t i = partStart(t); i < partStart(t + 1); ++i)
+      if (points[i].error >= 0)
+        points[i].error = renumbered[static_cast<std::size_t>(points[i].error)];
+  }
+  evaluator.setValue(slot, points.back().x);
   return samples;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/blockevaluator.h"
 #include "engine/errors.h"
 #include "engine/evaluator.h"
 #include "engine/floattypes.h"
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -49,6 +51,11 @@ public:
   // parser's errors. Variables bound afterwards are not seen.
   void compile(std::string_view formula);
 
+  // A second evaluator of the same variables, values and formula, for
+  // another thread to use; made on the calling thread, since compiling
+  // reads the standard context.
+  std::unique_ptr<RowEvaluator> clone() const;
+
   std::size_t slotCount() const noexcept { return slots_.size(); }
   // Asserts slot < slotCount().
   void setValue(std::size_t slot, Float value);
@@ -75,7 +82,11 @@ public:
   void evaluateRow(std::span<const std::string_view> texts, RowOutcome &outcome);
   // Writes value into slot, then evaluates.
   void evaluateAt(std::size_t slot, Float value, RowOutcome &outcome);
-  // A block of rows of width slots.size(): row r converts
+  // Many values of one slot: outcomes[i] is what evaluateAt(slot,
+  // values[i]) gives, the slot left holding the last value.
+  void evaluateAt(std::size_t slot, std::span<const Float> values,
+                  std::span<RowOutcome> outcomes);
+  // A block of rows of width slots.size(), distinct slots: row r converts
   // texts[r * width + k] into slots[k] and evaluates into outcomes[r], each
   // row exactly as evaluateRow would.
   void evaluateRows(std::span<const std::string_view> texts,
@@ -83,11 +94,27 @@ public:
 
 private:
   template <class Step> void capture(Step &&step, RowOutcome &outcome) noexcept;
+  // The program run over many rows at once, with these slots read from
+  // columns; made again after a compile or for other slots.
+  BlockEvaluator &blockFor(std::span<const std::size_t> slots);
+  // Evaluates rows rows of columnPointers_ into outcomes[rowOf[i]] (or
+  // outcomes[i] without rowOf).
+  void evaluateColumns(std::size_t rows, const std::size_t *rowOf,
+                       std::span<RowOutcome> outcomes);
 
   // A deque keeps every slot at its address while more are added; the
   // compiled program reads them through those addresses.
   std::deque<Float> slots_;
+  std::vector<std::string> names_; // of the slots
   TCompiledEvaluator evaluator_;
+  std::unique_ptr<BlockEvaluator> block_;
+  std::vector<std::size_t> blockSlots_;
+  // Scratch of the blocks, kept so that a block allocates nothing.
+  std::vector<Float> columnValues_; // converted cells, a column per slot
+  std::vector<const Float *> columnPointers_;
+  std::vector<Float> results_;
+  std::vector<std::size_t> rowOf_;  // the outcome of each converted row
+  std::vector<std::size_t> failed_; // the rows of a block whose evaluation failed
 };
 
 } // namespace quorvex

@@ -5,6 +5,8 @@
 
 #include "enginetestsupport.h"
 
+#include "engine/blockevaluator.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -13,6 +15,7 @@
 #include <memory_resource>
 #include <new>
 #include <string>
+#include <vector>
 
 // Under AddressSanitizer the replacement would hide its new/delete mismatch
 // checks from every engine test, so there the counting test is skipped.
@@ -129,6 +132,34 @@ TEST_P(NoAllocation, RecompilingTheSameTextBeforeEachRun) {
     calc.Evaluator.Evaluate();
   }
   EXPECT_EQ(scope.count(), 0) << text;
+}
+
+// Nor does a block evaluator, once made, over several blocks of rows. (A
+// row that faults allocates what its error's message needs, as Evaluate's
+// fault does.)
+TEST_P(NoAllocation, BlockEvaluationOverManyRows) {
+  Calc calc;
+  Float &x = calc.bind("x", 2);
+  Float &y = calc.bind("y", 3);
+  calc.Evaluator.Compile(GetParam());
+  Float *columnVariables[] = {&x, &y};
+  BlockEvaluator block(calc.Evaluator, columnVariables);
+  std::vector<Float> xs(3000), ys(3000), results(3000);
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    xs[i] = static_cast<Float>(i % 7) + 0.5;
+    ys[i] = static_cast<Float>(i % 5) + 1;
+  }
+  const Float *columns[] = {xs.data(), ys.data()};
+  struct : BlockFaultSink {
+    void rowFailed(std::size_t, const std::exception &) noexcept override { ++count; }
+    long count = 0;
+  } faults;
+
+  AllocationScope scope;
+  for (int i = 0; i < 3; ++i)
+    block.evaluate(columns, xs.size(), results.data(), faults);
+  EXPECT_EQ(scope.count(), 0) << GetParam();
+  EXPECT_EQ(faults.count, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <limits>
 #include <optional>
@@ -86,6 +88,37 @@ TEST(PlotSampling, WhichPointsFailAndWhereTheCurveBreaks) {
   const PlotSamples reciprocal = sample("1/x", -1, 1, 500);
   EXPECT_EQ(reciprocal.points[250].x, 0.0);
   EXPECT_EQ(reciprocal.points[251].y, 1 / reciprocal.points[251].x);
+}
+
+// A plot of many points, computed a block at a time and, on a machine with
+// several processors, in parts on several threads, gives every point and
+// error that evaluating the points one by one in order gives: the errors
+// of the later parts numbered by first occurrence too.
+TEST(PlotSampling, ManyPointsAsOneByOne) {
+  SeparatorGuard point('.');
+  FormulaOnScreen screen{"ln(x+8) + 1/sqrt(5-x) + 1/(x-x*x/2)", {"x", "y"}, {"2", "3"}};
+  const auto evaluator = plotEvaluator(screen, 0);
+  const PlotSamples samples = samplePlot(*evaluator, 0, -10, 10, 60001);
+  const auto single = plotEvaluator(screen, 0);
+  std::vector<PlotError> errors;
+  RowOutcome outcome;
+  ASSERT_EQ(samples.points.size(), 60001u);
+  for (std::size_t i = 0; i < samples.points.size(); ++i) {
+    const PlotPoint &p = samples.points[i];
+    single->evaluateAt(0, p.x, outcome);
+    if (outcome.ok) {
+      ASSERT_EQ(p.error, -1) << i;
+      ASSERT_EQ(std::memcmp(&p.y, &outcome.value, sizeof p.y), 0) << i;
+      continue;
+    }
+    const PlotError error{outcome.error, outcome.errorSpan};
+    auto found = std::find(errors.begin(), errors.end(), error);
+    if (found == errors.end())
+      found = errors.insert(found, error);
+    ASSERT_EQ(p.error, found - errors.begin()) << i;
+  }
+  EXPECT_EQ(samples.errors, errors);
+  EXPECT_GE(errors.size(), 3u); // of ln, of sqrt, of a division at least
 }
 
 // The curve is drawn through every pair of neighbours but those a pole or a

@@ -1,0 +1,140 @@
+// The block evaluator against Evaluate. The input drives the formula
+// generator (formulagenerator.h): a formula of the whole language, which of
+// x, y and z are read from columns, and the rows, whose values now and then
+// are zero, huge, tiny or not finite. Every row must get Evaluate's bits, or
+// its error with the same class, message and span; a formula that does not
+// compile leaves a machine without a program, whose rows all fail alike.
+
+#include "check.h"
+#include "formulagenerator.h"
+
+#include "engine/blockevaluator.h"
+#include "engine/errors.h"
+#include "engine/evaluator.h"
+#include "mathlib/standardcontext.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+using namespace quorvex;
+
+namespace {
+
+struct RowResult {
+  bool failed = false;
+  double value = 0;
+  const std::type_info *type = nullptr;
+  std::string message;
+  std::optional<TextSpan> span;
+
+  bool operator==(const RowResult &other) const {
+    if (failed != other.failed)
+      return false;
+    if (!failed)
+      return std::memcmp(&value, &other.value, sizeof value) == 0;
+    return *type == *other.type && message == other.message && span == other.span;
+  }
+};
+
+RowResult failure(const std::exception &error) {
+  RowResult result;
+  result.failed = true;
+  result.type = &typeid(error);
+  result.message = error.what();
+  if (const auto *calculatorError = dynamic_cast<const Exception *>(&error))
+    result.span = calculatorError->span();
+  return result;
+}
+
+class RecordingSink final : public BlockFaultSink {
+public:
+  explicit RecordingSink(std::vector<std::optional<RowResult>> &rows) : rows_(rows) {}
+  void rowFailed(std::size_t row, const std::exception &error) noexcept override {
+    FUZZ_CHECK(row < rows_.size() && !rows_[row]);
+    rows_[row] = failure(error);
+  }
+
+private:
+  std::vector<std::optional<RowResult>> &rows_;
+};
+
+struct Calculator {
+  double values[3] = {};
+  TCompiledEvaluator evaluator;
+
+  explicit Calculator(const std::string &formula) {
+    evaluator.ExternalContexts.Add(StandardContext());
+    evaluator.AddVariable("x", &values[0]);
+    evaluator.AddVariable("y", &values[1]);
+    evaluator.AddVariable("z", &values[2]);
+    try {
+      evaluator.Compile(formula);
+    } catch (const Exception &) {
+    }
+  }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  auto pick = [&in](unsigned n) { return in.ConsumeIntegralInRange<unsigned>(0, n - 1); };
+  fuzz::FormulaGenerator generator(pick);
+  const unsigned columnMask = pick(8);
+  const std::size_t rows = 1 + pick(1100);
+  const std::string formula = generator.formula(1 + static_cast<int>(pick(6)));
+
+  Calculator block(formula), single(formula);
+  std::vector<double *> columnVariables;
+  std::vector<std::vector<double>> columns;
+  for (int k = 0; k < 3; ++k) {
+    if (columnMask & (1u << k)) {
+      columnVariables.push_back(&block.values[k]);
+      columns.emplace_back(rows);
+      // A few distinct values repeated, so that long blocks cost little input.
+      double recent[4] = {generator.value(), generator.value(), generator.value(),
+                          generator.value()};
+      for (std::size_t r = 0; r < rows; ++r)
+        columns.back()[r] = recent[(r + pick(4)) % 4];
+    } else {
+      block.values[k] = single.values[k] = generator.value();
+    }
+  }
+  std::vector<const double *> columnData;
+  for (const auto &column : columns)
+    columnData.push_back(column.data());
+
+  BlockEvaluator evaluator(block.evaluator, columnVariables);
+  std::vector<double> results(rows, -1);
+  std::vector<std::optional<RowResult>> faults(rows);
+  RecordingSink sink(faults);
+  evaluator.evaluate(columnData, rows, results.data(), sink);
+
+  for (std::size_t row = 0; row < rows; ++row) {
+    std::size_t column = 0;
+    for (int k = 0; k < 3; ++k)
+      if (columnMask & (1u << k))
+        single.values[k] = columns[column++][row];
+    RowResult expected;
+    try {
+      expected.value = single.evaluator.Evaluate();
+    } catch (const std::exception &error) {
+      expected = failure(error);
+    }
+    RowResult actual;
+    if (faults[row]) {
+      actual = *faults[row];
+      FUZZ_CHECK(results[row] == 0);
+    } else {
+      actual.value = results[row];
+    }
+    FUZZ_CHECK(actual == expected);
+  }
+  return 0;
+}

@@ -1,0 +1,150 @@
+// The block evaluator against Evaluate, row by row, over random formulas of
+// the whole language (formulagenerator.h) and random rows that include
+// zeros, huge and tiny values, infinities and NaNs: every row must get
+// Evaluate's bits, or its error with the same class, message and span. In
+// the normal build and in the sanitizer build, whose math library is the
+// portable one.
+
+#include "engine/blockevaluator.h"
+#include "engine/errors.h"
+#include "engine/evaluator.h"
+#include "mathlib/standardcontext.h"
+
+#include "formulagenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+using namespace quorvex;
+
+namespace {
+
+struct RowResult {
+  bool failed = false;
+  double value = 0;
+  std::string errorClass;
+  std::string message;
+  std::optional<TextSpan> span;
+
+  bool operator==(const RowResult &other) const {
+    return failed == other.failed &&
+           std::memcmp(&value, &other.value, sizeof value) == 0 &&
+           errorClass == other.errorClass && message == other.message &&
+           span == other.span;
+  }
+};
+
+RowResult failure(const std::exception &error) {
+  RowResult result;
+  result.failed = true;
+  result.errorClass = typeid(error).name();
+  result.message = error.what();
+  if (const auto *calculatorError = dynamic_cast<const Exception *>(&error))
+    result.span = calculatorError->span();
+  return result;
+}
+
+class RecordingSink final : public BlockFaultSink {
+public:
+  void rowFailed(std::size_t row, const std::exception &error) noexcept override {
+    faults.emplace(row, failure(error));
+  }
+  std::map<std::size_t, RowResult> faults;
+};
+
+struct Calculator {
+  Float values[3] = {};
+  TCompiledEvaluator evaluator;
+
+  explicit Calculator(const std::string &formula) {
+    evaluator.ExternalContexts.Add(StandardContext());
+    evaluator.AddVariable("x", &values[0]);
+    evaluator.AddVariable("y", &values[1]);
+    evaluator.AddVariable("z", &values[2]);
+    try {
+      evaluator.Compile(formula);
+    } catch (const Exception &) {
+      // The machine has no program: every row fails as Evaluate does then.
+    }
+  }
+};
+
+} // namespace
+
+TEST(BlockEvaluation, EveryRowAsEvaluateGivesIt) {
+  std::mt19937 random(20261209);
+  auto pick = [&](unsigned n) {
+    return std::uniform_int_distribution<unsigned>(0, n - 1)(random);
+  };
+  fuzz::FormulaGenerator generator(pick);
+  int failingRows = 0, rowsCompared = 0;
+  for (int round = 0; round < 300; ++round) {
+    const std::string formula =
+        generator.formula(1 + static_cast<int>(pick(5)), round % 2);
+    SCOPED_TRACE(formula);
+    Calculator block(formula), single(formula);
+    // Any of the variables read from columns, the others fixed.
+    const unsigned columnMask = pick(8);
+    std::vector<Float *> columnVariables;
+    std::vector<std::vector<Float>> columns;
+    // Many rows, or a few: partial blocks and several blocks.
+    const std::size_t rows = pick(3) == 0 ? 1 + pick(20) : 1 + pick(1500);
+    for (int k = 0; k < 3; ++k) {
+      if (columnMask & (1u << k)) {
+        columnVariables.push_back(&block.values[k]);
+        columns.emplace_back(rows);
+        for (Float &v : columns.back())
+          v = generator.value();
+      } else {
+        block.values[k] = single.values[k] = pick(4) == 0 ? generator.value() : 0.75;
+      }
+    }
+    std::vector<const Float *> columnData;
+    for (const auto &column : columns)
+      columnData.push_back(column.data());
+
+    BlockEvaluator evaluator(block.evaluator, columnVariables);
+    std::vector<Float> results(rows, -1);
+    RecordingSink sink;
+    evaluator.evaluate(columnData, rows, results.data(), sink);
+
+    for (std::size_t row = 0; row < rows; ++row) {
+      std::size_t column = 0;
+      for (int k = 0; k < 3; ++k)
+        if (columnMask & (1u << k))
+          single.values[k] = columns[column++][row];
+      RowResult expected;
+      try {
+        expected.value = single.evaluator.Evaluate();
+      } catch (const std::exception &error) {
+        expected = failure(error);
+        ++failingRows;
+      }
+      const auto fault = sink.faults.find(row);
+      RowResult actual;
+      if (fault != sink.faults.end()) {
+        actual = fault->second;
+        EXPECT_EQ(results[row], 0) << "row " << row;
+      } else {
+        actual.value = results[row];
+      }
+      ASSERT_EQ(actual, expected)
+          << "row " << row << ": " << actual.value << " / " << actual.message
+          << ", expected " << expected.value << " / " << expected.message;
+      ++rowsCompared;
+    }
+    for (std::size_t k = 0; k < columnVariables.size(); ++k)
+      EXPECT_EQ(std::memcmp(columnVariables[k], &columns[k][rows - 1], sizeof(Float)), 0)
+          << "a column variable holds its value of the last row";
+  }
+  // The rows must have exercised both outcomes in earnest.
+  EXPECT_GT(failingRows, rowsCompared / 20);
+  EXPECT_LT(failingRows, rowsCompared * 9 / 10);
+}
