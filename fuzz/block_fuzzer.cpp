@@ -5,6 +5,7 @@
 // its error with the same class, message and span; a formula that does not
 // compile leaves a machine without a program, whose rows all fail alike.
 
+#include "blockoutcome.h"
 #include "check.h"
 #include "formulagenerator.h"
 
@@ -16,53 +17,12 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstring>
-#include <optional>
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 using namespace quorvex;
 
 namespace {
-
-struct RowResult {
-  bool failed = false;
-  double value = 0;
-  const std::type_info *type = nullptr;
-  std::string message;
-  std::optional<TextSpan> span;
-
-  bool operator==(const RowResult &other) const {
-    if (failed != other.failed)
-      return false;
-    if (!failed)
-      return std::memcmp(&value, &other.value, sizeof value) == 0;
-    return *type == *other.type && message == other.message && span == other.span;
-  }
-};
-
-RowResult failure(const std::exception &error) {
-  RowResult result;
-  result.failed = true;
-  result.type = &typeid(error);
-  result.message = error.what();
-  if (const auto *calculatorError = dynamic_cast<const Exception *>(&error))
-    result.span = calculatorError->span();
-  return result;
-}
-
-class RecordingSink final : public BlockFaultSink {
-public:
-  explicit RecordingSink(std::vector<std::optional<RowResult>> &rows) : rows_(rows) {}
-  void rowFailed(std::size_t row, const std::exception &error) noexcept override {
-    FUZZ_CHECK(row < rows_.size() && !rows_[row]);
-    rows_[row] = failure(error);
-  }
-
-private:
-  std::vector<std::optional<RowResult>> &rows_;
-};
 
 struct Calculator {
   double values[3] = {};
@@ -112,29 +72,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
   BlockEvaluator evaluator(block.evaluator, columnVariables);
   std::vector<double> results(rows, -1);
-  std::vector<std::optional<RowResult>> faults(rows);
-  RecordingSink sink(faults);
+  fuzz::RecordingSink sink;
   evaluator.evaluate(columnData, rows, results.data(), sink);
+  FUZZ_CHECK(sink.inOrder);
+  FUZZ_CHECK(sink.faults.empty() || sink.faults.rbegin()->first < rows);
 
   for (std::size_t row = 0; row < rows; ++row) {
     std::size_t column = 0;
     for (int k = 0; k < 3; ++k)
       if (columnMask & (1u << k))
         single.values[k] = columns[column++][row];
-    RowResult expected;
-    try {
-      expected.value = single.evaluator.Evaluate();
-    } catch (const std::exception &error) {
-      expected = failure(error);
-    }
-    RowResult actual;
-    if (faults[row]) {
-      actual = *faults[row];
-      FUZZ_CHECK(results[row] == 0);
-    } else {
-      actual.value = results[row];
-    }
-    FUZZ_CHECK(actual == expected);
+    FUZZ_CHECK(sink.outcome(results, row) == fuzz::evaluateOutcome(single.evaluator));
   }
   return 0;
 }

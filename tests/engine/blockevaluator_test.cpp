@@ -6,6 +6,7 @@
 // read no column at all (32- and 80-bit variables, calls without
 // arguments), which one failure fails for every row.
 
+#include "blockoutcome.h"
 #include "enginetestsupport.h"
 
 #include "engine/blockevaluator.h"
@@ -14,11 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <limits>
-#include <map>
-#include <optional>
 #include <vector>
 
 namespace quorvex::test {
@@ -50,32 +48,6 @@ Float80 beyondDoubles(Float80 x) {
 Float80 hugeConstant() {
   return 1e400L;
 }
-
-struct Result {
-  bool failed = false;
-  Float value = 0;
-  std::string errorClass;
-  std::string message;
-  std::optional<TextSpan> span;
-};
-
-Result failure(const std::exception &error) {
-  Result result;
-  result.failed = true;
-  result.errorClass = classOf(error);
-  result.message = error.what();
-  if (const auto *calculatorError = dynamic_cast<const Exception *>(&error))
-    result.span = calculatorError->span();
-  return result;
-}
-
-class RecordingSink final : public BlockFaultSink {
-public:
-  void rowFailed(std::size_t row, const std::exception &error) noexcept override {
-    faults.emplace(row, failure(error));
-  }
-  std::map<std::size_t, Result> faults;
-};
 
 using F = TExprVirtMachNodeFactory;
 using N = TExprNode;
@@ -168,28 +140,18 @@ TEST(BlockEvaluator, EveryOpClassAsEvaluateGivesIt) {
     const Float *columns[] = {xs.data(), ys.data()};
     BlockEvaluator block(evaluator, columnVariables);
     std::vector<Float> results(xs.size());
-    RecordingSink sink;
+    fuzz::RecordingSink sink;
     block.evaluate(columns, xs.size(), results.data(), sink);
+    EXPECT_TRUE(sink.inOrder);
 
     for (std::size_t i = 0; i < xs.size(); ++i) {
       x = xs[i];
       y = ys[i];
-      Result expected;
-      try {
-        expected.value = evaluator.Evaluate();
-      } catch (const std::exception &error) {
-        expected = failure(error);
-      }
-      const auto fault = sink.faults.find(i);
-      const Result actual = fault != sink.faults.end()
-                                ? fault->second
-                                : Result{false, results[i], {}, {}, {}};
-      EXPECT_EQ(actual.failed, expected.failed) << i;
-      EXPECT_EQ(actual.errorClass, expected.errorClass) << i;
-      EXPECT_EQ(actual.message, expected.message) << i;
-      EXPECT_EQ(actual.span, expected.span) << i;
-      EXPECT_EQ(std::memcmp(&actual.value, &expected.value, sizeof(Float)), 0)
-          << i << ": " << actual.value << " against " << expected.value;
+      const fuzz::RowOutcome expected = fuzz::evaluateOutcome(evaluator);
+      const fuzz::RowOutcome actual = sink.outcome(results, i);
+      EXPECT_EQ(actual, expected) << i << ": " << actual.value << " / " << actual.message
+                                  << ", expected " << expected.value << " / "
+                                  << expected.message;
     }
   }
 }

@@ -10,54 +10,19 @@
 #include "engine/evaluator.h"
 #include "mathlib/standardcontext.h"
 
+#include "blockoutcome.h"
 #include "formulagenerator.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
-#include <optional>
 #include <random>
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 using namespace quorvex;
 
 namespace {
-
-struct RowResult {
-  bool failed = false;
-  double value = 0;
-  std::string errorClass;
-  std::string message;
-  std::optional<TextSpan> span;
-
-  bool operator==(const RowResult &other) const {
-    return failed == other.failed &&
-           std::memcmp(&value, &other.value, sizeof value) == 0 &&
-           errorClass == other.errorClass && message == other.message &&
-           span == other.span;
-  }
-};
-
-RowResult failure(const std::exception &error) {
-  RowResult result;
-  result.failed = true;
-  result.errorClass = typeid(error).name();
-  result.message = error.what();
-  if (const auto *calculatorError = dynamic_cast<const Exception *>(&error))
-    result.span = calculatorError->span();
-  return result;
-}
-
-class RecordingSink final : public BlockFaultSink {
-public:
-  void rowFailed(std::size_t row, const std::exception &error) noexcept override {
-    faults.emplace(row, failure(error));
-  }
-  std::map<std::size_t, RowResult> faults;
-};
 
 struct Calculator {
   Float values[3] = {};
@@ -112,29 +77,18 @@ TEST(BlockEvaluation, EveryRowAsEvaluateGivesIt) {
 
     BlockEvaluator evaluator(block.evaluator, columnVariables);
     std::vector<Float> results(rows, -1);
-    RecordingSink sink;
+    fuzz::RecordingSink sink;
     evaluator.evaluate(columnData, rows, results.data(), sink);
+    EXPECT_TRUE(sink.inOrder);
 
     for (std::size_t row = 0; row < rows; ++row) {
       std::size_t column = 0;
       for (int k = 0; k < 3; ++k)
         if (columnMask & (1u << k))
           single.values[k] = columns[column++][row];
-      RowResult expected;
-      try {
-        expected.value = single.evaluator.Evaluate();
-      } catch (const std::exception &error) {
-        expected = failure(error);
-        ++failingRows;
-      }
-      const auto fault = sink.faults.find(row);
-      RowResult actual;
-      if (fault != sink.faults.end()) {
-        actual = fault->second;
-        EXPECT_EQ(results[row], 0) << "row " << row;
-      } else {
-        actual.value = results[row];
-      }
+      const fuzz::RowOutcome expected = fuzz::evaluateOutcome(single.evaluator);
+      const fuzz::RowOutcome actual = sink.outcome(results, row);
+      failingRows += expected.failed;
       ASSERT_EQ(actual, expected)
           << "row " << row << ": " << actual.value << " / " << actual.message
           << ", expected " << expected.value << " / " << expected.message;
