@@ -108,7 +108,7 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("quorvex-eval: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find("Usage: quorvex-eval"), std::string::npos);
+    EXPECT_NE(r.err.find("\nUsage: quorvex-eval"), std::string::npos) << r.err;
   }
 }
 

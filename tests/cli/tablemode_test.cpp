@@ -183,6 +183,10 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
     const ProcessResult r = eval(args, "x\n1\n");
     EXPECT_EQ(r.status, 2) << args[1];
     EXPECT_EQ(r.out, "");
+    if (args.size() > 3 && args[2] == "--csv-delimiter") {
+      EXPECT_EQ(r.err.rfind("quorvex-eval: CSV delimiter '" + args[3] + "' must be", 0), 0u)
+          << r.err;
+    }
     EXPECT_NE(r.err.find(usage), std::string::npos) << r.err;
   }
 }

@@ -409,6 +409,7 @@ TEST(VirtMachFlavours, VariablesConstantsAndCallsConvertAtTheBoundary) {
   const Float80 justAboveMax = static_cast<Float80>(dmax) * (1 + 0x1p-60L); // rounds to max
   const Float tenth = 0.1;
   const Float big = 1e300;
+  const Float infinity = inf;
   struct Row {
     const char *what;
     std::function<void(F &)> make;
@@ -440,6 +441,10 @@ TEST(VirtMachFlavours, VariablesConstantsAndCallsConvertAtTheBoundary) {
       {"Call80 result below range", [](F &f) { f.CallFloat80(&tiny80); }, {"", "", 0}},
       {"Call80 infinite result", [](F &f) { f.CallFloat80(&infinite80); },
        {"", "EOverflow", 0}},
+      // An infinity that comes in through any argument goes on as a value.
+      {"Call infinite last of three arguments",
+       [&](F &f) { f.CallTernary(&digits3<Float>, f.Var64(&tenth), f.Var64(&tenth), f.Var64(&infinity)); },
+       {"", "", inf}},
   };
   for (const Row &row : rows)
     expectOutcome(build(row.make), row.expected, row.what);

@@ -119,6 +119,19 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
   }
   EXPECT_EQ(samples.errors, errors);
   EXPECT_GE(errors.size(), 3u); // of ln, of sqrt, of a division at least
+
+  // Any number of values in one call, not only a block's worth.
+  std::vector<Float> xs;
+  for (const PlotPoint &p : samples.points)
+    xs.push_back(p.x);
+  std::vector<RowOutcome> outcomes(xs.size());
+  single->evaluateAt(0, xs, outcomes);
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    ASSERT_EQ(outcomes[i].ok, samples.points[i].error < 0) << i;
+    if (outcomes[i].ok) {
+      ASSERT_EQ(std::memcmp(&outcomes[i].value, &samples.points[i].y, sizeof(Float)), 0) << i;
+    }
+  }
 }
 
 // The curve is drawn through every pair of neighbours but those a pole or a
@@ -147,6 +160,8 @@ TEST(PlotSampling, TheCurveBreaksAtPolesAndJumpsOnly) {
       {"1/(1+x*x)", -5, 5, 500, 1},
       {"x*x*x - x", -2, 2, 500, 1},
       {"0.1+0.2+x*1E-17", -1, 1, 500, 1},
+      // Steps of one ulp between flat stretches: rounding, not a jump.
+      {"0.1+0.2+x*1E-16", -1, 1, 500, 1},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.formula);
