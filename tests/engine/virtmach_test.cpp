@@ -129,6 +129,10 @@ TEST(VirtMachShape, LargeProgramsGrowPastTheInitialArenaAndClear) {
     EXPECT_EQ(machine.CodeList.size(), 5000u);
   }
   machine.SetLastCodeSpan({2, 3});
+  // A span whose end lies beyond what the record's 32 bits hold is dropped,
+  // not kept wrapped round.
+  machine.SetLastCodeSpan({0xFFFFFFF0u, 0x20});
+  EXPECT_EQ(machine.CodeSpan(4999), (TextSpan{2, 3}));
   machine.Clear();
   EXPECT_FALSE(machine.HasProgram());
   EXPECT_EQ(machine.CodeSpan(4999), TextSpan{}); // nor the old program's text
