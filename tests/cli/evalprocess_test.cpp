@@ -115,6 +115,7 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
 TEST(EvalProcess, HelpAndVersion) {
   const ProcessResult help = eval({"--help"});
   EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: quorvex-eval", 0), 0u) << help.out;
   EXPECT_NE(help.out.find("--round-trip"), std::string::npos);
   EXPECT_EQ(help.err, "");
   const ProcessResult version = eval({"--version"});
