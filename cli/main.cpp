@@ -9,7 +9,7 @@
 
 #include "engine/decimalseparator.h"
 #include "session/calculatorsession.h"
-#include "session/messagetext.h"
+#include "engine/messagetext.h"
 #include "session/resultformat.h"
 
 #include "quorvexversion.h"

@@ -11,7 +11,7 @@
 #include "engine/lexer.h"
 #include "session/calculatorsession.h"
 #include "session/csvwriter.h"
-#include "session/messagetext.h"
+#include "engine/messagetext.h"
 #include "session/rowevaluator.h"
 #include "session/variablelist.h"
 
