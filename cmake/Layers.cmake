@@ -2,7 +2,7 @@
 # folders of the layers before it, never from one after it. A layer's
 # include path is a folder of the build holding links to exactly the layer
 # folders it may see, so that an include running up a layer does not build.
-set(QUORVEX_LAYERS engine mathlib session cli app)
+set(QUORVEX_LAYERS engine mathlib lib session cli app)
 # cli and app are side by side at the top: neither sees the other.
 set(QUORVEX_LAYER_BELOW_cli session)
 set(QUORVEX_LAYER_BELOW_app session)
