@@ -34,11 +34,12 @@ test: CONFIGURE_FLAGS += -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
 install: PACKAGES += help2man
 install: CONFIGURE_FLAGS += -DQUORVEX_BUILD_MANPAGES=ON
 test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
+test-thread: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
 fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
 package: PACKAGES += $(PACKAGE_PACKAGES)
 
 .PHONY: all deps locales configure build test run clean install uninstall
-.PHONY: test-sanitize fuzz-build fuzz package package-check lint
+.PHONY: test-sanitize test-thread fuzz-build fuzz package package-check lint
 
 all: build
 
@@ -115,6 +116,18 @@ test-sanitize: deps locales
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
+# The library compiling and evaluating from eight threads at once under
+# ThreadSanitizer: only the library and that test are built here.
+THREAD_DIR ?= build-tsan
+
+test-thread: deps
+	cmake -S . -B $(THREAD_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" -DQUORVEX_BUILD_GUI=OFF \
+	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=OFF
+	cmake --build $(THREAD_DIR) -j $(JOBS) --target lib_thread_tests
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 $(THREAD_DIR)/tests/lib/lib_thread_tests
+
 # The naming rule and the layout of the code, as .ci/run checks them:
 # clang-tidy's naming check over every source file, from a build tree of
 # its own that sees the benchmarks and fuzz targets too (only the generated
@@ -172,7 +185,7 @@ bench-build: deps bench-deps
 bench: bench-build
 	$(BENCH_DIR)/bench/quorvex_bench
 
-# The Debian package quorvex_<version>_amd64.deb, built from a tree of its
+# The Debian packages quorvex, libquorvex1 and libquorvex-dev, built from a tree of its
 # own with Debian's hardening flags and the portable math library (a package
 # runs on any amd64 CPU, not only on one with fused multiply-add); `make package-check` runs lintian on it,
 # unpacks it and runs the unpacked programs (packaging/check-package.sh).
@@ -184,8 +197,9 @@ package: deps
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
-	rm -f $(PACKAGE_DIR)/quorvex_*.deb
+	rm -f $(PACKAGE_DIR)/*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
 
 package-check: package
-	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb
+	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb \
+	  $(PACKAGE_DIR)/libquorvex1_*_amd64.deb $(PACKAGE_DIR)/libquorvex-dev_*_amd64.deb
