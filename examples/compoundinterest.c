@@ -11,8 +11,8 @@ int main(void) {
   quorvex_error error = {message, sizeof message, 0, 0, 0};
   quorvex_formula *formula = NULL;
   double result = 0;
-  int ok = quorvex_compile("p*power((1+k/m);(m*n))", names, NULL, 4, NULL, &formula, &error) ==
-           QUORVEX_OK;
+  int ok = quorvex_compile("p*power((1+k/m);(m*n))", names, NULL, 4, NULL, &formula,
+                           &error) == QUORVEX_OK;
   for (size_t i = 0; ok && i < 4; ++i)
     ok = quorvex_set(formula, i, values[i], &error) == QUORVEX_OK;
   ok = ok && quorvex_evaluate(formula, &result, &error) == QUORVEX_OK;

@@ -9,8 +9,8 @@ const std::vector<CatalogueEntry> &functionEntries() {
   static const std::vector<CatalogueEntry> entries = [] {
     std::vector<CatalogueEntry> list;
     for (const CatalogueFunction &f : catalogueFunctions())
-      list.push_back({std::string(f.name), std::string(f.arguments),
-                      std::string(f.description), 0});
+      list.push_back(
+          {std::string(f.name), std::string(f.arguments), std::string(f.description), 0});
     return list;
   }();
   return entries;
@@ -20,7 +20,8 @@ const std::vector<CatalogueEntry> &constantEntries() {
   static const std::vector<CatalogueEntry> entries = [] {
     std::vector<CatalogueEntry> list;
     for (const CatalogueConstant &c : catalogueConstants())
-      list.push_back({std::string(c.name), {}, std::string(c.meaning), roundToFloat(c.value)});
+      list.push_back(
+          {std::string(c.name), {}, std::string(c.meaning), roundToFloat(c.value)});
     return list;
   }();
   return entries;

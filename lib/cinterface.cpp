@@ -62,15 +62,18 @@ template <class Call> quorvex_status guarded(quorvex_error *error, Call &&call) 
   }
 }
 
-quorvex_status needed(const void *pointer, const char *what, quorvex_error *error) noexcept {
+quorvex_status needed(const void *pointer, const char *what,
+                      quorvex_error *error) noexcept {
   if (pointer != nullptr)
     return QUORVEX_OK;
-  return guarded(error, [&] { throw quorvex::usageError(std::string(what) + " is null"); });
+  return guarded(error,
+                 [&] { throw quorvex::usageError(std::string(what) + " is null"); });
 }
 
 } // namespace
 
-static_assert(static_cast<int>(quorvex::ErrorKind::Internal) + 1 == QUORVEX_ERROR_INTERNAL);
+static_assert(static_cast<int>(quorvex::ErrorKind::Internal) + 1 ==
+              QUORVEX_ERROR_INTERNAL);
 static_assert(static_cast<int>(quorvex::ErrorKind::Usage) + 1 == QUORVEX_ERROR_USAGE);
 static_assert(static_cast<int>(quorvex::ErrorKind::Parse) + 1 == QUORVEX_ERROR_PARSE);
 
@@ -127,9 +130,10 @@ quorvex_status quorvex_evaluate(quorvex_formula *formula, double *result,
   return guarded(error, [&] { *result = formula->formula.evaluate(); });
 }
 
-quorvex_status quorvex_evaluate_columns(quorvex_formula *formula, const double *const *columns,
-                                        size_t column_count, size_t rows, double *results,
-                                        size_t *failed_rows, quorvex_error *error) {
+quorvex_status quorvex_evaluate_columns(quorvex_formula *formula,
+                                        const double *const *columns, size_t column_count,
+                                        size_t rows, double *results, size_t *failed_rows,
+                                        quorvex_error *error) {
   if (const quorvex_status s = needed(formula, "formula", error); s != QUORVEX_OK)
     return s;
   if (column_count > 0)
@@ -150,8 +154,8 @@ size_t quorvex_function_count(void) {
   return quorvex::functionEntries().size();
 }
 
-quorvex_status quorvex_function_info(size_t index, const char **name, const char **arguments,
-                                     const char **description) {
+quorvex_status quorvex_function_info(size_t index, const char **name,
+                                     const char **arguments, const char **description) {
   const auto &entries = quorvex::functionEntries();
   if (index >= entries.size())
     return QUORVEX_ERROR_USAGE;

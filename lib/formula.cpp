@@ -20,8 +20,8 @@ struct Formula::Impl {
 
   TCompiledEvaluator evaluator;
   std::vector<std::string> names;
-  std::vector<Float> slots;      // the values of variables without an address
-  std::vector<Float *> storage;  // where each variable's value is
+  std::vector<Float> slots;     // the values of variables without an address
+  std::vector<Float *> storage; // where each variable's value is
   // The block evaluator of the last columns call, for the variables that
   // had a column then.
   std::unique_ptr<BlockEvaluator> block;

@@ -87,12 +87,13 @@ std::vector<quorvex::Variable> slotVariables(const Row &row) {
 TEST(Formula, AgreesWithTheEngine) {
   for (const Row &row : rows) {
     SCOPED_TRACE(row.formula);
-    const Outcome expected = engineOutcome(row.formula, row.names, row.values, row.separator);
+    const Outcome expected =
+        engineOutcome(row.formula, row.names, row.values, row.separator);
     ASSERT_EQ(expected.value.has_value(), !row.kind.has_value());
     const quorvex::CompileOptions options{row.separator, false};
     const std::vector<quorvex::Variable> variables = slotVariables(row);
 
-    quorvex::Error error(K::Internal, "");
+    quorvex::Error error;
     std::optional<quorvex::Formula> formula =
         quorvex::Formula::tryCompile(row.formula, variables, options, &error);
     std::optional<double> value;
@@ -109,7 +110,8 @@ TEST(Formula, AgreesWithTheEngine) {
       const std::size_t failed = formula->evaluate(columns, 1, &result, &failures);
       ASSERT_EQ(failed, value ? 0u : 1u);
       if (value) {
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(result), std::bit_cast<std::uint64_t>(*value));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(result),
+                  std::bit_cast<std::uint64_t>(*value));
       } else {
         EXPECT_TRUE(std::isnan(result));
         ASSERT_EQ(failures.size(), 1u);
@@ -211,7 +213,8 @@ TEST(Formula, ColumnsAgreeWithEvaluate) {
   std::vector<double> results(xs.size());
   std::vector<quorvex::RowError> failures;
   const double *columns[] = {nullptr, xs.data(), ys.data()};
-  const std::size_t failed = formula.evaluate(columns, xs.size(), results.data(), &failures);
+  const std::size_t failed =
+      formula.evaluate(columns, xs.size(), results.data(), &failures);
   EXPECT_EQ(failed, failures.size());
   EXPECT_EQ(formula.value(1), xs.back());
   EXPECT_EQ(formula.value(2), ys.back());
@@ -220,7 +223,7 @@ TEST(Formula, ColumnsAgreeWithEvaluate) {
   for (std::size_t r = 0; r < xs.size(); ++r) {
     single.set(1, xs[r]);
     single.set(2, ys[r]);
-    quorvex::Error error(K::Internal, "");
+    quorvex::Error error;
     const std::optional<double> value = single.tryEvaluate(&error);
     if (value) {
       EXPECT_EQ(results[r], *value) << r;
@@ -235,8 +238,9 @@ TEST(Formula, ColumnsAgreeWithEvaluate) {
   }
   EXPECT_EQ(nextFailure, failures.size());
   EXPECT_GT(failures.size(), 0u);
-  EXPECT_THROW(formula.evaluate(std::span<const double *const>(columns, 2), 1, results.data()),
-               quorvex::Error);
+  EXPECT_THROW(
+      formula.evaluate(std::span<const double *const>(columns, 2), 1, results.data()),
+      quorvex::Error);
   EXPECT_THROW(formula.set(3, 0), quorvex::Error);
 }
 

@@ -41,7 +41,7 @@ Result run(const Case &c, double offset) {
   const double values[] = {1000 + offset, 0.05, 12, 10};
   for (std::size_t i = 0; i < 4; ++i)
     moved.set(i, values[i]);
-  quorvex::Error error(quorvex::ErrorKind::Internal, "");
+  quorvex::Error error;
   if (const std::optional<double> v = moved.tryEvaluate(&error))
     std::memcpy(&result.bits, &*v, sizeof result.bits);
   else

@@ -28,10 +28,10 @@ typedef enum quorvex_status {
   QUORVEX_ERROR_ZERO_DIVIDE,
   QUORVEX_ERROR_OVERFLOW,
   QUORVEX_ERROR_INVALID_OPERATION,
-  QUORVEX_ERROR_DOMAIN,             /* an argument outside a function's domain */
-  QUORVEX_ERROR_USAGE,              /* a call breaking this interface's rules */
+  QUORVEX_ERROR_DOMAIN, /* an argument outside a function's domain */
+  QUORVEX_ERROR_USAGE,  /* a call breaking this interface's rules */
   QUORVEX_ERROR_INTERNAL,
-  QUORVEX_ERROR_MEMORY              /* out of memory */
+  QUORVEX_ERROR_MEMORY /* out of memory */
 } quorvex_status;
 
 /* What a failing call reports. The caller provides the message buffer
@@ -63,14 +63,15 @@ typedef struct quorvex_formula quorvex_formula;
 QUORVEX_API quorvex_status quorvex_compile(const char *text, const char *const *names,
                                            double *const *addresses, size_t count,
                                            const quorvex_options *options,
-                                           quorvex_formula **formula, quorvex_error *error);
+                                           quorvex_formula **formula,
+                                           quorvex_error *error);
 
 /* Frees a formula; null is ignored. */
 QUORVEX_API void quorvex_free(quorvex_formula *formula);
 
 /* Sets variable slot's value (for one bound by address, the double there). */
-QUORVEX_API quorvex_status quorvex_set(quorvex_formula *formula, size_t slot, double value,
-                                       quorvex_error *error);
+QUORVEX_API quorvex_status quorvex_set(quorvex_formula *formula, size_t slot,
+                                       double value, quorvex_error *error);
 
 /* Runs the formula once into *result. */
 QUORVEX_API quorvex_status quorvex_evaluate(quorvex_formula *formula, double *result,
@@ -96,8 +97,8 @@ QUORVEX_API quorvex_status quorvex_function_info(size_t index, const char **name
                                                  const char **arguments,
                                                  const char **description);
 QUORVEX_API size_t quorvex_constant_count(void);
-QUORVEX_API quorvex_status quorvex_constant_info(size_t index, const char **name, double *value,
-                                                 const char **description);
+QUORVEX_API quorvex_status quorvex_constant_info(size_t index, const char **name,
+                                                 double *value, const char **description);
 
 #ifdef __cplusplus
 }

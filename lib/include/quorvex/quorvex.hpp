@@ -49,6 +49,8 @@ struct Span {
 // The one exception type the library throws (apart from std::bad_alloc).
 class QUORVEX_API Error : public std::exception {
 public:
+  // An Internal error with no message, to be filled by the try… calls.
+  Error() = default;
   Error(ErrorKind kind, std::string message, std::optional<Span> span = std::nullopt);
 
   ErrorKind kind() const noexcept;
@@ -63,7 +65,7 @@ public:
   std::optional<Span> span() const noexcept;
 
 private:
-  ErrorKind kind_;
+  ErrorKind kind_ = ErrorKind::Internal;
   std::string message_;
   std::optional<Span> span_;
 };
@@ -73,7 +75,8 @@ private:
 // its own, set with Formula::set (0 until set).
 struct Variable {
   Variable(const char *name) : name(name) {}
-  Variable(std::string_view name, double *address = nullptr) : name(name), address(address) {}
+  Variable(std::string_view name, double *address = nullptr)
+      : name(name), address(address) {}
 
   std::string_view name;
   double *address = nullptr;
@@ -108,6 +111,7 @@ public:
                                            const CompileOptions &options = {},
                                            Error *error = nullptr);
 
+  // A moved-from Formula may only be assigned to or destroyed.
   Formula(Formula &&other) noexcept;
   Formula &operator=(Formula &&other) noexcept;
   ~Formula();
@@ -158,7 +162,8 @@ private:
 // A function or constant a formula can name.
 struct CatalogueEntry {
   std::string name;
-  std::string arguments; // a function's, as written in a formula ("x; z"); empty for a constant
+  std::string
+      arguments; // a function's, as written in a formula ("x; z"); empty for a constant
   std::string description;
   double value = 0; // a constant's value
 };
