@@ -138,7 +138,7 @@ LINT_PACKAGES := clang-14 clang-tidy-14 clang-format-14 clang-tools-14 \
                  libbenchmark-dev libmuparser-dev
 lint: PACKAGES += $(TEST_PACKAGES) $(LINT_PACKAGES)
 FORMAT_FILES = $(filter-out %tables.cpp,$(shell git ls-files \
-                 '*.cpp' '*.h' | grep -E '^(engine|mathlib|session|cli|app)/'))
+                 '*.cpp' '*.h' '*.hpp' '*.c' | grep -E '^(engine|mathlib|lib|session|cli|app|examples)/'))
 
 lint: deps
 	cmake -S . -B $(LINT_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
@@ -146,7 +146,7 @@ lint: deps
 	  -DQUORVEX_BUILD_MANPAGES=OFF -DCMAKE_GLOBAL_AUTOGEN_TARGET=ON
 	cmake --build $(LINT_DIR) -j $(JOBS) --target autogen
 	run-clang-tidy-14 -p $(LINT_DIR) -j $(JOBS) -quiet \
-	  '^$(CURDIR)/(engine|mathlib|session|cli|app|tests|bench|fuzz|tools)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
+	  '^$(CURDIR)/(engine|mathlib|lib|session|cli|app|tests|bench|fuzz|tools|examples)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
 	  { sed 's/\x1b\[[0-9;]*m//g' $(LINT_DIR)/clang-tidy.log | grep -E 'error:' | sort -u; exit 1; }
 	clang-format-14 --dry-run -Werror $(FORMAT_FILES)
 
