@@ -192,13 +192,19 @@ bench: bench-build
 PACKAGE_DIR ?= package-build
 
 package: deps
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None \
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_MATH_FMA=OFF \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	rm -f $(PACKAGE_DIR)/*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
+	@# The library's ldconfig runs from its trigger: without CPack's scripts.
+	cd $(PACKAGE_DIR) && rm -rf libunpacked && dpkg-deb -R libquorvex1_*_amd64.deb libunpacked && \
+	  rm -f libunpacked/DEBIAN/postinst libunpacked/DEBIAN/postrm && \
+	  dpkg-deb --root-owner-group -Zxz -b libunpacked libquorvex1_*_amd64.deb >/dev/null && \
+	  rm -rf libunpacked
 
 package-check: package
 	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb \

@@ -77,10 +77,22 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL programs library development)
+# Each package's description starts with its own synopsis; CPack puts the
+# summary in front of every component's unless the summary is its default.
+set(CPACK_DEBIAN_PROGRAMS_DESCRIPTION
+  "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_NAME quorvex)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME libquorvex1)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBRARY_PACKAGE_GENERATE_SHLIBS ON)
+# The shlibs file for programs built against the library, and the trigger
+# that runs ldconfig once after any number of libraries were installed.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# (CPack also writes maintainer scripts calling ldconfig, which the trigger
+# replaces: make package takes them out.)
+file(COPY_FILE ${CMAKE_CURRENT_LIST_DIR}/libquorvex1.triggers ${packagingDir}/library/triggers)
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA ${packagingDir}/library/triggers)
 set(CPACK_DEBIAN_LIBRARY_DESCRIPTION
 "formula engine of the Quorvex calculator (shared library)
 The expression engine of the Quorvex calculator as a library for C and C++

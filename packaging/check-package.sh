@@ -57,22 +57,23 @@ done
 echo "package-check: $deb is fine: $(echo "$expected" | wc -l) files, version $version"
 
 # The library packages, unpacked into a folder of their own.
+libdir=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 libroot=$work/libroot
 dpkg-deb -x "$libdeb" "$libroot"
 (cd "$libroot" && find . -type f -o -type l | LC_ALL=C sort) > "$work/found"
-printf '%s\n' ./usr/lib/libquorvex.so.1 ./usr/lib/libquorvex.so.1.0.0 \
+printf '%s\n' ./$libdir/libquorvex.so.1 ./$libdir/libquorvex.so.1.0.0 \
   ./usr/share/doc/libquorvex1/changelog.gz ./usr/share/doc/libquorvex1/copyright \
   > "$work/expected"
 diff -u "$work/expected" "$work/found" || fail "libquorvex1's files differ (+ found, - expected)"
 [ "$(dpkg-deb --field "$libdeb" Version)" = "$version" ] || fail "libquorvex1 is not $version"
-file -L "$libroot/usr/lib/libquorvex.so.1" | grep -q ', stripped' || fail "the library is not stripped"
+file -L "$libroot/$libdir/libquorvex.so.1" | grep -q ', stripped' || fail "the library is not stripped"
 dpkg-deb -x "$devdeb" "$work/devonly"
 (cd "$work/devonly" && find . -type f -o -type l | LC_ALL=C sort) > "$work/found"
 printf '%s\n' ./usr/include/quorvex/export.h ./usr/include/quorvex/quorvex.h \
-  ./usr/include/quorvex/quorvex.hpp ./usr/lib/cmake/Quorvex/QuorvexConfig.cmake \
-  ./usr/lib/cmake/Quorvex/QuorvexConfigVersion.cmake \
-  ./usr/lib/cmake/Quorvex/QuorvexTargets-none.cmake ./usr/lib/cmake/Quorvex/QuorvexTargets.cmake \
-  ./usr/lib/libquorvex.so ./usr/lib/pkgconfig/quorvex.pc \
+  ./usr/include/quorvex/quorvex.hpp ./$libdir/cmake/Quorvex/QuorvexConfig.cmake \
+  ./$libdir/cmake/Quorvex/QuorvexConfigVersion.cmake \
+  ./$libdir/cmake/Quorvex/QuorvexTargets-none.cmake ./$libdir/cmake/Quorvex/QuorvexTargets.cmake \
+  ./$libdir/libquorvex.so ./$libdir/pkgconfig/quorvex.pc \
   ./usr/share/doc/libquorvex-dev/changelog.gz ./usr/share/doc/libquorvex-dev/copyright \
   > "$work/expected"
 diff -u "$work/expected" "$work/found" || fail "libquorvex-dev's files differ (+ found, - expected)"
@@ -82,9 +83,9 @@ example=$(realpath "$(dirname "$0")/../examples/compoundinterest.cpp")
 expectedLine=1647.00949769028
 # shellcheck disable=SC2046
 g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror -o "$work/example-pc" "$example" \
-  $(PKG_CONFIG_PATH="$libroot/usr/lib/pkgconfig" pkg-config --cflags --libs quorvex) ||
+  $(PKG_CONFIG_PATH="$libroot/$libdir/pkgconfig" pkg-config --cflags --libs quorvex) ||
   fail "the example does not build with pkg-config"
-got=$(LD_LIBRARY_PATH="$libroot/usr/lib" "$work/example-pc")
+got=$(LD_LIBRARY_PATH="$libroot/$libdir" "$work/example-pc")
 [ "$got" = "$expectedLine" ] || fail "the example built with pkg-config prints '$got'"
 
 mkdir "$work/cmake"
