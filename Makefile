@@ -103,6 +103,7 @@ uninstall:
 # fused multiply-add, so that its tests check that variant too.
 SANITIZE_DIR   ?= build-asan
 SANITIZE_CXX   ?= clang++-14
+SANITIZE_CC    ?= clang-14
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all \
                   -fno-omit-frame-pointer
 SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
@@ -110,6 +111,7 @@ SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
 
 test-sanitize: deps locales
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	  -DCMAKE_C_COMPILER=$(SANITIZE_CC) -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON \
 	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_MATH_FMA=OFF

@@ -91,7 +91,8 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # (CPack also writes maintainer scripts calling ldconfig, which the trigger
 # replaces: make package takes them out.)
-file(COPY_FILE ${CMAKE_CURRENT_LIST_DIR}/libquorvex1.triggers ${packagingDir}/library/triggers)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/libquorvex1.triggers ${packagingDir}/library/triggers
+  COPYONLY)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA ${packagingDir}/library/triggers)
 set(CPACK_DEBIAN_LIBRARY_DESCRIPTION
 "formula engine of the Quorvex calculator (shared library)
