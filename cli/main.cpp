@@ -8,8 +8,8 @@
 #include "tablemode.h"
 
 #include "engine/decimalseparator.h"
-#include "session/calculatorsession.h"
 #include "engine/messagetext.h"
+#include "session/calculatorsession.h"
 #include "session/resultformat.h"
 
 #include "quorvexversion.h"
