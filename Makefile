@@ -34,11 +34,12 @@ test: CONFIGURE_FLAGS += -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
 install: PACKAGES += help2man
 install: CONFIGURE_FLAGS += -DQUORVEX_BUILD_MANPAGES=ON
 test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
+test-thread: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
 fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
 package: PACKAGES += $(PACKAGE_PACKAGES)
 
 .PHONY: all deps locales configure build test run clean install uninstall
-.PHONY: test-sanitize fuzz-build fuzz package package-check lint
+.PHONY: test-sanitize test-thread fuzz-build fuzz package package-check lint
 
 all: build
 
@@ -102,6 +103,7 @@ uninstall:
 # fused multiply-add, so that its tests check that variant too.
 SANITIZE_DIR   ?= build-asan
 SANITIZE_CXX   ?= clang++-14
+SANITIZE_CC    ?= clang-14
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all \
                   -fno-omit-frame-pointer
 SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
@@ -109,11 +111,24 @@ SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
 
 test-sanitize: deps locales
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	  -DCMAKE_C_COMPILER=$(SANITIZE_CC) -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON \
 	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_MATH_FMA=OFF
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# The library compiling and evaluating from eight threads at once under
+# ThreadSanitizer: only the library and that test are built here.
+THREAD_DIR ?= build-tsan
+
+test-thread: deps
+	cmake -S . -B $(THREAD_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" -DQUORVEX_BUILD_GUI=OFF \
+	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=OFF
+	cmake --build $(THREAD_DIR) -j $(JOBS) --target lib_thread_tests
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 $(THREAD_DIR)/tests/lib/lib_thread_tests
 
 # The naming rule and the layout of the code, as .ci/run checks them:
 # clang-tidy's naming check over every source file, from a build tree of
@@ -125,7 +140,7 @@ LINT_PACKAGES := clang-14 clang-tidy-14 clang-format-14 clang-tools-14 \
                  libbenchmark-dev libmuparser-dev
 lint: PACKAGES += $(TEST_PACKAGES) $(LINT_PACKAGES)
 FORMAT_FILES = $(filter-out %tables.cpp,$(shell git ls-files \
-                 '*.cpp' '*.h' | grep -E '^(engine|mathlib|session|cli|app)/'))
+                 '*.cpp' '*.h' '*.hpp' '*.c' | grep -E '^(engine|mathlib|lib|session|cli|app|examples)/'))
 
 lint: deps
 	cmake -S . -B $(LINT_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
@@ -133,7 +148,7 @@ lint: deps
 	  -DQUORVEX_BUILD_MANPAGES=OFF -DCMAKE_GLOBAL_AUTOGEN_TARGET=ON
 	cmake --build $(LINT_DIR) -j $(JOBS) --target autogen
 	run-clang-tidy-14 -p $(LINT_DIR) -j $(JOBS) -quiet \
-	  '^$(CURDIR)/(engine|mathlib|session|cli|app|tests|bench|fuzz|tools)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
+	  '^$(CURDIR)/(engine|mathlib|lib|session|cli|app|tests|bench|fuzz|tools|examples)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
 	  { sed 's/\x1b\[[0-9;]*m//g' $(LINT_DIR)/clang-tidy.log | grep -E 'error:' | sort -u; exit 1; }
 	clang-format-14 --dry-run -Werror $(FORMAT_FILES)
 
@@ -172,20 +187,27 @@ bench-build: deps bench-deps
 bench: bench-build
 	$(BENCH_DIR)/bench/quorvex_bench
 
-# The Debian package quorvex_<version>_amd64.deb, built from a tree of its
+# The Debian packages quorvex, libquorvex1 and libquorvex-dev, built from a tree of its
 # own with Debian's hardening flags and the portable math library (a package
 # runs on any amd64 CPU, not only on one with fused multiply-add); `make package-check` runs lintian on it,
 # unpacks it and runs the unpacked programs (packaging/check-package.sh).
 PACKAGE_DIR ?= package-build
 
 package: deps
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None \
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_MATH_FMA=OFF \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
-	rm -f $(PACKAGE_DIR)/quorvex_*.deb
+	rm -f $(PACKAGE_DIR)/*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
+	@# The library's ldconfig runs from its trigger: without CPack's scripts.
+	cd $(PACKAGE_DIR) && rm -rf libunpacked && dpkg-deb -R libquorvex1_*_amd64.deb libunpacked && \
+	  rm -f libunpacked/DEBIAN/postinst libunpacked/DEBIAN/postrm && \
+	  dpkg-deb --root-owner-group -Zxz -b libunpacked libquorvex1_*_amd64.deb >/dev/null && \
+	  rm -rf libunpacked
 
 package-check: package
-	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb
+	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb \
+	  $(PACKAGE_DIR)/libquorvex1_*_amd64.deb $(PACKAGE_DIR)/libquorvex-dev_*_amd64.deb

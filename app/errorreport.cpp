@@ -1,6 +1,6 @@
 #include "errorreport.h"
 
-#include "session/messagetext.h"
+#include "engine/messagetext.h"
 
 #include <QApplication>
 #include <QMessageBox>

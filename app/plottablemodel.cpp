@@ -1,7 +1,7 @@
 #include "plottablemodel.h"
 
 #include "engine/decimalseparator.h"
-#include "session/messagetext.h"
+#include "engine/messagetext.h"
 #include "session/resultformat.h"
 
 namespace quorvex {

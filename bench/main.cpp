@@ -6,6 +6,7 @@
 #include "blockbench.h"
 #include "enginebench.h"
 #include "functionbench.h"
+#include "librarybench.h"
 #include "memoryprobe.h"
 #include "peerbench.h"
 #include "programbench.h"
@@ -108,6 +109,7 @@ int main(int argc, char **argv) {
   registerTableBenchmarks();
   registerFunctionBenchmarks();
   registerBlockBenchmarks();
+  registerLibraryBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -122,6 +124,7 @@ int main(int argc, char **argv) {
   printTable(rows, medians.repetitions(), stdout);
   printFunctionTable(medians, stdout);
   printBlockTable(medians, stdout);
+  printLibraryTable(medians, stdout);
 
   for (const std::string &error : medians.errors())
     std::fprintf(stderr, "FAILED: %s\n", error.c_str());

@@ -8,8 +8,8 @@
 #include "tablemode.h"
 
 #include "engine/decimalseparator.h"
+#include "engine/messagetext.h"
 #include "session/calculatorsession.h"
-#include "session/messagetext.h"
 #include "session/resultformat.h"
 
 #include "quorvexversion.h"

@@ -9,9 +9,9 @@
 
 #include "engine/decimalseparator.h"
 #include "engine/lexer.h"
+#include "engine/messagetext.h"
 #include "session/calculatorsession.h"
 #include "session/csvwriter.h"
-#include "session/messagetext.h"
 #include "session/rowevaluator.h"
 #include "session/variablelist.h"
 

@@ -2,7 +2,7 @@
 # folders of the layers before it, never from one after it. A layer's
 # include path is a folder of the build holding links to exactly the layer
 # folders it may see, so that an include running up a layer does not build.
-set(QUORVEX_LAYERS engine mathlib session cli app)
+set(QUORVEX_LAYERS engine mathlib lib session cli app)
 # cli and app are side by side at the top: neither sees the other.
 set(QUORVEX_LAYER_BELOW_cli session)
 set(QUORVEX_LAYER_BELOW_app session)
@@ -46,7 +46,7 @@ function(quorvex_layer target layer)
       string(APPEND probe "#if __has_include(\"${header}\")\n#error ${layer} must not see ${other}\n#endif\n")
     endif()
   endforeach()
-  target_include_directories(${target} PUBLIC ${tree})
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${tree}>)
   set(source ${CMAKE_CURRENT_BINARY_DIR}/layerprobe/${layer}.cpp)
   file(CONFIGURE OUTPUT ${source} CONTENT "${probe}")
   add_library(${target}_layer OBJECT ${source})

@@ -10,8 +10,11 @@ namespace quorvex {
 
 namespace {
 
-// Freed at exit with the symbols it owns; null if no formula was evaluated.
-std::unique_ptr<TExprHashContext> standardContext;
+// One per thread: compiling hands each symbol it meets the compilation in
+// progress, so two threads compiling at once must not share symbols. Freed
+// with the symbols it owns when its thread ends; null if that thread
+// compiled nothing.
+thread_local std::unique_ptr<TExprHashContext> standardContext;
 
 // The constants, the one-argument functions, then the two-argument ones,
 // each in catalogue order. The order matters only for the hash map's

@@ -6,10 +6,11 @@
 
 namespace quorvex {
 
-// Built and filled on the first call; every later call returns the same,
-// unchanged instance. The library owns it and frees it at program exit:
-// callers (evaluators) only attach it, never own it. Not thread-safe: only
-// the thread that evaluates formulas may call it.
+// Built and filled on a thread's first call; every later call on that
+// thread returns the same, unchanged instance, and every thread has its own,
+// so threads may compile at once. The library owns it and frees it when the
+// thread ends: callers (evaluators) only attach it, never own it, and an
+// evaluator that compiles attaches the context of the thread it compiles on.
 TExprHashContext &StandardContext();
 
 } // namespace quorvex

@@ -41,9 +41,16 @@ execute_process(COMMAND gzip -9n -c ${packagingDir}/changelog
 
 install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
   DESTINATION ${docDir})
+# Each library package carries them too, in its own folder.
+install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libquorvex1 COMPONENT library)
+install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libquorvex-dev COMPONENT development)
 
-# make package: quorvex_<version>_amd64.deb with everything installed above,
-# binaries stripped, dependencies found by dpkg-shlibdeps.
+# make package: quorvex_<version>_amd64.deb with the programs and what
+# installs beside them, libquorvex1_<version>_amd64.deb with the shared
+# library and libquorvex-dev_<version>_amd64.deb with what building against
+# it needs; binaries stripped, dependencies found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvex)
 set(CPACK_PACKAGE_VENDOR "The Quorvex developers")
@@ -68,4 +75,43 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL programs library development)
+# Each package's description starts with its own synopsis; CPack puts the
+# summary in front of every component's unless the summary is its default.
+set(CPACK_DEBIAN_PROGRAMS_DESCRIPTION
+  "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
+set(CPACK_DEBIAN_PROGRAMS_PACKAGE_NAME quorvex)
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME libquorvex1)
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
+# The shlibs file for programs built against the library, and the trigger
+# that runs ldconfig once after any number of libraries were installed.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# (CPack also writes maintainer scripts calling ldconfig, which the trigger
+# replaces: make package takes them out.)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/libquorvex1.triggers ${packagingDir}/library/triggers
+  COPYONLY)
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA ${packagingDir}/library/triggers)
+set(CPACK_DEBIAN_LIBRARY_DESCRIPTION
+"formula engine of the Quorvex calculator (shared library)
+The expression engine of the Quorvex calculator as a library for C and C++
+programs: compile a formula with variables, the four operators,
+comparisons, 39 functions and 49 constants once, then evaluate it once or
+over columns of values, with the calculator's exact error messages.
+.
+This package contains the shared library.")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libquorvex-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "libquorvex1 (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
+"formula engine of the Quorvex calculator (development files)
+The expression engine of the Quorvex calculator as a library for C and C++
+programs: compile a formula with variables, the four operators,
+comparisons, 39 functions and 49 constants once, then evaluate it once or
+over columns of values, with the calculator's exact error messages.
+.
+This package contains the C and C++ headers, the pkg-config file and the
+CMake package.")
 include(CPack)

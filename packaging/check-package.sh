@@ -1,16 +1,25 @@
 #!/bin/sh
-# Checks a built Debian package: lintian reports no error (its warnings are
-# listed), the package holds exactly the expected files, and the unpacked
-# programs run, without a display, and agree on the one version.
-#   sh packaging/check-package.sh quorvex_<version>_amd64.deb
+# Checks the built Debian packages: lintian reports no error (its warnings
+# are listed), each package holds exactly the expected files, the unpacked
+# programs run, without a display, and agree on the one version, and the
+# library's example builds against the unpacked development package, once
+# with pkg-config and once with find_package, and runs.
+#   sh packaging/check-package.sh quorvex_<version>_amd64.deb \
+#     libquorvex1_<version>_amd64.deb libquorvex-dev_<version>_amd64.deb
 set -eu
 deb=$1
-[ -f "$deb" ] || { echo "package-check: no package $deb" >&2; exit 1; }
+libdeb=$2
+devdeb=$3
+for d in "$deb" "$libdeb" "$devdeb"; do
+  [ -f "$d" ] || { echo "package-check: no package $d" >&2; exit 1; }
+done
 version=$(dpkg-deb --field "$deb" Version)
 fail() { echo "package-check: $*" >&2; exit 1; }
 
-echo "package-check: lintian $deb"
-lintian --fail-on error --info "$deb" || fail "lintian reports errors"
+for d in "$deb" "$libdeb" "$devdeb"; do
+  echo "package-check: lintian $d"
+  lintian --fail-on error --info "$d" || fail "lintian reports errors"
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -46,3 +55,49 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
   [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
 done
 echo "package-check: $deb is fine: $(echo "$expected" | wc -l) files, version $version"
+
+# The library packages, unpacked into a folder of their own.
+libdir=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+libroot=$work/libroot
+dpkg-deb -x "$libdeb" "$libroot"
+(cd "$libroot" && find . -type f -o -type l | LC_ALL=C sort) > "$work/found"
+printf '%s\n' ./$libdir/libquorvex.so.1 ./$libdir/libquorvex.so.1.0.0 \
+  ./usr/share/doc/libquorvex1/changelog.gz ./usr/share/doc/libquorvex1/copyright \
+  > "$work/expected"
+diff -u "$work/expected" "$work/found" || fail "libquorvex1's files differ (+ found, - expected)"
+[ "$(dpkg-deb --field "$libdeb" Version)" = "$version" ] || fail "libquorvex1 is not $version"
+file -L "$libroot/$libdir/libquorvex.so.1" | grep -q ', stripped' || fail "the library is not stripped"
+dpkg-deb -x "$devdeb" "$work/devonly"
+(cd "$work/devonly" && find . -type f -o -type l | LC_ALL=C sort) > "$work/found"
+printf '%s\n' ./usr/include/quorvex/export.h ./usr/include/quorvex/quorvex.h \
+  ./usr/include/quorvex/quorvex.hpp ./$libdir/cmake/Quorvex/QuorvexConfig.cmake \
+  ./$libdir/cmake/Quorvex/QuorvexConfigVersion.cmake \
+  ./$libdir/cmake/Quorvex/QuorvexTargets-none.cmake ./$libdir/cmake/Quorvex/QuorvexTargets.cmake \
+  ./$libdir/libquorvex.so ./$libdir/pkgconfig/quorvex.pc \
+  ./usr/share/doc/libquorvex-dev/changelog.gz ./usr/share/doc/libquorvex-dev/copyright \
+  > "$work/expected"
+diff -u "$work/expected" "$work/found" || fail "libquorvex-dev's files differ (+ found, - expected)"
+dpkg-deb -x "$devdeb" "$libroot"
+
+example=$(realpath "$(dirname "$0")/../examples/compoundinterest.cpp")
+expectedLine=1647.00949769028
+# shellcheck disable=SC2046
+g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror -o "$work/example-pc" "$example" \
+  $(PKG_CONFIG_PATH="$libroot/$libdir/pkgconfig" pkg-config --cflags --libs quorvex) ||
+  fail "the example does not build with pkg-config"
+got=$(LD_LIBRARY_PATH="$libroot/$libdir" "$work/example-pc")
+[ "$got" = "$expectedLine" ] || fail "the example built with pkg-config prints '$got'"
+
+mkdir "$work/cmake"
+printf '%s\n' 'cmake_minimum_required(VERSION 3.25)' \
+  'project(compoundinterest LANGUAGES CXX)' 'find_package(Quorvex 1 REQUIRED)' \
+  "add_executable(compoundinterest $example)" \
+  'target_link_libraries(compoundinterest PRIVATE Quorvex::quorvex)' \
+  > "$work/cmake/CMakeLists.txt"
+cmake -S "$work/cmake" -B "$work/cmake/build" -DCMAKE_PREFIX_PATH="$libroot/usr" \
+  -DCMAKE_CXX_FLAGS="-Wall -Wextra -Wpedantic -Werror" >/dev/null ||
+  fail "find_package(Quorvex) fails"
+cmake --build "$work/cmake/build" >/dev/null || fail "the example does not build with find_package"
+got=$("$work/cmake/build/compoundinterest")
+[ "$got" = "$expectedLine" ] || fail "the example built with find_package prints '$got'"
+echo "package-check: $libdeb and $devdeb are fine; the example builds both ways and prints $got"

@@ -1,7 +1,7 @@
 #include "csvwriter.h"
 
 #include "engine/decimalseparator.h"
-#include "messagetext.h"
+#include "engine/messagetext.h"
 #include "resultformat.h"
 #include "rowevaluator.h"
 

@@ -1,4 +1,4 @@
-#include "session/messagetext.h"
+#include "engine/messagetext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,274 @@
+#include "quorvex/quorvex.h"
+#include "quorvex/quorvex.hpp"
+
+#include "engine/decimalseparator.h"
+#include "engine/errors.h"
+#include "engine/evaluator.h"
+#include "engine/messagetext.h"
+#include "mathlib/catalogue.h"
+#include "mathlib/standardcontext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What the engine itself gives for a formula: the value, or the message as
+// the error report shows it and the span.
+struct Outcome {
+  std::optional<double> value;
+  std::string message;
+  std::optional<quorvex::Span> span;
+};
+
+Outcome engineOutcome(const std::string &formula, const std::vector<std::string> &names,
+                      std::vector<double> values, char separator) {
+  using namespace quorvex;
+  const char processSeparator = decimalSeparator();
+  setDecimalSeparator(separator);
+  Outcome outcome;
+  try {
+    TCompiledEvaluator evaluator;
+    evaluator.ExternalContexts.Add(StandardContext());
+    for (std::size_t i = 0; i < names.size(); ++i)
+      evaluator.AddVariable(names[i], &values[i]);
+    evaluator.Compile(formula);
+    outcome.value = evaluator.Evaluate();
+  } catch (const Exception &e) {
+    outcome.message = withFullStop(e.what());
+    if (e.span())
+      outcome.span = quorvex::Span{e.span()->offset, e.span()->length};
+  }
+  setDecimalSeparator(processSeparator);
+  return outcome;
+}
+
+struct Row {
+  const char *formula;
+  std::vector<std::string> names;
+  std::vector<double> values;
+  char separator;
+  std::optional<quorvex::ErrorKind> kind; // none: a value
+};
+
+using K = quorvex::ErrorKind;
+
+const Row rows[] = {
+    {"p*power((1+k/m);(m*n))", {"p", "k", "m", "n"}, {1000, 0.05, 12, 10}, '.', {}},
+    {"2,5*X+pi", {"x"}, {2}, ',', {}},
+    {"power(2,5;2)", {}, {}, ',', {}},
+    {"2.5*x", {"x"}, {2}, ',', K::Number},
+    {"1,5", {}, {}, '.', {}},
+    {"2^3", {}, {}, '.', {}},
+    {"2*(3+x", {"x"}, {1}, '.', K::Parse},
+    {"nosuch(2)", {}, {}, '.', K::Parse},
+    {"x*y", {"x", "X"}, {1, 2}, '.', K::DuplicateVariable},
+    {"1+1/(x-x)", {"x"}, {3}, '.', K::ZeroDivide},
+    {"0/0", {}, {}, '.', K::InvalidOperation},
+    {"x*1e300*1e300", {"x"}, {1}, '.', K::Overflow},
+    {"1e999", {}, {}, '.', K::Overflow},
+    {"2+sqrt(x)", {"x"}, {-4}, '.', K::InvalidOperation},
+    {"power(x;0,5)", {"x"}, {-8}, ',', K::Domain},
+    {"", {}, {}, '.', K::Parse},
+};
+
+std::vector<quorvex::Variable> slotVariables(const Row &row) {
+  return {row.names.begin(), row.names.end()};
+}
+
+// The interface gives, for each formula, exactly what the engine gives: the
+// value's bits or the message and span, with the kind the class of the
+// engine's error makes it; the throwing, non-throwing, columns and C calls
+// all agree.
+TEST(Formula, AgreesWithTheEngine) {
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.formula);
+    const Outcome expected =
+        engineOutcome(row.formula, row.names, row.values, row.separator);
+    ASSERT_EQ(expected.value.has_value(), !row.kind.has_value());
+    const quorvex::CompileOptions options{row.separator, false};
+    const std::vector<quorvex::Variable> variables = slotVariables(row);
+
+    quorvex::Error error;
+    std::optional<quorvex::Formula> formula =
+        quorvex::Formula::tryCompile(row.formula, variables, options, &error);
+    std::optional<double> value;
+    if (formula) {
+      for (std::size_t i = 0; i < row.values.size(); ++i)
+        formula->set(i, row.values[i]);
+      value = formula->tryEvaluate(&error);
+      // The same row as the one row of an evaluation over columns.
+      std::vector<const double *> columns;
+      for (const double &v : row.values)
+        columns.push_back(&v);
+      double result = 0;
+      std::vector<quorvex::RowError> failures;
+      const std::size_t failed = formula->evaluate(columns, 1, &result, &failures);
+      ASSERT_EQ(failed, value ? 0u : 1u);
+      if (value) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(result),
+                  std::bit_cast<std::uint64_t>(*value));
+      } else {
+        EXPECT_TRUE(std::isnan(result));
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_EQ(failures[0].error.message(), error.message());
+        EXPECT_EQ(failures[0].error.kind(), error.kind());
+      }
+    }
+    if (expected.value) {
+      ASSERT_TRUE(value);
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*value),
+                std::bit_cast<std::uint64_t>(*expected.value));
+    } else {
+      EXPECT_FALSE(value);
+      EXPECT_EQ(error.kind(), *row.kind);
+      EXPECT_EQ(error.message(), expected.message);
+      EXPECT_STREQ(error.what(), expected.message.c_str());
+      EXPECT_EQ(error.span().has_value(), expected.span.has_value());
+      if (error.span() && expected.span) {
+        EXPECT_EQ(error.span()->offset, expected.span->offset);
+        EXPECT_EQ(error.span()->length, expected.span->length);
+      }
+    }
+
+    // The C interface, its variables bound by address.
+    std::vector<double> values = row.values;
+    std::vector<const char *> names;
+    std::vector<double *> addresses;
+    for (std::size_t i = 0; i < row.names.size(); ++i) {
+      names.push_back(row.names[i].c_str());
+      addresses.push_back(&values[i]);
+    }
+    const quorvex_options cOptions{row.separator, 0};
+    quorvex_formula *handle = nullptr;
+    char message[12];
+    quorvex_error cError{message, sizeof message, 0, 0, 0};
+    quorvex_status status = quorvex_compile(row.formula, names.data(), addresses.data(),
+                                            names.size(), &cOptions, &handle, &cError);
+    double cValue = 0;
+    if (status == QUORVEX_OK)
+      status = quorvex_evaluate(handle, &cValue, &cError);
+    quorvex_free(handle);
+    if (expected.value) {
+      ASSERT_EQ(status, QUORVEX_OK);
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(cValue),
+                std::bit_cast<std::uint64_t>(*expected.value));
+    } else {
+      EXPECT_EQ(status, static_cast<int>(*row.kind) + 1);
+      // Cut to the buffer, ended by a zero byte.
+      EXPECT_EQ(std::string(message), expected.message.substr(0, sizeof message - 1));
+      EXPECT_EQ(cError.has_span != 0, expected.span.has_value());
+      if (expected.span) {
+        EXPECT_EQ(cError.span_offset, expected.span->offset);
+        EXPECT_EQ(cError.span_length, expected.span->length);
+      }
+    }
+  }
+}
+
+// Each formula reads numbers with its own separator, whatever the process
+// uses, and leaves the process's alone.
+TEST(Formula, SeparatorIsTheFormulasOwn) {
+  quorvex::setDecimalSeparator(',');
+  const quorvex::Formula dot("1.5+x", {"x"});
+  const quorvex::Formula comma("1,5+x", {"x"}, {',', false});
+  EXPECT_EQ(quorvex::decimalSeparator(), ',');
+  quorvex::setDecimalSeparator('.');
+  EXPECT_EQ(quorvex::Formula("1.5").evaluate(), 1.5);
+  EXPECT_EQ(quorvex::Formula("1,5", {}, {',', false}).evaluate(), 1.5);
+  EXPECT_THROW(quorvex::Formula("1", {}, {';', false}), quorvex::Error);
+}
+
+// Text after a complete formula fails when asked to, spanning that text.
+TEST(Formula, RejectsTrailingTextOnRequest) {
+  EXPECT_EQ(quorvex::Formula("2^3").ignoredTextOffset(), 1u);
+  try {
+    quorvex::Formula("2 ^3", {}, {'.', true});
+    FAIL();
+  } catch (const quorvex::Error &e) {
+    EXPECT_EQ(e.kind(), K::TrailingText);
+    EXPECT_EQ(e.message(), "Unexpected text after the formula: '^3'");
+    ASSERT_TRUE(e.span());
+    EXPECT_EQ(e.span()->offset, 2u);
+    EXPECT_EQ(e.span()->length, 2u);
+  }
+}
+
+// Over many rows, with a variable read from its address and a column per
+// other variable: each row's value is evaluate()'s for that row, faulting
+// rows are NaN and listed in order, and the columns' variables keep the last
+// row's values.
+TEST(Formula, ColumnsAgreeWithEvaluate) {
+  double scale = 3;
+  quorvex::Formula formula("scale*x/(y-1)+ln(y)", {{"scale", &scale}, {"x"}, {"y"}});
+  std::vector<double> xs, ys;
+  for (int r = 0; r < 1000; ++r) {
+    xs.push_back(r * 0.25 - 7);
+    ys.push_back(r % 17 == 0 ? 1 : (r % 23 == 0 ? -2 : 1 + r * 0.01));
+  }
+  std::vector<double> results(xs.size());
+  std::vector<quorvex::RowError> failures;
+  const double *columns[] = {nullptr, xs.data(), ys.data()};
+  const std::size_t failed =
+      formula.evaluate(columns, xs.size(), results.data(), &failures);
+  EXPECT_EQ(failed, failures.size());
+  EXPECT_EQ(formula.value(1), xs.back());
+  EXPECT_EQ(formula.value(2), ys.back());
+  quorvex::Formula single("scale*x/(y-1)+ln(y)", {{"scale", &scale}, {"x"}, {"y"}});
+  std::size_t nextFailure = 0;
+  for (std::size_t r = 0; r < xs.size(); ++r) {
+    single.set(1, xs[r]);
+    single.set(2, ys[r]);
+    quorvex::Error error;
+    const std::optional<double> value = single.tryEvaluate(&error);
+    if (value) {
+      EXPECT_EQ(results[r], *value) << r;
+    } else {
+      EXPECT_TRUE(std::isnan(results[r])) << r;
+      ASSERT_LT(nextFailure, failures.size());
+      EXPECT_EQ(failures[nextFailure].row, r);
+      EXPECT_EQ(failures[nextFailure].error.message(), error.message());
+      EXPECT_EQ(failures[nextFailure].error.span()->offset, error.span()->offset);
+      ++nextFailure;
+    }
+  }
+  EXPECT_EQ(nextFailure, failures.size());
+  EXPECT_GT(failures.size(), 0u);
+  EXPECT_THROW(
+      formula.evaluate(std::span<const double *const>(columns, 2), 1, results.data()),
+      quorvex::Error);
+  EXPECT_THROW(formula.set(3, 0), quorvex::Error);
+}
+
+// The lists are the calculator's catalogue, through both interfaces.
+TEST(Formula, ListsTheCatalogue) {
+  const std::vector<quorvex::CatalogueEntry> functions = quorvex::functions();
+  const std::vector<quorvex::CatalogueEntry> constants = quorvex::constants();
+  ASSERT_EQ(functions.size(), quorvex::catalogueFunctions().size());
+  ASSERT_EQ(constants.size(), quorvex::catalogueConstants().size());
+  ASSERT_EQ(quorvex_function_count(), functions.size());
+  ASSERT_EQ(quorvex_constant_count(), constants.size());
+  for (std::size_t i = 0; i < functions.size(); ++i) {
+    const char *name = nullptr, *arguments = nullptr, *description = nullptr;
+    ASSERT_EQ(quorvex_function_info(i, &name, &arguments, &description), QUORVEX_OK);
+    EXPECT_EQ(name, functions[i].name);
+    EXPECT_EQ(arguments, functions[i].arguments);
+    EXPECT_EQ(description, quorvex::catalogueFunctions()[i].description);
+  }
+  for (std::size_t i = 0; i < constants.size(); ++i) {
+    const char *name = nullptr;
+    double value = 0;
+    ASSERT_EQ(quorvex_constant_info(i, &name, &value, nullptr), QUORVEX_OK);
+    EXPECT_EQ(name, constants[i].name);
+    // A constant's value is what a formula naming it computes.
+    EXPECT_EQ(value, quorvex::Formula(constants[i].name).evaluate()) << name;
+  }
+  EXPECT_EQ(quorvex_function_info(functions.size(), nullptr, nullptr, nullptr),
+            QUORVEX_ERROR_USAGE);
+}
+
+} // namespace
