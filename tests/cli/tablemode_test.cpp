@@ -168,6 +168,8 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
       {"--table", "-", "--log", "last", "x"},
       {"--table", "-", "--csv-delimiter", "\"", "x"},
       {"--table", "-", "--csv-delimiter", ",,", "x"},
+      {"--table", "-", "--csv-delimiter", "\r", "x"},
+      {"--table", "-", "--csv-delimiter", "\n", "x"},
       {"--table", "-", "--result-name", "", "x"},
       {"--jobs", "2", "x"},
       {"--column", "k=h", "x"},
