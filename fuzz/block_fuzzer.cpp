@@ -8,6 +8,7 @@
 #include "blockoutcome.h"
 #include "check.h"
 #include "formulagenerator.h"
+#include "threevariables.h"
 
 #include "engine/blockevaluator.h"
 #include "engine/errors.h"
@@ -22,25 +23,7 @@
 
 using namespace quorvex;
 
-namespace {
-
-struct Calculator {
-  double values[3] = {};
-  TCompiledEvaluator evaluator;
-
-  explicit Calculator(const std::string &formula) {
-    evaluator.ExternalContexts.Add(StandardContext());
-    evaluator.AddVariable("x", &values[0]);
-    evaluator.AddVariable("y", &values[1]);
-    evaluator.AddVariable("z", &values[2]);
-    try {
-      evaluator.Compile(formula);
-    } catch (const Exception &) {
-    }
-  }
-};
-
-} // namespace
+using Calculator = fuzz::ThreeVariables;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   FuzzedDataProvider in(data, size);

@@ -12,6 +12,7 @@
 
 #include "blockoutcome.h"
 #include "formulagenerator.h"
+#include "threevariables.h"
 
 #include <gtest/gtest.h>
 
@@ -22,26 +23,7 @@
 
 using namespace quorvex;
 
-namespace {
-
-struct Calculator {
-  Float values[3] = {};
-  TCompiledEvaluator evaluator;
-
-  explicit Calculator(const std::string &formula) {
-    evaluator.ExternalContexts.Add(StandardContext());
-    evaluator.AddVariable("x", &values[0]);
-    evaluator.AddVariable("y", &values[1]);
-    evaluator.AddVariable("z", &values[2]);
-    try {
-      evaluator.Compile(formula);
-    } catch (const Exception &) {
-      // The machine has no program: every row fails as Evaluate does then.
-    }
-  }
-};
-
-} // namespace
+using Calculator = fuzz::ThreeVariables;
 
 TEST(BlockEvaluation, EveryRowAsEvaluateGivesIt) {
   std::mt19937 random(20261209);
