@@ -361,8 +361,9 @@ std::optional<Float> exactReciprocal(Float divisor) {
   int exponent = 0;
   if (!isFinite(divisor) || std::fabs(std::frexp(divisor, &exponent)) != 0.5)
     return std::nullopt;
+  // Exact unless it overflows: a divisor below 2^-1023.
   const Float reciprocal = 1 / divisor;
-  if (!isFinite(reciprocal) || reciprocal * divisor != 1)
+  if (!isFinite(reciprocal))
     return std::nullopt;
   return reciprocal;
 }
@@ -722,31 +723,10 @@ void BlockEvaluator::runAgain(std::span<const Float *const> columns, std::size_t
                               Float *results, BlockFaultSink &faults) {
   for (std::size_t k = 0; k < columns.size(); ++k)
     *columnVariables_[k] = columns[k][row];
-  const TExprVirtMach &machine = evaluator_.Machine;
-  const std::size_t count = machine.CodeList.size();
-  if (count == 0) {
-    try {
-      results[row] = evaluator_.Evaluate();
-    } catch (const std::exception &error) {
-      results[row] = 0;
-      faults.rowFailed(row, error);
-    }
-    return;
-  }
-  // What Evaluate does, op by op: a row that comes here most likely fails,
-  // and knowing which op runs, its fault gets the op's span at once, as
-  // Evaluate's handler gives it after running the program a second time.
-  std::size_t i = 0;
+  // A row that comes here most likely fails: run op by op, its fault is
+  // located as it is raised, where Evaluate would run the program twice.
   try {
-    for (; i < count; ++i)
-      machine.CodeList[i]->Execute();
-    results[row] = machine.CodeList.back()->Value;
-  } catch (Exception &fault) {
-    const TextSpan span = machine.CodeSpan(i);
-    if (!fault.span() && span.length > 0)
-      fault.setSpan(span);
-    results[row] = 0;
-    faults.rowFailed(row, fault);
+    results[row] = evaluator_.Machine.ExecuteLocatingFault();
   } catch (const std::exception &error) {
     results[row] = 0;
     faults.rowFailed(row, error);

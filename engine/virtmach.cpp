@@ -184,10 +184,29 @@ std::optional<std::size_t> TExprVirtMach::LocateFault(Exception &fault) {
     } catch (...) {
     }
   }
-  const TextSpan span = CodeSpan(faulting);
+  GiveFaultSpan(faulting, fault);
+  return faulting;
+}
+
+Float TExprVirtMach::ExecuteLocatingFault() {
+  const std::size_t count = codeList_.size();
+  if (count == 0)
+    return Execute();
+  std::size_t i = 0;
+  try {
+    for (; i < count; ++i)
+      codeList_[i]->Execute();
+  } catch (Exception &fault) {
+    GiveFaultSpan(i, fault);
+    throw;
+  }
+  return codeList_.back()->Value;
+}
+
+void TExprVirtMach::GiveFaultSpan(std::size_t i, Exception &fault) const {
+  const TextSpan span = CodeSpan(i);
   if (!fault.span() && span.length > 0)
     fault.setSpan(span);
-  return faulting;
 }
 
 std::string TExprVirtMach::Listing() const {

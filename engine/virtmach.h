@@ -306,6 +306,10 @@ public:
   // index in CodeList of the op that raised it (none if no op faults now).
   // Gives the fault that op's span, unless it has one or none was recorded.
   std::optional<std::size_t> LocateFault(Exception &fault);
+  // Runs the program once, one op at a time, as Execute gives it; a fault
+  // leaves with its op's span at once. For a run that is expected to fail,
+  // where Execute and LocateFault would run the program twice.
+  Float ExecuteLocatingFault();
   // Frees every op; the machine has no program afterwards.
   void Clear();
   // Makes room for that many code and constant ops without regrowing.
@@ -322,6 +326,10 @@ public:
   std::vector<const void *> ExternalInputs() const;
 
 private:
+  // Gives fault the span of code op i, unless it has one or none was
+  // recorded.
+  void GiveFaultSpan(std::size_t i, Exception &fault) const;
+
   std::vector<TExprVirtMachOp *> codeList_;
   std::vector<TExprConstVmOp *> constList_;
 
