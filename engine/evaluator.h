@@ -43,14 +43,10 @@ public:
   // Runs the program once. A fault of an op carries the span of the
   // formula's text that op computes; the run itself does nothing for that,
   // the fault's handler finds the op.
-  Float Evaluate() {
-    try {
-      return Machine.Execute();
-    } catch (Exception &fault) {
-      Machine.LocateFault(fault);
-      throw;
-    }
-  }
+  Float Evaluate() { return Run<false>(); }
+  // Evaluate with the machine's run compiled into the caller, for a caller
+  // that is itself reached through a call (the shared library's evaluate).
+  Float EvaluateInline() { return Run<true>(); }
 
   const std::string &Expression() const noexcept { return expression_; }
 
@@ -63,6 +59,18 @@ public:
   TExprVirtMach Machine;
 
 private:
+  template <bool InlineRun> Float Run() {
+    try {
+      if constexpr (InlineRun)
+        return Machine.ExecuteInline();
+      else
+        return Machine.Execute();
+    } catch (Exception &fault) {
+      Machine.LocateFault(fault);
+      throw;
+    }
+  }
+
   std::string expression_;
   bool compiled_ = false;
   std::optional<std::size_t> ignoredOffset_;

@@ -146,18 +146,7 @@ void TExprVirtMach::SetLastCodeSpan(TextSpan span) {
 }
 
 Float TExprVirtMach::Execute() {
-  if (CodeList.empty()) {
-    if (ConstList.empty())
-      throw EListError(0); // no program: there is no first constant either
-    return ConstList.front()->Value;
-  }
-  const std::size_t count = CodeList.size();
-  TExprVirtMachOp *const *ops = CodeList.data();
-  const RunFunction *runs = runs_.data();
-#pragma GCC unroll 4
-  for (std::size_t i = 0; i < count;)
-    i += runs[i](ops + i);
-  return ops[count - 1]->Value;
+  return ExecuteInline();
 }
 
 std::optional<std::size_t> TExprVirtMach::LocateFault(Exception &fault) {

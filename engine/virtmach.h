@@ -302,6 +302,10 @@ public:
 
   // Runs the program once. Throws EListError(0) when there is no program.
   Float Execute();
+  // Execute, compiled into its caller: for a caller that is itself reached
+  // through a call (the shared library's evaluate), so that a run costs its
+  // user one call, as Execute costs the engine's own callers.
+  inline Float ExecuteInline();
   // After Execute failed with fault, and before the variables change: the
   // index in CodeList of the op that raised it (none if no op faults now).
   // Gives the fault that op's span, unless it has one or none was recorded.
@@ -406,6 +410,21 @@ private:
   // PairKind of the last op added when it starts no step of two yet, or -1.
   int pendingFirst_ = -1;
 };
+
+inline Float TExprVirtMach::ExecuteInline() {
+  if (codeList_.empty()) {
+    if (constList_.empty())
+      throw EListError(0); // no program: there is no first constant either
+    return constList_.front()->Value;
+  }
+  const std::size_t count = codeList_.size();
+  TExprVirtMachOp *const *ops = codeList_.data();
+  const RunFunction *runs = runs_.data();
+#pragma GCC unroll 4
+  for (std::size_t i = 0; i < count;)
+    i += runs[i](ops + i);
+  return ops[count - 1]->Value;
+}
 
 } // namespace quorvex
 

@@ -143,7 +143,7 @@ double Formula::value(std::size_t slot) const {
 
 double Formula::evaluate() {
   try {
-    return impl_->evaluator.Evaluate();
+    return impl_->evaluator.EvaluateInline();
   } catch (const std::bad_alloc &) {
     throw;
   } catch (const std::exception &e) {
@@ -153,7 +153,7 @@ double Formula::evaluate() {
 
 std::optional<double> Formula::tryEvaluate(Error *error) {
   try {
-    return impl_->evaluator.Evaluate();
+    return impl_->evaluator.EvaluateInline();
   } catch (const std::bad_alloc &) {
     throw;
   } catch (const std::exception &e) {
