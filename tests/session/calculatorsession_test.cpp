@@ -112,6 +112,11 @@ const FailureCase failureCases[] = {
     {"beyond double", '.', "x", {"1E400"}, "x", "Floating point overflow"},
     {"duplicate, other case", '.', "x;X", {"1", "2"}, "x", "Duplicate hash list entry: X"},
     {"duplicate, same case", '.', "x;x", {"1", "2"}, "x", "Duplicate hash list entry: x"},
+    // Each name is bound as its cell converts: the grid's order decides.
+    {"duplicate before a bad value", '.', "x;X;y", {"1", "2", "a"}, "x",
+     "Duplicate hash list entry: X"},
+    {"bad value before a duplicate", '.', "x;y;X", {"1", "a", "2"}, "x",
+     "'a' is not a valid floating point value"},
     {"unknown name", '.', "x", {"1"}, "y+1", "Parse error: Unknown symbol: 'y'"},
     {"empty list binds nothing", '.', "", {}, "x*2", "Parse error: Unknown symbol: 'x'"},
     {"empty formula", '.', "x", {"1"}, "", nullptr},
