@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -186,62 +188,110 @@ TEST(Formula, SeparatorIsTheFormulasOwn) {
 // Text after a complete formula fails when asked to, spanning that text.
 TEST(Formula, RejectsTrailingTextOnRequest) {
   EXPECT_EQ(quorvex::Formula("2^3").ignoredTextOffset(), 1u);
-  try {
-    quorvex::Formula("2 ^3", {}, {'.', true});
-    FAIL();
-  } catch (const quorvex::Error &e) {
-    EXPECT_EQ(e.kind(), K::TrailingText);
-    EXPECT_EQ(e.message(), "Unexpected text after the formula: '^3'");
-    ASSERT_TRUE(e.span());
-    EXPECT_EQ(e.span()->offset, 2u);
-    EXPECT_EQ(e.span()->length, 2u);
+  struct Case {
+    const char *formula, *message;
+    std::size_t offset, length;
+  };
+  for (const Case &c : {Case{"2 ^3", "Unexpected text after the formula: '^3'", 2, 2},
+                        Case{"2x", "Unexpected text after the formula: 'x'", 1, 1}}) {
+    SCOPED_TRACE(c.formula);
+    try {
+      quorvex::Formula(c.formula, {}, {'.', true});
+      ADD_FAILURE();
+    } catch (const quorvex::Error &e) {
+      EXPECT_EQ(e.kind(), K::TrailingText);
+      EXPECT_EQ(e.message(), c.message);
+      ASSERT_TRUE(e.span());
+      EXPECT_EQ(e.span()->offset, c.offset);
+      EXPECT_EQ(e.span()->length, c.length);
+    }
   }
 }
 
 // Over many rows, with a variable read from its address and a column per
 // other variable: each row's value is evaluate()'s for that row, faulting
 // rows are NaN and listed in order, and the columns' variables keep the last
-// row's values.
+// row's values. Other columns on the same formula (the program made again),
+// and the C call on the same columns, give the same.
 TEST(Formula, ColumnsAgreeWithEvaluate) {
   double scale = 3;
-  quorvex::Formula formula("scale*x/(y-1)+ln(y)", {{"scale", &scale}, {"x"}, {"y"}});
+  const char *text = "scale*x/(y-1)+ln(y)";
+  quorvex::Formula formula(text, {{"scale", &scale}, {"x"}, {"y"}});
+  quorvex::Formula single(text, {{"scale", &scale}, {"x"}, {"y"}});
   std::vector<double> xs, ys;
   for (int r = 0; r < 1000; ++r) {
     xs.push_back(r * 0.25 - 7);
     ys.push_back(r % 17 == 0 ? 1 : (r % 23 == 0 ? -2 : 1 + r * 0.01));
   }
   std::vector<double> results(xs.size());
-  std::vector<quorvex::RowError> failures;
-  const double *columns[] = {nullptr, xs.data(), ys.data()};
-  const std::size_t failed =
-      formula.evaluate(columns, xs.size(), results.data(), &failures);
-  EXPECT_EQ(failed, failures.size());
-  EXPECT_EQ(formula.value(1), xs.back());
-  EXPECT_EQ(formula.value(2), ys.back());
-  quorvex::Formula single("scale*x/(y-1)+ln(y)", {{"scale", &scale}, {"x"}, {"y"}});
-  std::size_t nextFailure = 0;
-  for (std::size_t r = 0; r < xs.size(); ++r) {
-    single.set(1, xs[r]);
-    single.set(2, ys[r]);
-    quorvex::Error error;
-    const std::optional<double> value = single.tryEvaluate(&error);
-    if (value) {
-      EXPECT_EQ(results[r], *value) << r;
-    } else {
-      EXPECT_TRUE(std::isnan(results[r])) << r;
-      ASSERT_LT(nextFailure, failures.size());
-      EXPECT_EQ(failures[nextFailure].row, r);
-      EXPECT_EQ(failures[nextFailure].error.message(), error.message());
-      EXPECT_EQ(failures[nextFailure].error.span()->offset, error.span()->offset);
-      ++nextFailure;
+  const auto expectRowsOfEvaluate = [&](const double *const(&columns)[3]) {
+    std::vector<quorvex::RowError> failures;
+    for (std::size_t v = 1; v < 3; ++v)
+      single.set(v, formula.value(v));
+    const std::size_t failed =
+        formula.evaluate(columns, xs.size(), results.data(), &failures);
+    EXPECT_EQ(failed, failures.size());
+    std::size_t nextFailure = 0;
+    for (std::size_t r = 0; r < xs.size(); ++r) {
+      for (std::size_t v = 1; v < 3; ++v)
+        if (columns[v] != nullptr)
+          single.set(v, columns[v][r]);
+      quorvex::Error error;
+      const std::optional<double> value = single.tryEvaluate(&error);
+      if (value) {
+        EXPECT_EQ(results[r], *value) << r;
+      } else {
+        EXPECT_TRUE(std::isnan(results[r])) << r;
+        if (nextFailure == failures.size()) {
+          ADD_FAILURE() << "row " << r << " faulted but is not listed";
+          break;
+        }
+        EXPECT_EQ(failures[nextFailure].row, r);
+        EXPECT_EQ(failures[nextFailure].error.message(), error.message());
+        EXPECT_EQ(failures[nextFailure].error.span()->offset, error.span()->offset);
+        ++nextFailure;
+      }
     }
-  }
-  EXPECT_EQ(nextFailure, failures.size());
-  EXPECT_GT(failures.size(), 0u);
+    EXPECT_EQ(nextFailure, failures.size());
+    EXPECT_GT(failures.size(), 0u);
+    for (std::size_t v = 1; v < 3; ++v)
+      EXPECT_EQ(formula.value(v), single.value(v));
+    return failed;
+  };
+  EXPECT_EQ(formula.variableName(2), "y");
+  const double *const both[] = {nullptr, xs.data(), ys.data()};
+  const std::size_t failed = expectRowsOfEvaluate(both);
+  formula.set(1, 2);
+  expectRowsOfEvaluate({nullptr, nullptr, ys.data()});
+
+  const char *const names[] = {"scale", "x", "y"};
+  double *const addresses[] = {&scale, nullptr, nullptr};
+  quorvex_formula *c = nullptr;
+  ASSERT_EQ(quorvex_compile(text, names, addresses, 3, nullptr, &c, nullptr), QUORVEX_OK);
+  std::vector<double> cResults(xs.size());
+  std::size_t cFailed = 0;
+  EXPECT_EQ(
+      quorvex_evaluate_columns(c, both, 3, xs.size(), cResults.data(), &cFailed, nullptr),
+      QUORVEX_OK);
+  quorvex_free(c);
+  EXPECT_EQ(cFailed, failed);
+  formula.evaluate(both, xs.size(), results.data());
+  EXPECT_EQ(
+      0, std::memcmp(cResults.data(), results.data(), results.size() * sizeof(double)));
+
+  // Usage errors: a column too few, a slot out of range, two columns
+  // writing one address.
   EXPECT_THROW(
-      formula.evaluate(std::span<const double *const>(columns, 2), 1, results.data()),
+      formula.evaluate(std::span<const double *const>(both, 2), 1, results.data()),
       quorvex::Error);
   EXPECT_THROW(formula.set(3, 0), quorvex::Error);
+  quorvex::Formula twice("a+b", {{"a", &scale}, {"b", &scale}});
+  try {
+    twice.evaluate(std::span<const double *const>(both + 1, 2), 1, results.data());
+    FAIL();
+  } catch (const quorvex::Error &e) {
+    EXPECT_EQ(e.kind(), K::Usage);
+  }
 }
 
 // The lists are the calculator's catalogue, through both interfaces.
@@ -260,15 +310,70 @@ TEST(Formula, ListsTheCatalogue) {
     EXPECT_EQ(description, quorvex::catalogueFunctions()[i].description);
   }
   for (std::size_t i = 0; i < constants.size(); ++i) {
-    const char *name = nullptr;
+    const char *name = nullptr, *description = nullptr;
     double value = 0;
-    ASSERT_EQ(quorvex_constant_info(i, &name, &value, nullptr), QUORVEX_OK);
+    ASSERT_EQ(quorvex_constant_info(i, &name, &value, &description), QUORVEX_OK);
     EXPECT_EQ(name, constants[i].name);
+    EXPECT_EQ(description, quorvex::catalogueConstants()[i].meaning);
     // A constant's value is what a formula naming it computes.
     EXPECT_EQ(value, quorvex::Formula(constants[i].name).evaluate()) << name;
   }
   EXPECT_EQ(quorvex_function_info(functions.size(), nullptr, nullptr, nullptr),
             QUORVEX_ERROR_USAGE);
+  EXPECT_EQ(quorvex_constant_info(constants.size(), nullptr, nullptr, nullptr),
+            QUORVEX_ERROR_USAGE);
+}
+
+// A C call given a null pointer it needs reports a usage error naming it,
+// rather than following the pointer.
+TEST(Formula, CCallsRefuseNullPointers) {
+  const char *const names[] = {"x"};
+  quorvex_formula *formula = nullptr;
+  ASSERT_EQ(quorvex_compile("x", names, nullptr, 1, nullptr, &formula, nullptr),
+            QUORVEX_OK);
+  quorvex_formula *made = formula;
+  double value = 0;
+  const double *const column[] = {&value};
+  const struct {
+    std::function<quorvex_status(quorvex_error *)> call;
+    const char *message;
+  } cases[] = {
+      {[&](quorvex_error *e) {
+         return quorvex_compile("x", names, nullptr, 1, nullptr, nullptr, e);
+       },
+       "formula is null."},
+      {[&](quorvex_error *e) {
+         return quorvex_compile(nullptr, names, nullptr, 1, nullptr, &made, e);
+       },
+       "text is null."},
+      {[&](quorvex_error *e) {
+         return quorvex_compile("x", nullptr, nullptr, 1, nullptr, &made, e);
+       },
+       "names is null."},
+      {[&](quorvex_error *e) { return quorvex_evaluate(nullptr, &value, e); },
+       "formula is null."},
+      {[&](quorvex_error *e) { return quorvex_evaluate(formula, nullptr, e); },
+       "result is null."},
+      {[&](quorvex_error *e) { return quorvex_set(nullptr, 0, 1, e); },
+       "formula is null."},
+      {[&](quorvex_error *e) {
+         return quorvex_evaluate_columns(formula, nullptr, 1, 1, &value, nullptr, e);
+       },
+       "columns is null."},
+      {[&](quorvex_error *e) {
+         return quorvex_evaluate_columns(formula, column, 1, 1, nullptr, nullptr, e);
+       },
+       "results is null."},
+  };
+  for (const auto &c : cases) {
+    char message[64] = "";
+    quorvex_error error{message, sizeof message, 0, 0, 0};
+    EXPECT_EQ(c.call(&error), QUORVEX_ERROR_USAGE) << c.message;
+    EXPECT_STREQ(message, c.message);
+    EXPECT_EQ(c.call(nullptr), QUORVEX_ERROR_USAGE) << c.message;
+  }
+  EXPECT_EQ(made, nullptr); // a failed compile leaves no handle behind
+  quorvex_free(formula);
 }
 
 } // namespace
