@@ -36,12 +36,28 @@ struct Formula::Impl {
   }
 };
 
+namespace {
+
+// Runs work, turning what the engine throws into Error; running out of
+// memory stays std::bad_alloc, as the interface promises.
+template <class Work> auto translated(Work &&work) {
+  try {
+    return work();
+  } catch (const std::bad_alloc &) {
+    throw;
+  } catch (const std::exception &e) {
+    throw publicError(e);
+  }
+}
+
+} // namespace
+
 std::unique_ptr<Formula::Impl> Formula::compile(std::string_view text,
                                                 std::span<const Variable> variables,
                                                 const CompileOptions &options) {
   if (options.decimalSeparator != '.' && options.decimalSeparator != ',')
     throw usageError("The decimal separator must be '.' or ','");
-  try {
+  return translated([&] {
     auto impl = std::make_unique<Formula::Impl>(variables.size());
     impl->evaluator.ExternalContexts.Add(StandardContext());
     for (std::size_t i = 0; i < variables.size(); ++i) {
@@ -62,11 +78,7 @@ std::unique_ptr<Formula::Impl> Formula::compile(std::string_view text,
       throw error;
     }
     return impl;
-  } catch (const std::bad_alloc &) {
-    throw;
-  } catch (const std::exception &e) {
-    throw publicError(e);
-  }
+  });
 }
 
 namespace {
@@ -142,13 +154,7 @@ double Formula::value(std::size_t slot) const {
 }
 
 double Formula::evaluate() {
-  try {
-    return impl_->evaluator.EvaluateInline();
-  } catch (const std::bad_alloc &) {
-    throw;
-  } catch (const std::exception &e) {
-    throw publicError(e);
-  }
+  return translated([this] { return impl_->evaluator.EvaluateInline(); });
 }
 
 std::optional<double> Formula::tryEvaluate(Error *error) {
@@ -184,26 +190,15 @@ std::size_t Formula::evaluate(std::span<const double *const> columns, std::size_
       d.blockColumns[i] = true;
     }
     d.block.reset();
-    try {
-      d.block = std::make_unique<BlockEvaluator>(d.evaluator, variables);
-    } catch (const std::bad_alloc &) {
-      throw;
-    } catch (const std::exception &e) {
-      throw publicError(e);
-    }
+    d.block = translated(
+        [&] { return std::make_unique<BlockEvaluator>(d.evaluator, variables); });
   }
   d.columnPointers.clear();
   for (const double *column : columns)
     if (column != nullptr)
       d.columnPointers.push_back(column);
   RowErrorSink sink(results, failures);
-  try {
-    d.block->evaluate(d.columnPointers, rows, results, sink);
-  } catch (const std::bad_alloc &) {
-    throw;
-  } catch (const std::exception &e) {
-    throw publicError(e);
-  }
+  translated([&] { d.block->evaluate(d.columnPointers, rows, results, sink); });
   return sink.count();
 }
 
