@@ -39,7 +39,7 @@ fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
 package: PACKAGES += $(PACKAGE_PACKAGES)
 
 .PHONY: all deps locales configure build test run clean install uninstall
-.PHONY: test-sanitize test-thread fuzz-build fuzz package package-check lint
+.PHONY: test-sanitize test-thread fuzz-build fuzz package package-check lint format
 
 all: build
 
@@ -133,14 +133,15 @@ test-thread: deps
 # The naming rule and the layout of the code, as .ci/run checks them:
 # clang-tidy's naming check over every source file, from a build tree of
 # its own that sees the benchmarks and fuzz targets too (only the generated
-# sources are built there), and clang-format over the product code, the
-# generated math tables left out.
+# sources are built there), and clang-format over every source file, the
+# generated math tables left out; `make format` applies that format.
 LINT_DIR      ?= build-lint
 LINT_PACKAGES := clang-14 clang-tidy-14 clang-format-14 clang-tools-14 \
                  libbenchmark-dev libmuparser-dev
 lint: PACKAGES += $(TEST_PACKAGES) $(LINT_PACKAGES)
 FORMAT_FILES = $(filter-out %tables.cpp,$(shell git ls-files \
-                 '*.cpp' '*.h' '*.hpp' '*.c' | grep -E '^(engine|mathlib|lib|session|cli|app|examples)/'))
+                 '*.cpp' '*.h' '*.hpp' '*.c' | \
+                 grep -E '^(engine|mathlib|lib|session|cli|app|examples|tests|bench|fuzz|tools)/'))
 
 lint: deps
 	cmake -S . -B $(LINT_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
@@ -151,6 +152,10 @@ lint: deps
 	  '^$(CURDIR)/(engine|mathlib|lib|session|cli|app|tests|bench|fuzz|tools|examples)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
 	  { sed 's/\x1b\[[0-9;]*m//g' $(LINT_DIR)/clang-tidy.log | grep -E 'error:' | sort -u; exit 1; }
 	clang-format-14 --dry-run -Werror $(FORMAT_FILES)
+
+format: PACKAGES += clang-format-14
+format: deps
+	clang-format-14 -i $(FORMAT_FILES)
 
 # libFuzzer targets in fuzz/, each run for FUZZ_SECONDS on a copy of its
 # committed seed corpus (see fuzz/run-fuzzers.sh).

@@ -18,9 +18,10 @@ long long peak = 0;
 void *allocate(std::size_t size, std::size_t alignment) {
   if (size == 0)
     size = 1;
-  void *p = alignment > alignof(std::max_align_t)
-                ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
-                : std::malloc(size);
+  void *p =
+      alignment > alignof(std::max_align_t)
+          ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
+          : std::malloc(size);
   if (p == nullptr)
     throw std::bad_alloc();
   if (counting) [[unlikely]] {
@@ -49,7 +50,9 @@ HeapCounter::HeapCounter() {
   counting = true;
 }
 
-HeapCounter::~HeapCounter() { counting = false; }
+HeapCounter::~HeapCounter() {
+  counting = false;
+}
 
 HeapCounts HeapCounter::counts() const {
   HeapCounts counts;
@@ -64,19 +67,39 @@ HeapCounts HeapCounter::counts() const {
 using quorvex::bench::allocate;
 using quorvex::bench::release;
 
-void *operator new(std::size_t size) { return allocate(size, 0); }
-void *operator new[](std::size_t size) { return allocate(size, 0); }
+void *operator new(std::size_t size) {
+  return allocate(size, 0);
+}
+void *operator new[](std::size_t size) {
+  return allocate(size, 0);
+}
 void *operator new(std::size_t size, std::align_val_t a) {
   return allocate(size, static_cast<std::size_t>(a));
 }
 void *operator new[](std::size_t size, std::align_val_t a) {
   return allocate(size, static_cast<std::size_t>(a));
 }
-void operator delete(void *p) noexcept { release(p); }
-void operator delete[](void *p) noexcept { release(p); }
-void operator delete(void *p, std::size_t) noexcept { release(p); }
-void operator delete[](void *p, std::size_t) noexcept { release(p); }
-void operator delete(void *p, std::align_val_t) noexcept { release(p); }
-void operator delete[](void *p, std::align_val_t) noexcept { release(p); }
-void operator delete(void *p, std::size_t, std::align_val_t) noexcept { release(p); }
-void operator delete[](void *p, std::size_t, std::align_val_t) noexcept { release(p); }
+void operator delete(void *p) noexcept {
+  release(p);
+}
+void operator delete[](void *p) noexcept {
+  release(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+  release(p);
+}
+void operator delete[](void *p, std::size_t) noexcept {
+  release(p);
+}
+void operator delete(void *p, std::align_val_t) noexcept {
+  release(p);
+}
+void operator delete[](void *p, std::align_val_t) noexcept {
+  release(p);
+}
+void operator delete(void *p, std::size_t, std::align_val_t) noexcept {
+  release(p);
+}
+void operator delete[](void *p, std::size_t, std::align_val_t) noexcept {
+  release(p);
+}

@@ -12,8 +12,12 @@ std::string benchName(const std::string &row, const char *column) {
   return row + "|" + column;
 }
 
-std::string evaluateRow(const BenchFormula &formula) { return formula.name + " evaluate"; }
-std::string compileRow(const BenchFormula &formula) { return formula.name + " compile"; }
+std::string evaluateRow(const BenchFormula &formula) {
+  return formula.name + " evaluate";
+}
+std::string compileRow(const BenchFormula &formula) {
+  return formula.name + " compile";
+}
 std::string doubleMathRow(const BenchFormula &formula) {
   return formula.name + " evaluate, double fns";
 }
@@ -26,14 +30,15 @@ std::vector<double> initialValues(const BenchFormula &formula) {
   return values;
 }
 
-bool confirmAgreement(benchmark::State &state, const BenchFormula &formula, double value) {
+bool confirmAgreement(benchmark::State &state, const BenchFormula &formula,
+                      double value) {
   const std::vector<double> values = initialValues(formula);
   const double expected = formula.native(values.data());
   if (agrees(value, expected))
     return true;
   char why[160];
-  std::snprintf(why, sizeof why, "%s gives %.17g, native %.17g", formula.name.c_str(), value,
-                expected);
+  std::snprintf(why, sizeof why, "%s gives %.17g, native %.17g", formula.name.c_str(),
+                value, expected);
   failBenchmark(state, why);
   return false;
 }
@@ -43,6 +48,8 @@ void failBenchmark(benchmark::State &state, const std::string &why) {
   state.SkipWithError(why.c_str());
 }
 
-bool runFailed() { return failed; }
+bool runFailed() {
+  return failed;
+}
 
 } // namespace quorvex::bench

@@ -39,7 +39,8 @@ bool runFailed();
 // Alternates the first variable between its value and a nudged one.
 class Nudger {
 public:
-  explicit Nudger(double &slot) : slot_(slot), plain_(slot), nudged_(slot * nudgeFactor) {}
+  explicit Nudger(double &slot)
+      : slot_(slot), plain_(slot), nudged_(slot * nudgeFactor) {}
   void operator()() noexcept {
     flip_ = !flip_;
     slot_ = flip_ ? nudged_ : plain_;

@@ -61,6 +61,8 @@ void bindFormula(TCompiledEvaluator &evaluator, const BenchFormula &formula,
     evaluator.AddVariable(formula.variables[i].name, &values[i]);
 }
 
-TExprContext &benchContext() { return StandardContext(); }
+TExprContext &benchContext() {
+  return StandardContext();
+}
 
 } // namespace quorvex::bench

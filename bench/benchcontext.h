@@ -7,7 +7,7 @@
 namespace quorvex {
 class TExprContext;
 class TCompiledEvaluator;
-}
+} // namespace quorvex
 
 namespace quorvex::bench {
 

@@ -134,9 +134,11 @@ void registerBlockBenchmarks() {
     const std::string row = blockRow(formula);
     benchmark::RegisterBenchmark(benchName(row, oursColumn).c_str(), ours, formula)
         ->MeasureProcessCPUTime();
-    benchmark::RegisterBenchmark(benchName(row, peerBulkColumn).c_str(), peerBulk, formula)
+    benchmark::RegisterBenchmark(benchName(row, peerBulkColumn).c_str(), peerBulk,
+                                 formula)
         ->MeasureProcessCPUTime();
-    benchmark::RegisterBenchmark(benchName(row, nativeColumn).c_str(), nativeLoop, formula)
+    benchmark::RegisterBenchmark(benchName(row, nativeColumn).c_str(), nativeLoop,
+                                 formula)
         ->MeasureProcessCPUTime();
   }
 }
@@ -157,7 +159,8 @@ bool printBlockTable(const MedianCollector &medians, std::FILE *out) {
     const double ours = medians.median(benchName(row, oursColumn)) / rows;
     const double native = medians.median(benchName(row, nativeColumn)) / rows;
     const double bulk = medians.median(benchName(row, peerBulkColumn)) / rows;
-    const double single = medians.median(benchName(evaluateRow(formula), peerOptimizedColumn));
+    const double single =
+        medians.median(benchName(evaluateRow(formula), peerOptimizedColumn));
     std::string goal = "< peer bulk, < peer single";
     bool met = ours < bulk && ours < single;
     if (nearNative(formula)) {

@@ -32,7 +32,8 @@ std::vector<char *> pointers(std::vector<std::string> &texts) {
 } // namespace
 
 ChildRun runChild(const std::vector<std::string> &arguments,
-                  const std::vector<std::string> &environment, const std::string &stdinPath) {
+                  const std::vector<std::string> &environment,
+                  const std::string &stdinPath) {
   std::vector<std::string> argv = arguments;
   std::vector<std::string> envp;
   for (char **e = environ; *e != nullptr; ++e)

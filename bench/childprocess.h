@@ -19,7 +19,8 @@ struct ChildRun {
 // stdinPath: a file for the child's standard input; empty for /dev/null.
 // Throws std::runtime_error when the child cannot be started.
 ChildRun runChild(const std::vector<std::string> &arguments,
-                  const std::vector<std::string> &environment, const std::string &stdinPath);
+                  const std::vector<std::string> &environment,
+                  const std::string &stdinPath);
 
 // A private runtime directory for the toolkit's children, made on first use
 // and removed at exit: Qt complains on every start without one, and a fresh

@@ -63,6 +63,7 @@ int main(int argc, char **argv) {
       std::printf("%10ld %12ld\n", i, rss);
     }
   }
-  std::printf("successes %ld failures %ld growth_kib %ld\n", successes, failures, last - first);
+  std::printf("successes %ld failures %ld growth_kib %ld\n", successes, failures,
+              last - first);
   return successes == (count + 1) / 2 && failures == count / 2 ? 0 : 1;
 }

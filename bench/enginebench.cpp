@@ -1,6 +1,6 @@
+#include "enginebench.h"
 #include "benchcommon.h"
 #include "benchcontext.h"
-#include "enginebench.h"
 
 #include "engine/errors.h"
 #include "engine/evaluator.h"
@@ -85,7 +85,8 @@ bool checked(benchmark::State &state, const BenchFormula &formula,
   }
 }
 
-void evaluate(benchmark::State &state, const BenchFormula &formula, TExprContext *context) {
+void evaluate(benchmark::State &state, const BenchFormula &formula,
+              TExprContext *context) {
   if (!checked(state, formula, *context))
     return;
   std::vector<double> values = initialValues(formula);
@@ -113,13 +114,13 @@ void compile(benchmark::State &state, const BenchFormula &formula) {
 
 void registerEngineBenchmarks() {
   for (const BenchFormula &formula : benchFormulas()) {
-    benchmark::RegisterBenchmark(benchName(evaluateRow(formula), oursColumn).c_str(), evaluate,
-                                 formula, &benchContext());
+    benchmark::RegisterBenchmark(benchName(evaluateRow(formula), oursColumn).c_str(),
+                                 evaluate, formula, &benchContext());
     if (formula.callsFunctions)
-      benchmark::RegisterBenchmark(benchName(doubleMathRow(formula), oursColumn).c_str(), evaluate,
-                                   formula, &doubleContext());
-    benchmark::RegisterBenchmark(benchName(compileRow(formula), oursColumn).c_str(), compile,
-                                 formula);
+      benchmark::RegisterBenchmark(benchName(doubleMathRow(formula), oursColumn).c_str(),
+                                   evaluate, formula, &doubleContext());
+    benchmark::RegisterBenchmark(benchName(compileRow(formula), oursColumn).c_str(),
+                                 compile, formula);
   }
   benchmark::RegisterBenchmark(benchName(perOpRow, oursColumn).c_str(), perOp);
   benchmark::RegisterBenchmark(benchName(failingRow, oursColumn).c_str(), failing);

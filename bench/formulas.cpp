@@ -90,9 +90,13 @@ std::string longSum() {
   return (x + y) * (x - y) / (x * y + 1);
 }
 
-[[gnu::noinline]] double nativeF9(const volatile double *v) { return std::sqrt(v[0]); }
+[[gnu::noinline]] double nativeF9(const volatile double *v) {
+  return std::sqrt(v[0]);
+}
 
-[[gnu::noinline]] double nativeF10(const volatile double *v) { return std::exp(v[0]); }
+[[gnu::noinline]] double nativeF10(const volatile double *v) {
+  return std::exp(v[0]);
+}
 
 [[gnu::noinline]] double nativeF11(const volatile double *v) {
   const double x = v[0], y = v[1];
@@ -103,7 +107,11 @@ std::string longSum() {
 
 const std::vector<BenchFormula> &benchFormulas() {
   static const std::vector<BenchFormula> formulas = {
-      {"F1", "5.22 - 5.44E-4 * (x - 817)", "5.22 - 5.44E-4 * (x - 817)", {{"x", 2}}, nativeF1},
+      {"F1",
+       "5.22 - 5.44E-4 * (x - 817)",
+       "5.22 - 5.44E-4 * (x - 817)",
+       {{"x", 2}},
+       nativeF1},
       {"F2",
        "p*power((1+k/m);(m*n))",
        "p*(1+k/m)^(m*n)",
@@ -131,12 +139,21 @@ const std::vector<BenchFormula> &benchFormulas() {
        {{"x", 0.7}, {"y", 1.3}},
        nativeF4,
        true},
-      {"F5", "(x > 1)*(x - 1) + (x <= 1)*(1 - x)", "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
-       {{"x", 2}}, nativeF5},
-      {"F6", "((((((x+1)*2-3)/4+5)*6-7)/8+9)*10-11)/12",
-       "((((((x+1)*2-3)/4+5)*6-7)/8+9)*10-11)/12", {{"x", 2}}, nativeF6},
+      {"F5",
+       "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
+       "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
+       {{"x", 2}},
+       nativeF5},
+      {"F6",
+       "((((((x+1)*2-3)/4+5)*6-7)/8+9)*10-11)/12",
+       "((((((x+1)*2-3)/4+5)*6-7)/8+9)*10-11)/12",
+       {{"x", 2}},
+       nativeF6},
       {"F7", longSum(), longSum(), {{"x", 2}}, nativeF7},
-      {"F8", "(x+y)*(x-y)/(x*y+1)", "(x+y)*(x-y)/(x*y+1)", {{"x", 1.5}, {"y", 0.25}},
+      {"F8",
+       "(x+y)*(x-y)/(x*y+1)",
+       "(x+y)*(x-y)/(x*y+1)",
+       {{"x", 1.5}, {"y", 0.25}},
        nativeF8},
       {"F9", "sqrt(x)", "sqrt(x)", {{"x", 2}}, nativeF9, true},
       {"F10", "exp(x)", "exp(x)", {{"x", 0.5}}, nativeF10, true},

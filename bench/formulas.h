@@ -16,9 +16,9 @@ struct BenchVariable {
 };
 
 struct BenchFormula {
-  std::string name;       // "F1".."F11"
-  std::string ours;       // our syntax: power, square, arctan2, ";"
-  std::string peer;       // the peer's: ^, x*x, atan2, ","
+  std::string name; // "F1".."F11"
+  std::string ours; // our syntax: power, square, arctan2, ";"
+  std::string peer; // the peer's: ^, x*x, atan2, ","
   std::vector<BenchVariable> variables;
   // Reads the variables through the pointer, in the order above, so the
   // compiler cannot fold the formula into a constant.

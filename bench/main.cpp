@@ -36,7 +36,8 @@ std::vector<TableRow> formulaRows(const MedianCollector &medians) {
     evaluate.label = evaluateRow(formula);
     evaluate.unit = "ns";
     evaluate.ours = medians.median(benchName(evaluate.label, oursColumn));
-    evaluate.peerOptimized = medians.median(benchName(evaluate.label, peerOptimizedColumn));
+    evaluate.peerOptimized =
+        medians.median(benchName(evaluate.label, peerOptimizedColumn));
     evaluate.peerPlain = medians.median(benchName(evaluate.label, peerPlainColumn));
     evaluate.native = medians.median(benchName(evaluate.label, nativeColumn));
     evaluate.ratio = evaluate.ours / evaluate.peerPlain;
@@ -76,7 +77,8 @@ std::vector<TableRow> formulaRows(const MedianCollector &medians) {
     if (formula.name == "F1")
       compile.goal += ", < 2000";
     if (!std::isnan(compile.ratio))
-      compile.met = compile.ratio <= 0.25 && (formula.name != "F1" || compile.ours < 2000);
+      compile.met =
+          compile.ratio <= 0.25 && (formula.name != "F1" || compile.ours < 2000);
     rows.push_back(compile);
   }
   return rows;
@@ -117,8 +119,8 @@ int main(int argc, char **argv) {
   std::fprintf(stderr, "\n");
 
   std::vector<TableRow> rows = formulaRows(medians);
-  for (std::vector<TableRow> more :
-       {engineRows(medians), programRows(medians), tableRows(medians), memoryRows(), soakRows()})
+  for (std::vector<TableRow> more : {engineRows(medians), programRows(medians),
+                                     tableRows(medians), memoryRows(), soakRows()})
     for (TableRow &row : more)
       rows.push_back(std::move(row));
   printTable(rows, medians.repetitions(), stdout);

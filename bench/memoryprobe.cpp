@@ -22,8 +22,8 @@ std::size_t tokenCount(const std::string &text) {
 }
 
 struct CompileFootprint {
-  double peakPerToken = 0;   // heap peak during Compile / tokens
-  double bytesPerOp = 0;     // (machine object + heap it keeps) / ops
+  double peakPerToken = 0; // heap peak during Compile / tokens
+  double bytesPerOp = 0;   // (machine object + heap it keeps) / ops
   std::size_t evaluateAllocations = 0;
 };
 
@@ -40,15 +40,15 @@ CompileFootprint measure(const BenchFormula &formula) {
     compile = counter.counts();
   }
   // What Compile keeps besides the machine is its copy of the text.
-  const std::size_t text = evaluator.Expression().capacity() >= 16
-                               ? evaluator.Expression().capacity() + 1
-                               : 0;
+  const std::size_t text =
+      evaluator.Expression().capacity() >= 16 ? evaluator.Expression().capacity() + 1 : 0;
   const std::size_t machineHeap = compile.liveBytes > text ? compile.liveBytes - text : 0;
-  const std::size_t ops = evaluator.Machine.CodeList.size() + evaluator.Machine.ConstList.size();
-  footprint.peakPerToken =
-      static_cast<double>(compile.peakBytes) / static_cast<double>(tokenCount(formula.ours));
-  footprint.bytesPerOp = static_cast<double>(machineHeap + sizeof(TExprVirtMach)) /
-                         static_cast<double>(ops);
+  const std::size_t ops =
+      evaluator.Machine.CodeList.size() + evaluator.Machine.ConstList.size();
+  footprint.peakPerToken = static_cast<double>(compile.peakBytes) /
+                           static_cast<double>(tokenCount(formula.ours));
+  footprint.bytesPerOp =
+      static_cast<double>(machineHeap + sizeof(TExprVirtMach)) / static_cast<double>(ops);
   {
     HeapCounter counter;
     Nudger nudge(values[0]);

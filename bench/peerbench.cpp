@@ -1,5 +1,5 @@
-#include "benchcommon.h"
 #include "peerbench.h"
+#include "benchcommon.h"
 
 #include <muParser.h>
 
@@ -10,8 +10,8 @@ namespace {
 // Everything the peer needs before its first value: a fresh parser, the
 // variables defined, the text set. The peer parses lazily, on its first
 // Eval, so that call belongs to its compile.
-double prepare(mu::Parser &parser, const BenchFormula &formula, std::vector<double> &values,
-               bool optimize) {
+double prepare(mu::Parser &parser, const BenchFormula &formula,
+               std::vector<double> &values, bool optimize) {
   parser.EnableOptimizer(optimize);
   for (std::size_t i = 0; i < values.size(); ++i)
     parser.DefineVar(formula.variables[i].name, &values[i]);
@@ -66,14 +66,14 @@ void native(benchmark::State &state, const BenchFormula &formula) {
 
 void registerPeerBenchmarks() {
   for (const BenchFormula &formula : benchFormulas()) {
-    benchmark::RegisterBenchmark(benchName(evaluateRow(formula), nativeColumn).c_str(), native,
-                                 formula);
+    benchmark::RegisterBenchmark(benchName(evaluateRow(formula), nativeColumn).c_str(),
+                                 native, formula);
     for (const bool optimize : {true, false}) {
       const char *column = optimize ? peerOptimizedColumn : peerPlainColumn;
-      benchmark::RegisterBenchmark(benchName(evaluateRow(formula), column).c_str(), evaluate,
-                                   formula, optimize);
-      benchmark::RegisterBenchmark(benchName(compileRow(formula), column).c_str(), compile,
-                                   formula, optimize);
+      benchmark::RegisterBenchmark(benchName(evaluateRow(formula), column).c_str(),
+                                   evaluate, formula, optimize);
+      benchmark::RegisterBenchmark(benchName(compileRow(formula), column).c_str(),
+                                   compile, formula, optimize);
     }
   }
 }

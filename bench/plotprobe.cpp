@@ -2,8 +2,8 @@
 // evaluation, and the painting of the result into an image the size of a
 // large plot window (at 1x and 2x device pixels), each the median of 21
 // runs in process CPU time (all threads), which a busy neighbour on the
-// machine disturbs less than the wall clock. Prints "evaluate_ms", "draw_ms", "draw_2x_ms" and "total_ms" lines
-// for quorvex_bench, which reads them.
+// machine disturbs less than the wall clock. Prints "evaluate_ms", "draw_ms",
+// "draw_2x_ms" and "total_ms" lines for quorvex_bench, which reads them.
 
 #include "app/plotview.h"
 #include "session/plotsampling.h"
@@ -63,7 +63,7 @@ int main(int argc, char *argv[]) {
   };
   const double draw = drawAt(1);
   const double draw2x = drawAt(2);
-  std::printf("evaluate_ms %.3f\ndraw_ms %.3f\ndraw_2x_ms %.3f\ntotal_ms %.3f\n", evaluate,
-              draw, draw2x, evaluate + std::max(draw, draw2x));
+  std::printf("evaluate_ms %.3f\ndraw_ms %.3f\ndraw_2x_ms %.3f\ntotal_ms %.3f\n",
+              evaluate, draw, draw2x, evaluate + std::max(draw, draw2x));
   return 0;
 }

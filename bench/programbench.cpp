@@ -119,7 +119,8 @@ void registerProgramBenchmarks() {
 
 std::vector<TableRow> programRows(const MedianCollector &medians) {
   std::vector<TableRow> rows;
-  rows.push_back(row(computeLabel, "ns", medians.median(benchName(computeLabel, oursColumn))));
+  rows.push_back(
+      row(computeLabel, "ns", medians.median(benchName(computeLabel, oursColumn))));
 
   const double batchNs = medians.median(benchName(batchLabel, oursColumn));
   TableRow batchRow = row(batchLabel, "lines/s", batchLines / (batchNs * 1e-9));
@@ -128,7 +129,8 @@ std::vector<TableRow> programRows(const MedianCollector &medians) {
     batchRow.met = batchRow.ours >= 100000;
   rows.push_back(batchRow);
 
-  rows.push_back(row(startupLabel, "ms", medians.median(benchName(startupLabel, oursColumn)) * 1e-6));
+  rows.push_back(row(startupLabel, "ms",
+                     medians.median(benchName(startupLabel, oursColumn)) * 1e-6));
   return rows;
 }
 

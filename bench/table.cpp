@@ -6,10 +6,14 @@ namespace {
 
 double toNanoseconds(double value, benchmark::TimeUnit unit) {
   switch (unit) {
-  case benchmark::kNanosecond: return value;
-  case benchmark::kMicrosecond: return value * 1e3;
-  case benchmark::kMillisecond: return value * 1e6;
-  case benchmark::kSecond: return value * 1e9;
+  case benchmark::kNanosecond:
+    return value;
+  case benchmark::kMicrosecond:
+    return value * 1e3;
+  case benchmark::kMillisecond:
+    return value * 1e6;
+  case benchmark::kSecond:
+    return value * 1e9;
   }
   return value;
 }
@@ -34,7 +38,9 @@ std::string number(double value) {
 
 } // namespace
 
-bool MedianCollector::ReportContext(const Context &) { return true; }
+bool MedianCollector::ReportContext(const Context &) {
+  return true;
+}
 
 void MedianCollector::ReportRuns(const std::vector<Run> &runs) {
   for (const Run &run : runs) {
@@ -72,8 +78,9 @@ double MedianCollector::median(const std::string &name) const {
 }
 
 void printTable(const std::vector<TableRow> &rows, int repetitions, std::FILE *out) {
-  std::fprintf(out, "\nMedians of %d repetitions. Times in ns per call (CPU time) unless the "
-                    "unit says otherwise; ratio = ours / peer as the goal states it.\n\n",
+  std::fprintf(out,
+               "\nMedians of %d repetitions. Times in ns per call (CPU time) unless the "
+               "unit says otherwise; ratio = ours / peer as the goal states it.\n\n",
                repetitions);
   std::fprintf(out, "%-30s %-9s %10s %12s %12s %10s %8s  %-22s %s\n", "measure", "unit",
                "ours", "peer opt on", "peer opt off", "native", "ratio", "goal", "met");
@@ -83,7 +90,8 @@ void printTable(const std::vector<TableRow> &rows, int repetitions, std::FILE *o
     std::fprintf(out, "%-30s %-9s %10s %12s %12s %10s %8s  %-22s %s\n", row.label.c_str(),
                  row.unit.c_str(), number(row.ours).c_str(),
                  number(row.peerOptimized).c_str(), number(row.peerPlain).c_str(),
-                 number(row.native).c_str(), number(row.ratio).c_str(), row.goal.c_str(), met);
+                 number(row.native).c_str(), number(row.ratio).c_str(), row.goal.c_str(),
+                 met);
   }
 }
 

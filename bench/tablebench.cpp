@@ -104,8 +104,8 @@ std::vector<double> valuesFromEnd(const std::string &output, int fromEnd) {
     std::string_view line(output.data() + start, end - start);
     for (int i = 0; i < fromEnd; ++i)
       line = line.substr(0, line.rfind(','));
-    values.push_back(std::strtod(std::string(line.substr(line.rfind(',') + 1)).c_str(),
-                                 nullptr));
+    values.push_back(
+        std::strtod(std::string(line.substr(line.rfind(',') + 1)).c_str(), nullptr));
     start = end + 1;
   }
   return values;
@@ -128,13 +128,14 @@ const std::string &mawkOutput(const TableJob &job) {
   static std::string outputs[2];
   std::string &output = outputs[job.columns - 1];
   if (output.empty())
-    output = runChild({mawkPath, "-F,", job.mawkProgram}, {}, tableFile(job.columns)).output;
+    output =
+        runChild({mawkPath, "-F,", job.mawkProgram}, {}, tableFile(job.columns)).output;
   return output;
 }
 
 ChildRun runOurs(const TableJob &job) {
-  return runChild({QUORVEX_EVAL_PATH, "--jobs", job.jobs, "--table", tableFile(job.columns),
-                   formulaNamed(job.formula).ours},
+  return runChild({QUORVEX_EVAL_PATH, "--jobs", job.jobs, "--table",
+                   tableFile(job.columns), formulaNamed(job.formula).ours},
                   {"LC_ALL=C"}, "");
 }
 
@@ -163,7 +164,8 @@ void ours(benchmark::State &state, const TableJob &job) {
 void mawk(benchmark::State &state, const TableJob &job) {
   const std::string input = tableFile(job.columns);
   for (auto _ : state) {
-    const ChildRun run = runChild({mawkPath, "-F,", job.mawkProgram}, {"LC_ALL=C"}, input);
+    const ChildRun run =
+        runChild({mawkPath, "-F,", job.mawkProgram}, {"LC_ALL=C"}, input);
     if (run.exitStatus != 0) {
       failBenchmark(state, std::string("mawk failed on ") + job.row);
       return;
@@ -301,9 +303,11 @@ std::vector<TableRow> tableRows(const MedianCollector &medians) {
     row.ours = tableLines / (medians.median(benchName(job.row, oursColumn)) * 1e-9);
     // A --jobs row puts our own --jobs 1 figure in the peer's place.
     const bool againstMawk = job.mawkProgram != nullptr;
-    row.peerPlain = tableLines / (medians.median(benchName(againstMawk ? job.row : oneJob.row,
-                                                           againstMawk ? peerPlainColumn : oursColumn)) *
-                                  1e-9);
+    row.peerPlain =
+        tableLines /
+        (medians.median(benchName(againstMawk ? job.row : oneJob.row,
+                                  againstMawk ? peerPlainColumn : oursColumn)) *
+         1e-9);
     row.ratio = row.ours / row.peerPlain;
     const double goal = againstMawk ? 1.5 : 1.6;
     row.goal = againstMawk ? ">= 1.50 x mawk" : ">= 1.60 x --jobs 1";
@@ -340,13 +344,14 @@ std::vector<TableRow> tableRows(const MedianCollector &medians) {
   rows.push_back(many);
 #ifdef QUORVEX_PLOT_PROBE_PATH
   // Painting needs the toolkit, so it is timed in a process of its own.
-  const ChildRun run = runChild({QUORVEX_PLOT_PROBE_PATH},
-                                {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + runtimeDirectory()}, "");
+  const ChildRun run = runChild(
+      {QUORVEX_PLOT_PROBE_PATH},
+      {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + runtimeDirectory()}, "");
   auto value = [&](const std::string &key) {
     const std::size_t at = run.output.find(key + " ");
-    return at == std::string::npos ? none
-                                   : std::strtod(run.output.c_str() + at + key.size() + 1,
-                                                 nullptr);
+    return at == std::string::npos
+               ? none
+               : std::strtod(run.output.c_str() + at + key.size() + 1, nullptr);
   };
   const struct {
     const char *label;

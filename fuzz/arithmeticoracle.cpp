@@ -57,7 +57,8 @@ private:
 
   double signedFactor() {
     bool negate = false;
-    while (lexer_.CurrentToken == TokenKind::Plus || lexer_.CurrentToken == TokenKind::Minus) {
+    while (lexer_.CurrentToken == TokenKind::Plus ||
+           lexer_.CurrentToken == TokenKind::Minus) {
       negate ^= lexer_.CurrentToken == TokenKind::Minus;
       lexer_.Next();
     }

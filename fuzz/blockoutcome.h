@@ -27,8 +27,10 @@ struct RowOutcome {
   std::optional<TextSpan> span;
 
   bool operator==(const RowOutcome &other) const {
-    return failed == other.failed && std::memcmp(&value, &other.value, sizeof value) == 0 &&
-           errorClass == other.errorClass && message == other.message && span == other.span;
+    return failed == other.failed &&
+           std::memcmp(&value, &other.value, sizeof value) == 0 &&
+           errorClass == other.errorClass && message == other.message &&
+           span == other.span;
   }
 };
 

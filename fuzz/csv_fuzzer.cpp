@@ -25,7 +25,7 @@ namespace {
 struct Reading {
   std::vector<std::vector<std::string>> records;
   std::vector<std::size_t> lines;
-  std::string error; // "line N: message" when reading stopped
+  std::string error;  // "line N: message" when reading stopped
   std::string asRead; // each record as the table mode passes it through
 
   bool operator==(const Reading &) const = default;

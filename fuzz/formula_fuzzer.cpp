@@ -47,9 +47,9 @@ struct Outcome {
       return false;
     if (!failed)
       return std::memcmp(&value, &other.value, sizeof value) == 0;
-    const bool sameSpan =
-        span.has_value() == other.span.has_value() &&
-        (!span || (span->offset == other.span->offset && span->length == other.span->length));
+    const bool sameSpan = span.has_value() == other.span.has_value() &&
+                          (!span || (span->offset == other.span->offset &&
+                                     span->length == other.span->length));
     return *type == *other.type && message == other.message && sameSpan;
   }
 };
@@ -85,7 +85,8 @@ struct Calculator {
   double values[3];
   TCompiledEvaluator evaluator;
 
-  explicit Calculator(const double (&initial)[3]) : values{initial[0], initial[1], initial[2]} {
+  explicit Calculator(const double (&initial)[3])
+      : values{initial[0], initial[1], initial[2]} {
     evaluator.ExternalContexts.Add(StandardContext());
     evaluator.AddVariable("x", &values[0]);
     evaluator.AddVariable("y", &values[1]);
@@ -151,8 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   // it, which lies in the part of the formula that was read.
   if (result.failed) {
     FUZZ_CHECK(result.span.has_value());
-    FUZZ_CHECK(result.span->length > 0 &&
-               result.span->offset + result.span->length <= ignored.value_or(formula.size()));
+    FUZZ_CHECK(result.span->length > 0 && result.span->offset + result.span->length <=
+                                              ignored.value_or(formula.size()));
   }
 
   checkArithmetic(result, fuzz::evaluateArithmetic(formula, first));

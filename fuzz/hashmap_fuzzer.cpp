@@ -39,9 +39,13 @@ struct KeyLess {
 
 using Model = std::map<std::string, std::uintptr_t, KeyLess>;
 
-void *asValue(std::uintptr_t id) { return reinterpret_cast<void *>(id); }
+void *asValue(std::uintptr_t id) {
+  return reinterpret_cast<void *>(id);
+}
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v) {
+  return (v > 0) - (v < 0);
+}
 
 // The ELF hash of the System V ABI, over the folded bytes.
 std::uint32_t elfHash(const std::string &key, bool caseSensitive) {
@@ -111,8 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   FuzzedDataProvider in(data, size);
   const bool caseSensitive = in.ConsumeBool();
   const TStringHashMapTraits &traits =
-      caseSensitive ? static_cast<const TStringHashMapTraits &>(TCaseSensitiveTraits::Instance())
-                    : TCaseInsensitiveTraits::Instance();
+      caseSensitive
+          ? static_cast<const TStringHashMapTraits &>(TCaseSensitiveTraits::Instance())
+          : TCaseInsensitiveTraits::Instance();
   std::uint32_t buckets = in.ConsumeIntegralInRange<std::uint32_t>(0, 300);
   TStringHashMap map(&traits, buckets);
   Model model(KeyLess{caseSensitive});

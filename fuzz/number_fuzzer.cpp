@@ -27,7 +27,9 @@ using namespace quorvex;
 
 namespace {
 
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool isDigit(unsigned char c) {
+  return c >= '0' && c <= '9';
+}
 bool isNameChar(unsigned char c) {
   return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
@@ -37,7 +39,9 @@ locale_t cLocale() {
   return loc;
 }
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 std::string message(std::string_view text) {
   return "'" + std::string(text) + "' is not a valid floating point value";
@@ -85,11 +89,11 @@ Expected expectNumber(std::string_view body, char separator, bool negative) {
   // leading zeros, then at most three significant digits, or four when the
   // first three are below 500 (the fourth is the one that reaches the limit).
   const std::size_t firstSignificant = exponentDigits.find_first_not_of('0');
-  const std::string_view significant =
-      firstSignificant == std::string_view::npos ? std::string_view()
-                                                 : exponentDigits.substr(firstSignificant);
-  if (significant.size() > 4 ||
-      (significant.size() == 4 && std::stoi(std::string(significant.substr(0, 3))) >= 500))
+  const std::string_view significant = firstSignificant == std::string_view::npos
+                                           ? std::string_view()
+                                           : exponentDigits.substr(firstSignificant);
+  if (significant.size() > 4 || (significant.size() == 4 &&
+                                 std::stoi(std::string(significant.substr(0, 3))) >= 500))
     return {};
 
   Expected expected;
@@ -139,7 +143,8 @@ void checkValueText(std::string_view text, char separator) {
   std::size_t end = text.size();
   while (end > begin && text[end - 1] == ' ')
     --end;
-  const Expected expected = expectNumber(text.substr(begin, end - begin), separator, negative);
+  const Expected expected =
+      expectNumber(text.substr(begin, end - begin), separator, negative);
   try {
     const long double got = valueTextToExtended(text);
     FUZZ_CHECK(expected.valid);

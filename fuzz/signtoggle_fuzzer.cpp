@@ -18,7 +18,9 @@ using namespace quorvex;
 
 namespace {
 
-bool isSign(char c) { return c == '+' || c == '-'; }
+bool isSign(char c) {
+  return c == '+' || c == '-';
+}
 
 // The rule as written, walking with signed indexes: nullopt for no change.
 std::optional<TSignToggleEdit<char>> reference(const std::string &t, long p, long length,
@@ -90,10 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::size_t p = caretSeed % (n + 1);
   // Mostly a caret or a single character: those are where the cases differ.
   const std::size_t length = lengthSeed % 4 == 0 ? lengthSeed / 4 % (n - p + 1)
-                                                  : (lengthSeed % 4 == 1 && p < n ? 1 : 0);
+                                                 : (lengthSeed % 4 == 1 && p < n ? 1 : 0);
 
   const auto edit = ToggleSign(text, p, length, separator);
-  const auto want = reference(text, static_cast<long>(p), static_cast<long>(length), separator);
+  const auto want =
+      reference(text, static_cast<long>(p), static_cast<long>(length), separator);
   FUZZ_CHECK(edit.has_value() == want.has_value());
   if (!edit)
     return 0;

@@ -63,7 +63,9 @@ namespace {
 class Draw {
 public:
   explicit Draw(std::uint64_t seed) : rng_(seed) {}
-  double uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng_); }
+  double uniform(double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(rng_);
+  }
   // |x| log-uniform in [lo, hi).
   double logUniform(double lo, double hi) {
     return std::exp2(uniform(std::log2(lo), std::log2(hi)));
@@ -95,8 +97,13 @@ struct Args {
 
 // --- the functions -----------------------------------------------------------
 
-Quad q(double v) { return static_cast<Quad>(v); }
-Quad versineQ(Quad x) { const Quad s = sinq(x / 2); return 2 * s * s; }
+Quad q(double v) {
+  return static_cast<Quad>(v);
+}
+Quad versineQ(Quad x) {
+  const Quad s = sinq(x / 2);
+  return 2 * s * s;
+}
 
 // Where a catalogue function's arguments are drawn from and its true
 // value, for the routine it calls.
@@ -203,7 +210,9 @@ Args powers(Draw &d) {
   return {x, z};
 }
 
-double signOf(double x) { return std::signbit(x) ? -1 : 1; }
+double signOf(double x) {
+  return std::signbit(x) ? -1 : 1;
+}
 
 std::vector<Reference> references() {
   using A = const Args &;
@@ -218,13 +227,15 @@ std::vector<Reference> references() {
       // cancellation in quad either.
       {guardedTrig, math::Versine, [](A a) { return versineQ(q(a.x)); }},
       {guardedTrig, math::Haversine, [](A a) { return versineQ(q(a.x)) / 2; }},
-      {guardedTrig, math::Coversine, [](A a) {
+      {guardedTrig, math::Coversine,
+       [](A a) {
          const Quad s = sinq(q(a.x)), c = cosq(q(a.x));
          return s > 0 ? c * c / (1 + s) : 1 - s;
        }},
       {guardedTrig, math::Exsecans, [](A a) { return versineQ(q(a.x)) / cosq(q(a.x)); }},
       {[](Draw &d) {
-         return d.chance() < 0.6 ? Args{d.uniform(-746, 710)} : Args{d.signedLog(0x1p-60, 746)};
+         return d.chance() < 0.6 ? Args{d.uniform(-746, 710)}
+                                 : Args{d.signedLog(0x1p-60, 746)};
        },
        math::Exp, [](A a) { return expq(q(a.x)); }},
       {positives, math::Ln, [](A a) { return logq(q(a.x)); }},
@@ -237,7 +248,8 @@ std::vector<Reference> references() {
          return a;
        },
        math::LogBaseN, [](A a) { return logq(q(a.z)) / logq(q(a.x)); }},
-      {powers, math::Power, [](A a) {
+      {powers, math::Power,
+       [](A a) {
          const Quad r = powq(fabsq(q(a.x)), q(a.z));
          const bool odd = a.x < 0 && std::fmod(std::fabs(a.z), 2) == 1;
          return odd ? -r : r;
@@ -247,56 +259,66 @@ std::vector<Reference> references() {
          return Args{x, d.sign() * std::fabs(x) * d.logUniform(0x1p-60, 0x1p60)};
        },
        math::Pythag, [](A a) { return sqrtq(q(a.x) * q(a.x) + q(a.z) * q(a.z)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; },
-       math::ArcTan, [](A a) { return atanq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; }, math::ArcTan,
+       [](A a) { return atanq(q(a.x)); }},
       {[](Draw &d) {
          return Args{d.signedLog(0x1p-1074, 0x1p1023), d.signedLog(0x1p-1074, 0x1p1023)};
        },
        math::ArcTan2, [](A a) { return atan2q(q(a.x), q(a.z)); }},
       {unitInterval, math::ArcSin, [](A a) { return asinq(q(a.x)); }},
       {unitInterval, math::ArcCos, [](A a) { return acosq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; },
-       math::ArcCot, [](A a) { return atanq(1 / q(a.x)); }},
-      {beyondOne, math::ArcSec, [](A a) {
+      {[](Draw &d) { return Args{d.signedLog(0x1p-40, 0x1p80)}; }, math::ArcCot,
+       [](A a) { return atanq(1 / q(a.x)); }},
+      {beyondOne, math::ArcSec,
+       [](A a) {
          const Quad m = fabsq(q(a.x));
          return atan2q(sqrtq((m - 1) * (m + 1)), q(signOf(a.x)));
        }},
-      {beyondOne, math::ArcCsc, [](A a) {
+      {beyondOne, math::ArcCsc,
+       [](A a) {
          const Quad m = fabsq(q(a.x));
          return atan2q(q(signOf(a.x)), sqrtq((m - 1) * (m + 1)));
        }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; },
-       math::Cosh, [](A a) { return coshq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; },
-       math::Sinh, [](A a) { return sinhq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; },
-       math::Tanh, [](A a) { return tanhq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; },
-       math::Coth, [](A a) { return 1 / tanhq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; },
-       math::Csch, [](A a) { return 1 / sinhq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; },
-       math::Sech, [](A a) { return 1 / coshq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 0x1p1023)}; },
-       math::ArcSinh, [](A a) { return asinhq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.chance() < 0.5 ? 1 + std::exp2(-d.uniform(0, 52)) : d.logUniform(1, 0x1p1023)}; },
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; }, math::Cosh,
+       [](A a) { return coshq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 711)}; }, math::Sinh,
+       [](A a) { return sinhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; }, math::Tanh,
+       [](A a) { return tanhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 25)}; }, math::Coth,
+       [](A a) { return 1 / tanhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; }, math::Csch,
+       [](A a) { return 1 / sinhq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 750)}; }, math::Sech,
+       [](A a) { return 1 / coshq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-30, 0x1p1023)}; }, math::ArcSinh,
+       [](A a) { return asinhq(q(a.x)); }},
+      {[](Draw &d) {
+         return Args{d.chance() < 0.5 ? 1 + std::exp2(-d.uniform(0, 52))
+                                      : d.logUniform(1, 0x1p1023)};
+       },
        math::ArcCosh, [](A a) { return acoshq(q(a.x)); }},
       {unitInterval, math::ArcTanh, [](A a) { return atanhq(q(a.x)); }},
       // atanh(1/x) would lose 1/x's rounding next to |x| = 1.
-      {beyondOne, math::ArcCoth, [](A a) { return q(signOf(a.x)) * log1pq(2 / (fabsq(q(a.x)) - 1)) / 2; }},
-      {[](Draw &d) { return Args{d.chance() < 0.5 ? d.logUniform(0x1p-1074, 1) : 1 - std::exp2(-d.uniform(1, 53))}; },
-       math::ArcSech, [](A a) {
+      {beyondOne, math::ArcCoth,
+       [](A a) { return q(signOf(a.x)) * log1pq(2 / (fabsq(q(a.x)) - 1)) / 2; }},
+      {[](Draw &d) {
+         return Args{d.chance() < 0.5 ? d.logUniform(0x1p-1074, 1)
+                                      : 1 - std::exp2(-d.uniform(1, 53))};
+       },
+       math::ArcSech,
+       [](A a) {
          const Quad w = q(a.x);
          return log1pq(((1 - w) + sqrtq((1 - w) * (1 + w))) / w);
        }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; },
-       math::ArcCsch, [](A a) { return asinhq(1 / q(a.x)); }},
-      {[](Draw &d) { return Args{d.logUniform(0x1p-1074, 0x1p1023)}; },
-       math::Sqrt, [](A a) { return sqrtq(q(a.x)); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-600, 0x1p511)}; },
-       math::Square, [](A a) { return q(a.x) * q(a.x); }},
-      {[](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; },
-       math::Abs, [](A a) { return fabsq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; }, math::ArcCsch,
+       [](A a) { return asinhq(1 / q(a.x)); }},
+      {[](Draw &d) { return Args{d.logUniform(0x1p-1074, 0x1p1023)}; }, math::Sqrt,
+       [](A a) { return sqrtq(q(a.x)); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-600, 0x1p511)}; }, math::Square,
+       [](A a) { return q(a.x) * q(a.x); }},
+      {[](Draw &d) { return Args{d.signedLog(0x1p-1074, 0x1p1023)}; }, math::Abs,
+       [](A a) { return fabsq(q(a.x)); }},
   };
 }
 
@@ -379,8 +401,8 @@ struct Totals {
 };
 
 // The million-argument check of one function.
-Totals check(const Function &f, long count, std::FILE *cases, std::FILE *sample, int sampleCount,
-             std::uint64_t seed) {
+Totals check(const Function &f, long count, std::FILE *cases, std::FILE *sample,
+             int sampleCount, std::uint64_t seed) {
   Draw d(seed);
   Totals t;
   for (long i = 0; i < count; ++i) {
@@ -425,7 +447,8 @@ struct Hard {
 };
 
 // Arguments that took the slow path, nearest a rounding boundary first.
-std::vector<Hard> searchHard(const Function &f, long count, int keep, std::uint64_t seed) {
+std::vector<Hard> searchHard(const Function &f, long count, int keep,
+                             std::uint64_t seed) {
   Draw d(seed);
   std::vector<Hard> found;
   for (long i = 0; i < count; ++i) {
@@ -434,7 +457,8 @@ std::vector<Hard> searchHard(const Function &f, long count, int keep, std::uint6
     if (!o.slow || o.raised)
       continue;
     const Quad exact = f.exact(a);
-    if (static_cast<double>(exact) == 0 || std::fabs(static_cast<double>(exact)) < 0x1p-1022)
+    if (static_cast<double>(exact) == 0 ||
+        std::fabs(static_cast<double>(exact)) < 0x1p-1022)
       continue; // subnormal results take the slow path by design
     const bool again = std::any_of(found.begin(), found.end(), [&](const Hard &h) {
       return h.args.x == a.x && h.args.z == a.z;
@@ -494,34 +518,40 @@ void measureKernels(long count) {
     logFast.add(rel(fast::logFast(p).v, logq(q(p))));
     logShort.add(logRatio(fast::logShort(p), logq(q(p))));
     // ... and of a double-double at least 2^-26 from 1.
-    const double wide = d.chance() < 0.5 ? 1 + d.logUniform(0x1p-26, 1) : d.logUniform(1, 0x1p60);
+    const double wide =
+        d.chance() < 0.5 ? 1 + d.logUniform(0x1p-26, 1) : d.logUniform(1, 0x1p60);
     const double wideLo = wide * d.uniform(-0x1p-53, 0x1p-53);
     const fast::DD w2 = fast::fastTwoSum(wide, wideLo);
     logShort.add(logRatio(fast::logShort(w2), logq(q(w2.hi) + q(w2.lo))));
     const double small = d.logUniform(0x1p-30, 0.5);
     sinhTable.add(rel(fast::taylorValue(fast::sinhTaylorTable, small), sinhq(q(small))));
     const double moderate = d.logUniform(0x1p-30, 0.549);
-    tanhTable.add(rel(fast::taylorValue(fast::tanhTaylorTable, moderate), tanhq(q(moderate))));
+    tanhTable.add(
+        rel(fast::taylorValue(fast::tanhTaylorTable, moderate), tanhq(q(moderate))));
     const double unit = d.logUniform(0x1p-30, 1);
     atanTable.add(rel(taylor(fast::atanTaylorTable, unit), atanq(q(unit))));
     const double over = d.logUniform(1, 0x1p30);
     const double inverse = 1 / over;
     const double inverseLo = std::fma(-inverse, over, 1) / over;
-    atanTable.add(rel(taylor(fast::atanTaylorTable, inverse, inverseLo), atanq(1 / q(over))));
+    atanTable.add(
+        rel(taylor(fast::atanTaylorTable, inverse, inverseLo), atanq(1 / q(over))));
     // asin of a double and of a square root's double-double.
     const double y = d.logUniform(0x1p-30, 0.5);
     asinTable.add(rel(taylor(fast::asinTable, y), asinq(q(y))));
     const double square = d.logUniform(0x1p-54, 0.25);
     const double root = std::sqrt(square);
     const double remainder = std::fma(-root, root, square);
-    asinTable.add(rel(taylor(fast::asinTable, root, remainder / (2 * root)), asinq(sqrtq(q(square)))));
+    asinTable.add(rel(taylor(fast::asinTable, root, remainder / (2 * root)),
+                      asinq(sqrtq(q(square)))));
     const double below1 = d.chance() < 0.5 ? d.logUniform(0x1p-30, 1) : d.uniform(0, 1);
-    coshTable.add(rel(fast::taylorValue(fast::coshTaylorTable, below1), coshq(q(below1))));
+    coshTable.add(
+        rel(fast::taylorValue(fast::coshTaylorTable, below1), coshq(q(below1))));
   }
   std::printf("%-16s %14s %14s %8s\n", "kernel", "worst rel err", "bound", "ratio");
-  for (const Worst &k :
-       {expFast, logFast, logShort, asinTable, atanTable, sinhTable, coshTable, tanhTable})
-    std::printf("%-16s %14.3g %14.3g %8.3f\n", k.name, k.worst, k.bound, k.worst / k.bound);
+  for (const Worst &k : {expFast, logFast, logShort, asinTable, atanTable, sinhTable,
+                         coshTable, tanhTable})
+    std::printf("%-16s %14.3g %14.3g %8.3f\n", k.name, k.worst, k.bound,
+                k.worst / k.bound);
 }
 
 bool selected(const Options &o, std::string_view name) {
@@ -569,7 +599,8 @@ int main(int argc, char **argv) {
     return 0;
   }
   std::FILE *cases = o.casesPath.empty() ? nullptr : std::fopen(o.casesPath.c_str(), "w");
-  std::FILE *sample = o.samplePath.empty() ? nullptr : std::fopen(o.samplePath.c_str(), "w");
+  std::FILE *sample =
+      o.samplePath.empty() ? nullptr : std::fopen(o.samplePath.c_str(), "w");
   std::FILE *hard = o.hardPath.empty() ? nullptr : std::fopen(o.hardPath.c_str(), "w");
   std::printf("%-10s %9s %8s %12s %10s %9s %7s %9s\n", "function", "values", "raised",
               "worst ulps", "slow path", "share", "wrong", "quad-tie");
@@ -589,16 +620,17 @@ int main(int argc, char **argv) {
     const auto seed = static_cast<std::uint64_t>(2 + (ref - refs.begin()));
     const Function f{&entry, &*ref, seed};
     const Totals t = check(f, o.count, cases, sample, o.samplePerFunction, seed);
-    std::printf("%-10s %9ld %8ld %12.6f %10ld %8.5f%% %7ld %9ld\n", f.name(), t.values, t.raised,
-                t.worst, t.slow, 100.0 * static_cast<double>(t.slow) / static_cast<double>(o.count),
+    std::printf("%-10s %9ld %8ld %12.6f %10ld %8.5f%% %7ld %9ld\n", f.name(), t.values,
+                t.raised, t.worst, t.slow,
+                100.0 * static_cast<double>(t.slow) / static_cast<double>(o.count),
                 t.wrong, t.undecided);
     std::fflush(stdout);
     failures += t.wrong != 0;
     if (hard != nullptr) {
       for (const Hard &h : searchHard(f, o.hardCount, o.hardPerFunction, seed + 1000)) {
         writeArgs(hard, f, h.args);
-        std::fprintf(stderr, "hard %s %.17g %.17g at %.3g ulp from a boundary\n", f.name(),
-                     h.args.x, h.args.z, h.distance);
+        std::fprintf(stderr, "hard %s %.17g %.17g at %.3g ulp from a boundary\n",
+                     f.name(), h.args.x, h.args.z, h.distance);
       }
       std::fflush(hard);
     }

@@ -42,8 +42,8 @@ private slots:
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("message");
-    QTest::newRow("1 MiB computes") << miB << QString::number(miB / 2 - 1 + 10)
-                                    << QString();
+    QTest::newRow("1 MiB computes")
+        << miB << QString::number(miB / 2 - 1 + 10) << QString();
     QTest::newRow("over 1 MiB is refused")
         << miB + 2 << QString() << "Parse error: Expression too long.";
   }
@@ -61,8 +61,7 @@ private slots:
     ReportCapture reports;
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), result);
-    QCOMPARE(reports.messages,
-             message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(reports.messages, message.isEmpty() ? QStringList() : QStringList{message});
   }
 
   void pastingLineBreaksIntoTheFormulaBox() {
@@ -86,21 +85,23 @@ private slots:
     control<QLineEdit>(window, "V_Q")->selectAll();
     QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_Tab);
-    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), QString::number(miB / 2));
+    QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(),
+             QString::number(miB / 2));
     ReportCapture reports;
     setFormula(window, "1", 1);
-    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // every v after the first is a duplicate
+    click(control<QAbstractButton>(
+        window, "ComputeSpdbtn")); // every v after the first is a duplicate
     QCOMPARE(reports.messages, QStringList{"Duplicate hash list entry: v."});
 
     control<QLineEdit>(window, "V_Q")->setText("x");
     click(control<QAbstractButton>(window, "SpeedButton1"));
     setValue(window, QString("9").repeated(miB));
     setFormula(window, "x", 1);
-    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // beyond even the widest format: no number
+    click(control<QAbstractButton>(
+        window, "ComputeSpdbtn")); // beyond even the widest format: no number
     QCOMPARE(reports.messages.size(), 2);
     QVERIFY(reports.messages.back().startsWith("'999"));
-    QVERIFY(reports.messages.back().endsWith(
-        "9' is not a valid floating point value."));
+    QVERIFY(reports.messages.back().endsWith("9' is not a valid floating point value."));
   }
 
   void aFormulaFailingEveryWayInARow() {
@@ -188,7 +189,8 @@ private slots:
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     bool nested = false;
     whenModal("the print report window", [&](QWidget &) {
-      whenModal("the printer setup dialog",
+      whenModal(
+          "the printer setup dialog",
           [&](QWidget &dialog) {
             form.close(); // under the open setup dialog
             dialog.close();
@@ -207,7 +209,8 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     focus(control<VariableGridView>(window, "SG_Variables"));
-    QLineEdit *editor = control<VariableGridView>(window, "SG_Variables")->focusedEditor();
+    QLineEdit *editor =
+        control<VariableGridView>(window, "SG_Variables")->focusedEditor();
     QVERIFY(editor);
     QTest::keyClicks(editor, "123");
     control<QAction>(window, "Exit1")->trigger();

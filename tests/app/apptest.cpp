@@ -22,10 +22,12 @@
 namespace quorvex::test {
 
 ReportCapture::ReportCapture()
-    : previous_(ErrorReport::setSink(
-          [this](const QString &text) { messages.append(text); })) {}
+    : previous_(
+          ErrorReport::setSink([this](const QString &text) { messages.append(text); })) {}
 
-ReportCapture::~ReportCapture() { ErrorReport::setSink(std::move(previous_)); }
+ReportCapture::~ReportCapture() {
+  ErrorReport::setSink(std::move(previous_));
+}
 
 std::unique_ptr<QuorvexProgram> startProgram() {
   auto program = std::make_unique<QuorvexProgram>();
@@ -37,8 +39,7 @@ std::unique_ptr<QuorvexProgram> startProgram() {
 }
 
 void click(QAbstractButton *button) {
-  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
-                    button->rect().center());
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
 void focus(QWidget *widget) {
@@ -46,8 +47,7 @@ void focus(QWidget *widget) {
   QCoreApplication::processEvents();
 }
 
-void setFormula(TF_Main_LSF &window, const QString &text, int selStart,
-                int selLength) {
+void setFormula(TF_Main_LSF &window, const QString &text, int selStart, int selLength) {
   focus(control<QLineEdit>(window, "Edit1"));
   control<QLineEdit>(window, "Edit1")->setText(text);
   if (selLength > 0)
@@ -90,8 +90,7 @@ QWidget *shownModal() {
 
 QString describe(const QWidget &modal) {
   return QStringLiteral("%1 \"%2\"")
-      .arg(QString::fromLatin1(modal.metaObject()->className()),
-           modal.windowTitle());
+      .arg(QString::fromLatin1(modal.metaObject()->className()), modal.windowTitle());
 }
 
 void closeModal(QWidget &modal) {
@@ -205,8 +204,7 @@ int waitBudgetMs() {
   return budget;
 }
 
-void whenModal(const char *what, std::function<void(QWidget &)> work,
-               bool *ran) {
+void whenModal(const char *what, std::function<void(QWidget &)> work, bool *ran) {
   if (ran)
     *ran = false;
   new ModalDriver(what, std::move(work), ran); // owned by the application
@@ -217,11 +215,9 @@ void whenModal(const char *what, std::function<void(QWidget &)> work,
 struct HangGuard::State {
   State()
       : limit(secondsFromEnvironment("QUORVEX_WATCHDOG_SECONDS", 270)),
-        program(QFileInfo(QCoreApplication::applicationFilePath())
-                    .fileName()
-                    .toStdString()) {
-    QObject::connect(&poll, &QTimer::timeout, &poll,
-                     [this] { closeUnclaimedModal(); });
+        program(
+            QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()) {
+    QObject::connect(&poll, &QTimer::timeout, &poll, [this] { closeUnclaimedModal(); });
     poll.start(100);
     watchdog = std::thread([this] { watch(); });
   }
@@ -259,8 +255,7 @@ struct HangGuard::State {
 
   void watch() {
     std::unique_lock lock(mutex);
-    if (wakeUp.wait_for(lock, std::chrono::seconds(limit),
-                        [this] { return stopped; }))
+    if (wakeUp.wait_for(lock, std::chrono::seconds(limit), [this] { return stopped; }))
       return;
     // Read from this thread while the test thread is stuck: the names live
     // in Qt Test's own records for the whole run, and the process ends here.

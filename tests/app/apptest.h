@@ -105,11 +105,11 @@ private:
 
 // Each test program runs one test class inside the program's own application
 // object, so errors escaping handlers take the program's road.
-#define QUORVEX_TEST_MAIN(TestClass)                                           \
-  int main(int argc, char *argv[]) {                                           \
-    quorvex::QuorvexApplication application(argc, argv);                       \
-    application.setQuitOnLastWindowClosed(false);                              \
-    quorvex::test::HangGuard hangGuard;                                        \
-    TestClass test;                                                            \
-    return QTest::qExec(&test, argc, argv);                                    \
+#define QUORVEX_TEST_MAIN(TestClass)                                                     \
+  int main(int argc, char *argv[]) {                                                     \
+    quorvex::QuorvexApplication application(argc, argv);                                 \
+    application.setQuitOnLastWindowClosed(false);                                        \
+    quorvex::test::HangGuard hangGuard;                                                  \
+    TestClass test;                                                                      \
+    return QTest::qExec(&test, argc, argv);                                              \
   }

@@ -31,8 +31,7 @@ private slots:
     if (mistake == "check")
       whenModal("the box", [](QWidget &) { QVERIFY2(false, "on purpose"); });
     else if (mistake == "throw")
-      whenModal("the box",
-                [](QWidget &) { throw std::runtime_error("on purpose"); });
+      whenModal("the box", [](QWidget &) { throw std::runtime_error("on purpose"); });
     else if (mistake == "open")
       whenModal("the box", [](QWidget &) {});
     else if (mistake == "late") {

@@ -18,8 +18,12 @@ using namespace quorvex::test;
 
 namespace {
 
-QLineEdit *edit1(TF_Main_LSF &window) { return control<QLineEdit>(window, "Edit1"); }
-QLineEdit *result(TF_Main_LSF &window) { return control<QLineEdit>(window, "EditYValue"); }
+QLineEdit *edit1(TF_Main_LSF &window) {
+  return control<QLineEdit>(window, "Edit1");
+}
+QLineEdit *result(TF_Main_LSF &window) {
+  return control<QLineEdit>(window, "EditYValue");
+}
 
 // Opens the cell editor of grid row `row` and types into it.
 QLineEdit *typeIntoCell(TF_Main_LSF &window, int row, const QString &text) {
@@ -35,7 +39,9 @@ QLineEdit *typeIntoCell(TF_Main_LSF &window, int row, const QString &text) {
   return editor;
 }
 
-void computeByKey(QWidget *target) { QTest::keyClick(target, Qt::Key_F9); }
+void computeByKey(QWidget *target) {
+  QTest::keyClick(target, Qt::Key_F9);
+}
 
 bool isDimmed(const QLineEdit *box) {
   return box->palette().color(QPalette::Text) ==
@@ -126,7 +132,8 @@ private slots:
     QCOMPARE(formula->ignoredFrom(), 8);
 
     const QImage image = formula->grab().toImage();
-    const int split = formula->fontMetrics().horizontalAdvance("2222  ") + 4; // mid-blanks
+    const int split =
+        formula->fontMetrics().horizontalAdvance("2222  ") + 4; // mid-blanks
     const auto reddish = [&](int from, int to) {
       for (int x = from; x < to; ++x)
         for (int y = 0; y < image.height(); ++y) {
@@ -158,13 +165,19 @@ private slots:
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<int>("caret");
-    QTest::newRow("unknown name") << "1 + nosuch*x" << "nosuch" << 10;
+    QTest::newRow("unknown name") << "1 + nosuch*x"
+                                  << "nosuch" << 10;
     QTest::newRow("after a two-unit character")
-        << QString::fromUtf8("x + \xF0\x9D\x9C\x8B") << QString::fromUtf8("\xF0\x9D\x9C\x8B") << 6;
-    QTest::newRow("missing parenthesis: the end") << "2*(x" << "" << 4;
-    QTest::newRow("number beyond any range") << "x + 1e5000" << "1e5000" << 10;
-    QTest::newRow("division by zero while running") << "2 + 1/0" << "1/0" << 7;
-    QTest::newRow("a call that faults") << "sqrt(0-1) + x" << "sqrt(0-1)" << 9;
+        << QString::fromUtf8("x + \xF0\x9D\x9C\x8B")
+        << QString::fromUtf8("\xF0\x9D\x9C\x8B") << 6;
+    QTest::newRow("missing parenthesis: the end") << "2*(x"
+                                                  << "" << 4;
+    QTest::newRow("number beyond any range") << "x + 1e5000"
+                                             << "1e5000" << 10;
+    QTest::newRow("division by zero while running") << "2 + 1/0"
+                                                    << "1/0" << 7;
+    QTest::newRow("a call that faults") << "sqrt(0-1) + x"
+                                        << "sqrt(0-1)" << 9;
   }
   void failurePointsAtItsPlace() {
     QFETCH(QString, formula);

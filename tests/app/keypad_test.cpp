@@ -29,13 +29,28 @@ void clickKeys(TF_Main_LSF &window, const QStringList &names) {
 }
 
 // Every key whose effect depends on the focus.
-const QStringList focusKeys = {
-    "Nr0btn", "Nr5btn", "Nr9btn", "Nrptbtn", "NrEbtn", "ClearSelectionbtn",
-    "Operatoradditionbtn", "Operatorsubtractionbtn",
-    "Operatormultiplicationbtn", "Operatordivisionbtn", "Operatorbracket1btn",
-    "Operatorbracket2btn", "NrXbtn", "NrRecipbtn", "Plusminusbtn", "Undobtn",
-    "CutToClipboardbtn", "Pastebtn", "ToolButton5", "ToolButton7",
-    "ToolButton8", "ToolButton12"};
+const QStringList focusKeys = {"Nr0btn",
+                               "Nr5btn",
+                               "Nr9btn",
+                               "Nrptbtn",
+                               "NrEbtn",
+                               "ClearSelectionbtn",
+                               "Operatoradditionbtn",
+                               "Operatorsubtractionbtn",
+                               "Operatormultiplicationbtn",
+                               "Operatordivisionbtn",
+                               "Operatorbracket1btn",
+                               "Operatorbracket2btn",
+                               "NrXbtn",
+                               "NrRecipbtn",
+                               "Plusminusbtn",
+                               "Undobtn",
+                               "CutToClipboardbtn",
+                               "Pastebtn",
+                               "ToolButton5",
+                               "ToolButton7",
+                               "ToolButton8",
+                               "ToolButton12"};
 
 } // namespace
 
@@ -56,25 +71,24 @@ private slots:
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
     QTest::newRow("operator then digit")
-        << "2" << 1 << 0 << QStringList{"Operatormultiplicationbtn", "Nr3btn"}
-        << "2 * 3" << 5;
+        << "2" << 1 << 0 << QStringList{"Operatormultiplicationbtn", "Nr3btn"} << "2 * 3"
+        << 5;
     QTest::newRow("each operator keeps its blanks")
         << "" << 0 << 0
         << QStringList{"Operatoradditionbtn", "Operatorsubtractionbtn",
                        "Operatordivisionbtn"}
         << " +  -  / " << 9;
     QTest::newRow("parenthesis replaces the selection")
-        << "5.22 - 5.44E-4 * (x - 817)" << 18 << 7
-        << QStringList{"Operatorbracket1btn"} << "5.22 - 5.44E-4 * (()" << 19;
+        << "5.22 - 5.44E-4 * (x - 817)" << 18 << 7 << QStringList{"Operatorbracket1btn"}
+        << "5.22 - 5.44E-4 * (()" << 19;
     QTest::newRow("1/X inserts text, not a reciprocal")
         << "y" << 0 << 1 << QStringList{"NrRecipbtn"} << "1/x" << 3;
     QTest::newRow("X is lower case")
-        << "2*" << 2 << 0 << QStringList{"NrXbtn", "Operatorbracket2btn"}
-        << "2*x)" << 4;
+        << "2*" << 2 << 0 << QStringList{"NrXbtn", "Operatorbracket2btn"} << "2*x)" << 4;
     QTest::newRow("digits, decimal key and E type")
         << "" << 0 << 0
-        << QStringList{"Nr1btn", "Nrptbtn", "Nr5btn", "NrEbtn",
-                       "Operatorsubtractionbtn", "Nr3btn"}
+        << QStringList{"Nr1btn", "Nrptbtn", "Nr5btn", "NrEbtn", "Operatorsubtractionbtn",
+                       "Nr3btn"}
         << "1.5E - 3" << 8;
     QTest::newRow("typed digit replaces the selection")
         << "123" << 1 << 1 << QStringList{"Nr7btn"} << "173" << 2;
@@ -112,10 +126,17 @@ private slots:
         << QStringList{"Nrptbtn", "Nr5btn", "NrEbtn", "Nr3btn"} << "2.5E3";
     QTest::newRow("Delete") << QStringList{"ClearSelectionbtn"} << "";
     QTest::newRow("insertion and edit keys do nothing")
-        << QStringList{"Operatoradditionbtn", "Operatorbracket1btn", "NrXbtn",
-                       "NrRecipbtn", "Plusminusbtn", "Undobtn",
-                       "CutToClipboardbtn", "Pastebtn", "ToolButton5",
-                       "ToolButton7", "ToolButton8"}
+        << QStringList{"Operatoradditionbtn",
+                       "Operatorbracket1btn",
+                       "NrXbtn",
+                       "NrRecipbtn",
+                       "Plusminusbtn",
+                       "Undobtn",
+                       "CutToClipboardbtn",
+                       "Pastebtn",
+                       "ToolButton5",
+                       "ToolButton7",
+                       "ToolButton8"}
         << "2";
   }
   void keysInTheGridCellEditor() {
@@ -126,7 +147,8 @@ private slots:
     const QString formula = control<QLineEdit>(window, "Edit1")->text();
     QGuiApplication::clipboard()->setText("999");
     focus(control<VariableGridView>(window, "SG_Variables"));
-    QLineEdit *editor = control<VariableGridView>(window, "SG_Variables")->focusedEditor();
+    QLineEdit *editor =
+        control<VariableGridView>(window, "SG_Variables")->focusedEditor();
     QVERIFY(editor);
     editor->setCursorPosition(editor->text().size());
     clickKeys(window, keys);
@@ -158,7 +180,9 @@ private slots:
       click(key(window, name));
       QVERIFY2(control<QLineEdit>(window, "Edit1")->text() == formula, qPrintable(name));
       QVERIFY2(control<QLineEdit>(window, "V_Q")->text() == "x", qPrintable(name));
-      QVERIFY2(control<VariableGridView>(window, "SG_Variables")->item(1, 1)->text() == "2", qPrintable(name));
+      QVERIFY2(control<VariableGridView>(window, "SG_Variables")->item(1, 1)->text() ==
+                   "2",
+               qPrintable(name));
     }
     QCOMPARE(QGuiApplication::clipboard()->text(), "999");
   }
@@ -216,8 +240,10 @@ private slots:
   void cutAndPaste_data() {
     QTest::addColumn<QString>("cut");
     QTest::addColumn<QString>("paste");
-    QTest::newRow("keypad") << "CutToClipboardbtn" << "Pastebtn";
-    QTest::newRow("toolbar") << "ToolButton5" << "ToolButton7";
+    QTest::newRow("keypad") << "CutToClipboardbtn"
+                            << "Pastebtn";
+    QTest::newRow("toolbar") << "ToolButton5"
+                             << "ToolButton7";
   }
   void cutAndPaste() {
     QFETCH(QString, cut);

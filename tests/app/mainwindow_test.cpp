@@ -24,8 +24,10 @@ namespace {
 
 QStringList gridColumn(const TF_Main_LSF &window, int column) {
   QStringList cells;
-  for (int row = 0; row < control<VariableGridView>(window, "SG_Variables")->rowCount(); ++row) {
-    const QTableWidgetItem *item = control<VariableGridView>(window, "SG_Variables")->item(row, column);
+  for (int row = 0; row < control<VariableGridView>(window, "SG_Variables")->rowCount();
+       ++row) {
+    const QTableWidgetItem *item =
+        control<VariableGridView>(window, "SG_Variables")->item(row, column);
     cells.append(item ? item->text() : QString());
   }
   return cells;
@@ -70,8 +72,10 @@ private slots:
     QTest::addColumn<char>("separator");
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("result");
-    QTest::newRow("point") << '.' << "5.22 - 5.44E-4 * (x - 817)" << "5.66336";
-    QTest::newRow("comma") << ',' << "5,22 - 5,44E-4 * (x - 817)" << "5,66336";
+    QTest::newRow("point") << '.' << "5.22 - 5.44E-4 * (x - 817)"
+                           << "5.66336";
+    QTest::newRow("comma") << ',' << "5,22 - 5,44E-4 * (x - 817)"
+                           << "5,66336";
   }
   void startUpState() {
     QFETCH(char, separator);
@@ -83,7 +87,8 @@ private slots:
 
     QCOMPARE(window.windowTitle(), "Multipurpose Calculator - Quorvex");
     QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), formula);
-    QCOMPARE(control<QAbstractButton>(window, "Nrptbtn")->text(), QString(QLatin1Char(separator)));
+    QCOMPARE(control<QAbstractButton>(window, "Nrptbtn")->text(),
+             QString(QLatin1Char(separator)));
     QCOMPARE(control<QLineEdit>(window, "V_Q")->text(), "x");
     QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), "1");
     QVERIFY(!control<QLineEdit>(window, "edVarQuantity")->isEnabled());
@@ -92,8 +97,10 @@ private slots:
     QCOMPARE(gridColumn(window, 0), QStringList({"Name", "x"}));
     QCOMPARE(gridColumn(window, 1), QStringList({"Value", "2"}));
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "Edit1"));
-    for (QAction *checked : {control<QAction>(window, "Toolbar2"), control<QAction>(window, "Statusbar2"),
-                             control<QAction>(window, "Showhints1"), control<QAction>(window, "Intermediateresult1")})
+    for (QAction *checked :
+         {control<QAction>(window, "Toolbar2"), control<QAction>(window, "Statusbar2"),
+          control<QAction>(window, "Showhints1"),
+          control<QAction>(window, "Intermediateresult1")})
       QVERIFY2(checked->isChecked(), qPrintable(checked->objectName()));
     QVERIFY(!control<QAction>(window, "Allsessionresults1")->isChecked());
     QVERIFY(!program->aboutForm().isVisible());
@@ -112,7 +119,8 @@ private slots:
   void separatorFromSystemLocale() {
     const QString expected = qEnvironmentVariable("QUORVEX_EXPECT_SEPARATOR");
     auto program = startProgram();
-    const QString key = control<QAbstractButton>(program->mainWindow(), "Nrptbtn")->text();
+    const QString key =
+        control<QAbstractButton>(program->mainWindow(), "Nrptbtn")->text();
     QCOMPARE(key, QString(QLatin1Char(decimalSeparatorOf(QLocale::system()))));
     if (!expected.isEmpty())
       QCOMPARE(key, expected);
@@ -120,36 +128,87 @@ private slots:
 
   void everyControlKeepsItsName() {
     auto program = startProgram();
-    const char *names[] = {
-        "MainMenu1", "Print1", "N1", "About2", "Help2", "N2", "Exit1",
-        "Toolbar2", "Statusbar2", "Showhints1", "Intermediateresult1",
-        "Allsessionresults1", "ToolBar1", "ToolButton1", "ToolButton2",
-        "ToolButton3", "ToolButton4", "ToolButton5", "ToolButton6",
-        "ToolButton7", "ToolButton8", "ToolButton10", "ToolButton12",
-        "ToolButton13", "ToolButton14", "Panel1", "Label1", "Edit1",
-        "GroupBox1", "Label4", "edVarQuantity", "SpeedButton1", "lbAssign",
-        "V_Q", "SG_Variables", "GroupBox3", "EditYValue", "GbPreferences",
-        "Nr0btn", "Nr1btn", "Nr2btn", "Nr3btn", "Nr4btn", "Nr5btn", "Nr6btn",
-        "Nr7btn", "Nr8btn", "Nr9btn", "Nrptbtn", "NrEbtn",
-        "Operatoradditionbtn", "Operatorsubtractionbtn",
-        "Operatormultiplicationbtn", "Operatordivisionbtn",
-        "Operatorbracket1btn", "Operatorbracket2btn", "Plusminusbtn",
-        "Undobtn", "NrXbtn", "NrRecipbtn", "Copybtn", "Pastebtn",
-        "ClearSelectionbtn", "CutToClipboardbtn", "ComputeSpdbtn",
-        "StatusBar1"};
+    const char *names[] = {"MainMenu1",
+                           "Print1",
+                           "N1",
+                           "About2",
+                           "Help2",
+                           "N2",
+                           "Exit1",
+                           "Toolbar2",
+                           "Statusbar2",
+                           "Showhints1",
+                           "Intermediateresult1",
+                           "Allsessionresults1",
+                           "ToolBar1",
+                           "ToolButton1",
+                           "ToolButton2",
+                           "ToolButton3",
+                           "ToolButton4",
+                           "ToolButton5",
+                           "ToolButton6",
+                           "ToolButton7",
+                           "ToolButton8",
+                           "ToolButton10",
+                           "ToolButton12",
+                           "ToolButton13",
+                           "ToolButton14",
+                           "Panel1",
+                           "Label1",
+                           "Edit1",
+                           "GroupBox1",
+                           "Label4",
+                           "edVarQuantity",
+                           "SpeedButton1",
+                           "lbAssign",
+                           "V_Q",
+                           "SG_Variables",
+                           "GroupBox3",
+                           "EditYValue",
+                           "GbPreferences",
+                           "Nr0btn",
+                           "Nr1btn",
+                           "Nr2btn",
+                           "Nr3btn",
+                           "Nr4btn",
+                           "Nr5btn",
+                           "Nr6btn",
+                           "Nr7btn",
+                           "Nr8btn",
+                           "Nr9btn",
+                           "Nrptbtn",
+                           "NrEbtn",
+                           "Operatoradditionbtn",
+                           "Operatorsubtractionbtn",
+                           "Operatormultiplicationbtn",
+                           "Operatordivisionbtn",
+                           "Operatorbracket1btn",
+                           "Operatorbracket2btn",
+                           "Plusminusbtn",
+                           "Undobtn",
+                           "NrXbtn",
+                           "NrRecipbtn",
+                           "Copybtn",
+                           "Pastebtn",
+                           "ClearSelectionbtn",
+                           "CutToClipboardbtn",
+                           "ComputeSpdbtn",
+                           "StatusBar1"};
     for (const char *name : names)
-      QVERIFY2(program->mainWindow().findChild<QObject *>(QLatin1String(name)),
-               name);
+      QVERIFY2(program->mainWindow().findChild<QObject *>(QLatin1String(name)), name);
     // Keypad and toolbar buttons never take the focus.
     QList<QAbstractButton *> buttons =
-        control<QWidget>(program->mainWindow(), "GbPreferences")->findChildren<QAbstractButton *>();
-    buttons += control<QToolBar>(program->mainWindow(), "ToolBar1")->findChildren<QAbstractButton *>();
+        control<QWidget>(program->mainWindow(), "GbPreferences")
+            ->findChildren<QAbstractButton *>();
+    buttons += control<QToolBar>(program->mainWindow(), "ToolBar1")
+                   ->findChildren<QAbstractButton *>();
     buttons.append(control<QAbstractButton>(program->mainWindow(), "SpeedButton1"));
     for (QAbstractButton *button : buttons)
-      QVERIFY2(button->focusPolicy() == Qt::NoFocus,
-               qPrintable(button->objectName()));
-    QCOMPARE(control<QAbstractButton>(program->mainWindow(), "Nr7btn")->accessibleName(), "Seven");
-    QCOMPARE(control<QAbstractButton>(program->mainWindow(), "Operatordivisionbtn")->accessibleName(),
+      QVERIFY2(button->focusPolicy() == Qt::NoFocus, qPrintable(button->objectName()));
+    QCOMPARE(control<QAbstractButton>(program->mainWindow(), "Nr7btn")->accessibleName(),
+             "Seven");
+    QCOMPARE(control<QAbstractButton>(program->mainWindow(), "Operatordivisionbtn")
+                 ->accessibleName(),
              "Division");
   }
 
@@ -174,11 +233,15 @@ private slots:
     dark.setColor(QPalette::WindowText, QColor(250, 200, 10));
     QApplication::setPalette(dark);
     QCoreApplication::processEvents();
-    QCOMPARE(control<QAbstractButton>(window, "Nr7btn")->palette().color(QPalette::Button), QColor(30, 30, 30));
-    QCOMPARE(control<QAbstractButton>(window, "Nr7btn")->palette().color(QPalette::ButtonText),
-             QColor(240, 240, 240));
+    QCOMPARE(
+        control<QAbstractButton>(window, "Nr7btn")->palette().color(QPalette::Button),
+        QColor(30, 30, 30));
+    QCOMPARE(
+        control<QAbstractButton>(window, "Nr7btn")->palette().color(QPalette::ButtonText),
+        QColor(240, 240, 240));
     // Pictures are drawn in the palette's text colour.
-    const QImage icon = control<QAbstractButton>(window, "ToolButton1")->icon().pixmap(16, 16).toImage();
+    const QImage icon =
+        control<QAbstractButton>(window, "ToolButton1")->icon().pixmap(16, 16).toImage();
     bool drawnInText = false;
     for (int y = 0; y < icon.height() && !drawnInText; ++y)
       for (int x = 0; x < icon.width() && !drawnInText; ++x)
@@ -197,7 +260,8 @@ private slots:
       QWidget *focused = QApplication::focusWidget();
       return focused && (focused == grid || grid->isAncestorOf(focused))
                  ? QStringLiteral("SG_Variables")
-                 : focused ? focused->objectName() : QString();
+             : focused ? focused->objectName()
+                       : QString();
     };
     QStringList forward, backward;
     for (int i = 0; i < 8; ++i) {
@@ -208,8 +272,8 @@ private slots:
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
       backward.append(stop());
     }
-    QCOMPARE(forward, QStringList({"V_Q", "SG_Variables", "EditYValue", "Edit1",
-                                   "V_Q", "SG_Variables", "EditYValue", "Edit1"}));
+    QCOMPARE(forward, QStringList({"V_Q", "SG_Variables", "EditYValue", "Edit1", "V_Q",
+                                   "SG_Variables", "EditYValue", "Edit1"}));
     QCOMPARE(backward, QStringList({"EditYValue", "SG_Variables", "V_Q", "Edit1",
                                     "EditYValue", "SG_Variables", "V_Q", "Edit1"}));
   }
@@ -219,30 +283,55 @@ private slots:
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("message");
-    QTest::newRow("value not a number")
-        << "x" << "abc" << "x" << "'abc' is not a valid floating point value.";
+    QTest::newRow("value not a number") << "x"
+                                        << "abc"
+                                        << "x"
+                                        << "'abc' is not a valid floating point value.";
     QTest::newRow("value with blanks only")
-        << "x" << "  " << "x" << "'  ' is not a valid floating point value.";
-    QTest::newRow("value out of range")
-        << "x" << "1E400" << "x" << "Floating point overflow.";
-    QTest::newRow("duplicate name")
-        << "x;X" << "2" << "x" << "Duplicate hash list entry: X.";
-    QTest::newRow("unknown name, quote ends it")
-        << "" << "2" << "x" << "Parse error: Unknown symbol: 'x'";
-    QTest::newRow("empty formula")
-        << "x" << "2" << "" << "Parse error: Factor expected.";
-    QTest::newRow("missing parenthesis")
-        << "x" << "2" << "(x" << "Parse error: ')' expected.";
-    QTest::newRow("division by zero")
-        << "x" << "0" << "1/x" << "Floating point division by zero.";
-    QTest::newRow("invalid operation")
-        << "x" << "0" << "x/x" << "Invalid floating point operation.";
-    QTest::newRow("result overflow")
-        << "x" << "1E300" << "x*x" << "Floating point overflow.";
-    QTest::newRow("domain")
-        << "x" << "0" << "logbase10(x)" << "Domain check failure in Kerrowin.";
-    QTest::newRow("power")
-        << "x" << "0" << "power(x;-1)" << "Power function: Result is infinite.";
+        << "x"
+        << "  "
+        << "x"
+        << "'  ' is not a valid floating point value.";
+    QTest::newRow("value out of range") << "x"
+                                        << "1E400"
+                                        << "x"
+                                        << "Floating point overflow.";
+    QTest::newRow("duplicate name") << "x;X"
+                                    << "2"
+                                    << "x"
+                                    << "Duplicate hash list entry: X.";
+    QTest::newRow("unknown name, quote ends it") << ""
+                                                 << "2"
+                                                 << "x"
+                                                 << "Parse error: Unknown symbol: 'x'";
+    QTest::newRow("empty formula") << "x"
+                                   << "2"
+                                   << ""
+                                   << "Parse error: Factor expected.";
+    QTest::newRow("missing parenthesis") << "x"
+                                         << "2"
+                                         << "(x"
+                                         << "Parse error: ')' expected.";
+    QTest::newRow("division by zero") << "x"
+                                      << "0"
+                                      << "1/x"
+                                      << "Floating point division by zero.";
+    QTest::newRow("invalid operation") << "x"
+                                       << "0"
+                                       << "x/x"
+                                       << "Invalid floating point operation.";
+    QTest::newRow("result overflow") << "x"
+                                     << "1E300"
+                                     << "x*x"
+                                     << "Floating point overflow.";
+    QTest::newRow("domain") << "x"
+                            << "0"
+                            << "logbase10(x)"
+                            << "Domain check failure in Kerrowin.";
+    QTest::newRow("power") << "x"
+                           << "0"
+                           << "power(x;-1)"
+                           << "Power function: Result is infinite.";
   }
   void computeFailureReachesTheReport() {
     QFETCH(QString, assign);
@@ -252,7 +341,8 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     ReportCapture reports;
-    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // one success first, so failure must clear it
+    click(control<QAbstractButton>(
+        window, "ComputeSpdbtn")); // one success first, so failure must clear it
     QVERIFY(!control<QLineEdit>(window, "EditYValue")->text().isEmpty());
 
     assignVariables(window, assign);
@@ -271,15 +361,12 @@ private slots:
     // An object whose event handler fails as a user's action can.
     class Failing final : public QObject {
     public:
-      bool event(QEvent *) override {
-        throw quorvex::EZeroDivide();
-      }
+      bool event(QEvent *) override { throw quorvex::EZeroDivide(); }
     } failing;
     ReportCapture reports;
     QEvent event(QEvent::User);
     QVERIFY(QCoreApplication::sendEvent(&failing, &event));
-    QCOMPARE(reports.messages,
-             QStringList({"Floating point division by zero."}));
+    QCOMPARE(reports.messages, QStringList({"Floating point division by zero."}));
   }
 
   void reportIsAnErrorBox() {
@@ -287,7 +374,8 @@ private slots:
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    whenModal("the error box",
+    whenModal(
+        "the error box",
         [&](QWidget &modal) {
           auto *box = qobject_cast<QMessageBox *>(&modal);
           QVERIFY(box);
@@ -324,8 +412,8 @@ private slots:
     QTest::addColumn<QString>("assign");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QString>("quantity");
-    QTest::newRow("blanks and empty items") << "x; y ;;z;"
-                                            << QStringList{"x", "y", "z"} << "3";
+    QTest::newRow("blanks and empty items")
+        << "x; y ;;z;" << QStringList{"x", "y", "z"} << "3";
     QTest::newRow("empty") << "" << QStringList{"x"} << "1";
     QTest::newRow("blanks only") << "   " << QStringList{"x"} << "1";
     QTest::newRow("semicolons only") << ";;;" << QStringList{"x"} << "1";
@@ -342,7 +430,8 @@ private slots:
     QCOMPARE(gridColumn(window, 0), QStringList{"Name"} + names);
     QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), quantity);
     for (int row = 1; row <= names.size(); ++row)
-      QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(row, 1)->text(), "2");
+      QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(row, 1)->text(),
+               "2");
   }
 
   void valuesStayWithRowPositions() {
@@ -367,9 +456,13 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     typeValue(window, 1, "7");
-    QTest::keyClick(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(control<VariableGridView>(window, "SG_Variables")->focusedEditor(), waitBudgetMs());
-    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(), "7");
+    QTest::keyClick(control<VariableGridView>(window, "SG_Variables")->focusedEditor(),
+                    Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        control<VariableGridView>(window, "SG_Variables")->focusedEditor(),
+        waitBudgetMs());
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(),
+             "7");
     QCOMPARE(window.Session().Grid().Cell(1, 1), "7");
   }
 
@@ -379,8 +472,10 @@ private slots:
     assignVariables(window, "x");
     typeValue(window, 1, "");
     QVERIFY(control<VariableGridView>(window, "SG_Variables")->focusedEditor());
-    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // the editor keeps the focus
-    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(), "2");
+    click(
+        control<QAbstractButton>(window, "ComputeSpdbtn")); // the editor keeps the focus
+    QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(),
+             "2");
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(1, 1)->text(), "2");
   }
 
@@ -400,11 +495,13 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     focus(control<QLineEdit>(window, "V_Q"));
-    click(control<QAbstractButton>(window, "ComputeSpdbtn")); // the button leaves the focus where it is
+    click(control<QAbstractButton>(
+        window, "ComputeSpdbtn")); // the button leaves the focus where it is
     const QString result = control<QLineEdit>(window, "EditYValue")->text();
     QVERIFY(!result.isEmpty());
     QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key(key));
-    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), clears ? QString() : result);
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(),
+             clears ? QString() : result);
   }
 
   void enterInTheAssignBoxAppliesTheList() {
@@ -454,14 +551,16 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     const QSize size = window.size();
-    const int formulaTop = control<QWidget>(window, "Panel1")->mapTo(&window, QPoint()).y();
+    const int formulaTop =
+        control<QWidget>(window, "Panel1")->mapTo(&window, QPoint()).y();
     const int bodyHeight = control<QWidget>(window, "GroupBox1")->height();
 
     control<QAction>(window, "Toolbar2")->trigger();
     QCoreApplication::processEvents();
     QVERIFY(!control<QAction>(window, "Toolbar2")->isChecked());
     QVERIFY(!control<QToolBar>(window, "ToolBar1")->isVisible());
-    QVERIFY(control<QWidget>(window, "Panel1")->mapTo(&window, QPoint()).y() < formulaTop);
+    QVERIFY(control<QWidget>(window, "Panel1")->mapTo(&window, QPoint()).y() <
+            formulaTop);
     control<QAction>(window, "Statusbar2")->trigger();
     QCoreApplication::processEvents();
     QVERIFY(!control<QStatusBar>(window, "StatusBar1")->isVisible());
@@ -480,16 +579,22 @@ private slots:
   void hintsInTheStatusBar_data() {
     QTest::addColumn<QString>("controlName");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("result box") << "EditYValue" << "Computed value";
-    QTest::newRow("key 7") << "Nr7btn" << "Seven";
-    QTest::newRow("formula box")
-        << "Edit1" << "Formula edit-box: Enter a formula into editor";
-    QTest::newRow("toolbar print")
-        << "ToolButton4" << "Print the report of calculation session.";
-    QTest::newRow("no hint of its own or above") << "Label1" << "";
-    QTest::newRow("disabled Quantity box") << "edVarQuantity" << "Variable quantity";
-    QTest::newRow("Variable button") << "SpeedButton1" << "Variable quantity";
-    QTest::newRow("grid cell") << "SG_Variables" << "Grid setting: Assign values for the variables";
+    QTest::newRow("result box") << "EditYValue"
+                                << "Computed value";
+    QTest::newRow("key 7") << "Nr7btn"
+                           << "Seven";
+    QTest::newRow("formula box") << "Edit1"
+                                 << "Formula edit-box: Enter a formula into editor";
+    QTest::newRow("toolbar print") << "ToolButton4"
+                                   << "Print the report of calculation session.";
+    QTest::newRow("no hint of its own or above") << "Label1"
+                                                 << "";
+    QTest::newRow("disabled Quantity box") << "edVarQuantity"
+                                           << "Variable quantity";
+    QTest::newRow("Variable button") << "SpeedButton1"
+                                     << "Variable quantity";
+    QTest::newRow("grid cell") << "SG_Variables"
+                               << "Grid setting: Assign values for the variables";
   }
   void hintsInTheStatusBar() {
     QFETCH(QString, controlName);
@@ -500,25 +605,31 @@ private slots:
     auto *widget = window.findChild<QWidget *>(controlName);
     QVERIFY(widget);
     QTest::mouseMove(widget, widget->rect().center());
-    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(), hint, waitBudgetMs());
+    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
+                              hint, waitBudgetMs());
   }
 
   void hintsOffLeaveTheStatusBarAlone() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QTest::mouseMove(control<QAbstractButton>(window, "Nr7btn"), control<QAbstractButton>(window, "Nr7btn")->rect().center());
-    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven", waitBudgetMs());
+    QTest::mouseMove(control<QAbstractButton>(window, "Nr7btn"),
+                     control<QAbstractButton>(window, "Nr7btn")->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
+                              "Seven", waitBudgetMs());
     control<QAction>(window, "Showhints1")->trigger();
     QVERIFY(!control<QAction>(window, "Showhints1")->isChecked());
-    for (QWidget *key : {static_cast<QWidget *>(control<QAbstractButton>(window, "Nr8btn")),
-                         static_cast<QWidget *>(control<QAbstractButton>(window, "Operatoradditionbtn")),
-                         static_cast<QWidget *>(control<QLineEdit>(window, "EditYValue"))})
+    for (QWidget *key :
+         {static_cast<QWidget *>(control<QAbstractButton>(window, "Nr8btn")),
+          static_cast<QWidget *>(control<QAbstractButton>(window, "Operatoradditionbtn")),
+          static_cast<QWidget *>(control<QLineEdit>(window, "EditYValue"))})
       QTest::mouseMove(key, key->rect().center());
     QCoreApplication::processEvents();
     QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Seven");
     control<QAction>(window, "Showhints1")->trigger();
-    QTest::mouseMove(control<QAbstractButton>(window, "Nr9btn"), control<QAbstractButton>(window, "Nr9btn")->rect().center());
-    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(), "Nine", waitBudgetMs());
+    QTest::mouseMove(control<QAbstractButton>(window, "Nr9btn"),
+                     control<QAbstractButton>(window, "Nr9btn")->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
+                              "Nine", waitBudgetMs());
   }
 
   // Opened with its mnemonic and walked with Down, each menu shows each
@@ -527,20 +638,23 @@ private slots:
   void menuItemHints_data() {
     QTest::addColumn<int>("mnemonic");
     QTest::addColumn<QStringList>("hints");
-    QTest::newRow("File") << int(Qt::Key_F)
-                          << QStringList{"Print the report of calculation session.",
-                                         "About Quorvex program.",
-                                         "Documentation that provides guide for the usage of Quorvex.",
-                                         "Exit: End the calculation session."};
+    QTest::newRow("File")
+        << int(Qt::Key_F)
+        << QStringList{"Print the report of calculation session.",
+                       "About Quorvex program.",
+                       "Documentation that provides guide for the usage of Quorvex.",
+                       "Exit: End the calculation session."};
     QTest::newRow("View") << int(Qt::Key_V)
                           << QStringList{"Select to view the toobar.",
                                          "Select to view the statusbar."};
     QTest::newRow("Option") << int(Qt::Key_O) << QStringList{""};
-    QTest::newRow("Preference") << int(Qt::Key_P)
-                                << QStringList{"Display intermediate result for printing.",
-                                               "Display all-session results for printing."};
-    QTest::newRow("Tools") << int(Qt::Key_T)
-                           << QStringList{"Plot the formula over a range of one of its variables."};
+    QTest::newRow("Preference")
+        << int(Qt::Key_P)
+        << QStringList{"Display intermediate result for printing.",
+                       "Display all-session results for printing."};
+    QTest::newRow("Tools")
+        << int(Qt::Key_T)
+        << QStringList{"Plot the formula over a range of one of its variables."};
   }
   void menuItemHints() {
     QFETCH(int, mnemonic);
@@ -551,7 +665,8 @@ private slots:
     auto *key = control<QAbstractButton>(window, "Nr7btn");
     QTest::mouseMove(key, key->rect().center());
     QTRY_COMPARE(status->currentMessage(), "Seven");
-    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key(mnemonic), Qt::AltModifier);
+    QTest::keyClick(control<QLineEdit>(window, "Edit1"), Qt::Key(mnemonic),
+                    Qt::AltModifier);
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), waitBudgetMs());
     QWidget *menu = QApplication::activePopupWidget();
     // The menu grabs the pointer, and the window system tells the control

@@ -56,7 +56,8 @@ PlotWindow &plotFromMenu(TF_Main_LSF &window, const QString &formula, const QStr
 
 // The share of the column of pixels at x, over the plot area's height, whose
 // colour is near colour.
-double shareNear(const QImage &image, const QRectF &area, double x, const QColor &colour) {
+double shareNear(const QImage &image, const QRectF &area, double x,
+                 const QColor &colour) {
   int near = 0, all = 0;
   for (int y = int(area.top()) + 2; y < int(area.bottom()) - 2; ++y, ++all) {
     const QColor pixel = image.pixelColor(int(x), y);
@@ -116,8 +117,8 @@ private:
 
 // The pointer resting at a position of the view.
 void hover(QWidget &view, QPointF at) {
-  QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&view, &move);
 }
 
@@ -164,8 +165,8 @@ private slots:
     const QImage image = view.toImage(1);
     const QRectF area = view.plotArea();
     const auto xAt = [&](double x) {
-      return area.left() + (x - view.viewLeft()) / (view.viewRight() - view.viewLeft()) *
-                               area.width();
+      return area.left() +
+             (x - view.viewLeft()) / (view.viewRight() - view.viewLeft()) * area.width();
     };
     const QColor base = view.palette().color(QPalette::Base);
     const QColor curve = view.palette().color(QPalette::Highlight);
@@ -199,10 +200,14 @@ private slots:
   void formulaErrorsAreReportedAsComputeReportsThem_data() {
     QTest::addColumn<QString>("assign");
     QTest::addColumn<QString>("formula");
-    QTest::newRow("parse error") << "x" << "1/x+";
-    QTest::newRow("unknown name") << "x" << "x*k";
-    QTest::newRow("duplicate name") << "x;X" << "x";
-    QTest::newRow("no formula") << "x" << "";
+    QTest::newRow("parse error") << "x"
+                                 << "1/x+";
+    QTest::newRow("unknown name") << "x"
+                                  << "x*k";
+    QTest::newRow("duplicate name") << "x;X"
+                                    << "x";
+    QTest::newRow("no formula") << "x"
+                                << "";
   }
   void formulaErrorsAreReportedAsComputeReportsThem() {
     QFETCH(QString, assign);
@@ -254,9 +259,15 @@ private slots:
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("a hatched point") << "1/x" << "-10" << "10";
-    QTest::newRow("a hatched half") << "ln(x)" << "-4" << "4";
-    QTest::newRow("branches leaving") << "tan(x)" << "-10" << "10";
+    QTest::newRow("a hatched point") << "1/x"
+                                     << "-10"
+                                     << "10";
+    QTest::newRow("a hatched half") << "ln(x)"
+                                    << "-4"
+                                    << "4";
+    QTest::newRow("branches leaving") << "tan(x)"
+                                      << "-10"
+                                      << "10";
   }
   void svgDrawsWhatThePngShows() {
     QFETCH(QString, formula);
@@ -269,11 +280,13 @@ private slots:
     QTemporaryDir dir;
     plot.exportSvg(dir.filePath("plot.svg"));
     plot.exportPng(dir.filePath("plot.png"));
-    const QImage png = QImage(dir.filePath("plot.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage png =
+        QImage(dir.filePath("plot.png")).convertToFormat(QImage::Format_RGB32);
     QImage svg(png.size(), QImage::Format_RGB32);
     svg.fill(Qt::magenta);
     QPainter painter(&svg);
-    QSvgRenderer(dir.filePath("plot.svg")).render(&painter, QRectF(QPointF(0, 0), png.size()));
+    QSvgRenderer(dir.filePath("plot.svg"))
+        .render(&painter, QRectF(QPointF(0, 0), png.size()));
     painter.end();
     const double differing = shareDiffering(png, svg);
     QVERIFY2(differing < 0.05, qPrintable(QString::number(differing)));
@@ -298,15 +311,18 @@ private slots:
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QString>("readout"); // how it starts; empty: not checked
     QTest::newRow("both ends of the doubles")
-        << "-1.7976931348623157E308" << "1.7976931348623157E308"
-        << QStringList{"-1E308", "0", "1E308"} << "(0, ";
-    QTest::newRow("-1E308 to 1E308") << "-1E308" << "1E308" << QStringList{"-1E308", "1E308"}
-                                     << "(0, ";
-    QTest::newRow("0 to 1E308") << "0" << "1E308" << QStringList{"0", "1E308"} << "(5E307, ";
+        << "-1.7976931348623157E308"
+        << "1.7976931348623157E308" << QStringList{"-1E308", "0", "1E308"} << "(0, ";
+    QTest::newRow("-1E308 to 1E308")
+        << "-1E308"
+        << "1E308" << QStringList{"-1E308", "1E308"} << "(0, ";
+    QTest::newRow("0 to 1E308") << "0"
+                                << "1E308" << QStringList{"0", "1E308"} << "(5E307, ";
     QTest::newRow("neighbouring doubles")
-        << "1" << "1.0000000000000002" << QStringList{"1", "1.0000000000000002"} << "";
-    QTest::newRow("subnormal") << "1E-320" << "2E-320" << QStringList{"1E-320", "2E-320"}
-                               << "";
+        << "1"
+        << "1.0000000000000002" << QStringList{"1", "1.0000000000000002"} << "";
+    QTest::newRow("subnormal") << "1E-320"
+                               << "2E-320" << QStringList{"1E-320", "2E-320"} << "";
   }
   void extremeRanges() {
     QFETCH(QString, from);
@@ -358,14 +374,15 @@ private slots:
     const QImage image = view.toImage(1);
     const QRectF area = view.plotArea();
     const auto xAt = [&](double x) {
-      return area.left() + (x - view.viewLeft()) / (view.viewRight() - view.viewLeft()) *
-                               area.width();
+      return area.left() +
+             (x - view.viewLeft()) / (view.viewRight() - view.viewLeft()) * area.width();
     };
     const QColor curve = view.palette().color(QPalette::Highlight);
     const double pi = std::acos(-1.0);
     for (int k = -3; k <= 2; ++k) {
       const double pole = (k + 0.5) * pi;
-      QVERIFY2(shareNear(image, area, xAt(pole), curve) < 0.3, qPrintable(QString::number(pole)));
+      QVERIFY2(shareNear(image, area, xAt(pole), curve) < 0.3,
+               qPrintable(QString::number(pole)));
       // Between poles the branch climbs from near the bottom to near the top.
       QVERIFY(shareNear(image, area, xAt(pole + pi / 2), curve) > 0);
     }
@@ -388,8 +405,8 @@ private slots:
     const QString before = readout->text();
     QCOMPARE(before, view.readoutAt(at));
 
-    QWheelEvent wheel(at, view.mapToGlobal(at), QPoint(), QPoint(0, 120 * 4), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, view.mapToGlobal(at), QPoint(), QPoint(0, 120 * 4),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &wheel);
     QVERIFY(view.readoutAt(at) != before);
     QCOMPARE(readout->text(), view.readoutAt(at));
@@ -428,7 +445,8 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     const QRect available = window.screen()->availableGeometry();
-    window.move(available.bottomRight() - QPoint(window.width() / 2, window.height() / 2));
+    window.move(available.bottomRight() -
+                QPoint(window.width() / 2, window.height() / 2));
     setFormula(window, "x", 0);
     control<QAction>(window, "plotAction")->trigger();
     auto &plot = *control<PlotWindow>(window, "plotWindow");

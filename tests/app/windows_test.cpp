@@ -9,23 +9,23 @@
 #include "app/plotwindow.h"
 
 #include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QHash>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTabBar>
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
-#include <QTableWidget>
 
 using namespace quorvex;
 using namespace quorvex::test;
@@ -37,7 +37,8 @@ namespace {
 QString reportOfPrint(TF_Main_LSF &window, TTextPrintForm &form) {
   QString shown;
   bool ran = false;
-  whenModal("the print report window",
+  whenModal(
+      "the print report window",
       [&](QWidget &modal) {
         QCOMPARE(&modal, &form);
         shown = form.ReportText();
@@ -71,7 +72,8 @@ QChar altLetter(const QString &caption) {
 }
 
 // Each caption of one scope that claims a letter claimed before it there.
-void findClashes(const QString &scope, const QStringList &captions, QStringList &clashes) {
+void findClashes(const QString &scope, const QStringList &captions,
+                 QStringList &clashes) {
   QHash<QChar, QString> claimed;
   for (const QString &caption : captions) {
     const QChar letter = altLetter(caption);
@@ -93,7 +95,8 @@ QStringList altCaptions(const QWidget &window) {
       continue;
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
       captions.append(button->text());
-    else if (const auto *label = qobject_cast<const QLabel *>(widget); label && label->buddy())
+    else if (const auto *label = qobject_cast<const QLabel *>(widget);
+             label && label->buddy())
       captions.append(label->text());
     else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
       captions.append(group->title());
@@ -211,8 +214,7 @@ private slots:
     QVERIFY(QFile::exists(file));
 
     const QString info = runTool("pdfinfo", {file});
-    QVERIFY2(info.contains(QRegularExpression("Title:\\s+Report\\n")),
-             qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("Title:\\s+Report\\n")), qPrintable(info));
     const QRegularExpression pageCount("Pages:\\s+(\\d+)");
     const int printed = pageCount.match(info).captured(1).toInt();
     if (pages > 0)
@@ -228,9 +230,10 @@ private slots:
   void printingWithoutADestinationIsReported_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no printer") << "" << "There is no default printer currently selected.";
-    QTest::newRow("file cannot be created")
-        << "/nonexistent-folder/report.pdf" << "Cannot create the file ";
+    QTest::newRow("no printer") << ""
+                                << "There is no default printer currently selected.";
+    QTest::newRow("file cannot be created") << "/nonexistent-folder/report.pdf"
+                                            << "Cannot create the file ";
   }
   void printingWithoutADestinationIsReported() {
     QFETCH(QString, file);
@@ -263,7 +266,8 @@ private slots:
     TTextPrintForm &form = program->printForm();
     QString accept;
     bool ran = false;
-    whenModal("the printer setup dialog",
+    whenModal(
+        "the printer setup dialog",
         [&](QWidget &modal) {
           auto *dialog = qobject_cast<QPrintDialog *>(&modal);
           QVERIFY(dialog);
@@ -309,31 +313,53 @@ private slots:
     auto program = startProgram();
     THelperForm &helper = program->helperForm();
     control<QAction>(program->mainWindow(), "Help2")->trigger();
-    QTest::mouseClick(control<QTextEdit>(helper, "RichEdit1")->viewport(), Qt::LeftButton);
+    QTest::mouseClick(control<QTextEdit>(helper, "RichEdit1")->viewport(),
+                      Qt::LeftButton);
     QVERIFY(helper.isVisible());
-    QTest::mouseClick(control<QWidget>(helper, "Panel1"), Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+    QTest::mouseClick(control<QWidget>(helper, "Panel1"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(1, 1));
     QVERIFY(!helper.isVisible());
   }
 
   void userGuideStatesTheFacts_data() {
     QTest::addColumn<QString>("fact");
-    for (const char *fact :
-         {"How to work with the program", "x;y;z", "Sin(30/Deg)",
-          "ArcTan(1)*Deg", "4 - 2 + 1 = 3", "4 * 5 * 6 / 1 * 2 * 3 = 720",
-          "sqrt(square(3)+square(4))", "p*power((1+k/m);(m*n))",
-          "T;a;b;c;d;f;i;j;k;m", "logbaseN(4;6.25)", "1.602e-19",
-          "arccos(1/x)", "arcsin(1/x)", "Parse error: Expression too long",
-          "Parse error: Expression nested too deeply", "eulermascheroni",
-          "twotopower63", "arctan2", "haversine", "Decimal point",
-          "User-defined variables", "Functions and their descriptions",
-          "Buttons", "F9", "Ctrl+Return", "Alt+F", "Alt+T", "\"2.\" is 2",
-          "the operation that failed while computing"})
+    for (const char *fact : {"How to work with the program",
+                             "x;y;z",
+                             "Sin(30/Deg)",
+                             "ArcTan(1)*Deg",
+                             "4 - 2 + 1 = 3",
+                             "4 * 5 * 6 / 1 * 2 * 3 = 720",
+                             "sqrt(square(3)+square(4))",
+                             "p*power((1+k/m);(m*n))",
+                             "T;a;b;c;d;f;i;j;k;m",
+                             "logbaseN(4;6.25)",
+                             "1.602e-19",
+                             "arccos(1/x)",
+                             "arcsin(1/x)",
+                             "Parse error: Expression too long",
+                             "Parse error: Expression nested too deeply",
+                             "eulermascheroni",
+                             "twotopower63",
+                             "arctan2",
+                             "haversine",
+                             "Decimal point",
+                             "User-defined variables",
+                             "Functions and their descriptions",
+                             "Buttons",
+                             "F9",
+                             "Ctrl+Return",
+                             "Alt+F",
+                             "Alt+T",
+                             "\"2.\" is 2",
+                             "the operation that failed while computing"})
       QTest::newRow(fact) << QString::fromUtf8(fact);
   }
   void userGuideStatesTheFacts() {
     QFETCH(QString, fact);
     auto program = startProgram();
-    QVERIFY(control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText().contains(fact));
+    QVERIFY(control<QTextEdit>(program->helperForm(), "RichEdit1")
+                ->toPlainText()
+                .contains(fact));
   }
 
   // In every window and dialog each Alt letter leads to one place only;
@@ -386,13 +412,15 @@ private slots:
     QList<const void *> seen;
     for (int showing = 0; showing < 2; ++showing) {
       bool ran = false;
-      whenModal("the about window",
+      whenModal(
+          "the about window",
           [&](QWidget &modal) {
             auto *about = qobject_cast<TAboutForm *>(&modal);
             QVERIFY(about);
             QVERIFY(about != &program->aboutForm());
             QCOMPARE(about->windowTitle(), "About Quorvex");
-            QCOMPARE(QApplication::focusWidget(), control<QAbstractButton>(*about, "OKButton"));
+            QCOMPARE(QApplication::focusWidget(),
+                     control<QAbstractButton>(*about, "OKButton"));
             QStringList texts;
             for (const QLabel *label : about->findChildren<QLabel *>())
               texts.append(label->text());

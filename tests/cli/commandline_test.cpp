@@ -27,12 +27,9 @@ TEST(CommandLine, WhatCountsAsTheFormula) {
     std::vector<std::string_view> args;
     const char *formula; // nullptr: none, read stdin
   } cases[] = {
-      {{}, nullptr},
-      {{"--log", "last"}, nullptr},
-      {{"-5"}, "-5"},
-      {{"-(x)"}, "-(x)"},
-      {{"-"}, "-"},
-      {{"--", "--version"}, "--version"},
+      {{}, nullptr},  {{"--log", "last"}, nullptr},
+      {{"-5"}, "-5"}, {{"-(x)"}, "-(x)"},
+      {{"-"}, "-"},   {{"--", "--version"}, "--version"},
       {{""}, ""},
   };
   for (const auto &c : cases) {
@@ -48,8 +45,8 @@ TEST(CommandLine, Separators) {
   for (char c : {'.', ',', '\'', '#'})
     EXPECT_TRUE(isUsableSeparator(c)) << c;
   // "_" continues a name: "1_5" would be the number 1 and the name "_5".
-  for (char c : {'+', '-', '*', '/', '(', ')', ';', '<', '>', '=', '5', 'e',
-                 'E', '_', ' ', '\t', '\0', '\xC3'})
+  for (char c : {'+', '-', '*', '/', '(', ')', ';', '<', '>', '=', '5', 'e', 'E', '_',
+                 ' ', '\t', '\0', '\xC3'})
     EXPECT_FALSE(isUsableSeparator(c)) << int(c);
   EXPECT_EQ(parse({"--decimal-separator", ","}).decimalSeparator, ',');
   EXPECT_THROW(parse({"--decimal-separator", ""}), EUsageError);

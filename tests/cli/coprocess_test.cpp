@@ -43,11 +43,11 @@ TEST(EvalCoProcess, AnswersEachTableRowBeforeTheNextArrives) {
     const struct {
       const char *line;
       const char *answer;
-    } exchanges[] = {{"day,x,y\n", "day,x,y,F,error"},
-                     {"mon,6,3\n", "mon,6,3,2,"},
-                     {"\"tue, wed\",1,0\n",
-                      "\"tue, wed\",1,0,,Floating point division by zero."},
-                     {"thu,-8,4\r\n", "thu,-8,4,-2,"}};
+    } exchanges[] = {
+        {"day,x,y\n", "day,x,y,F,error"},
+        {"mon,6,3\n", "mon,6,3,2,"},
+        {"\"tue, wed\",1,0\n", "\"tue, wed\",1,0,,Floating point division by zero."},
+        {"thu,-8,4\r\n", "thu,-8,4,-2,"}};
     for (const auto &e : exchanges) {
       SCOPED_TRACE(e.line);
       ASSERT_TRUE(eval.write(e.line));

@@ -54,32 +54,60 @@ TEST(EvalProcess, SingleFormulas) {
       {"compound interest",
        {"-v", "p=1000", "-v", "k=0.05", "--var", "m=12", "-v", "n=10",
         "p*power((1+k/m);(m*n))"},
-       0, "1647.00949769028\n", ""},
-      {"no variables bound without -v", {"x"}, 1, "",
+       0,
+       "1647.00949769028\n",
+       ""},
+      {"no variables bound without -v",
+       {"x"},
+       1,
+       "",
        "error: Parse error: Unknown symbol: 'x'\n"},
-      {"error report adds its full stop", {"1/0"}, 1, "",
+      {"error report adds its full stop",
+       {"1/0"},
+       1,
+       "",
        "error: Floating point division by zero.\n"},
       {"empty VALUE is 2 as in the grid", {"-v", "x=", "x*10"}, 0, "20\n", ""},
       {"value text with blanks", {"-v", "x= 3 ", "x"}, 0, "3\n", ""},
-      {"name before the first =", {"-v", "a=b=1", "a"}, 1, "",
+      {"name before the first =",
+       {"-v", "a=b=1", "a"},
+       1,
+       "",
        "error: 'b=1' is not a valid floating point value.\n"},
-      {"1E400 overflows", {"-v", "x=1E400", "x"}, 1, "",
+      {"1E400 overflows",
+       {"-v", "x=1E400", "x"},
+       1,
+       "",
        "error: Floating point overflow.\n"},
       {"1E-400 is zero", {"-v", "x=1E-400", "x"}, 0, "0\n", ""},
       {"formula with a leading minus", {"-5+1"}, 0, "-4\n", ""},
-      {"-- before an option-like formula", {"-v", "x=3", "--", "-x"}, 0,
-       "-3\n", ""},
+      {"-- before an option-like formula", {"-v", "x=3", "--", "-x"}, 0, "-3\n", ""},
       {"options after the formula", {"x*2", "-v", "x=4"}, 0, "8\n", ""},
-      {"attached forms", {"--var=x=1.5", "-vy=2", "--decimal-separator=.", "x*y"},
-       0, "3\n", ""},
-      {"comma separator", {"--decimal-separator", ",", "-v", "x=2,5", "x/2"},
-       0, "1,25\n", ""},
-      {"point refused under comma", {"--decimal-separator", ",", "-v", "x=2.5", "x"},
-       1, "", "error: '2.5' is not a valid floating point value.\n"},
+      {"attached forms",
+       {"--var=x=1.5", "-vy=2", "--decimal-separator=.", "x*y"},
+       0,
+       "3\n",
+       ""},
+      {"comma separator",
+       {"--decimal-separator", ",", "-v", "x=2,5", "x/2"},
+       0,
+       "1,25\n",
+       ""},
+      {"point refused under comma",
+       {"--decimal-separator", ",", "-v", "x=2.5", "x"},
+       1,
+       "",
+       "error: '2.5' is not a valid floating point value.\n"},
       {"round trip", {"--round-trip", "0.1+0.2"}, 0, "0.30000000000000004\n", ""},
       {"round trip writes a point under comma",
-       {"--round-trip", "--decimal-separator", ",", "1/4"}, 0, "0.25\n", ""},
-      {"round trip leaves errors alone", {"--round-trip", "1/0"}, 1, "",
+       {"--round-trip", "--decimal-separator", ",", "1/4"},
+       0,
+       "0.25\n",
+       ""},
+      {"round trip leaves errors alone",
+       {"--round-trip", "1/0"},
+       1,
+       "",
        "error: Floating point division by zero.\n"},
   };
   for (const auto &c : cases) {
@@ -93,13 +121,22 @@ TEST(EvalProcess, SingleFormulas) {
 
 TEST(EvalProcess, UsageErrorsExitWithTwo) {
   const Args cases[] = {
-      {"-v", "x"},          {"-v", "=1"},         {"-v", " \t=1"},
-      {"-v", "a;b=1"},      {"-v"},               {"--log", "all"},
-      {"--log"},            {"--decimal-separator", ".."},
-      {"--decimal-separator", "+"},               {"--decimal-separator", "5"},
+      {"-v", "x"},
+      {"-v", "=1"},
+      {"-v", " \t=1"},
+      {"-v", "a;b=1"},
+      {"-v"},
+      {"--log", "all"},
+      {"--log"},
+      {"--decimal-separator", ".."},
+      {"--decimal-separator", "+"},
+      {"--decimal-separator", "5"},
       {"--decimal-separator", "_"},
-      {"--bogus"},          {"-x"},               {"1", "2"},
-      {"--round-trip=yes"}, {"--help=1"},
+      {"--bogus"},
+      {"-x"},
+      {"1", "2"},
+      {"--round-trip=yes"},
+      {"--help=1"},
       {"-v", "x=1", "-v", "X=2", "x"},
   };
   for (const Args &args : cases) {
@@ -141,7 +178,8 @@ TEST(EvalProcess, ListsEveryFunctionAndConstantOneALine) {
                   "pi, the ratio of a circle's circumference to its diameter"));
   // Values as results show them, with the separator in force.
   const ProcessResult comma = eval({"--list", "--decimal-separator", ","});
-  EXPECT_NE(comma.out.find("\nNconst             2,71828182845905     e, "), std::string::npos);
+  EXPECT_NE(comma.out.find("\nNconst             2,71828182845905     e, "),
+            std::string::npos);
 }
 
 TEST(EvalProcess, WriteFailuresAreReported) {
@@ -152,7 +190,8 @@ TEST(EvalProcess, WriteFailuresAreReported) {
     SCOPED_TRACE(args.empty() ? "batch" : args.front());
     Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), args.begin(), args.end());
-    const ProcessResult r = runProcess("/bin/sh", shell, "1+1\n", environmentWithLocale("C"));
+    const ProcessResult r =
+        runProcess("/bin/sh", shell, "1+1\n", environmentWithLocale("C"));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "quorvex-eval: error writing standard output\n");
   }
@@ -180,8 +219,7 @@ TEST(EvalProcess, ReadFailuresAreReported) {
 }
 
 TEST(EvalProcess, BatchLinesAreOneSession) {
-  const ProcessResult r =
-      eval({"-v", "x=4", "--log", "session"}, "x+1\n1/0\nx*2\r\n\n7");
+  const ProcessResult r = eval({"-v", "x=4", "--log", "session"}, "x+1\n1/0\nx*2\r\n\n7");
   EXPECT_EQ(r.status, 1); // one line failed
   EXPECT_EQ(r.err, "");
   const Lines lines = splitLines(r.out);
@@ -193,11 +231,10 @@ TEST(EvalProcess, BatchLinesAreOneSession) {
   EXPECT_EQ(lines[4], "7"); // last line without a newline still counts
   // Failed lines leave no record and take no number.
   const Lines log(lines.begin() + 5, lines.end());
-  EXPECT_EQ(log, (Lines{"- - 1 - - - - - - - - -", "Formula: F = x+1", "x: 4",
-                        "Y value: 5", "- - 2 - - - - - - - - -",
-                        "Formula: F = x*2", "x: 4", "Y value: 8",
-                        "- - 3 - - - - - - - - -", "Formula: F = 7", "x: 4",
-                        "Y value: 7"}));
+  EXPECT_EQ(log,
+            (Lines{"- - 1 - - - - - - - - -", "Formula: F = x+1", "x: 4", "Y value: 5",
+                   "- - 2 - - - - - - - - -", "Formula: F = x*2", "x: 4", "Y value: 8",
+                   "- - 3 - - - - - - - - -", "Formula: F = 7", "x: 4", "Y value: 7"}));
 }
 
 TEST(EvalProcess, BatchStatusAndEmptyInput) {
@@ -228,16 +265,15 @@ TEST(EvalProcess, LogLast) {
 }
 
 TEST(EvalProcess, LogKeepsTheDisplayTextUnderRoundTrip) {
-  const ProcessResult r = eval(
-      {"--round-trip", "--decimal-separator", ",", "--log", "last", "1/3"});
+  const ProcessResult r =
+      eval({"--round-trip", "--decimal-separator", ",", "--log", "last", "1/3"});
   EXPECT_EQ(r.out, "0.3333333333333333\nFormula: F = 1/3\n"
                    "F value: 0,333333333333333\n");
 }
 
 TEST(EvalProcess, BytesPassThroughToTheLog) {
   const std::string formula = "x+1 \xE2\x80\x94 \xCE\xB1";
-  const ProcessResult r =
-      eval({"--log", "last", "-v", "x=\xCE\xB2", formula});
+  const ProcessResult r = eval({"--log", "last", "-v", "x=\xCE\xB2", formula});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "error: '\xCE\xB2' is not a valid floating point value.\n");
 
@@ -258,8 +294,8 @@ TEST(EvalProcess, ManyAndLongLinesCrossBufferBoundaries) {
   expected += "40001\n";
   const ProcessResult r = eval({}, input);
   EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(r.out == expected) << "output differs; " << r.out.size()
-                                 << " bytes instead of " << expected.size();
+  EXPECT_TRUE(r.out == expected)
+      << "output differs; " << r.out.size() << " bytes instead of " << expected.size();
 }
 
 TEST(EvalProcess, DefaultSeparatorComesFromTheLocale) {
@@ -288,15 +324,29 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
     const char *out;
     const char *err;
   } cases[] = {
-      {"single", {"2^3"}, "", 0, "2\n",
+      {"single",
+       {"2^3"},
+       "",
+       0,
+       "2\n",
        "warning: Ignored text after the formula: '^3'\n"},
-      {"single, strict", {"--strict", "2^3"}, "", 1, "",
+      {"single, strict",
+       {"--strict", "2^3"},
+       "",
+       1,
+       "",
        "error: Unexpected text after the formula: '^3'\n"},
-      {"batch", {}, "1+1\n10 % 3\n2 \n2x\n", 0, "2\n10\n2\n2\n",
+      {"batch",
+       {},
+       "1+1\n10 % 3\n2 \n2x\n",
+       0,
+       "2\n10\n2\n2\n",
        "warning: line 2: Ignored text after the formula: '% 3'\n"
        "warning: line 4: Ignored text after the formula: 'x'\n"},
       {"batch, strict: the line fails and the session goes on",
-       {"--strict", "--log", "session"}, "10 % 3\n1+1\n", 1,
+       {"--strict", "--log", "session"},
+       "10 % 3\n1+1\n",
+       1,
        "error: Unexpected text after the formula: '% 3'\n2\n"
        "- - 1 - - - - - - - - -\nFormula: F = 1+1\nY value: 2\n",
        ""},

@@ -53,8 +53,7 @@ std::vector<char *> pointers(std::vector<std::string> &texts) {
 
 } // namespace
 
-ProcessResult runProcess(const std::string &program,
-                         const std::vector<std::string> &args,
+ProcessResult runProcess(const std::string &program, const std::vector<std::string> &args,
                          const std::string &input,
                          const std::vector<std::string> &environment) {
   TempFile in, out, err;

@@ -12,8 +12,7 @@ struct ProcessResult {
   std::string err;
 };
 
-ProcessResult runProcess(const std::string &program,
-                         const std::vector<std::string> &args,
+ProcessResult runProcess(const std::string &program, const std::vector<std::string> &args,
                          const std::string &input,
                          const std::vector<std::string> &environment);
 

@@ -42,93 +42,192 @@ TEST(TableMode, RowsResultsAndErrors) {
     std::string out;
     std::string err;
   } cases[] = {
-      {"a failing row among good ones", {"--table", "-", "x/y"},
-       "x,y\n1,4\n3,0\n1E400,1\n4,5\n", 1,
+      {"a failing row among good ones",
+       {"--table", "-", "x/y"},
+       "x,y\n1,4\n3,0\n1E400,1\n4,5\n",
+       1,
        "x,y,F,error\n1,4,0.25,\n3,0,,Floating point division by zero.\n"
        "1E400,1,,Floating point overflow.\n4,5,0.8,\n",
        ""},
-      {"every row computed", {"--table", "-", "x*2"}, "x\n1\n 2.5 \n", 0,
-       "x,F,error\n1,2,\n 2.5 ,5,\n", ""},
+      {"every row computed",
+       {"--table", "-", "x*2"},
+       "x\n1\n 2.5 \n",
+       0,
+       "x,F,error\n1,2,\n 2.5 ,5,\n",
+       ""},
       {"header only", {"--table", "-", "x"}, "x\n", 0, "x,F,error\n", ""},
-      {"empty cells are missing values, not 2", {"--table", "-", "x"}, "x\n\n", 1,
-       "x,F,error\n,,'' is not a valid floating point value.\n", ""},
+      {"empty cells are missing values, not 2",
+       {"--table", "-", "x"},
+       "x\n\n",
+       1,
+       "x,F,error\n,,'' is not a valid floating point value.\n",
+       ""},
       {"cells as written, quotes kept; new fields quoted only where CSV needs it",
-       {"--table", "-", "x"}, "\"x\"\n\"1\"\n\"2,5\"\n\"a\"\"b\"\n\"c\"\"d\"\n", 1,
-       "\"x\",F,error\n\"1\",1,\n\"2,5\",,\"'2,5' is not a valid floating point value.\"\n"
+       {"--table", "-", "x"},
+       "\"x\"\n\"1\"\n\"2,5\"\n\"a\"\"b\"\n\"c\"\"d\"\n",
+       1,
+       "\"x\",F,error\n\"1\",1,\n\"2,5\",,\"'2,5' is not a valid floating point "
+       "value.\"\n"
        "\"a\"\"b\",,\"'a\"\"b' is not a valid floating point value.\"\n"
        "\"c\"\"d\",,\"'c\"\"d' is not a valid floating point value.\"\n",
        ""},
       {"a quote or CR in an unquoted field gets quotes, so the output is strict CSV",
-       {"--table", "-", "x"}, "x,t\n1,a\"b\r\n2,c\rd\n", 0,
-       "x,t,F,error\n1,\"a\"\"b\",1,\n2,\"c\rd\",2,\n", ""},
-      {"CRLF in, LF out", {"--table", "-", "x+1"}, "x\r\n1\r\n2\r\n", 0,
-       "x,F,error\n1,2,\n2,3,\n", ""},
+       {"--table", "-", "x"},
+       "x,t\n1,a\"b\r\n2,c\rd\n",
+       0,
+       "x,t,F,error\n1,\"a\"\"b\",1,\n2,\"c\rd\",2,\n",
+       ""},
+      {"CRLF in, LF out",
+       {"--table", "-", "x+1"},
+       "x\r\n1\r\n2\r\n",
+       0,
+       "x,F,error\n1,2,\n2,3,\n",
+       ""},
       {"comma separator: semicolon delimiter",
-       {"--decimal-separator", ",", "--table", "-", "x*y"}, "x;y\n1,5;2\n0,1;3\n", 0,
-       "x;y;F;error\n1,5;2;3;\n0,1;3;0,3;\n", ""},
-      {"delimiter given", {"--csv-delimiter", "\t", "--table", "-", "x-y"},
-       "x\ty\n5\t3\n", 0, "x\ty\tF\terror\n5\t3\t2\t\n", ""},
+       {"--decimal-separator", ",", "--table", "-", "x*y"},
+       "x;y\n1,5;2\n0,1;3\n",
+       0,
+       "x;y;F;error\n1,5;2;3;\n0,1;3;0,3;\n",
+       ""},
+      {"delimiter given",
+       {"--csv-delimiter", "\t", "--table", "-", "x-y"},
+       "x\ty\n5\t3\n",
+       0,
+       "x\ty\tF\terror\n5\t3\t2\t\n",
+       ""},
       {"TSV by name: commas and quoted tabs are text",
        {"--csv-delimiter", "tab", "--table", "-", "x/y"},
-       "site, place\tx\ty\n\"Troy,\tNY\"\t1\t4\nOslo\t1\t0\n", 1,
+       "site, place\tx\ty\n\"Troy,\tNY\"\t1\t4\nOslo\t1\t0\n",
+       1,
        "site, place\tx\ty\tF\terror\n\"Troy,\tNY\"\t1\t4\t0.25\t\n"
        "Oslo\t1\t0\t\tFloating point division by zero.\n",
        ""},
-      {"round trip", {"--round-trip", "--table", "-", "3*x"}, "x\n0.1\n", 0,
-       "x,F,error\n0.1,0.30000000000000004,\n", ""},
-      {"result column named", {"--result-name", "volume", "--table", "-", "x*x*x"},
-       "x\n2\n", 0, "x,volume,error\n2,8,\n", ""},
-      {"-v holds for every row", {"-v", "k=3", "-v", "n=", "--table", "-", "x*k+n"},
-       "x\n1\n2\n", 0, "x,F,error\n1,5,\n2,8,\n", ""},
-      {"a variable hides a constant", {"--table", "-", "pi*2"}, "pi\n1\n", 0,
-       "pi,F,error\n1,2,\n", ""},
+      {"round trip",
+       {"--round-trip", "--table", "-", "3*x"},
+       "x\n0.1\n",
+       0,
+       "x,F,error\n0.1,0.30000000000000004,\n",
+       ""},
+      {"result column named",
+       {"--result-name", "volume", "--table", "-", "x*x*x"},
+       "x\n2\n",
+       0,
+       "x,volume,error\n2,8,\n",
+       ""},
+      {"-v holds for every row",
+       {"-v", "k=3", "-v", "n=", "--table", "-", "x*k+n"},
+       "x\n1\n2\n",
+       0,
+       "x,F,error\n1,5,\n2,8,\n",
+       ""},
+      {"a variable hides a constant",
+       {"--table", "-", "pi*2"},
+       "pi\n1\n",
+       0,
+       "pi,F,error\n1,2,\n",
+       ""},
 
       // The formula, or a -v value, fails once, before any row.
       {"formula does not compile: the engine's error, then the names the columns offer",
-       {"--table", "-", "x+temp"}, "x,temp max,X,y\n1,2,3,4\n", 1, "",
+       {"--table", "-", "x+temp"},
+       "x,temp max,X,y\n1,2,3,4\n",
+       1,
+       "",
        "error: Parse error: Unknown symbol: 'temp'\n"
        "note: the columns of standard input that a formula can name: y; name another "
        "with --column NAME=HEADER\n"},
-      {"no column has a name", {"--table", "-", "temp"}, "temp max\n1\n", 1, "",
+      {"no column has a name",
+       {"--table", "-", "temp"},
+       "temp max\n1\n",
+       1,
+       "",
        "error: Parse error: Unknown symbol: 'temp'\n"
        "note: no column of standard input has a header that a formula can name; name "
        "one with --column NAME=HEADER\n"},
       {"text after the formula: a warning once, rows unchanged",
-       {"--table", "-", "x*2 x"}, "x\n1\n2\n", 0, "x,F,error\n1,2,\n2,4,\n",
+       {"--table", "-", "x*2 x"},
+       "x\n1\n2\n",
+       0,
+       "x,F,error\n1,2,\n2,4,\n",
        "warning: Ignored text after the formula: 'x'\n"},
-      {"--strict refuses it before any row", {"--strict", "--table", "-", "x^2"},
-       "x\n1\n", 1, "", "error: Unexpected text after the formula: '^2'\n"},
-      {"-v value does not convert", {"-v", "k=q", "--table", "-", "x*k"}, "x\n1\n", 1,
-       "", "error: 'q' is not a valid floating point value.\n"},
+      {"--strict refuses it before any row",
+       {"--strict", "--table", "-", "x^2"},
+       "x\n1\n",
+       1,
+       "",
+       "error: Unexpected text after the formula: '^2'\n"},
+      {"-v value does not convert",
+       {"-v", "k=q", "--table", "-", "x*k"},
+       "x\n1\n",
+       1,
+       "",
+       "error: 'q' is not a valid floating point value.\n"},
 
       // Inputs the formula cannot run over.
-      {"ragged row: the rows before it are written", {"--table", "-", "x/y"},
-       "x,y\n1,2\n\"3\n\",1\n4\n5,6\n", 2,
+      {"ragged row: the rows before it are written",
+       {"--table", "-", "x/y"},
+       "x,y\n1,2\n\"3\n\",1\n4\n5,6\n",
+       2,
        "x,y,F,error\n1,2,0.5,\n\"3\n\",1,,\"'3\n' is not a valid floating point "
        "value.\"\n",
        "quorvex-eval: standard input, line 5: 1 field where the header has 2\n"},
-      {"empty file", {"--table", "-", "x"}, "", 2, "",
+      {"empty file",
+       {"--table", "-", "x"},
+       "",
+       2,
+       "",
        "quorvex-eval: standard input is empty: its first row must name the "
        "variables\n"},
       {"a header cell that is no name is text the formula need not read",
-       {"--table", "-", "x"}, "x, y z\n", 0, "x, y z,F,error\n", ""},
-      {"header name twice, read", {"--table", "-", "x"}, "x,X\n", 2, "",
+       {"--table", "-", "x"},
+       "x, y z\n",
+       0,
+       "x, y z,F,error\n",
+       ""},
+      {"header name twice, read",
+       {"--table", "-", "x"},
+       "x,X\n",
+       2,
+       "",
        "quorvex-eval: standard input: column 2 of the header, 'X', repeats "
        "column 1\n"},
-      {"header name twice, not read", {"--table", "-", "y"}, "x,y,X\n1,2,3\n", 0,
-       "x,y,X,F,error\n1,2,3,2,\n", ""},
-      {"-v clashes with the header, read", {"-v", "X=1", "--table", "-", "x"}, "x\n1\n",
-       2, "",
+      {"header name twice, not read",
+       {"--table", "-", "y"},
+       "x,y,X\n1,2,3\n",
+       0,
+       "x,y,X,F,error\n1,2,3,2,\n",
+       ""},
+      {"-v clashes with the header, read",
+       {"-v", "X=1", "--table", "-", "x"},
+       "x\n1\n",
+       2,
+       "",
        "quorvex-eval: variable 'X' is given with -v and is column 1 of standard "
        "input\n"},
-      {"-v clashes with the header, not read", {"-v", "X=1", "--table", "-", "2*y"},
-       "x,y\nn/a,1\n", 0, "x,y,F,error\nn/a,1,2,\n", ""},
-      {"result column clashes with the header", {"--table", "-", "F"}, "F\n1\n", 2, "",
+      {"-v clashes with the header, not read",
+       {"-v", "X=1", "--table", "-", "2*y"},
+       "x,y\nn/a,1\n",
+       0,
+       "x,y,F,error\nn/a,1,2,\n",
+       ""},
+      {"result column clashes with the header",
+       {"--table", "-", "F"},
+       "F\n1\n",
+       2,
+       "",
        "quorvex-eval: the output would have two columns 'F' (column 1 of standard "
        "input); choose another result name with --result-name\n"},
-      {"quote left open", {"--table", "-", "x"}, "x\n1\n\"2\n", 2, "x,F,error\n1,1,\n",
+      {"quote left open",
+       {"--table", "-", "x"},
+       "x\n1\n\"2\n",
+       2,
+       "x,F,error\n1,1,\n",
        "quorvex-eval: standard input, line 3: a quoted field is not closed\n"},
-      {"no such file", {"--table", "/nonexistent/data.csv", "x"}, "", 2, "",
+      {"no such file",
+       {"--table", "/nonexistent/data.csv", "x"},
+       "",
+       2,
+       "",
        "quorvex-eval: cannot read '/nonexistent/data.csv': No such file or "
        "directory\n"},
   };
@@ -186,7 +285,8 @@ TEST(TableMode, OptionsThatDoNotGoTogether) {
     EXPECT_EQ(r.status, 2) << args[1];
     EXPECT_EQ(r.out, "");
     if (args.size() > 3 && args[2] == "--csv-delimiter") {
-      EXPECT_EQ(r.err.rfind("quorvex-eval: CSV delimiter '" + args[3] + "' must be", 0), 0u)
+      EXPECT_EQ(r.err.rfind("quorvex-eval: CSV delimiter '" + args[3] + "' must be", 0),
+                0u)
           << r.err;
     }
     EXPECT_NE(r.err.find(usage), std::string::npos) << r.err;
@@ -211,9 +311,8 @@ TEST(TableMode, PlotTableIsTheSameCsv) {
       input += line.substr(0, line.find(separator == ',' ? ';' : ',')) + "\n";
       start = end + 1;
     }
-    const ProcessResult r =
-        eval({"--decimal-separator", std::string(1, separator), "--table", "-", "1/x"},
-             input);
+    const ProcessResult r = eval(
+        {"--decimal-separator", std::string(1, separator), "--table", "-", "1/x"}, input);
     EXPECT_EQ(r.out, csv);
     EXPECT_NE(csv.find(separator == ',' ? "0;;Floating point division by zero."
                                         : "0,,Floating point division by zero."),
@@ -283,8 +382,8 @@ ProcessResult evalShell(const std::string &script, const std::string &input = ""
 // header included, comes out byte for byte as it was written.
 TEST(TableMode, PassesUnreadColumnsThroughAsWritten) {
   const WeatherRows w = weatherRows(1);
-  const ProcessResult r = eval(
-      {"--column", "tmax=temp max", "--table", "-", "tmax - temp_min"}, w.file);
+  const ProcessResult r =
+      eval({"--column", "tmax=temp max", "--table", "-", "tmax - temp_min"}, w.file);
   std::string expected = "date,station,temp max,temp_min,weather,wind,F,error\n";
   for (std::size_t i = 0; i < w.lines.size(); ++i)
     expected += w.lines[i] + "," + w.results[i] + "\n";
@@ -301,16 +400,23 @@ TEST(TableMode, ColumnNamesAHeader) {
     std::string out;
     std::string err;
   } cases[] = {
-      {{"--column", "tmax=temp max", "--column", "TMAX2=Temp Max"}, 0,
-       "day,temp max,Temp Max,t,F,error\n1,20,21,3,41,\n", ""},
+      {{"--column", "tmax=temp max", "--column", "TMAX2=Temp Max"},
+       0,
+       "day,temp max,Temp Max,t,F,error\n1,20,21,3,41,\n",
+       ""},
       // A column may have two names; its own header stays one of them.
-      {{"--column", "tmax=temp max", "--column", "tmax2=Temp Max", "--column", "T=t"}, 0,
-       "day,temp max,Temp Max,t,F,error\n1,20,21,3,41,\n", ""},
-      {{"--column", "tmax=temp", "--column", "tmax2=Temp Max"}, 2, "",
+      {{"--column", "tmax=temp max", "--column", "tmax2=Temp Max", "--column", "T=t"},
+       0,
+       "day,temp max,Temp Max,t,F,error\n1,20,21,3,41,\n",
+       ""},
+      {{"--column", "tmax=temp", "--column", "tmax2=Temp Max"},
+       2,
+       "",
        "quorvex-eval: '--column tmax=temp': no column of standard input has the "
        "header 'temp'\n"},
       {{"--column", "tmax=temp max", "--column", "tmax2=Temp Max", "--column", "DAY=t"},
-       2, "",
+       2,
+       "",
        "quorvex-eval: '--column DAY=t': 'DAY' is also the header of column 1 of "
        "standard input\n"},
   };
@@ -361,13 +467,16 @@ TEST(TableMode, JobsChangeNothingButSpeed) {
   for (const auto &input : inputs) {
     SCOPED_TRACE(input.status);
     const TableFile file(input.text);
-    const std::string options = " --column 'tmax=temp max' --table - 'tmax - temp_min  degrees'";
+    const std::string options =
+        " --column 'tmax=temp max' --table - 'tmax - temp_min  degrees'";
     ProcessResult one[2];
     for (const char *jobs : {"1", "2", "3", "8"}) {
       SCOPED_TRACE(std::string(jobs) + " jobs");
-      const ProcessResult runs[2] = {
-          evalShell("exec \"$0\" --jobs " + std::string(jobs) + options + " <" + file.path()),
-          evalShell("cat " + file.path() + " | \"$0\" --jobs " + std::string(jobs) + options)};
+      const ProcessResult runs[2] = {evalShell("exec \"$0\" --jobs " + std::string(jobs) +
+                                               options + " <" + file.path()),
+                                     evalShell("cat " + file.path() +
+                                               " | \"$0\" --jobs " + std::string(jobs) +
+                                               options)};
       for (int pipe = 0; pipe < 2; ++pipe) {
         const ProcessResult &r = runs[pipe];
         if (std::string(jobs) == "1") {
@@ -397,10 +506,12 @@ TEST(TableMode, GnuParallelRecipeJoinsToOneRun) {
   const TableFile file(w.file);
   const std::string options = " --column 'tmax=temp max' --table - 'tmax - temp_min'";
   const ProcessResult one = evalShell("exec \"$0\"" + options + " <" + file.path());
-  const ProcessResult recipe = evalShell(
-      "head -n 1 " + file.path() + " | \"$0\"" + options + " &&"
-      " parallel --pipe --header : --block 10k -k -j2 -q"
-      " \"$0\" --headerless-output" + options + " <" + file.path());
+  const ProcessResult recipe =
+      evalShell("head -n 1 " + file.path() + " | \"$0\"" + options +
+                " &&"
+                " parallel --pipe --header : --block 10k -k -j2 -q"
+                " \"$0\" --headerless-output" +
+                options + " <" + file.path());
   EXPECT_EQ(one.status, 1);
   EXPECT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 1 + 2400);
   EXPECT_TRUE(recipe.out == one.out) << recipe.err;
@@ -422,11 +533,14 @@ TEST(TableMode, LeavesNoDescriptorOpen) {
     std::string path;
     const char *jobs;
     int status;
-  } runs[] = {{good.path(), "1", 0}, {good.path(), "2", 0}, {ragged.path(), "1", 2},
-              {ragged.path(), "2", 2}, {"/nonexistent/data.csv", "1", 2}};
+  } runs[] = {{good.path(), "1", 0},
+              {good.path(), "2", 0},
+              {ragged.path(), "1", 2},
+              {ragged.path(), "2", 2},
+              {"/nonexistent/data.csv", "1", 2}};
   for (const auto &run : runs) {
-    const quorvex::EvalOptions options = quorvex::parseCommandLine(
-        {"--jobs", run.jobs, "--table", run.path, "x*2"});
+    const quorvex::EvalOptions options =
+        quorvex::parseCommandLine({"--jobs", run.jobs, "--table", run.path, "x*2"});
     quorvex::BufferedOutput out(sink), err(sink);
     EXPECT_EQ(quorvex::runTable(options, out, err), run.status) << run.path;
   }

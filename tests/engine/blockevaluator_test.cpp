@@ -149,9 +149,9 @@ TEST(BlockEvaluator, EveryOpClassAsEvaluateGivesIt) {
       y = ys[i];
       const fuzz::RowOutcome expected = fuzz::evaluateOutcome(evaluator);
       const fuzz::RowOutcome actual = sink.outcome(results, i);
-      EXPECT_EQ(actual, expected) << i << ": " << actual.value << " / " << actual.message
-                                  << ", expected " << expected.value << " / "
-                                  << expected.message;
+      EXPECT_EQ(actual, expected)
+          << i << ": " << actual.value << " / " << actual.message << ", expected "
+          << expected.value << " / " << expected.message;
     }
   }
 }

@@ -19,8 +19,12 @@ using test::Calc;
 using test::capture;
 using test::Outcome;
 
-Float identity(Float x) { return x; }
-Float first(Float x, Float) { return x; }
+Float identity(Float x) {
+  return x;
+}
+Float first(Float x, Float) {
+  return x;
+}
 
 TExprHashContext &holding(TExprHashContext &context, const char *name, Float value) {
   context.Add(std::make_unique<TExprConstSym>(name, value));
@@ -96,7 +100,8 @@ TEST(SetContext, IndexOutOfRangeIsTheListError) {
       return 0.0;
     });
     EXPECT_EQ(outcome.errorClass, "EListError") << index;
-    EXPECT_EQ(outcome.message, "List index out of bounds (" + std::to_string(index) + ")");
+    EXPECT_EQ(outcome.message,
+              "List index out of bounds (" + std::to_string(index) + ")");
   }
 }
 

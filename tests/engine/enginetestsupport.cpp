@@ -15,14 +15,24 @@ SeparatorScope::SeparatorScope(char separator) : saved_(decimalSeparator()) {
   setDecimalSeparator(separator);
 }
 
-SeparatorScope::~SeparatorScope() { setDecimalSeparator(saved_); }
+SeparatorScope::~SeparatorScope() {
+  setDecimalSeparator(saved_);
+}
 
 namespace {
 
-Float twice(Float x) { return 2 * x; }
-Float root(Float x) { return std::sqrt(x); }
-Float boost(Float x) { return x * 1e300; }
-Float sub(Float x, Float y) { return x - y; }
+Float twice(Float x) {
+  return 2 * x;
+}
+Float root(Float x) {
+  return std::sqrt(x);
+}
+Float boost(Float x) {
+  return x * 1e300;
+}
+Float sub(Float x, Float y) {
+  return x - y;
+}
 
 std::unique_ptr<TExprHashContext> makeTestContext() {
   auto context = std::make_unique<TExprHashContext>(false, 100);
@@ -70,7 +80,9 @@ std::string classOf(const std::exception &error) {
   return "foreign";
 }
 
-Calc::Calc() { Evaluator.ExternalContexts.Add(testContext()); }
+Calc::Calc() {
+  Evaluator.ExternalContexts.Add(testContext());
+}
 
 Float &Calc::bind(std::string_view name, Float value) {
   Float &slot = slots_.emplace_back(value);

@@ -202,10 +202,19 @@ TEST(EvaluatorPositions, IgnoredTextStartsAfterTheLastTokenRead) {
     std::string formula;
     std::size_t offset;
   } rows[] = {
-      {"2^3", 1},      {"2x", 1},          {"10 % 3", 3},   {"1+2)", 3},
-      {"1 2", 2},      {"k2 \t(5)", 4},    {"twice(1) ;c", 9},
-      {"2", none},     {"2 \t\n", none},   {"(1)", none},   {"1 < 2", none},
-      {std::string("2 \0junk", 7), 2},   {std::string("2+1\0", 4), 3},
+      {"2^3", 1},
+      {"2x", 1},
+      {"10 % 3", 3},
+      {"1+2)", 3},
+      {"1 2", 2},
+      {"k2 \t(5)", 4},
+      {"twice(1) ;c", 9},
+      {"2", none},
+      {"2 \t\n", none},
+      {"(1)", none},
+      {"1 < 2", none},
+      {std::string("2 \0junk", 7), 2},
+      {std::string("2+1\0", 4), 3},
   };
   for (const auto &row : rows) {
     Calc calc;
@@ -231,13 +240,20 @@ TEST(EvaluatorPositions, ReadingErrorsPointAtTheirToken) {
     char separator;
     std::size_t offset, length;
   } rows[] = {
-      {"", '.', 0, 0},            {"1+", '.', 2, 0},
-      {"1 == 1", '.', 3, 1},      {"(1;2)", '.', 2, 1},
-      {"((1)", '.', 4, 0},        {"1+fOO_2*3", '.', 2, 5},
-      {"twice 2", '.', 6, 1},     {"1+twice<=2", '.', 7, 2},
-      {"twice(1;2)", '.', 7, 1},  {"sub(1)", '.', 5, 1},
-      {"2+\xCE\xB1", '.', 2, 1}, {"1e400", '.', 0, 5},
-      {" 1.5", ',', 1, 3},        {"2 + 2.", ',', 4, 2},
+      {"", '.', 0, 0},
+      {"1+", '.', 2, 0},
+      {"1 == 1", '.', 3, 1},
+      {"(1;2)", '.', 2, 1},
+      {"((1)", '.', 4, 0},
+      {"1+fOO_2*3", '.', 2, 5},
+      {"twice 2", '.', 6, 1},
+      {"1+twice<=2", '.', 7, 2},
+      {"twice(1;2)", '.', 7, 1},
+      {"sub(1)", '.', 5, 1},
+      {"2+\xCE\xB1", '.', 2, 1},
+      {"1e400", '.', 0, 5},
+      {" 1.5", ',', 1, 3},
+      {"2 + 2.", ',', 4, 2},
       {deep, '.', TExprCompileParser::maxNesting, 1},
   };
   for (const auto &row : rows) {

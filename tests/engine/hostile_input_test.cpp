@@ -58,8 +58,12 @@ struct Expected {
   Float value;
   std::string message;
 };
-Expected value(Float v) { return {true, v, ""}; }
-Expected error(std::string message) { return {false, 0, std::move(message)}; }
+Expected value(Float v) {
+  return {true, v, ""};
+}
+Expected error(std::string message) {
+  return {false, 0, std::move(message)};
+}
 
 void expectOutcome(const Outcome &got, const Expected &want, const std::string &where) {
   EXPECT_NE(got.errorClass, "foreign") << where << ": " << got.message;
@@ -216,7 +220,8 @@ Expected aloneExpected(unsigned char b) {
   if (b >= '0' && b <= '9')
     return value(b - '0');
   if (isNameStart(b))
-    return error("Parse error: Unknown symbol: '" + std::string(1, static_cast<char>(b)) + "'");
+    return error("Parse error: Unknown symbol: '" + std::string(1, static_cast<char>(b)) +
+                 "'");
   return error(factorExpected);
 }
 
@@ -274,13 +279,23 @@ TEST(HostileBytes, Utf8AndOtherUnicodeTexts) {
       {"2\xC3\xA9", value(2), "number then e acute"},
       {"x\xC3\xA9", value(5), "variable then e acute"},
       {"\xCF\x80", error(factorExpected), "pi letter"},
-      {"\xEF\xBB\xBF" "1", error(factorExpected), "byte-order mark first"},
+      {"\xEF\xBB\xBF"
+       "1",
+       error(factorExpected), "byte-order mark first"},
       {"1\xEF\xBB\xBF", value(1), "byte-order mark last"},
-      {"\xC2\xA0" "1", error(factorExpected), "no-break space first"},
+      {"\xC2\xA0"
+       "1",
+       error(factorExpected), "no-break space first"},
       {"1\xC2\xA0+2", value(1), "no-break space inside"},
-      {"2\xE2\x88\x92" "1", value(2), "minus sign character"},
-      {"2\xC3\x97" "3", value(2), "multiplication sign character"},
-      {"\xFF\xFE" "1", error(factorExpected), "reversed byte-order mark"},
+      {"2\xE2\x88\x92"
+       "1",
+       value(2), "minus sign character"},
+      {"2\xC3\x97"
+       "3",
+       value(2), "multiplication sign character"},
+      {"\xFF\xFE"
+       "1",
+       error(factorExpected), "reversed byte-order mark"},
   };
   for (const auto &row : rows) {
     Calc calc;
@@ -365,7 +380,8 @@ TEST(HostileNumbers, AsFormulasAndAsValueCellsInBothSeparators) {
       const std::string text = withSeparator(row.text, separator);
       const std::string where = text.substr(0, 40) + " with " + separator;
       Calc calc;
-      expectOutcome(calc.Run(text), withSeparator(row.formula, separator), "formula " + where);
+      expectOutcome(calc.Run(text), withSeparator(row.formula, separator),
+                    "formula " + where);
       expectOutcome(capture([&] { return valueTextToFloat(text); }),
                     withSeparator(row.cell, separator), "cell " + where);
     }
@@ -386,7 +402,8 @@ TEST(HostileNumbers, TheOtherSeparatorIsRefused) {
   }
 }
 
-// --- names ---------------------------------------------------------------------------------
+// --- names
+// ---------------------------------------------------------------------------------
 
 TEST(HostileNames, TenThousandVariablesBoundAndFound) {
   Calc calc;

@@ -17,7 +17,9 @@ namespace {
 
 using test::SeparatorScope;
 
-int kindValue(TokenKind kind) { return static_cast<int>(kind); }
+int kindValue(TokenKind kind) {
+  return static_cast<int>(kind);
+}
 
 // The shortest text that reads back as exactly this double.
 std::string shortest(Float value) {
@@ -178,16 +180,16 @@ TEST(LexerKinds, EveryByteMapsByTheRangeRule) {
 
 TEST(LexerKinds, NamedKindsHaveTheirNumbers) {
   const std::pair<TokenKind, int> named[] = {
-      {TokenKind::EndOfText, 0},     {TokenKind::Number, 1},
-      {TokenKind::Identifier, 2},    {TokenKind::NotEqual, 35},
-      {TokenKind::LessEqual, 36},    {TokenKind::GreaterEqual, 37},
-      {TokenKind::LeftParen, 45},    {TokenKind::RightParen, 46},
-      {TokenKind::Star, 47},         {TokenKind::Plus, 48},
-      {TokenKind::Comma, 49},        {TokenKind::Minus, 50},
-      {TokenKind::Dot, 51},          {TokenKind::Slash, 52},
-      {TokenKind::Semicolon, 54},    {TokenKind::Less, 55},
-      {TokenKind::Equal, 56},        {TokenKind::Greater, 57},
-      {TokenKind::Caret, 63},        {TokenKind::Invalid, 198},
+      {TokenKind::EndOfText, 0},  {TokenKind::Number, 1},
+      {TokenKind::Identifier, 2}, {TokenKind::NotEqual, 35},
+      {TokenKind::LessEqual, 36}, {TokenKind::GreaterEqual, 37},
+      {TokenKind::LeftParen, 45}, {TokenKind::RightParen, 46},
+      {TokenKind::Star, 47},      {TokenKind::Plus, 48},
+      {TokenKind::Comma, 49},     {TokenKind::Minus, 50},
+      {TokenKind::Dot, 51},       {TokenKind::Slash, 52},
+      {TokenKind::Semicolon, 54}, {TokenKind::Less, 55},
+      {TokenKind::Equal, 56},     {TokenKind::Greater, 57},
+      {TokenKind::Caret, 63},     {TokenKind::Invalid, 198},
   };
   for (const auto &[kind, value] : named)
     EXPECT_EQ(kindValue(kind), value);

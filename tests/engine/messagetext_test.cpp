@@ -17,8 +17,8 @@ TEST(MessageText, FullStopOnlyAfterCharactersAboveIt) {
       {"Parse error: Unknown symbol: 'y'", "Parse error: Unknown symbol: 'y'"},
       {"(a)", "(a)"},
       {"trailing blank ", "trailing blank "},
-      {"minus -", "minus -"},        // "-" is just below "."
-      {"slash /", "slash /."},       // "/" is just above it
+      {"minus -", "minus -"},  // "-" is just below "."
+      {"slash /", "slash /."}, // "/" is just above it
       {"code 9", "code 9."},
       {"ends in \xC3\xA9", "ends in \xC3\xA9."}, // UTF-8 bytes count as high
   };

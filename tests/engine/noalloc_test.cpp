@@ -62,12 +62,24 @@ void *countedAllocation(std::size_t size) {
 }
 } // namespace
 
-void *operator new(std::size_t size) { return countedAllocation(size); }
-void *operator new[](std::size_t size) { return countedAllocation(size); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
+void *operator new(std::size_t size) {
+  return countedAllocation(size);
+}
+void *operator new[](std::size_t size) {
+  return countedAllocation(size);
+}
+void operator delete(void *p) noexcept {
+  std::free(p);
+}
+void operator delete[](void *p) noexcept {
+  std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void *p, std::size_t) noexcept {
+  std::free(p);
+}
 
 #endif
 
@@ -162,12 +174,12 @@ TEST_P(NoAllocation, BlockEvaluationOverManyRows) {
   EXPECT_EQ(faults.count, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formulas, NoAllocation,
-    ::testing::Values("x", "7", "2*x+1", "-x*-y/(x+y)",
-                      "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
-                      "(x = y) + (x <> y) + (x < y) + (x >= y)",
-                      "sub(twice(x); root(y)) / ten + k2 + Pi", longSum(1000)));
+INSTANTIATE_TEST_SUITE_P(Formulas, NoAllocation,
+                         ::testing::Values("x", "7", "2*x+1", "-x*-y/(x+y)",
+                                           "(x > 1)*(x - 1) + (x <= 1)*(1 - x)",
+                                           "(x = y) + (x <> y) + (x < y) + (x >= y)",
+                                           "sub(twice(x); root(y)) / ten + k2 + Pi",
+                                           longSum(1000)));
 
 // What the node and op arenas take from the heap once their buffer inside
 // the objects is used up.

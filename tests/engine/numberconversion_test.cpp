@@ -40,11 +40,16 @@ struct Expected {
   std::string message;
 };
 
-Expected value(Float v) { return {true, v, "", ""}; }
-Expected invalid(const std::string &text) {
-  return {false, 0, "EConvertError", "'" + text + "' is not a valid floating point value"};
+Expected value(Float v) {
+  return {true, v, "", ""};
 }
-Expected overflow() { return {false, 0, "EOverflow", "Floating point overflow"}; }
+Expected invalid(const std::string &text) {
+  return {false, 0, "EConvertError",
+          "'" + text + "' is not a valid floating point value"};
+}
+Expected overflow() {
+  return {false, 0, "EOverflow", "Floating point overflow"};
+}
 
 void expectOutcome(const Outcome &got, const Expected &want, const std::string &where) {
   ASSERT_EQ(got.ok, want.ok) << where << ": " << got.message;
@@ -66,8 +71,8 @@ Outcome cell(std::string_view text) {
 
 TEST(NumberScan, TokenLengthFollowsTheScanRule) {
   const std::tuple<const char *, char, std::size_t> rows[] = {
-      {"12.5e-3x", '.', 7}, {"1,5", ',', 3}, {"1,5", '.', 1},  {"1.5", ',', 3},
-      {"2e+", '.', 3},      {"2ex", '.', 2}, {"1.2.3", '.', 3}, {"1..2", '.', 2},
+      {"12.5e-3x", '.', 7}, {"1,5", ',', 3},   {"1,5", '.', 1},   {"1.5", ',', 3},
+      {"2e+", '.', 3},      {"2ex", '.', 2},   {"1.2.3", '.', 3}, {"1..2", '.', 2},
       {"7", '.', 1},        {"7e5e5", '.', 3}, {"1.e", '.', 3},
   };
   for (const auto &[text, separator, length] : rows) {
@@ -81,7 +86,7 @@ TEST(NumberScan, TokenLengthFollowsTheScanRule) {
 // the number.
 TEST(NumberScan, StopsAtTheEndOfItsView) {
   const std::tuple<const char *, std::size_t> rows[] = {
-      {"1e56", 3}, {"12", 1}, {"12.5", 2}, {"12.5", 3},
+      {"1e56", 3}, {"12", 1},   {"12.5", 2}, {"12.5", 3},
       {"2e5", 1},  {"2e+5", 2}, {"2e+5", 3}, {"7", 0},
   };
   SeparatorScope scope('.');
@@ -201,10 +206,17 @@ TEST(NumberConversion, ValueCellTexts) {
 // The same texts read by the C library in its own locale: extended values
 // must be identical, whatever the current separator is.
 TEST(NumberConversion, AgreesWithTheCLibraryInExtendedPrecision) {
-  const char *texts[] = {
-      "0.1",       "123.456e-7", "9007199254740993", "2.2250738585072011e-308",
-      "0.000001",  "123456789012345678901234567890",  "3.14159265358979323846264338327950288",
-      "1e-4940",   "6.02214076e23", "1.18973149535723176502e4932", "5e-324"};
+  const char *texts[] = {"0.1",
+                         "123.456e-7",
+                         "9007199254740993",
+                         "2.2250738585072011e-308",
+                         "0.000001",
+                         "123456789012345678901234567890",
+                         "3.14159265358979323846264338327950288",
+                         "1e-4940",
+                         "6.02214076e23",
+                         "1.18973149535723176502e4932",
+                         "5e-324"};
   for (char separator : {'.', ','}) {
     SeparatorScope scope(separator);
     for (const char *text : texts) {

@@ -41,10 +41,18 @@ public:
   TExprNode *Const80(Float80 v) override {
     return record("Const80(" + num(static_cast<double>(v)) + ")");
   }
-  TExprNode *CallFloat(CallFunction<Flavour::Generic, 0>) override { return record("CallFloat"); }
-  TExprNode *CallFloat32(CallFunction<Flavour::F32, 0>) override { return record("CallFloat32"); }
-  TExprNode *CallFloat64(CallFunction<Flavour::F64, 0>) override { return record("CallFloat64"); }
-  TExprNode *CallFloat80(CallFunction<Flavour::F80, 0>) override { return record("CallFloat80"); }
+  TExprNode *CallFloat(CallFunction<Flavour::Generic, 0>) override {
+    return record("CallFloat");
+  }
+  TExprNode *CallFloat32(CallFunction<Flavour::F32, 0>) override {
+    return record("CallFloat32");
+  }
+  TExprNode *CallFloat64(CallFunction<Flavour::F64, 0>) override {
+    return record("CallFloat64");
+  }
+  TExprNode *CallFloat80(CallFunction<Flavour::F80, 0>) override {
+    return record("CallFloat80");
+  }
   TExprNode *CallUnary(CallFunction<Flavour::Generic, 1>, TExprNode *x) override {
     return record("CallUnary(" + id(x) + ")");
   }
@@ -57,16 +65,20 @@ public:
   TExprNode *CallUnary80(CallFunction<Flavour::F80, 1>, TExprNode *x) override {
     return record("CallUnary80(" + id(x) + ")");
   }
-  TExprNode *CallBinary(CallFunction<Flavour::Generic, 2>, TExprNode *x, TExprNode *y) override {
+  TExprNode *CallBinary(CallFunction<Flavour::Generic, 2>, TExprNode *x,
+                        TExprNode *y) override {
     return record("CallBinary(" + id(x) + "," + id(y) + ")");
   }
-  TExprNode *CallBinary32(CallFunction<Flavour::F32, 2>, TExprNode *x, TExprNode *y) override {
+  TExprNode *CallBinary32(CallFunction<Flavour::F32, 2>, TExprNode *x,
+                          TExprNode *y) override {
     return record("CallBinary32(" + id(x) + "," + id(y) + ")");
   }
-  TExprNode *CallBinary64(CallFunction<Flavour::F64, 2>, TExprNode *x, TExprNode *y) override {
+  TExprNode *CallBinary64(CallFunction<Flavour::F64, 2>, TExprNode *x,
+                          TExprNode *y) override {
     return record("CallBinary64(" + id(x) + "," + id(y) + ")");
   }
-  TExprNode *CallBinary80(CallFunction<Flavour::F80, 2>, TExprNode *x, TExprNode *y) override {
+  TExprNode *CallBinary80(CallFunction<Flavour::F80, 2>, TExprNode *x,
+                          TExprNode *y) override {
     return record("CallBinary80(" + id(x) + "," + id(y) + ")");
   }
   TExprNode *CallTernary(CallFunction<Flavour::Generic, 3>, TExprNode *, TExprNode *,
@@ -86,11 +98,19 @@ public:
     return record("CallTernary80");
   }
   TExprNode *Add(TExprNode *l, TExprNode *r) override { return binary("Add", l, r); }
-  TExprNode *Subtract(TExprNode *l, TExprNode *r) override { return binary("Subtract", l, r); }
-  TExprNode *Multiply(TExprNode *l, TExprNode *r) override { return binary("Multiply", l, r); }
-  TExprNode *Divide(TExprNode *l, TExprNode *r) override { return binary("Divide", l, r); }
+  TExprNode *Subtract(TExprNode *l, TExprNode *r) override {
+    return binary("Subtract", l, r);
+  }
+  TExprNode *Multiply(TExprNode *l, TExprNode *r) override {
+    return binary("Multiply", l, r);
+  }
+  TExprNode *Divide(TExprNode *l, TExprNode *r) override {
+    return binary("Divide", l, r);
+  }
   TExprNode *Negate(TExprNode *x) override { return record("Negate(" + id(x) + ")"); }
-  TExprNode *Compare(TExprNode *l, TExprNode *r) override { return binary("Compare", l, r); }
+  TExprNode *Compare(TExprNode *l, TExprNode *r) override {
+    return binary("Compare", l, r);
+  }
 
   TExprNode *last() const { return nodes_.empty() ? nullptr : nodes_.back().get(); }
 
@@ -148,8 +168,8 @@ using Calls = std::vector<std::string>;
 
 TEST(ParserNodes, WorkedExampleMakesTheCallsInOrder) {
   EXPECT_EQ(record("-x*2 <> 1"),
-            (Calls{"Var64(x)", "Negate(#0)", "Const64(2)", "Multiply(#1,#2)", "Const64(1)",
-                   "Compare(#3,#4)", "Multiply(#5,#5)"}));
+            (Calls{"Var64(x)", "Negate(#0)", "Const64(2)", "Multiply(#1,#2)",
+                   "Const64(1)", "Compare(#3,#4)", "Multiply(#5,#5)"}));
 }
 
 TEST(ParserNodes, EveryComparisonFollowsItsRecipe) {
@@ -161,15 +181,17 @@ TEST(ParserNodes, EveryComparisonFollowsItsRecipe) {
       {"1 = 2", {"Compare(#0,#1)", "Multiply(#2,#2)", "Const32(1)", "Subtract(#4,#3)"}},
       {"1 <> 2", {"Compare(#0,#1)", "Multiply(#2,#2)"}},
       {"1 < 2",
-       {"Compare(#0,#1)", "Multiply(#2,#2)", "Subtract(#3,#2)", "Const32(2)", "Divide(#4,#5)"}},
+       {"Compare(#0,#1)", "Multiply(#2,#2)", "Subtract(#3,#2)", "Const32(2)",
+        "Divide(#4,#5)"}},
       {"1 > 2",
-       {"Compare(#0,#1)", "Multiply(#2,#2)", "Add(#2,#3)", "Const32(2)", "Divide(#4,#5)"}},
+       {"Compare(#0,#1)", "Multiply(#2,#2)", "Add(#2,#3)", "Const32(2)",
+        "Divide(#4,#5)"}},
       {"1 <= 2",
        {"Compare(#0,#1)", "Multiply(#2,#2)", "Add(#2,#3)", "Const32(2)", "Divide(#4,#5)",
         "Const32(1)", "Subtract(#7,#6)"}},
       {"1 >= 2",
-       {"Compare(#0,#1)", "Multiply(#2,#2)", "Subtract(#3,#2)", "Const32(2)", "Divide(#4,#5)",
-        "Const32(1)", "Subtract(#7,#6)"}},
+       {"Compare(#0,#1)", "Multiply(#2,#2)", "Subtract(#3,#2)", "Const32(2)",
+        "Divide(#4,#5)", "Const32(1)", "Subtract(#7,#6)"}},
   };
   for (const Row &row : rows) {
     Calls expected{"Const64(1)", "Const64(2)"};
@@ -192,9 +214,12 @@ TEST(ParserNodes, OperatorsAssociateToTheLeft) {
     Calls calls;
   };
   const Row rows[] = {
-      {"1/2*3", {"Const64(1)", "Const64(2)", "Divide(#0,#1)", "Const64(3)", "Multiply(#2,#3)"}},
-      {"1-2+3", {"Const64(1)", "Const64(2)", "Subtract(#0,#1)", "Const64(3)", "Add(#2,#3)"}},
-      {"1+2*3", {"Const64(1)", "Const64(2)", "Const64(3)", "Multiply(#1,#2)", "Add(#0,#3)"}},
+      {"1/2*3",
+       {"Const64(1)", "Const64(2)", "Divide(#0,#1)", "Const64(3)", "Multiply(#2,#3)"}},
+      {"1-2+3",
+       {"Const64(1)", "Const64(2)", "Subtract(#0,#1)", "Const64(3)", "Add(#2,#3)"}},
+      {"1+2*3",
+       {"Const64(1)", "Const64(2)", "Const64(3)", "Multiply(#1,#2)", "Add(#0,#3)"}},
       {"-x*2", {"Var64(x)", "Negate(#0)", "Const64(2)", "Multiply(#1,#2)"}},
       {"--x", {"Var64(x)"}},
       {"+-+x", {"Var64(x)", "Negate(#0)"}},
@@ -217,18 +242,51 @@ struct ValueRow {
 
 TEST(ParserValues, PrecedenceSignsAndComparisons) {
   const ValueRow rows[] = {
-      {"4 * 5 * 6 / 1 * 2 * 3", 720}, {"8/4/2", 1}, {"2*3/4*5", 7.5},
-      {"1-2+3", 2}, {"1+2*3", 7}, {"(1+2)*3", 9}, {"10-2-3", 5},
-      {"-2*3", -6}, {"2*-3", -6}, {"2--3", 5}, {"--3", 3}, {"+-+3", -3},
-      {"-(1+2)", -3}, {"-(-4)", 4}, {"2<-1", 0}, {"- - - 2", -2},
-      {"1+1 = 2", 1}, {"1 <> 1", 0}, {"2 < 1", 0}, {"1 <= 1", 1}, {"2 > 1", 1},
-      {"1 >= 2", 0}, {"1 < 2 < 3", 1}, {"3 > 2 > 1", 0}, {"1 = 1 = 1", 1},
-      {"2 = 1", 0}, {"1 <> 2", 1}, {"1 < 2", 1}, {"2 <= 1", 0}, {"1 > 2", 0},
-      {"2 >= 1", 1}, {"1 <= 2", 1}, {"2 >= 2", 1}, {"1+2 < 2+2", 1},
-      {"-1 < -0.5", 1}, {"0 = -0", 1},
-      {"((((1))))", 1}, {"twice(twice(3))", 12}, {"sub(10;3)", 7},
-      {"sub(3;10)", -7}, {"sub(1<2; 3>4)", 1}, {"twice(-2)*3", -12},
-      {"Pi", 3.141592653589793}, {"ten*k2", 20}, {"TEN/K2", 5},
+      {"4 * 5 * 6 / 1 * 2 * 3", 720},
+      {"8/4/2", 1},
+      {"2*3/4*5", 7.5},
+      {"1-2+3", 2},
+      {"1+2*3", 7},
+      {"(1+2)*3", 9},
+      {"10-2-3", 5},
+      {"-2*3", -6},
+      {"2*-3", -6},
+      {"2--3", 5},
+      {"--3", 3},
+      {"+-+3", -3},
+      {"-(1+2)", -3},
+      {"-(-4)", 4},
+      {"2<-1", 0},
+      {"- - - 2", -2},
+      {"1+1 = 2", 1},
+      {"1 <> 1", 0},
+      {"2 < 1", 0},
+      {"1 <= 1", 1},
+      {"2 > 1", 1},
+      {"1 >= 2", 0},
+      {"1 < 2 < 3", 1},
+      {"3 > 2 > 1", 0},
+      {"1 = 1 = 1", 1},
+      {"2 = 1", 0},
+      {"1 <> 2", 1},
+      {"1 < 2", 1},
+      {"2 <= 1", 0},
+      {"1 > 2", 0},
+      {"2 >= 1", 1},
+      {"1 <= 2", 1},
+      {"2 >= 2", 1},
+      {"1+2 < 2+2", 1},
+      {"-1 < -0.5", 1},
+      {"0 = -0", 1},
+      {"((((1))))", 1},
+      {"twice(twice(3))", 12},
+      {"sub(10;3)", 7},
+      {"sub(3;10)", -7},
+      {"sub(1<2; 3>4)", 1},
+      {"twice(-2)*3", -12},
+      {"Pi", 3.141592653589793},
+      {"ten*k2", 20},
+      {"TEN/K2", 5},
   };
   Calc calc;
   for (const ValueRow &row : rows)
@@ -237,9 +295,20 @@ TEST(ParserValues, PrecedenceSignsAndComparisons) {
 
 TEST(ParserValues, TrailingTextIsIgnored) {
   const ValueRow rows[] = {
-      {"2^3", 2}, {"2x", 2}, {"2(3)", 2}, {"1 2", 1}, {"1+2)", 3}, {"k2(5)", 2},
-      {"Pi(2)", 3.141592653589793}, {"1+2 ; comment", 3}, {"7 # note", 7},
-      {"5,5", 5}, {"1.2.3", 1.2}, {"1..2", 1}, {"3 ) (", 3}, {"4 !", 4},
+      {"2^3", 2},
+      {"2x", 2},
+      {"2(3)", 2},
+      {"1 2", 1},
+      {"1+2)", 3},
+      {"k2(5)", 2},
+      {"Pi(2)", 3.141592653589793},
+      {"1+2 ; comment", 3},
+      {"7 # note", 7},
+      {"5,5", 5},
+      {"1.2.3", 1.2},
+      {"1..2", 1},
+      {"3 ) (", 3},
+      {"4 !", 4},
   };
   Calc calc;
   for (const ValueRow &row : rows)
@@ -315,11 +384,14 @@ TEST(ParserValues, DifferentialAgainstCpp) {
 // Formulas written two ways must give the same value or the same error.
 TEST(ParserValues, EquivalentFormulasAgree) {
   const std::pair<const char *, const char *> rows[] = {
-      {"a/b*c", "(a/b)*c"},   {"a*b/c", "(a*b)/c"},     {"a-b+c", "(a-b)+c"},
-      {"-a*b", "(-a)*b"},     {"a--b", "a+b"},          {"+-+a", "-a"},
-      {"a<b<c", "(a<b)<c"},   {"a<=b", "(a<b)+(a=b)"},  {"a>=b", "1-(a<b)"},
-      {"a<>b", "1-(a=b)"},    {"a>b", "b<a"},           {"twice(a)", "a+a"},
-      {"sub(a;b)", "a-b"},    {"sub(a<b;c)", "(a<b)-c"}, {"((a))", "a"},
+      {"a/b*c", "(a/b)*c"}, {"a*b/c", "(a*b)/c"},
+      {"a-b+c", "(a-b)+c"}, {"-a*b", "(-a)*b"},
+      {"a--b", "a+b"},      {"+-+a", "-a"},
+      {"a<b<c", "(a<b)<c"}, {"a<=b", "(a<b)+(a=b)"},
+      {"a>=b", "1-(a<b)"},  {"a<>b", "1-(a=b)"},
+      {"a>b", "b<a"},       {"twice(a)", "a+a"},
+      {"sub(a;b)", "a-b"},  {"sub(a<b;c)", "(a<b)-c"},
+      {"((a))", "a"},
   };
   const Float values[] = {-1, 0, 2.5, 1e10};
   Calc calc;
@@ -352,24 +424,42 @@ TEST(ParserErrors, EveryMessage) {
   const std::string semicolon = "Parse error: ';' and another parameter expected";
   const std::string close = "Parse error: ')' to close function's parameters expected";
   const ErrorRow rows[] = {
-      {"", '.', factor.c_str()},        {"   ", '.', factor.c_str()},
-      {"1 == 1", '.', factor.c_str()},  {"(", '.', factor.c_str()},
-      {"()", '.', factor.c_str()},      {"1+", '.', factor.c_str()},
-      {")", '.', factor.c_str()},       {".5", '.', factor.c_str()},
-      {",5", '.', factor.c_str()},      {"1*", '.', factor.c_str()},
-      {"1/", '.', factor.c_str()},      {"-", '.', factor.c_str()},
-      {"*2", '.', factor.c_str()},      {"1<", '.', factor.c_str()},
-      {"1 < = 2", '.', factor.c_str()}, {"1 => 2", '.', factor.c_str()},
-      {"1 =< 2", '.', factor.c_str()},  {"2*(3+)", '.', factor.c_str()},
-      {"twice()", '.', factor.c_str()}, {"sub(;2)", '.', factor.c_str()},
-      {"^2", '.', factor.c_str()},      {"(1", '.', paren.c_str()},
-      {"(1;2)", '.', paren.c_str()},    {"((1)", '.', paren.c_str()},
-      {"(1 2)", '.', paren.c_str()},    {"twice", '.', open.c_str()},
-      {"twice 2", '.', open.c_str()},   {"1+twice*2", '.', open.c_str()},
-      {"sub(1)", '.', semicolon.c_str()}, {"sub(1,2)", '.', semicolon.c_str()},
-      {"sub(1,2)", ',', semicolon.c_str()}, {"sub(1 2)", '.', semicolon.c_str()},
-      {"twice(1;2)", '.', close.c_str()}, {"twice(1", '.', close.c_str()},
-      {"sub(1;2", '.', close.c_str()},  {"sub(1;2;3)", '.', close.c_str()},
+      {"", '.', factor.c_str()},
+      {"   ", '.', factor.c_str()},
+      {"1 == 1", '.', factor.c_str()},
+      {"(", '.', factor.c_str()},
+      {"()", '.', factor.c_str()},
+      {"1+", '.', factor.c_str()},
+      {")", '.', factor.c_str()},
+      {".5", '.', factor.c_str()},
+      {",5", '.', factor.c_str()},
+      {"1*", '.', factor.c_str()},
+      {"1/", '.', factor.c_str()},
+      {"-", '.', factor.c_str()},
+      {"*2", '.', factor.c_str()},
+      {"1<", '.', factor.c_str()},
+      {"1 < = 2", '.', factor.c_str()},
+      {"1 => 2", '.', factor.c_str()},
+      {"1 =< 2", '.', factor.c_str()},
+      {"2*(3+)", '.', factor.c_str()},
+      {"twice()", '.', factor.c_str()},
+      {"sub(;2)", '.', factor.c_str()},
+      {"^2", '.', factor.c_str()},
+      {"(1", '.', paren.c_str()},
+      {"(1;2)", '.', paren.c_str()},
+      {"((1)", '.', paren.c_str()},
+      {"(1 2)", '.', paren.c_str()},
+      {"twice", '.', open.c_str()},
+      {"twice 2", '.', open.c_str()},
+      {"1+twice*2", '.', open.c_str()},
+      {"sub(1)", '.', semicolon.c_str()},
+      {"sub(1,2)", '.', semicolon.c_str()},
+      {"sub(1,2)", ',', semicolon.c_str()},
+      {"sub(1 2)", '.', semicolon.c_str()},
+      {"twice(1;2)", '.', close.c_str()},
+      {"twice(1", '.', close.c_str()},
+      {"sub(1;2", '.', close.c_str()},
+      {"sub(1;2;3)", '.', close.c_str()},
       {"Foo", '.', "Parse error: Unknown symbol: 'Foo'"},
       {"1+fOO_2*3", '.', "Parse error: Unknown symbol: 'fOO_2'"},
       {"twice(y)", '.', "Parse error: Unknown symbol: 'y'"},

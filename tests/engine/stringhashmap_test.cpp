@@ -18,8 +18,12 @@ namespace {
 using test::capture;
 using test::Outcome;
 
-const TStringHashMapTraits &sensitive() { return TCaseSensitiveTraits::Instance(); }
-const TStringHashMapTraits &insensitive() { return TCaseInsensitiveTraits::Instance(); }
+const TStringHashMapTraits &sensitive() {
+  return TCaseSensitiveTraits::Instance();
+}
+const TStringHashMapTraits &insensitive() {
+  return TCaseInsensitiveTraits::Instance();
+}
 
 // Each value is the address of an int that names it, so the map's untyped
 // values can be told apart.
@@ -78,7 +82,8 @@ TEST(HashTraits, CompareIsBytewiseUnsignedWithLengthAsTieBreak) {
       {"", "", 0, 0},
   };
   for (const Row &row : rows) {
-    EXPECT_EQ(sensitive().Compare(row.a, row.b), row.sensitiveResult) << row.a << "|" << row.b;
+    EXPECT_EQ(sensitive().Compare(row.a, row.b), row.sensitiveResult)
+        << row.a << "|" << row.b;
     EXPECT_EQ(insensitive().Compare(row.a, row.b), row.insensitiveResult)
         << row.a << "|" << row.b;
   }
@@ -260,7 +265,8 @@ TEST(HashMap, MissingTraitsIsAProgrammingError) {
     return 0.0;
   });
   EXPECT_EQ(outcome.errorClass, "EAssertionFailed");
-  EXPECT_EQ(outcome.message.rfind("HashList must have traits (", 0), 0u) << outcome.message;
+  EXPECT_EQ(outcome.message.rfind("HashList must have traits (", 0), 0u)
+      << outcome.message;
   EXPECT_NE(outcome.message.find(", line "), std::string::npos) << outcome.message;
 }
 

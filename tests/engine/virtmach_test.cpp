@@ -45,7 +45,8 @@ TEST(VirtMachShape, ProgramsHaveTheExpectedOps) {
       {"x<>1", "c0 = 1\nVar64 r0 <- v0\nCmp r1 <- r0, c0\nMul r2 <- r1, r1\n"},
       // The same sub-expression written twice is computed twice.
       {"x+x", "Var64 r0 <- v0\nVar64 r1 <- v0\nAdd r2 <- r0, r1\n"},
-      {"y-x/3", "c0 = 3\nVar64 r0 <- v0\nVar64 r1 <- v1\nDiv r2 <- r1, c0\nSub r3 <- r0, r2\n",
+      {"y-x/3",
+       "c0 = 3\nVar64 r0 <- v0\nVar64 r1 <- v1\nDiv r2 <- r1, c0\nSub r3 <- r0, r2\n",
        "yx"},
       {"x=2", "c0 = 2\nc1 = 1\nVar64 r0 <- v0\nCmp r1 <- r0, c0\nMul r2 <- r1, r1\n"
               "Sub r3 <- c1, r2\n"},
@@ -95,7 +96,8 @@ TEST(VirtMachShape, TwoTimesXPlusOneRunsAndRereadsTheVariable) {
 TEST(VirtMachShape, GenerateTwiceGivesTheSameProgram) {
   TExprVirtMachNodeFactory factory;
   Float x = 5;
-  factory.Add(factory.Multiply(factory.Var64(&x), factory.Const64(2)), factory.ConstFloat(1));
+  factory.Add(factory.Multiply(factory.Var64(&x), factory.Const64(2)),
+              factory.ConstFloat(1));
   TExprVirtMach machine;
   factory.Generate(machine);
   const std::string first = machine.Listing();
@@ -146,7 +148,8 @@ TEST(VirtMachExecute, EmptyMachineFailsWithTheListError) {
 }
 
 TEST(VirtMachExecute, CompareGivesMinusOneZeroOrOne) {
-  const std::pair<Float, Float> pairs[] = {{2, 3}, {3, 3}, {3, 2}, {-0.0, 0}, {-inf, inf}};
+  const std::pair<Float, Float> pairs[] = {
+      {2, 3}, {3, 3}, {3, 2}, {-0.0, 0}, {-inf, inf}};
   const Float expected[] = {-1, 0, 1, 0, -1};
   for (std::size_t i = 0; i < std::size(pairs); ++i) {
     TExprVirtMachNodeFactory factory;
@@ -163,7 +166,8 @@ struct FaultRow {
   Float value;
 };
 
-void expectOutcome(const Outcome &outcome, const FaultRow &row, const std::string &where) {
+void expectOutcome(const Outcome &outcome, const FaultRow &row,
+                   const std::string &where) {
   if (*row.errorClass == '\0') {
     ASSERT_TRUE(outcome.ok) << where << ": " << outcome.message;
     if (std::isnan(row.value))
@@ -177,11 +181,10 @@ void expectOutcome(const Outcome &outcome, const FaultRow &row, const std::strin
   }
   EXPECT_FALSE(outcome.ok) << where << " gave " << outcome.value;
   EXPECT_EQ(outcome.errorClass, row.errorClass) << where;
-  const std::string message = std::string(row.errorClass) == "EZeroDivide"
-                                  ? "Floating point division by zero"
-                              : std::string(row.errorClass) == "EOverflow"
-                                  ? "Floating point overflow"
-                                  : "Invalid floating point operation";
+  const std::string message =
+      std::string(row.errorClass) == "EZeroDivide" ? "Floating point division by zero"
+      : std::string(row.errorClass) == "EOverflow" ? "Floating point overflow"
+                                                   : "Invalid floating point operation";
   EXPECT_EQ(outcome.message, message) << where;
 }
 
@@ -325,14 +328,30 @@ TEST(VirtMachFaults, ErrorsOfCalledFunctionsPropagateUnchanged) {
 
 // --- flavours ---------------------------------------------------------------
 
-template <class T> T ident(T x) { return x; }
-template <class T> T one(T) { return 1; }
-template <class T> T seven() { return 7; }
-template <class T> T digits2(T x, T y) { return x * 10 + y; }
-template <class T> T digits3(T x, T y, T z) { return x * 100 + y * 10 + z; }
-long double huge80() { return 1e400L; }
-long double tiny80() { return 1e-400L; }
-long double infinite80() { return std::numeric_limits<long double>::infinity(); }
+template <class T> T ident(T x) {
+  return x;
+}
+template <class T> T one(T) {
+  return 1;
+}
+template <class T> T seven() {
+  return 7;
+}
+template <class T> T digits2(T x, T y) {
+  return x * 10 + y;
+}
+template <class T> T digits3(T x, T y, T z) {
+  return x * 100 + y * 10 + z;
+}
+long double huge80() {
+  return 1e400L;
+}
+long double tiny80() {
+  return 1e-400L;
+}
+long double infinite80() {
+  return std::numeric_limits<long double>::infinity();
+}
 
 // Builds one formula through the factory, generates it and runs it.
 Outcome build(const std::function<void(TExprVirtMachNodeFactory &)> &make,
@@ -357,28 +376,44 @@ TEST(VirtMachFlavours, CallOpsPassArgumentsInOrderForEveryFlavour) {
   };
   const Row rows[] = {
       {"CallFloat", [](F &f, auto, auto, auto) { f.CallFloat(&seven<Float>); }, 7, ""},
-      {"CallFloat32", [](F &f, auto, auto, auto) { f.CallFloat32(&seven<Float32>); }, 7, ""},
-      {"CallFloat64", [](F &f, auto, auto, auto) { f.CallFloat64(&seven<Float64>); }, 7, ""},
-      {"CallFloat80", [](F &f, auto, auto, auto) { f.CallFloat80(&seven<Float80>); }, 7, ""},
-      {"CallUnary", [](F &f, auto a, auto, auto) { f.CallUnary(&ident<Float>, a); }, 1, " r0"},
-      {"CallUnary32", [](F &f, auto a, auto, auto) { f.CallUnary32(&ident<Float32>, a); }, 1, " r0"},
-      {"CallUnary64", [](F &f, auto a, auto, auto) { f.CallUnary64(&ident<Float64>, a); }, 1, " r0"},
-      {"CallUnary80", [](F &f, auto a, auto, auto) { f.CallUnary80(&ident<Float80>, a); }, 1, " r0"},
-      {"CallBinary", [](F &f, auto a, auto b, auto) { f.CallBinary(&digits2<Float>, a, b); }, 12, " r0, r1"},
+      {"CallFloat32", [](F &f, auto, auto, auto) { f.CallFloat32(&seven<Float32>); }, 7,
+       ""},
+      {"CallFloat64", [](F &f, auto, auto, auto) { f.CallFloat64(&seven<Float64>); }, 7,
+       ""},
+      {"CallFloat80", [](F &f, auto, auto, auto) { f.CallFloat80(&seven<Float80>); }, 7,
+       ""},
+      {"CallUnary", [](F &f, auto a, auto, auto) { f.CallUnary(&ident<Float>, a); }, 1,
+       " r0"},
+      {"CallUnary32", [](F &f, auto a, auto, auto) { f.CallUnary32(&ident<Float32>, a); },
+       1, " r0"},
+      {"CallUnary64", [](F &f, auto a, auto, auto) { f.CallUnary64(&ident<Float64>, a); },
+       1, " r0"},
+      {"CallUnary80", [](F &f, auto a, auto, auto) { f.CallUnary80(&ident<Float80>, a); },
+       1, " r0"},
+      {"CallBinary",
+       [](F &f, auto a, auto b, auto) { f.CallBinary(&digits2<Float>, a, b); }, 12,
+       " r0, r1"},
       {"CallBinary32",
-       [](F &f, auto a, auto b, auto) { f.CallBinary32(&digits2<Float32>, a, b); }, 12, " r0, r1"},
+       [](F &f, auto a, auto b, auto) { f.CallBinary32(&digits2<Float32>, a, b); }, 12,
+       " r0, r1"},
       {"CallBinary64",
-       [](F &f, auto a, auto b, auto) { f.CallBinary64(&digits2<Float64>, a, b); }, 12, " r0, r1"},
+       [](F &f, auto a, auto b, auto) { f.CallBinary64(&digits2<Float64>, a, b); }, 12,
+       " r0, r1"},
       {"CallBinary80",
-       [](F &f, auto a, auto b, auto) { f.CallBinary80(&digits2<Float80>, a, b); }, 12, " r0, r1"},
+       [](F &f, auto a, auto b, auto) { f.CallBinary80(&digits2<Float80>, a, b); }, 12,
+       " r0, r1"},
       {"CallTernary",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary(&digits3<Float>, a, b, c); }, 123, " r0, r1, r2"},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary(&digits3<Float>, a, b, c); }, 123,
+       " r0, r1, r2"},
       {"CallTernary32",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary32(&digits3<Float32>, a, b, c); }, 123, " r0, r1, r2"},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary32(&digits3<Float32>, a, b, c); },
+       123, " r0, r1, r2"},
       {"CallTernary64",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary64(&digits3<Float64>, a, b, c); }, 123, " r0, r1, r2"},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary64(&digits3<Float64>, a, b, c); },
+       123, " r0, r1, r2"},
       {"CallTernary80",
-       [](F &f, auto a, auto b, auto c) { f.CallTernary80(&digits3<Float80>, a, b, c); }, 123, " r0, r1, r2"},
+       [](F &f, auto a, auto b, auto c) { f.CallTernary80(&digits3<Float80>, a, b, c); },
+       123, " r0, r1, r2"},
   };
   for (const Row &row : rows) {
     std::string listing;
@@ -410,7 +445,8 @@ TEST(VirtMachFlavours, VariablesConstantsAndCallsConvertAtTheBoundary) {
   const Float80 tiny = 1e-400L;
   const Float80 infinity80 = std::numeric_limits<Float80>::infinity();
   const Float80 nan80 = std::numeric_limits<Float80>::quiet_NaN();
-  const Float80 justAboveMax = static_cast<Float80>(dmax) * (1 + 0x1p-60L); // rounds to max
+  const Float80 justAboveMax =
+      static_cast<Float80>(dmax) * (1 + 0x1p-60L); // rounds to max
   const Float tenth = 0.1;
   const Float big = 1e300;
   const Float infinity = inf;
@@ -420,20 +456,27 @@ TEST(VirtMachFlavours, VariablesConstantsAndCallsConvertAtTheBoundary) {
     FaultRow expected;
   };
   const Row rows[] = {
-      {"Var32 widens exactly", [&](F &f) { f.Var32(&f32); }, {"", "", static_cast<Float>(f32)}},
+      {"Var32 widens exactly",
+       [&](F &f) { f.Var32(&f32); },
+       {"", "", static_cast<Float>(f32)}},
       {"Var80 rounds to nearest", [&](F &f) { f.Var80(&tenth80); }, {"", "", 0.1}},
       {"Var80 beyond range", [&](F &f) { f.Var80(&huge); }, {"", "EOverflow", 0}},
       {"Var80 below range", [&](F &f) { f.Var80(&tiny); }, {"", "", 0}},
-      {"Var80 rounding down to max", [&](F &f) { f.Var80(&justAboveMax); }, {"", "", dmax}},
+      {"Var80 rounding down to max",
+       [&](F &f) { f.Var80(&justAboveMax); },
+       {"", "", dmax}},
       {"Var80 infinity", [&](F &f) { f.Var80(&infinity80); }, {"", "", inf}},
       {"Var80 NaN", [&](F &f) { f.Var80(&nan80); }, {"", "", nan}},
-      {"Const32 widens", [](F &f) { f.Const32(0.1f); }, {"", "", static_cast<Float>(0.1f)}},
+      {"Const32 widens",
+       [](F &f) { f.Const32(0.1f); },
+       {"", "", static_cast<Float>(0.1f)}},
       {"Const80 rounds", [](F &f) { f.Const80(0.1L); }, {"", "", 0.1}},
       {"ConstFloat is Const64", [](F &f) { f.ConstFloat(2.5); }, {"", "", 2.5}},
       {"Call32 narrows its argument",
        [&](F &f) { f.CallUnary32(&ident<Float32>, f.Var64(&tenth)); },
        {"", "", static_cast<Float>(0.1f)}},
-      {"Call80 widens exactly", [&](F &f) { f.CallUnary80(&ident<Float80>, f.Var64(&tenth)); },
+      {"Call80 widens exactly",
+       [&](F &f) { f.CallUnary80(&ident<Float80>, f.Var64(&tenth)); },
        {"", "", 0.1}},
       {"Call32 argument beyond single range",
        [&](F &f) { f.CallUnary32(&one<Float32>, f.Var64(&big)); },
@@ -441,13 +484,19 @@ TEST(VirtMachFlavours, VariablesConstantsAndCallsConvertAtTheBoundary) {
       {"Call32 result from an overflowing argument",
        [&](F &f) { f.CallUnary32(&ident<Float32>, f.Var64(&big)); },
        {"", "EOverflow", 0}},
-      {"Call80 result beyond range", [](F &f) { f.CallFloat80(&huge80); }, {"", "EOverflow", 0}},
+      {"Call80 result beyond range",
+       [](F &f) { f.CallFloat80(&huge80); },
+       {"", "EOverflow", 0}},
       {"Call80 result below range", [](F &f) { f.CallFloat80(&tiny80); }, {"", "", 0}},
-      {"Call80 infinite result", [](F &f) { f.CallFloat80(&infinite80); },
+      {"Call80 infinite result",
+       [](F &f) { f.CallFloat80(&infinite80); },
        {"", "EOverflow", 0}},
       // An infinity that comes in through any argument goes on as a value.
       {"Call infinite last of three arguments",
-       [&](F &f) { f.CallTernary(&digits3<Float>, f.Var64(&tenth), f.Var64(&tenth), f.Var64(&infinity)); },
+       [&](F &f) {
+         f.CallTernary(&digits3<Float>, f.Var64(&tenth), f.Var64(&tenth),
+                       f.Var64(&infinity));
+       },
        {"", "", inf}},
   };
   for (const Row &row : rows)
@@ -466,7 +515,9 @@ TEST(VirtMachFlavours, Const80BeyondTheDoubleRangeOverflows) {
 TExprUnaryVmOp &makeNegate(TExprVirtMach &machine) {
   return machine.AddCode<TExprNegateVmOp>();
 }
-TExprBinaryVmOp &makeAdd(TExprVirtMach &machine) { return machine.AddCode<TExprAddVmOp>(); }
+TExprBinaryVmOp &makeAdd(TExprVirtMach &machine) {
+  return machine.AddCode<TExprAddVmOp>();
+}
 
 TEST(VirtMachNodes, WrongOperandCountsAreProgrammingErrors) {
   TExprVirtMachNodeFactory factory;

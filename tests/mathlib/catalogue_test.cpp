@@ -34,8 +34,9 @@ TEST(Catalogue, DescribesExactlyTheStandardContext) {
     const bool binary = dynamic_cast<const TExprBinaryFuncSym *>(symbol) != nullptr;
     EXPECT_EQ(f.argumentCount(), unary ? 1u : binary ? 2u : 0u);
     // The arguments as written name as many as the routine takes.
-    EXPECT_EQ(static_cast<std::size_t>(std::count(f.arguments.begin(), f.arguments.end(), ';')),
-              f.argumentCount() - 1);
+    EXPECT_EQ(
+        static_cast<std::size_t>(std::count(f.arguments.begin(), f.arguments.end(), ';')),
+        f.argumentCount() - 1);
     EXPECT_FALSE(f.domain.empty());
     EXPECT_FALSE(f.description.empty());
     described.insert(symbol);

@@ -51,8 +51,7 @@ std::vector<Float> specialArguments() {
 // Runs one machine on x, then on a harmless x: the first may fail only with
 // the calculator's own errors, and the second must match a fresh machine.
 void sweep(const std::string &formula, Float x, Float y) {
-  SCOPED_TRACE(formula + " with x = " + std::to_string(x) +
-               ", y = " + std::to_string(y));
+  SCOPED_TRACE(formula + " with x = " + std::to_string(x) + ", y = " + std::to_string(y));
   TCompiledEvaluator evaluator;
   evaluator.ExternalContexts.Add(StandardContext());
   Float xs = x, ys = y;

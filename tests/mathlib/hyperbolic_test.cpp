@@ -6,10 +6,10 @@ using namespace quorvex::mathtest;
 
 TEST(Hyperbolic, TinyArgumentsKeepTheirValue) {
   const ValueCase cases[] = {
-      {"sinh(1e-30)", 1e-30, 0},       {"tanh(1e-30)", 1e-30, 0},
-      {"arcsinh(1e-30)", 1e-30, 0},    {"arctanh(1e-30)", 1e-30, 0},
-      {"coth(1e-30)", 1e30, 1},        {"csch(1e-30)", 1e30, 1},
-      {"sinh(-1e-30)", -1e-30, 0},     {"cosh(1e-30)", 1, 0},
+      {"sinh(1e-30)", 1e-30, 0},    {"tanh(1e-30)", 1e-30, 0},
+      {"arcsinh(1e-30)", 1e-30, 0}, {"arctanh(1e-30)", 1e-30, 0},
+      {"coth(1e-30)", 1e30, 1},     {"csch(1e-30)", 1e30, 1},
+      {"sinh(-1e-30)", -1e-30, 0},  {"cosh(1e-30)", 1, 0},
   };
   expectValues(cases);
 }

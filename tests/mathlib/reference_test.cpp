@@ -92,8 +92,8 @@ long double ulpAt(Float v) {
 struct Worst {
   int rows = 0;
   int valueRows = 0;
-  std::int64_t steps = 0;   // from the correctly rounded double
-  long double error = 0;    // from the true value, in ulps
+  std::int64_t steps = 0; // from the correctly rounded double
+  long double error = 0;  // from the true value, in ulps
 };
 
 } // namespace
@@ -106,10 +106,11 @@ TEST(MathReference, EveryRoutineIsWithinOneUlpAndFailsWithTheRightError) {
     Worst &w = worst[row.function];
     ++w.rows;
     const std::string formula = row.function + (row.binary ? "(x;z)" : "(x)");
-    const std::vector<std::pair<std::string, Float>> variables{{"x", row.x}, {"z", row.z}};
-    const std::string where =
-        formula + " with x=" + shortest(row.x) + " z=" + shortest(row.z) +
-        " (reference line " + std::to_string(row.line) + ")";
+    const std::vector<std::pair<std::string, Float>> variables{{"x", row.x},
+                                                               {"z", row.z}};
+    const std::string where = formula + " with x=" + shortest(row.x) +
+                              " z=" + shortest(row.z) + " (reference line " +
+                              std::to_string(row.line) + ")";
     if (row.expected[0] == '!') {
       EXPECT_EQ(mathtest::errorOf(formula, variables), row.expected.substr(1)) << where;
       continue;
@@ -127,17 +128,16 @@ TEST(MathReference, EveryRoutineIsWithinOneUlpAndFailsWithTheRightError) {
     const std::int64_t steps = mathtest::ulpDistance(computed, expected);
     const long double exact = std::strtold(row.exact.c_str(), nullptr);
     const long double error = std::fabs(computed - exact) / ulpAt(expected);
-    EXPECT_LE(steps, 1) << where << " gave " << computed << ", expected "
-                        << row.expected;
+    EXPECT_LE(steps, 1) << where << " gave " << computed << ", expected " << row.expected;
     w.steps = std::max(w.steps, steps);
     w.error = std::max(w.error, error);
   }
 
-  std::printf("%-10s %5s %6s %12s %14s\n", "function", "rows", "values",
-              "worst steps", "worst ulp err");
+  std::printf("%-10s %5s %6s %12s %14s\n", "function", "rows", "values", "worst steps",
+              "worst ulp err");
   for (const auto &[name, w] : worst)
-    std::printf("%-10s %5d %6d %12lld %14.3Lf\n", name.c_str(), w.rows,
-                w.valueRows, static_cast<long long>(w.steps), w.error);
+    std::printf("%-10s %5d %6d %12lld %14.3Lf\n", name.c_str(), w.rows, w.valueRows,
+                static_cast<long long>(w.steps), w.error);
 
   // Every catalogue function has reference rows, and nothing else has.
   EXPECT_EQ(worst.size(), catalogueFunctions().size());
@@ -184,7 +184,8 @@ TEST(MathAccuracy, EveryRowOfEveryTableIsCorrectlyRounded) {
       if (!computeRow(row, computed, where))
         continue;
       ++values;
-      EXPECT_EQ(mathtest::ulpDistance(computed, std::strtod(row.expected.c_str(), nullptr)), 0)
+      EXPECT_EQ(
+          mathtest::ulpDistance(computed, std::strtod(row.expected.c_str(), nullptr)), 0)
           << file << ": " << where << " gave " << shortest(computed) << ", expected "
           << row.expected;
     }

@@ -39,14 +39,16 @@ TEST(StandardContext, EveryConstantHasItsRegisteredValue) {
 // the formula's first argument goes first.
 TEST(StandardContext, EveryFunctionIsReachable) {
   for (const CatalogueFunction &f : catalogueFunctions()) {
-    const std::string call = std::string(f.name) + (f.argumentCount() == 2 ? "(2;x)" : "(x)");
+    const std::string call =
+        std::string(f.name) + (f.argumentCount() == 2 ? "(2;x)" : "(x)");
     bool reached = false;
     for (const Float x : {0.5, 2.0}) {
       if (!errorOf(call, {{"x", x}}).empty())
         continue;
       const Float value = evaluate(call, {{"x", x}});
       EXPECT_TRUE(std::isfinite(value)) << call << " at " << x;
-      EXPECT_EQ(value, f.unary != nullptr ? f.unary(x) : f.binary(2, x)) << call << " at " << x;
+      EXPECT_EQ(value, f.unary != nullptr ? f.unary(x) : f.binary(2, x))
+          << call << " at " << x;
       reached = true;
       break;
     }

@@ -62,8 +62,11 @@ TEST(AxisTicks, RoundStepsThatFitTheCount) {
       {0, 1e308, 5, {"0", "2E307", "4E307", "6E307", "8E307", "1E308"}},
       {-largest, largest, 1, {"0"}},
       // Round decimals that digits beyond the result box's 15 tell apart.
-      {1, 1 + 4e-15, 4, {"1", "1.000000000000001", "1.000000000000002",
-                         "1.000000000000003", "1.000000000000004"}},
+      {1,
+       1 + 4e-15,
+       4,
+       {"1", "1.000000000000001", "1.000000000000002", "1.000000000000003",
+        "1.000000000000004"}},
       // Too few doubles for round steps: the doubles themselves, each
       // written as short as reads back.
       {1, 1.0000000000000004, 5, {"1", "1.0000000000000002", "1.0000000000000004"}},
@@ -73,7 +76,8 @@ TEST(AxisTicks, RoundStepsThatFitTheCount) {
   };
   for (const auto &c : cases) {
     const std::vector<AxisTick> ticks = axisTicks(c.low, c.high, c.maxCount, c.separator);
-    EXPECT_EQ(labelsOf(ticks), c.labels) << c.low << " .. " << c.high << " in " << c.maxCount;
+    EXPECT_EQ(labelsOf(ticks), c.labels)
+        << c.low << " .. " << c.high << " in " << c.maxCount;
     for (const AxisTick &tick : ticks)
       EXPECT_EQ(readBack(tick.label), tick.value) << tick.label;
   }
@@ -82,9 +86,10 @@ TEST(AxisTicks, RoundStepsThatFitTheCount) {
 // Whatever the range, the ticks lie in it in order, are few enough, and
 // their labels read back as them, so no two read alike.
 TEST(AxisTicks, AnyRangeOfDoubles) {
-  const Float ends[] = {-largest, -1e308, -1e200, -3.5, -1, -tiniest, 0, tiniest,
-                        3 * tiniest, 1e-320, 1e-300, 0.1, 1, 1.0000000000000002, 7, 1e15,
-                        1e16, 1e300, largest};
+  const Float ends[] = {
+      -largest, -1e308,      -1e200, -3.5,   -1,     -tiniest, 0,
+      tiniest,  3 * tiniest, 1e-320, 1e-300, 0.1,    1,        1.0000000000000002,
+      7,        1e15,        1e16,   1e300,  largest};
   for (const Float low : ends)
     for (const Float high : ends) {
       if (!(low < high))
@@ -115,7 +120,10 @@ TEST(AxisTicks, AnyRangeOfDoubles) {
 TEST(AxisTicks, ScaleOfAnyRange) {
   const struct {
     Float low, high;
-  } ranges[] = {{-largest, largest}, {0, 1e308}, {1e-320, 2e-320}, {1, 1.0000000000000004},
+  } ranges[] = {{-largest, largest},
+                {0, 1e308},
+                {1e-320, 2e-320},
+                {1, 1.0000000000000004},
                 {-3, 5}};
   for (const auto &r : ranges) {
     const AxisScale scale(r.low, r.high, 600);

@@ -51,13 +51,11 @@ TEST(CalculatorSession, StartUpStateComputes) {
   TCalculatorSession s;
   s.Compute();
   EXPECT_EQ(s.ResultText(), "5.66336");
-  EXPECT_EQ(s.Memo1().Lines(),
-            (Lines{"Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 2",
-                   "F value: 5.66336"}));
+  EXPECT_EQ(s.Memo1().Lines(), (Lines{"Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 2",
+                                      "F value: 5.66336"}));
   EXPECT_EQ(s.Memo2().Lines(),
-            (Lines{"- - 1 - - - - - - - - -",
-                   "Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 2",
-                   "Y value: 5.66336"}));
+            (Lines{"- - 1 - - - - - - - - -", "Formula: F = 5.22 - 5.44E-4 * (x - 817)",
+                   "x: 2", "Y value: 5.66336"}));
   EXPECT_EQ(s.ComputeCount(), 1);
   EXPECT_EQ(s.VariableValues(), std::vector<Float>{2.0});
 }
@@ -78,15 +76,13 @@ TEST(CalculatorSession, TwoComputationsAreNumberedOneAndTwo) {
   s.Grid().SetCell(1, 1, "3");
   s.Compute();
   EXPECT_EQ(s.ResultText(), "5.662816");
-  EXPECT_EQ(s.Memo2().Lines(),
-            (Lines{"- - 1 - - - - - - - - -",
-                   "Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 2",
-                   "Y value: 5.66336", "- - 2 - - - - - - - - -",
-                   "Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 3",
-                   "Y value: 5.662816"}));
-  EXPECT_EQ(s.Memo1().Lines(),
-            (Lines{"Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 3",
-                   "F value: 5.662816"}));
+  EXPECT_EQ(
+      s.Memo2().Lines(),
+      (Lines{"- - 1 - - - - - - - - -", "Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 2",
+             "Y value: 5.66336", "- - 2 - - - - - - - - -",
+             "Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 3", "Y value: 5.662816"}));
+  EXPECT_EQ(s.Memo1().Lines(), (Lines{"Formula: F = 5.22 - 5.44E-4 * (x - 817)", "x: 3",
+                                      "F value: 5.662816"}));
   EXPECT_EQ(s.ComputeCount(), 2);
 }
 
@@ -105,17 +101,50 @@ const FailureCase failureCases[] = {
     {"only spaces", '.', "x", {"  "}, "x", "'  ' is not a valid floating point value"},
     {"leading tab", '.', "x", {"\t2"}, "x", "'\t2' is not a valid floating point value"},
     {"trailing tab", '.', "x", {"2\t"}, "x", "'2\t' is not a valid floating point value"},
-    {"comma in a point locale", '.', "x", {"2,5"}, "x", "'2,5' is not a valid floating point value"},
-    {"point in a comma locale", ',', "x", {"2.5"}, "x", "'2.5' is not a valid floating point value"},
-    {"thousands separator", '.', "x", {"1,000"}, "x", "'1,000' is not a valid floating point value"},
-    {"bad second value", '.', "x;y", {"1", "y"}, "x", "'y' is not a valid floating point value"},
+    {"comma in a point locale",
+     '.',
+     "x",
+     {"2,5"},
+     "x",
+     "'2,5' is not a valid floating point value"},
+    {"point in a comma locale",
+     ',',
+     "x",
+     {"2.5"},
+     "x",
+     "'2.5' is not a valid floating point value"},
+    {"thousands separator",
+     '.',
+     "x",
+     {"1,000"},
+     "x",
+     "'1,000' is not a valid floating point value"},
+    {"bad second value",
+     '.',
+     "x;y",
+     {"1", "y"},
+     "x",
+     "'y' is not a valid floating point value"},
     {"beyond double", '.', "x", {"1E400"}, "x", "Floating point overflow"},
-    {"duplicate, other case", '.', "x;X", {"1", "2"}, "x", "Duplicate hash list entry: X"},
+    {"duplicate, other case",
+     '.',
+     "x;X",
+     {"1", "2"},
+     "x",
+     "Duplicate hash list entry: X"},
     {"duplicate, same case", '.', "x;x", {"1", "2"}, "x", "Duplicate hash list entry: x"},
     // Each name is bound as its cell converts: the grid's order decides.
-    {"duplicate before a bad value", '.', "x;X;y", {"1", "2", "a"}, "x",
+    {"duplicate before a bad value",
+     '.',
+     "x;X;y",
+     {"1", "2", "a"},
+     "x",
      "Duplicate hash list entry: X"},
-    {"bad value before a duplicate", '.', "x;y;X", {"1", "a", "2"}, "x",
+    {"bad value before a duplicate",
+     '.',
+     "x;y;X",
+     {"1", "a", "2"},
+     "x",
      "'a' is not a valid floating point value"},
     {"unknown name", '.', "x", {"1"}, "y+1", "Parse error: Unknown symbol: 'y'"},
     {"empty list binds nothing", '.', "", {}, "x*2", "Parse error: Unknown symbol: 'x'"},
@@ -195,10 +224,21 @@ TEST(CalculatorSession, SuccessfulComputations) {
       {"values stay with rows", "b;a", {"3", "4"}, "a-b", "1"},
       {"empty value cell becomes 2", "x", {""}, "x", "2"},
       // cosh magnifies its argument's error 37 times: a double off shows.
-      {"number is nearest double", "", {}, "cosh(37.25051514915938)", "7.52771523172809E15"},
-      {"cell is nearest double", "x", {"37.25051514915938"}, "cosh(x)", "7.52771523172809E15"},
-      {"utf-8 after the expression reaches the log", "x", {"3"},
-       "x+1 \xE2\x80\x94 \xCE\xB1", "4"},
+      {"number is nearest double",
+       "",
+       {},
+       "cosh(37.25051514915938)",
+       "7.52771523172809E15"},
+      {"cell is nearest double",
+       "x",
+       {"37.25051514915938"},
+       "cosh(x)",
+       "7.52771523172809E15"},
+      {"utf-8 after the expression reaches the log",
+       "x",
+       {"3"},
+       "x+1 \xE2\x80\x94 \xCE\xB1",
+       "4"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
@@ -223,8 +263,7 @@ TEST(CalculatorSession, LogsQuoteValuesAsTyped) {
   s.SetFormulaText("x+y");
   s.Compute();
   EXPECT_EQ(s.Memo1().Lines(),
-            (Lines{"Formula: F = x+y", "x:  1.50 ", "y: 1E-400",
-                   "F value: 1.5"}));
+            (Lines{"Formula: F = x+y", "x:  1.50 ", "y: 1E-400", "F value: 1.5"}));
   EXPECT_EQ(s.VariableValues(), (std::vector<Float>{1.5, 0.0}));
 }
 
@@ -264,7 +303,7 @@ TEST(CalculatorSession, KeyPressesAndExits) {
   EXPECT_FALSE(s.TypeInAssign(U'a')); // typed characters pass but clear
   EXPECT_EQ(s.ResultText(), "");
   EXPECT_EQ(s.VariableList().Count(), 1u); // still the applied "x"
-  EXPECT_TRUE(s.TypeInAssign(13)); // Enter is swallowed and applies
+  EXPECT_TRUE(s.TypeInAssign(13));         // Enter is swallowed and applies
   EXPECT_EQ(s.VariableList().Count(), 2u);
 
   s.SetFormulaText("a+b");
@@ -409,8 +448,7 @@ TEST(CalculatorSession, IgnoredTextIsReportedOrRefused) {
   s.SetFormulaText("10 % 3");
   EXPECT_EQ(s.Compute(), 10);
   EXPECT_EQ(s.IgnoredText(), "% 3");
-  EXPECT_EQ(ignoredTextNote(s.IgnoredText()),
-            "Ignored text after the formula: '% 3'");
+  EXPECT_EQ(ignoredTextNote(s.IgnoredText()), "Ignored text after the formula: '% 3'");
   s.SetFormulaText("2 ");
   s.Compute();
   EXPECT_EQ(s.IgnoredText(), "");
@@ -439,10 +477,9 @@ TEST(CalculatorSession, IgnoredTextStartAsTheBoxesStand) {
     const char *assign, *formula;
     std::size_t start;
   } rows[] = {
-      {"x", "2x", 1},           {"x", "x(2)", 1},
-      {"", "sin (1) x", 8},     {"sin", "sin (1)", 4},
-      {"x;X", "x 1", 2},        {"x", "1 + x", none},
-      {"", "x(2)", none},       {"x", "2*(", none},
+      {"x", "2x", 1},        {"x", "x(2)", 1},   {"", "sin (1) x", 8},
+      {"sin", "sin (1)", 4}, {"x;X", "x 1", 2},  {"x", "1 + x", none},
+      {"", "x(2)", none},    {"x", "2*(", none},
   };
   for (const auto &row : rows) {
     TCalculatorSession s;

@@ -68,7 +68,12 @@ TEST(PlotSampling, WhichPointsFailAndWhereTheCurveBreaks) {
       {"1/x", -1, 1, 501, 501, {{0, 249, ""}, {250, 250, zeroDivide}, {251, 500, ""}}},
       {"sqrt(x)", -4, 4, 500, 501, {{0, 249, invalid}, {250, 500, ""}}},
       // Two errors side by side are two stretches.
-      {"ln(x)", -4, 4, 500, 501, {{0, 249, invalid}, {250, 250, zeroDivide}, {251, 500, ""}}},
+      {"ln(x)",
+       -4,
+       4,
+       500,
+       501,
+       {{0, 249, invalid}, {250, 250, zeroDivide}, {251, 500, ""}}},
       // 0 at an end is a point of the grid already.
       {"1/x", 0, 1, 3, 3, {{0, 0, zeroDivide}, {1, 2, ""}}},
       {"x", 1, 2, 2, 2, {{0, 1, ""}}},
@@ -129,7 +134,8 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
   for (std::size_t i = 0; i < xs.size(); ++i) {
     ASSERT_EQ(outcomes[i].ok, samples.points[i].error < 0) << i;
     if (outcomes[i].ok) {
-      ASSERT_EQ(std::memcmp(&outcomes[i].value, &samples.points[i].y, sizeof(Float)), 0) << i;
+      ASSERT_EQ(std::memcmp(&outcomes[i].value, &samples.points[i].y, sizeof(Float)), 0)
+          << i;
     }
   }
 }
@@ -219,8 +225,10 @@ TEST(PlotSampling, AutomaticValueRange) {
   const struct {
     std::optional<Float> low, high;
     Float shownLow, shownHigh;
-  } fixed[] = {{0, 5, 0, 5},       {-3, std::nullopt, -3, 10.5},
-               {std::nullopt, 2, -0.5, 2}, {20, std::nullopt, 20, 31},
+  } fixed[] = {{0, 5, 0, 5},
+               {-3, std::nullopt, -3, 10.5},
+               {std::nullopt, 2, -0.5, 2},
+               {20, std::nullopt, 20, 31},
                {std::nullopt, -4, -15, -4}};
   for (const auto &f : fixed) {
     const ValueRange range = plotValueRange(line, f.low, f.high);
@@ -249,9 +257,12 @@ TEST(PlotSampling, EvaluatorFailsAsComputeDoes) {
     std::vector<const char *> cells; // typed into rows 1, 2, ...
     const char *formula;
   } cases[] = {
-      {"x;y", {"3", "bad"}, "x+y"},     {"x;X", {"1", "2"}, "x"},
-      {"x", {"1"}, "x+"},               {"x;y", {"1", "1E400"}, "x+y"},
-      {"x;y;X", {"1", "z", "4"}, "x+y"}, {"x;y;z", {"1", "", "4"}, "x+y+z"},
+      {"x;y", {"3", "bad"}, "x+y"},
+      {"x;X", {"1", "2"}, "x"},
+      {"x", {"1"}, "x+"},
+      {"x;y", {"1", "1E400"}, "x+y"},
+      {"x;y;X", {"1", "z", "4"}, "x+y"},
+      {"x;y;z", {"1", "", "4"}, "x+y+z"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.formula);
@@ -309,7 +320,8 @@ TEST(PlotSampling, NearestPoint) {
   const struct {
     Float x;
     std::size_t index;
-  } cases[] = {{-5, 0}, {-0.6, 0}, {-0.4, 1}, {-0.5, 0}, {0.25, 1}, {0.3, 2}, {1.25, 2}, {1.3, 3}, {9, 3}};
+  } cases[] = {{-5, 0},  {-0.6, 0}, {-0.4, 1}, {-0.5, 0}, {0.25, 1},
+               {0.3, 2}, {1.25, 2}, {1.3, 3},  {9, 3}};
   for (const auto &c : cases)
     EXPECT_EQ(nearestPoint(samples, c.x), c.index) << c.x;
 }

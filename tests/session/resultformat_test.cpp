@@ -44,8 +44,7 @@ const FormatCase formatCases[] = {
     {1.9999999999999998, "2", "2"},
     {1.5e300, "1.5E300", "1,5E300"},
     {-1e-300, "-1E-300", "-1E-300"},
-    {std::numeric_limits<double>::max(), "1.79769313486232E308",
-     "1,79769313486232E308"},
+    {std::numeric_limits<double>::max(), "1.79769313486232E308", "1,79769313486232E308"},
     {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324",
      "4,94065645841247E-324"},
     {0.0, "0", "0"},
@@ -75,9 +74,9 @@ TEST(ResultFormat, ReusedBufferIsReplacedNotAppended) {
 }
 
 TEST(ResultFormat, RoundTripTextReadsBackAsTheSameDouble) {
-  const double values[] = {0.1,     1.0 / 3.0, 5.66336, 1e300, -2.5e-310,
-                           1e15,    123456789.125,
-                           std::numeric_limits<double>::max()};
+  const double values[] = {
+      0.1,       1.0 / 3.0, 5.66336,       1e300,
+      -2.5e-310, 1e15,      123456789.125, std::numeric_limits<double>::max()};
   for (double v : values) {
     const std::string text = formatRoundTrip(v);
     SCOPED_TRACE(text);

@@ -6,8 +6,7 @@
 // comma test cannot leak into the tests that run after it.
 class SeparatorGuard {
 public:
-  explicit SeparatorGuard(char separator)
-      : saved_(quorvex::decimalSeparator()) {
+  explicit SeparatorGuard(char separator) : saved_(quorvex::decimalSeparator()) {
     quorvex::setDecimalSeparator(separator);
   }
   ~SeparatorGuard() { quorvex::setDecimalSeparator(saved_); }

@@ -45,8 +45,7 @@ const ToggleCase toggleCases[] = {
     {"comma: point splits numbers", "1.5", 2, 0, ',', "1.-5", 3},
     {"comma: one number", "1,5", 2, 0, ',', "-1,5", 3},
     {"point: comma splits numbers", "1,5", 2, 0, '.', "1,-5", 3},
-    {"spaces and tab between sign and number", "7 -\t  4", 6, 0, '.',
-     "7 +\t  4", 6},
+    {"spaces and tab between sign and number", "7 -\t  4", 6, 0, '.', "7 +\t  4", 6},
     {"selection past the end is clipped", "5-3", 1, 99, '.', "5+3", 1},
     {"selection start past the end", "12", 7, 0, '.', nullptr, 0},
 };
@@ -77,8 +76,8 @@ TEST(SignToggle, EveryCase) {
 TEST(SignToggle, Utf16TextGivesTheSameEdits) {
   for (const ToggleCase &c : toggleCases) {
     SCOPED_TRACE(c.what);
-    const auto edit = ToggleSign(std::u16string_view(toUtf16(c.before)),
-                                 c.selStart, c.selLength, c.separator);
+    const auto edit = ToggleSign(std::u16string_view(toUtf16(c.before)), c.selStart,
+                                 c.selLength, c.separator);
     ASSERT_EQ(edit.has_value(), c.after != nullptr);
     if (edit) {
       EXPECT_EQ(edit->Text, toUtf16(c.after));
@@ -121,10 +120,8 @@ TEST(SignToggle, InverseOfAssertsOnAnythingElse) {
       ADD_FAILURE() << "no assertion for code " << int(c);
     } catch (const EAssertionFailed &e) {
       const std::string message = e.what();
-      EXPECT_EQ(message.rfind("Unexpected input to InverseOf (", 0), 0u)
-          << message;
-      EXPECT_NE(message.find("signtoggle.cpp, line "), std::string::npos)
-          << message;
+      EXPECT_EQ(message.rfind("Unexpected input to InverseOf (", 0), 0u) << message;
+      EXPECT_NE(message.find("signtoggle.cpp, line "), std::string::npos) << message;
       EXPECT_EQ(message.back(), ')');
     }
   }

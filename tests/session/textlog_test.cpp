@@ -16,8 +16,7 @@ TEST(TextLog, PartsJoinIntoOneLine) {
   EXPECT_EQ(log.Line(1), "");
   EXPECT_EQ(log.Line(2), "x: 3");
   EXPECT_EQ(log.Text(), "Formula: F = 1+2\n\nx: 3\n");
-  EXPECT_EQ(log.Lines(),
-            (std::vector<std::string>{"Formula: F = 1+2", "", "x: 3"}));
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Formula: F = 1+2", "", "x: 3"}));
   EXPECT_THROW(log.Line(3), EAssertionFailed);
 }
 

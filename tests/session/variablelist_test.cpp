@@ -30,8 +30,7 @@ std::vector<std::string> column(const TValueGrid &grid, int c) {
 using Texts = std::vector<std::string>;
 
 // Applies an Assign text the way applying the variable list does.
-void apply(std::string_view assignText, TVariableList &list,
-           TValueGrid &grid) {
+void apply(std::string_view assignText, TVariableList &list, TValueGrid &grid) {
   list.Assign(assignText);
   UpdateVariableGrid(list, grid);
 }
