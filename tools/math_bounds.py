@@ -613,6 +613,12 @@ def log_columns(entries):
             (powers + absolute) / smallest)
     far.add(f"ln 2 in two pieces and e ln2_1 rounded, per |e| <= {float(exponent_ratio()):.2f} "
             "|ln x|", per_e * exponent_ratio())
+    # The table part's sum with r - z/2 is a fastTwoSum, exact where the
+    # table part is 0 or larger than r - z/2: at least |r| (1 + 2^-8).
+    ratio = min(abs(mpf(entries.rows[i][1])) / entries.r[i]
+                for i in range(len(entries.rows)) if not entries.near_one(i))
+    far.add(f"the table part's sum with r - z/2, exact: the table part >= {float(ratio):.2f} |r|",
+            0 if ratio > 1 + mpf(2) ** -8 else mp.inf)
     close = Budget("ln over columns, within 2^-9 of 1", "lnColumnNearOneEps")
     close.add("series, tail and the final sums relative to |r| (1 - r/2)", near)
     away, near2 = log_base2(entries)
