@@ -290,7 +290,6 @@ struct ExpKernel {
 template <class V> struct LogReduced {
   typename V::D r, e;
   typename V::I i;
-  typename V::D inverse; // the entry's c
 };
 
 template <class V>
@@ -312,7 +311,7 @@ template <class V>
     const Twin<V> split = splitBits<V>(m, 9);
     r = (split.hi * inverse - 1) + split.lo * inverse;
   }
-  return {r, toDouble<V>(e), i, inverse};
+  return {r, toDouble<V>(e), i};
 }
 
 // logSeries (exponential.h): ln(1 + r) as the exact r - z/2 and a tail.
@@ -950,14 +949,20 @@ struct PythagKernel {
 // that runs the kernel makes no call.
 inline constexpr std::size_t chunkVectors = 64;
 
-// The lanes (bits of pending[k]) of the vectors k < vectors at x, out that
-// a kernel left undecided: to its second kernel, if it has one, in full
-// vectors of those lanes alone, and what that leaves to the routine.
-template <class V, class Kernel>
-void settleChunk(const Float *x, Float *out, const unsigned *pending,
-                 std::size_t vectors) noexcept {
+// A kernel's Arity arguments for rows 0 .. n - 1: at[k] is a column where
+// bit k of Columns is set, else one value that every row shares.
+template <std::size_t Arity> struct ColumnArguments { const Float *at[Arity]; };
+
+// The rows (bits of pending[k]) of the vectors k < vectors from row 0 of
+// `arguments` and out on, that a kernel left undecided: to its second
+// kernel, if it has one, in full vectors of those rows alone, and what that
+// leaves to the routine.
+template <class V, class Kernel, unsigned Columns, std::size_t Arity>
+void settleChunk(const ColumnArguments<Arity> &arguments, Float *out,
+                 const unsigned *pending, std::size_t vectors) noexcept {
   constexpr std::size_t width = V::width;
   if constexpr (requires { typename Kernel::Second; }) {
+    static_assert(Arity == 1 && Columns == 1);
     alignas(64) Float xs[chunkVectors * width + width];
     alignas(64) Float results[chunkVectors * width + width];
     unsigned short where[chunkVectors * width];
@@ -965,7 +970,7 @@ void settleChunk(const Float *x, Float *out, const unsigned *pending,
     for (std::size_t k = 0; k < vectors; ++k)
       for (unsigned lanes = pending[k]; lanes != 0; lanes &= lanes - 1) {
         where[count] = static_cast<unsigned short>(k * width + std::countr_zero(lanes));
-        xs[count] = x[where[count]];
+        xs[count] = arguments.at[0][where[count]];
         ++count;
       }
     for (std::size_t k = count; k % width != 0; ++k)
@@ -983,16 +988,46 @@ void settleChunk(const Float *x, Float *out, const unsigned *pending,
     for (std::size_t k = 0; k < count; ++k)
       out[where[k]] = results[k];
   } else {
-    for (std::size_t k = 0; k < vectors; ++k)
-      if (pending[k] != 0)
-        settleLanes(Kernel::routine, x + k * width, out + k * width, pending[k]);
+    for (std::size_t k = 0; k < vectors; ++k) {
+      if (pending[k] == 0)
+        continue;
+      const std::size_t row = k * width;
+      if constexpr (Arity == 1)
+        settleLanes(Kernel::routine, arguments.at[0] + row, out + row, pending[k]);
+      else
+        settleLanes(Kernel::routine, arguments.at[0] + (Columns & 1 ? row : 0),
+                    Columns & 1, arguments.at[1] + (Columns & 2 ? row : 0),
+                    (Columns & 2) >> 1, out + row, pending[k]);
+    }
   }
 }
 
-template <class V, class Kernel>
-void unaryColumn(const Float *x, Float *out, std::size_t n) noexcept {
+template <class V, class Kernel, unsigned Columns, std::size_t Arity>
+[[gnu::always_inline]] inline Decided<V> lanesAt(const ColumnArguments<Arity> &arguments,
+                                                 std::size_t row) {
+  const auto load = [&](std::size_t k) {
+    return (Columns >> k & 1) != 0 ? V::load(arguments.at[k] + row)
+                                   : V::splat(*arguments.at[k]);
+  };
+  if constexpr (Arity == 1)
+    return Kernel::template lanes<V>(load(0));
+  else
+    return Kernel::template lanes<V>(load(0), load(1));
+}
+
+// The kernel over n rows, two vectors at a time so that the processor
+// overlaps their long chains of dependent operations.
+template <class V, class Kernel, unsigned Columns, std::size_t Arity>
+void columnOf(const ColumnArguments<Arity> &arguments, Float *out,
+              std::size_t n) noexcept {
   constexpr std::size_t width = V::width;
   constexpr unsigned all = (1u << width) - 1;
+  const auto from = [&](std::size_t row) {
+    ColumnArguments<Arity> shifted = arguments;
+    for (std::size_t k = 0; k < Arity; ++k)
+      shifted.at[k] += (Columns >> k & 1) != 0 ? row : 0;
+    return shifted;
+  };
   std::size_t i = 0;
   while (n - i >= width) {
     const std::size_t vectors =
@@ -1001,22 +1036,24 @@ void unaryColumn(const Float *x, Float *out, std::size_t n) noexcept {
     unsigned any = 0;
     std::size_t k = 0;
     for (; k + 2 <= vectors; k += 2) {
-      const Decided<V> d0 = Kernel::template lanes<V>(V::load(x + i + k * width));
-      const Decided<V> d1 = Kernel::template lanes<V>(V::load(x + i + (k + 1) * width));
-      V::store(out + i + k * width, d0.value);
-      V::store(out + i + (k + 1) * width, d1.value);
+      const std::size_t row = i + k * width;
+      const Decided<V> d0 = lanesAt<V, Kernel, Columns>(arguments, row);
+      const Decided<V> d1 = lanesAt<V, Kernel, Columns>(arguments, row + width);
+      V::store(out + row, d0.value);
+      V::store(out + row + width, d1.value);
       pending[k] = ~V::bits(d0.decided) & all;
       pending[k + 1] = ~V::bits(d1.decided) & all;
       any |= pending[k] | pending[k + 1];
     }
     for (; k < vectors; ++k) {
-      const Decided<V> d = Kernel::template lanes<V>(V::load(x + i + k * width));
-      V::store(out + i + k * width, d.value);
+      const std::size_t row = i + k * width;
+      const Decided<V> d = lanesAt<V, Kernel, Columns>(arguments, row);
+      V::store(out + row, d.value);
       pending[k] = ~V::bits(d.decided) & all;
       any |= pending[k];
     }
     if (any != 0) [[unlikely]]
-      settleChunk<V, Kernel>(x + i, out + i, pending, vectors);
+      settleChunk<V, Kernel, Columns>(from(i), out + i, pending, vectors);
     i += vectors * width;
   }
   if (i == n)
@@ -1024,87 +1061,41 @@ void unaryColumn(const Float *x, Float *out, std::size_t n) noexcept {
   // The last few rows in a vector of their own, the other lanes repeating
   // the last row.
   const std::size_t rest = n - i;
-  alignas(64) Float xs[width];
+  alignas(64) Float values[Arity][width];
   alignas(64) Float results[width];
-  for (std::size_t k = 0; k < width; ++k)
-    xs[k] = x[i + (k < rest ? k : rest - 1)];
-  const Decided<V> d = Kernel::template lanes<V>(V::load(xs));
+  ColumnArguments<Arity> last;
+  for (std::size_t a = 0; a < Arity; ++a) {
+    for (std::size_t k = 0; k < width; ++k)
+      values[a][k] = from(i + (k < rest ? k : rest - 1)).at[a][0];
+    last.at[a] = values[a];
+  }
+  constexpr unsigned allColumns = (1u << Arity) - 1;
+  const Decided<V> d = lanesAt<V, Kernel, allColumns>(last, 0);
   V::store(results, d.value);
   const unsigned pending = ~V::bits(d.decided) & ((1u << rest) - 1);
   if (pending != 0)
-    settleChunk<V, Kernel>(xs, results, &pending, 1);
-  for (std::size_t k = 0; k < rest; ++k)
-    out[i + k] = results[k];
-}
-
-template <class V, class Kernel, bool XColumn, bool ZColumn>
-void binaryColumnOf(const Float *x, const Float *z, Float *out, std::size_t n) noexcept {
-  constexpr std::size_t width = V::width;
-  constexpr unsigned all = (1u << width) - 1;
-  const auto load = [](const Float *p, std::size_t at, auto column) {
-    if constexpr (decltype(column)::value)
-      return V::load(p + at);
-    else
-      return V::splat(*p);
-  };
-  using XTag = std::integral_constant<bool, XColumn>;
-  using ZTag = std::integral_constant<bool, ZColumn>;
-  constexpr std::size_t xStride = XColumn ? 1 : 0;
-  constexpr std::size_t zStride = ZColumn ? 1 : 0;
-  std::size_t i = 0;
-  while (n - i >= width) {
-    const std::size_t vectors =
-        (n - i) / width < chunkVectors ? (n - i) / width : chunkVectors;
-    unsigned pending[chunkVectors];
-    unsigned any = 0;
-    for (std::size_t k = 0; k < vectors; ++k) {
-      const std::size_t at = i + k * width;
-      const Decided<V> d =
-          Kernel::template lanes<V>(load(x, at, XTag{}), load(z, at, ZTag{}));
-      V::store(out + at, d.value);
-      pending[k] = ~V::bits(d.decided) & all;
-      any |= pending[k];
-    }
-    if (any != 0) [[unlikely]]
-      for (std::size_t k = 0; k < vectors; ++k)
-        if (pending[k] != 0) {
-          const std::size_t at = i + k * width;
-          settleLanes(Kernel::routine, x + at * xStride, xStride, z + at * zStride,
-                      zStride, out + at, pending[k]);
-        }
-    i += vectors * width;
-  }
-  if (i == n)
-    return;
-  const std::size_t rest = n - i;
-  alignas(64) Float xs[width];
-  alignas(64) Float zs[width];
-  alignas(64) Float results[width];
-  for (std::size_t k = 0; k < width; ++k) {
-    const std::size_t row = i + (k < rest ? k : rest - 1);
-    xs[k] = x[row * xStride];
-    zs[k] = z[row * zStride];
-  }
-  const Decided<V> d = Kernel::template lanes<V>(V::load(xs), V::load(zs));
-  V::store(results, d.value);
-  const unsigned pending = ~V::bits(d.decided) & ((1u << rest) - 1);
-  if (pending != 0)
-    settleLanes(Kernel::routine, xs, 1, zs, 1, results, pending);
+    settleChunk<V, Kernel, allColumns>(last, results, &pending, 1);
   for (std::size_t k = 0; k < rest; ++k)
     out[i + k] = results[k];
 }
 
 template <class V, class Kernel>
+void unaryColumn(const Float *x, Float *out, std::size_t n) noexcept {
+  columnOf<V, Kernel, 1>(ColumnArguments<1>{{x}}, out, n);
+}
+
+template <class V, class Kernel>
 void binaryColumn(const Float *x, std::size_t xStride, const Float *z,
                   std::size_t zStride, Float *out, std::size_t n) noexcept {
+  const ColumnArguments<2> arguments{{x, z}};
   if (xStride != 0 && zStride != 0)
-    binaryColumnOf<V, Kernel, true, true>(x, z, out, n);
+    columnOf<V, Kernel, 3>(arguments, out, n);
   else if (xStride != 0)
-    binaryColumnOf<V, Kernel, true, false>(x, z, out, n);
+    columnOf<V, Kernel, 1>(arguments, out, n);
   else if (zStride != 0)
-    binaryColumnOf<V, Kernel, false, true>(x, z, out, n);
+    columnOf<V, Kernel, 2>(arguments, out, n);
   else
-    binaryColumnOf<V, Kernel, false, false>(x, z, out, n);
+    columnOf<V, Kernel, 0>(arguments, out, n);
 }
 
 // --- the table of one instruction set ----------------------------------------------
