@@ -25,16 +25,16 @@ using namespace quorvex::math;
 
 namespace {
 
-constexpr Float nan = std::numeric_limits<Float>::quiet_NaN();
+constexpr Float notANumber = std::numeric_limits<Float>::quiet_NaN();
 
 // What the block evaluator's call of the routine gives.
 template <class... Args> Float routineValue(Float (*routine)(Args...), Args... args) {
   if (!(std::isfinite(args) && ...))
-    return nan;
+    return notANumber;
   try {
     return routine(args...);
   } catch (const std::exception &) {
-    return nan;
+    return notANumber;
   }
 }
 
@@ -85,7 +85,7 @@ std::vector<Float> edges() {
                           0x1p400,
                           0x1.fffffffffffffp1023,
                           HUGE_VAL,
-                          nan};
+                          notANumber};
   // The doubles next to 1 and to multiples of pi/2, up to near 2^63.
   for (const long double k : {1.0L, 2.0L, 3.0L, 1000.0L, 2607.0L, 5871781006564002453.0L})
     e.push_back(static_cast<Float>(k * std::numbers::pi_v<long double> / 2));
@@ -187,6 +187,15 @@ TEST_P(ColumnForms, DecideOrdinaryArgumentsInTheirLanes) {
   for (const BinaryColumnForm &form : binaryColumnForms())
     check(form.name,
           [&] { form.column(x.data(), 1, z.data(), 1, out.data(), x.size()); });
+  // The count is what the bound above means: every NaN goes to the routine.
+  const std::vector<Float> nans(x.size(), notANumber);
+  const unsigned long long before = columnFallbackCount();
+  for (const UnaryColumnForm &form : unaryColumnForms())
+    form.column(nans.data(), out.data(), nans.size());
+  for (const BinaryColumnForm &form : binaryColumnForms())
+    form.column(nans.data(), 1, nans.data(), 0, out.data(), nans.size());
+  EXPECT_EQ(columnFallbackCount() - before,
+            nans.size() * (unaryColumnForms().size() + binaryColumnForms().size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ColumnForms, testing::ValuesIn(availablePaths()),
