@@ -61,31 +61,16 @@ std::vector<std::pair<Float, Float>> tableArguments() {
 }
 
 std::vector<Float> edges() {
-  std::vector<Float> e = {0,
-                          0x1p-1074,
-                          0x1p-1022 - 0x1p-1074,
-                          0x1p-1022,
-                          0x1p-969,
-                          0x1p-400,
-                          0x1p-60,
-                          0x1p-27,
-                          0.5493061443340549,
-                          1,
-                          2,
-                          22,
-                          708,
-                          709.782712893384,
-                          710,
-                          745.1332191019411,
-                          745.5,
-                          0x1p12,
-                          0x1p28,
-                          0x1p60,
-                          0x1p63,
-                          0x1p400,
-                          0x1.fffffffffffffp1023,
-                          HUGE_VAL,
-                          notANumber};
+  // Zero, the subnormals' ends, the largest double, infinity and NaN, the
+  // kernels' limits and the thresholds of overflow and underflow.
+  std::vector<Float> e = {
+      0.0,      0x1p-1074, 0x1.ffffffffffffep-1023, 0x1p-1022, 0x1.fffffffffffffp1023,
+      HUGE_VAL, notANumber};
+  for (const Float v :
+       {0x1p-969, 0x1p-400, 0x1p-60, 0x1p-27, 1.0, 2.0, 22.0, 708.0, 710.0, 0x1p12,
+        0x1p28, 0x1p60, 0x1p63, 0x1p400, 745.5, 0.5493061443340549, 709.782712893384,
+        710.4758600739439, 745.1332191019411})
+    e.push_back(v);
   // The doubles next to 1 and to multiples of pi/2, up to near 2^63.
   for (const long double k : {1.0L, 2.0L, 3.0L, 1000.0L, 2607.0L, 5871781006564002453.0L})
     e.push_back(static_cast<Float>(k * std::numbers::pi_v<long double> / 2));
@@ -141,9 +126,23 @@ protected:
 TEST_P(ColumnForms, GiveTheRoutinesBits) {
   std::mt19937_64 random(40);
   const std::vector<Float> x = arguments(random);
-  std::vector<Float> z = x;
-  std::shuffle(z.begin(), z.end(), random);
-  std::vector<Float> out(x.size());
+  // Pairs: the tables' own, bases next to 1 to powers that keep the result
+  // in range, and random ones, in a random order.
+  std::vector<std::pair<Float, Float>> pairs = tableArguments();
+  std::vector<Float> shuffled = x;
+  std::shuffle(shuffled.begin(), shuffled.end(), random);
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    const Float base =
+        1 + std::ldexp(shuffled[i] - std::trunc(shuffled[i]), -int(i % 50));
+    pairs.emplace_back(x[i], shuffled[i]);
+    pairs.emplace_back(base, 700 * (i % 2 ? 1 : -1) / std::log(base));
+  }
+  std::shuffle(pairs.begin(), pairs.end(), random);
+  std::vector<Float> px, pz, out(pairs.size());
+  for (const auto &[a, b] : pairs) {
+    px.push_back(a);
+    pz.push_back(b);
+  }
   for (const UnaryColumnForm &form : unaryColumnForms())
     expectColumns(x.size(), [&](std::size_t start, std::size_t length) {
       form.column(x.data() + start, out.data(), length);
@@ -151,20 +150,18 @@ TEST_P(ColumnForms, GiveTheRoutinesBits) {
         ASSERT_TRUE(sameBits(out[i], routineValue(form.routine, x[start + i])))
             << form.name << "(" << x[start + i] << ") gave " << out[i];
     });
-  for (const BinaryColumnForm &form : binaryColumnForms()) {
-    // Pairs of the tables' own rows, random pairs, and each with one value
-    // that every row shares.
-    expectColumns(x.size(), [&](std::size_t start, std::size_t length) {
+  // The pairs, and each x with one z that every row shares.
+  for (const BinaryColumnForm &form : binaryColumnForms())
+    expectColumns(px.size(), [&](std::size_t start, std::size_t length) {
       for (const std::size_t zStride : {1, 0}) {
-        form.column(x.data() + start, 1, z.data() + start, zStride, out.data(), length);
+        form.column(px.data() + start, 1, pz.data() + start, zStride, out.data(), length);
         for (std::size_t i = 0; i < length; ++i) {
-          const Float b = z[start + i * zStride];
-          ASSERT_TRUE(sameBits(out[i], routineValue(form.routine, x[start + i], b)))
-              << form.name << "(" << x[start + i] << "; " << b << ") gave " << out[i];
+          const Float b = pz[start + i * zStride];
+          ASSERT_TRUE(sameBits(out[i], routineValue(form.routine, px[start + i], b)))
+              << form.name << "(" << px[start + i] << "; " << b << ") gave " << out[i];
         }
       }
     });
-  }
 }
 
 // The kernels decide ordinary arguments themselves: a kernel that left them
