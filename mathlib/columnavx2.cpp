@@ -22,6 +22,8 @@ struct Avx2Lanes {
   static D load(const double *p) { return _mm256_loadu_pd(p); }
   static void store(double *p, D v) { _mm256_storeu_pd(p, v); }
   static D fma(D a, D b, D c) { return _mm256_fmadd_pd(a, b, c); }
+  static D min(D a, D b) { return _mm256_min_pd(a, b); }
+  static D max(D a, D b) { return _mm256_max_pd(a, b); }
   static D sqrt(D v) { return _mm256_sqrt_pd(v); }
   static D gather(const double *base, I index) {
     return _mm256_i64gather_pd(base, index, 8);

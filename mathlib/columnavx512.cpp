@@ -23,9 +23,11 @@ struct Avx512Lanes {
   static D load(const double *p) { return _mm512_loadu_pd(p); }
   static void store(double *p, D v) { _mm512_storeu_pd(p, v); }
   static D fma(D a, D b, D c) { return _mm512_fmadd_pd(a, b, c); }
+  // The masked forms of these instructions, their lanes all set: the plain
+  // ones start from an undefined vector, which GCC 12 warns of.
+  static D min(D a, D b) { return _mm512_maskz_min_pd(0xff, a, b); }
+  static D max(D a, D b) { return _mm512_maskz_max_pd(0xff, a, b); }
   static D sqrt(D v) { return _mm512_maskz_sqrt_pd(0xff, v); }
-  // The masked form, whose lanes start from zero: the plain one leaves its
-  // destination undefined until the instruction runs, which GCC warns of.
   static D gather(const double *base, I index) {
     return _mm512_mask_i64gather_pd(_mm512_setzero_pd(), 0xff, index, base, 8);
   }

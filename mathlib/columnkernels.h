@@ -44,8 +44,8 @@
 // V provides: width; fused (whether mulAdd is one rounding); the vector
 // types D (doubles), I (signed 64-bit) and U (unsigned 64-bit), and M, a
 // comparison's mask; splat, load, store, gather (doubles at base + index),
-// fma when fused, sqrt, and bits (a mask's lanes as the low bits of an
-// integer).
+// fma when fused, sqrt, min and max, and bits (a mask's lanes as the low
+// bits of an integer).
 //
 // Each kernel's bound is stated below and recomputed by
 // tools/math_bounds.py from the kernel as written here.
@@ -661,7 +661,7 @@ template <class V>
   const D ay = inRange ? ay0 : V::splat(1);
   const D ax = inRange ? ax0 : V::splat(1);
   const M steep = ay > ax;
-  const Twin<V> angle = atanOfRatio<V>(steep ? ax : ay, steep ? ay : ax);
+  const Twin<V> angle = atanOfRatio<V>(V::min(ay, ax), V::max(ay, ax));
   const M negativeX = x < 0;
   const D baseHi = steep       ? V::splat(fast::halfPiDD.hi)
                    : negativeX ? V::splat(fast::piDD.hi)

@@ -35,6 +35,12 @@ struct PortableLanes {
     return _mm_fmadd_pd(a, b, c);
   }
 #endif
+  static D min(D a, D b) {
+    return _mm_min_pd(a, b);
+  }
+  static D max(D a, D b) {
+    return _mm_max_pd(a, b);
+  }
   static D sqrt(D v) {
     return _mm_sqrt_pd(v);
   }
