@@ -4,8 +4,9 @@
 
 #include "mathlib/columnmath.h"
 
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <exception>
 #include <limits>
 #include <string>
@@ -130,9 +131,9 @@ void run(benchmark::State &state, const ColumnRow &row, Way way) {
   for (std::size_t i = 0; i < rows; ++i) {
     const double routine = unary != nullptr ? called(unary->routine, x[i])
                                             : called(binary->routine, x[i], z[i]);
-    const bool same = way == Way::Library
-                          ? agrees(out[i], routine)
-                          : std::memcmp(&out[i], &routine, sizeof routine) == 0;
+    const bool same = way == Way::Library ? agrees(out[i], routine)
+                                          : std::bit_cast<std::uint64_t>(out[i]) ==
+                                                std::bit_cast<std::uint64_t>(routine);
     if (!same) {
       failBenchmark(state,
                     std::string(row.formula) + ": a row disagrees with the routine");
@@ -170,7 +171,7 @@ bool printColumnTable(const MedianCollector &medians, std::FILE *out) {
                routineColumn, libraryColumn, "ratio", "goal", "met");
   std::fprintf(out, "%s\n", std::string(80, '-').c_str());
   bool allMet = true;
-  const double perRow = static_cast<double>(rows);
+  const auto perRow = static_cast<double>(rows);
   for (const ColumnRow &row : columnRows()) {
     const std::string l = label(row);
     const double ours = medians.median(benchName(l, oursColumn)) / perRow;
