@@ -1,7 +1,8 @@
 #include "documentationwindow.h"
 
+#include "userguide.h"
+
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QTextBrowser>
@@ -12,13 +13,6 @@ namespace {
 
 constexpr int helperWidth = 477;
 constexpr int helperHeight = 392;
-
-QString userGuide() {
-  QFile file(QStringLiteral(":/userguide.html"));
-  if (!file.open(QIODevice::ReadOnly))
-    return {};
-  return QString::fromUtf8(file.readAll());
-}
 
 } // namespace
 
