@@ -17,7 +17,7 @@ bool isFinite(Float v) noexcept {
 // Scratch per block: small enough to stay in the first-level cache with
 // the columns read, large enough that a block pays its dispatch over many
 // rows.
-constexpr std::size_t scratchBytes = 32 * 1024;
+constexpr std::size_t scratchBytes = std::size_t{32} * 1024;
 constexpr std::size_t fewestRows = 64;
 constexpr std::size_t mostRows = 512;
 

@@ -211,7 +211,9 @@ bool callKernel(const BlockStep &step, const Float *const *operands,
 // subtraction, multiplication and negation, of the dividend, and of a
 // routine's arguments (the call kernel gives NaN for them). A divisor that
 // is not finite can give 0 and a comparison a finite value, so those
-// operands are tested themselves.
+// operands are tested themselves. Keyed by the operations as the rows of
+// vmops.def name their types.
+// NOLINTBEGIN(modernize-use-transparent-functors)
 template <class Operation> struct Propagates {
   static constexpr bool left = false;
   static constexpr bool right = false;
@@ -227,6 +229,7 @@ template <> struct Propagates<std::divides<Float>> {
   static constexpr bool right = false;
 };
 template <> struct Propagates<std::negate<Float>> : Propagates<std::divides<Float>> {};
+// NOLINTEND(modernize-use-transparent-functors)
 
 // The operation of an arithmetic op that chains, as chained() numbers it.
 template <class Operation> constexpr std::optional<ChainOperation> chainOf = std::nullopt;
@@ -248,14 +251,14 @@ constexpr int formIndex(ChainForm form) {
 }
 
 template <int First, int... Second>
-constexpr std::array<Kernel, 4 * chainForms>
+constexpr std::array<Kernel, std::size_t{4} * chainForms>
 pairRow(std::integer_sequence<int, Second...>) {
   return {&pairKernel<First, Second, false>..., &pairKernel<First, Second, true>...,
           &pairKernelWide<First, Second, false>...,
           &pairKernelWide<First, Second, true>...};
 }
 template <int... First>
-constexpr std::array<std::array<Kernel, 4 * chainForms>, chainForms>
+constexpr std::array<std::array<Kernel, std::size_t{4} * chainForms>, chainForms>
 pairTable(std::integer_sequence<int, First...>) {
   return {pairRow<First>(std::make_integer_sequence<int, chainForms>())...};
 }

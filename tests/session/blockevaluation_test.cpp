@@ -18,7 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
+#include <cstdint>
 #include <map>
 #include <random>
 #include <string>
@@ -57,6 +58,7 @@ TEST(BlockEvaluation, EveryRowAsEvaluateGivesIt) {
       }
     }
     std::vector<const Float *> columnData;
+    columnData.reserve(columns.size());
     for (const auto &column : columns)
       columnData.push_back(column.data());
 
@@ -80,7 +82,8 @@ TEST(BlockEvaluation, EveryRowAsEvaluateGivesIt) {
       ++rowsCompared;
     }
     for (std::size_t k = 0; k < columnVariables.size(); ++k)
-      EXPECT_EQ(std::memcmp(columnVariables[k], &columns[k][rows - 1], sizeof(Float)), 0)
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*columnVariables[k]),
+                std::bit_cast<std::uint64_t>(columns[k][rows - 1]))
           << "a column variable holds its value of the last row";
   }
   // The rows must have exercised both outcomes in earnest.
