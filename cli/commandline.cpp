@@ -82,19 +82,27 @@ bool isOptionLike(std::string_view arg) noexcept {
          (arg[1] == '-' || std::isalpha(static_cast<unsigned char>(arg[1])) != 0);
 }
 
+// Only a name the lexer reads as one can be written in a formula; any other
+// would bind a variable no formula can use (and one the Assign list drops or
+// splits would shift every later value onto the wrong variable).
+void requireIdentifier(std::string_view name, const std::string &given) {
+  if (!isIdentifier(name))
+    throw EUsageError("'" + given + "': '" + std::string(name) +
+                      "' is not a variable name (a letter or _, then letters, digits "
+                      "or _)");
+}
+
 EvalVariable parseVariable(std::string_view option, std::string_view arg) {
   const std::size_t equals = arg.find('=');
   if (equals == std::string_view::npos)
     throw EUsageError("variable '" + std::string(arg) + "' needs the form NAME=VALUE");
   const std::string_view name = arg.substr(0, equals);
-  // A name the Assign list would drop or split would shift every later value
-  // onto the wrong variable, so it is refused here.
   if (trimControl(name).empty())
     throw EUsageError("variable '" + std::string(arg) + "' has no name");
-  if (name.find(';') != std::string_view::npos)
-    throw EUsageError("variable name '" + std::string(name) + "' must not contain ';'");
-  return {std::string(name), std::string(arg.substr(equals + 1)),
-          std::string(option) + " " + std::string(arg)};
+  const std::string given = std::string(option) + " " + std::string(arg);
+  // Blanks around the name are the Assign list's to trim.
+  requireIdentifier(trimControl(name), given);
+  return {std::string(name), std::string(arg.substr(equals + 1)), given};
 }
 
 // The evaluator would refuse the second binding with its internal message;
@@ -137,10 +145,7 @@ ColumnName parseColumn(std::string_view option, std::string_view arg) {
   if (equals == std::string_view::npos)
     throw EUsageError("'" + given + "' needs the form NAME=HEADER");
   const std::string_view name = arg.substr(0, equals);
-  if (!isIdentifier(name))
-    throw EUsageError("'" + given + "': '" + std::string(name) +
-                      "' is not a variable name (a letter or _, then letters, digits "
-                      "or _)");
+  requireIdentifier(name, given);
   return {std::string(name), std::string(arg.substr(equals + 1)), given};
 }
 

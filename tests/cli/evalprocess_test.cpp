@@ -138,6 +138,7 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
       {"--round-trip=yes"},
       {"--help=1"},
       {"-v", "x=1", "-v", "X=2", "x"},
+      {"-v", "1x=3", "1"},
   };
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "" : args.front());
