@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "linereader.h"
 #include "tablemode.h"
+#include "terminaltext.h"
 
 #include "engine/decimalseparator.h"
 #include "engine/messagetext.h"
@@ -71,7 +72,7 @@ bool computeOne(TCalculatorSession &session, std::string_view formula, bool roun
   } catch (const std::exception &e) {
     // Not only quorvex::Exception: running out of memory on one formula of
     // a batch must be reported on that line, not end the run.
-    error = withFullStop(e.what());
+    error = withFullStop(messageOf(e));
     return false;
   }
 }
@@ -86,14 +87,10 @@ void warnIgnoredText(const TCalculatorSession &session, std::uint64_t lineNumber
   if (session.IgnoredText().empty())
     return;
   out.flush();
-  err.write("warning: ");
-  if (lineNumber != 0) {
-    err.write("line ");
-    err.write(std::to_string(lineNumber));
-    err.write(": ");
-  }
-  err.write(ignoredTextNote(session.IgnoredText()));
-  err.write('\n');
+  writeMessage(err,
+               lineNumber == 0 ? "warning: "
+                               : "warning: line " + std::to_string(lineNumber) + ": ",
+               ignoredTextNote(session.IgnoredText()));
   err.flush();
 }
 
@@ -119,9 +116,7 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
     out.write('\n');
     warnIgnoredText(session, 0, out, err);
   } else {
-    err.write("error: ");
-    err.write(error);
-    err.write('\n');
+    writeMessage(err, "error: ", error);
   }
   writeLog(session, options.log, out);
   return ok ? 0 : exitFailure;
@@ -139,12 +134,11 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOu
     ++lineNumber;
     if (computeOne(session, line, options.roundTrip, text, error)) {
       out.write(text);
+      out.write('\n');
     } else {
       allOk = false;
-      out.write("error: ");
-      out.write(error);
+      writeMessage(out, "error: ", error);
     }
-    out.write('\n');
     warnIgnoredText(session, lineNumber, out, err);
   }
   if (in.failed()) {
@@ -171,6 +165,8 @@ int run(int argc, char **argv) {
   try {
     options = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
   } catch (const EUsageError &e) {
+    // The arguments are the caller's own text, not input read from a file or
+    // a pipe: they are quoted as given.
     err.write("quorvex-eval: ");
     err.write(e.message());
     err.write('\n');

@@ -6,6 +6,7 @@
 #include "csvreader.h"
 #include "orderedworkers.h"
 #include "tablejob.h"
+#include "terminaltext.h"
 
 #include "engine/decimalseparator.h"
 #include "engine/lexer.h"
@@ -215,12 +216,6 @@ unsigned usableCpus() noexcept {
   return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
-void writeError(BufferedOutput &err, std::string_view text) {
-  err.write("quorvex-eval: ");
-  err.write(text);
-  err.write('\n');
-}
-
 // Writes the rows of blocks in input order and keeps the outcome so far.
 class TableOutput {
 public:
@@ -317,7 +312,7 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
     while (block->input.empty() && status == CsvBlockReader::Status::Waiting);
     if (block->input.empty()) {
       if (reader.failed()) {
-        writeError(err, "error reading " + source);
+        writeMessage(err, "quorvex-eval: ", "error reading " + source);
         return exitFailure;
       }
       throw ETableError(source + " is empty: its first row must name the variables");
@@ -348,15 +343,11 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
     try {
       first = preparedEvaluator(variables, *options.formula);
     } catch (const std::exception &e) {
-      err.write("error: ");
-      err.write(withFullStop(e.what()));
-      err.write('\n');
+      writeMessage(err, "error: ", withFullStop(messageOf(e)));
       const auto *parseError = dynamic_cast<const EExprEvalError *>(&e);
       if (parseError != nullptr &&
-          parseError->message().starts_with("Parse error: Unknown symbol: ")) {
-        err.write(columnNamesNote(variables, source));
-        err.write('\n');
-      }
+          parseError->message().starts_with("Parse error: Unknown symbol: "))
+        writeMessage(err, "", columnNamesNote(variables, source));
       return exitFailure;
     }
 
@@ -379,14 +370,10 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
     if (const auto ignored = first->ignoredTextOffset()) {
       const std::string_view text = std::string_view(*options.formula).substr(*ignored);
       if (options.strict) {
-        err.write("error: ");
-        err.write(withFullStop(ETrailingTextError(text).what()));
-        err.write('\n');
+        writeMessage(err, "error: ", withFullStop(ETrailingTextError(text).message()));
         return exitFailure;
       }
-      err.write("warning: ");
-      err.write(ignoredTextNote(text));
-      err.write('\n');
+      writeMessage(err, "warning: ", ignoredTextNote(text));
     }
 
     // Every job's evaluator is made here, on this thread: compiling reads
@@ -412,12 +399,12 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
     if (!written)
       return exitFailure; // nobody reads the rest
     if (reader.failed()) {
-      writeError(err, "error reading " + source);
+      writeMessage(err, "quorvex-eval: ", "error reading " + source);
       return exitFailure;
     }
     return output.allOk() ? 0 : exitFailure;
   } catch (const ETableError &e) {
-    writeError(err, e.message());
+    writeMessage(err, "quorvex-eval: ", e.message());
     return exitUsage;
   }
 }

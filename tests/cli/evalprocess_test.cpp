@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace std::string_literals;
+
 namespace {
 
 using Args = std::vector<std::string>;
@@ -320,11 +322,24 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
   const struct {
     const char *what;
     Args args;
-    const char *input;
+    std::string input;
     int status;
     const char *out;
     const char *err;
   } cases[] = {
+      {"control characters and bytes that are no UTF-8 escaped, other UTF-8 kept",
+       {},
+       "2x\x1B]0;t\x07\n2 \xFF\xC2\x9B\xCE\xB1\n",
+       0,
+       "2\n2\n",
+       "warning: line 1: Ignored text after the formula: 'x\\x1B]0;t\\x07'\n"
+       "warning: line 2: Ignored text after the formula: '\\xFF\\xC2\\x9B\xCE\xB1'\n"},
+      {"the answer a line gets, with a NUL byte",
+       {"--strict"},
+       "2x\0y\n"s,
+       1,
+       "error: Unexpected text after the formula: 'x\\x00y'\n",
+       ""},
       {"single",
        {"2^3"},
        "",

@@ -21,6 +21,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace std::string_literals;
+
 namespace {
 
 using Args = std::vector<std::string>;
@@ -230,6 +232,18 @@ TEST(TableMode, RowsResultsAndErrors) {
        "",
        "quorvex-eval: cannot read '/nonexistent/data.csv': No such file or "
        "directory\n"},
+      {"a file name with an escape sequence",
+       {"--table", "/nonexistent/\x1B[2J", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/nonexistent/\\x1B[2J': No such file or directory\n"},
+      {"a NUL byte in a cell stays in its message",
+       {"--table", "-", "x"},
+       "x\na\0b\n"s,
+       1,
+       "x,F,error\na\0b,,'a\0b' is not a valid floating point value.\n"s,
+       ""},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
