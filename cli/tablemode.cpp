@@ -311,6 +311,11 @@ int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &er
       status = reader.next(block->input, block->firstLine, 1);
     while (block->input.empty() && status == CsvBlockReader::Status::Waiting);
     if (block->input.empty()) {
+      // A file that opens but cannot be read, a directory say, names no
+      // table just as a missing one does; standard input is the caller's.
+      if (reader.failed() && path != "-")
+        throw ETableError("cannot read " + quoted(path) + ": " +
+                          std::strerror(reader.readError()));
       if (reader.failed()) {
         writeMessage(err, "quorvex-eval: ", "error reading " + source);
         return exitFailure;
