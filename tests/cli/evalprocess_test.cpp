@@ -328,11 +328,16 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
   } cases[] = {
       {"control characters and bytes that are no UTF-8 escaped, other UTF-8 kept",
        {},
-       "2x\x1B]0;t\x07\n2 \xFF\xC2\x9B\xCE\xB1\n",
+       "2x\x1B]0;t\x07\x7F\n2 \xFF\xC2\x9B\xED\xA0\x80\xC0\xAF\xE0\x80\xAF"
+       "\xF4\x90\x80\x80\xF0\x8F\xBF\xBF\xF5\x80\x80\x80\xE2\x82"
+       "\xC3\xA9\xCE\xB1\xC2\xA0\xF0\x9F\x98\x80\n",
        0,
        "2\n2\n",
-       "warning: line 1: Ignored text after the formula: 'x\\x1B]0;t\\x07'\n"
-       "warning: line 2: Ignored text after the formula: '\\xFF\\xC2\\x9B\xCE\xB1'\n"},
+       "warning: line 1: Ignored text after the formula: 'x\\x1B]0;t\\x07\\x7F'\n"
+       "warning: line 2: Ignored text after the formula: "
+       "'\\xFF\\xC2\\x9B\\xED\\xA0\\x80\\xC0\\xAF\\xE0\\x80\\xAF"
+       "\\xF4\\x90\\x80\\x80\\xF0\\x8F\\xBF\\xBF\\xF5\\x80\\x80\\x80\\xE2\\x82"
+       "\xC3\xA9\xCE\xB1\xC2\xA0\xF0\x9F\x98\x80'\n"},
       {"the answer a line gets, with a NUL byte",
        {"--strict"},
        "2x\0y\n"s,
