@@ -14,11 +14,10 @@
 #include <unistd.h>
 #include <vector>
 
-using namespace std::string_literals;
-
 namespace {
 
 using Args = std::vector<std::string>;
+using namespace std::string_literals;
 
 // The C locale by default, so the default decimal separator is ".".
 ProcessResult eval(const Args &args, const std::string &input = "",

@@ -21,11 +21,10 @@
 #include <unistd.h>
 #include <vector>
 
-using namespace std::string_literals;
-
 namespace {
 
 using Args = std::vector<std::string>;
+using namespace std::string_literals;
 
 ProcessResult eval(const Args &args, const std::string &input) {
   return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWithLocale("C"));
