@@ -42,6 +42,11 @@ char localeSeparator() {
   return separator;
 }
 
+void useDecimalSeparator(const EvalOptions &options) {
+  setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
+                                               : localeSeparator());
+}
+
 void declareVariables(TCalculatorSession &session,
                       const std::vector<EvalVariable> &variables) {
   std::string assign;
@@ -149,6 +154,20 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOu
   return allOk ? 0 : exitFailure;
 }
 
+// The formula of the command line, or those of standard input, as the
+// computations of one session.
+int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
+  TCalculatorSession session;
+  // Only --log session ever reads the session log; a long batch need not
+  // keep it.
+  session.SetKeepSessionLog(options.log == LogChoice::Session);
+  session.SetTrackStaleResult(false);
+  session.SetRefuseIgnoredText(options.strict);
+  declareVariables(session, options.variables);
+  return options.mode == Mode::Single ? runSingle(session, options, out, err)
+                                      : runBatch(session, options, out, err);
+}
+
 // Flushes the results; a failed write (a full disk, a closed pipe) turns
 // any status into a failure with a message, never a silent one.
 int finish(BufferedOutput &out, BufferedOutput &err, int status) {
@@ -173,34 +192,30 @@ int run(int argc, char **argv) {
     err.write(usageText());
     return exitUsage;
   }
-  if (options.help) {
+  int status = 0;
+  switch (options.mode) {
+  case Mode::Help:
     out.write(usageText());
     out.write('\n');
     out.write(helpText());
-    return finish(out, err, 0);
-  }
-  if (options.version) {
+    break;
+  case Mode::Version:
     out.write("quorvex-eval " QUORVEX_VERSION "\n");
-    return finish(out, err, 0);
-  }
-
-  setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
-                                               : localeSeparator());
-  if (options.list) {
+    break;
+  case Mode::List:
+    useDecimalSeparator(options);
     out.write(catalogueListing());
-    return finish(out, err, 0);
+    break;
+  case Mode::Table:
+    useDecimalSeparator(options);
+    status = runTable(options, out, err);
+    break;
+  case Mode::Single:
+  case Mode::Batch:
+    useDecimalSeparator(options);
+    status = runSession(options, out, err);
+    break;
   }
-  TCalculatorSession session;
-  // Only --log session ever reads the session log; a long batch need not
-  // keep it.
-  session.SetKeepSessionLog(options.log == LogChoice::Session);
-  session.SetTrackStaleResult(false);
-  session.SetRefuseIgnoredText(options.strict);
-  declareVariables(session, options.variables);
-
-  const int status = options.table     ? runTable(options, out, err)
-                     : options.formula ? runSingle(session, options, out, err)
-                                       : runBatch(session, options, out, err);
   return finish(out, err, status);
 }
 

@@ -291,7 +291,7 @@ bool runInParallel(CsvBlockReader &reader, CsvBlockReader::Status status,
 } // namespace
 
 int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
-  const std::string &path = *options.table;
+  const std::string &path = options.table;
   const std::string source = path == "-" ? std::string("standard input") : path;
   const std::string resultName = options.resultName.value_or("F");
   const char delimiter =

@@ -140,6 +140,9 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
       {"--help=1"},
       {"-v", "x=1", "-v", "X=2", "x"},
       {"-v", "1x=3", "1"},
+      {"--list", "1+1"},
+      {"--list", "-v", "x=1"},
+      {"--table", "-", "--list", "x"},
   };
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "" : args.front());
@@ -156,7 +159,14 @@ TEST(EvalProcess, HelpAndVersion) {
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: quorvex-eval", 0), 0u) << help.out;
   EXPECT_NE(help.out.find("--round-trip"), std::string::npos);
+  // A long entry keeps two spaces before its help, whose lines align.
+  EXPECT_NE(help.out.find("\n      --decimal-separator C  decimal separator of formulas, "
+                          "values and\n                            results"),
+            std::string::npos);
   EXPECT_EQ(help.err, "");
+  // Both answer whatever else the line holds.
+  EXPECT_EQ(eval({"--table", "-", "--help"}).out, help.out);
+  EXPECT_EQ(eval({"-v", "x=1", "-v", "X=2", "--version"}).status, 0);
   const ProcessResult version = eval({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "quorvex-eval " QUORVEX_VERSION "\n");
