@@ -321,6 +321,42 @@ private slots:
     QVERIFY(!helper.isVisible());
   }
 
+  // Ctrl+F shows a find field over the text; F3 and Shift+F3 go from match
+  // to match; Escape closes the field, then the window.
+  void documentationFindsAndEscapeClosesFieldThenWindow() {
+    auto program = startProgram();
+    THelperForm &helper = program->helperForm();
+    control<QAction>(program->mainWindow(), "Help2")->trigger();
+    QApplication::setActiveWindow(&helper);
+    QVERIFY(QTest::qWaitForWindowActive(&helper, waitBudgetMs()));
+    auto *text = control<QTextEdit>(helper, "RichEdit1");
+    auto *field = control<QLineEdit>(helper, "FindEdit");
+    const QRect textArea = text->geometry();
+    QVERIFY(field->isHidden());
+    QTest::keyClick(text, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(field->isVisible());
+    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(text->geometry(), textArea);
+    QVERIFY(text->viewport()->rect().contains(
+        text->viewport()->mapFrom(&helper, field->geometry().center())));
+    QTest::keyClicks(field, "deg");
+    const int first = text->textCursor().selectionStart();
+    QCOMPARE(text->textCursor().selectedText().toLower(), "deg");
+    QTest::keyClick(field, Qt::Key_F3);
+    QVERIFY(text->textCursor().selectionStart() > first);
+    QCOMPARE(text->textCursor().selectedText().toLower(), "deg");
+    QTest::keyClick(field, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(text->textCursor().selectionStart(), first);
+    QTest::keyClick(field, Qt::Key_F3, Qt::ShiftModifier); // round to the last
+    QVERIFY(text->textCursor().selectionStart() > first);
+    QTest::keyClicks(field, "qqq");
+    QCOMPARE(text->textCursor().selectedText().toLower(), "deg");
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(field->isHidden() && helper.isVisible());
+    QTest::keyClick(text, Qt::Key_Escape);
+    QVERIFY(!helper.isVisible());
+  }
+
   void userGuideStatesTheFacts_data() {
     QTest::addColumn<QString>("fact");
     for (const char *fact : {"How to work with the program",
