@@ -22,6 +22,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -65,6 +67,18 @@ QPushButton *button(const QString &caption, const char *name, const QString &acc
   return b;
 }
 
+// Wide enough for "auto" and a short number whole; a longer text scrolls.
+void fitShortText(QLineEdit &edit) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+  // 4: the line edit's own margin on each side of its text.
+  const QSize text(edit.fontMetrics().horizontalAdvance(QStringLiteral("-888.888")) + 4,
+                   edit.fontMetrics().height());
+  edit.setMinimumWidth(
+      edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &edit).width());
+}
+
 // The frame the window system draws around a window.
 QMargins frameMargins(const QWidget &window) {
   const QRect outer = window.frameGeometry(), inner = window.geometry();
@@ -104,6 +118,10 @@ void PlotWindow::buildControls() {
   auto *column = new QVBoxLayout(this);
   column->addLayout(range);
   column->addWidget(tabs_, 1);
+  // The minimum is the controls' own, unless the screen is smaller still
+  // (keepOnScreen).
+  column->setSizeConstraint(QLayout::SetNoConstraint);
+  setMinimumSize(minimumSizeHint());
   connectRangeFields();
 }
 
@@ -134,6 +152,8 @@ void PlotWindow::buildRangeFields() {
   yToEdit_->setAccessibleName(QStringLiteral("Y to"));
   plotButton_ =
       button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
+  for (QLineEdit *field : {fromEdit_, toEdit_, yFromEdit_, yToEdit_})
+    fitShortText(*field);
 }
 
 // Two rows: the variable's range, then the count and F's range.
@@ -299,7 +319,10 @@ void PlotWindow::placeOver(const QWidget &opener) {
 void PlotWindow::keepOnScreen(const QMargins &decoration) {
   const QRect available = screen()->availableGeometry();
   const QSize room = available.size().shrunkBy(decoration);
-  resize(size().boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
+  // On a screen too small for the controls (a large scale factor) the window
+  // still lies on it, its controls squeezed.
+  setMinimumSize(minimumSizeHint().boundedTo(room));
+  resize(size().boundedTo(room).expandedTo(minimumSize()));
   // Wholly on the screen where it fits; where it cannot, its title bar is.
   QRect frame(geometry().topLeft(), size());
   frame = frame.marginsAdded(decoration);

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -457,6 +458,22 @@ private slots:
                             .arg(plot.frameGeometry().y())
                             .arg(plot.frameGeometry().width())
                             .arg(plot.frameGeometry().height())));
+  }
+
+  // At its smallest the window still shows "auto" and a short number
+  // whole in each field of the range.
+  void smallestWindowShowsItsFields() {
+    auto program = startProgram();
+    PlotWindow &plot = plotFromMenu(program->mainWindow(), "x", "-888.888", "8");
+    plot.resize(1, 1);
+    QCoreApplication::processEvents();
+    for (const char *name : {"fromEdit", "toEdit", "yFromEdit", "yToEdit"}) {
+      const auto *field = control<QLineEdit>(plot, name);
+      const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+      QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) + 2 * frame + 4 <=
+                   field->width(),
+               name);
+    }
   }
 
   void exportsAnSvgThatParsesAndAPng() {
