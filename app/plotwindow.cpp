@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,6 +34,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace quorvex {
 
@@ -216,13 +220,10 @@ QWidget *PlotWindow::buildPlotPage() {
   plotColumn->addLayout(plotButtons);
 
   onClick(reset, this, [this] { resetZoom(); });
-  onClick(png, this, [this] {
-    exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
-                &PlotWindow::exportPng);
-  });
+  onClick(png, this, [this] { exportPngClick(); });
   onClick(svg, this, [this] {
     exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
-                &PlotWindow::exportSvg);
+                [this](const QString &path) { exportSvg(path); });
   });
   onClick(copy, this, [this] { copyImage(); });
   return plotPage;
@@ -419,9 +420,54 @@ QString PlotWindow::plotTitle() const {
   return QStringLiteral("F = ") + QString::fromStdString(screen_.formula);
 }
 
-void PlotWindow::exportPng(const QString &path) const {
-  if (!view_->toImage(devicePixelRatioF()).save(path, "PNG"))
+QSize PlotWindow::pngSize() const {
+  return (QSizeF(view_->size()) * devicePixelRatioF()).toSize();
+}
+
+void PlotWindow::exportPng(const QString &path, QSize pixels) const {
+  if (pixels.isEmpty())
+    pixels = pngSize();
+  const std::string size =
+      std::to_string(pixels.width()) + " x " + std::to_string(pixels.height());
+  if (pixels.width() > maxPngSide || pixels.height() > maxPngSide)
+    throw EPlotExportError("A picture of " + size + " pixels is larger than " +
+                           std::to_string(maxPngSide) + " pixels a side");
+  const QImage image = view_->toImage(pixels);
+  if (image.isNull())
+    throw EPlotExportError("A picture of " + size +
+                           " pixels is too large for the memory available");
+  if (!image.save(path, "PNG"))
     throw EPlotExportError("Cannot write the image file '" + path.toStdString() + "'");
+}
+
+void PlotWindow::exportPngClick() {
+  QDialog ask(this);
+  ask.setWindowTitle(QStringLiteral("Export plot as PNG"));
+  auto *form = new QFormLayout(&ask);
+  const QSize shown = pngSize();
+  QSpinBox *sides[2] = {};
+  const struct {
+    const char *caption, *name;
+    int value;
+  } fields[] = {{"&Width (pixels)", "pngWidthBox", shown.width()},
+                {"&Height (pixels)", "pngHeightBox", shown.height()}};
+  for (std::size_t i = 0; i < 2; ++i) {
+    sides[i] = new QSpinBox(&ask);
+    sides[i]->setObjectName(QLatin1String(fields[i].name));
+    sides[i]->setRange(1, maxPngSide);
+    sides[i]->setValue(fields[i].value);
+    sides[i]->setGroupSeparatorShown(false);
+    form->addRow(QLatin1String(fields[i].caption), sides[i]);
+  }
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+  connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+  form->addRow(buttons);
+  if (ask.exec() != QDialog::Accepted)
+    return;
+  const QSize pixels(sides[0]->value(), sides[1]->value());
+  exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
+              [this, pixels](const QString &path) { exportPng(path, pixels); });
 }
 
 void PlotWindow::exportSvg(const QString &path) const {
@@ -430,12 +476,12 @@ void PlotWindow::exportSvg(const QString &path) const {
 }
 
 void PlotWindow::exportClick(const QString &kind, const QString &filter,
-                             void (PlotWindow::*write)(const QString &) const) {
+                             const std::function<void(const QString &)> &write) {
   const QString path =
       QFileDialog::getSaveFileName(this, QStringLiteral("Export plot as ") + kind,
                                    QStringLiteral("plot.") + kind.toLower(), filter);
   if (!path.isEmpty())
-    (this->*write)(path);
+    write(path);
 }
 
 void PlotWindow::copyImage() const {

@@ -8,7 +8,9 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -20,6 +22,17 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QV_SANITIZED 1
+#elif defined(__has_feature)
+#define QV_SANITIZED __has_feature(address_sanitizer)
+#else
+#define QV_SANITIZED 0
+#endif
 
 using namespace quorvex;
 using namespace quorvex::test;
@@ -474,6 +487,52 @@ private slots:
                    field->width(),
                name);
     }
+  }
+
+  // Export PNG asks for the picture's size, the size on screen at first; a
+  // picture the memory cannot hold is reported.
+  void exportPngAsksItsSize() {
+    auto program = startProgram();
+    PlotWindow &plot = plotFromMenu(program->mainWindow(), "x", "-1", "1");
+    QTemporaryDir dir;
+    QSize offered;
+    const auto answer = [&](QWidget &modal) {
+      if (auto *chooser = qobject_cast<QFileDialog *>(&modal)) {
+        chooser->selectFile(dir.filePath("plot.png"));
+      } else {
+        auto *width = control<QSpinBox>(modal, "pngWidthBox");
+        auto *height = control<QSpinBox>(modal, "pngHeightBox");
+        offered = {width->value(), height->value()};
+        QCOMPARE(width->maximum(), PlotWindow::maxPngSide);
+        width->setValue(1000);
+        height->setValue(300);
+      }
+      static_cast<QDialog &>(modal).accept();
+    };
+    whenModal("the size of the picture", answer);
+    whenModal("the file chooser", answer);
+    click(control<QAbstractButton>(plot, "exportPngButton"));
+    QCOMPARE(offered, control<PlotView>(plot, "plotView")->size() * plot.devicePixelRatio());
+    QCOMPARE(QImage(dir.filePath("plot.png")).size(), QSize(1000, 300));
+#if !QV_SANITIZED // the sanitizer's allocator ends the program instead
+    rlimit before{};
+    getrlimit(RLIMIT_AS, &before);
+    QFile statm("/proc/self/statm");
+    QVERIFY(statm.open(QIODevice::ReadOnly));
+    rlimit tight = before;
+    tight.rlim_cur = statm.readLine().split(' ').front().toULong() * sysconf(_SC_PAGESIZE) +
+                     (256 << 20);
+    setrlimit(RLIMIT_AS, &tight);
+    QString message;
+    try {
+      plot.exportPng(dir.filePath("huge.png"), QSize(16384, 16384));
+    } catch (const EPlotExportError &error) {
+      message = error.what();
+    }
+    setrlimit(RLIMIT_AS, &before);
+    QCOMPARE(message,
+             "A picture of 16384 x 16384 pixels is too large for the memory available");
+#endif
   }
 
   void exportsAnSvgThatParsesAndAPng() {
