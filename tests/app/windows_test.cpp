@@ -8,6 +8,7 @@
 
 #include "app/plotwindow.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -261,9 +262,12 @@ private slots:
     QVERIFY(text.startsWith("Formula: F = "));
   }
 
+  // Without a printer, the setup dialog offers a PDF file, which Print
+  // then writes.
   void setupDialogChoosesThePrinterAndSavesNothing() {
     auto program = startProgram();
     TTextPrintForm &form = program->printForm();
+    QTemporaryDir dir;
     QString accept;
     bool ran = false;
     whenModal(
@@ -274,12 +278,17 @@ private slots:
           QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintToFile));
           if (auto *box = dialog->findChild<QDialogButtonBox *>())
             accept = box->button(QDialogButtonBox::Ok)->text();
-          dialog->reject();
+          auto *printers = control<QComboBox>(*dialog, "printers");
+          printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+          control<QLineEdit>(*dialog, "filename")->setText(dir.filePath("report.pdf"));
+          dialog->accept();
         },
         &ran);
     click(control<QAbstractButton>(form, "Button3"));
     QVERIFY(ran);
     QCOMPARE(accept, "OK");
+    click(control<QAbstractButton>(form, "Button1"));
+    QVERIFY(QFile::exists(dir.filePath("report.pdf")));
 
     // The file chooser that "print to file" opens remembers its state on
     // destruction; none of that may reach the disk.
