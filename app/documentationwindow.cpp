@@ -116,7 +116,7 @@ void THelperForm::find(QTextDocument::FindFlags direction, bool refine) {
     if (found.isNull()) {
       // Round the end to the other end of the guide.
       cursor.movePosition(direction & QTextDocument::FindBackward ? QTextCursor::End
-                                                                    : QTextCursor::Start);
+                                                                  : QTextCursor::Start);
       found = document.find(text, cursor, direction);
     }
   }

@@ -75,7 +75,8 @@ QPushButton *button(const QString &caption, const char *name, const QString &acc
 void fitShortText(QLineEdit &edit) {
   QStyleOptionFrame option;
   option.initFrom(&edit);
-  option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+  option.lineWidth =
+      edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
   // 4: the line edit's own margin on each side of its text.
   const QSize text(edit.fontMetrics().horizontalAdvance(QStringLiteral("-888.888")) + 4,
                    edit.fontMetrics().height());
@@ -459,7 +460,8 @@ void PlotWindow::exportPngClick() {
     sides[i]->setGroupSeparatorShown(false);
     form->addRow(QLatin1String(fields[i].caption), sides[i]);
   }
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+  auto *buttons =
+      new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
   connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
   form->addRow(buttons);

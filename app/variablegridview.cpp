@@ -149,7 +149,8 @@ void VariableGridView::closeEditor(QWidget *editor,
     QMetaObject::invokeMethod(this, &VariableGridView::openEditor, Qt::QueuedConnection);
 }
 
-bool VariableGridView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
+bool VariableGridView::edit(const QModelIndex &index, EditTrigger trigger,
+                            QEvent *event) {
   const bool editing = QTableWidget::edit(index, trigger, event);
   // The grid's keys come before the delegate's, which would end the edit
   // on Enter after the grid has moved on.

@@ -292,7 +292,8 @@ ValueRange autoValueRange(const PlotSamples &samples) {
   // The values beside breaks reach only as far as the middle range's own
   // width beyond it; the curve then leaves the plot there.
   const Float80 low = std::min(keptLow, std::max<Float80>(lowest, middleLow - middle));
-  const Float80 high = std::max(keptHigh, std::min<Float80>(highest, middleHigh + middle));
+  const Float80 high =
+      std::max(keptHigh, std::min<Float80>(highest, middleHigh + middle));
   return padded(towardDoubles(low), towardDoubles(high));
 }
 

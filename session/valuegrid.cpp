@@ -50,9 +50,10 @@ void TValueGrid::PasteValues(int row, std::string_view text) {
   // All or nothing: a column that does not fit is not cut to fit.
   const int room = rowCount_ - row;
   if (lines.size() > static_cast<std::size_t>(room))
-    throw EGridPasteError("Cannot paste " + std::to_string(lines.size()) + " lines from " +
-                          Cell(0, row) + " down: the grid has " + std::to_string(room) +
-                          (room == 1 ? " row" : " rows") + " from there");
+    throw EGridPasteError("Cannot paste " + std::to_string(lines.size()) +
+                          " lines from " + Cell(0, row) + " down: the grid has " +
+                          std::to_string(room) + (room == 1 ? " row" : " rows") +
+                          " from there");
   for (const std::string_view line : lines)
     SetCell(1, row++, line);
 }
