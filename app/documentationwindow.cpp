@@ -61,14 +61,14 @@ THelperForm::THelperForm(QWidget *parent)
   setFixedSize(helperWidth, helperHeight);
 
   // Over the text, not beside it: the window's layout stays the text alone.
-  FindEdit = new QLineEdit(this);
-  FindEdit->setObjectName(QStringLiteral("FindEdit"));
-  FindEdit->setAccessibleName(QStringLiteral("Find in the documentation"));
-  FindEdit->setPlaceholderText(QStringLiteral("Find"));
-  FindEdit->setClearButtonEnabled(true);
-  FindEdit->hide();
-  connect(FindEdit, &QLineEdit::textEdited, this, [this] { find({}, true); });
-  connect(FindEdit, &QLineEdit::returnPressed, this, [this] { findNext(); });
+  findEdit_ = new QLineEdit(this);
+  findEdit_->setObjectName(QStringLiteral("findEdit"));
+  findEdit_->setAccessibleName(QStringLiteral("Find in the documentation"));
+  findEdit_->setPlaceholderText(QStringLiteral("Find"));
+  findEdit_->setClearButtonEnabled(true);
+  findEdit_->hide();
+  connect(findEdit_, &QLineEdit::textEdited, this, [this] { find({}, true); });
+  connect(findEdit_, &QLineEdit::returnPressed, this, [this] { findNext(); });
 
   const auto shortcut = [this](QWidget *where, const QKeySequence &keys, auto command) {
     auto *key = new QShortcut(keys, where);
@@ -79,7 +79,7 @@ THelperForm::THelperForm(QWidget *parent)
   shortcut(this, QKeySequence::Find, [this] { showFind(); });
   shortcut(this, QKeySequence(Qt::Key_F3), [this] { findNext(); });
   shortcut(this, QKeySequence(Qt::SHIFT | Qt::Key_F3), backward);
-  shortcut(FindEdit, QKeySequence(Qt::SHIFT | Qt::Key_Return), backward);
+  shortcut(findEdit_, QKeySequence(Qt::SHIFT | Qt::Key_Return), backward);
   shortcut(this, QKeySequence(Qt::Key_Escape), [this] { escape(); });
 }
 
@@ -87,25 +87,25 @@ void THelperForm::showFind() {
   const QRect text(RichEdit1->viewport()->mapTo(this, QPoint()),
                    RichEdit1->viewport()->size());
   const int width = std::min(findWidth, text.width());
-  FindEdit->setGeometry(text.right() + 1 - width, text.top(), width,
-                        FindEdit->sizeHint().height());
-  FindEdit->show();
-  FindEdit->raise();
-  FindEdit->selectAll();
-  FindEdit->setFocus(Qt::ShortcutFocusReason);
+  findEdit_->setGeometry(text.right() + 1 - width, text.top(), width,
+                         findEdit_->sizeHint().height());
+  findEdit_->show();
+  findEdit_->raise();
+  findEdit_->selectAll();
+  findEdit_->setFocus(Qt::ShortcutFocusReason);
 }
 
 void THelperForm::findNext(QTextDocument::FindFlags direction) {
-  if (FindEdit->isHidden() || FindEdit->text().isEmpty()) {
+  if (findEdit_->isHidden() || findEdit_->text().isEmpty()) {
     showFind();
-    if (FindEdit->text().isEmpty())
+    if (findEdit_->text().isEmpty())
       return;
   }
   find(direction, false);
 }
 
 void THelperForm::find(QTextDocument::FindFlags direction, bool refine) {
-  const QString text = FindEdit->text();
+  const QString text = findEdit_->text();
   QTextCursor cursor = RichEdit1->textCursor();
   if (refine)
     cursor.setPosition(cursor.selectionStart());
@@ -124,7 +124,7 @@ void THelperForm::find(QTextDocument::FindFlags direction, bool refine) {
   QPalette colours = palette();
   if (!text.isEmpty() && found.isNull())
     colours.setColor(QPalette::Text, Qt::red);
-  FindEdit->setPalette(colours);
+  findEdit_->setPalette(colours);
   if (found.isNull())
     return;
   RichEdit1->setTextCursor(found);
@@ -132,8 +132,8 @@ void THelperForm::find(QTextDocument::FindFlags direction, bool refine) {
 }
 
 void THelperForm::escape() {
-  if (FindEdit->isVisible()) {
-    FindEdit->hide();
+  if (findEdit_->isVisible()) {
+    findEdit_->hide();
     RichEdit1->setFocus(Qt::ShortcutFocusReason);
     return;
   }

@@ -39,7 +39,7 @@ private:
 
   QFrame *Panel1 = nullptr;
   QTextBrowser *RichEdit1 = nullptr;
-  QLineEdit *FindEdit = nullptr;
+  QLineEdit *findEdit_ = nullptr;
 };
 
 } // namespace quorvex

@@ -191,7 +191,7 @@ bool VariableGridView::pasteLines() {
   if (!text.contains(QLatin1Char('\n')) || editorRow_ < 1)
     return false;
   const int row = editorRow_;
-  runAction([this, row, &text] { model_.PasteValues(row, text.toStdString()); });
+  runAction([this, row, &text] { model_.pasteValues(row, text.toStdString()); });
   refresh();
   emit valueEdited();
   return true;
@@ -207,7 +207,7 @@ bool VariableGridView::copyRows() const {
   if (last <= first || first < 1)
     return false;
   QGuiApplication::clipboard()->setText(
-      QString::fromStdString(model_.RowsAsText(first, last)));
+      QString::fromStdString(model_.rowsAsText(first, last)));
   return true;
 }
 

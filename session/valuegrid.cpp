@@ -34,7 +34,7 @@ void TValueGrid::SetCell(int column, int row, std::string_view text) {
   cells[index].assign(text);
 }
 
-void TValueGrid::PasteValues(int row, std::string_view text) {
+void TValueGrid::pasteValues(int row, std::string_view text) {
   QV_ASSERT(row >= 1 && row < rowCount_, "Paste outside the value cells");
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -58,7 +58,7 @@ void TValueGrid::PasteValues(int row, std::string_view text) {
     SetCell(1, row++, line);
 }
 
-std::string TValueGrid::RowsAsText(int first, int last) const {
+std::string TValueGrid::rowsAsText(int first, int last) const {
   std::string text;
   for (int row = first; row <= last; ++row)
     text.append(Cell(0, row)).append(1, '\t').append(Cell(1, row)).append(1, '\n');

@@ -48,10 +48,10 @@ public:
   // "\r\n", and a line break at the very end ends the last line. Throws
   // EGridPasteError, and changes no cell, when the lines reach past the
   // last row. Asserts 1 <= row < RowCount().
-  void PasteValues(int row, std::string_view text);
+  void pasteValues(int row, std::string_view text);
   // Rows first..last as spreadsheets take them: one "name<TAB>value" line
   // each, every line ended by "\n".
-  std::string RowsAsText(int first, int last) const;
+  std::string rowsAsText(int first, int last) const;
 
   // Text of the Quantity box (disabled for the user; only
   // UpdateVariableGrid writes it).

@@ -337,7 +337,7 @@ private slots:
     QApplication::setActiveWindow(&helper);
     QVERIFY(QTest::qWaitForWindowActive(&helper, waitBudgetMs()));
     auto *text = control<QTextEdit>(helper, "RichEdit1");
-    auto *field = control<QLineEdit>(helper, "FindEdit");
+    auto *field = control<QLineEdit>(helper, "findEdit");
     const QRect textArea = text->geometry();
     QTest::keyClick(text, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(QApplication::focusWidget(), field);
