@@ -6,7 +6,6 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
