@@ -167,7 +167,8 @@ void VariableGridView::openEditor() {
 }
 
 bool VariableGridView::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == editor_ && event->type() == QEvent::KeyPress) {
+  // The type first: an editor being destroyed is no longer a QLineEdit.
+  if (event->type() == QEvent::KeyPress && watched == editor_) {
     const auto &key = *static_cast<QKeyEvent *>(event);
     // Enter goes on to the next row's value, as in a spreadsheet (the edit
     // is in the model already); in the last row the editor ends its edit
