@@ -24,6 +24,7 @@
 namespace {
 
 using Args = std::vector<std::string>;
+using namespace std::string_literals;
 
 ProcessResult eval(const Args &args, const std::string &input) {
   return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWithLocale("C"));
@@ -230,6 +231,30 @@ TEST(TableMode, RowsResultsAndErrors) {
        "",
        "quorvex-eval: cannot read '/nonexistent/data.csv': No such file or "
        "directory\n"},
+      {"a file name with an escape sequence",
+       {"--table", "/nonexistent/\x1B[2J", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/nonexistent/\\x1B[2J': No such file or directory\n"},
+      {"a directory",
+       {"--table", "/", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/': Is a directory\n"},
+      {"a file that opens but cannot be read",
+       {"--table", "/proc/self/mem", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/proc/self/mem': Input/output error\n"},
+      {"a NUL byte in a cell stays in its message",
+       {"--table", "-", "x"},
+       "x\na\0b\n"s,
+       1,
+       "x,F,error\na\0b,,'a\0b' is not a valid floating point value.\n"s,
+       ""},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
