@@ -408,7 +408,7 @@ private slots:
     const QString guide =
         control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText();
     const auto text = [](std::string_view s) {
-      return QString::fromUtf8(s.data(), s.size());
+      return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
     };
     for (const CatalogueFunction &f : catalogueFunctions()) {
       const QString call =
