@@ -9,7 +9,7 @@ namespace quorvex {
 namespace {
 
 bool within(std::string_view part, std::string_view whole) noexcept {
-  const std::less_equal<const char *> notAfter;
+  const std::less_equal<> notAfter; // a total order of pointers
   return notAfter(whole.data(), part.data()) &&
          notAfter(part.data() + part.size(), whole.data() + whole.size());
 }

@@ -37,17 +37,17 @@ Error publicError(const std::exception &error) {
   if (const auto *engineError = dynamic_cast<const Exception *>(&error);
       engineError != nullptr && engineError->span())
     span = Span{engineError->span()->offset, engineError->span()->length};
-  return Error(kindOf(error), withFullStop(error.what()), span);
+  return {kindOf(error), withFullStop(error.what()), span};
 }
 
 Error usageError(std::string_view message) {
-  return Error(ErrorKind::Usage, withFullStop(message));
+  return {ErrorKind::Usage, withFullStop(message)};
 }
 
 std::string decimalText(std::size_t n) {
   char text[24];
   const int length = std::snprintf(text, sizeof text, "%zu", n);
-  return std::string(text, static_cast<std::size_t>(length));
+  return {text, static_cast<std::size_t>(length)};
 }
 
 Error::Error(ErrorKind kind, std::string message, std::optional<Span> span)

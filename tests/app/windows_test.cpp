@@ -7,6 +7,7 @@
 #include "app/variablegridview.h"
 
 #include "app/plotwindow.h"
+#include "mathlib/catalogue.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,6 +22,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTableWidget>
@@ -396,6 +398,28 @@ private slots:
     QVERIFY(control<QTextEdit>(program->helperForm(), "RichEdit1")
                 ->toPlainText()
                 .contains(fact));
+  }
+
+  // The guide's catalogue sections are written in full: every function's
+  // paragraph under its call as a formula writes it, every constant, the
+  // counts, and no section left unwritten.
+  void userGuideDescribesTheWholeCatalogue() {
+    auto program = startProgram();
+    const QString guide =
+        control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText();
+    const auto text = [](std::string_view s) {
+      return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    for (const CatalogueFunction &f : catalogueFunctions()) {
+      const QString call =
+          text(f.name) + '(' + text(f.arguments).remove(' ') + ") \u2014 ";
+      QVERIFY2(guide.contains(call), qPrintable(call));
+    }
+    for (const CatalogueConstant &c : catalogueConstants())
+      QVERIFY2(guide.contains(text(c.name)), c.name.data());
+    QVERIFY(guide.contains(QString::number(catalogueFunctions().size()) +
+                           " built-in functions"));
+    QVERIFY(!guide.contains(QRegularExpression(QStringLiteral("\\{\\w+\\}"))));
   }
 
   // In every window and dialog each Alt letter leads to one place only;

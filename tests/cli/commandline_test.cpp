@@ -5,7 +5,7 @@
 using namespace quorvex;
 
 namespace {
-EvalOptions parse(std::vector<std::string_view> args) {
+EvalOptions parse(const std::vector<std::string_view> &args) {
   return parseCommandLine(args);
 }
 } // namespace

@@ -200,7 +200,7 @@ TEST(EvalProcess, WriteFailuresAreReported) {
   const Args cases[] = {{"--help"}, {"--version"}, {"--list"}, {"1+1"}, {}};
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "batch" : args.front());
-    Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
+    Args shell{"-c", R"(exec "$0" "$@" >/dev/full)", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), args.begin(), args.end());
     const ProcessResult r =
         runProcess("/bin/sh", shell, "1+1\n", environmentWithLocale("C"));
@@ -220,7 +220,7 @@ TEST(EvalProcess, ReadFailuresAreReported) {
       {{"--table", "-", "x"}, "quorvex-eval: error reading standard input\n"},
   };
   for (const auto &c : cases) {
-    Args shell{"-c", "exec \"$0\" \"$@\" </", QUORVEX_EVAL_PATH};
+    Args shell{"-c", R"(exec "$0" "$@" </)", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), c.args.begin(), c.args.end());
     const ProcessResult r = runProcess("/bin/sh", shell, "", environmentWithLocale("C"));
     EXPECT_EQ(r.status, 1) << c.err;

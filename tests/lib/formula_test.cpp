@@ -196,8 +196,8 @@ TEST(Formula, RejectsTrailingTextOnRequest) {
                         Case{"2x", "Unexpected text after the formula: 'x'", 1, 1}}) {
     SCOPED_TRACE(c.formula);
     try {
-      quorvex::Formula(c.formula, {}, {'.', true});
-      ADD_FAILURE();
+      const quorvex::Formula formula(c.formula, {}, {'.', true});
+      ADD_FAILURE() << "compiled: " << formula.text();
     } catch (const quorvex::Error &e) {
       EXPECT_EQ(e.kind(), K::TrailingText);
       EXPECT_EQ(e.message(), c.message);

@@ -3,6 +3,8 @@
 
 #include "quorvex/export.h"
 
+/* A header for C and C++ alike: typedefs and <stddef.h>.
+   NOLINTBEGIN(modernize-use-using,modernize-deprecated-headers) */
 #include <stddef.h>
 
 /* The formula engine of the Quorvex calculator for C and every language
@@ -103,5 +105,6 @@ QUORVEX_API quorvex_status quorvex_constant_info(size_t index, const char **name
 #ifdef __cplusplus
 }
 #endif
+/* NOLINTEND(modernize-use-using,modernize-deprecated-headers) */
 
 #endif
