@@ -81,3 +81,27 @@ TEST(CommandLine, LogChoices) {
   EXPECT_EQ(parse({"--log=session"}).log, LogChoice::Session);
   EXPECT_THROW(parse({"--log", "Last"}), EUsageError);
 }
+
+TEST(CommandLine, FormatsAndWhatTheyRefuse) {
+  EXPECT_EQ(parse({"--format", "fixed:2", "1"}).format,
+            (NumberFormat{Notation::Fixed, 2}));
+  const struct {
+    std::vector<std::string_view> args;
+    const char *message;
+  } refused[] = {
+      {{"--format", "sci:18", "1"},
+       "--format: format 'sci:18' needs a number of significant digits from 1 to 17"},
+      {{"--format=Exact"},
+       "--format: unknown format 'Exact' (general:N, sci:N, eng:N, fixed:N, shortest, "
+       "exact or hex)"},
+      {{"--round-trip", "--format", "hex"}, "--format cannot be used with --round-trip"},
+  };
+  for (const auto &c : refused) {
+    try {
+      parse(c.args);
+      ADD_FAILURE() << c.message;
+    } catch (const EUsageError &e) {
+      EXPECT_EQ(e.message(), c.message);
+    }
+  }
+}
