@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QScreen>
 
+#include <algorithm>
 #include <memory>
 
 namespace quorvex {
@@ -49,12 +50,17 @@ void TF_Main_LSF::ChooseResultFormat(const NumberFormat &format) {
 void TF_Main_LSF::ShowFormatsWindow() {
   if (!FFormatsWindow) {
     FFormatsWindow = new ResultFormatsWindow(this);
-    // Beside the main window where the screen has room, else over it.
+    // Beside the main window where the screen has room, else over it; on
+    // the screen either way.
     const QRect screen = this->screen()->availableGeometry();
-    QPoint at = frameGeometry().topRight() + QPoint(8, 0);
-    if (at.x() + FFormatsWindow->width() > screen.right())
-      at = frameGeometry().topLeft() + QPoint(24, 24);
-    FFormatsWindow->move(at);
+    QRect place(frameGeometry().topRight() + QPoint(8, 0), FFormatsWindow->size());
+    if (!screen.contains(place))
+      place.moveTopLeft(frameGeometry().topLeft() + QPoint(24, 24));
+    place.moveLeft(
+        std::max(screen.left(), std::min(place.left(), screen.right() - place.width())));
+    place.moveTop(
+        std::max(screen.top(), std::min(place.top(), screen.bottom() - place.height())));
+    FFormatsWindow->move(place.topLeft());
   }
   FFormatsWindow->showValue(FSession->LastResult(), FResultFormatMenu->listedFormats());
   FFormatsWindow->show();

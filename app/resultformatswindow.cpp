@@ -30,7 +30,7 @@ ResultFormatsWindow::ResultFormatsWindow(QWidget *parent) : QWidget(parent, Qt::
   chosenText_->setAccessibleName(tr("Text of the chosen format"));
   chosenText_->setReadOnly(true);
   chosenText_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  chosenText_->setFixedHeight(chosenText_->fontMetrics().lineSpacing() * 5);
+  chosenText_->setFixedHeight(chosenText_->fontMetrics().lineSpacing() * 4);
 
   auto *buttons = new QDialogButtonBox(this);
   copyButton_ = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
@@ -53,7 +53,7 @@ ResultFormatsWindow::ResultFormatsWindow(QWidget *parent) : QWidget(parent, Qt::
   layout->addWidget(list_);
   layout->addWidget(chosenText_);
   layout->addWidget(buttons);
-  resize(560, 340);
+  resize(520, 300);
 }
 
 void ResultFormatsWindow::showChosenLine() {
