@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace quorvex {
 
@@ -58,16 +59,20 @@ Digits digitsOf(Float magnitude, int precision) {
           : std::to_chars(first, last, magnitude, std::chars_format::scientific,
                           precision - 1)
                 .ptr;
+  // Laid out by to_chars: one digit, the point and the others if any, "e",
+  // the sign and at least two digits.
+  const auto *e = static_cast<const char *>(std::memchr(first, 'e', end - first));
   Digits d;
-  const char *p = first;
-  for (; *p != 'e'; ++p)
-    if (*p != '.')
-      d.digits[d.count++] = *p;
-  ++p;
-  const bool negative = *p++ == '-';
+  d.digits[0] = *first;
+  d.count = 1;
+  if (e - first > 1) {
+    std::memcpy(d.digits.data() + 1, first + 2, static_cast<std::size_t>(e - first - 2));
+    d.count += static_cast<int>(e - first - 2);
+  }
   int exponent = 0;
-  std::from_chars(p, end, exponent);
-  d.exponent = (negative ? -exponent : exponent) + 1;
+  for (const char *p = e + 2; p != end; ++p)
+    exponent = exponent * 10 + (*p - '0');
+  d.exponent = (e[1] == '-' ? -exponent : exponent) + 1;
   return d;
 }
 
