@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 #include "engine/messagetext.h"
+#include "engine/numberformat.h"
 #include "mathlib/mathfuncerror.h"
 
 #include <cstdio>
@@ -27,6 +28,8 @@ ErrorKind kindOf(const std::exception &error) {
     return ErrorKind::InvalidOperation;
   if (dynamic_cast<const EMathFuncError *>(&error) != nullptr)
     return ErrorKind::Domain;
+  if (dynamic_cast<const EFormatError *>(&error) != nullptr)
+    return ErrorKind::Usage;
   return ErrorKind::Internal;
 }
 
@@ -42,6 +45,11 @@ Error publicError(const std::exception &error) {
 
 Error usageError(std::string_view message) {
   return {ErrorKind::Usage, withFullStop(message)};
+}
+
+void checkDecimalSeparator(char separator) {
+  if (separator != '.' && separator != ',')
+    throw usageError("The decimal separator must be '.' or ','");
 }
 
 std::string decimalText(std::size_t n) {
