@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/errors.h"
+#include "engine/numberformat.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ public:
 
 enum class LogChoice { None, Last, Session };
 
+// What a run does: one FORMULA, the formulas of standard input, FORMULA over
+// the rows of a table, or one of the texts (--list, --help, --version). Each
+// option names the modes it belongs to.
+enum class Mode { Single, Batch, Table, List, Help, Version };
+
 struct EvalVariable {
   std::string name;   // text before the first "="
   std::string value;  // the value cell's text, converted only at Compute
@@ -36,30 +42,31 @@ struct ColumnName {
 };
 
 struct EvalOptions {
+  Mode mode = Mode::Batch;
   std::vector<EvalVariable> variables;  // in the order given
   std::optional<std::string> formula;   // none: read formulas from stdin
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
+  NumberFormat format; // of the results; the logs keep General 15
   bool strict = false; // text after a formula fails the line
   LogChoice log = LogChoice::None;
   // --table FILE ("-": standard input) with its result column's name and
   // the CSV delimiter (none: the one for the decimal separator).
-  std::optional<std::string> table;
+  std::string table;
   std::optional<std::string> resultName;
   std::optional<char> csvDelimiter;
   std::vector<ColumnName> columns;
   std::optional<unsigned> jobs;  // none: the CPUs the process may use
   bool headerlessOutput = false; // the rows without the header line
-  bool list = false;
-  bool help = false;
-  bool version = false;
 };
 
 // Throws EUsageError. An argument that starts with "-" and then a letter or
 // "-" is an option; any other, like "-5" or "-(x)", is the formula, and after
-// "--" every argument is. Two variables whose names differ only in case are
-// one variable twice, a usage error too, and so is a --column name that is
-// also a -v name or another --column name.
+// "--" every argument is. An option outside the modes it belongs to is a
+// usage error, except beside --help or --version, which answer whatever else
+// is given (once every option has parsed). Two variables whose names differ
+// only in case are one variable twice, a usage error too, and so is a
+// --column name that is also a -v name or another --column name.
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
 
 // Whether c may serve as a decimal separator: one ASCII punctuation
@@ -68,6 +75,8 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
 bool isUsableSeparator(char c) noexcept;
 
 std::string_view usageText() noexcept;
-std::string_view helpText() noexcept;
+// What --help prints after the usage text: the options are listed from the
+// table the parser reads.
+std::string helpText();
 
 } // namespace quorvex

@@ -4,6 +4,7 @@
 #include "csvreader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <poll.h>
 #include <string_view>
 
@@ -39,7 +40,7 @@ bool CsvBlockReader::fill() {
   const ssize_t n = readBlock(fd_, buffer_, start_, std::max(readSize_, held));
   if (n <= 0) {
     atEnd_ = true;
-    failed_ = n < 0;
+    readError_ = n < 0 ? errno : 0;
     return false;
   }
   answered_ = false;

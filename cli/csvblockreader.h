@@ -35,8 +35,10 @@ public:
   // unless the input ends or waits first; firstLine is the line, counted
   // from 1, on which the first of them begins.
   Status next(std::string &block, std::size_t &firstLine, std::size_t size);
-  // Whether reading ended with a read error rather than the input's end.
-  bool failed() const noexcept { return failed_; }
+  // Whether reading ended with a read error rather than the input's end,
+  // and its errno.
+  bool failed() const noexcept { return readError_ != 0; }
+  int readError() const noexcept { return readError_; }
 
 private:
   bool fill(); // reads more input; false at the end or on an error
@@ -52,7 +54,7 @@ private:
   bool started_ = false;
   bool answered_ = false; // the records before the coming wait went out
   bool atEnd_ = false;
-  bool failed_ = false;
+  int readError_ = 0;
 };
 
 } // namespace quorvex

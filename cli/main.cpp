@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "linereader.h"
 #include "tablemode.h"
+#include "terminaltext.h"
 
 #include "engine/decimalseparator.h"
 #include "engine/messagetext.h"
@@ -41,6 +42,11 @@ char localeSeparator() {
   return separator;
 }
 
+void useDecimalSeparator(const EvalOptions &options) {
+  setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
+                                               : localeSeparator());
+}
+
 void declareVariables(TCalculatorSession &session,
                       const std::vector<EvalVariable> &variables) {
   std::string assign;
@@ -71,7 +77,7 @@ bool computeOne(TCalculatorSession &session, std::string_view formula, bool roun
   } catch (const std::exception &e) {
     // Not only quorvex::Exception: running out of memory on one formula of
     // a batch must be reported on that line, not end the run.
-    error = withFullStop(e.what());
+    error = withFullStop(messageOf(e));
     return false;
   }
 }
@@ -86,14 +92,10 @@ void warnIgnoredText(const TCalculatorSession &session, std::uint64_t lineNumber
   if (session.IgnoredText().empty())
     return;
   out.flush();
-  err.write("warning: ");
-  if (lineNumber != 0) {
-    err.write("line ");
-    err.write(std::to_string(lineNumber));
-    err.write(": ");
-  }
-  err.write(ignoredTextNote(session.IgnoredText()));
-  err.write('\n');
+  writeMessage(err,
+               lineNumber == 0 ? "warning: "
+                               : "warning: line " + std::to_string(lineNumber) + ": ",
+               ignoredTextNote(session.IgnoredText()));
   err.flush();
 }
 
@@ -119,9 +121,7 @@ int runSingle(TCalculatorSession &session, const EvalOptions &options,
     out.write('\n');
     warnIgnoredText(session, 0, out, err);
   } else {
-    err.write("error: ");
-    err.write(error);
-    err.write('\n');
+    writeMessage(err, "error: ", error);
   }
   writeLog(session, options.log, out);
   return ok ? 0 : exitFailure;
@@ -139,12 +139,11 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOu
     ++lineNumber;
     if (computeOne(session, line, options.roundTrip, text, error)) {
       out.write(text);
+      out.write('\n');
     } else {
       allOk = false;
-      out.write("error: ");
-      out.write(error);
+      writeMessage(out, "error: ", error);
     }
-    out.write('\n');
     warnIgnoredText(session, lineNumber, out, err);
   }
   if (in.failed()) {
@@ -153,6 +152,21 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOu
   }
   writeLog(session, options.log, out);
   return allOk ? 0 : exitFailure;
+}
+
+// The formula of the command line, or those of standard input, as the
+// computations of one session.
+int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
+  TCalculatorSession session;
+  // Only --log session ever reads the session log; a long batch need not
+  // keep it.
+  session.SetKeepSessionLog(options.log == LogChoice::Session);
+  session.SetTrackStaleResult(false);
+  session.SetRefuseIgnoredText(options.strict);
+  session.SetResultFormat(options.format);
+  declareVariables(session, options.variables);
+  return options.mode == Mode::Single ? runSingle(session, options, out, err)
+                                      : runBatch(session, options, out, err);
 }
 
 // Flushes the results; a failed write (a full disk, a closed pipe) turns
@@ -171,40 +185,38 @@ int run(int argc, char **argv) {
   try {
     options = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
   } catch (const EUsageError &e) {
+    // The arguments are the caller's own text, not input read from a file or
+    // a pipe: they are quoted as given.
     err.write("quorvex-eval: ");
     err.write(e.message());
     err.write('\n');
     err.write(usageText());
     return exitUsage;
   }
-  if (options.help) {
+  int status = 0;
+  switch (options.mode) {
+  case Mode::Help:
     out.write(usageText());
     out.write('\n');
     out.write(helpText());
-    return finish(out, err, 0);
-  }
-  if (options.version) {
+    break;
+  case Mode::Version:
     out.write("quorvex-eval " QUORVEX_VERSION "\n");
-    return finish(out, err, 0);
-  }
-
-  setDecimalSeparator(options.decimalSeparator ? *options.decimalSeparator
-                                               : localeSeparator());
-  if (options.list) {
+    break;
+  case Mode::List:
+    useDecimalSeparator(options);
     out.write(catalogueListing());
-    return finish(out, err, 0);
+    break;
+  case Mode::Table:
+    useDecimalSeparator(options);
+    status = runTable(options, out, err);
+    break;
+  case Mode::Single:
+  case Mode::Batch:
+    useDecimalSeparator(options);
+    status = runSession(options, out, err);
+    break;
   }
-  TCalculatorSession session;
-  // Only --log session ever reads the session log; a long batch need not
-  // keep it.
-  session.SetKeepSessionLog(options.log == LogChoice::Session);
-  session.SetTrackStaleResult(false);
-  session.SetRefuseIgnoredText(options.strict);
-  declareVariables(session, options.variables);
-
-  const int status = options.table     ? runTable(options, out, err)
-                     : options.formula ? runSingle(session, options, out, err)
-                                       : runBatch(session, options, out, err);
   return finish(out, err, status);
 }
 

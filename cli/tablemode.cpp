@@ -6,6 +6,7 @@
 #include "csvreader.h"
 #include "orderedworkers.h"
 #include "tablejob.h"
+#include "terminaltext.h"
 
 #include "engine/decimalseparator.h"
 #include "engine/lexer.h"
@@ -215,12 +216,6 @@ unsigned usableCpus() noexcept {
   return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
-void writeError(BufferedOutput &err, std::string_view text) {
-  err.write("quorvex-eval: ");
-  err.write(text);
-  err.write('\n');
-}
-
 // Writes the rows of blocks in input order and keeps the outcome so far.
 class TableOutput {
 public:
@@ -293,131 +288,200 @@ bool runInParallel(CsvBlockReader &reader, CsvBlockReader::Status status,
   }
 }
 
+// What the command line fixed for the whole run.
+struct TableSettings {
+  const EvalOptions &options;
+  std::string source; // "standard input" or the file, for messages
+  std::string resultName;
+  char delimiter;
+};
+
+// Reports input that could not be read to its end; returns the status.
+int readFailed(BufferedOutput &err, const TableSettings &settings) {
+  writeMessage(err, "quorvex-eval: ", "error reading " + settings.source);
+  return exitFailure;
+}
+
+// Reads the first block of the input, which holds at least the header
+// record. Throws ETableError for an input without one and for a named file
+// that cannot be read; false when standard input cannot be read.
+bool readFirstBlock(CsvBlockReader &reader, TableBlock &block,
+                    CsvBlockReader::Status &status, const TableSettings &settings) {
+  do
+    status = reader.next(block.input, block.firstLine, 1);
+  while (block.input.empty() && status == CsvBlockReader::Status::Waiting);
+  if (!block.input.empty())
+    return true;
+  // A file that opens but cannot be read, a directory say, names no table
+  // just as a missing one does; standard input is the caller's.
+  if (reader.failed() && settings.options.table != "-")
+    throw ETableError("cannot read " + quoted(settings.options.table) + ": " +
+                      std::strerror(reader.readError()));
+  if (reader.failed())
+    return false;
+  throw ETableError(settings.source + " is empty: its first row must name the variables");
+}
+
+// The header's fields, and its record as the output writes it.
+struct TableHeader {
+  std::vector<std::string> fields;
+  std::string text;
+};
+
+// Takes the header record off the front of block, which then holds the
+// first rows.
+TableHeader takeHeader(TableBlock &block, const TableSettings &settings) {
+  TableHeader header;
+  std::size_t end = 0;
+  {
+    CsvReader reader(block.input, settings.delimiter, block.firstLine);
+    std::vector<std::string_view> fields;
+    try {
+      reader.next(fields);
+    } catch (const ECsvError &e) {
+      throw ETableError(settings.source + ", line " + std::to_string(reader.line()) +
+                        ": " + e.message());
+    }
+    header.fields.assign(fields.begin(), fields.end());
+    appendRecordAsRead(reader, fields, settings.delimiter, header.text);
+    end = reader.offset();
+  }
+  block.firstLine += static_cast<std::size_t>(std::count(
+      block.input.begin(), block.input.begin() + static_cast<long>(end), '\n'));
+  block.input.erase(0, end);
+  return header;
+}
+
+// The first job's evaluator. Null once the error is reported, with the
+// names the columns offer when the formula names something not there.
+std::unique_ptr<RowEvaluator> compileFormula(const std::vector<TableVariable> &variables,
+                                             const TableSettings &settings,
+                                             BufferedOutput &err) {
+  try {
+    return preparedEvaluator(variables, *settings.options.formula);
+  } catch (const std::exception &e) {
+    writeMessage(err, "error: ", withFullStop(messageOf(e)));
+    const auto *parseError = dynamic_cast<const EExprEvalError *>(&e);
+    if (parseError != nullptr &&
+        parseError->message().starts_with("Parse error: Unknown symbol: "))
+      writeMessage(err, "", columnNamesNote(variables, settings.source));
+    return nullptr;
+  }
+}
+
+// The columns the compiled formula reads and their slots. Throws the clash
+// of a name it reads that two columns, or a column and -v, give.
+TableLayout tableLayout(const RowEvaluator &first,
+                        const std::vector<TableVariable> &variables,
+                        std::size_t fieldCount, const TableSettings &settings) {
+  TableLayout layout;
+  layout.delimiter = settings.delimiter;
+  layout.fieldCount = fieldCount;
+  layout.source = settings.source;
+  for (const std::size_t slot : first.slotsRead()) {
+    const TableVariable &variable = variables[slot];
+    if (!variable.clash.empty())
+      throw ETableError(variable.clash);
+    if (variable.column) {
+      layout.readColumns.push_back(*variable.column);
+      layout.readSlots.push_back(slot);
+    }
+  }
+  return layout;
+}
+
+// One formula for every row: text after it is ignored, or with --strict
+// refused, once, before any row. False when refused.
+bool acceptIgnoredText(const RowEvaluator &first, const EvalOptions &options,
+                       BufferedOutput &err) {
+  const auto ignored = first.ignoredTextOffset();
+  if (!ignored)
+    return true;
+  const std::string_view text = std::string_view(*options.formula).substr(*ignored);
+  if (options.strict) {
+    writeMessage(err, "error: ", withFullStop(ETrailingTextError(text).message()));
+    return false;
+  }
+  writeMessage(err, "warning: ", ignoredTextNote(text));
+  return true;
+}
+
+// Every job's evaluator is made here, on this thread: compiling reads the
+// shared standard context, computing reads only the job's own.
+std::vector<std::unique_ptr<TableJob>>
+makeJobs(const TableLayout &layout, std::unique_ptr<RowEvaluator> first,
+         const std::vector<TableVariable> &variables, const EvalOptions &options) {
+  const unsigned jobCount = options.jobs.value_or(usableCpus());
+  std::vector<std::unique_ptr<TableJob>> jobs;
+  jobs.push_back(std::make_unique<TableJob>(layout, std::move(first), options.roundTrip,
+                                            options.format));
+  for (unsigned i = 1; i < jobCount; ++i)
+    jobs.push_back(
+        std::make_unique<TableJob>(layout, preparedEvaluator(variables, *options.formula),
+                                   options.roundTrip, options.format));
+  return jobs;
+}
+
+void writeHeaderLine(const TableHeader &header, const TableSettings &settings,
+                     BufferedOutput &out) {
+  std::string text = header.text;
+  text.push_back(settings.delimiter);
+  ResultTableWriter(settings.delimiter, settings.options.roundTrip,
+                    settings.options.format)
+      .appendResultNames(settings.resultName, text);
+  out.write(text);
+}
+
+// Computes and writes the rows, from block on; returns the exit status.
+int runRows(CsvBlockReader &reader, CsvBlockReader::Status status,
+            std::unique_ptr<TableBlock> block,
+            std::vector<std::unique_ptr<TableJob>> &jobs, const TableSettings &settings,
+            BufferedOutput &out, BufferedOutput &err) {
+  TableOutput output(out);
+  const bool written =
+      jobs.size() == 1 ? runInline(reader, status, *block, *jobs.front(), output)
+                       : runInParallel(reader, status, std::move(block), jobs, output);
+  if (!written)
+    return exitFailure; // nobody reads the rest
+  if (reader.failed())
+    return readFailed(err, settings);
+  return output.allOk() ? 0 : exitFailure;
+}
+
 } // namespace
 
 int runTable(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
-  const std::string &path = *options.table;
-  const std::string source = path == "-" ? std::string("standard input") : path;
-  const std::string resultName = options.resultName.value_or("F");
-  const char delimiter =
-      options.csvDelimiter.value_or(csvDelimiterFor(decimalSeparator()));
+  const TableSettings settings{
+      options, options.table == "-" ? std::string("standard input") : options.table,
+      options.resultName.value_or("F"),
+      options.csvDelimiter.value_or(csvDelimiterFor(decimalSeparator()))};
   try {
-    if (resultName == "error")
+    if (settings.resultName == "error")
       throw ETableError("the result column cannot be named 'error', the name of the "
                         "error column");
-    InputFile input(path);
-    CsvBlockReader reader(input.fd(), delimiter, true);
-
-    // The header is the first record of the first block; the rest of that
-    // block is the first block of rows.
+    InputFile input(options.table);
+    CsvBlockReader reader(input.fd(), settings.delimiter, true);
     auto block = std::make_unique<TableBlock>();
-    CsvBlockReader::Status status;
-    do
-      status = reader.next(block->input, block->firstLine, 1);
-    while (block->input.empty() && status == CsvBlockReader::Status::Waiting);
-    if (block->input.empty()) {
-      if (reader.failed()) {
-        writeError(err, "error reading " + source);
-        return exitFailure;
-      }
-      throw ETableError(source + " is empty: its first row must name the variables");
-    }
-    std::vector<std::string> header;
-    std::string headerText;
-    std::size_t headerEnd = 0;
-    {
-      CsvReader headerReader(block->input, delimiter, block->firstLine);
-      std::vector<std::string_view> fields;
-      try {
-        headerReader.next(fields);
-      } catch (const ECsvError &e) {
-        throw ETableError(source + ", line " + std::to_string(headerReader.line()) +
-                          ": " + e.message());
-      }
-      header.assign(fields.begin(), fields.end());
-      appendRecordAsRead(headerReader, fields, delimiter, headerText);
-      headerEnd = headerReader.offset();
-    }
-    block->firstLine += static_cast<std::size_t>(std::count(
-        block->input.begin(), block->input.begin() + static_cast<long>(headerEnd), '\n'));
-    block->input.erase(0, headerEnd);
-
+    CsvBlockReader::Status status{};
+    if (!readFirstBlock(reader, *block, status, settings))
+      return readFailed(err, settings);
+    const TableHeader header = takeHeader(*block, settings);
     const std::vector<TableVariable> variables =
-        tableVariables(header, options, resultName, source);
-    std::unique_ptr<RowEvaluator> first;
-    try {
-      first = preparedEvaluator(variables, *options.formula);
-    } catch (const std::exception &e) {
-      err.write("error: ");
-      err.write(withFullStop(e.what()));
-      err.write('\n');
-      const auto *parseError = dynamic_cast<const EExprEvalError *>(&e);
-      if (parseError != nullptr &&
-          parseError->message().starts_with("Parse error: Unknown symbol: ")) {
-        err.write(columnNamesNote(variables, source));
-        err.write('\n');
-      }
+        tableVariables(header.fields, options, settings.resultName, settings.source);
+    std::unique_ptr<RowEvaluator> first = compileFormula(variables, settings, err);
+    if (first == nullptr)
       return exitFailure;
-    }
-
-    TableLayout layout;
-    layout.delimiter = delimiter;
-    layout.fieldCount = header.size();
-    layout.source = source;
-    for (const std::size_t slot : first->slotsRead()) {
-      const TableVariable &variable = variables[slot];
-      if (!variable.clash.empty())
-        throw ETableError(variable.clash);
-      if (variable.column) {
-        layout.readColumns.push_back(*variable.column);
-        layout.readSlots.push_back(slot);
-      }
-    }
-
-    // One formula for every row: text after it is ignored, or with --strict
-    // refused, once, before any row.
-    if (const auto ignored = first->ignoredTextOffset()) {
-      const std::string_view text = std::string_view(*options.formula).substr(*ignored);
-      if (options.strict) {
-        err.write("error: ");
-        err.write(withFullStop(ETrailingTextError(text).what()));
-        err.write('\n');
-        return exitFailure;
-      }
-      err.write("warning: ");
-      err.write(ignoredTextNote(text));
-      err.write('\n');
-    }
-
-    // Every job's evaluator is made here, on this thread: compiling reads
-    // the shared standard context, computing reads only the job's own.
-    const unsigned jobCount = options.jobs.value_or(usableCpus());
-    std::vector<std::unique_ptr<TableJob>> jobs;
-    jobs.push_back(
-        std::make_unique<TableJob>(layout, std::move(first), options.roundTrip));
-    for (unsigned i = 1; i < jobCount; ++i)
-      jobs.push_back(std::make_unique<TableJob>(
-          layout, preparedEvaluator(variables, *options.formula), options.roundTrip));
-
-    if (!options.headerlessOutput) {
-      std::string text = headerText;
-      text.push_back(delimiter);
-      ResultTableWriter(delimiter, options.roundTrip).appendResultNames(resultName, text);
-      out.write(text);
-    }
-    TableOutput output(out);
-    const bool written =
-        jobs.size() == 1 ? runInline(reader, status, *block, *jobs.front(), output)
-                         : runInParallel(reader, status, std::move(block), jobs, output);
-    if (!written)
-      return exitFailure; // nobody reads the rest
-    if (reader.failed()) {
-      writeError(err, "error reading " + source);
+    const TableLayout layout =
+        tableLayout(*first, variables, header.fields.size(), settings);
+    if (!acceptIgnoredText(*first, options, err))
       return exitFailure;
-    }
-    return output.allOk() ? 0 : exitFailure;
+    std::vector<std::unique_ptr<TableJob>> jobs =
+        makeJobs(layout, std::move(first), variables, options);
+    if (!options.headerlessOutput)
+      writeHeaderLine(header, settings, out);
+    return runRows(reader, status, std::move(block), jobs, settings, out, err);
   } catch (const ETableError &e) {
-    writeError(err, e.message());
+    writeMessage(err, "quorvex-eval: ", e.message());
     return exitUsage;
   }
 }

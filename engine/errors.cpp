@@ -19,4 +19,10 @@ void assertionFailed(std::string_view text, const char *file, int line) {
   throw EAssertionFailed(text, file, line);
 }
 
+std::string_view messageOf(const std::exception &error) noexcept {
+  if (const auto *own = dynamic_cast<const Exception *>(&error))
+    return own->message();
+  return error.what();
+}
+
 } // namespace quorvex

@@ -106,6 +106,10 @@ public:
 
 [[noreturn]] void assertionFailed(std::string_view text, const char *file, int line);
 
+// The whole message of any error: what() ends at the first NUL byte, and a
+// message that quotes a cell or a line of input may hold one.
+std::string_view messageOf(const std::exception &error) noexcept;
+
 } // namespace quorvex
 
 // Checks that stay on in release builds: they guard the engine's invariants

@@ -72,7 +72,7 @@ void fail(RowOutcome &outcome, const std::exception &e) noexcept {
   const auto *calculatorError = dynamic_cast<const Exception *>(&e);
   outcome.errorSpan = calculatorError ? calculatorError->span() : std::nullopt;
   try {
-    outcome.error.assign(e.what());
+    outcome.error.assign(messageOf(e));
   } catch (...) {
     outcome.error.clear();
   }

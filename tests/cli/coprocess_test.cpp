@@ -10,6 +10,8 @@
 #include <optional>
 #include <sched.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -35,11 +37,17 @@ TEST(EvalCoProcess, AnswersEachLineBeforeTheNextArrives) {
 }
 
 // The same for the table mode: the header's answer, then each row's, each
-// before the next line is sent, with one job and with several.
+// before the next line is sent, with one job and with several, from standard
+// input and from a named pipe (which the shell feeds with that input).
 TEST(EvalCoProcess, AnswersEachTableRowBeforeTheNextArrives) {
-  for (const char *jobs : {"1", "2"}) {
-    SCOPED_TRACE(std::string(jobs) + " jobs");
-    CoProcess eval(QUORVEX_EVAL_PATH, {"--jobs", jobs, "--table", "-", "x/y"});
+  const std::string fifo = "/tmp/quorvex-fifo-" + std::to_string(::getpid());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string direct = "exec \"$0\" --table -";
+  const std::string named = R"(exec 3<&0; cat <&3 >"$1" & exec "$0" --table "$1" 3<&-)";
+  for (const std::string &run : {direct + " --jobs 1", direct + " --jobs 2",
+                                 named + " --jobs 1", named + " --jobs 2"}) {
+    SCOPED_TRACE(run);
+    CoProcess eval("/bin/sh", {"-c", run + " x/y", QUORVEX_EVAL_PATH, fifo});
     const struct {
       const char *line;
       const char *answer;
@@ -57,6 +65,7 @@ TEST(EvalCoProcess, AnswersEachTableRowBeforeTheNextArrives) {
     EXPECT_EQ(eval.readLine(10s), std::nullopt);
     EXPECT_EQ(eval.wait(), 1);
   }
+  ::unlink(fifo.c_str());
 }
 
 namespace {

@@ -17,6 +17,7 @@
 namespace {
 
 using Args = std::vector<std::string>;
+using namespace std::string_literals;
 
 // The C locale by default, so the default decimal separator is ".".
 ProcessResult eval(const Args &args, const std::string &input = "",
@@ -104,6 +105,14 @@ TEST(EvalProcess, SingleFormulas) {
        0,
        "0.25\n",
        ""},
+      {"a format", {"--format", "eng:2", "-4.7E-5"}, 0, "-47E-6\n", ""},
+      {"fixed from 1E21 on", {"--format=fixed:2", "1E21*5"}, 0, "5.00E21\n", ""},
+      {"exact with comma",
+       {"--format", "exact", "--decimal-separator", ",", "0,1"},
+       0,
+       "0,1000000000000000055511151231257827021181583404541015625\n",
+       ""},
+      {"hexadecimal", {"--format", "hex", "pi"}, 0, "0x1.921fb54442d18p+1\n", ""},
       {"round trip leaves errors alone",
        {"--round-trip", "1/0"},
        1,
@@ -138,6 +147,13 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
       {"--round-trip=yes"},
       {"--help=1"},
       {"-v", "x=1", "-v", "X=2", "x"},
+      {"-v", "1x=3", "1"},
+      {"--list", "1+1"},
+      {"--list", "-v", "x=1"},
+      {"--table", "-", "--list", "x"},
+      {"--format", "sci:18", "1"},
+      {"--format", "1"},
+      {"--format", "hex", "--round-trip", "1"},
   };
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "" : args.front());
@@ -154,7 +170,14 @@ TEST(EvalProcess, HelpAndVersion) {
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: quorvex-eval", 0), 0u) << help.out;
   EXPECT_NE(help.out.find("--round-trip"), std::string::npos);
+  // A long entry keeps two spaces before its help, whose lines align.
+  EXPECT_NE(help.out.find("\n      --decimal-separator C  decimal separator of formulas, "
+                          "values and\n                            results"),
+            std::string::npos);
   EXPECT_EQ(help.err, "");
+  // Both answer whatever else the line holds.
+  EXPECT_EQ(eval({"--table", "-", "--help"}).out, help.out);
+  EXPECT_EQ(eval({"-v", "x=1", "-v", "X=2", "--version"}).status, 0);
   const ProcessResult version = eval({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "quorvex-eval " QUORVEX_VERSION "\n");
@@ -188,7 +211,7 @@ TEST(EvalProcess, WriteFailuresAreReported) {
   const Args cases[] = {{"--help"}, {"--version"}, {"--list"}, {"1+1"}, {}};
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "batch" : args.front());
-    Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
+    Args shell{"-c", R"(exec "$0" "$@" >/dev/full)", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), args.begin(), args.end());
     const ProcessResult r =
         runProcess("/bin/sh", shell, "1+1\n", environmentWithLocale("C"));
@@ -206,10 +229,9 @@ TEST(EvalProcess, ReadFailuresAreReported) {
   } cases[] = {
       {{}, "quorvex-eval: error reading standard input\n"},
       {{"--table", "-", "x"}, "quorvex-eval: error reading standard input\n"},
-      {{"--table", "/", "x"}, "quorvex-eval: error reading /\n"},
   };
   for (const auto &c : cases) {
-    Args shell{"-c", "exec \"$0\" \"$@\" </", QUORVEX_EVAL_PATH};
+    Args shell{"-c", R"(exec "$0" "$@" </)", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), c.args.begin(), c.args.end());
     const ProcessResult r = runProcess("/bin/sh", shell, "", environmentWithLocale("C"));
     EXPECT_EQ(r.status, 1) << c.err;
@@ -269,6 +291,8 @@ TEST(EvalProcess, LogKeepsTheDisplayTextUnderRoundTrip) {
       eval({"--round-trip", "--decimal-separator", ",", "--log", "last", "1/3"});
   EXPECT_EQ(r.out, "0.3333333333333333\nFormula: F = 1/3\n"
                    "F value: 0,333333333333333\n");
+  EXPECT_EQ(eval({"--format", "sci:3", "--log", "last"}, "1/3\n").out,
+            "3.33E-1\nFormula: F = 1/3\nF value: 0.333333333333333\n");
 }
 
 TEST(EvalProcess, BytesPassThroughToTheLog) {
@@ -319,11 +343,29 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
   const struct {
     const char *what;
     Args args;
-    const char *input;
+    std::string input;
     int status;
     const char *out;
     const char *err;
   } cases[] = {
+      {"control characters and bytes that are no UTF-8 escaped, other UTF-8 kept",
+       {},
+       "2x\x1B]0;t\x07\x7F\n2 \xFF\xC2\x9B\xED\xA0\x80\xC0\xAF\xE0\x80\xAF"
+       "\xF4\x90\x80\x80\xF0\x8F\xBF\xBF\xF5\x80\x80\x80\xE2\x82"
+       "\xC3\xA9\xCE\xB1\xC2\xA0\xF0\x9F\x98\x80\n",
+       0,
+       "2\n2\n",
+       "warning: line 1: Ignored text after the formula: 'x\\x1B]0;t\\x07\\x7F'\n"
+       "warning: line 2: Ignored text after the formula: "
+       "'\\xFF\\xC2\\x9B\\xED\\xA0\\x80\\xC0\\xAF\\xE0\\x80\\xAF"
+       "\\xF4\\x90\\x80\\x80\\xF0\\x8F\\xBF\\xBF\\xF5\\x80\\x80\\x80\\xE2\\x82"
+       "\xC3\xA9\xCE\xB1\xC2\xA0\xF0\x9F\x98\x80'\n"},
+      {"the answer a line gets, with a NUL byte",
+       {"--strict"},
+       "2x\0y\n"s,
+       1,
+       "error: Unexpected text after the formula: 'x\\x00y'\n",
+       ""},
       {"single",
        {"2^3"},
        "",

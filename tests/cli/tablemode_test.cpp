@@ -24,6 +24,7 @@
 namespace {
 
 using Args = std::vector<std::string>;
+using namespace std::string_literals;
 
 ProcessResult eval(const Args &args, const std::string &input) {
   return runProcess(QUORVEX_EVAL_PATH, args, input, environmentWithLocale("C"));
@@ -107,6 +108,12 @@ TEST(TableMode, RowsResultsAndErrors) {
        "x\n0.1\n",
        0,
        "x,F,error\n0.1,0.30000000000000004,\n",
+       ""},
+      {"a format, on every job",
+       {"--format", "sci:2", "--jobs", "2", "--table", "-", "x/3"},
+       "x\n1\n-2\n",
+       0,
+       "x,F,error\n1,3.3E-1,\n-2,-6.7E-1,\n",
        ""},
       {"result column named",
        {"--result-name", "volume", "--table", "-", "x*x*x"},
@@ -230,6 +237,30 @@ TEST(TableMode, RowsResultsAndErrors) {
        "",
        "quorvex-eval: cannot read '/nonexistent/data.csv': No such file or "
        "directory\n"},
+      {"a file name with an escape sequence",
+       {"--table", "/nonexistent/\x1B[2J", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/nonexistent/\\x1B[2J': No such file or directory\n"},
+      {"a directory",
+       {"--table", "/", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/': Is a directory\n"},
+      {"a file that opens but cannot be read",
+       {"--table", "/proc/self/mem", "x"},
+       "",
+       2,
+       "",
+       "quorvex-eval: cannot read '/proc/self/mem': Input/output error\n"},
+      {"a NUL byte in a cell stays in its message",
+       {"--table", "-", "x"},
+       "x\na\0b\n"s,
+       1,
+       "x,F,error\na\0b,,'a\0b' is not a valid floating point value.\n"s,
+       ""},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
@@ -250,7 +281,7 @@ TEST(TableMode, ReadsAFile) {
   // With standard input closed, the file opens as descriptor 0.
   const ProcessResult closed = runProcess(
       "/bin/sh",
-      {"-c", "exec \"$0\" --table \"$1\" 'pi*r*r*h' <&-", QUORVEX_EVAL_PATH, path}, "",
+      {"-c", R"(exec "$0" --table "$1" 'pi*r*r*h' <&-)", QUORVEX_EVAL_PATH, path}, "",
       environmentWithLocale("C"));
   std::remove(path);
   for (const ProcessResult &result : {r, closed}) {
@@ -352,11 +383,10 @@ struct WeatherRows {
 
 WeatherRows weatherRows(int copies) {
   const char *rows[][2] = {
-      {"2012/01/01,\"Troy, NY\",12.8,5,\"light rain, fog\",4.7", "7.8,"},
+      {R"(2012/01/01,"Troy, NY",12.8,5,"light rain, fog",4.7)", "7.8,"},
       {"2012/01/02,\"Troy, NY\",10.6,2.8,,", "7.8,"},
       {"2012/01/03,Oslo,,-2.5,snow,", ",'' is not a valid floating point value."},
-      {"2012/01/04,\"Union County, Troy Shelton\",-1.1,-3.3,\"said \"\"cold\"\"\",",
-       "2.2,"},
+      {R"(2012/01/04,"Union County, Troy Shelton",-1.1,-3.3,"said ""cold""",)", "2.2,"},
       {"2012/01/05,Oslo,n/a,1,,", ",'n/a' is not a valid floating point value."},
       {"2012/01/06,\"\",3,1E400,,", ",Floating point overflow."},
   };

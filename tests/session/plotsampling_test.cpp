@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <exception>
 #include <limits>
 #include <optional>
@@ -113,7 +114,9 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
     single->evaluateAt(0, p.x, outcome);
     if (outcome.ok) {
       ASSERT_EQ(p.error, -1) << i;
-      ASSERT_EQ(std::memcmp(&p.y, &outcome.value, sizeof p.y), 0) << i;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(p.y),
+                std::bit_cast<std::uint64_t>(outcome.value))
+          << i;
       continue;
     }
     const PlotError error{outcome.error, outcome.errorSpan};
@@ -134,7 +137,8 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
   for (std::size_t i = 0; i < xs.size(); ++i) {
     ASSERT_EQ(outcomes[i].ok, samples.points[i].error < 0) << i;
     if (outcomes[i].ok) {
-      ASSERT_EQ(std::memcmp(&outcomes[i].value, &samples.points[i].y, sizeof(Float)), 0)
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(outcomes[i].value),
+                std::bit_cast<std::uint64_t>(samples.points[i].y))
           << i;
     }
   }
@@ -196,6 +200,13 @@ TEST(PlotSampling, AutomaticValueRange) {
     Float low, high; // the range shown must hold this one, and
     Float within;    // lie within +/- this
   } cases[] = {
+      {"exp(0-x*x)", -100, 100, 0, 0.99, 1.1},
+      {"1/(1+x*x)", -1000, 1000, 0, 0.99, 1.1},
+      {"sin(x)*exp(0-x*x/100)", -1000, 1000, -0.8, 0.8, 1.1},
+      // A pole between two points, a jump, and a narrow peak beside a pole.
+      {"1/(x-0.1234)", -10, 10, -2, 2, 50},
+      {"(x > 0.25)*3 + x", -1, 1, -1, 4, 4.5},
+      {"1/(x-0.5) + 1000*exp(0-x*x*1000)", -1, 1, -10, 999, 1100},
       {"x", -1, 1, -1, 1, 1.1},
       {"exp(x)", -10, 10, 0, 22026, 23200},
       {"power(x;4)", -10, 10, 0, 10000, 10600},
