@@ -3,6 +3,8 @@
 // accuracy and hard-case tables, random arguments over the whole range and
 // in the ordinary ones, and the edges of each kernel's range.
 
+#include "engine/blockevaluator.h"
+#include "engine/evaluator.h"
 #include "mathlib/columnmath.h"
 #include "mathlib/standardcontext.h"
 
@@ -13,9 +15,11 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <numbers>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -206,4 +210,72 @@ TEST(ColumnForms, ComeWithTheStandardContext) {
     EXPECT_EQ(columnRoutineOf(form.routine), form.column) << form.name;
   for (const BinaryColumnForm &form : binaryColumnForms())
     EXPECT_EQ(columnRoutineOf(form.routine), form.column) << form.name;
+}
+
+namespace {
+
+class FailedRows final : public BlockFaultSink {
+public:
+  void rowFailed(std::size_t row, const std::exception &) noexcept override {
+    rows.insert(row);
+  }
+  std::set<std::size_t> rows;
+};
+
+} // namespace
+
+// The block evaluator calls each column form once per block, for a column
+// argument and for one that every row shares, and its rows get the bits the
+// routine called per row gives them, faults included.
+TEST(ColumnForms, AreWhatTheBlockEvaluatorCalls) {
+  std::mt19937_64 random(404);
+  // The edges and the tables' arguments, and a few random ones: each row
+  // that fails is run again per op, so the rows here are few.
+  std::vector<Float> x = edges();
+  for (const auto &[a, b] : tableArguments()) {
+    x.push_back(a);
+    x.push_back(b);
+  }
+  const std::vector<Float> any = arguments(random);
+  x.insert(x.end(), any.begin(), any.begin() + 2000);
+  std::shuffle(x.begin(), x.end(), random);
+  std::vector<Float> y = x;
+  std::shuffle(y.begin(), y.end(), random);
+  const auto compare = [&](std::string_view name, const std::string &formula,
+                           bool yColumn,
+                           const std::function<bool(const BlockStep &)> &uses) {
+    SCOPED_TRACE(formula);
+    Float xy[2] = {};
+    TCompiledEvaluator evaluator;
+    evaluator.ExternalContexts.Add(StandardContext());
+    evaluator.AddVariable("x", &xy[0]);
+    evaluator.AddVariable("y", &xy[1]);
+    evaluator.Compile(formula);
+    Float *both[] = {&xy[0], &xy[1]};
+    const std::span<Float *const> columnVariables(both, yColumn ? 2 : 1);
+    const BlockPlan plan = planBlock(evaluator.Machine, columnVariables);
+    EXPECT_TRUE(std::any_of(plan.steps.begin(), plan.steps.end(), uses)) << name;
+    const Float *columns[] = {x.data(), y.data()};
+    const std::span<const Float *const> data(columns, columnVariables.size());
+    std::vector<Float> viaForms(x.size()), perRow(x.size());
+    FailedRows formFaults, perRowFaults;
+    xy[1] = 0.75;
+    BlockEvaluator(evaluator, columnVariables)
+        .evaluate(data, x.size(), viaForms.data(), formFaults);
+    xy[1] = 0.75;
+    BlockEvaluator(evaluator, columnVariables, perRowCallKernel)
+        .evaluate(data, x.size(), perRow.data(), perRowFaults);
+    EXPECT_EQ(formFaults.rows, perRowFaults.rows);
+    for (std::size_t i = 0; i < x.size(); ++i)
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(viaForms[i]),
+                std::bit_cast<std::uint64_t>(perRow[i]))
+          << name << " row " << i << ": x " << x[i] << ", y " << y[i];
+  };
+  for (const UnaryColumnForm &form : unaryColumnForms())
+    compare(form.name, std::string(form.name) + "(x)", false,
+            [&](const BlockStep &step) { return step.unaryForm == form.column; });
+  for (const BinaryColumnForm &form : binaryColumnForms())
+    for (const bool yColumn : {true, false})
+      compare(form.name, std::string(form.name) + "(x;y)", yColumn,
+              [&](const BlockStep &step) { return step.binaryForm == form.column; });
 }
