@@ -74,6 +74,10 @@ inline constexpr double pythagColumnEps = fast::slack;
 inline constexpr double coshColumnEps = 0x1p-69;
 inline constexpr double sinhColumnEps = 0x1.8p-68;
 inline constexpr double tanhColumnEps = 0x1p-69;
+inline constexpr double logBase10ColumnEps = lnColumnEps + fast::slack;
+inline constexpr double logBase10ColumnNearOneEps = lnColumnNearOneEps + fast::slack;
+// How much more than d the relative error e^d - 1 of power's result may be.
+inline constexpr double powerColumnGrowth = 0x1p-40;
 
 // --- the arithmetic of lanes -------------------------------------------------
 
@@ -404,8 +408,8 @@ struct LogBase10Kernel {
     const Twin<V> p = twoProd<V>(l.v.hi, V::splat(fast::invLn10DD.hi));
     const Twin<V> v = fastTwoSum<V>(
         p.hi, p.lo + (l.v.hi * fast::invLn10DD.lo + l.v.lo * fast::invLn10DD.hi));
-    constexpr double nearOneEps = fast::widened(lnColumnNearOneEps + fast::slack);
-    constexpr double farEps = fast::widened(lnColumnEps + fast::slack);
+    constexpr double nearOneEps = fast::widened(logBase10ColumnNearOneEps);
+    constexpr double farEps = fast::widened(logBase10ColumnEps);
     typename V::D out;
     const typename V::M decided =
         roundsWithin<V>(v, l.nearOne ? V::splat(nearOneEps) : V::splat(farEps), out);
@@ -468,7 +472,8 @@ struct PowerKernel {
         mulAdd<V>(magnitude<V>(zs), logAbs, V::splat(fast::expFastEps + fast::slack)));
     D rounded;
     const typename V::M decided = roundsWithin<V>(
-        e.m, mulAdd<V>(eps, V::splat(1 + 0x1p-40), V::splat(0x1p-104)), rounded);
+        e.m, mulAdd<V>(eps, V::splat(1 + powerColumnGrowth), V::splat(0x1p-104)),
+        rounded);
     return {rounded * scaleOf<V>(e.bits), decided & inRange};
   }
 };

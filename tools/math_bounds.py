@@ -627,6 +627,55 @@ def log_columns(entries):
     return [far, close, away, near2]
 
 
+def log10_columns(far, close):
+    """logbase10 over columns: the column ln times the double-double 1/ln 10,
+    whose product (twoProd of the heads, the cross terms summed in doubles)
+    is relative to it."""
+    c = gen.dd(1 / mp.log(10))
+    constant = abs(mpf(c[0]) + mpf(c[1]) - 1 / mp.log(10)) * mp.log(10)
+    # lo c.lo dropped, the cross products and their sum with p.lo rounded.
+    product = U * U + 2 * U * U * U + U * (U + U * U + U)
+    result = []
+    for ln, name, constant_name in ((far, "away from 1", "logBase10ColumnEps"),
+                                    (close, "within 2^-9 of 1", "logBase10ColumnNearOneEps")):
+        b = Budget(f"log10 over columns, {name}", constant_name)
+        b.terms = list(ln.terms)
+        b.add("1/ln 10 as a double-double", constant)
+        b.add("the product with it, relative", product)
+        result.append(b)
+    return result
+
+
+def power_column(entries, value):
+    """power over columns is powerFast: e^y for y = z ln x from logShort and
+    expFast of the double-double y, with the lane's bound |y| eps + |z| abs
+    + expFastEps + slack (logShort's near 1: no abs), then widened by
+    powerColumnGrowth for e^d - 1 > d. The product's low part rounded, 2u^2
+    |y|, goes into the relative part; its size is what expFast takes."""
+    _, relative, near = log_short(entries)
+    far = Budget("power over columns, per |z ln x|", "logShortEps")
+    far.terms = list(relative.terms)
+    far.add("z ln x: its low part rounded", 2 * U * U)
+    close = Budget("power over columns, near 1, per |z ln x|", "logNearOneEps")
+    close.terms = list(near.terms)
+    close.add("z ln x: its low part rounded", 2 * U * U)
+    y = mpf(708)
+    # p.lo <= ulp(y)/2, ln x's low part <= u |ln x|, so its product <= u |y|.
+    low = (mpf(2) ** -44 + U * y * (1 + U)) * (1 + U)
+    if low > mpf(3) / 2 * mpf(2) ** -43:
+        raise ValueError("the low part of z ln x exceeds what expFast takes")
+    # |z| < 708 / |ln x| away from 1.
+    d = (y * mpf(value("logShortEps")) +
+         y / entries.smallest_far_from_one() * mpf(value("logShortAbs")) +
+         mpf(value("expFastEps")) + mpf(value("slack")))
+    d = max(d, y * mpf(value("logNearOneEps")) + mpf(value("expFastEps")) +
+            mpf(value("slack")))
+    growth = Budget("power over columns, the bound's widening", "powerColumnGrowth")
+    growth.add(f"(e^d - 1)/d - 1 for d up to 2^{bits(d):.2f}", (mp.exp(d) - 1) / d - 1)
+    growth.add("the bound's three roundings", 3 * U)
+    return [far, close, growth]
+
+
 def trig_columns(r, relative):
     """sin and cos over columns are the kernel as sinCosOf writes it (the
     polynomials' steps fused, which the two roundings counted cover); tan
@@ -715,7 +764,10 @@ def budgets(value):
     result += reductions
     result += [sin_cos_kernel(r, relative), atan_quotient()]
     result += taylor_tables()
-    result += [exp_column()] + log_columns(entries) + trig_columns(r, relative)
+    columns_of_log = log_columns(entries)
+    result += [exp_column()] + columns_of_log + trig_columns(r, relative)
+    result += log10_columns(columns_of_log[0], columns_of_log[1])
+    result += power_column(entries, value)
     result += [arctan2_column(), pythag_column()] + hyperbolic_columns()
     return result
 
