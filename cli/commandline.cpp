@@ -35,10 +35,6 @@ constexpr std::string_view helpExitStatus =
     "for a usage error (with --table also a column the formula reads that no\n"
     "header names alone, or a row with the wrong number of fields).\n";
 
-// The formula symbols a separator must not shadow, and "_", which the
-// lexer reads as part of a name ("1_5" would be 1 and the name "_5").
-constexpr std::string_view formulaSymbols = "+-*/();<>=_";
-
 // Every usable separator, in byte order, for the message that refuses one.
 std::string usableSeparators() {
   std::string list;
@@ -443,12 +439,6 @@ void checkModes(const EvalOptions &options, const std::vector<GivenOption> &give
 }
 
 } // namespace
-
-bool isUsableSeparator(char c) noexcept {
-  const auto u = static_cast<unsigned char>(c);
-  return u < 128 && std::ispunct(u) != 0 &&
-         formulaSymbols.find(c) == std::string_view::npos;
-}
 
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
   EvalOptions options;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/decimalseparator.h"
 #include "engine/errors.h"
 
 #include <optional>
@@ -66,11 +67,6 @@ struct EvalOptions {
 // only in case are one variable twice, a usage error too, and so is a
 // --column name that is also a -v name or another --column name.
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
-
-// Whether c may serve as a decimal separator: one ASCII punctuation
-// character that can be part of no name, number or operator, so that a
-// number written with it reads one way only.
-bool isUsableSeparator(char c) noexcept;
 
 std::string_view usageText() noexcept;
 // What --help prints after the usage text: the options are listed from the
