@@ -23,9 +23,9 @@ public:
 enum class LogChoice { None, Last, Session };
 
 // What a run does: one FORMULA, the formulas of standard input, FORMULA over
-// the rows of a table, or one of the texts (--list, --help, --version). Each
-// option names the modes it belongs to.
-enum class Mode { Single, Batch, Table, List, Help, Version };
+// the rows of a table, a saved worksheet, or one of the texts (--list,
+// --help, --version). Each option names the modes it belongs to.
+enum class Mode { Single, Batch, Table, Worksheet, List, Help, Version };
 
 struct EvalVariable {
   std::string name;   // text before the first "="
@@ -57,6 +57,9 @@ struct EvalOptions {
   std::vector<ColumnName> columns;
   std::optional<unsigned> jobs;  // none: the CPUs the process may use
   bool headerlessOutput = false; // the rows without the header line
+  // --worksheet FILE: its formula, variables and values, the -v values in
+  // place of those it holds.
+  std::string worksheet;
 };
 
 // Throws EUsageError. An argument that starts with "-" and then a letter or

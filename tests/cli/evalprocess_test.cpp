@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -393,4 +394,42 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
                  "1+1\n10 % 3\n4\n", environmentWithLocale("C"));
   EXPECT_EQ(merged.out,
             "2\n10\nwarning: line 2: Ignored text after the formula: '% 3'\n4\n");
+}
+
+TEST(EvalProcess, WorksheetsComputeAsSavedOrWithValuesReplaced) {
+  const std::string example = QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws";
+  // Saved where the separator is ",", computed where it is ".".
+  const std::string comma = testing::TempDir() + "comma.qvws";
+  std::ofstream(comma) << "Quorvex worksheet 1\nseparator \",\"\nformula \"x*1,5\"\n"
+                          "assign \"x;y\"\nshown 2\nrow \"x\" \"0,5\"\nrow \"y\" \"\"\nend\n";
+  const struct {
+    Args args;
+    int status;
+    const char *out;
+    const char *err;
+  } cases[] = {
+      {{"--worksheet", example}, 0, "1647.00949769028\n", ""},
+      {{"--worksheet", example, "-v", "p=2000", "-v", "N=5"}, 0, "2566.71735700702\n", ""},
+      {{"--worksheet", comma}, 0, "0.75\n", ""},
+      {{"--worksheet", comma, "--decimal-separator", ",", "-v", "X=2,5"}, 0, "3,75\n", ""},
+      {{"--worksheet", comma, "--log", "last"}, 0,
+       "0.75\nFormula: F = x*1.5\nx: 0.5\ny: 2\nF value: 0.75\n", ""},
+      {{"--worksheet", comma, "-v", "z=1"}, 2, "",
+       "quorvex-eval: '-v z=1': the worksheet declares no variable 'z' (it declares x, "
+       "y)\n"},
+      {{"--worksheet", "none.qvws"}, 2, "",
+       "quorvex-eval: cannot open the worksheet 'none.qvws': No such file or directory\n"},
+      {{"--worksheet", QUORVEX_SOURCE_DIR "/README.md"}, 2, "",
+       "quorvex-eval: cannot open the worksheet '" QUORVEX_SOURCE_DIR
+       "/README.md': it is not a Quorvex worksheet\n"},
+      {{"--worksheet", example, "--table", "-"}, 2, "",
+       "quorvex-eval: --table cannot be used with --worksheet\n"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.args.back());
+    const ProcessResult r = eval(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err.substr(0, r.err.find("Usage:")), c.err);
+  }
 }
