@@ -40,6 +40,12 @@ void describe(QCommandLineParser &parser, const Options &options) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOption(options.help);
   parser.addOption(options.version);
+  parser.addPositionalArgument(
+      QStringLiteral("worksheet"),
+      QCoreApplication::translate("StartOptions",
+                                  "A worksheet to open, as File > Save Worksheet saves "
+                                  "it."),
+      QStringLiteral("[WORKSHEET]"));
 }
 
 // Writes everything or reports why not, as quorvex-eval does.
@@ -81,21 +87,24 @@ std::optional<int> answerInformationOptions(int argc, char **argv) {
   return std::nullopt;
 }
 
-std::optional<int> refuseUnknownArguments(const QStringList &arguments) {
+StartArguments readStartArguments(const QStringList &arguments) {
   QCommandLineParser parser;
   const Options options;
   describe(parser, options);
   QString error;
   if (!parser.parse(arguments))
     error = parser.errorText();
-  else if (!parser.positionalArguments().isEmpty())
-    error = QStringLiteral("unexpected argument '%1'")
-                .arg(parser.positionalArguments().constFirst());
+  else if (parser.positionalArguments().size() > 1)
+    error = QCoreApplication::translate("StartOptions",
+                                        "one worksheet at most, not %1 (the second is "
+                                        "'%2')")
+                .arg(parser.positionalArguments().size())
+                .arg(parser.positionalArguments().at(1));
   if (error.isEmpty())
-    return std::nullopt;
+    return {std::nullopt, parser.positionalArguments().value(0)};
   std::fprintf(stderr, "quorvex: %s\nTry 'quorvex --help'.\n",
                error.toLocal8Bit().constData());
-  return exitUsage;
+  return {exitUsage, {}};
 }
 
 } // namespace quorvex

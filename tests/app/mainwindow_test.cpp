@@ -640,7 +640,10 @@ private slots:
     QTest::addColumn<QStringList>("hints");
     QTest::newRow("File")
         << int(Qt::Key_F)
-        << QStringList{"Print the report of calculation session.",
+        << QStringList{"Open a saved worksheet: its formula, variables and values.",
+                       "Save the formula, the variables and their values as a worksheet.",
+                       "Save the report of calculation session as a text file.",
+                       "Print the report of calculation session.",
                        "About Quorvex program.",
                        "Documentation that provides guide for the usage of Quorvex.",
                        "Exit: End the calculation session."};
