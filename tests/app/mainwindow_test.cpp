@@ -452,6 +452,22 @@ private slots:
     QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "157");
   }
 
+  // The list shrinks under the cell editor's row: the rows that stay keep
+  // their values and the hidden one its own.
+  void editorOnAHiddenRow() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    assignVariables(window, "a;b;c;d");
+    typeValue(window, 2, "5");
+    typeValue(window, 4, "9");
+    focus(control<QLineEdit>(window, "V_Q"));
+    control<QLineEdit>(window, "V_Q")->setText("a;b");
+    ReportCapture reports;
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_F9);
+    QCOMPARE(gridColumn(window, 1), QStringList({"Value", "2", "5"}));
+    QCOMPARE(window.Session().Grid().Cell(1, 4), "9");
+  }
+
   void gridKeepsAnEditorAfterEnter() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();

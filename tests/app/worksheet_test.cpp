@@ -120,6 +120,9 @@ private slots:
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    // The cell editor on a row that the opened grid does not show.
+    typeInto(control<QLineEdit>(window, "V_Q"), "x;a;b;c;d;e");
+    control<VariableGridView>(window, "SG_Variables")->editValueCell(6);
     const QString logs = QString::fromStdString(std::string(window.Session().Memo2().Text()));
     useFileDialog(window, QKeySequence::Open, folder.filePath("interest.qvws"));
     const QChar separator = control<QAbstractButton>(window, "Nrptbtn")->text().front();
