@@ -194,9 +194,9 @@ void openWithValues(TCalculatorSession &session, const Worksheet &worksheet,
     }
     // The names are the file's: shown, never acted on by a terminal.
     if (!declared)
-      throw EUsageError("'" + v.option + "': the worksheet declares no variable '" +
-                        std::string(name) + "'" +
-                        (names.empty() ? "" : " (it declares " + terminalText(names) + ")"));
+      throw EUsageError(
+          "'" + v.option + "': the worksheet declares no variable '" + std::string(name) +
+          "'" + (names.empty() ? "" : " (it declares " + terminalText(names) + ")"));
   }
 }
 

@@ -79,8 +79,8 @@ std::string followLinks(std::string path) {
     }
     if (!S_ISLNK(info.st_mode))
       return path;
-    std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1,
-                       '\0');
+    std::string target(
+        static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
     const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
     if (length < 0)
       fail();
@@ -122,7 +122,8 @@ EFileError::EFileError(Problem problem, int systemError)
 
 std::string readFileStart(const std::string &path, std::size_t maxBytes) {
   // Not blocking on a pipe that nobody writes to: it is refused below.
-  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  FileDescriptor fd(
+      openRetrying(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (fd.get() < 0)
     fail();
   struct stat info {};

@@ -107,8 +107,7 @@ std::string problemText(Problem problem, std::size_t line, const std::string &de
     return at + "a control character in a text must be written as an escape (\\t, "
                 "\\n, \\r or \\xHH)";
   case Problem::BadRowCount:
-    return at + "the rows shown must be a number from 1 to the number of rows, " +
-           detail;
+    return at + "the rows shown must be a number from 1 to the number of rows, " + detail;
   case Problem::BadSeparator:
     return at + "'" + detail + "' cannot be a decimal separator";
   case Problem::TextAfterEnd:
@@ -270,7 +269,8 @@ void readHeader(std::string_view line) {
   if (!line.starts_with(magic))
     throw EWorksheetError(Problem::NotAWorksheet);
   const std::string_view version = withoutBlanks(line.substr(magic.size()));
-  if (version.empty() || version.find_first_not_of("0123456789") != std::string_view::npos)
+  if (version.empty() ||
+      version.find_first_not_of("0123456789") != std::string_view::npos)
     throw EWorksheetError(Problem::NotAWorksheet);
   const std::string_view significant =
       version.substr(std::min(version.find_first_not_of('0'), version.size()));
@@ -384,8 +384,8 @@ Worksheet readWorksheet(std::string_view bytes) {
       break;
     }
   }
-  for (const Entry required : {Entry::Separator, Entry::Formula, Entry::Assign,
-                               Entry::Shown, Entry::Row})
+  for (const Entry required :
+       {Entry::Separator, Entry::Formula, Entry::Assign, Entry::Shown, Entry::Row})
     if (seenAt[static_cast<std::size_t>(required)] == 0)
       throw EWorksheetError(Problem::MissingEntry, 0,
                             std::string(entries[static_cast<std::size_t>(required)].key));
@@ -407,8 +407,8 @@ Worksheet worksheetOf(const TCalculatorSession &session) {
   for (int row = 1; row < grid.KeptRowCount(); ++row)
     worksheet.rows.push_back({grid.Cell(0, row), grid.Cell(1, row)});
   // Hidden rows that hold nothing are as good as none.
-  while (worksheet.rows.size() > worksheet.shownRows && worksheet.rows.back().name.empty() &&
-         worksheet.rows.back().value.empty())
+  while (worksheet.rows.size() > worksheet.shownRows &&
+         worksheet.rows.back().name.empty() && worksheet.rows.back().value.empty())
     worksheet.rows.pop_back();
   // The record's first line and last line, after their labels.
   const TTextLog &record = session.Memo1();

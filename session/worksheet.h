@@ -100,7 +100,8 @@ public:
     TextAfterEnd,     // line
     MissingEntry,     // detail: the entry's name
   };
-  explicit EWorksheetError(Problem problem, std::size_t line = 0, std::string detail = {});
+  explicit EWorksheetError(Problem problem, std::size_t line = 0,
+                           std::string detail = {});
 
   Problem problem() const noexcept { return problem_; }
   // The line of the file, from 1; 0 for a problem of the whole file.

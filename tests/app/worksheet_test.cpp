@@ -123,10 +123,12 @@ private slots:
     // The cell editor on a row that the opened grid does not show.
     typeInto(control<QLineEdit>(window, "V_Q"), "x;a;b;c;d;e");
     control<VariableGridView>(window, "SG_Variables")->editValueCell(6);
-    const QString logs = QString::fromStdString(std::string(window.Session().Memo2().Text()));
+    const QString logs =
+        QString::fromStdString(std::string(window.Session().Memo2().Text()));
     useFileDialog(window, QKeySequence::Open, folder.filePath("interest.qvws"));
     const QChar separator = control<QAbstractButton>(window, "Nrptbtn")->text().front();
-    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), "p*power((1+k/m);(m*n)) interest");
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(),
+             "p*power((1+k/m);(m*n)) interest");
     QCOMPARE(control<QLineEdit>(window, "V_Q")->text(), "p;k;m;n");
     QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), "4");
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(2, 1)->text(),
@@ -143,17 +145,19 @@ private slots:
   void badFilesLeaveTheWindowAsItWas_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("problem");
-    const QByteArray sheet = "Quorvex worksheet 1\nseparator \".\"\nformula \"x\"\nassign "
-                             "\"x\"\nshown 1\nrow \"x\" \"3\"\nend\n";
+    const QByteArray sheet =
+        "Quorvex worksheet 1\nseparator \".\"\nformula \"x\"\nassign "
+        "\"x\"\nshown 1\nrow \"x\" \"3\"\nend\n";
     QTest::newRow("missing") << QByteArray() << "No such file or directory";
     QTest::newRow("empty") << QByteArray("") << "the file is empty";
-    QTest::newRow("not a worksheet") << QByteArray("x;y\n") << "it is not a Quorvex worksheet";
+    QTest::newRow("not a worksheet")
+        << QByteArray("x;y\n") << "it is not a Quorvex worksheet";
     QTest::newRow("newer") << QByteArray(sheet).replace(" 1\n", " 2\n") << "version 2";
     QTest::newRow("truncated") << sheet.left(sheet.size() - 5) << "it is cut short";
-    QTest::newRow("over the limit") << sheet + QByteArray(maxWorksheetBytes, '#')
-                                    << "larger than 16 MiB";
-    QTest::newRow("invalid UTF-8") << QByteArray(sheet).replace("\"3\"", "\"\xFF\"")
-                                   << "line 6 is not UTF-8 text";
+    QTest::newRow("over the limit")
+        << sheet + QByteArray(maxWorksheetBytes, '#') << "larger than 16 MiB";
+    QTest::newRow("invalid UTF-8")
+        << QByteArray(sheet).replace("\"3\"", "\"\xFF\"") << "line 6 is not UTF-8 text";
     QTest::newRow("BOM and CRLF open")
         << "\xEF\xBB\xBF" + QByteArray(sheet).replace("\n", "\r\n") << QString();
   }
@@ -163,7 +167,8 @@ private slots:
     const QTemporaryDir folder;
     const QString path = folder.filePath("sheet.qvws");
     QFile file(path);
-    QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0));
+    QVERIFY(bytes.isNull() ||
+            (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0));
     file.close();
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
@@ -196,11 +201,12 @@ private slots:
     ReportCapture reports;
     QVERIFY(!window.saveWorksheetFile(kept));
     QVERIFY(!window.saveLogFile(folder.filePath("none/log.txt")));
-    QCOMPARE(reports.messages,
-             QStringList({"Cannot save the worksheet \"" + kept +
-                              "\": it is read-only. The file that was there is unchanged.",
-                          "Cannot save the log \"" + folder.filePath("none/log.txt") +
-                              "\": No such file or directory. Nothing was written."}));
+    QCOMPARE(
+        reports.messages,
+        QStringList({"Cannot save the worksheet \"" + kept +
+                         "\": it is read-only. The file that was there is unchanged.",
+                     "Cannot save the log \"" + folder.filePath("none/log.txt") +
+                         "\": No such file or directory. Nothing was written."}));
     QCOMPARE(readFileStart(kept.toStdString(), 10), "old");
   }
 
@@ -215,7 +221,8 @@ private slots:
       if (QString::fromLatin1(preference) == "Allsessionresults1")
         control<QAction>(window, preference)->trigger();
       QVERIFY(window.saveLogFile(folder.filePath(preference)));
-      const std::string saved = readFileStart(folder.filePath(preference).toStdString(), 1000);
+      const std::string saved =
+          readFileStart(folder.filePath(preference).toStdString(), 1000);
       QCOMPARE(saved, std::string(window.Session().PrintSource().Text()));
       QVERIFY(saved.find("F = 2 \xE2\x89\x88 two\n") != std::string::npos);
     }
@@ -228,7 +235,8 @@ private slots:
       QCOMPARE(FileErrorText::openWorksheet("f", error),
                "Cannot open the worksheet \"f\": " + QString::fromUtf8(error.what()));
     }
-    for (const auto problem : {EFileError::Problem::NotAFile, EFileError::Problem::ReadOnly}) {
+    for (const auto problem :
+         {EFileError::Problem::NotAFile, EFileError::Problem::ReadOnly}) {
       const EFileError error(problem, 0);
       QCOMPARE(FileErrorText::openWorksheet("f", error),
                "Cannot open the worksheet \"f\": " + QString::fromUtf8(error.what()));

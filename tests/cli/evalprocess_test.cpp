@@ -397,39 +397,42 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
 }
 
 TEST(EvalProcess, WorksheetsComputeAsSavedOrWithValuesReplaced) {
+  const std::string ws = "--worksheet";
   const std::string example = QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws";
   // Saved where the separator is ",", computed where it is ".".
   const std::string comma = testing::TempDir() + "comma.qvws";
-  std::ofstream(comma) << "Quorvex worksheet 1\nseparator \",\"\nformula \"x*1,5\"\n"
-                          "assign \"x;y\"\nshown 2\nrow \"x\" \"0,5\"\nrow \"y\" \"\"\nend\n";
+  std::ofstream(comma)
+      << "Quorvex worksheet 1\nseparator \",\"\nformula \"x*1,5\"\n"
+         "assign \"x;y\"\nshown 2\nrow \"x\" \"0,5\"\nrow \"y\" \"\"\nend\n";
+  // The output, or a part of the message on standard error.
   const struct {
     Args args;
     int status;
-    const char *out;
-    const char *err;
+    std::string shown;
   } cases[] = {
-      {{"--worksheet", example}, 0, "1647.00949769028\n", ""},
-      {{"--worksheet", example, "-v", "p=2000", "-v", "N=5"}, 0, "2566.71735700702\n", ""},
-      {{"--worksheet", comma}, 0, "0.75\n", ""},
-      {{"--worksheet", comma, "--decimal-separator", ",", "-v", "X=2,5"}, 0, "3,75\n", ""},
-      {{"--worksheet", comma, "--log", "last"}, 0,
-       "0.75\nFormula: F = x*1.5\nx: 0.5\ny: 2\nF value: 0.75\n", ""},
-      {{"--worksheet", comma, "-v", "z=1"}, 2, "",
-       "quorvex-eval: '-v z=1': the worksheet declares no variable 'z' (it declares x, "
-       "y)\n"},
-      {{"--worksheet", "none.qvws"}, 2, "",
-       "quorvex-eval: cannot open the worksheet 'none.qvws': No such file or directory\n"},
-      {{"--worksheet", QUORVEX_SOURCE_DIR "/README.md"}, 2, "",
-       "quorvex-eval: cannot open the worksheet '" QUORVEX_SOURCE_DIR
-       "/README.md': it is not a Quorvex worksheet\n"},
-      {{"--worksheet", example, "--table", "-"}, 2, "",
-       "quorvex-eval: --table cannot be used with --worksheet\n"},
+      {{ws, example}, 0, "1647.00949769028\n"},
+      {{ws, example, "-v", "p=2000", "-v", "N=5"}, 0, "2566.71735700702\n"},
+      {{ws, comma}, 0, "0.75\n"},
+      {{ws, comma, "--decimal-separator", ",", "-v", "X=2,5"}, 0, "3,75\n"},
+      {{ws, comma, "--log", "last"},
+       0,
+       "0.75\nFormula: F = x*1.5\nx: 0.5\ny: 2\nF value: 0.75\n"},
+      {{ws, comma, "-v", "z=1"},
+       2,
+       "'-v z=1': the worksheet declares no variable 'z' (it declares x, y)\n"},
+      {{ws, "none.qvws"}, 2, "worksheet 'none.qvws': No such file or directory\n"},
+      {{ws, QUORVEX_SOURCE_DIR "/README.md"},
+       2,
+       "README.md': it is not a Quorvex worksheet\n"},
+      {{ws, example, "--table", "-"}, 2, "--table cannot be used with --worksheet\n"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.args.back());
     const ProcessResult r = eval(c.args);
     EXPECT_EQ(r.status, c.status);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.err.substr(0, r.err.find("Usage:")), c.err);
+    if (c.status == 0)
+      EXPECT_EQ(r.out + r.err, c.shown);
+    else
+      EXPECT_NE(r.err.find(c.shown), std::string::npos) << r.err;
   }
 }

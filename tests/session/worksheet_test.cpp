@@ -16,11 +16,13 @@ using Problem = EWorksheetError::Problem;
 
 namespace {
 
-const std::string head = "Quorvex worksheet 1\nseparator \".\"\nformula \"x\"\nassign \"x\"\n";
+const std::string head =
+    "Quorvex worksheet 1\nseparator \".\"\nformula \"x\"\nassign \"x\"\n";
 const std::string body = head + "shown 1\nrow \"x\" \"2\"\n";
 
 std::string exampleFile() {
-  std::ifstream in(QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws", std::ios::binary);
+  std::ifstream in(QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws",
+                   std::ios::binary);
   return (std::stringstream() << in.rdbuf()).str();
 }
 
@@ -62,8 +64,9 @@ TEST(Worksheet, EditorsLineEndsByteOrderMarkAndCommentsAreAccepted) {
   for (std::size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2)
     crlf.insert(at, "\r");
   EXPECT_EQ(readWorksheet(crlf), plain);
-  EXPECT_EQ(readWorksheet(head + "\n# note\n  \t\nshown 1  \nrow  \"x\"\t\"2\" \nend\n\n# "
-                                 "after\n"),
+  EXPECT_EQ(readWorksheet(head +
+                          "\n# note\n  \t\nshown 1  \nrow  \"x\"\t\"2\" \nend\n\n# "
+                          "after\n"),
             plain);
 }
 
@@ -77,10 +80,11 @@ TEST(Worksheet, BadFilesSayWhatIsWrongAndWhere) {
   } cases[] = {
       {"empty", "", Problem::Empty, 0, "the file is empty"},
       {"other text", "x;y\n", Problem::NotAWorksheet, 0, "it is not a Quorvex worksheet"},
-      {"binary", "\x7F" "ELF\x02\x01\0\0"s, Problem::NotAWorksheet, 0, nullptr},
+      {"binary", "\177ELF\2\1\0\0"s, Problem::NotAWorksheet, 0, nullptr},
       {"version 0", "Quorvex worksheet 0\nend\n", Problem::NotAWorksheet, 0, nullptr},
       {"newer", "Quorvex worksheet 002\nfuture\nend\n", Problem::NewerVersion, 0,
-       "it is a worksheet of version 2, made by a newer Quorvex; this one reads version 1"},
+       "it is a worksheet of version 2, made by a newer Quorvex; this one reads version "
+       "1"},
       {"cut in a text", body.substr(0, body.size() - 4), Problem::Truncated, 0,
        "it is cut short: its last line, \"end\", is missing"},
       {"header only", "Quorvex worksheet 1\r\n", Problem::Truncated, 0, nullptr},
@@ -101,15 +105,16 @@ TEST(Worksheet, BadFilesSayWhatIsWrongAndWhere) {
       {"escape", head + "row \"x\" \"\\q\"\nend\n", Problem::BadEscape, 5,
        "line 5: unknown escape '\\q' (a text knows \\\\, \\\", \\t, \\n, \\r and \\xHH)"},
       {"short hex", head + "row \"x\" \"\\x4\"\nend\n", Problem::BadEscape, 5, nullptr},
-      {"raw tab", head + "row \"x\" \"\t2\"\nend\n", Problem::ControlCharacter, 5, nullptr},
+      {"raw tab", head + "row \"x\" \"\t2\"\nend\n", Problem::ControlCharacter, 5,
+       nullptr},
       {"raw C1", head + "row \"x\" \"\xC2\x9B\"\nend\n", Problem::ControlCharacter, 5,
        nullptr},
       {"none shown", head + "shown 0\nrow \"x\" \"2\"\nend\n", Problem::BadRowCount, 5,
        "line 5: the rows shown must be a number from 1 to the number of rows, 1"},
       {"more shown", head + "shown 2\nrow \"x\" \"2\"\nend\n", Problem::BadRowCount, 5,
        nullptr},
-      {"separator", "Quorvex worksheet 1\nseparator \"+\"\nend\n", Problem::BadSeparator, 2,
-       "line 2: '+' cannot be a decimal separator"},
+      {"separator", "Quorvex worksheet 1\nseparator \"+\"\nend\n", Problem::BadSeparator,
+       2, "line 2: '+' cannot be a decimal separator"},
       {"after end", body + "end\nshown 1\nend\n", Problem::TextAfterEnd, 8,
        "line 8: text after the line \"end\""},
       {"no rows", head + "shown 1\nend\n", Problem::MissingEntry, 0,
