@@ -1,5 +1,7 @@
 #include "utf8text.h"
 
+#include <algorithm>
+
 namespace quorvex {
 
 std::size_t utf8SequenceLength(std::string_view text) noexcept {
@@ -34,6 +36,13 @@ std::size_t utf8SequenceLength(std::string_view text) noexcept {
 
 bool isUtf8(std::string_view text) noexcept {
   while (!text.empty()) {
+    const std::size_t ascii =
+        std::find_if(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
+        text.begin();
+    text.remove_prefix(ascii);
+    if (text.empty())
+      return true;
     const std::size_t length = utf8SequenceLength(text);
     if (length == 0)
       return false;

@@ -30,8 +30,26 @@ constexpr std::array<std::string_view, 14> invisibleCharacters = {
 
 // A text as a file's quoted text holds it (quoted: its quotes and
 // backslashes escaped too), or as a message shows it.
+// Printable ASCII, which a text holds as it is but for its quotes and
+// backslashes; taken a run at a time, since it is nearly every byte.
+bool isPlain(char c, bool quoted) noexcept {
+  return c >= 0x20 && c < 0x7F && !(quoted && (c == '"' || c == '\\'));
+}
+
+std::size_t plainRun(std::string_view text, bool quoted) noexcept {
+  std::size_t end = 0;
+  while (end < text.size() && isPlain(text[end], quoted))
+    ++end;
+  return end;
+}
+
 void appendEscaped(std::string_view text, std::string &out, bool quoted = true) {
   while (!text.empty()) {
+    const std::size_t plain = plainRun(text, quoted);
+    out.append(text.substr(0, plain));
+    text.remove_prefix(plain);
+    if (text.empty())
+      return;
     const std::size_t length = utf8SequenceLength(text);
     const std::string_view sequence = text.substr(0, length == 0 ? 1 : length);
     text.remove_prefix(sequence.size());
@@ -45,8 +63,9 @@ void appendEscaped(std::string_view text, std::string &out, bool quoted = true) 
     } else if (sequence == "\r") {
       out.append("\\r");
     } else if (length == 0 || isControlCharacter(sequence) ||
-               std::find(invisibleCharacters.begin(), invisibleCharacters.end(),
-                         sequence) != invisibleCharacters.end()) {
+               (length == 3 &&
+                std::find(invisibleCharacters.begin(), invisibleCharacters.end(),
+                          sequence) != invisibleCharacters.end())) {
       appendByteEscapes(sequence, out);
     } else {
       out.append(sequence);
@@ -218,6 +237,11 @@ private:
     std::string text;
     ++pos_;
     while (pos_ < line_.size()) {
+      const std::size_t plain = plainRun(line_.substr(pos_), true);
+      text.append(line_.substr(pos_, plain));
+      pos_ += plain;
+      if (pos_ == line_.size())
+        break;
       const std::string_view rest = line_.substr(pos_);
       const std::size_t length = utf8SequenceLength(rest);
       const std::string_view sequence = rest.substr(0, length);

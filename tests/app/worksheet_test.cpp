@@ -6,6 +6,7 @@
 
 #include "app/decimalpoint.h"
 #include "app/fileerrortext.h"
+#include "engine/decimalseparator.h"
 #include "session/textfile.h"
 #include "session/worksheet.h"
 
@@ -59,16 +60,11 @@ void useFileDialog(TF_Main_LSF &window, QKeySequence::StandardKey key,
   QVERIFY(ran);
 }
 
-QLocale localeWith(char separator) {
-  return separator == ',' ? QLocale(QLocale::German, QLocale::Germany)
-                          : QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
+// The program reads a point or a comma locale, or (0) the system's.
 void useLocale(char separator) {
-  if (separator == 0)
-    setLocaleSource({});
-  else
-    setLocaleSource([separator] { return localeWith(separator); });
+  const QLocale locale(separator == ',' ? QLocale::German : QLocale::English);
+  setLocaleSource(separator == 0 ? std::function<QLocale()>()
+                                 : [locale] { return locale; });
 }
 
 } // namespace
@@ -93,25 +89,23 @@ private slots:
     QFETCH(char, opening);
     const QTemporaryDir folder;
     useLocale(saving);
-    QString rate, result;
     {
       auto program = startProgram();
       TF_Main_LSF &window = program->mainWindow();
-      const QChar separator = control<QAbstractButton>(window, "Nrptbtn")->text().front();
+      const QString sep{QLatin1Char(decimalSeparator())};
       const QString expected = qEnvironmentVariable("QUORVEX_EXPECT_SEPARATOR");
       if (saving == 0 && !expected.isEmpty())
-        QCOMPARE(QString(separator), expected);
-      rate = QStringLiteral("0") + separator + "05";
+        QCOMPARE(sep, expected);
       typeInto(control<QLineEdit>(window, "V_Q"), "p;k;m;n;z");
       window.Session().Grid().SetCell(1, 5, "7\t\n");
       typeInto(control<QLineEdit>(window, "V_Q"), "p;k;m;n"); // z hidden
-      for (const auto &[row, value] : {std::pair{1, "1000"}, {3, "12"}, {4, "10"}})
-        window.Session().Grid().SetCell(1, row, value);
-      window.Session().Grid().SetCell(1, 2, rate.toStdString());
+      const QStringList values = {"1000", "0" + sep + "05", "12", "10"};
+      for (int row = 1; row <= 4; ++row)
+        window.Session().Grid().SetCell(1, row, values[row - 1].toStdString());
       setFormula(window, QStringLiteral("p*power((1+k/m);(m*n)) interest"), 0);
       click(control<QAbstractButton>(window, "ComputeSpdbtn"));
-      result = control<QLineEdit>(window, "EditYValue")->text();
-      QCOMPARE(result, QStringLiteral("1647") + separator + "00949769028");
+      QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(),
+               "1647" + sep + "00949769028");
       useFileDialog(window, QKeySequence::Save, folder.filePath("interest"));
     }
     QVERIFY(QFile::exists(folder.filePath("interest.qvws")));
@@ -126,20 +120,20 @@ private slots:
     const QString logs =
         QString::fromStdString(std::string(window.Session().Memo2().Text()));
     useFileDialog(window, QKeySequence::Open, folder.filePath("interest.qvws"));
-    const QChar separator = control<QAbstractButton>(window, "Nrptbtn")->text().front();
+    const QString sep{QLatin1Char(decimalSeparator())};
     QCOMPARE(control<QLineEdit>(window, "Edit1")->text(),
              "p*power((1+k/m);(m*n)) interest");
     QCOMPARE(control<QLineEdit>(window, "V_Q")->text(), "p;k;m;n");
     QCOMPARE(control<QLineEdit>(window, "edVarQuantity")->text(), "4");
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->item(2, 1)->text(),
-             QStringLiteral("0") + separator + "05");
+             "0" + sep + "05");
     QCOMPARE(window.Session().Grid().Cell(1, 5), "7\t\n");
     QVERIFY(control<QLineEdit>(window, "EditYValue")->text().isEmpty());
     QCOMPARE(window.Session().ComputeCount(), 1);
     QCOMPARE(QString::fromStdString(std::string(window.Session().Memo2().Text())), logs);
     click(control<QAbstractButton>(window, "ComputeSpdbtn"));
     QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(),
-             QStringLiteral("1647") + separator + "00949769028");
+             "1647" + sep + "00949769028");
   }
 
   void badFilesLeaveTheWindowAsItWas_data() {
@@ -230,17 +224,15 @@ private slots:
 
   // The report says in the user's language what the session says in English.
   void reportTextsMatchTheSessions() {
-    for (int p = 0; p <= int(EWorksheetError::Problem::MissingEntry); ++p) {
-      const EWorksheetError error(EWorksheetError::Problem(p), 3, "d");
-      QCOMPARE(FileErrorText::openWorksheet("f", error),
-               "Cannot open the worksheet \"f\": " + QString::fromUtf8(error.what()));
-    }
-    for (const auto problem :
-         {EFileError::Problem::NotAFile, EFileError::Problem::ReadOnly}) {
-      const EFileError error(problem, 0);
-      QCOMPARE(FileErrorText::openWorksheet("f", error),
-               "Cannot open the worksheet \"f\": " + QString::fromUtf8(error.what()));
-    }
+    std::vector<std::unique_ptr<Exception>> errors;
+    for (int p = 0; p <= int(EWorksheetError::Problem::MissingEntry); ++p)
+      errors.push_back(
+          std::make_unique<EWorksheetError>(EWorksheetError::Problem(p), 3, "d"));
+    for (const auto p : {EFileError::Problem::NotAFile, EFileError::Problem::ReadOnly})
+      errors.push_back(std::make_unique<EFileError>(p, 0));
+    for (const auto &error : errors)
+      QCOMPARE(FileErrorText::openWorksheet("f", *error),
+               "Cannot open the worksheet \"f\": " + QString::fromUtf8(error->what()));
   }
 };
 

@@ -4,8 +4,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -23,10 +21,7 @@ protected:
   void TearDown() override { fs::remove_all(folder_); }
 
   std::string path(const char *name) const { return (folder_ / name).string(); }
-  static std::string contents(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return (std::stringstream() << in.rdbuf()).str();
-  }
+  static std::string contents(const std::string &path) { return readFileStart(path, 99); }
   static EFileError::Problem refusal(const std::string &path, bool reading = false) {
     try {
       reading ? (void)readFileStart(path, 10) : replaceFile(path, "new");

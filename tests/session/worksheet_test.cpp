@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 using namespace quorvex;
 using namespace std::string_literals;
 using Problem = EWorksheetError::Problem;
@@ -19,12 +16,6 @@ namespace {
 const std::string head =
     "Quorvex worksheet 1\nseparator \".\"\nformula \"x\"\nassign \"x\"\n";
 const std::string body = head + "shown 1\nrow \"x\" \"2\"\n";
-
-std::string exampleFile() {
-  std::ifstream in(QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws",
-                   std::ios::binary);
-  return (std::stringstream() << in.rdbuf()).str();
-}
 
 } // namespace
 
@@ -48,7 +39,8 @@ TEST(Worksheet, EveryByteComesBackAndEveryEntryKeepsToItsLine) {
 
 TEST(Worksheet, TheExampleIsWhatTheWriterWritesAndComputes) {
   SeparatorGuard point('.');
-  const std::string file = exampleFile();
+  const std::string file =
+      readFileStart(QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws", 1000);
   const Worksheet w = readWorksheet(file);
   EXPECT_EQ(writeWorksheet(w), file);
   TCalculatorSession s;
@@ -133,6 +125,18 @@ TEST(Worksheet, BadFilesSayWhatIsWrongAndWhere) {
       }
     }
   }
+}
+
+TEST(Worksheet, OneLimitForSavingAndOpening) {
+  Worksheet w;
+  w.formula.assign(maxWorksheetBytes, 'x');
+  const std::string path = testing::TempDir() + "large.qvws";
+  std::remove(path.c_str());
+  EXPECT_THROW(saveWorksheet(path, w), EWorksheetError);
+  EXPECT_THROW(readFileStart(path, 1), EFileError);
+  w.formula.resize(maxWorksheetBytes - 200);
+  saveWorksheet(path, w);
+  EXPECT_EQ(loadWorksheet(path), w);
 }
 
 TEST(Worksheet, OpeningRestoresEveryCellAndComputesNothing) {
