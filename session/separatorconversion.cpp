@@ -56,15 +56,14 @@ std::string valueWithSeparator(std::string_view value, char from, char to) {
     return converted;
   if (value[pos] == '+' || value[pos] == '-')
     ++pos;
-  const std::size_t mantissa = pos;
+  // Digits and the separator, or the separator alone; digits alone have
+  // nothing to convert.
   pos = skipDigits(value, pos);
   std::size_t separator = std::string_view::npos;
   if (pos < value.size() && value[pos] == from) {
     separator = pos;
     pos = skipDigits(value, pos + 1);
   }
-  if (pos == mantissa)
-    return converted;
   if (pos < value.size() && (value[pos] == 'e' || value[pos] == 'E')) {
     ++pos;
     if (pos < value.size() && (value[pos] == '+' || value[pos] == '-'))
