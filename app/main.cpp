@@ -6,6 +6,8 @@
 int main(int argc, char *argv[]) {
   if (const auto status = quorvex::answerInformationOptions(argc, argv))
     return *status;
+  if (const auto status = quorvex::refuseUnknownArgumentsWithoutDisplay(argc, argv))
+    return *status;
   quorvex::QuorvexApplication application(argc, argv);
   const quorvex::StartArguments start =
       quorvex::readStartArguments(quorvex::QuorvexApplication::arguments());

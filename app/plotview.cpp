@@ -739,10 +739,19 @@ QRectF PlotView::legendRect(const Frame &frame, const QSizeF &size) const {
 }
 
 QImage PlotView::toImage(qreal devicePixelRatio) const {
-  QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(devicePixelRatio);
+  return toImage((QSizeF(size()) * devicePixelRatio).toSize());
+}
+
+QImage PlotView::toImage(QSize pixels) const {
+  // Text and lines keep their size relative to the plot as on screen.
+  const qreal ratio = std::min(qreal(pixels.width()) / std::max(1, width()),
+                               qreal(pixels.height()) / std::max(1, height()));
+  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull())
+    return image;
+  image.setDevicePixelRatio(ratio);
   QPainter painter(&image);
-  paintPlot(painter, QRectF(QPointF(0, 0), QSizeF(size())));
+  paintPlot(painter, QRectF(QPointF(0, 0), QSizeF(pixels) / ratio));
   return image;
 }
 

@@ -87,6 +87,10 @@ public:
   void paintPlot(QPainter &painter, const QRectF &area) const;
   // The view as an image at the given device pixel ratio.
   QImage toImage(qreal devicePixelRatio) const;
+  // The view as an image of that many pixels: laid out as at the size of
+  // the view scaled by as much as fits, and widened or heightened to fill
+  // it. A null image when it cannot be allocated.
+  QImage toImage(QSize pixels) const;
   // Writes the view as an SVG file; false when the file cannot be written.
   bool writeSvg(const QString &path, const QString &title) const;
 

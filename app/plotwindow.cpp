@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,6 +25,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -29,6 +34,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace quorvex {
 
@@ -63,6 +69,19 @@ QPushButton *button(const QString &caption, const char *name, const QString &acc
   b->setAccessibleName(accessible);
   b->setAutoDefault(false);
   return b;
+}
+
+// Wide enough for "auto" and a short number whole; a longer text scrolls.
+void fitShortText(QLineEdit &edit) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.lineWidth =
+      edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+  // 4: the line edit's own margin on each side of its text.
+  const QSize text(edit.fontMetrics().horizontalAdvance(QStringLiteral("-888.888")) + 4,
+                   edit.fontMetrics().height());
+  edit.setMinimumWidth(
+      edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &edit).width());
 }
 
 // The frame the window system draws around a window.
@@ -104,6 +123,10 @@ void PlotWindow::buildControls() {
   auto *column = new QVBoxLayout(this);
   column->addLayout(range);
   column->addWidget(tabs_, 1);
+  // The minimum is the controls' own, unless the screen is smaller still
+  // (keepOnScreen).
+  column->setSizeConstraint(QLayout::SetNoConstraint);
+  setMinimumSize(minimumSizeHint());
   connectRangeFields();
 }
 
@@ -134,6 +157,8 @@ void PlotWindow::buildRangeFields() {
   yToEdit_->setAccessibleName(QStringLiteral("Y to"));
   plotButton_ =
       button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
+  for (QLineEdit *field : {fromEdit_, toEdit_, yFromEdit_, yToEdit_})
+    fitShortText(*field);
 }
 
 // Two rows: the variable's range, then the count and F's range.
@@ -196,13 +221,10 @@ QWidget *PlotWindow::buildPlotPage() {
   plotColumn->addLayout(plotButtons);
 
   onClick(reset, this, [this] { resetZoom(); });
-  onClick(png, this, [this] {
-    exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
-                &PlotWindow::exportPng);
-  });
+  onClick(png, this, [this] { exportPngClick(); });
   onClick(svg, this, [this] {
     exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
-                &PlotWindow::exportSvg);
+                [this](const QString &path) { exportSvg(path); });
   });
   onClick(copy, this, [this] { copyImage(); });
   return plotPage;
@@ -299,7 +321,10 @@ void PlotWindow::placeOver(const QWidget &opener) {
 void PlotWindow::keepOnScreen(const QMargins &decoration) {
   const QRect available = screen()->availableGeometry();
   const QSize room = available.size().shrunkBy(decoration);
-  resize(size().boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
+  // On a screen too small for the controls (a large scale factor) the window
+  // still lies on it, its controls squeezed.
+  setMinimumSize(minimumSizeHint().boundedTo(room));
+  resize(size().boundedTo(room).expandedTo(minimumSize()));
   // Wholly on the screen where it fits; where it cannot, its title bar is.
   QRect frame(geometry().topLeft(), size());
   frame = frame.marginsAdded(decoration);
@@ -396,9 +421,55 @@ QString PlotWindow::plotTitle() const {
   return QStringLiteral("F = ") + QString::fromStdString(screen_.formula);
 }
 
-void PlotWindow::exportPng(const QString &path) const {
-  if (!view_->toImage(devicePixelRatioF()).save(path, "PNG"))
+QSize PlotWindow::pngSize() const {
+  return (QSizeF(view_->size()) * devicePixelRatioF()).toSize();
+}
+
+void PlotWindow::exportPng(const QString &path, QSize pixels) const {
+  if (pixels.isEmpty())
+    pixels = pngSize();
+  const std::string size =
+      std::to_string(pixels.width()) + " x " + std::to_string(pixels.height());
+  if (pixels.width() > maxPngSide || pixels.height() > maxPngSide)
+    throw EPlotExportError("A picture of " + size + " pixels is larger than " +
+                           std::to_string(maxPngSide) + " pixels a side");
+  const QImage image = view_->toImage(pixels);
+  if (image.isNull())
+    throw EPlotExportError("A picture of " + size +
+                           " pixels is too large for the memory available");
+  if (!image.save(path, "PNG"))
     throw EPlotExportError("Cannot write the image file '" + path.toStdString() + "'");
+}
+
+void PlotWindow::exportPngClick() {
+  QDialog ask(this);
+  ask.setWindowTitle(QStringLiteral("Export plot as PNG"));
+  auto *form = new QFormLayout(&ask);
+  const QSize shown = pngSize();
+  QSpinBox *sides[2] = {};
+  const struct {
+    const char *caption, *name;
+    int value;
+  } fields[] = {{"&Width (pixels)", "pngWidthBox", shown.width()},
+                {"&Height (pixels)", "pngHeightBox", shown.height()}};
+  for (std::size_t i = 0; i < 2; ++i) {
+    sides[i] = new QSpinBox(&ask);
+    sides[i]->setObjectName(QLatin1String(fields[i].name));
+    sides[i]->setRange(1, maxPngSide);
+    sides[i]->setValue(fields[i].value);
+    sides[i]->setGroupSeparatorShown(false);
+    form->addRow(QLatin1String(fields[i].caption), sides[i]);
+  }
+  auto *buttons =
+      new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+  connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+  form->addRow(buttons);
+  if (ask.exec() != QDialog::Accepted)
+    return;
+  const QSize pixels(sides[0]->value(), sides[1]->value());
+  exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
+              [this, pixels](const QString &path) { exportPng(path, pixels); });
 }
 
 void PlotWindow::exportSvg(const QString &path) const {
@@ -407,12 +478,12 @@ void PlotWindow::exportSvg(const QString &path) const {
 }
 
 void PlotWindow::exportClick(const QString &kind, const QString &filter,
-                             void (PlotWindow::*write)(const QString &) const) {
+                             const std::function<void(const QString &)> &write) {
   const QString path =
       QFileDialog::getSaveFileName(this, QStringLiteral("Export plot as ") + kind,
                                    QStringLiteral("plot.") + kind.toLower(), filter);
   if (!path.isEmpty())
-    (this->*write)(path);
+    write(path);
 }
 
 void PlotWindow::copyImage() const {

@@ -15,6 +15,7 @@ class QMargins;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSize;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
@@ -58,7 +59,15 @@ public:
   // gone, starts at its value +/- 10.
   void plot();
   void resetZoom();
-  void exportPng(const QString &path) const;
+  // The picture exported as PNG unless another size is asked for: the
+  // plot's size on screen in device pixels.
+  QSize pngSize() const;
+  // Writes the plot as a PNG picture of the given size (pngSize() when
+  // empty), laid out as on screen and scaled to fill it. Throws
+  // EPlotExportError for a side beyond maxPngSide or a picture too large
+  // to allocate.
+  void exportPng(const QString &path, QSize pixels = {}) const;
+  static constexpr int maxPngSide = 16384;
   void exportSvg(const QString &path) const;
   // The plot as an image, at the screen's resolution, on the clipboard.
   void copyImage() const;
@@ -92,7 +101,9 @@ private:
   void variableChosen();
   // Asks for a file of the kind ("PNG", "SVG") and writes it.
   void exportClick(const QString &kind, const QString &filter,
-                   void (PlotWindow::*write)(const QString &) const);
+                   const std::function<void(const QString &)> &write);
+  // Export PNG...: asks for the picture's size, then for the file.
+  void exportPngClick();
   QString plotTitle() const;
 
   Source source_;

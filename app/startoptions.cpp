@@ -2,11 +2,13 @@
 
 #include "quorvexversion.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace quorvex {
@@ -105,6 +107,26 @@ StartArguments readStartArguments(const QStringList &arguments) {
   std::fprintf(stderr, "quorvex: %s\nTry 'quorvex --help'.\n",
                error.toLocal8Bit().constData());
   return {exitUsage, {}};
+}
+
+std::optional<int> refuseUnknownArgumentsWithoutDisplay(int argc, char **argv) {
+  for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    if (!qEnvironmentVariableIsEmpty(variable))
+      return std::nullopt;
+  for (int i = 1; i < argc; ++i) {
+    // Qt takes its options with one dash or two.
+    std::string_view argument = argv[i];
+    if (argument.starts_with("--"))
+      argument.remove_prefix(1);
+    if (argument == "-platform" || argument == "-display")
+      return std::nullopt;
+  }
+  std::vector<char *> args(argv, argv + argc);
+  char platform[] = "-platform", minimal[] = "minimal";
+  args.insert(args.begin() + (args.empty() ? 0 : 1), {platform, minimal});
+  int count = static_cast<int>(args.size());
+  const QApplication probe(count, args.data());
+  return readStartArguments(QApplication::arguments()).exitStatus;
 }
 
 } // namespace quorvex

@@ -28,4 +28,11 @@ struct StartArguments {
 // message and gives the usage-error status.
 StartArguments readStartArguments(const QStringList &arguments);
 
+// Where nothing names a window system (no QT_QPA_PLATFORM, DISPLAY or
+// WAYLAND_DISPLAY, no -platform or -display), Qt would end the program on
+// failing to reach one before it takes its options out. Then an
+// application on a platform that needs no display takes them out instead,
+// and the rest is judged as readStartArguments judges it.
+std::optional<int> refuseUnknownArgumentsWithoutDisplay(int argc, char **argv);
+
 } // namespace quorvex

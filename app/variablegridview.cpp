@@ -1,9 +1,15 @@
 #include "variablegridview.h"
 
+#include "errorreport.h"
+
 #include "session/valuegrid.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -155,11 +161,67 @@ void VariableGridView::closeEditor(QWidget *editor,
     QMetaObject::invokeMethod(this, &VariableGridView::openEditor, Qt::QueuedConnection);
 }
 
+bool VariableGridView::edit(const QModelIndex &index, EditTrigger trigger,
+                            QEvent *event) {
+  const bool editing = QTableWidget::edit(index, trigger, event);
+  // The grid's keys come before the delegate's, which would end the edit
+  // on Enter after the grid has moved on.
+  if (editing && editor_)
+    editor_->installEventFilter(this);
+  return editing;
+}
+
 void VariableGridView::openEditor() {
   const QModelIndex index = currentIndex();
   if (index.isValid() && index.row() >= 1 && index.column() == 1 &&
       state() != QAbstractItemView::EditingState)
     edit(index);
+}
+
+bool VariableGridView::eventFilter(QObject *watched, QEvent *event) {
+  // The type first: an editor being destroyed is no longer a QLineEdit.
+  if (event->type() == QEvent::KeyPress && watched == editor_) {
+    const auto &key = *static_cast<QKeyEvent *>(event);
+    // Enter goes on to the next row's value, as in a spreadsheet (the edit
+    // is in the model already); in the last row the editor ends its edit
+    // and opens again on the same cell.
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        editorRow_ >= 1 && editorRow_ + 1 < rowCount()) {
+      setCurrentCell(editorRow_ + 1, 1);
+      return true;
+    }
+    if ((key.matches(QKeySequence::Paste) && pasteLines()) ||
+        (key.matches(QKeySequence::Copy) && copyRows()))
+      return true;
+  }
+  return QTableWidget::eventFilter(watched, event);
+}
+
+bool VariableGridView::pasteLines() {
+  // Text without a line break is the cell editor's to paste at its caret.
+  const QString text = QGuiApplication::clipboard()->text();
+  if (!text.contains(QLatin1Char('\n')) || editorRow_ < 1)
+    return false;
+  const int row = editorRow_;
+  runAction([this, row, &text] { model_.pasteValues(row, text.toStdString()); });
+  refresh();
+  emit valueEdited();
+  return true;
+}
+
+bool VariableGridView::copyRows() const {
+  int first = rowCount(), last = -1;
+  for (const QTableWidgetSelectionRange &range : selectedRanges()) {
+    first = std::min(first, range.topRow());
+    last = std::max(last, range.bottomRow());
+  }
+  // Within one cell the editor copies the text selected in it.
+  if (last <= first || first < 1)
+    return false;
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(model_.rowsAsText(first, last)));
+  return true;
 }
 
 void VariableGridView::editorCreated(QLineEdit *editor, int row) {

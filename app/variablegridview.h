@@ -13,7 +13,10 @@ class QLineEdit;
 // edited in place, with the cell editor shown whenever the grid has the
 // focus, and every keystroke is written through to the model at once. The
 // grid is one stop of the window's Tab order: Tab in the editor leaves the
-// grid rather than moving to the next cell.
+// grid rather than moving to the next cell; Enter moves to the next row's
+// value. Pasting several lines fills the value cells from the editor's row
+// down, and copying a selection of several rows copies their names and
+// values as tab-separated lines.
 
 namespace quorvex {
 
@@ -23,6 +26,7 @@ class VariableGridView final : public QTableWidget {
   Q_OBJECT
 public:
   explicit VariableGridView(TValueGrid &model, QWidget *parent = nullptr);
+  using QTableWidget::edit;
 
   // Shows the model's rows and cells; an open cell editor follows its cell.
   void refresh();
@@ -41,8 +45,14 @@ protected:
   void focusInEvent(QFocusEvent *event) override;
   void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
   void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
 
 private:
+  // The clipboard keys in the cell editor; each returns false when the
+  // editor is to handle the key itself.
+  bool pasteLines();
+  bool copyRows() const;
   friend class ValueCellDelegate;
   void openEditor();
   void editorCreated(QLineEdit *editor, int row);

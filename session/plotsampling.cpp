@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -233,14 +234,48 @@ ValueRange padded(Float low, Float high) {
   return range;
 }
 
+// Marks the points of a defined run that lie beside the break at its end
+// `from` (the other end is `to`): the point next to the break, and from
+// there inward every point as long as F keeps shrinking in magnitude away
+// from the break. Beside a pole that is the whole climb toward it; a peak
+// further in is not.
+void markBesideBreak(const std::vector<PlotPoint> &points, std::size_t from,
+                     std::size_t to, std::vector<bool> &beside) {
+  const auto magnitude = [&](std::size_t i) { return std::fabs(points[i].y); };
+  for (std::size_t i = from;; i = from < to ? i + 1 : i - 1) {
+    beside[i] = true;
+    const std::size_t inward = from < to ? i + 1 : i - 1;
+    if (i == to || !(magnitude(i) > magnitude(inward)))
+      return;
+  }
+}
+
 } // namespace
 
 ValueRange autoValueRange(const PlotSamples &samples) {
+  const std::vector<PlotPoint> &points = samples.points;
+  std::vector<bool> beside(points.size());
+  for (const PlotRun &run : plotRuns(samples)) {
+    if (run.error >= 0)
+      continue;
+    if (run.first > 0)
+      markBesideBreak(points, run.first, run.last, beside);
+    if (run.last + 1 < points.size())
+      markBesideBreak(points, run.last, run.first, beside);
+  }
   std::vector<Float> values;
-  values.reserve(samples.points.size());
-  for (const PlotPoint &point : samples.points)
-    if (point.defined())
-      values.push_back(point.y);
+  values.reserve(points.size());
+  // The hull of the values that no break stands beside: always shown.
+  Float80 keptLow = std::numeric_limits<Float80>::infinity(), keptHigh = -keptLow;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (!points[i].defined())
+      continue;
+    values.push_back(points[i].y);
+    if (!beside[i]) {
+      keptLow = std::min<Float80>(keptLow, points[i].y);
+      keptHigh = std::max<Float80>(keptHigh, points[i].y);
+    }
+  }
   if (values.empty())
     return {};
   std::sort(values.begin(), values.end());
@@ -254,8 +289,12 @@ ValueRange autoValueRange(const PlotSamples &samples) {
   const Float80 middle = Float80(middleHigh) - middleLow;
   if (middle == 0 || Float80(highest) - lowest <= 4 * middle)
     return padded(lowest, highest);
-  return padded(towardDoubles(std::max<Float80>(lowest, middleLow - middle)),
-                towardDoubles(std::min<Float80>(highest, middleHigh + middle)));
+  // The values beside breaks reach only as far as the middle range's own
+  // width beyond it; the curve then leaves the plot there.
+  const Float80 low = std::min(keptLow, std::max<Float80>(lowest, middleLow - middle));
+  const Float80 high =
+      std::max(keptHigh, std::min<Float80>(highest, middleHigh + middle));
+  return padded(towardDoubles(low), towardDoubles(high));
 }
 
 ValueRange plotValueRange(const PlotSamples &samples, std::optional<Float> low,

@@ -110,12 +110,14 @@ struct ValueRange {
 
 // The range of F a plot shows unless the user fixes it: that of the defined
 // values with a twentieth more on each side. A few values far beyond the
-// rest, such as those beside a pole, would squash the curve into flat
-// lines, so when the full range is more than four times as wide as that of
-// the middle nine tenths of the values, the range reaches only as far as
-// the middle range's own width beyond it; the curve then leaves the plot
-// there. A constant gets a band around it, no defined point -1..1. Always
-// finite with low < high.
+// rest beside a break of the curve (plotRuns), such as those climbing
+// toward a pole, would squash the curve into flat lines, so when the full
+// range is more than four times as wide as that of the middle nine tenths
+// of the values, those values count only as far as the middle range's own
+// width beyond it; the curve then leaves the plot there. Every value away
+// from a break is shown, however narrow the peak it belongs to. A constant
+// gets a band around it, no defined point -1..1. Always finite with low <
+// high.
 ValueRange autoValueRange(const PlotSamples &samples);
 
 // The range of F with the ends the user fixed, the others as

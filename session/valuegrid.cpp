@@ -3,6 +3,7 @@
 #include "engine/errors.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace quorvex {
 
@@ -39,6 +40,37 @@ void TValueGrid::SetCell(int column, int row, std::string_view text) {
   if (index >= cells.size())
     cells.resize(index + 1);
   cells[index].assign(text);
+}
+
+void TValueGrid::pasteValues(int row, std::string_view text) {
+  QV_ASSERT(row >= 1 && row < rowCount_, "Paste outside the value cells");
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (line.ends_with('\r'))
+      line.remove_suffix(1);
+    lines.push_back(line);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  if (lines.empty())
+    lines.emplace_back();
+  // All or nothing: a column that does not fit is not cut to fit.
+  const int room = rowCount_ - row;
+  if (lines.size() > static_cast<std::size_t>(room))
+    throw EGridPasteError("Cannot paste " + std::to_string(lines.size()) +
+                          " lines from " + Cell(0, row) + " down: the grid has " +
+                          std::to_string(room) + (room == 1 ? " row" : " rows") +
+                          " from there");
+  for (const std::string_view line : lines)
+    SetCell(1, row++, line);
+}
+
+std::string TValueGrid::rowsAsText(int first, int last) const {
+  std::string text;
+  for (int row = first; row <= last; ++row)
+    text.append(Cell(0, row)).append(1, '\t').append(Cell(1, row)).append(1, '\n');
+  return text;
 }
 
 } // namespace quorvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/errors.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,12 @@
 // than whatever the widget happens to keep.
 
 namespace quorvex {
+
+// Pasted lines that do not fit into the grid's value cells.
+class EGridPasteError final : public Exception {
+public:
+  using Exception::Exception;
+};
 
 class TValueGrid {
 public:
@@ -37,6 +45,16 @@ public:
   // Asserts 0 <= column < ColumnCount and 0 <= row < RowCount(): only
   // visible cells are written, so the model never grows past what was shown.
   void SetCell(int column, int row, std::string_view text);
+
+  // Lines of text (a column copied from a spreadsheet or a file) into the
+  // value cells from row down, one line each; a line ends at "\n" or
+  // "\r\n", and a line break at the very end ends the last line. Throws
+  // EGridPasteError, and changes no cell, when the lines reach past the
+  // last row. Asserts 1 <= row < RowCount().
+  void pasteValues(int row, std::string_view text);
+  // Rows first..last as spreadsheets take them: one "name<TAB>value" line
+  // each, every line ended by "\n".
+  std::string rowsAsText(int first, int last) const;
 
   // Text of the Quantity box (disabled for the user; only
   // UpdateVariableGrid writes it).

@@ -92,6 +92,22 @@ private slots:
     QCOMPARE(result(window)->text(), QString());
   }
 
+  // The README's first computation typed: Enter in a value cell goes on to
+  // the next row's value, and in the last row stays.
+  void firstComputationTypedWithEnter() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    focus(control<QLineEdit>(window, "V_Q"));
+    control<QLineEdit>(window, "V_Q")->clear();
+    for (const char *typed : {"p;k;m;n\r", "\t", "1000\r", "0.05\r", "12\r", "10\r"})
+      QTest::keyClicks(QApplication::focusWidget(), typed);
+    auto *grid = control<VariableGridView>(window, "SG_Variables");
+    QTRY_COMPARE_WITH_TIMEOUT(grid->currentRow(), 4, waitBudgetMs());
+    edit1(window)->setText("p*power((1+k/m);(m*n))");
+    computeByKey(edit1(window));
+    QCOMPARE(result(window)->text(), "1647.00949769028");
+  }
+
   void altReachesTheMenuBarOnly() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();

@@ -8,8 +8,10 @@
 #include "app/variablegridview.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -480,6 +482,31 @@ private slots:
     QCOMPARE(control<VariableGridView>(window, "SG_Variables")->focusedEditor()->text(),
              "7");
     QCOMPARE(window.Session().Grid().Cell(1, 1), "7");
+  }
+
+  // A column pasted into a value cell fills the cells from its row down, or
+  // is refused whole; rows selected with Shift+Down copy as names and values.
+  void pastingAndCopyingRows() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    assignVariables(window, "x;y;z");
+    typeValue(window, 2, "1");
+    auto *grid = control<VariableGridView>(window, "SG_Variables");
+    ReportCapture reports;
+    QGuiApplication::clipboard()->setText("7\n8\n9");
+    QTest::keyClick(grid->focusedEditor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(
+        reports.messages,
+        QStringList{"Cannot paste 3 lines from y down: the grid has 2 rows from there."});
+    QCOMPARE(gridColumn(window, 1), QStringList({"Value", "2", "1", "2"}));
+    QGuiApplication::clipboard()->setText("5\r\n6\r\n");
+    QTest::keyClick(grid->focusedEditor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(grid->focusedEditor()->text(), "5");
+    QTest::keyClick(grid->focusedEditor(), Qt::Key_Up);
+    for (int down = 0; down < 2; ++down)
+      QTest::keyClick(grid->focusedEditor(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid->focusedEditor(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "x\t2\ny\t5\nz\t6\n");
   }
 
   void emptiedValueCellShowsTwoAfterCompute() {

@@ -9,16 +9,21 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace quorvex;
 using namespace quorvex::test;
@@ -457,6 +462,54 @@ private slots:
                             .arg(plot.frameGeometry().y())
                             .arg(plot.frameGeometry().width())
                             .arg(plot.frameGeometry().height())));
+  }
+
+  // At its smallest the window still shows "auto" whole. Export PNG asks
+  // for the picture's size, the size on screen at first; a picture the
+  // memory cannot hold is reported.
+  void smallestWindowAndExportPng() {
+    auto program = startProgram();
+    PlotWindow &plot = plotFromMenu(program->mainWindow(), "x", "-1", "1");
+    plot.resize(1, 1);
+    const auto *yTo = control<QLineEdit>(plot, "yToEdit");
+    const int frame = yTo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    QVERIFY(yTo->fontMetrics().horizontalAdvance("auto") + 2 * frame + 4 <= yTo->width());
+    QTemporaryDir dir;
+    QSize offered;
+    const auto answer = [&](QWidget &modal) {
+      if (auto *chooser = qobject_cast<QFileDialog *>(&modal))
+        chooser->selectFile(dir.filePath("plot.png"));
+      else if (auto *width = control<QSpinBox>(modal, "pngWidthBox")) {
+        offered = {width->value(), control<QSpinBox>(modal, "pngHeightBox")->value()};
+        QCOMPARE(width->maximum(), PlotWindow::maxPngSide);
+        width->setValue(1000);
+      }
+      static_cast<QDialog &>(modal).accept();
+    };
+    whenModal("the size of the picture", answer);
+    whenModal("the file chooser", answer);
+    click(control<QAbstractButton>(plot, "exportPngButton"));
+    QCOMPARE(offered,
+             control<PlotView>(plot, "plotView")->size() * plot.devicePixelRatio());
+    QCOMPARE(QImage(dir.filePath("plot.png")).size(), QSize(1000, offered.height()));
+    if (qEnvironmentVariableIsSet("ASAN_OPTIONS"))
+      QSKIP("the sanitizer's allocator ends the program instead of failing");
+    rlimit before{};
+    getrlimit(RLIMIT_AS, &before);
+    QFile statm("/proc/self/statm");
+    QVERIFY(statm.open(QIODevice::ReadOnly));
+    const auto used = statm.readLine().split(' ')[0].toULong() * sysconf(_SC_PAGESIZE);
+    const rlimit tight{used + (256ul << 20), before.rlim_max};
+    setrlimit(RLIMIT_AS, &tight);
+    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_AS, &before); });
+    QString message;
+    try {
+      plot.exportPng(dir.filePath("huge.png"), QSize(16384, 16384));
+    } catch (const EPlotExportError &error) {
+      message = error.what();
+    }
+    QVERIFY2(message.endsWith("is too large for the memory available"),
+             qPrintable(message));
   }
 
   void exportsAnSvgThatParsesAndAPng() {

@@ -8,6 +8,7 @@
 
 #include "app/plotwindow.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -261,9 +262,11 @@ private slots:
     QVERIFY(text.startsWith("Formula: F = "));
   }
 
+  // Without a printer the setup dialog offers a PDF file, which Print writes.
   void setupDialogChoosesThePrinterAndSavesNothing() {
     auto program = startProgram();
     TTextPrintForm &form = program->printForm();
+    QTemporaryDir dir;
     QString accept;
     bool ran = false;
     whenModal(
@@ -274,12 +277,16 @@ private slots:
           QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintToFile));
           if (auto *box = dialog->findChild<QDialogButtonBox *>())
             accept = box->button(QDialogButtonBox::Ok)->text();
-          dialog->reject();
+          control<QComboBox>(*dialog, "printers")->setCurrentText("Print to File (PDF)");
+          control<QLineEdit>(*dialog, "filename")->setText(dir.filePath("report.pdf"));
+          dialog->accept();
         },
         &ran);
     click(control<QAbstractButton>(form, "Button3"));
     QVERIFY(ran);
     QCOMPARE(accept, "OK");
+    click(control<QAbstractButton>(form, "Button1"));
+    QVERIFY(QFile::exists(dir.filePath("report.pdf")));
 
     // The file chooser that "print to file" opens remembers its state on
     // destruction; none of that may reach the disk.
@@ -318,6 +325,35 @@ private slots:
     QVERIFY(helper.isVisible());
     QTest::mouseClick(control<QWidget>(helper, "Panel1"), Qt::LeftButton, Qt::NoModifier,
                       QPoint(1, 1));
+    QVERIFY(!helper.isVisible());
+  }
+
+  // Ctrl+F shows a find field over the text; F3 and Shift+F3 go from match
+  // to match, round the ends; Escape closes the field, then the window.
+  void documentationFindsAndEscapeClosesFieldThenWindow() {
+    auto program = startProgram();
+    THelperForm &helper = program->helperForm();
+    control<QAction>(program->mainWindow(), "Help2")->trigger();
+    QApplication::setActiveWindow(&helper);
+    QVERIFY(QTest::qWaitForWindowActive(&helper, waitBudgetMs()));
+    auto *text = control<QTextEdit>(helper, "RichEdit1");
+    auto *field = control<QLineEdit>(helper, "findEdit");
+    const QRect textArea = text->geometry();
+    QTest::keyClick(text, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), field);
+    QVERIFY(textArea == text->geometry() && textArea.contains(field->geometry()));
+    QTest::keyClicks(field, "deg");
+    const int first = text->textCursor().selectionStart();
+    QCOMPARE(text->textCursor().selectedText().toLower(), "deg");
+    for (const auto &[modifier, after] : {std::pair{Qt::NoModifier, true},
+                                          {Qt::ShiftModifier, false},
+                                          {Qt::ShiftModifier, true}}) {
+      QTest::keyClick(field, Qt::Key_F3, modifier);
+      QCOMPARE(text->textCursor().selectionStart() > first, after);
+    }
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(field->isHidden() && helper.isVisible());
+    QTest::keyClick(text, Qt::Key_Escape);
     QVERIFY(!helper.isVisible());
   }
 

@@ -196,6 +196,13 @@ TEST(PlotSampling, AutomaticValueRange) {
     Float low, high; // the range shown must hold this one, and
     Float within;    // lie within +/- this
   } cases[] = {
+      {"exp(0-x*x)", -100, 100, 0, 0.99, 1.1},
+      {"1/(1+x*x)", -1000, 1000, 0, 0.99, 1.1},
+      {"sin(x)*exp(0-x*x/100)", -1000, 1000, -0.8, 0.8, 1.1},
+      // A pole between two points, a jump, and a narrow peak beside a pole.
+      {"1/(x-0.1234)", -10, 10, -2, 2, 50},
+      {"(x > 0.25)*3 + x", -1, 1, -1, 4, 4.5},
+      {"1/(x-0.5) + 1000*exp(0-x*x*1000)", -1, 1, -10, 999, 1100},
       {"x", -1, 1, -1, 1, 1.1},
       {"exp(x)", -10, 10, 0, 22026, 23200},
       {"power(x;4)", -10, 10, 0, 10000, 10600},
