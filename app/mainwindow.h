@@ -29,6 +29,8 @@ namespace quorvex {
 class FormulaLineEdit;
 class HintTracker;
 class PlotWindow;
+class ResultFormatMenu;
+class ResultFormatsWindow;
 class SelectionLineEdit;
 class TTextPrintForm;
 class THelperForm;
@@ -58,6 +60,10 @@ public:
   void Allsessionresults1Click();
   // Tools > Plot...: the plot window for the formula and variables on screen.
   void ShowPlotWindow();
+  // View > Result format: the result box's format, without computing again,
+  // and the window of the last result in every format.
+  void ChooseResultFormat(const NumberFormat &format);
+  void ShowFormatsWindow();
   // File > Open Worksheet..., Save Worksheet... and Save Log...: each asks
   // for the file, then does the work of the function below it.
   void askOpenWorksheet();
@@ -109,6 +115,9 @@ private:
   QWidget *CreateResultGroup();
   QWidget *CreateKeypad();
   void CreateShortcuts();
+  // In mainwindow_formats.cpp.
+  void CreateResultFormatMenu();
+  void EditYValueContextPopup(const QPoint &position);
   // The worksheet and log commands, at the top of the File menu.
   void createFileCommands();
   void ShowKeyFaces();
@@ -158,6 +167,8 @@ private:
   QPointer<TTextPrintForm> FPrintForm;
   QPointer<THelperForm> FHelperForm;
   QPointer<PlotWindow> FPlotWindow; // made on first use, a child window
+  ResultFormatMenu *FResultFormatMenu = nullptr;
+  QPointer<ResultFormatsWindow> FFormatsWindow; // made on first use, a child window
   // The worksheet last opened or saved, which Save proposes.
   QString FWorksheetPath;
 };
