@@ -157,16 +157,21 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOu
   return allOk ? 0 : exitFailure;
 }
 
-// The formula of the command line, or those of standard input, as the
-// computations of one session.
-int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
-  TCalculatorSession session;
+// A session as the options make it for computing.
+void configureSession(TCalculatorSession &session, const EvalOptions &options) {
   // Only --log session ever reads the session log; a long batch need not
   // keep it.
   session.SetKeepSessionLog(options.log == LogChoice::Session);
   session.SetTrackStaleResult(false);
   session.SetRefuseIgnoredText(options.strict);
   session.SetResultFormat(options.format);
+}
+
+// The formula of the command line, or those of standard input, as the
+// computations of one session.
+int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
+  TCalculatorSession session;
+  configureSession(session, options);
   declareVariables(session, options.variables);
   return options.mode == Mode::Single ? runSingle(session, options, out, err)
                                       : runBatch(session, options, out, err);
@@ -212,9 +217,7 @@ int usageError(BufferedOutput &err, std::string_view message) {
 // --worksheet: the saved computation, computed once as a FORMULA would be.
 int runWorksheet(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
   TCalculatorSession session;
-  session.SetKeepSessionLog(options.log == LogChoice::Session);
-  session.SetTrackStaleResult(false);
-  session.SetRefuseIgnoredText(options.strict);
+  configureSession(session, options);
   try {
     openWithValues(session, loadWorksheet(options.worksheet), options.variables);
   } catch (const EUsageError &e) {

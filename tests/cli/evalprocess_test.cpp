@@ -426,6 +426,7 @@ TEST(EvalProcess, WorksheetsComputeAsSavedOrWithValuesReplaced) {
       {{ws, example}, 0, "1647.00949769028\n"},
       {{ws, example, "-v", "p=2000", "-v", "N=5"}, 0, "2566.71735700702\n"},
       {{ws, comma}, 0, "0.75\n"},
+      {{ws, example, "--format", "fixed:2"}, 0, "1647.01\n"},
       {{ws, comma, "--decimal-separator", ",", "-v", "X=2,5"}, 0, "3,75\n"},
       {{ws, comma, "--log", "last"},
        0,
