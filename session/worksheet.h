@@ -60,7 +60,7 @@ struct WorksheetRow {
 
 // The last computation, for whoever reads the file; opening ignores it.
 struct WorksheetResult {
-  std::string text;    // as the result box showed it
+  std::string text;    // as the record has it (15 digits)
   std::string formula; // the formula that gave it
   bool operator==(const WorksheetResult &) const = default;
 };
