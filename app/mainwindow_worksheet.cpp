@@ -55,7 +55,7 @@ QStringList worksheetFilters() {
 } // namespace
 
 void TF_Main_LSF::createFileCommands() {
-  QAction *print = findChild<QAction *>(QStringLiteral("Print1"));
+  auto *print = findChild<QAction *>(QStringLiteral("Print1"));
   QMenu *file = nullptr;
   for (QAction *title : MainMenu1->actions())
     if (title->menu() && title->menu()->actions().contains(print))

@@ -85,7 +85,10 @@ std::string followLinks(std::string path) {
     if (length < 0)
       fail();
     target.resize(static_cast<std::size_t>(length));
-    path = target.starts_with('/') ? target : folderOf(path) + "/" + target;
+    if (target.starts_with('/'))
+      path = target;
+    else
+      path = folderOf(path).append("/").append(target);
   }
   fail(ELOOP);
 }

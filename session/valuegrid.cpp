@@ -26,7 +26,7 @@ const std::string &TValueGrid::Cell(int column, int row) const {
 }
 
 int TValueGrid::KeptRowCount() const noexcept {
-  std::size_t kept = static_cast<std::size_t>(rowCount_);
+  auto kept = static_cast<std::size_t>(rowCount_);
   for (const auto &cells : columns_)
     kept = std::max(kept, cells.size());
   return static_cast<int>(kept);

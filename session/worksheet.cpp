@@ -121,7 +121,7 @@ std::string problemText(Problem problem, std::size_t line, const std::string &de
     return at + "a text has no closing quote";
   case Problem::BadEscape:
     return at + "unknown escape '" + detail +
-           "' (a text knows \\\\, \\\", \\t, \\n, \\r and \\xHH)";
+           R"(' (a text knows \\, \", \t, \n, \r and \xHH))";
   case Problem::ControlCharacter:
     return at + "a control character in a text must be written as an escape (\\t, "
                 "\\n, \\r or \\xHH)";
@@ -149,8 +149,8 @@ constexpr std::array<EntryDef, 7> entries = {{
     {"formula", 1, "formula \"TEXT\""},
     {"assign", 1, "assign \"TEXT\""},
     {"shown", 0, "shown ROWS"},
-    {"row", 2, "row \"NAME\" \"VALUE\""},
-    {"result", 2, "result \"TEXT\" \"FORMULA\""},
+    {"row", 2, R"(row "NAME" "VALUE")"},
+    {"result", 2, R"(result "TEXT" "FORMULA")"},
     {"end", 0, "end"},
 }};
 
