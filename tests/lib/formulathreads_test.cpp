@@ -97,4 +97,29 @@ TEST(FormulaThreads, EightThreadsGetWhatOneGets) {
   }
 }
 
+// Columns split over the library's threads, from several callers at once,
+// each with its own formula: every caller gets the bits of one thread.
+TEST(FormulaThreads, ColumnsOverThreadsFromThreads) {
+  constexpr std::size_t rows = 40000;
+  std::vector<double> xs(rows);
+  for (std::size_t r = 0; r < rows; ++r)
+    xs[r] = static_cast<double>(r % 500) * 0.01 - 1;
+  const double *const columns[] = {xs.data()};
+  const char *text = "sqrt(x)*ln(x+2)/(x-1)";
+  std::vector<double> alone(rows);
+  quorvex::Formula(text, {"x"}).evaluate(columns, rows, alone.data());
+  std::vector<std::vector<double>> together(4, std::vector<double>(rows));
+  std::vector<std::thread> callers;
+  for (std::size_t t = 0; t < together.size(); ++t)
+    callers.emplace_back([&, t] {
+      quorvex::Formula formula(text, {"x"});
+      for (int round = 0; round < 3; ++round)
+        formula.evaluate(columns, rows, together[t].data(), nullptr, 3);
+    });
+  for (std::thread &caller : callers)
+    caller.join();
+  for (const std::vector<double> &results : together)
+    EXPECT_EQ(0, std::memcmp(results.data(), alone.data(), rows * sizeof(double)));
+}
+
 } // namespace
