@@ -51,6 +51,20 @@ std::string_view utf8(py::handle text) {
   return {data, static_cast<std::size_t>(size)};
 }
 
+// A Python float (NumPy's float64 is one) or int (bool included) as it
+// converts to a double; none for anything else. OverflowError for an int
+// beyond the double range.
+std::optional<double> number(py::handle value) {
+  if (PyFloat_Check(value.ptr()))
+    return PyFloat_AS_DOUBLE(value.ptr());
+  if (!PyLong_Check(value.ptr()))
+    return std::nullopt;
+  const double converted = PyLong_AsDouble(value.ptr());
+  if (converted == -1.0 && PyErr_Occurred() != nullptr)
+    throw py::error_already_set();
+  return converted;
+}
+
 std::string quoted(std::string_view name) {
   return "'" + std::string(name) + "'";
 }
@@ -268,13 +282,13 @@ double PythonFormula::call(const py::args &args, const py::kwargs &kwargs) {
   const Arguments bound = bind(args, kwargs, false);
   std::vector<double> values(names_.size());
   for (std::size_t i = 0; i < values.size(); ++i) {
-    PyObject *value = bound.values[i].ptr();
-    if (PyFloat_CheckExact(value)) {
-      values[i] = PyFloat_AS_DOUBLE(value);
+    const py::handle value = bound.values[i];
+    if (const std::optional<double> v = number(value)) {
+      values[i] = *v;
       continue;
     }
     const py::object converted =
-        py::reinterpret_borrow<py::object>(valueFunction)(names_[i], py::handle(value));
+        py::reinterpret_borrow<py::object>(valueFunction)(names_[i], value);
     if (!PyFloat_Check(converted.ptr()))
       throw py::type_error("variable " + quoted(names_[i]) +
                            ": calling a formula takes one number per variable; "
@@ -301,8 +315,8 @@ py::object PythonFormula::evaluate(const py::args &args, const py::kwargs &kwarg
   std::size_t firstColumn = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const py::handle value = bound.values[i];
-    if (PyFloat_CheckExact(value.ptr())) {
-      scalars[i] = PyFloat_AS_DOUBLE(value.ptr());
+    if (const std::optional<double> v = number(value)) {
+      scalars[i] = *v;
       continue;
     }
     py::object converted;

@@ -3,6 +3,7 @@ import contextlib
 import ctypes
 import os
 import pickle
+import tracemalloc
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -164,6 +165,17 @@ def test_bad_calls_are_refused_and_overlap_is_read_first():
     f.evaluate(x=shifted[:-1], y=shifted[1:], out=shifted[1:])
     assert shifted.tolist() == [0, 1, 3, 5, 7, 9]
     assert f.evaluate(x=1, y=2) == 3 and np.ndim(f.evaluate(x=1, y=2)) == 0
+
+
+def test_float64_columns_are_read_where_they_are():
+    x = np.linspace(1, 2, 1_000_000)
+    out = np.empty_like(x)
+    f = quorvex.Formula("x*y", ("x", "y"))
+    tracemalloc.start()
+    f.evaluate(x=x, y=pd.Series(x), out=out)
+    assert tracemalloc.get_traced_memory()[1] < x.nbytes / 8
+    tracemalloc.stop()
+    assert out.tobytes() == (x * x).tobytes()
 
 
 def test_catalogue_and_version_are_the_librarys():
