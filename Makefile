@@ -8,6 +8,8 @@ BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PREFIX      ?= /usr/local
+# ON makes every compiler warning an error, as .ci/run builds.
+WERROR      ?= OFF
 
 # Building and running the calculator, and building the Python module for
 # Debian's Python (pybind11 and Python's headers).
@@ -68,7 +70,8 @@ locales: deps
 	  $(SUDO) locale-gen; }
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CONFIGURE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEX_WERROR=$(WERROR) \
+	  $(CONFIGURE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -114,7 +117,7 @@ SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1 \
                   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 test-sanitize: deps locales
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) -DQUORVEX_WERROR=$(WERROR) \
 	  -DCMAKE_C_COMPILER=$(SANITIZE_CC) -DCMAKE_C_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUORVEX_BUILD_GUI=ON \
@@ -127,7 +130,7 @@ test-sanitize: deps locales
 THREAD_DIR ?= build-tsan
 
 test-thread: deps
-	cmake -S . -B $(THREAD_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	cmake -S . -B $(THREAD_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) -DQUORVEX_WERROR=$(WERROR) \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" -DQUORVEX_BUILD_GUI=OFF \
 	  -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=OFF
@@ -169,7 +172,7 @@ FUZZ_FLAGS   := -fsanitize=fuzzer-no-link,address,undefined \
                 -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 fuzz-build: deps
-	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) -DQUORVEX_WERROR=$(WERROR) \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DQUORVEX_BUILD_GUI=OFF \
 	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_FUZZ=ON
@@ -190,7 +193,8 @@ bench-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
 
 bench-build: deps bench-deps
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEX_BUILD_BENCH=ON
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEX_BUILD_BENCH=ON \
+	  -DQUORVEX_WERROR=$(WERROR)
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target quorvex_bench
 
 bench: bench-build
@@ -211,6 +215,7 @@ PACKAGE_DIR ?= package-build
 
 package: deps
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DQUORVEX_WERROR=$(WERROR) \
 	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_MATH_FMA=OFF \
 	  -DQUORVEX_BUILD_PYTHON=ON \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \

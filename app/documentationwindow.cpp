@@ -1,7 +1,8 @@
 #include "documentationwindow.h"
 
+#include "userguide.h"
+
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -18,13 +19,6 @@ namespace {
 constexpr int helperWidth = 477;
 constexpr int helperHeight = 392;
 constexpr int findWidth = 200;
-
-QString userGuide() {
-  QFile file(QStringLiteral(":/userguide.html"));
-  if (!file.open(QIODevice::ReadOnly))
-    return {};
-  return QString::fromUtf8(file.readAll());
-}
 
 } // namespace
 

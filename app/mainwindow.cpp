@@ -8,6 +8,8 @@
 #include "hinttracker.h"
 #include "plotwindow.h"
 #include "printreportwindow.h"
+#include "resultformatmenu.h"
+#include "resultformatswindow.h"
 #include "selectionlineedit.h"
 #include "variablegridview.h"
 
@@ -119,6 +121,7 @@ TF_Main_LSF::TF_Main_LSF()
   setTabOrder(Edit1, V_Q);
   setTabOrder(V_Q, SG_Variables);
   setTabOrder(SG_Variables, EditYValue);
+  CreateResultFormatMenu();
   Edit1->installEventFilter(this);
   V_Q->installEventFilter(this);
   connect(SG_Variables, &VariableGridView::editorOpened, this,
@@ -170,6 +173,8 @@ void TF_Main_LSF::ShowSession() {
   edVarQuantity->setText(QString::fromStdString(FSession->Grid().QuantityText()));
   SG_Variables->refresh();
   ShowResultFreshness();
+  if (FFormatsWindow)
+    FFormatsWindow->showValue(FSession->LastResult(), FResultFormatMenu->listedFormats());
 }
 
 void TF_Main_LSF::ComputeSpdbtnClick() {

@@ -29,6 +29,8 @@ namespace quorvex {
 class FormulaLineEdit;
 class HintTracker;
 class PlotWindow;
+class ResultFormatMenu;
+class ResultFormatsWindow;
 class SelectionLineEdit;
 class TTextPrintForm;
 class THelperForm;
@@ -58,6 +60,10 @@ public:
   void Allsessionresults1Click();
   // Tools > Plot...: the plot window for the formula and variables on screen.
   void ShowPlotWindow();
+  // View > Result format: the result box's format, without computing again,
+  // and the window of the last result in every format.
+  void ChooseResultFormat(const NumberFormat &format);
+  void ShowFormatsWindow();
 
   // Keypad: one handler per key of keypad.def (Nr7btnClick, ...).
 #define QUORVEX_KEY(name, ...) void name##Click();
@@ -96,6 +102,9 @@ private:
   QWidget *CreateResultGroup();
   QWidget *CreateKeypad();
   void CreateShortcuts();
+  // In mainwindow_formats.cpp.
+  void CreateResultFormatMenu();
+  void EditYValueContextPopup(const QPoint &position);
   void ShowKeyFaces();
   void FixWindowSize();
 
@@ -143,6 +152,8 @@ private:
   QPointer<TTextPrintForm> FPrintForm;
   QPointer<THelperForm> FHelperForm;
   QPointer<PlotWindow> FPlotWindow; // made on first use, a child window
+  ResultFormatMenu *FResultFormatMenu = nullptr;
+  QPointer<ResultFormatsWindow> FFormatsWindow; // made on first use, a child window
 };
 
 } // namespace quorvex

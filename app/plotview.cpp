@@ -50,8 +50,8 @@ QColor textTone(const QPalette &palette, int share) {
   const QColor text = palette.color(QPalette::Text);
   const QColor base = palette.color(QPalette::Base);
   auto mix = [share](int from, int to) { return from + (to - from) * share / 255; };
-  return QColor(mix(base.red(), text.red()), mix(base.green(), text.green()),
-                mix(base.blue(), text.blue()));
+  return {mix(base.red(), text.red()), mix(base.green(), text.green()),
+          mix(base.blue(), text.blue())};
 }
 
 // The part of the segment from a to b inside box (Liang-Barsky); false when
@@ -150,12 +150,14 @@ void drawCurve(QPainter &painter, const QPolygonF &line, const QColor &colour,
   // Offsets of a square as wide as the line, its corners left out from
   // three pixels up: they add no width, only time.
   const long width = std::max(1L, std::lround(curveWidth * ratio));
+  const long centre = (width - 1) / 2; // a whole pixel: an even width leans right
   for (long i = 0; i < width; ++i)
     for (long j = 0; j < width; ++j) {
       const bool corner = (i == 0 || i == width - 1) && (j == 0 || j == width - 1);
       if (width >= 3 && corner)
         continue;
-      const QPointF offset((i - (width - 1) / 2) / ratio, (j - (width - 1) / 2) / ratio);
+      const QPointF offset(static_cast<double>(i - centre) / ratio,
+                           static_cast<double>(j - centre) / ratio);
       painter.translate(offset);
       painter.drawPolyline(line);
       painter.translate(-offset);
@@ -456,7 +458,8 @@ PlotView::Frame PlotView::frameFor(const QRectF &area) const {
     for (const AxisTick &tick : frame.xTicks)
       widest =
           std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.label)));
-    if (frame.xTicks.size() * (widest + 1.5 * line) <= frame.plot.width())
+    if (static_cast<double>(frame.xTicks.size()) * (widest + 1.5 * line) <=
+        frame.plot.width())
       break;
   }
   return frame;
@@ -698,7 +701,8 @@ void PlotView::paintLegend(QPainter &painter, const Frame &frame,
     textWidth = std::max(textWidth, metrics.horizontalAdvance(shown.back()));
   }
   const QRectF box =
-      legendRect(frame, QSizeF(swatch + textWidth + 18, shown.size() * (line + 4) + 6));
+      legendRect(frame, QSizeF(swatch + textWidth + 18,
+                               static_cast<double>(shown.size()) * (line + 4) + 6));
   const QColor text = colours.color(QPalette::Text);
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setPen(QPen(textTone(colours, 90), 1));

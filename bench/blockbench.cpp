@@ -69,6 +69,7 @@ void ours(benchmark::State &state, const BenchFormula &formula) {
   bindFormula(evaluator, formula, storage, benchContext());
   evaluator.Compile(formula.ours);
   std::vector<Float *> variables;
+  variables.reserve(storage.size());
   for (double &value : storage)
     variables.push_back(&value);
   BlockEvaluator block(evaluator, variables);
@@ -155,7 +156,7 @@ bool printBlockTable(const MedianCollector &medians, std::FILE *out) {
   bool allMet = true;
   for (const BenchFormula &formula : benchFormulas()) {
     const std::string row = blockRow(formula);
-    const double rows = static_cast<double>(blockRows);
+    const auto rows = static_cast<double>(blockRows);
     const double ours = medians.median(benchName(row, oursColumn)) / rows;
     const double native = medians.median(benchName(row, nativeColumn)) / rows;
     const double bulk = medians.median(benchName(row, peerBulkColumn)) / rows;

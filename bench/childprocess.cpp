@@ -23,6 +23,7 @@ double secondsSince(Clock::time_point start) {
 
 std::vector<char *> pointers(std::vector<std::string> &texts) {
   std::vector<char *> result;
+  result.reserve(texts.size() + 1);
   for (std::string &text : texts)
     result.push_back(text.data());
   result.push_back(nullptr);

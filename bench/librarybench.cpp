@@ -27,7 +27,7 @@ Formula compiled(const BenchFormula &formula, std::vector<double> &values) {
   std::vector<Variable> variables;
   for (std::size_t i = 0; i < formula.variables.size(); ++i)
     variables.emplace_back(formula.variables[i].name, &values[i]);
-  return Formula(formula.ours, variables);
+  return {formula.ours, variables};
 }
 
 void evaluate(benchmark::State &state, const BenchFormula &formula) {
@@ -53,6 +53,7 @@ void columns(benchmark::State &state, const BenchFormula &formula) {
       column[r] = variable.value * (1 + static_cast<double>(r % 1000) * 1e-9);
     values.push_back(std::move(column));
   }
+  pointers.reserve(values.size());
   for (const auto &column : values)
     pointers.push_back(column.data());
   std::vector<double> storage = initialValues(formula);

@@ -41,7 +41,7 @@ struct TableJob {
 
 const TableJob jobs[] = {
     {"table F1 --jobs 1 vs mawk, 1M rows", "F1", 1, "1",
-     "NR>1{printf \"%s,%.15g\\n\", $1, 5.22-5.44e-4*($1-817)}"},
+     R"(NR>1{printf "%s,%.15g\n", $1, 5.22-5.44e-4*($1-817)})"},
     {"table F4 --jobs 1 vs mawk, 1M rows", "F4", 2, "1",
      "NR>1{printf \"%s,%s,%.15g\\n\", $1, $2, "
      "sin($1)*cos($2)+sqrt($1*$1+$2*$2)-atan2($2,$1)}"},
@@ -220,6 +220,7 @@ void evaluateTable(benchmark::State &state, const TableJob &job) {
   evaluator.Compile(formula.ours);
   BlockEvaluator block(evaluator, variables);
   std::vector<const double *> pointers;
+  pointers.reserve(columns.size());
   for (const auto &column : columns)
     pointers.push_back(column.data());
   std::vector<double> results(columns.front().size());

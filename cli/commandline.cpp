@@ -157,6 +157,14 @@ void refuseColumnNameClashes(const EvalOptions &options) {
   }
 }
 
+NumberFormat parseFormat(std::string_view option, std::string_view text) {
+  try {
+    return parseNumberFormat(text);
+  } catch (const EFormatError &e) {
+    throw EUsageError(std::string(option) + ": " + e.message());
+  }
+}
+
 LogChoice parseLog(std::string_view text) {
   if (text == "last")
     return LogChoice::Last;
@@ -189,6 +197,7 @@ struct OptionSpec {
   // the mode takes none).
   std::optional<Mode> selects{};
   std::string_view formula{};
+  std::string_view excludes{}; // the long name of an option it cannot go with
   std::string_view help{};     // its lines, "\n" between them
   ApplyOption apply = nullptr; // none: the mode it selects is all it says
 };
@@ -217,6 +226,17 @@ constexpr OptionSpec optionTable[] = {
              "instead of the 15-digit result",
      .apply = [](EvalOptions &o, std::string_view,
                  std::string_view) { o.roundTrip = true; }},
+    {.name = "--format",
+     .argument = "FORMAT",
+     .modes = computing,
+     .excludes = "--round-trip",
+     .help = "write results in FORMAT: general:N, sci:N or\n"
+             "eng:N with N significant digits (1 to 17),\n"
+             "fixed:N with N decimals (0 to 20), shortest,\n"
+             "exact or hex (default general:15, as the\n"
+             "result box; --log keeps general:15)",
+     .apply = [](EvalOptions &o, std::string_view given,
+                 std::string_view value) { o.format = parseFormat(given, value); }},
     {.name = "--strict",
      .modes = computing,
      .help = "fail a formula followed by text that it does\n"
@@ -342,6 +362,11 @@ std::string optionsHelp() {
       lines.remove_prefix(end + 1);
       text.append(helpColumn, ' ');
     }
+    if (!option.excludes.empty())
+      text.append(helpColumn, ' ')
+          .append("(not with ")
+          .append(option.excludes)
+          .append(")\n");
   }
   return text;
 }
@@ -442,6 +467,14 @@ void checkModes(const EvalOptions &options, const std::vector<GivenOption> &give
     throw EUsageError(selector->name + " needs " + std::string(formula));
 }
 
+// Two options that contradict each other are refused, whichever comes first.
+void refuseExclusions(const std::vector<GivenOption> &given) {
+  for (const GivenOption &option : given)
+    for (const GivenOption &other : given)
+      if (!option.spec->excludes.empty() && other.spec->name == option.spec->excludes)
+        throw EUsageError(option.name + " cannot be used with " + other.name);
+}
+
 } // namespace
 
 bool isUsableSeparator(char c) noexcept {
@@ -473,6 +506,7 @@ EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
   refuseDuplicateNames(options.variables);
   refuseColumnNameClashes(options);
   checkModes(options, given);
+  refuseExclusions(given);
   return options;
 }
 

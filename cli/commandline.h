@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/errors.h"
+#include "engine/numberformat.h"
 
 #include <optional>
 #include <string>
@@ -46,6 +47,7 @@ struct EvalOptions {
   std::optional<std::string> formula;   // none: read formulas from stdin
   std::optional<char> decimalSeparator; // none: the locale's
   bool roundTrip = false;
+  NumberFormat format; // of the results; the logs keep General 15
   bool strict = false; // text after a formula fails the line
   LogChoice log = LogChoice::None;
   // --table FILE ("-": standard input) with its result column's name and

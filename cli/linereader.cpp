@@ -2,7 +2,6 @@
 
 #include "blockread.h"
 
-#include <cstring>
 #include <poll.h>
 #include <utility>
 
@@ -42,11 +41,8 @@ bool LineReader::fill() {
 bool LineReader::next(std::string_view &line) {
   std::size_t searchFrom = start_;
   for (;;) {
-    const void *found =
-        std::memchr(buffer_.data() + searchFrom, '\n', buffer_.size() - searchFrom);
-    if (found != nullptr) {
-      const std::size_t end =
-          static_cast<std::size_t>(static_cast<const char *>(found) - buffer_.data());
+    const std::size_t end = std::string_view(buffer_).find('\n', searchFrom);
+    if (end != std::string_view::npos) {
       line = std::string_view(buffer_).substr(start_, end - start_);
       start_ = end + 1;
       if (!line.empty() && line.back() == '\r')

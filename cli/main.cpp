@@ -163,6 +163,7 @@ int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &
   session.SetKeepSessionLog(options.log == LogChoice::Session);
   session.SetTrackStaleResult(false);
   session.SetRefuseIgnoredText(options.strict);
+  session.SetResultFormat(options.format);
   declareVariables(session, options.variables);
   return options.mode == Mode::Single ? runSingle(session, options, out, err)
                                       : runBatch(session, options, out, err);

@@ -9,7 +9,7 @@ namespace quorvex {
 namespace {
 
 bool within(std::string_view part, std::string_view whole) noexcept {
-  const std::less_equal<const char *> notAfter;
+  const std::less_equal<> notAfter; // a total order of pointers
   return notAfter(whole.data(), part.data()) &&
          notAfter(part.data() + part.size(), whole.data() + whole.size());
 }
@@ -34,9 +34,9 @@ void appendRecordAsRead(const CsvReader &reader, std::span<const std::string_vie
 }
 
 TableJob::TableJob(const TableLayout &layout, std::unique_ptr<RowEvaluator> evaluator,
-                   bool roundTrip)
+                   bool roundTrip, const NumberFormat &format)
     : layout_(layout), evaluator_(std::move(evaluator)),
-      writer_(layout.delimiter, roundTrip) {}
+      writer_(layout.delimiter, roundTrip, format) {}
 
 void TableJob::readRecords(TableBlock &block) {
   const std::string_view input(block.input);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/numberformat.h"
 #include "session/csvwriter.h"
 #include "session/rowevaluator.h"
 
@@ -47,7 +48,7 @@ class TableJob {
 public:
   // evaluator has the formula compiled, with the slots of layout.
   TableJob(const TableLayout &layout, std::unique_ptr<RowEvaluator> evaluator,
-           bool roundTrip);
+           bool roundTrip, const NumberFormat &format);
 
   // Reads, computes and writes every row of block.input into block.output.
   // A row is written as it stands in the input, except that a field a

@@ -403,10 +403,12 @@ makeJobs(const TableLayout &layout, std::unique_ptr<RowEvaluator> first,
          const std::vector<TableVariable> &variables, const EvalOptions &options) {
   const unsigned jobCount = options.jobs.value_or(usableCpus());
   std::vector<std::unique_ptr<TableJob>> jobs;
-  jobs.push_back(std::make_unique<TableJob>(layout, std::move(first), options.roundTrip));
+  jobs.push_back(std::make_unique<TableJob>(layout, std::move(first), options.roundTrip,
+                                            options.format));
   for (unsigned i = 1; i < jobCount; ++i)
-    jobs.push_back(std::make_unique<TableJob>(
-        layout, preparedEvaluator(variables, *options.formula), options.roundTrip));
+    jobs.push_back(
+        std::make_unique<TableJob>(layout, preparedEvaluator(variables, *options.formula),
+                                   options.roundTrip, options.format));
   return jobs;
 }
 
@@ -414,7 +416,8 @@ void writeHeaderLine(const TableHeader &header, const TableSettings &settings,
                      BufferedOutput &out) {
   std::string text = header.text;
   text.push_back(settings.delimiter);
-  ResultTableWriter(settings.delimiter, settings.options.roundTrip)
+  ResultTableWriter(settings.delimiter, settings.options.roundTrip,
+                    settings.options.format)
       .appendResultNames(settings.resultName, text);
   out.write(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "blockplan.h"
 #include "evaluator.h"
 #include "floattypes.h"
 
@@ -15,7 +16,9 @@
 // which anything went wrong (a value that is not finite, a routine that
 // raised an error) is run again by the machine's own ops, one by one, which
 // gives its first fault with the message and span Evaluate gives; every
-// other row gets the bits Evaluate would give.
+// other row gets the bits Evaluate would give. The program is translated
+// once by planBlock (blockplan.h) into steps, each a loop of
+// blockkernels.h; this is the run loop over the blocks.
 
 namespace quorvex {
 
@@ -34,8 +37,10 @@ public:
   // evaluator has its formula compiled and is neither compiled again nor
   // destroyed while this lives. columnVariables: distinct addresses bound
   // with AddVariable, whose values evaluate() takes from columns; every
-  // other variable is read from its storage once per call.
-  BlockEvaluator(TCompiledEvaluator &evaluator, std::span<Float *const> columnVariables);
+  // other variable is read from its storage once per call. calls chooses
+  // the loop of each function call over a block.
+  BlockEvaluator(TCompiledEvaluator &evaluator, std::span<Float *const> columnVariables,
+                 CallKernelChoice calls = perRowCallKernel);
   ~BlockEvaluator();
   BlockEvaluator(const BlockEvaluator &) = delete;
   BlockEvaluator &operator=(const BlockEvaluator &) = delete;
@@ -53,9 +58,6 @@ public:
   void evaluate(std::span<const Float *const> columns, std::size_t rows, Float *results,
                 BlockFaultSink &faults);
 
-  // One op of the program as it runs over a block.
-  struct Step;
-
 private:
   // Runs the ops that read no column; false when one of them failed or gave
   // a value that is not finite, which every row then shares.
@@ -68,20 +70,7 @@ private:
 
   TCompiledEvaluator &evaluator_;
   std::vector<Float *> columnVariables_;
-  std::vector<TExprVirtMachOp *> scalarOps_;
-  std::vector<Step> steps_;
-  // What the steps read, by index: the slots of constants and scalar ops,
-  // the scratch columns, and the column of each column variable at the
-  // block's first row.
-  std::vector<const Float *> operands_;
-  std::vector<std::uint32_t> columnOperands_; // operands_ index of each column
-  std::vector<std::size_t> checkedColumns_;   // columns tested as they are read
-  std::vector<Float> reciprocals_;            // of constant divisors
-  // Where the result comes from: the last step, which writes it; a column;
-  // or one value for every row (operands_[resultOperand_] for the last two).
-  enum class ResultKind { Step, Column, Scalar };
-  ResultKind resultKind_ = ResultKind::Scalar;
-  std::uint32_t resultOperand_ = 0;
+  BlockPlan plan_;
   bool hasProgram_ = false;
   std::size_t blockRows_ = 0;
   std::vector<Float> scratch_;

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): POSIX newlocale
 #include <string>
 #include <system_error>
 
@@ -290,7 +290,7 @@ Float roundToFloat(Float80 value) {
   if (std::isfinite(value) &&
       std::fabs(value) > static_cast<Float80>(std::numeric_limits<Float>::max())) {
     // Values that round down to DBL_MAX are still in range.
-    const Float rounded = static_cast<Float>(value);
+    const auto rounded = static_cast<Float>(value);
     if (std::isinf(rounded))
       throw EOverflow();
     return rounded;

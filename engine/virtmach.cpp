@@ -69,7 +69,7 @@ void raiseUnordered() {
 }
 
 Float variableToFloat(Float80 source) {
-  const Float value = static_cast<Float>(source);
+  const auto value = static_cast<Float>(source);
   // An infinity or NaN held in the variable is an operand, not a fault;
   // only a finite value beyond the double range overflows.
   if (!isFinite(value)) [[unlikely]]

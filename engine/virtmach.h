@@ -196,7 +196,7 @@ public:
       result = Func(Argument(*X), Argument(*Y));
     else
       result = Func(Argument(*X), Argument(*Y), Argument(*Z));
-    const Float value = static_cast<Float>(result);
+    const auto value = static_cast<Float>(result);
     if (notFinite(value)) [[unlikely]] {
       bool finiteArgs = true;
       if constexpr (Arity >= 1)
@@ -244,12 +244,15 @@ private:
 
 // --- the op classes of the table -----------------------------------------------
 
+// The rows' arguments are names and types, which parentheses cannot enclose.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define QUORVEX_VM_VARIABLE(Class, Mnemonic, Step, Source)                               \
   using Class = TExprTypedVarVmOp<Source>;
 #define QUORVEX_VM_UNARY(Class, Mnemonic, Step, Operation)                               \
   using Class = TExprUnaryOperationVmOp<Operation>;
 #define QUORVEX_VM_ARITHMETIC(Class, Mnemonic, Step, Operation, Check)                   \
   using Class = TExprArithmeticVmOp<Operation, &Check>;
+// NOLINTEND(bugprone-macro-parentheses)
 #include "vmops.def"
 
 // A row's Step as the preprocessor tests it: what a Paired row keeps.
@@ -286,7 +289,7 @@ public:
   }
   // Creates a constant op owned by the machine and appends it to ConstList.
   TExprConstVmOp &AddConst(Float value) {
-    TExprConstVmOp &op = Make<TExprConstVmOp>(value);
+    auto &op = Make<TExprConstVmOp>(value);
     constList_.push_back(&op);
     return op;
   }

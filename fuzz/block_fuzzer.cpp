@@ -50,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
   }
   std::vector<const double *> columnData;
+  columnData.reserve(columns.size());
   for (const auto &column : columns)
     columnData.push_back(column.data());
 

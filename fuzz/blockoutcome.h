@@ -7,8 +7,9 @@
 #include "engine/errors.h"
 #include "engine/evaluator.h"
 
+#include <bit>
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 #include <exception>
 #include <map>
 #include <optional>
@@ -28,7 +29,8 @@ struct RowOutcome {
 
   bool operator==(const RowOutcome &other) const {
     return failed == other.failed &&
-           std::memcmp(&value, &other.value, sizeof value) == 0 &&
+           std::bit_cast<std::uint64_t>(value) ==
+               std::bit_cast<std::uint64_t>(other.value) &&
            errorClass == other.errorClass && message == other.message &&
            span == other.span;
   }

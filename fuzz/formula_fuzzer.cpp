@@ -22,9 +22,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -46,7 +46,8 @@ struct Outcome {
     if (failed != other.failed)
       return false;
     if (!failed)
-      return std::memcmp(&value, &other.value, sizeof value) == 0;
+      return std::bit_cast<std::uint64_t>(value) ==
+             std::bit_cast<std::uint64_t>(other.value);
     const bool sameSpan = span.has_value() == other.span.has_value() &&
                           (!span || (span->offset == other.span->offset &&
                                      span->length == other.span->length));
@@ -76,7 +77,7 @@ template <class Step> Outcome run(Step step) {
 
 // Value cells hold finite numbers only; anything else becomes its sign.
 double variableValue(FuzzedDataProvider &in) {
-  const double v = in.ConsumeFloatingPoint<double>();
+  const auto v = in.ConsumeFloatingPoint<double>();
   return std::isfinite(v) ? v : std::copysign(1.0, v);
 }
 
@@ -111,7 +112,8 @@ void checkArithmetic(const Outcome &outcome, const fuzz::ArithmeticResult &expec
     return;
   case ArithmeticOutcome::Value:
     FUZZ_CHECK(!outcome.failed);
-    FUZZ_CHECK(std::memcmp(&outcome.value, &expected.value, sizeof expected.value) == 0);
+    FUZZ_CHECK(std::bit_cast<std::uint64_t>(outcome.value) ==
+               std::bit_cast<std::uint64_t>(expected.value));
     return;
   case ArithmeticOutcome::ZeroDivide:
     FUZZ_CHECK(outcome.failed && *outcome.type == typeid(EZeroDivide));

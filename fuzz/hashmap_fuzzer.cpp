@@ -39,8 +39,9 @@ struct KeyLess {
 
 using Model = std::map<std::string, std::uintptr_t, KeyLess>;
 
+// The map holds opaque pointers; the model's are numbered ones.
 void *asValue(std::uintptr_t id) {
-  return reinterpret_cast<void *>(id);
+  return reinterpret_cast<void *>(id); // NOLINT(performance-no-int-to-ptr)
 }
 
 int sign(int v) {
@@ -118,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
       caseSensitive
           ? static_cast<const TStringHashMapTraits &>(TCaseSensitiveTraits::Instance())
           : TCaseInsensitiveTraits::Instance();
-  std::uint32_t buckets = in.ConsumeIntegralInRange<std::uint32_t>(0, 300);
+  auto buckets = in.ConsumeIntegralInRange<std::uint32_t>(0, 300);
   TStringHashMap map(&traits, buckets);
   Model model(KeyLess{caseSensitive});
   std::uintptr_t nextId = 1;

@@ -13,12 +13,12 @@
 #include "engine/lexer.h"
 #include "engine/numberconversion.h"
 
+#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): POSIX newlocale
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,7 +40,7 @@ locale_t cLocale() {
 }
 
 bool sameBits(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 std::string message(std::string_view text) {
@@ -121,7 +121,7 @@ Expected expectNumber(std::string_view body, char separator, bool negative) {
 // The converted extended value, once rounded, must be the expected one, and
 // the rounding must overflow exactly when the expected value does.
 void checkRounding(long double got, const Expected &expected) {
-  const double want = static_cast<double>(expected.value);
+  const auto want = static_cast<double>(expected.value);
   try {
     const double rounded = roundToFloat(got);
     FUZZ_CHECK(!std::isinf(want));

@@ -159,6 +159,26 @@ quorvex_status quorvex_evaluate_columns_threads(quorvex_formula *formula,
   });
 }
 
+quorvex_status quorvex_format_number(double value, const char *format,
+                                     char decimal_separator, char *text, size_t text_size,
+                                     size_t *length, quorvex_error *error) {
+  if (const quorvex_status s = needed(text, "text", error); s != QUORVEX_OK)
+    return s;
+  return guarded(error, [&] {
+    if (text_size > 0)
+      *text = '\0';
+    const std::string written = quorvex::formatNumber(
+        value, format != nullptr ? format : "general:15", decimal_separator);
+    if (length != nullptr)
+      *length = written.size();
+    if (written.size() >= text_size)
+      throw quorvex::usageError("The text needs " +
+                                quorvex::decimalText(written.size() + 1) +
+                                " bytes, not " + quorvex::decimalText(text_size));
+    std::memcpy(text, written.c_str(), written.size() + 1);
+  });
+}
+
 size_t quorvex_function_count(void) {
   return quorvex::functionEntries().size();
 }

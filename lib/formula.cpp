@@ -76,8 +76,7 @@ template <class Work> auto translated(Work &&work) {
 std::unique_ptr<Formula::Impl> Formula::compile(std::string_view text,
                                                 std::span<const Variable> variables,
                                                 const CompileOptions &options) {
-  if (options.decimalSeparator != '.' && options.decimalSeparator != ',')
-    throw usageError("The decimal separator must be '.' or ','");
+  checkDecimalSeparator(options.decimalSeparator);
   return translated([&] {
     auto impl = std::make_unique<Formula::Impl>(variables.size());
     impl->decimalSeparator = options.decimalSeparator;

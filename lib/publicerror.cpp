@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 #include "engine/messagetext.h"
+#include "engine/numberformat.h"
 #include "mathlib/mathfuncerror.h"
 
 #include <cstdio>
@@ -27,6 +28,8 @@ ErrorKind kindOf(const std::exception &error) {
     return ErrorKind::InvalidOperation;
   if (dynamic_cast<const EMathFuncError *>(&error) != nullptr)
     return ErrorKind::Domain;
+  if (dynamic_cast<const EFormatError *>(&error) != nullptr)
+    return ErrorKind::Usage;
   return ErrorKind::Internal;
 }
 
@@ -37,17 +40,22 @@ Error publicError(const std::exception &error) {
   if (const auto *engineError = dynamic_cast<const Exception *>(&error);
       engineError != nullptr && engineError->span())
     span = Span{engineError->span()->offset, engineError->span()->length};
-  return Error(kindOf(error), withFullStop(error.what()), span);
+  return {kindOf(error), withFullStop(error.what()), span};
 }
 
 Error usageError(std::string_view message) {
-  return Error(ErrorKind::Usage, withFullStop(message));
+  return {ErrorKind::Usage, withFullStop(message)};
+}
+
+void checkDecimalSeparator(char separator) {
+  if (separator != '.' && separator != ',')
+    throw usageError("The decimal separator must be '.' or ','");
 }
 
 std::string decimalText(std::size_t n) {
   char text[24];
   const int length = std::snprintf(text, sizeof text, "%zu", n);
-  return std::string(text, static_cast<std::size_t>(length));
+  return {text, static_cast<std::size_t>(length)};
 }
 
 Error::Error(ErrorKind kind, std::string message, std::optional<Span> span)

@@ -19,6 +19,9 @@ Error publicError(const std::exception &error);
 // stop of its own.
 Error usageError(std::string_view message);
 
+// Throws the usage error of a decimal separator other than '.' and ','.
+void checkDecimalSeparator(char separator);
+
 // n in decimal, for usage messages. (std::to_string would export a table
 // of libstdc++'s from the library.)
 std::string decimalText(std::size_t n);

@@ -7,7 +7,7 @@ namespace quorvex::fast {
 
 namespace {
 
-__extension__ typedef unsigned __int128 UInt128;
+__extension__ using UInt128 = unsigned __int128;
 
 // The 64 bits of 1/pi from bit position p on (position 1 has weight 1/2);
 // positions before the binary point are zero.

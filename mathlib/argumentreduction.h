@@ -85,10 +85,10 @@ inline LogArgument reduceLog(double x) {
   }
   const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
   const auto i = static_cast<unsigned>((fraction + (std::uint64_t{1} << 43)) >> 44);
-  const double m = std::bit_cast<double>(fraction | (std::uint64_t{1023} << 52));
+  const auto m = std::bit_cast<double>(fraction | (std::uint64_t{1023} << 52));
   const LogEntry &entry = logTable[i];
-  const double scale = std::bit_cast<double>((std::uint64_t{2046} << 52) -
-                                             (bits & (std::uint64_t{2047} << 52)));
+  const auto scale = std::bit_cast<double>((std::uint64_t{2046} << 52) -
+                                           (bits & (std::uint64_t{2047} << 52)));
   return {i > 106 ? e + 1 : e, exactReduction(m, entry.inverse), &entry, scale};
 }
 

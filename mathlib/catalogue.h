@@ -8,10 +8,28 @@
 
 // The standard context's constants and functions as one catalogue, in
 // registration order (catalogue.def): what the standard context registers,
-// what quorvex-eval --list and the manual pages print, and what the tests
-// and the accuracy tool go through.
+// what quorvex-eval --list, the manual pages and the user guide print, and
+// what the tests and the accuracy tool go through. Its texts are English,
+// marked for translation with the context "Catalogue".
 
 namespace quorvex {
+
+// The groups the user guide lists the functions in, in its order; not the
+// families the routines' files are named for.
+enum class GuideGroup {
+  Algebraic,
+  Transcendental,
+  Trigonometric,
+  OtherTrigonometric,
+  Hyperbolic,
+  OtherHyperbolic,
+  Miscellaneous,
+};
+
+struct CatalogueGroup {
+  GuideGroup group;
+  std::string_view name; // as the guide heads it: "Other trigonometric"
+};
 
 struct CatalogueConstant {
   std::string_view name;
@@ -20,6 +38,8 @@ struct CatalogueConstant {
   // A formula that computes the constant from its meaning with the
   // context's functions, or empty for a measured physical constant.
   std::string_view definition;
+  std::string_view
+      guide; // the meaning as the user guide writes it, HTML; empty: the meaning
 };
 
 struct CatalogueFunction {
@@ -27,15 +47,17 @@ struct CatalogueFunction {
   using Binary = Float (*)(Float, Float);
 
   constexpr CatalogueFunction(std::string_view name, std::string_view arguments,
-                              Unary routine, std::string_view family,
-                              std::string_view domain, std::string_view description)
-      : name(name), arguments(arguments), unary(routine), family(family), domain(domain),
-        description(description) {}
+                              Unary routine, std::string_view family, GuideGroup group,
+                              std::string_view domain, std::string_view description,
+                              std::string_view guide)
+      : name(name), arguments(arguments), unary(routine), family(family), group(group),
+        domain(domain), description(description), guide(guide) {}
   constexpr CatalogueFunction(std::string_view name, std::string_view arguments,
-                              Binary routine, std::string_view family,
-                              std::string_view domain, std::string_view description)
-      : name(name), arguments(arguments), binary(routine), family(family), domain(domain),
-        description(description) {}
+                              Binary routine, std::string_view family, GuideGroup group,
+                              std::string_view domain, std::string_view description,
+                              std::string_view guide)
+      : name(name), arguments(arguments), binary(routine), family(family), group(group),
+        domain(domain), description(description), guide(guide) {}
 
   std::string_view name;
   std::string_view arguments; // as written in a formula: "x", "x; z"
@@ -44,8 +66,10 @@ struct CatalogueFunction {
   Unary unary = nullptr;
   Binary binary = nullptr;
   std::string_view family; // the file that holds the routine: mathlib/<family>.cpp
+  GuideGroup group;
   std::string_view domain; // the arguments that give a value
   std::string_view description;
+  std::string_view guide; // the user guide's paragraph, HTML, after name and arguments
 
   constexpr std::size_t argumentCount() const noexcept {
     return binary != nullptr ? 2 : 1;
@@ -54,5 +78,7 @@ struct CatalogueFunction {
 
 std::span<const CatalogueConstant> catalogueConstants() noexcept;
 std::span<const CatalogueFunction> catalogueFunctions() noexcept;
+// Every group, in the guide's order.
+std::span<const CatalogueGroup> catalogueGroups() noexcept;
 
 } // namespace quorvex

@@ -79,7 +79,7 @@ inline double mulAdd(double x, double y, double z) {
 // exact, which is cheaper than a full twoProd.
 inline DD splitBits(double v, int dropped) {
   const auto bits = std::bit_cast<unsigned long long>(v);
-  const double head = std::bit_cast<double>(bits & ~((1ull << dropped) - 1));
+  const auto head = std::bit_cast<double>(bits & ~((1ull << dropped) - 1));
   return {head, v - head};
 }
 

@@ -61,8 +61,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "formula calculator with variables, functi
 set(CPACK_PACKAGE_DESCRIPTION
 "Quorvex is a desktop formula calculator with its own compiled expression
 engine. Name your variables, type a value for each into a grid, write a
-formula with numbers, the four operators, parentheses, comparisons, 39
-functions and 49 mathematical and physical constants, and press Compute.
+formula with numbers, the four operators, parentheses, comparisons, ${QUORVEX_FUNCTION_COUNT}
+functions and ${QUORVEX_CONSTANT_COUNT} mathematical and physical constants, and press Compute.
 Every computation is logged, and the log can be printed.
 
 The package also contains quorvex-eval, which computes the same formulas
@@ -103,7 +103,7 @@ set(CPACK_DEBIAN_LIBRARY_DESCRIPTION
 "formula engine of the Quorvex calculator (shared library)
 The expression engine of the Quorvex calculator as a library for C and C++
 programs: compile a formula with variables, the four operators,
-comparisons, 39 functions and 49 constants once, then evaluate it once or
+comparisons, ${QUORVEX_FUNCTION_COUNT} functions and ${QUORVEX_CONSTANT_COUNT} constants once, then evaluate it once or
 over columns of values, with the calculator's exact error messages.
 .
 This package contains the shared library.")
@@ -114,7 +114,7 @@ set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
 "formula engine of the Quorvex calculator (development files)
 The expression engine of the Quorvex calculator as a library for C and C++
 programs: compile a formula with variables, the four operators,
-comparisons, 39 functions and 49 constants once, then evaluate it once or
+comparisons, ${QUORVEX_FUNCTION_COUNT} functions and ${QUORVEX_CONSTANT_COUNT} constants once, then evaluate it once or
 over columns of values, with the calculator's exact error messages.
 .
 This package contains the C and C++ headers, the pkg-config file and the

@@ -1,7 +1,7 @@
 #include "axisticks.h"
 
 #include "engine/errors.h"
-#include "resultformat.h"
+#include "engine/numberformat.h"
 
 #include <algorithm>
 #include <array>

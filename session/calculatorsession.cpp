@@ -115,6 +115,7 @@ void TCalculatorSession::CompileFormula(TCompiledEvaluator &evaluator) {
 
 Float TCalculatorSession::Compute() {
   ClearResult();
+  FLastResult.reset();
   FIgnoredText.clear();
   FLastFailure = {};
   ApplyVariableList();
@@ -168,8 +169,17 @@ Float TCalculatorSession::Compute() {
   if (const auto ignored = evaluator.IgnoredTextOffset())
     FIgnoredText.assign(FFormulaText, *ignored);
   ++FComputeCount;
+  if (FResultFormat != NumberFormat{})
+    writeNumber(value, FResultFormat, decimalSeparator(), FResultText);
+  FLastResult = value;
   guard.commit();
   return value;
+}
+
+void TCalculatorSession::SetResultFormat(const NumberFormat &format) {
+  FResultFormat = format;
+  if (FLastResult && !FResultText.empty())
+    writeNumber(*FLastResult, format, decimalSeparator(), FResultText);
 }
 
 bool TCalculatorSession::ValueCellsDifferFrom(

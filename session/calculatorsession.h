@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/floattypes.h"
+#include "engine/numberformat.h"
 #include "failureplace.h"
 #include "reportpreference.h"
 #include "textlog.h"
@@ -45,9 +46,19 @@ public:
   void SetAssignText(std::string_view text) { FAssignText.assign(text); }
   const std::string &FormulaText() const noexcept { return FFormulaText; }
   void SetFormulaText(std::string_view text) { FFormulaText.assign(text); }
-  // The read-only result box EditYValue.
+  // The read-only result box EditYValue: the result in ResultFormat().
   const std::string &ResultText() const noexcept { return FResultText; }
   void ClearResult() noexcept { FResultText.clear(); }
+  // How the result box writes the result: General 15 at start-up. The logs
+  // record General 15 whatever is chosen.
+  const NumberFormat &ResultFormat() const noexcept { return FResultFormat; }
+  // Writes the result box's result anew in format, without computing again;
+  // later Computes write theirs in it too.
+  void SetResultFormat(const NumberFormat &format);
+  // The value of the last computation, which the result box may no longer
+  // show (a key typed in the Assign box clears it): none before the first
+  // and after a failed one, like Memo1's record.
+  const std::optional<Float> &LastResult() const noexcept { return FLastResult; }
 
   // The value grid and Quantity box. The GUI writes column-1 cell edits
   // through Grid().SetCell as the user types them.
@@ -142,6 +153,8 @@ private:
   std::string FAssignText = "x";
   std::string FFormulaText;
   std::string FResultText;
+  NumberFormat FResultFormat;
+  std::optional<Float> FLastResult;
   TValueGrid FGrid;
   TVariableList FVariableList;
   std::vector<Float> FVariableValues;

@@ -31,9 +31,10 @@ void appendCsvField(std::string &out, std::string_view field, char delimiter) {
   out.push_back('"');
 }
 
-ResultTableWriter::ResultTableWriter(char delimiter, bool roundTrip)
-    : delimiter_(delimiter), decimalSeparator_(decimalSeparator()),
-      roundTrip_(roundTrip) {}
+ResultTableWriter::ResultTableWriter(char delimiter, bool roundTrip,
+                                     const NumberFormat &format)
+    : delimiter_(delimiter), decimalSeparator_(decimalSeparator()), roundTrip_(roundTrip),
+      format_(format) {}
 
 void ResultTableWriter::appendHeader(std::span<const std::string_view> names,
                                      std::string_view resultName,
@@ -66,7 +67,7 @@ void ResultTableWriter::appendResult(const RowOutcome &outcome, std::string &out
     if (roundTrip_)
       formatRoundTrip(outcome.value, text_);
     else
-      formatResult(outcome.value, decimalSeparator_, text_);
+      writeNumber(outcome.value, format_, decimalSeparator_, text_);
     // A result never holds a quote or a line break, but it may hold the
     // delimiter when that was chosen equal to the decimal separator.
     appendCsvField(out, text_, delimiter_);

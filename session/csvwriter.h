@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/numberformat.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,7 +11,7 @@
 // one the command line wrote.
 //
 // A row is the input cells as they were read, then the result and the error:
-// either the result written as the result box writes it (or the shortest
+// either the result written in a format of the result box (or the shortest
 // round-trip form) and an empty error, or an empty result and the error
 // report's text. Fields are quoted only where CSV needs it (RFC 4180), rows
 // end in "\n".
@@ -28,9 +30,9 @@ void appendCsvField(std::string &out, std::string_view field, char delimiter);
 
 class ResultTableWriter {
 public:
-  // Results are formatted with the decimal separator current at
-  // construction.
-  ResultTableWriter(char delimiter, bool roundTrip);
+  // Results are formatted in format (unless roundTrip) with the decimal
+  // separator current at construction.
+  ResultTableWriter(char delimiter, bool roundTrip, const NumberFormat &format = {});
 
   char delimiter() const noexcept { return delimiter_; }
 
@@ -51,6 +53,7 @@ private:
   char delimiter_;
   char decimalSeparator_;
   bool roundTrip_;
+  NumberFormat format_;
   std::string text_; // reused, so rows cost no allocation
 };
 

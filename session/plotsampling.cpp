@@ -152,6 +152,7 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     if (errors.empty())
       continue;
     std::vector<int> renumbered;
+    renumbered.reserve(errors.size());
     for (const PlotError &error : errors)
       renumbered.push_back(errorIndex(samples.errors, error.message, error.span));
     for (std::size_t i = partStart(t); i < partStart(t + 1); ++i)

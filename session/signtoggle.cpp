@@ -34,7 +34,7 @@ std::optional<TSignToggleEdit<CharT>> toggleSign(std::basic_string_view<CharT> t
   const std::size_t n = t.size();
   p = std::min(p, n);
   length = std::min(length, n - p);
-  const CharT separator = widen<CharT>(decimalSeparator);
+  const auto separator = widen<CharT>(decimalSeparator);
   auto isNumberChar = [separator](CharT c) { return isDigit(c) || c == separator; };
 
   if (length == 1 && isSign(t[p])) {

@@ -409,7 +409,7 @@ Totals check(const Function &f, long count, std::FILE *cases, std::FILE *sample,
     const Args a = f.draw(d);
     const Outcome o = run(f, a);
     const Quad exact = f.exact(a);
-    const double rounded = static_cast<double>(exact);
+    const auto rounded = static_cast<double>(exact);
     if (o.slow)
       ++t.slow;
     if (sample != nullptr && i < sampleCount)
@@ -424,7 +424,7 @@ Totals check(const Function &f, long count, std::FILE *cases, std::FILE *sample,
       continue;
     }
     ++t.values;
-    const double err = static_cast<double>(fabsq(q(o.value) - exact) / ulpOf(exact));
+    const auto err = static_cast<double>(fabsq(q(o.value) - exact) / ulpOf(exact));
     t.worst = std::max(t.worst, err);
     const bool close = boundaryDistance(exact) < 0x1p-52;
     if (close)

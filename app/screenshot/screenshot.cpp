@@ -116,7 +116,7 @@ int main(int argc, char *argv[]) {
   window.findChild<QAbstractButton *>("ComputeSpdbtn")->click();
   auto *formula = window.findChild<QLineEdit *>("Edit1");
   formula->setFocus();
-  formula->setCursorPosition(formula->text().size());
+  formula->setCursorPosition(static_cast<int>(formula->text().size()));
 
   bool ok = save(window, out.filePath("main-window" + suffix + ".png"));
   window.findChild<QAction *>("Allsessionresults1")->trigger();

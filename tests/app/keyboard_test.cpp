@@ -111,7 +111,7 @@ private slots:
   void altReachesTheMenuBarOnly() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QLineEdit *assign = control<QLineEdit>(window, "V_Q");
+    auto *assign = control<QLineEdit>(window, "V_Q");
     computeByKey(edit1(window));
     const QString shown = result(window)->text();
     QTest::keyClick(edit1(window), Qt::Key_Alt); // to the menu bar and back

@@ -150,7 +150,7 @@ private slots:
     QLineEdit *editor =
         control<VariableGridView>(window, "SG_Variables")->focusedEditor();
     QVERIFY(editor);
-    editor->setCursorPosition(editor->text().size());
+    editor->setCursorPosition(static_cast<int>(editor->text().size()));
     clickKeys(window, keys);
     QCOMPARE(editor->text(), cell);
     QCOMPARE(window.Session().Grid().Cell(1, 1), cell.toStdString());
@@ -220,7 +220,7 @@ private slots:
   void insertionsAreUndoSteps() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QLineEdit *edit1 = control<QLineEdit>(window, "Edit1");
+    auto *edit1 = control<QLineEdit>(window, "Edit1");
     setFormula(window, "", 0);
     QTest::keyClick(edit1, Qt::Key_2);
     click(control<QAbstractButton>(window, "Operatormultiplicationbtn"));

@@ -46,7 +46,7 @@ void assignVariables(TF_Main_LSF &window, const QString &text) {
 
 // Types a value into grid row `row` through the cell editor.
 void typeValue(TF_Main_LSF &window, int row, const QString &text) {
-  VariableGridView *grid = control<VariableGridView>(window, "SG_Variables");
+  auto *grid = control<VariableGridView>(window, "SG_Variables");
   focus(grid);
   grid->setCurrentCell(row, 1);
   QCoreApplication::processEvents();
@@ -688,7 +688,7 @@ private slots:
     QFETCH(QStringList, hints);
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
-    QStatusBar *status = control<QStatusBar>(window, "StatusBar1");
+    auto *status = control<QStatusBar>(window, "StatusBar1");
     auto *key = control<QAbstractButton>(window, "Nr7btn");
     QTest::mouseMove(key, key->rect().center());
     QTRY_COMPARE(status->currentMessage(), "Seven");

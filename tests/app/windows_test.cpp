@@ -7,7 +7,9 @@
 #include "app/variablegridview.h"
 
 #include "app/plotwindow.h"
+#include "mathlib/catalogue.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -21,12 +23,15 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 using namespace quorvex;
 using namespace quorvex::test;
@@ -398,14 +403,82 @@ private slots:
                 .contains(fact));
   }
 
+  // The guide's catalogue sections are written in full: every function's
+  // paragraph under its call as a formula writes it, every constant, the
+  // counts, and no section left unwritten.
+  void userGuideDescribesTheWholeCatalogue() {
+    auto program = startProgram();
+    const QString guide =
+        control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText();
+    const auto text = [](std::string_view s) {
+      return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    for (const CatalogueFunction &f : catalogueFunctions()) {
+      const QString call =
+          text(f.name) + '(' + text(f.arguments).remove(' ') + ") \u2014 ";
+      QVERIFY2(guide.contains(call), qPrintable(call));
+    }
+    for (const CatalogueConstant &c : catalogueConstants())
+      QVERIFY2(guide.contains(text(c.name)), c.name.data());
+    QVERIFY(guide.contains(QString::number(catalogueFunctions().size()) +
+                           " built-in functions"));
+    QVERIFY(!guide.contains(QRegularExpression(QStringLiteral("\\{\\w+\\}"))));
+  }
+
+  // A format rewrites the result on screen without computing; the logs keep
+  // General 15, Copy takes what the box shows, and the formats window lists
+  // every format and copies the chosen line.
+  void resultFormats() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    setFormula(window, "1/3", 3);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    whenModal("digits", [](QWidget &dialog) {
+      control<QSpinBox>(dialog, "digitsBox")->setValue(3);
+      QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    control<QAction>(window, "scientificFormat")->trigger();
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "3.33E-1");
+    QCOMPARE(window.Session().ComputeCount(), 1);
+    QVERIFY(window.Session().PrintSource().Text() ==
+            "Formula: F = 1/3\nx: 2\nF value: 0.333333333333333\n");
+    click(control<QAbstractButton>(window, "Copybtn"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), "3.33E-1");
+    // Escape in the dialog leaves the format and its check mark as they were.
+    whenModal("digits",
+              [](QWidget &dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    control<QAction>(window, "fixedFormat")->trigger();
+    QVERIFY(control<QAction>(window, "scientificFormat")->isChecked());
+    QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "3.33E-1");
+
+    control<QAction>(window, "allFormatsAction")->trigger();
+    auto *formats = control<QWidget>(window, "resultFormatsWindow");
+    QVERIFY(QTest::qWaitForWindowActive(formats));
+    auto *list = control<QTreeWidget>(*formats, "formatList");
+    QCOMPARE(list->topLevelItemCount(), 7);
+    QCOMPARE(list->topLevelItem(1)->text(0), "Scientific (3 digits)");
+    QCOMPARE(list->topLevelItem(6)->text(1), "0x1.5555555555555p-2");
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(5));
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "0.333333333333333314829616256247390992939472198486328125");
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(!formats->isVisible());
+  }
+
   // In every window and dialog each Alt letter leads to one place only;
   // within each menu, likewise. The user guide's key table names them all.
   void altLettersAreUnique() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
     control<QAction>(window, "plotAction")->trigger();
-    const QWidget *windows[] = {&window, control<PlotWindow>(window, "plotWindow"),
-                                &program->printForm(), &program->helperForm(),
+    control<QAction>(window, "allFormatsAction")->trigger();
+    const QWidget *windows[] = {&window,
+                                control<PlotWindow>(window, "plotWindow"),
+                                control<QWidget>(window, "resultFormatsWindow"),
+                                &program->printForm(),
+                                &program->helperForm(),
                                 &program->aboutForm()};
     const QString guide =
         control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText();

@@ -5,7 +5,7 @@
 using namespace quorvex;
 
 namespace {
-EvalOptions parse(std::vector<std::string_view> args) {
+EvalOptions parse(const std::vector<std::string_view> &args) {
   return parseCommandLine(args);
 }
 } // namespace
@@ -80,4 +80,25 @@ TEST(CommandLine, LogChoices) {
   EXPECT_EQ(parse({"--log", "last"}).log, LogChoice::Last);
   EXPECT_EQ(parse({"--log=session"}).log, LogChoice::Session);
   EXPECT_THROW(parse({"--log", "Last"}), EUsageError);
+}
+
+TEST(CommandLine, FormatsAndWhatTheyRefuse) {
+  EXPECT_EQ(parse({"--format", "fixed:2", "1"}).format,
+            (NumberFormat{Notation::Fixed, 2}));
+  const auto refusal = [](const std::vector<std::string_view> &args) {
+    try {
+      parse(args);
+    } catch (const EUsageError &e) {
+      return e.message();
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(
+      refusal({"--format", "sci:18", "1"}),
+      "--format: format 'sci:18' needs a number of significant digits from 1 to 17");
+  EXPECT_EQ(refusal({"--format=Exact"}),
+            "--format: unknown format 'Exact' (general:N, sci:N, "
+            "eng:N, fixed:N, shortest, exact or hex)");
+  EXPECT_EQ(refusal({"--round-trip", "--format", "hex"}),
+            "--format cannot be used with --round-trip");
 }

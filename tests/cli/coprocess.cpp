@@ -22,6 +22,7 @@ CoProcess::CoProcess(const std::string &program, const std::vector<std::string> 
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<char *> pointers;
+  pointers.reserve(argv.size() + 1);
   for (std::string &a : argv)
     pointers.push_back(a.data());
   pointers.push_back(nullptr);

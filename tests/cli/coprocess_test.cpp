@@ -43,8 +43,7 @@ TEST(EvalCoProcess, AnswersEachTableRowBeforeTheNextArrives) {
   const std::string fifo = "/tmp/quorvex-fifo-" + std::to_string(::getpid());
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string direct = "exec \"$0\" --table -";
-  const std::string named =
-      "exec 3<&0; cat <&3 >\"$1\" & exec \"$0\" --table \"$1\" 3<&-";
+  const std::string named = R"(exec 3<&0; cat <&3 >"$1" & exec "$0" --table "$1" 3<&-)";
   for (const std::string &run : {direct + " --jobs 1", direct + " --jobs 2",
                                  named + " --jobs 1", named + " --jobs 2"}) {
     SCOPED_TRACE(run);

@@ -105,6 +105,14 @@ TEST(EvalProcess, SingleFormulas) {
        0,
        "0.25\n",
        ""},
+      {"a format", {"--format", "eng:2", "-4.7E-5"}, 0, "-47E-6\n", ""},
+      {"fixed from 1E21 on", {"--format=fixed:2", "1E21*5"}, 0, "5.00E21\n", ""},
+      {"exact with comma",
+       {"--format", "exact", "--decimal-separator", ",", "0,1"},
+       0,
+       "0,1000000000000000055511151231257827021181583404541015625\n",
+       ""},
+      {"hexadecimal", {"--format", "hex", "pi"}, 0, "0x1.921fb54442d18p+1\n", ""},
       {"round trip leaves errors alone",
        {"--round-trip", "1/0"},
        1,
@@ -143,6 +151,9 @@ TEST(EvalProcess, UsageErrorsExitWithTwo) {
       {"--list", "1+1"},
       {"--list", "-v", "x=1"},
       {"--table", "-", "--list", "x"},
+      {"--format", "sci:18", "1"},
+      {"--format", "1"},
+      {"--format", "hex", "--round-trip", "1"},
   };
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "" : args.front());
@@ -200,7 +211,7 @@ TEST(EvalProcess, WriteFailuresAreReported) {
   const Args cases[] = {{"--help"}, {"--version"}, {"--list"}, {"1+1"}, {}};
   for (const Args &args : cases) {
     SCOPED_TRACE(args.empty() ? "batch" : args.front());
-    Args shell{"-c", "exec \"$0\" \"$@\" >/dev/full", QUORVEX_EVAL_PATH};
+    Args shell{"-c", R"(exec "$0" "$@" >/dev/full)", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), args.begin(), args.end());
     const ProcessResult r =
         runProcess("/bin/sh", shell, "1+1\n", environmentWithLocale("C"));
@@ -220,7 +231,7 @@ TEST(EvalProcess, ReadFailuresAreReported) {
       {{"--table", "-", "x"}, "quorvex-eval: error reading standard input\n"},
   };
   for (const auto &c : cases) {
-    Args shell{"-c", "exec \"$0\" \"$@\" </", QUORVEX_EVAL_PATH};
+    Args shell{"-c", R"(exec "$0" "$@" </)", QUORVEX_EVAL_PATH};
     shell.insert(shell.end(), c.args.begin(), c.args.end());
     const ProcessResult r = runProcess("/bin/sh", shell, "", environmentWithLocale("C"));
     EXPECT_EQ(r.status, 1) << c.err;
@@ -280,6 +291,8 @@ TEST(EvalProcess, LogKeepsTheDisplayTextUnderRoundTrip) {
       eval({"--round-trip", "--decimal-separator", ",", "--log", "last", "1/3"});
   EXPECT_EQ(r.out, "0.3333333333333333\nFormula: F = 1/3\n"
                    "F value: 0,333333333333333\n");
+  EXPECT_EQ(eval({"--format", "sci:3", "--log", "last"}, "1/3\n").out,
+            "3.33E-1\nFormula: F = 1/3\nF value: 0.333333333333333\n");
 }
 
 TEST(EvalProcess, BytesPassThroughToTheLog) {

@@ -45,6 +45,7 @@ private:
 
 std::vector<char *> pointers(std::vector<std::string> &texts) {
   std::vector<char *> result;
+  result.reserve(texts.size() + 1);
   for (std::string &t : texts)
     result.push_back(t.data());
   result.push_back(nullptr);

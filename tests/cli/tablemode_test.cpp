@@ -109,6 +109,12 @@ TEST(TableMode, RowsResultsAndErrors) {
        0,
        "x,F,error\n0.1,0.30000000000000004,\n",
        ""},
+      {"a format, on every job",
+       {"--format", "sci:2", "--jobs", "2", "--table", "-", "x/3"},
+       "x\n1\n-2\n",
+       0,
+       "x,F,error\n1,3.3E-1,\n-2,-6.7E-1,\n",
+       ""},
       {"result column named",
        {"--result-name", "volume", "--table", "-", "x*x*x"},
        "x\n2\n",
@@ -275,7 +281,7 @@ TEST(TableMode, ReadsAFile) {
   // With standard input closed, the file opens as descriptor 0.
   const ProcessResult closed = runProcess(
       "/bin/sh",
-      {"-c", "exec \"$0\" --table \"$1\" 'pi*r*r*h' <&-", QUORVEX_EVAL_PATH, path}, "",
+      {"-c", R"(exec "$0" --table "$1" 'pi*r*r*h' <&-)", QUORVEX_EVAL_PATH, path}, "",
       environmentWithLocale("C"));
   std::remove(path);
   for (const ProcessResult &result : {r, closed}) {
@@ -377,11 +383,10 @@ struct WeatherRows {
 
 WeatherRows weatherRows(int copies) {
   const char *rows[][2] = {
-      {"2012/01/01,\"Troy, NY\",12.8,5,\"light rain, fog\",4.7", "7.8,"},
+      {R"(2012/01/01,"Troy, NY",12.8,5,"light rain, fog",4.7)", "7.8,"},
       {"2012/01/02,\"Troy, NY\",10.6,2.8,,", "7.8,"},
       {"2012/01/03,Oslo,,-2.5,snow,", ",'' is not a valid floating point value."},
-      {"2012/01/04,\"Union County, Troy Shelton\",-1.1,-3.3,\"said \"\"cold\"\"\",",
-       "2.2,"},
+      {R"(2012/01/04,"Union County, Troy Shelton",-1.1,-3.3,"said ""cold""",)", "2.2,"},
       {"2012/01/05,Oslo,n/a,1,,", ",'n/a' is not a valid floating point value."},
       {"2012/01/06,\"\",3,1E400,,", ",Floating point overflow."},
   };

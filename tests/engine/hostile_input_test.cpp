@@ -179,7 +179,8 @@ TEST(HostileLength, FormulasAroundTheLengthBound) {
   const std::size_t bound = TCompiledEvaluator::maxExpressionLength;
   ASSERT_EQ(bound, 1048576u);
   // Long terms keep the node count modest while the text fills the bound.
-  const std::string terms = repeat("1000000000+", (bound - 1) / 11) + "1";
+  const std::size_t termCount = (bound - 1) / 11;
+  const std::string terms = repeat("1000000000+", termCount) + "1";
   ASSERT_EQ(terms.size(), bound);
   const struct {
     std::string formula;
@@ -188,7 +189,7 @@ TEST(HostileLength, FormulasAroundTheLengthBound) {
   } rows[] = {
       {"1" + std::string(bound - 1, ' '), value(1), "padded to the bound"},
       {"1" + std::string(bound, ' '), error(tooLong), "padded one past the bound"},
-      {terms, value((bound - 1) / 11 * 1e9 + 1), "a sum filling the bound"},
+      {terms, value(static_cast<double>(termCount) * 1e9 + 1), "a sum filling the bound"},
       {terms + "+1", error(tooLong), "a sum one past the bound"},
       {std::string(bound * 2, '('), error(tooLong), "two MiB of parentheses"},
       // Text ends at its first zero byte; what follows does not count.

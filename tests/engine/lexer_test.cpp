@@ -25,7 +25,7 @@ int kindValue(TokenKind kind) {
 std::string shortest(Float value) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return {buffer, result.ptr};
 }
 
 // One token per entry: Number(value 'text'), Identifier('text') or the

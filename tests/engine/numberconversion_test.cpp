@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): POSIX newlocale
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -337,7 +337,7 @@ TEST(NumberConversion, ShortestDecimalsReadBackAsTheSameDouble) {
     std::uint64_t bits = random();
     if (drawn % 4 == 0)
       bits &= 0x800F'FFFF'FFFF'FFFFu; // biased exponent 0
-    const Float x = std::bit_cast<Float>(bits);
+    const auto x = std::bit_cast<Float>(bits);
     if (!std::isfinite(x))
       continue;
     ++drawn;

@@ -133,7 +133,7 @@ private:
   }
   static std::string num(double v) {
     char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr);
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr};
   }
   std::string name(const void *address) const {
     const auto it = Names.find(address);

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): POSIX newlocale
 #include <string>
 
 namespace quorvex::test {

@@ -204,6 +204,7 @@ TEST(HashMap, RebuildReaddsInReverseVisitingOrder) {
 TEST(HashMap, BucketCountChangesKeepEveryEntry) {
   TStringHashMap map(&insensitive(), 3);
   std::vector<std::string> keys;
+  keys.reserve(200);
   for (int i = 0; i < 200; ++i)
     keys.push_back("key" + std::to_string(i));
   for (std::size_t i = 0; i < keys.size(); ++i)

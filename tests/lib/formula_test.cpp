@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -199,8 +200,8 @@ TEST(Formula, RejectsTrailingTextOnRequest) {
                         Case{"2x", "Unexpected text after the formula: 'x'", 1, 1}}) {
     SCOPED_TRACE(c.formula);
     try {
-      quorvex::Formula(c.formula, {}, {'.', true});
-      ADD_FAILURE();
+      const quorvex::Formula formula(c.formula, {}, {'.', true});
+      ADD_FAILURE() << "compiled: " << formula.text();
     } catch (const quorvex::Error &e) {
       EXPECT_EQ(e.kind(), K::TrailingText);
       EXPECT_EQ(e.message(), c.message);
@@ -327,6 +328,45 @@ TEST(Formula, ListsTheCatalogue) {
             QUORVEX_ERROR_USAGE);
 }
 
+// The library writes numbers as the calculator does, in C as in C++.
+TEST(Formula, FormatsNumbersAsTheCalculator) {
+  const struct {
+    double value;
+    const char *format;
+    char separator;
+    const char *text;
+  } cases[] = {
+      {1.0 / 3, nullptr, '.', "0.333333333333333"},
+      {-4.7e-5, "eng:2", ',', "-47E-6"},
+      {2.5, "fixed:0", '.', "2"},
+      {0.1, "exact", ',', "0,1000000000000000055511151231257827021181583404541015625"},
+      {-0.0, "hex", ',', "-0x0p+0"},
+  };
+  char text[QUORVEX_NUMBER_TEXT_SIZE];
+  std::size_t length = 0;
+  for (const auto &c : cases) {
+    EXPECT_EQ(
+        quorvex::formatNumber(c.value, c.format ? c.format : "general:15", c.separator),
+        c.text);
+    ASSERT_EQ(quorvex_format_number(c.value, c.format, c.separator, text, sizeof text,
+                                    &length, nullptr),
+              QUORVEX_OK);
+    EXPECT_STREQ(text, c.text);
+    EXPECT_EQ(length, std::strlen(c.text));
+  }
+  // The longest text of any double fits; one byte less cuts nothing off.
+  const double longest = -std::nextafter(std::numeric_limits<double>::min(), 0.0);
+  EXPECT_EQ(
+      quorvex_format_number(longest, "exact", '.', text, sizeof text, &length, nullptr),
+      QUORVEX_OK);
+  EXPECT_EQ(quorvex_format_number(longest, "exact", '.', text, length, &length, nullptr),
+            QUORVEX_ERROR_USAGE);
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(quorvex_format_number(1, "sci:0", '.', text, sizeof text, nullptr, nullptr),
+            QUORVEX_ERROR_USAGE);
+  EXPECT_THROW(quorvex::formatNumber(1, "sci:3", '#'), quorvex::Error);
+}
+
 // A C call given a null pointer it needs reports a usage error naming it,
 // rather than following the pointer.
 TEST(Formula, CCallsRefuseNullPointers) {
@@ -367,6 +407,10 @@ TEST(Formula, CCallsRefuseNullPointers) {
          return quorvex_evaluate_columns(formula, column, 1, 1, nullptr, nullptr, e);
        },
        "results is null."},
+      {[&](quorvex_error *e) {
+         return quorvex_format_number(1, nullptr, '.', nullptr, 8, nullptr, e);
+       },
+       "text is null."},
   };
   for (const auto &c : cases) {
     char message[64] = "";

@@ -67,10 +67,11 @@ TEST(FormulaThreads, EightThreadsGetWhatOneGets) {
   const std::size_t caseCount = std::size(cases);
   std::vector<Result> alone;
   for (int t = 0; t < threadCount; ++t)
-    for (std::size_t c = 0; c < caseCount; ++c)
-      alone.push_back(run(cases[c], t));
+    for (const auto &testCase : cases)
+      alone.push_back(run(testCase, t));
   std::vector<std::vector<Result>> together(threadCount);
   std::vector<std::thread> threads;
+  threads.reserve(threadCount);
   for (int t = 0; t < threadCount; ++t)
     threads.emplace_back([&, t] {
       for (int round = 0; round < rounds; ++round)

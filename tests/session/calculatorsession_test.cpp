@@ -517,3 +517,26 @@ TEST(CalculatorSession, ResultGoesStaleWhenAnInputChanges) {
   EXPECT_ANY_THROW(s.Compute());
   EXPECT_FALSE(s.ResultIsStale()); // empty: nothing to mistake
 }
+
+TEST(CalculatorSession, ResultFormatRewritesTheResultButNotTheLogs) {
+  SeparatorGuard comma(',');
+  TCalculatorSession s;
+  s.SetAssignText("");
+  s.SetFormulaText("1/3");
+  s.Compute();
+  s.SetResultFormat({Notation::Scientific, 3});
+  EXPECT_EQ(s.ResultText(), "3,33E-1");
+  s.SetFormulaText("-4,7E-5");
+  s.Compute();
+  EXPECT_EQ(s.ResultText(), "-4,70E-5");
+  s.SetResultFormat({Notation::Engineering, 2});
+  EXPECT_EQ(s.ResultText(), "-47E-6");
+  EXPECT_EQ(s.ComputeCount(), 2);
+  EXPECT_EQ(s.Memo2().Lines().back(), "Y value: -4,7E-5");
+  EXPECT_EQ(s.Memo1().Lines().back(), "F value: -4,7E-5");
+  // A cleared box stays empty; the value is still there for other views.
+  s.ClearResult();
+  s.SetResultFormat({});
+  EXPECT_EQ(s.ResultText(), "");
+  EXPECT_EQ(s.LastResult(), -4.7e-5);
+}

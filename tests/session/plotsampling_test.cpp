@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <exception>
 #include <limits>
 #include <optional>
@@ -113,7 +114,9 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
     single->evaluateAt(0, p.x, outcome);
     if (outcome.ok) {
       ASSERT_EQ(p.error, -1) << i;
-      ASSERT_EQ(std::memcmp(&p.y, &outcome.value, sizeof p.y), 0) << i;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(p.y),
+                std::bit_cast<std::uint64_t>(outcome.value))
+          << i;
       continue;
     }
     const PlotError error{outcome.error, outcome.errorSpan};
@@ -134,7 +137,8 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
   for (std::size_t i = 0; i < xs.size(); ++i) {
     ASSERT_EQ(outcomes[i].ok, samples.points[i].error < 0) << i;
     if (outcomes[i].ok) {
-      ASSERT_EQ(std::memcmp(&outcomes[i].value, &samples.points[i].y, sizeof(Float)), 0)
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(outcomes[i].value),
+                std::bit_cast<std::uint64_t>(samples.points[i].y))
           << i;
     }
   }

@@ -63,7 +63,7 @@ void expectToggle(const ToggleCase &c) {
 }
 
 std::u16string toUtf16(const char *ascii) {
-  return std::u16string(ascii, ascii + std::char_traits<char>::length(ascii));
+  return {ascii, ascii + std::char_traits<char>::length(ascii)};
 }
 
 } // namespace

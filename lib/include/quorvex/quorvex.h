@@ -3,6 +3,8 @@
 
 #include "quorvex/export.h"
 
+/* A header for C and C++ alike: typedefs and <stddef.h>.
+   NOLINTBEGIN(modernize-use-using,modernize-deprecated-headers) */
 #include <stddef.h>
 
 /* The formula engine of the Quorvex calculator for C and every language
@@ -96,6 +98,22 @@ QUORVEX_API quorvex_status quorvex_evaluate_columns_threads(
     size_t rows, double *results, size_t *failed_rows, size_t threads,
     quorvex_error *error);
 
+/* Bytes that always hold the text of quorvex_format_number, its zero byte
+   included. */
+#define QUORVEX_NUMBER_TEXT_SIZE 800
+
+/* Writes value as text in format (a name as for quorvex::formatNumber:
+   "general:N", "sci:N", "eng:N", "fixed:N", "shortest", "exact" or "hex";
+   null: "general:15", the calculator's result) with decimal_separator ('.'
+   or ','), zero-terminated, into text, which holds text_size bytes.
+   *length, when not null, receives the text's length without the zero
+   byte, also when text_size is too small for it: a usage error that leaves
+   text "" rather than cut digits off. */
+QUORVEX_API quorvex_status quorvex_format_number(double value, const char *format,
+                                                 char decimal_separator, char *text,
+                                                 size_t text_size, size_t *length,
+                                                 quorvex_error *error);
+
 /* The catalogue of functions and constants. For index below the count,
    sets the zero-terminated texts (valid for the program's life) and
    returns QUORVEX_OK; otherwise QUORVEX_ERROR_USAGE. Any out pointer may
@@ -111,5 +129,6 @@ QUORVEX_API quorvex_status quorvex_constant_info(size_t index, const char **name
 #ifdef __cplusplus
 }
 #endif
+/* NOLINTEND(modernize-use-using,modernize-deprecated-headers) */
 
 #endif

@@ -180,6 +180,18 @@ struct CatalogueEntry {
   double value = 0; // a constant's value
 };
 
+// value as text, as the calculator writes numbers: the decimal separator
+// ('.' or ','), a capital E, no "+" or leading zeros in the exponent, "INF"
+// and "NAN". format is one of "general:N", "sci:N" and "eng:N" with N
+// significant digits (1 to 17), "fixed:N" with N decimals (0 to 20),
+// "shortest" (the fewest digits that read back as value), "exact" (every
+// digit of its binary value) and "hex" (hexadecimal floating point, always
+// with "."); "general:15" is the calculator's result box:
+// formatNumber(1.0 / 3) is "0.333333333333333". Throws a Usage error for an
+// unknown format, a digit count out of range or another separator.
+QUORVEX_API std::string formatNumber(double value, std::string_view format = "general:15",
+                                     char decimalSeparator = '.');
+
 // Every function, and every constant, in the calculator's catalogue order.
 QUORVEX_API std::vector<CatalogueEntry> functions();
 QUORVEX_API std::vector<CatalogueEntry> constants();
