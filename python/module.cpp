@@ -7,6 +7,8 @@
 
 #include <pybind11/pybind11.h>
 
+#include <vector>
+
 namespace py = pybind11;
 using quorvex::python::PythonFormula;
 
@@ -85,6 +87,17 @@ interrupts a long evaluation at once. A variable named "out", "errors" or
 "threads" is passed in another case ("OUT=") or by position.
 )doc";
 
+// The catalogue's entries as (name, second, description): second a
+// function's arguments or a constant's value.
+template <typename Second>
+py::list entryTuples(const std::vector<quorvex::CatalogueEntry> &entries,
+                     Second quorvex::CatalogueEntry::*second) {
+  py::list tuples;
+  for (const quorvex::CatalogueEntry &e : entries)
+    tuples.append(py::make_tuple(e.name, e.*second, e.description));
+  return tuples;
+}
+
 } // namespace
 
 PYBIND11_MODULE(_quorvex, m) {
@@ -125,19 +138,11 @@ PYBIND11_MODULE(_quorvex, m) {
   m.def(
       "_functions",
       [] {
-        py::list entries;
-        for (const quorvex::CatalogueEntry &e : quorvex::functions())
-          entries.append(py::make_tuple(e.name, e.arguments, e.description));
-        return entries;
+        return entryTuples(quorvex::functions(), &quorvex::CatalogueEntry::arguments);
       },
       "The functions: (name, arguments, description), in catalogue order.");
   m.def(
       "_constants",
-      [] {
-        py::list entries;
-        for (const quorvex::CatalogueEntry &e : quorvex::constants())
-          entries.append(py::make_tuple(e.name, e.value, e.description));
-        return entries;
-      },
+      [] { return entryTuples(quorvex::constants(), &quorvex::CatalogueEntry::value); },
       "The constants: (name, value, description), in catalogue order.");
 }
