@@ -13,7 +13,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -22,6 +25,13 @@
 #include <vector>
 
 namespace {
+
+// Bit for bit: NaN's bits and the sign of zero included.
+bool sameBits(const std::vector<double> &a, const std::vector<double> &b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](double x, double y) {
+    return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+  });
+}
 
 // What the engine itself gives for a formula: the value, or the message as
 // the error report shows it and the span.
@@ -280,8 +290,7 @@ TEST(Formula, ColumnsAgreeWithEvaluate) {
   quorvex_free(c);
   EXPECT_EQ(cFailed, failed);
   formula.evaluate(both, xs.size(), results.data());
-  EXPECT_EQ(
-      0, std::memcmp(cResults.data(), results.data(), results.size() * sizeof(double)));
+  EXPECT_TRUE(sameBits(cResults, results));
 
   // Usage errors: a column too few, a slot out of range, two columns
   // writing one address.
@@ -450,7 +459,7 @@ TEST(Formula, ThreadsGiveWhatOneThreadGives) {
       std::vector<quorvex::RowError> failures;
       EXPECT_EQ(threaded.evaluate(columns, xs.size(), many.data(), &failures, threads),
                 oneFailures.size());
-      EXPECT_EQ(0, std::memcmp(one.data(), many.data(), one.size() * sizeof(double)));
+      EXPECT_TRUE(sameBits(one, many));
       ASSERT_EQ(failures.size(), oneFailures.size());
       for (std::size_t i = 0; i < failures.size(); ++i) {
         EXPECT_EQ(failures[i].row, oneFailures[i].row);
@@ -471,7 +480,7 @@ TEST(Formula, ThreadsGiveWhatOneThreadGives) {
               QUORVEX_OK);
     quorvex_free(c);
     EXPECT_EQ(failed, oneFailures.size());
-    EXPECT_EQ(0, std::memcmp(one.data(), many.data(), one.size() * sizeof(double)));
+    EXPECT_TRUE(sameBits(one, many));
   }
 }
 
@@ -489,9 +498,7 @@ TEST(Formula, ThreadsWorkInAForkedChild) {
   if (pid == 0) {
     ::alarm(30); // a lost thread would leave the call waiting for ever
     formula.evaluate(columns, xs.size(), child.data(), nullptr, 3);
-    ::_exit(std::memcmp(parent.data(), child.data(), xs.size() * sizeof(double)) == 0
-                ? 0
-                : 1);
+    ::_exit(sameBits(parent, child) ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(pid, &status, 0), pid);
