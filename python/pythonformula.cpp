@@ -251,7 +251,7 @@ PythonFormula::Arguments PythonFormula::bind(const py::args &args,
         continue;
       if (!PyLong_Check(value.ptr()))
         throw py::type_error("threads must be an int or None");
-      const long long threads = value.cast<long long>();
+      const auto threads = value.cast<long long>();
       if (threads < 1)
         throw py::value_error("threads must be at least 1");
       bound.threads = static_cast<std::size_t>(threads);
@@ -305,18 +305,27 @@ double PythonFormula::call(const py::args &args, const py::kwargs &kwargs) {
   raise(error, text_);
 }
 
-py::object PythonFormula::evaluate(const py::args &args, const py::kwargs &kwargs) {
-  const Arguments bound = bind(args, kwargs, true);
-  const std::size_t count = names_.size();
-  std::vector<double> scalars(count, 0);
-  std::vector<Column> columns(count);
-  std::vector<bool> isColumn(count, false);
-  std::optional<std::size_t> rows;
+namespace {
+
+// The variables' values of one evaluate call: a number that every row
+// shares, or a column of rows, all columns of one length.
+struct Inputs {
+  std::vector<double> scalars;
+  std::vector<Column> columns;
+  std::vector<bool> isColumn;
+  std::optional<std::size_t> rows; // none without columns
+};
+
+Inputs inputsOf(const std::vector<std::string> &names,
+                const std::vector<py::handle> &values) {
+  const std::size_t count = names.size();
+  Inputs in{std::vector<double>(count, 0), std::vector<Column>(count),
+            std::vector<bool>(count, false), std::nullopt};
   std::size_t firstColumn = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    const py::handle value = bound.values[i];
+    const py::handle value = values[i];
     if (const std::optional<double> v = number(value)) {
-      scalars[i] = *v;
+      in.scalars[i] = *v;
       continue;
     }
     py::object converted;
@@ -325,52 +334,87 @@ py::object PythonFormula::evaluate(const py::args &args, const py::kwargs &kwarg
         py::reinterpret_borrow<py::array>(value).ndim() == 1)
       converted = py::reinterpret_borrow<py::object>(value);
     else
-      converted = py::reinterpret_borrow<py::object>(valueFunction)(names_[i], value);
+      converted = py::reinterpret_borrow<py::object>(valueFunction)(names[i], value);
     if (PyFloat_Check(converted.ptr())) {
-      scalars[i] = PyFloat_AS_DOUBLE(converted.ptr());
+      in.scalars[i] = PyFloat_AS_DOUBLE(converted.ptr());
       continue;
     }
-    columns[i].take(py::reinterpret_borrow<py::array>(converted));
-    isColumn[i] = true;
-    if (!rows) {
-      rows = columns[i].rows;
+    in.columns[i].take(py::reinterpret_borrow<py::array>(converted));
+    in.isColumn[i] = true;
+    if (!in.rows) {
+      in.rows = in.columns[i].rows;
       firstColumn = i;
-    } else if (*rows != columns[i].rows) {
-      throw py::value_error(
-          "the arrays differ in length: " + quoted(names_[firstColumn]) + " has " +
-          std::to_string(*rows) + " rows, " + quoted(names_[i]) + " " +
-          std::to_string(columns[i].rows));
+    } else if (*in.rows != in.columns[i].rows) {
+      throw py::value_error("the arrays differ in length: " + quoted(names[firstColumn]) +
+                            " has " + std::to_string(*in.rows) + " rows, " +
+                            quoted(names[i]) + " " + std::to_string(in.columns[i].rows));
     }
   }
+  return in;
+}
 
+// Points pointers at rows done .. done + n - 1 of each column: in place
+// when it is contiguous, else gathered into gathered[i].
+void pointRows(const Inputs &in, std::size_t done, std::size_t n,
+               std::vector<std::vector<double>> &gathered,
+               std::vector<const double *> &pointers) {
+  for (std::size_t i = 0; i < in.columns.size(); ++i) {
+    if (!in.isColumn[i])
+      continue;
+    const Column &c = in.columns[i];
+    if (c.contiguous()) {
+      pointers[i] = reinterpret_cast<const double *>(c.data) + done;
+      continue;
+    }
+    gathered[i].resize(n);
+    for (std::size_t r = 0; r < n; ++r)
+      std::memcpy(&gathered[i][r], c.data + static_cast<py::ssize_t>(done + r) * c.stride,
+                  sizeof(double));
+    pointers[i] = gathered[i].data();
+  }
+}
+
+// out=, checked against the columns. Rows are read as they are when the
+// call begins, whatever it writes: a column that shares memory with out is
+// copied first.
+Column outputOf(py::handle out, Inputs &in) {
+  if (!py::isinstance<py::array_t<double>>(out))
+    throw py::type_error("out must be a NumPy array of float64, not " +
+                         std::string(py::repr(out.get_type())));
+  auto given = py::reinterpret_borrow<py::array>(out);
+  if (given.ndim() != 1)
+    throw py::value_error("out must be a 1-D array, not " + std::to_string(given.ndim()) +
+                          "-D");
+  if (!given.writeable())
+    throw py::value_error("out is read-only");
+  Column column;
+  column.take(given);
+  if (in.rows && *in.rows != column.rows)
+    throw py::value_error("out has " + std::to_string(column.rows) +
+                          " rows, the arrays " + std::to_string(*in.rows));
+  for (std::size_t i = 0; i < in.columns.size(); ++i)
+    if (in.isColumn[i] && overlaps(in.columns[i], column))
+      in.columns[i].take(py::array(in.columns[i].array.attr("copy")()));
+  return column;
+}
+
+} // namespace
+
+py::object PythonFormula::evaluate(const py::args &args, const py::kwargs &kwargs) {
+  const Arguments bound = bind(args, kwargs, true);
+  const std::size_t count = names_.size();
+  Inputs in = inputsOf(names_, bound.values);
+  const bool single = !in.rows && !bound.out; // numbers only: one value
   Column out;
   py::array result;
   if (bound.out) {
-    if (!py::isinstance<py::array_t<double>>(bound.out))
-      throw py::type_error("out must be a NumPy array of float64, not " +
-                           std::string(py::repr(bound.out.get_type())));
-    py::array given = py::reinterpret_borrow<py::array>(bound.out);
-    if (given.ndim() != 1)
-      throw py::value_error("out must be a 1-D array, not " +
-                            std::to_string(given.ndim()) + "-D");
-    if (!given.writeable())
-      throw py::value_error("out is read-only");
-    out.take(given);
-    if (rows && *rows != out.rows)
-      throw py::value_error("out has " + std::to_string(out.rows) + " rows, the arrays " +
-                            std::to_string(*rows));
-    // Rows are read as they are when the call begins, whatever it writes.
-    for (std::size_t i = 0; i < count; ++i)
-      if (isColumn[i] && overlaps(columns[i], out))
-        columns[i].take(py::array(columns[i].array.attr("copy")()));
-    result = given;
-  }
-  const bool single = !rows && !bound.out; // numbers only: one value
-  const std::size_t total = rows ? *rows : (bound.out ? out.rows : 1);
-  if (!bound.out) {
-    result = py::array_t<double>(static_cast<py::ssize_t>(total));
+    out = outputOf(bound.out, in);
+    result = py::reinterpret_borrow<py::array>(bound.out);
+  } else {
+    result = py::array_t<double>(static_cast<py::ssize_t>(in.rows.value_or(1)));
     out.take(result);
   }
+  const std::size_t total = in.rows.value_or(out.rows);
   const auto rowOf = [&](std::size_t row) {
     return single ? std::nullopt : std::optional<std::size_t>(row);
   };
@@ -378,8 +422,8 @@ py::object PythonFormula::evaluate(const py::args &args, const py::kwargs &kwarg
   const Lease lease(*this);
   Formula &formula = *lease;
   for (std::size_t i = 0; i < count; ++i)
-    if (!isColumn[i])
-      formula.set(i, scalars[i]);
+    if (!in.isColumn[i])
+      formula.set(i, in.scalars[i]);
   auto *const target = const_cast<char *>(out.data);
   std::vector<const double *> pointers(count, nullptr);
   std::vector<std::vector<double>> gathered(count);
@@ -394,21 +438,7 @@ py::object PythonFormula::evaluate(const py::args &args, const py::kwargs &kwarg
     try {
       const py::gil_scoped_release release;
       const auto start = std::chrono::steady_clock::now();
-      for (std::size_t i = 0; i < count; ++i) {
-        if (!isColumn[i])
-          continue;
-        const Column &c = columns[i];
-        if (c.contiguous()) {
-          pointers[i] = reinterpret_cast<const double *>(c.data) + done;
-          continue;
-        }
-        gathered[i].resize(n);
-        for (std::size_t r = 0; r < n; ++r)
-          std::memcpy(&gathered[i][r],
-                      c.data + static_cast<py::ssize_t>(done + r) * c.stride,
-                      sizeof(double));
-        pointers[i] = gathered[i].data();
-      }
+      pointRows(in, done, n, gathered, pointers);
       double *results = nullptr;
       if (out.contiguous()) {
         results = reinterpret_cast<double *>(target) + done;
