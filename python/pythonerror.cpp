@@ -50,7 +50,7 @@ py::object errorObject(const Error &error, std::string_view formula,
   // A message quotes the formula's text, which may hold a byte that is not
   // a whole character where a token was cut.
   const std::string &message = error.message();
-  const py::object text = py::reinterpret_steal<py::object>(PyUnicode_DecodeUTF8(
+  const auto text = py::reinterpret_steal<py::object>(PyUnicode_DecodeUTF8(
       message.data(), static_cast<Py_ssize_t>(message.size()), "replace"));
   if (!text)
     throw py::error_already_set();
