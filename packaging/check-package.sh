@@ -113,8 +113,8 @@ extension=_quorvex.$(/usr/bin/python3 -c 'import sysconfig; print(sysconfig.get_
 (cd "$pyroot" && find . -type f | LC_ALL=C sort) > "$work/found"
 printf '%s\n' ./$site/__init__.py ./$site/__init__.pyi ./$site/$extension \
   ./$site/_arguments.py ./$site/_errors.py ./$site/py.typed \
-  ./usr/share/doc/python3-quorvex/changelog.gz ./usr/share/doc/python3-quorvex/copyright \
-  > "$work/expected"
+  ./usr/share/doc/python3-quorvex/changelog.gz ./usr/share/doc/python3-quorvex/copyright |
+  LC_ALL=C sort > "$work/expected"
 diff -u "$work/expected" "$work/found" || fail "python3-quorvex's files differ (+ found, - expected)"
 [ "$(dpkg-deb --field "$pydeb" Version)" = "$version" ] || fail "python3-quorvex is not $version"
 dpkg-deb --field "$pydeb" Depends | grep -q "libquorvex1 (= $version)" ||
