@@ -64,6 +64,19 @@ public:
   // and the window of the last result in every format.
   void ChooseResultFormat(const NumberFormat &format);
   void ShowFormatsWindow();
+  // File > Open Worksheet..., Save Worksheet... and Save Log...: each asks
+  // for the file, then does the work of the function below it.
+  void askOpenWorksheet();
+  void askSaveWorksheet();
+  void askSaveLog();
+  // Each returns whether it was done; an error goes to the error report and
+  // leaves the window and the file as they were. Opening restores the
+  // formula, the Assign text and the grid as saved, clears the result and
+  // computes nothing.
+  bool openWorksheetFile(const QString &path);
+  bool saveWorksheetFile(const QString &path);
+  // The log that Print would report, as UTF-8 text.
+  bool saveLogFile(const QString &path);
 
   // Keypad: one handler per key of keypad.def (Nr7btnClick, ...).
 #define QUORVEX_KEY(name, ...) void name##Click();
@@ -105,6 +118,8 @@ private:
   // In mainwindow_formats.cpp.
   void CreateResultFormatMenu();
   void EditYValueContextPopup(const QPoint &position);
+  // The worksheet and log commands, at the top of the File menu.
+  void createFileCommands();
   void ShowKeyFaces();
   void FixWindowSize();
 
@@ -154,6 +169,8 @@ private:
   QPointer<PlotWindow> FPlotWindow; // made on first use, a child window
   ResultFormatMenu *FResultFormatMenu = nullptr;
   QPointer<ResultFormatsWindow> FFormatsWindow; // made on first use, a child window
+  // The worksheet last opened or saved, which Save proposes.
+  QString FWorksheetPath;
 };
 
 } // namespace quorvex
