@@ -192,10 +192,15 @@ fuzz: fuzz-build
 	sh fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # Benchmarks (bench/): the engine against a peer parser and native code, one
-# table of medians and ratios. Google Benchmark and the peer are needed only
-# here, so `make test` never installs them.
+# table of medians and ratios, then the column rows of NumPy and numexpr on
+# the same data (bench/columnmath.py, with ours through the library beside
+# them). Google Benchmark, the peer and the Python packages are needed only
+# here, so `make test` never installs them. BENCH_FLAGS go to the benchmark
+# program: `make bench BENCH_FLAGS=--vector-path=avx2` runs the column
+# forms on AVX2 on a processor that has AVX-512.
 BENCH_DIR      ?= bench-build
-BENCH_PACKAGES := libbenchmark-dev libmuparser-dev mawk
+BENCH_FLAGS    ?=
+BENCH_PACKAGES := libbenchmark-dev libmuparser-dev mawk python3-numpy python3-numexpr
 
 .PHONY: bench-deps bench-build bench bench-python
 
@@ -208,7 +213,8 @@ bench-build: deps bench-deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target quorvex_bench
 
 bench: bench-build
-	$(BENCH_DIR)/bench/quorvex_bench
+	$(BENCH_DIR)/bench/quorvex_bench $(BENCH_FLAGS)
+	/usr/bin/python3 bench/columnmath.py --library $(BENCH_DIR)/lib/libquorvex.so.1
 
 # The Python module against numexpr (bench/pythonbench.py), from the build
 # tree's module and library.

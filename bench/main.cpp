@@ -4,6 +4,7 @@
 
 #include "benchcommon.h"
 #include "blockbench.h"
+#include "columnbench.h"
 #include "enginebench.h"
 #include "functionbench.h"
 #include "librarybench.h"
@@ -13,9 +14,12 @@
 #include "table.h"
 #include "tablebench.h"
 
+#include "mathlib/columnmath.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace quorvex::bench;
@@ -84,11 +88,37 @@ std::vector<TableRow> formulaRows(const MedianCollector &medians) {
   return rows;
 }
 
+// --vector-path=portable|avx2|avx512: the column forms compute with that
+// path instead of the widest the processor has (make bench
+// BENCH_FLAGS=--vector-path=avx2). False for a path that is unknown or
+// that the processor lacks.
+bool chooseVectorPath(std::vector<char *> &args) {
+  constexpr std::string_view flag = "--vector-path=";
+  for (auto arg = args.begin(); arg != args.end(); ++arg) {
+    const std::string_view text(*arg);
+    if (!text.starts_with(flag))
+      continue;
+    const std::string_view name = text.substr(flag.size());
+    args.erase(arg);
+    using quorvex::math::VectorPath;
+    for (const VectorPath path :
+         {VectorPath::Portable, VectorPath::Avx2, VectorPath::Avx512})
+      if (quorvex::math::vectorPathName(path) == name)
+        return quorvex::math::useVectorPath(path);
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
   // Defaults for `make bench`; flags given on the command line win.
   std::vector<char *> args(argv, argv + argc);
+  if (!chooseVectorPath(args)) {
+    std::fprintf(stderr, "unknown vector path, or one this processor lacks\n");
+    return 2;
+  }
   std::string repetitions = "--benchmark_repetitions=5";
   std::string minTime = "--benchmark_min_time=0.2";
   // The machine is shared and its load drifts: interleaving the repetitions
@@ -112,6 +142,7 @@ int main(int argc, char **argv) {
   registerFunctionBenchmarks();
   registerBlockBenchmarks();
   registerLibraryBenchmarks();
+  registerColumnBenchmarks();
 
   MedianCollector medians;
   std::fprintf(stderr, "Running benchmarks");
@@ -127,6 +158,7 @@ int main(int argc, char **argv) {
   printFunctionTable(medians, stdout);
   printBlockTable(medians, stdout);
   printLibraryTable(medians, stdout);
+  printColumnTable(medians, stdout);
 
   for (const std::string &error : medians.errors())
     std::fprintf(stderr, "FAILED: %s\n", error.c_str());

@@ -38,9 +38,10 @@ public:
   // destroyed while this lives. columnVariables: distinct addresses bound
   // with AddVariable, whose values evaluate() takes from columns; every
   // other variable is read from its storage once per call. calls chooses
-  // the loop of each function call over a block.
+  // the loop of each function call over a block: by default the routine's
+  // column form where it has one.
   BlockEvaluator(TCompiledEvaluator &evaluator, std::span<Float *const> columnVariables,
-                 CallKernelChoice calls = perRowCallKernel);
+                 CallKernelChoice calls = columnFormCallKernel);
   ~BlockEvaluator();
   BlockEvaluator(const BlockEvaluator &) = delete;
   BlockEvaluator &operator=(const BlockEvaluator &) = delete;

@@ -293,6 +293,35 @@ template <Flavour F, int Arity> Kernel selectCall(unsigned, bool checked) {
   return checked ? &callKernel<F, Arity, true> : &callKernel<F, Arity, false>;
 }
 
+// A call's column form over the block: the same NaNs as callKernel gives.
+template <bool Checked>
+bool unaryFormKernel(const BlockStep &step, const Float *const *operands,
+                     Float *__restrict out, std::size_t n) noexcept {
+  step.unaryForm(operands[step.inputs[0]], out, n);
+  return Checked && anyNonFinite(out, n);
+}
+
+template <bool Checked>
+bool binaryFormKernel(const BlockStep &step, const Float *const *operands,
+                      Float *__restrict out, std::size_t n) noexcept {
+  step.binaryForm(operands[step.inputs[0]], step.columns & 1u, operands[step.inputs[1]],
+                  (step.columns >> 1) & 1u, out, n);
+  return Checked && anyNonFinite(out, n);
+}
+
+// The routine of a call op of Arity arguments that takes and returns Float,
+// or null.
+template <int Arity>
+typename TExprCallVmOp<Flavour::Generic, Arity>::Function
+floatRoutineOf(const TExprVirtMachOp &call) {
+  if (const auto *generic =
+          dynamic_cast<const TExprCallVmOp<Flavour::Generic, Arity> *>(&call))
+    return generic->Func;
+  if (const auto *f64 = dynamic_cast<const TExprCallVmOp<Flavour::F64, Arity> *>(&call))
+    return f64->Func;
+  return nullptr;
+}
+
 } // namespace
 
 std::optional<StepFamily> stepFamilyOf(const TExprVirtMachOp &op) {
@@ -338,10 +367,24 @@ Kernel chainPairKernel(ChainForm first, ChainForm second, bool checked) {
   return kernels[formIndex(first)][variant * chainForms + formIndex(second)];
 }
 
-Kernel perRowCallKernel(const TExprVirtMachOp &call, unsigned columns, bool checked) {
-  const std::optional<StepFamily> family = stepFamilyOf(call);
+Kernel perRowCallKernel(BlockStep &step, bool checked) {
+  const std::optional<StepFamily> family = stepFamilyOf(*step.op);
   QV_ASSERT(family.has_value() && !family->computes, "A call op has a call's family");
-  return family->select(columns, checked);
+  return family->select(step.columns, checked);
+}
+
+Kernel columnFormCallKernel(BlockStep &step, bool checked) {
+  if (const auto routine = floatRoutineOf<1>(*step.op))
+    if (const UnaryColumnRoutine form = columnRoutineOf(routine)) {
+      step.unaryForm = form;
+      return checked ? &unaryFormKernel<true> : &unaryFormKernel<false>;
+    }
+  if (const auto routine = floatRoutineOf<2>(*step.op))
+    if (const BinaryColumnRoutine form = columnRoutineOf(routine)) {
+      step.binaryForm = form;
+      return checked ? &binaryFormKernel<true> : &binaryFormKernel<false>;
+    }
+  return perRowCallKernel(step, checked);
 }
 
 bool anyNonFinite(const Float *values, std::size_t n) noexcept {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "columnroutines.h"
 #include "floattypes.h"
 #include "virtmach.h"
 
@@ -28,6 +29,10 @@ struct BlockStep {
   std::uint32_t inputs[3] = {};        // indices into the operands
   unsigned columns = 0; // bit k: input k is a column, else one value for every row
   Float *out = nullptr; // a scratch column, or none for the results
+  // For a call whose kernel is its routine's column form (columnroutines.h):
+  // that form, of the call's arity.
+  UnaryColumnRoutine unaryForm = nullptr;
+  BinaryColumnRoutine binaryForm = nullptr;
 };
 using BlockKernel = BlockStep::Kernel;
 
@@ -63,15 +68,17 @@ BlockKernel chainKernel(ChainOperation operation, unsigned columns, bool checked
 // first op's other operand, inputs[2] the second's.
 BlockKernel chainPairKernel(ChainForm first, ChainForm second, bool checked);
 
-// Chooses the kernel of a call step (an op of TExprCallVmOp's classes). Such
+// Chooses the kernel of a call step (an op of TExprCallVmOp's classes), whose
+// op, inputs and columns are set, and sets what else the kernel reads. Such
 // a kernel gives NaN for a row whose arguments are not all finite or whose
 // call raises an error, so that the row is run again for its error, and for
-// every other row the value the call op gives. A routine with a loop of its
-// own over columns can have it chosen here.
-using CallKernelChoice = BlockKernel (*)(const TExprVirtMachOp &call, unsigned columns,
-                                         bool checked);
+// every other row the value the call op gives.
+using CallKernelChoice = BlockKernel (*)(BlockStep &step, bool checked);
 // The routine called once per row.
-BlockKernel perRowCallKernel(const TExprVirtMachOp &call, unsigned columns, bool checked);
+BlockKernel perRowCallKernel(BlockStep &step, bool checked);
+// The routine's column form, called once per block, where the routine has
+// one registered and takes and returns doubles; else the routine per row.
+BlockKernel columnFormCallKernel(BlockStep &step, bool checked);
 
 // Whether one of the values is not finite.
 bool anyNonFinite(const Float *values, std::size_t n) noexcept;

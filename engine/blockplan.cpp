@@ -395,7 +395,7 @@ BlockKernel Planner::kernelOf(const Pending &source, BlockStep &step,
     return chainKernel(source.form->operation, step.columns, checked);
   }
   if (!source.family.computes)
-    return calls_(*source.op, step.columns, checked);
+    return calls_(step, checked);
   return source.family.select(step.columns, checked);
 }
 

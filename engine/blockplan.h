@@ -68,6 +68,6 @@ struct BlockPlan {
 // columnVariables (distinct, bound by the evaluator) read from columns;
 // calls chooses the kernel of each call step.
 BlockPlan planBlock(const TExprVirtMach &machine, std::span<Float *const> columnVariables,
-                    CallKernelChoice calls = perRowCallKernel);
+                    CallKernelChoice calls = columnFormCallKernel);
 
 } // namespace quorvex

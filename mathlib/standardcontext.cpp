@@ -1,6 +1,7 @@
 #include "standardcontext.h"
 
 #include "catalogue.h"
+#include "columnmath.h"
 
 #include "engine/numberconversion.h"
 
@@ -36,6 +37,8 @@ void fill(TExprHashContext &context) {
 TExprHashContext &StandardContext() {
   if (standardContext)
     return *standardContext;
+  // The routines' column forms come with them, for the block evaluator.
+  math::registerColumnForms();
   // Stored before filling, so that a failure part-way (out of memory)
   // leaves the partly filled context to be returned by later calls rather
   // than a second one being built over it.

@@ -565,6 +565,164 @@ def taylor_tables():
     return results
 
 
+# --- the column kernels (mathlib/columnkernels.h) ----------------------------------
+
+def fma_step(a, a_error, b, b_error, c, c_error):
+    """a b + c in doubles from operands with absolute errors, with two
+    roundings (the portable build's product and sum, which cover the fused
+    instruction's one): the largest magnitude and the absolute error."""
+    product = a * b
+    error = a_error * b + a * b_error + U * product + c_error + U * (product + c)
+    return product + c + error, error
+
+
+def exp_column():
+    """The column exp of a double: expFast's reduction (its last step one
+    multiply-add, which rounds less), q = rh^2 P + rl (1 + rh) with P =
+    (1/2 + rh/6) + rh^2 ((1/24 + rh/120) + rh^2/720), and expFast's sum."""
+    b = Budget("exp over columns", "expColumnEps")
+    r, rl, reduction = exp_reduction(mpf(708), 0)
+    floor = mp.exp(-r)
+    b.add("reduction", reduction)
+    b.add("Taylor remainder r^7/7! + ...", taylor_tail(lambda k: 1 / mp.factorial(k), r, 7) / floor)
+    b.add("coefficients rounded to doubles", exp_coefficient_error(r) / floor)
+    b.add("rl (1 + rh) for rl e^rh", (rl * (mp.exp(r) - 1 - r) + mp.exp(r) * rl ** 2) / floor)
+    c = [rn(1 / mp.factorial(k)) for k in range(2, 7)]
+    r2, r2_error = r * r * (1 + U), U * r * r
+    p0, p0_error = fma_step(r, 0, c[1], 0, c[0], 0)
+    p1, p1_error = fma_step(r, 0, c[3], 0, c[2], 0)
+    inner, inner_error = fma_step(r2, r2_error, c[4], 0, p1, p1_error)
+    p, p_error = fma_step(r2, r2_error, inner, inner_error, p0, p0_error)
+    low, low_error = fma_step(rl, 0, r, 0, rl, 0)
+    q, q_error = fma_step(r2, r2_error, p, p_error, low, low_error)
+    b.add("q = rh^2 P + rl (1 + rh) in doubles, P by Estrin's scheme", q_error / floor)
+    assembly, _ = exp_assembly(q, r)
+    b.add("T (1 + rh + q) summed", assembly / floor)
+    b.add("table 2^(j/256)", exp_table_error())
+    return b
+
+
+def log_columns(entries):
+    """The column logarithms of a double, as relative bounds: logShort's
+    series of a double argument (no low part), its absolute part over the
+    smallest |ln x| where the table part is not 0, and log2's."""
+    powers, absolute, per_e, near, _ = log_series(entries, False)
+    smallest = entries.smallest_far_from_one()
+    far = Budget("ln over columns, away from 1", "lnColumnEps")
+    far.add(f"series, its tail, the table tails, the low sum, over |ln x| >= 2^{bits(smallest):.2f}",
+            (powers + absolute) / smallest)
+    far.add(f"ln 2 in two pieces and e ln2_1 rounded, per |e| <= {float(exponent_ratio()):.2f} "
+            "|ln x|", per_e * exponent_ratio())
+    # The table part's sum with r - z/2 is a fastTwoSum, exact where the
+    # table part is 0 or larger than r - z/2: at least |r| (1 + 2^-8).
+    ratio = min(abs(mpf(entries.rows[i][1])) / entries.r[i]
+                for i in range(len(entries.rows)) if not entries.near_one(i))
+    far.add(f"the table part's sum with r - z/2, exact: the table part >= {float(ratio):.2f} |r|",
+            0 if ratio > 1 + mpf(2) ** -8 else mp.inf)
+    close = Budget("ln over columns, within 2^-9 of 1", "lnColumnNearOneEps")
+    close.add("series, tail and the final sums relative to |r| (1 - r/2)", near)
+    away, near2 = log_base2(entries)
+    away.name, away.constant = "log2 over columns, away from 1", "log2ColumnEps"
+    near2.name, near2.constant = "log2 over columns, within 2^-9 of 1", "log2ColumnNearOneEps"
+    return [far, close, away, near2]
+
+
+def log10_columns(far, close):
+    """logbase10 over columns: the column ln times the double-double 1/ln 10,
+    whose product (twoProd of the heads, the cross terms summed in doubles)
+    is relative to it."""
+    c = gen.dd(1 / mp.log(10))
+    constant = abs(mpf(c[0]) + mpf(c[1]) - 1 / mp.log(10)) * mp.log(10)
+    # lo c.lo dropped, the cross products and their sum with p.lo rounded.
+    product = U * U + 2 * U * U * U + U * (U + U * U + U)
+    result = []
+    for ln, name, constant_name in ((far, "away from 1", "logBase10ColumnEps"),
+                                    (close, "within 2^-9 of 1", "logBase10ColumnNearOneEps")):
+        b = Budget(f"log10 over columns, {name}", constant_name)
+        b.terms = list(ln.terms)
+        b.add("1/ln 10 as a double-double", constant)
+        b.add("the product with it, relative", product)
+        result.append(b)
+    return result
+
+
+def power_column(entries, value):
+    """power over columns is powerFast: e^y for y = z ln x from logShort and
+    expFast of the double-double y, with the lane's bound |y| eps + |z| abs
+    + expFastEps + slack (logShort's near 1: no abs), then widened by
+    powerColumnGrowth for e^d - 1 > d. The product's low part rounded, 2u^2
+    |y|, goes into the relative part; its size is what expFast takes."""
+    _, relative, near = log_short(entries)
+    far = Budget("power over columns, per |z ln x|", "logShortEps")
+    far.terms = list(relative.terms)
+    far.add("z ln x: its low part rounded", 2 * U * U)
+    close = Budget("power over columns, near 1, per |z ln x|", "logNearOneEps")
+    close.terms = list(near.terms)
+    close.add("z ln x: its low part rounded", 2 * U * U)
+    y = mpf(708)
+    # p.lo <= ulp(y)/2, ln x's low part <= u |ln x|, so its product <= u |y|.
+    low = (mpf(2) ** -44 + U * y * (1 + U)) * (1 + U)
+    if low > mpf(3) / 2 * mpf(2) ** -43:
+        raise ValueError("the low part of z ln x exceeds what expFast takes")
+    # |z| < 708 / |ln x| away from 1.
+    d = (y * mpf(value("logShortEps")) +
+         y / entries.smallest_far_from_one() * mpf(value("logShortAbs")) +
+         mpf(value("expFastEps")) + mpf(value("slack")))
+    d = max(d, y * mpf(value("logNearOneEps")) + mpf(value("expFastEps")) +
+            mpf(value("slack")))
+    growth = Budget("power over columns, the bound's widening", "powerColumnGrowth")
+    growth.add(f"(e^d - 1)/d - 1 for d up to 2^{bits(d):.2f}", (mp.exp(d) - 1) / d - 1)
+    growth.add("the bound's three roundings", 3 * U)
+    return [far, close, growth]
+
+
+def trig_columns(r, relative):
+    """sin and cos over columns are the kernel as sinCosOf writes it (the
+    polynomials' steps fused, which the two roundings counted cover); tan
+    their quotient, relative to it, beside the reduction's absolute error
+    that each lane adds as d (1 + |t|)/|c|."""
+    kernel = sin_cos_kernel(r, relative)
+    kernel.name, kernel.constant = "sin and cos over columns", "sinCosColumnEps"
+    tan = Budget("tan over columns, relative part", "tanColumnEps")
+    tan.add("the sine part", kernel.total())
+    tan.add("the cosine part", kernel.total())
+    tan.add("the double-double quotient", mpf(2) ** -104)
+    return [kernel, tan]
+
+
+def arctan2_column():
+    """atan q from atan(i/256) (the quotient kernel) with the quadrant's pi/2
+    or pi added: a result of at least pi/4 then, whose double-double base
+    and two sums add to the kernel's relative error."""
+    b = Budget("arctan2 over columns", "arcTan2ColumnEps")
+    b.add("atan(n/d) from atan(i/256)", atan_quotient().total())
+    half_pi, pi_dd = gen.dd(mp.pi / 2), gen.dd(mp.pi)
+    base = max(abs(mpf(half_pi[0]) + mpf(half_pi[1]) - mp.pi / 2),
+               abs(mpf(pi_dd[0]) + mpf(pi_dd[1]) - mp.pi))
+    b.add("pi/2 or pi as double-doubles and the two sums, over a result >= pi/4",
+          (base + 2 * U * U * (mp.pi + mp.pi / 4) * 2) / (mp.pi / 4))
+    return b
+
+
+def hyperbolic_columns():
+    """cosh and sinh over columns are expBoth and pairSum as hyperbolic.cpp
+    writes them (the reduction's last step fused); tanh's quotient form
+    takes e^2a from the column exp."""
+    cosh, sinh = pair_sums()
+    cosh.name, cosh.constant = "cosh over columns", "coshColumnEps"
+    sinh.name, sinh.constant = "sinh over columns", "sinhColumnEps"
+    tanh, _ = quotient_forms(exp_column().total(), {"quotientStart": mpf(0.5493061443340549)})
+    tanh.name, tanh.constant = "tanh over columns", "tanhColumnEps"
+    return [cosh, sinh, tanh]
+
+
+def pythag_column():
+    b = Budget("pythag over columns", "pythagColumnEps")
+    b.add("the exact squares' double-double sum, halved by the root", 3 * U * U / 2)
+    b.add("the double-double root", 4 * U * U)
+    return b
+
+
 # --- the code's bounds ----------------------------------------------------------
 
 def stated(source_dir):
@@ -606,6 +764,11 @@ def budgets(value):
     result += reductions
     result += [sin_cos_kernel(r, relative), atan_quotient()]
     result += taylor_tables()
+    columns_of_log = log_columns(entries)
+    result += [exp_column()] + columns_of_log + trig_columns(r, relative)
+    result += log10_columns(columns_of_log[0], columns_of_log[1])
+    result += power_column(entries, value)
+    result += [arctan2_column(), pythag_column()] + hyperbolic_columns()
     return result
 
 
