@@ -30,7 +30,7 @@ std::string translatedNoteText(const char *context, const char *text) {
 void TF_Main_LSF::CreateNameHelp() {
   FAssistant = new FormulaAssistant(*Edit1, *FSession);
   // No other key of the window, its boxes' and the history's included, is Ctrl+L.
-  QAction *functions = findChild<QAction *>(QStringLiteral("functionsAction"));
+  auto *functions = findChild<QAction *>(QStringLiteral("functionsAction"));
   functions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   functions->setShortcutContext(Qt::WindowShortcut);
 }

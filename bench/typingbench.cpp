@@ -125,7 +125,7 @@ void caretWork(benchmark::State &state) {
   quorvex::TVariableList list;
   list.Assign(assign);
   quorvex::FormulaNames names;
-  names.SetVariables(list);
+  names.setVariables(list);
   const auto caret = std::size_t(formula.size());
   std::size_t found = 0;
   for (auto _ : state) {
@@ -134,7 +134,7 @@ void caretWork(benchmark::State &state) {
     const quorvex::CaretContext context = quorvex::caretContext(formula, byte, names);
     const quorvex::ParenthesisMarks marks = quorvex::parenthesisMarks(formula, byte);
     const auto completions =
-        names.Completions(std::string_view(formula).substr(context.name->offset));
+        names.completions(std::string_view(formula).substr(context.name->offset));
     found = completions.size() + marks.unmatched.size();
     benchmark::DoNotOptimize(found);
   }
@@ -148,9 +148,9 @@ void completionPopup(benchmark::State &state) {
   quorvex::TVariableList list;
   list.Assign(assignText().toStdString());
   quorvex::FormulaNames names;
-  names.SetVariables(list);
+  names.setVariables(list);
   quorvex::CompletionPopup popup(&window);
-  const auto all = names.Completions("");
+  const auto all = names.completions("");
   for (auto _ : state) {
     popup.setNames(all, [](std::size_t) { return QStringLiteral("2"); });
     popup.showAt(window.mapToGlobal(QPoint(60, 50)));

@@ -40,7 +40,7 @@ CaretContext caretContext(std::string_view formula, std::size_t caret,
     case TokenKind::LeftParen: {
       // The lexer's text is still that of the name, as "(" leaves it alone.
       const CatalogueFunction *function =
-          nameBefore != none ? names.Function(lexer.TokenText) : nullptr;
+          nameBefore != none ? names.function(lexer.TokenText) : nullptr;
       open.push_back({function, 0, nameBefore != none ? nameBefore : start});
       break;
     }

@@ -61,7 +61,7 @@ FormulaNames::FormulaNames() {
   library_ = allLibrary_;
 }
 
-void FormulaNames::SetVariables(const TVariableList &list) {
+void FormulaNames::setVariables(const TVariableList &list) {
   variables_.clear();
   variables_.reserve(list.Count());
   for (std::size_t i = 0; i < list.Count(); ++i)
@@ -87,7 +87,7 @@ void FormulaNames::SetVariables(const TVariableList &list) {
   }
 }
 
-void FormulaNames::AppendStartingWith(const std::vector<Entry> &entries,
+void FormulaNames::appendStartingWith(const std::vector<Entry> &entries,
                                       std::string_view foldedPrefix,
                                       std::vector<Name> &out) {
   auto at = std::lower_bound(entries.begin(), entries.end(), foldedPrefix,
@@ -98,15 +98,15 @@ void FormulaNames::AppendStartingWith(const std::vector<Entry> &entries,
     out.push_back(at->name);
 }
 
-std::vector<FormulaNames::Name> FormulaNames::Completions(std::string_view prefix) const {
+std::vector<FormulaNames::Name> FormulaNames::completions(std::string_view prefix) const {
   const std::string key = folded(prefix);
   std::vector<Name> out;
-  AppendStartingWith(variables_, key, out);
-  AppendStartingWith(library_, key, out);
+  appendStartingWith(variables_, key, out);
+  appendStartingWith(library_, key, out);
   return out;
 }
 
-const CatalogueFunction *FormulaNames::Function(std::string_view name) const {
+const CatalogueFunction *FormulaNames::function(std::string_view name) const {
   const auto at = std::lower_bound(
       library_.begin(), library_.end(), name,
       [](const Entry &e, std::string_view key) { return foldedLess(e.folded, key); });

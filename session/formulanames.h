@@ -40,18 +40,18 @@ public:
   // the lexer reads as one can be typed, so other entries are left out, and
   // of the entries whose names differ only in case the first is kept (the
   // later ones make Compute fail anyway).
-  void SetVariables(const TVariableList &list);
+  void setVariables(const TVariableList &list);
 
   // The names that begin with prefix (ASCII case ignored), the variables
   // first, then the functions and constants, each part in alphabetical
   // order; a library name that a variable hides is left out. An empty
   // prefix gives every name. A variable's name stays valid until the next
-  // SetVariables.
-  std::vector<Name> Completions(std::string_view prefix) const;
+  // setVariables.
+  std::vector<Name> completions(std::string_view prefix) const;
 
   // The function that a call of name calls, or null when name is no
   // function's or a variable hides it.
-  const CatalogueFunction *Function(std::string_view name) const;
+  const CatalogueFunction *function(std::string_view name) const;
 
 private:
   struct Entry {
@@ -60,7 +60,7 @@ private:
     Name name;
   };
 
-  static void AppendStartingWith(const std::vector<Entry> &entries,
+  static void appendStartingWith(const std::vector<Entry> &entries,
                                  std::string_view folded, std::vector<Name> &out);
 
   std::vector<Entry> variables_;

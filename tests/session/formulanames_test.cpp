@@ -23,14 +23,14 @@ FormulaNames namesWith(const char *assign) {
   TVariableList list;
   list.Assign(assign);
   FormulaNames names;
-  names.SetVariables(list);
+  names.setVariables(list);
   return names;
 }
 
 // "name:kind" for each completion, kinds v, f, c.
-std::string completions(const FormulaNames &names, std::string_view prefix) {
+std::string listed(const FormulaNames &names, std::string_view prefix) {
   std::string out;
-  for (const FormulaNames::Name &name : names.Completions(prefix)) {
+  for (const FormulaNames::Name &name : names.completions(prefix)) {
     out += out.empty() ? "" : " ";
     out += std::string(name.name) + ":" + "vfc"[int(name.kind)];
   }
@@ -43,16 +43,16 @@ TEST(FormulaNames, VariablesComeFirstAndHideWhatTheyAreNamedLike) {
   // "Sin" hides the function in any case, as Compute would; the second
   // "sa" and "2x", which no formula can name, are not offered.
   const FormulaNames names = namesWith("tau;Sin;sa;SA;2x");
-  EXPECT_EQ(completions(names, "si"), "Sin:v sinh:f");
-  EXPECT_EQ(completions(names, "SQRT2"), "sqrt2:c sqrt2pi:c");
-  EXPECT_EQ(completions(names, "sa"), "sa:v");
-  EXPECT_EQ(completions(names, "2"), "");
-  EXPECT_EQ(names.Completions("").size(),
+  EXPECT_EQ(listed(names, "si"), "Sin:v sinh:f");
+  EXPECT_EQ(listed(names, "SQRT2"), "sqrt2:c sqrt2pi:c");
+  EXPECT_EQ(listed(names, "sa"), "sa:v");
+  EXPECT_EQ(listed(names, "2"), "");
+  EXPECT_EQ(names.completions("").size(),
             3 + catalogueFunctions().size() + catalogueConstants().size() - 1);
-  EXPECT_EQ(names.Function("SIN"), nullptr);
-  ASSERT_NE(names.Function("Power"), nullptr);
-  EXPECT_EQ(names.Function("Power")->name, "power");
-  EXPECT_EQ(names.Function("pi"), nullptr); // a constant
+  EXPECT_EQ(names.function("SIN"), nullptr);
+  ASSERT_NE(names.function("Power"), nullptr);
+  EXPECT_EQ(names.function("Power")->name, "power");
+  EXPECT_EQ(names.function("pi"), nullptr); // a constant
 }
 
 TEST(CaretContext, NameAndCallAtEveryPlace) {
@@ -119,7 +119,7 @@ TEST(ParenthesisMarks, AtTheCaretItsPartnerAndTheUnmatched) {
 TEST(FunctionFailure, NoteWritesTheValuesWithTheSeparator) {
   const SeparatorGuard comma(',');
   FunctionFailure failure;
-  failure.function = FormulaNames().Function("arcsin");
+  failure.function = FormulaNames().function("arcsin");
   failure.arguments = {2.5, 0};
   failure.refusal = EMathFuncError::Reason::DomainCheck;
   failure.message = "Domain check failure in Kerrowin";
