@@ -11,6 +11,7 @@
 #include "session/textposition.h"
 #include "session/variablelist.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 namespace quorvex {
@@ -55,11 +56,12 @@ void FormulaAssistant::followEdit(int ignoredFrom) {
     namesFrom_ = session_.AssignText();
     TVariableList list;
     list.Assign(namesFrom_);
-    names_.SetVariables(list);
+    names_.setVariables(list);
     caret_ = -1; // what the names mean may have changed
   }
   box_.setIgnoredFrom(ignoredFrom);
-  follow(true);
+  // The box may have reported the new caret, and so the new text, already.
+  follow(false);
 }
 
 void FormulaAssistant::follow(bool textChanged) {
@@ -175,7 +177,7 @@ void FormulaAssistant::followCompletion() {
     return;
   }
   std::vector<FormulaNames::Name> names =
-      names_.Completions(std::string_view(utf8_).substr(start, caretByte - start));
+      names_.completions(std::string_view(utf8_).substr(start, caretByte - start));
   if (names.empty()) {
     closeCompletion();
     return;
@@ -226,6 +228,9 @@ void FormulaAssistant::showNote(const QString &note) {
   follow(false);
   noteShown_ = true;
   hint_->showText(note.toHtmlEscaped(), note, belowBox(), box_.width());
+  // A screen reader says it at once, as it says the error report.
+  QAccessibleEvent alert(hint_, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
   placeCompletion();
 }
 

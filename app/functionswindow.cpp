@@ -146,6 +146,11 @@ void FunctionsWindow::showValues() {
 
 void FunctionsWindow::setVariables(
     const std::vector<std::pair<QString, QString>> &variables) {
+  // Asked after every keystroke in the main window; thousands of lines are
+  // built again only when they changed.
+  if (variables == shownVariables_)
+    return;
+  shownVariables_ = variables;
   qDeleteAll(variables_->takeChildren());
   for (const auto &[name, value] : variables)
     addLine(variables_, name, name, value, tr("declared variable"), false);

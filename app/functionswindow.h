@@ -55,6 +55,7 @@ private:
   QTreeWidget *list_ = nullptr;
   QTreeWidgetItem *constants_ = nullptr;
   QTreeWidgetItem *variables_ = nullptr;
+  std::vector<std::pair<QString, QString>> shownVariables_;
 };
 
 } // namespace quorvex

@@ -53,15 +53,16 @@ void TF_Main_LSF::ShowFunctionsWindow() {
       });
     });
   }
-  ShowFunctionsWindowVariables();
   FFunctionsWindow->showValues();
   FFunctionsWindow->show();
+  ShowFunctionsWindowVariables();
   FFunctionsWindow->raise();
   FFunctionsWindow->activateWindow();
 }
 
 void TF_Main_LSF::ShowFunctionsWindowVariables() {
-  if (!FFunctionsWindow)
+  // A hidden window is brought up to date when it shows again.
+  if (!FFunctionsWindow || !FFunctionsWindow->isVisible())
     return;
   std::vector<std::pair<QString, QString>> variables;
   const TVariableList &list = FSession->VariableList();
