@@ -85,7 +85,7 @@ TEST(CommandLine, LogChoices) {
 TEST(CommandLine, FormatsAndWhatTheyRefuse) {
   EXPECT_EQ(parse({"--format", "fixed:2", "1"}).format,
             (NumberFormat{Notation::Fixed, 2}));
-  const auto refusal = [](std::vector<std::string_view> args) {
+  const auto refusal = [](const std::vector<std::string_view> &args) {
     try {
       parse(args);
     } catch (const EUsageError &e) {

@@ -80,7 +80,7 @@ std::string engineering(double value, int digits, char separator) {
       mantissa += c;
   const int exponent = std::atoi(text.c_str() + e + 1);
   const int step = (exponent >= 0 ? exponent : exponent - 2) / 3 * 3;
-  const auto before = static_cast<std::size_t>(exponent - step + 1);
+  const auto before = static_cast<std::size_t>(exponent - step) + 1;
   mantissa.resize(std::max(before, mantissa.size()), '0');
   std::string out = (text[0] == '-' ? "-" : "") + mantissa.substr(0, before);
   if (mantissa.size() > before)
