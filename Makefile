@@ -19,7 +19,8 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
 # recipe, the math tables and error bounds recomputed with mpmath), and
 # help2man for the pages.
 TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
-                 appstream man-db help2man locales parallel python3-mpmath
+                 appstream man-db help2man locales parallel python3-mpmath \
+                 shared-mime-info
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
 SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
@@ -40,7 +41,7 @@ test-thread: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
 fuzz-build fuzz: PACKAGES += $(SANITIZE_PACKAGES)
 package: PACKAGES += $(PACKAGE_PACKAGES)
 
-.PHONY: all deps locales configure build test run clean install uninstall
+.PHONY: all deps locales configure build test run clean install uninstall desktop-databases
 .PHONY: test-sanitize test-thread fuzz-build fuzz package package-check lint format
 
 all: build
@@ -92,11 +93,21 @@ clean:
 # the files that install wrote.
 install: build
 	$(SUDO) cmake --install $(BUILD_DIR) --strip --prefix $(PREFIX)
+	@$(MAKE) --no-print-directory desktop-databases
 
 uninstall:
 	@if [ ! -f $(BUILD_DIR)/install_manifest.txt ]; then \
 	  echo "Nothing was installed from $(BUILD_DIR)." >&2; exit 1; fi
 	$(SUDO) xargs -d '\n' rm -f -- < $(BUILD_DIR)/install_manifest.txt
+	@$(MAKE) --no-print-directory desktop-databases
+
+# The worksheet type and the desktop entry that opens it, known to file
+# managers under PREFIX (the Debian package has dpkg's triggers do this).
+desktop-databases:
+	@if command -v update-mime-database >/dev/null && [ -d $(PREFIX)/share/mime/packages ]; then \
+	  $(SUDO) update-mime-database $(PREFIX)/share/mime; fi
+	@if command -v update-desktop-database >/dev/null && [ -d $(PREFIX)/share/applications ]; then \
+	  $(SUDO) update-desktop-database $(PREFIX)/share/applications; fi
 
 # Every library and test, the widget tests included (offscreen), under
 # AddressSanitizer (with leak checking) and UndefinedBehaviorSanitizer; any

@@ -95,6 +95,7 @@ TF_Main_LSF::TF_Main_LSF()
   FSession = std::make_unique<TCalculatorSession>();
 
   CreateMenus();
+  createFileCommands();
   CreateToolBar();
   QWidget *formulaRow = CreateFormulaRow();
   auto *right = new QVBoxLayout;

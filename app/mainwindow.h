@@ -70,6 +70,19 @@ public:
   // names a formula can use and inserts them (InsertFromList).
   void ShowFunctionsWindow();
   void InsertFromList(const QString &name, bool function);
+  // File > Open Worksheet..., Save Worksheet... and Save Log...: each asks
+  // for the file, then does the work of the function below it.
+  void askOpenWorksheet();
+  void askSaveWorksheet();
+  void askSaveLog();
+  // Each returns whether it was done; an error goes to the error report and
+  // leaves the window and the file as they were. Opening restores the
+  // formula, the Assign text and the grid as saved, clears the result and
+  // computes nothing.
+  bool openWorksheetFile(const QString &path);
+  bool saveWorksheetFile(const QString &path);
+  // The log that Print would report, as UTF-8 text.
+  bool saveLogFile(const QString &path);
 
   // Keypad: one handler per key of keypad.def (Nr7btnClick, ...).
 #define QUORVEX_KEY(name, ...) void name##Click();
@@ -111,6 +124,8 @@ private:
   // In mainwindow_formats.cpp.
   void CreateResultFormatMenu();
   void EditYValueContextPopup(const QPoint &position);
+  // The worksheet and log commands, at the top of the File menu.
+  void createFileCommands();
   void ShowKeyFaces();
   void FixWindowSize();
   // In mainwindow_names.cpp.
@@ -167,6 +182,8 @@ private:
   QPointer<ResultFormatsWindow> FFormatsWindow; // made on first use, a child window
   FormulaAssistant *FAssistant = nullptr;
   QPointer<FunctionsWindow> FFunctionsWindow; // made on first use, a child window
+  // The worksheet last opened or saved, which Save proposes.
+  QString FWorksheetPath;
 };
 
 } // namespace quorvex

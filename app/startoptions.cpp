@@ -42,6 +42,12 @@ void describe(QCommandLineParser &parser, const Options &options) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOption(options.help);
   parser.addOption(options.version);
+  parser.addPositionalArgument(
+      QStringLiteral("worksheet"),
+      QCoreApplication::translate("StartOptions",
+                                  "A worksheet to open, as File > Save Worksheet saves "
+                                  "it."),
+      QStringLiteral("[WORKSHEET]"));
 }
 
 // Writes everything or reports why not, as quorvex-eval does.
@@ -83,21 +89,24 @@ std::optional<int> answerInformationOptions(int argc, char **argv) {
   return std::nullopt;
 }
 
-std::optional<int> refuseUnknownArguments(const QStringList &arguments) {
+StartArguments readStartArguments(const QStringList &arguments) {
   QCommandLineParser parser;
   const Options options;
   describe(parser, options);
   QString error;
   if (!parser.parse(arguments))
     error = parser.errorText();
-  else if (!parser.positionalArguments().isEmpty())
-    error = QStringLiteral("unexpected argument '%1'")
-                .arg(parser.positionalArguments().constFirst());
+  else if (parser.positionalArguments().size() > 1)
+    error = QCoreApplication::translate("StartOptions",
+                                        "one worksheet at most, not %1 (the second is "
+                                        "'%2')")
+                .arg(parser.positionalArguments().size())
+                .arg(parser.positionalArguments().at(1));
   if (error.isEmpty())
-    return std::nullopt;
+    return {std::nullopt, parser.positionalArguments().value(0)};
   std::fprintf(stderr, "quorvex: %s\nTry 'quorvex --help'.\n",
                error.toLocal8Bit().constData());
-  return exitUsage;
+  return {exitUsage, {}};
 }
 
 std::optional<int> refuseUnknownArgumentsWithoutDisplay(int argc, char **argv) {
@@ -117,7 +126,7 @@ std::optional<int> refuseUnknownArgumentsWithoutDisplay(int argc, char **argv) {
   args.insert(args.begin() + (args.empty() ? 0 : 1), {platform, minimal});
   int count = static_cast<int>(args.size());
   const QApplication probe(count, args.data());
-  return refuseUnknownArguments(QApplication::arguments());
+  return readStartArguments(QApplication::arguments()).exitStatus;
 }
 
 } // namespace quorvex

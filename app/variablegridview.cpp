@@ -80,9 +80,7 @@ VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
 void VariableGridView::refresh() {
   const QSignalBlocker blocker(this);
   const int rows = model_.RowCount();
-  if (rowCount() != rows)
-    setRowCount(rows);
-  for (int row = 0; row < rows; ++row) {
+  const auto showRow = [this](int row) {
     for (int column = 0; column < TValueGrid::columnCount; ++column) {
       const QString text = QString::fromStdString(model_.Cell(column, row));
       QTableWidgetItem *cell = item(row, column);
@@ -98,7 +96,21 @@ void VariableGridView::refresh() {
       if (editor_ && editorRow_ == row && column == 1 && editor_->text() != text)
         editor_->setText(text);
     }
-  }
+  };
+  // The rows that stay show the model's texts before the count changes: a
+  // current cell on a row that goes moves to one that stays, where its
+  // editor opens anew and writes the text it finds back to the model.
+  const int kept = std::min(rows, rowCount());
+  for (int row = 0; row < kept; ++row)
+    showRow(row);
+  // Moved by the view itself as its row goes, the current cell would have
+  // its editor committed to a row already removed, which crashes.
+  if (currentRow() >= rows)
+    setCurrentCell(rows - 1, 1);
+  if (rowCount() != rows)
+    setRowCount(rows);
+  for (int row = kept; row < rows; ++row)
+    showRow(row);
   if (currentRow() < 1 && rows > 1)
     setCurrentCell(1, 1);
 }

@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view usage =
     "Usage: quorvex-eval [OPTION]... [--] [FORMULA]\n"
     "  or:  quorvex-eval --table FILE [OPTION]... [--] FORMULA\n"
+    "  or:  quorvex-eval --worksheet FILE [OPTION]...\n"
     "  or:  quorvex-eval --list | --help | --version\n";
 
 // What --help says before the options and after them.
@@ -33,11 +34,9 @@ constexpr std::string_view helpExitStatus =
     "\n"
     "Exit status: 0 when every formula (or row) succeeded, 1 when one failed, 2\n"
     "for a usage error (with --table also a column the formula reads that no\n"
-    "header names alone, or a row with the wrong number of fields).\n";
-
-// The formula symbols a separator must not shadow, and "_", which the
-// lexer reads as part of a name ("1_5" would be 1 and the name "_5").
-constexpr std::string_view formulaSymbols = "+-*/();<>=_";
+    "header names alone, or a row with the wrong number of fields; with\n"
+    "--worksheet also a file that is no worksheet, or a -v name it does not\n"
+    "declare).\n";
 
 // Every usable separator, in byte order, for the message that refuses one.
 std::string usableSeparators() {
@@ -178,8 +177,8 @@ using Modes = unsigned;
 constexpr Modes modeBit(Mode mode) noexcept {
   return 1U << static_cast<unsigned>(mode);
 }
-constexpr Modes computing =
-    modeBit(Mode::Single) | modeBit(Mode::Batch) | modeBit(Mode::Table);
+constexpr Modes computing = modeBit(Mode::Single) | modeBit(Mode::Batch) |
+                            modeBit(Mode::Table) | modeBit(Mode::Worksheet);
 
 // Stores an option's value (empty for an option that takes none) into the
 // options; given is the option as written ("-v" or "--var"), for messages.
@@ -246,7 +245,7 @@ constexpr OptionSpec optionTable[] = {
                  std::string_view) { o.strict = true; }},
     {.name = "--log",
      .argument = "last|session",
-     .modes = modeBit(Mode::Single) | modeBit(Mode::Batch),
+     .modes = modeBit(Mode::Single) | modeBit(Mode::Batch) | modeBit(Mode::Worksheet),
      .help = "print the last computation's or the whole\n"
              "session's log after the results",
      .apply = [](EvalOptions &o, std::string_view,
@@ -304,6 +303,16 @@ constexpr OptionSpec optionTable[] = {
              "outputs of the parts of one file",
      .apply = [](EvalOptions &o, std::string_view,
                  std::string_view) { o.headerlessOutput = true; }},
+    {.name = "--worksheet",
+     .argument = "FILE",
+     .modes = modeBit(Mode::Worksheet),
+     .selects = Mode::Worksheet,
+     .help = "compute the worksheet FILE that the calculator\n"
+             "saved, as it holds the formula and the values;\n"
+             "-v NAME=VALUE replaces the value of a variable\n"
+             "it declares. Not with --table",
+     .apply = [](EvalOptions &o, std::string_view,
+                 std::string_view value) { o.worksheet = std::string(value); }},
     {.name = "--list",
      .modes = modeBit(Mode::List),
      .selects = Mode::List,
@@ -476,12 +485,6 @@ void refuseExclusions(const std::vector<GivenOption> &given) {
 }
 
 } // namespace
-
-bool isUsableSeparator(char c) noexcept {
-  const auto u = static_cast<unsigned char>(c);
-  return u < 128 && std::ispunct(u) != 0 &&
-         formulaSymbols.find(c) == std::string_view::npos;
-}
 
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args) {
   EvalOptions options;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/decimalseparator.h"
 #include "engine/errors.h"
 #include "engine/numberformat.h"
 
@@ -23,9 +24,9 @@ public:
 enum class LogChoice { None, Last, Session };
 
 // What a run does: one FORMULA, the formulas of standard input, FORMULA over
-// the rows of a table, or one of the texts (--list, --help, --version). Each
-// option names the modes it belongs to.
-enum class Mode { Single, Batch, Table, List, Help, Version };
+// the rows of a table, a saved worksheet, or one of the texts (--list,
+// --help, --version). Each option names the modes it belongs to.
+enum class Mode { Single, Batch, Table, Worksheet, List, Help, Version };
 
 struct EvalVariable {
   std::string name;   // text before the first "="
@@ -58,6 +59,9 @@ struct EvalOptions {
   std::vector<ColumnName> columns;
   std::optional<unsigned> jobs;  // none: the CPUs the process may use
   bool headerlessOutput = false; // the rows without the header line
+  // --worksheet FILE: its formula, variables and values, the -v values in
+  // place of those it holds.
+  std::string worksheet;
 };
 
 // Throws EUsageError. An argument that starts with "-" and then a letter or
@@ -68,11 +72,6 @@ struct EvalOptions {
 // only in case are one variable twice, a usage error too, and so is a
 // --column name that is also a -v name or another --column name.
 EvalOptions parseCommandLine(const std::vector<std::string_view> &args);
-
-// Whether c may serve as a decimal separator: one ASCII punctuation
-// character that can be part of no name, number or operator, so that a
-// number written with it reads one way only.
-bool isUsableSeparator(char c) noexcept;
 
 std::string_view usageText() noexcept;
 // What --help prints after the usage text: the options are listed from the

@@ -10,8 +10,11 @@
 
 #include "engine/decimalseparator.h"
 #include "engine/messagetext.h"
+#include "engine/stringhashmap.h"
 #include "session/calculatorsession.h"
 #include "session/resultformat.h"
+#include "session/variablelist.h"
+#include "session/worksheet.h"
 
 #include "quorvexversion.h"
 
@@ -154,19 +157,81 @@ int runBatch(TCalculatorSession &session, const EvalOptions &options, BufferedOu
   return allOk ? 0 : exitFailure;
 }
 
-// The formula of the command line, or those of standard input, as the
-// computations of one session.
-int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
-  TCalculatorSession session;
+// A session as the options make it for computing.
+void configureSession(TCalculatorSession &session, const EvalOptions &options) {
   // Only --log session ever reads the session log; a long batch need not
   // keep it.
   session.SetKeepSessionLog(options.log == LogChoice::Session);
   session.SetTrackStaleResult(false);
   session.SetRefuseIgnoredText(options.strict);
   session.SetResultFormat(options.format);
+}
+
+// The formula of the command line, or those of standard input, as the
+// computations of one session.
+int runSession(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
+  TCalculatorSession session;
+  configureSession(session, options);
   declareVariables(session, options.variables);
   return options.mode == Mode::Single ? runSingle(session, options, out, err)
                                       : runBatch(session, options, out, err);
+}
+
+// The worksheet in the session, each -v value in the value cell of every
+// variable of its name (names ignore case). Throws EUsageError for a -v
+// name that the worksheet does not declare.
+void openWithValues(TCalculatorSession &session, const Worksheet &worksheet,
+                    const std::vector<EvalVariable> &values) {
+  openWorksheet(session, worksheet);
+  // The rows as Compute will bind them.
+  session.ApplyVariableList();
+  const TVariableList &list = session.VariableList();
+  const TCaseInsensitiveTraits &traits = TCaseInsensitiveTraits::Instance();
+  for (const EvalVariable &v : values) {
+    const std::string_view name = trimControl(v.name);
+    bool declared = false;
+    std::string names;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+      names.append(names.empty() ? "" : ", ").append(list.Name(i));
+      if (traits.Compare(list.Name(i), name) == 0) {
+        session.Grid().SetCell(1, static_cast<int>(i + 1), v.value);
+        declared = true;
+      }
+    }
+    // The names are the file's: shown, never acted on by a terminal.
+    if (!declared)
+      throw EUsageError(
+          "'" + v.option + "': the worksheet declares no variable '" + std::string(name) +
+          "'" + (names.empty() ? "" : " (it declares " + terminalText(names) + ")"));
+  }
+}
+
+int usageError(BufferedOutput &err, std::string_view message) {
+  err.write("quorvex-eval: ");
+  err.write(message);
+  err.write('\n');
+  err.write(usageText());
+  return exitUsage;
+}
+
+// --worksheet: the saved computation, computed once as a FORMULA would be.
+int runWorksheet(const EvalOptions &options, BufferedOutput &out, BufferedOutput &err) {
+  TCalculatorSession session;
+  configureSession(session, options);
+  try {
+    openWithValues(session, loadWorksheet(options.worksheet), options.variables);
+  } catch (const EUsageError &e) {
+    return usageError(err, e.message());
+  } catch (const Exception &e) {
+    // The file could not be read or is no worksheet: named as a missing
+    // --table file is.
+    writeMessage(err, "quorvex-eval: ",
+                 "cannot open the worksheet '" + options.worksheet + "': " + e.message());
+    return exitUsage;
+  }
+  EvalOptions single = options;
+  single.formula = session.FormulaText();
+  return runSingle(session, single, out, err);
 }
 
 // Flushes the results; a failed write (a full disk, a closed pipe) turns
@@ -187,11 +252,7 @@ int run(int argc, char **argv) {
   } catch (const EUsageError &e) {
     // The arguments are the caller's own text, not input read from a file or
     // a pipe: they are quoted as given.
-    err.write("quorvex-eval: ");
-    err.write(e.message());
-    err.write('\n');
-    err.write(usageText());
-    return exitUsage;
+    return usageError(err, e.message());
   }
   int status = 0;
   switch (options.mode) {
@@ -210,6 +271,10 @@ int run(int argc, char **argv) {
   case Mode::Table:
     useDecimalSeparator(options);
     status = runTable(options, out, err);
+    break;
+  case Mode::Worksheet:
+    useDecimalSeparator(options);
+    status = runWorksheet(options, out, err);
     break;
   case Mode::Single:
   case Mode::Batch:

@@ -1,5 +1,8 @@
 #include "decimalseparator.h"
 
+#include <cctype>
+#include <string_view>
+
 namespace quorvex {
 
 namespace {
@@ -8,6 +11,10 @@ namespace {
 char currentSeparator = '.';
 // The calling thread's own separator, or 0 when it reads the process's.
 thread_local char threadSeparator = 0;
+
+// The formula symbols a separator must not shadow, and "_", which the
+// lexer reads as part of a name ("1_5" would be 1 and the name "_5").
+constexpr std::string_view formulaSymbols = "+-*/();<>=_";
 } // namespace
 
 char decimalSeparator() noexcept {
@@ -16,6 +23,12 @@ char decimalSeparator() noexcept {
 
 void setDecimalSeparator(char separator) noexcept {
   currentSeparator = separator;
+}
+
+bool isUsableSeparator(char c) noexcept {
+  const auto u = static_cast<unsigned char>(c);
+  return u < 128 && std::ispunct(u) != 0 &&
+         formulaSymbols.find(c) == std::string_view::npos;
 }
 
 ThreadDecimalSeparator::ThreadDecimalSeparator(char separator) noexcept

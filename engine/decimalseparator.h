@@ -11,6 +11,11 @@ namespace quorvex {
 char decimalSeparator() noexcept;
 void setDecimalSeparator(char separator) noexcept;
 
+// Whether c may serve as a decimal separator: one ASCII punctuation
+// character that can be part of no name, number or operator, so that a
+// number written with it reads one way only.
+bool isUsableSeparator(char c) noexcept;
+
 // The calling thread reads separator as the decimal separator while this
 // lives; the one in place before comes back when it ends.
 class ThreadDecimalSeparator {

@@ -34,7 +34,8 @@ expected="./usr/bin/quorvex
 ./usr/share/icons/hicolor/scalable/apps/org.quorvex.Quorvex.svg
 ./usr/share/man/man1/quorvex-eval.1.gz
 ./usr/share/man/man1/quorvex.1.gz
-./usr/share/metainfo/org.quorvex.Quorvex.metainfo.xml"
+./usr/share/metainfo/org.quorvex.Quorvex.metainfo.xml
+./usr/share/mime/packages/org.quorvex.Quorvex.xml"
 echo "$expected" > "$work/expected"
 (cd "$root" && find . -type f | LC_ALL=C sort) > "$work/found"
 diff -u "$work/expected" "$work/found" ||
@@ -47,6 +48,9 @@ for program in quorvex quorvex-eval; do
 done
 got=$("$root/usr/bin/quorvex-eval" -v r=1.5 '2*pi*r')
 [ "$got" = "9.42477796076938" ] || fail "quorvex-eval computes '$got'"
+worksheet=$(realpath "$(dirname "$0")/../examples/compoundinterest.qvws")
+got=$(LC_ALL=C "$root/usr/bin/quorvex-eval" --worksheet "$worksheet")
+[ "$got" = "1647.00949769028" ] || fail "quorvex-eval computes the worksheet as '$got'"
 grep -q "<release version=\"$version\"" \
   "$root/usr/share/metainfo/org.quorvex.Quorvex.metainfo.xml" ||
   fail "the metainfo's release is not $version"

@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace quorvex {
@@ -22,6 +23,13 @@ const std::string &TValueGrid::Cell(int column, int row) const {
   const auto &cells = columns_[column];
   const auto index = static_cast<std::size_t>(row);
   return index < cells.size() ? cells[index] : emptyCell;
+}
+
+int TValueGrid::KeptRowCount() const noexcept {
+  auto kept = static_cast<std::size_t>(rowCount_);
+  for (const auto &cells : columns_)
+    kept = std::max(kept, cells.size());
+  return static_cast<int>(kept);
 }
 
 void TValueGrid::SetCell(int column, int row, std::string_view text) {

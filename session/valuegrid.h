@@ -39,6 +39,9 @@ public:
   // "" for a cell never written. Asserts 0 <= column < ColumnCount and
   // row >= 0; rows beyond RowCount() answer their remembered text.
   const std::string &Cell(int column, int row) const;
+  // Rows that may hold text, the header row and the hidden ones included:
+  // Cell() answers "" for every row from here on.
+  int KeptRowCount() const noexcept;
   // Asserts 0 <= column < ColumnCount and 0 <= row < RowCount(): only
   // visible cells are written, so the model never grows past what was shown.
   void SetCell(int column, int row, std::string_view text);

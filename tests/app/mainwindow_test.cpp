@@ -454,6 +454,22 @@ private slots:
     QCOMPARE(control<QLineEdit>(window, "EditYValue")->text(), "157");
   }
 
+  // The list shrinks under the cell editor's row: the rows that stay keep
+  // their values and the hidden one its own.
+  void editorOnAHiddenRow() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    assignVariables(window, "a;b;c;d");
+    typeValue(window, 2, "5");
+    typeValue(window, 4, "9");
+    focus(control<QLineEdit>(window, "V_Q"));
+    control<QLineEdit>(window, "V_Q")->setText("a;b");
+    ReportCapture reports;
+    QTest::keyClick(control<QLineEdit>(window, "V_Q"), Qt::Key_F9);
+    QCOMPARE(gridColumn(window, 1), QStringList({"Value", "2", "5"}));
+    QCOMPARE(window.Session().Grid().Cell(1, 4), "9");
+  }
+
   void gridKeepsAnEditorAfterEnter() {
     auto program = startProgram();
     TF_Main_LSF &window = program->mainWindow();
@@ -667,7 +683,10 @@ private slots:
     QTest::addColumn<QStringList>("hints");
     QTest::newRow("File")
         << int(Qt::Key_F)
-        << QStringList{"Print the report of calculation session.",
+        << QStringList{"Open a saved worksheet: its formula, variables and values.",
+                       "Save the formula, the variables and their values as a worksheet.",
+                       "Save the report of calculation session as a text file.",
+                       "Print the report of calculation session.",
                        "About Quorvex program.",
                        "Documentation that provides guide for the usage of Quorvex.",
                        "Exit: End the calculation session."};

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -406,4 +407,46 @@ TEST(EvalProcess, IgnoredTextWarnsOrFails) {
                  "1+1\n10 % 3\n4\n", environmentWithLocale("C"));
   EXPECT_EQ(merged.out,
             "2\n10\nwarning: line 2: Ignored text after the formula: '% 3'\n4\n");
+}
+
+TEST(EvalProcess, WorksheetsComputeAsSavedOrWithValuesReplaced) {
+  const std::string ws = "--worksheet";
+  const std::string example = QUORVEX_SOURCE_DIR "/examples/compoundinterest.qvws";
+  // Saved where the separator is ",", computed where it is ".".
+  const std::string comma = testing::TempDir() + "comma.qvws";
+  std::ofstream(comma)
+      << "Quorvex worksheet 1\nseparator \",\"\nformula \"x*1,5\"\n"
+         "assign \"x;y\"\nshown 2\nrow \"x\" \"0,5\"\nrow \"y\" \"\"\nend\n";
+  // The output, or a part of the message on standard error.
+  const struct {
+    Args args;
+    int status;
+    std::string shown;
+  } cases[] = {
+      {{ws, example}, 0, "1647.00949769028\n"},
+      {{ws, example, "-v", "p=2000", "-v", "N=5"}, 0, "2566.71735700702\n"},
+      {{ws, comma}, 0, "0.75\n"},
+      {{ws, example, "--format", "fixed:2"}, 0, "1647.01\n"},
+      {{ws, comma, "--decimal-separator", ",", "-v", "X=2,5"}, 0, "3,75\n"},
+      {{ws, comma, "--log", "last"},
+       0,
+       "0.75\nFormula: F = x*1.5\nx: 0.5\ny: 2\nF value: 0.75\n"},
+      {{ws, comma, "-v", "z=1"},
+       2,
+       "'-v z=1': the worksheet declares no variable 'z' (it declares x, y)\n"},
+      {{ws, "none.qvws"}, 2, "worksheet 'none.qvws': No such file or directory\n"},
+      {{ws, QUORVEX_SOURCE_DIR "/README.md"},
+       2,
+       "README.md': it is not a Quorvex worksheet\n"},
+      {{ws, example, "--table", "-"}, 2, "--table cannot be used with --worksheet\n"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.args.back());
+    const ProcessResult r = eval(c.args);
+    EXPECT_EQ(r.status, c.status);
+    if (c.status == 0)
+      EXPECT_EQ(r.out + r.err, c.shown);
+    else
+      EXPECT_NE(r.err.find(c.shown), std::string::npos) << r.err;
+  }
 }
