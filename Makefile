@@ -11,16 +11,19 @@ PREFIX      ?= /usr/local
 # ON makes every compiler warning an error, as .ci/run builds.
 WERROR      ?= OFF
 
-# Building and running the calculator.
+# Building and running the calculator, and building the Python module for
+# Debian's Python (pybind11 and Python's headers).
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
-                libgl-dev
+                libgl-dev pybind11-dev python3-dev
 # The test suite: GoogleTest, the tools the tests run (PDF text, desktop
 # entry, AppStream and manual page checks, GNU parallel for the table mode's
 # recipe, the math tables and error bounds recomputed with mpmath), and
-# help2man for the pages.
+# help2man for the pages, and the Python module's tests: pytest, NumPy,
+# pandas, and Dask with its distributed scheduler.
 TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
                  appstream man-db help2man locales parallel python3-mpmath \
-                 shared-mime-info
+                 shared-mime-info python3-pytest python3-numpy python3-pandas \
+                 python3-dask python3-distributed
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
 SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
@@ -33,7 +36,7 @@ PACKAGE_PACKAGES := dpkg-dev file help2man man-db lintian
 PACKAGES := $(RUN_PACKAGES)
 CONFIGURE_FLAGS :=
 test: PACKAGES += $(TEST_PACKAGES)
-test: CONFIGURE_FLAGS += -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON
+test: CONFIGURE_FLAGS += -DQUORVEX_BUILD_TESTS=ON -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_BUILD_PYTHON=ON
 install: PACKAGES += help2man
 install: CONFIGURE_FLAGS += -DQUORVEX_BUILD_MANPAGES=ON
 test-sanitize: PACKAGES += $(TEST_PACKAGES) $(SANITIZE_PACKAGES)
@@ -155,7 +158,7 @@ LINT_PACKAGES := clang-14 clang-tidy-14 clang-format-14 clang-tools-14 \
 lint: PACKAGES += $(TEST_PACKAGES) $(LINT_PACKAGES)
 FORMAT_FILES = $(filter-out %tables.cpp,$(shell git ls-files \
                  '*.cpp' '*.h' '*.hpp' '*.c' | \
-                 grep -E '^(engine|mathlib|lib|session|cli|app|examples|tests|bench|fuzz|tools)/'))
+                 grep -E '^(engine|mathlib|lib|session|cli|app|python|examples|tests|bench|fuzz|tools)/'))
 
 lint: deps
 	cmake -S . -B $(LINT_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
@@ -163,7 +166,7 @@ lint: deps
 	  -DQUORVEX_BUILD_MANPAGES=OFF -DCMAKE_GLOBAL_AUTOGEN_TARGET=ON
 	cmake --build $(LINT_DIR) -j $(JOBS) --target autogen
 	run-clang-tidy-14 -p $(LINT_DIR) -j $(JOBS) -quiet \
-	  '^$(CURDIR)/(engine|mathlib|lib|session|cli|app|tests|bench|fuzz|tools|examples)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
+	  '^$(CURDIR)/(engine|mathlib|lib|session|cli|app|python|tests|bench|fuzz|tools|examples)/' > $(LINT_DIR)/clang-tidy.log 2>&1 || \
 	  { sed 's/\x1b\[[0-9;]*m//g' $(LINT_DIR)/clang-tidy.log | grep -E 'error:' | sort -u; exit 1; }
 	clang-format-14 --dry-run -Werror $(FORMAT_FILES)
 
@@ -194,7 +197,7 @@ fuzz: fuzz-build
 BENCH_DIR      ?= bench-build
 BENCH_PACKAGES := libbenchmark-dev libmuparser-dev mawk
 
-.PHONY: bench-deps bench-build bench
+.PHONY: bench-deps bench-build bench bench-python
 
 bench-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
@@ -207,7 +210,14 @@ bench-build: deps bench-deps
 bench: bench-build
 	$(BENCH_DIR)/bench/quorvex_bench
 
-# The Debian packages quorvex, libquorvex1 and libquorvex-dev, built from a tree of its
+# The Python module against numexpr (bench/pythonbench.py), from the build
+# tree's module and library.
+bench-python: PACKAGES += $(TEST_PACKAGES) python3-numexpr
+bench-python: build
+	PYTHONPATH=$(BUILD_DIR)/python /usr/bin/python3 bench/pythonbench.py \
+	  $(BUILD_DIR)/lib/libquorvex.so.1
+
+# The Debian packages quorvex, libquorvex1, libquorvex-dev and python3-quorvex, built from a tree of its
 # own with Debian's hardening flags and the portable math library (a package
 # runs on any amd64 CPU, not only on one with fused multiply-add); `make package-check` runs lintian on it,
 # unpacks it and runs the unpacked programs (packaging/check-package.sh).
@@ -217,6 +227,7 @@ package: deps
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DQUORVEX_WERROR=$(WERROR) \
 	  -DQUORVEX_BUILD_TESTS=OFF -DQUORVEX_BUILD_MANPAGES=ON -DQUORVEX_MATH_FMA=OFF \
+	  -DQUORVEX_BUILD_PYTHON=ON \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
 	  -DCMAKE_SHARED_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
@@ -231,4 +242,5 @@ package: deps
 
 package-check: package
 	sh packaging/check-package.sh $(PACKAGE_DIR)/quorvex_*_amd64.deb \
-	  $(PACKAGE_DIR)/libquorvex1_*_amd64.deb $(PACKAGE_DIR)/libquorvex-dev_*_amd64.deb
+	  $(PACKAGE_DIR)/libquorvex1_*_amd64.deb $(PACKAGE_DIR)/libquorvex-dev_*_amd64.deb \
+	  $(PACKAGE_DIR)/python3-quorvex_*_amd64.deb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/workerpool.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -7,13 +9,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
-#include <vector>
 
-// A fixed set of worker threads that work on the items handed to them and
-// give them back in the order they were handed in, whichever finished first.
-// One thread (the owner's) submits and takes; each worker has an index, so
-// that it can keep state of its own between items.
+// A fixed set of workers, each on a thread of the process's pool, that work
+// on the items handed to them and give them back in the order they were
+// handed in, whichever finished first. One thread (the owner's) submits and
+// takes; each worker has an index, so that it can keep state of its own
+// between items.
 
 namespace quorvex {
 
@@ -23,9 +24,18 @@ public:
 
   OrderedWorkers(std::size_t workers, Work work) : work_(std::move(work)) {
     try {
-      for (std::size_t i = 0; i < workers; ++i)
-        threads_.emplace_back([this, i] { run(i); });
+      for (std::size_t i = 0; i < workers; ++i) {
+        {
+          const std::lock_guard lock(mutex_);
+          ++running_;
+        }
+        runOnPoolThread([this, i] { run(i); });
+      }
     } catch (...) {
+      {
+        const std::lock_guard lock(mutex_);
+        --running_;
+      }
       stop();
       throw;
     }
@@ -80,8 +90,11 @@ private:
     for (;;) {
       workReady_.wait(lock,
                       [this] { return stopping_ || nextToStart_ < entries_.size(); });
-      if (stopping_)
+      if (stopping_) {
+        --running_;
+        stopped_.notify_all();
         return;
+      }
       // A deque keeps its elements in place while others come and go.
       Entry &entry = entries_[nextToStart_++];
       lock.unlock();
@@ -104,8 +117,8 @@ private:
       stopping_ = true;
     }
     workReady_.notify_all();
-    for (std::thread &thread : threads_)
-      thread.join();
+    std::unique_lock lock(mutex_);
+    stopped_.wait(lock, [this] { return running_ == 0; });
   }
 
   Work work_;
@@ -115,7 +128,8 @@ private:
   std::deque<Entry> entries_;   // submitted and not yet taken, in order
   std::size_t nextToStart_ = 0; // index in entries_ of the first not started
   bool stopping_ = false;
-  std::vector<std::thread> threads_;
+  std::condition_variable stopped_;
+  std::size_t running_ = 0; // workers that have not yet seen stopping_
 };
 
 } // namespace quorvex

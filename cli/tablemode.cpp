@@ -11,6 +11,7 @@
 #include "engine/decimalseparator.h"
 #include "engine/lexer.h"
 #include "engine/messagetext.h"
+#include "engine/workerpool.h"
 #include "session/calculatorsession.h"
 #include "session/csvwriter.h"
 #include "session/rowevaluator.h"
@@ -22,7 +23,6 @@
 #include <exception>
 #include <fcntl.h>
 #include <optional>
-#include <sched.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -204,16 +204,6 @@ std::string columnNamesNote(const std::vector<TableVariable> &variables,
            " has a header that a formula can name; name one with --column NAME=HEADER";
   return "note: the columns of " + source + " that a formula can name: " + names +
          "; name another with --column NAME=HEADER";
-}
-
-// The CPUs this process may run on, which may be fewer than the machine has.
-unsigned usableCpus() noexcept {
-  cpu_set_t set;
-  CPU_ZERO(&set);
-  if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
-    return static_cast<unsigned>(CPU_COUNT(&set));
-  const long online = ::sysconf(_SC_NPROCESSORS_ONLN);
-  return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
 // Writes the rows of blocks in input order and keeps the outcome so far.

@@ -134,6 +134,15 @@ quorvex_status quorvex_evaluate_columns(quorvex_formula *formula,
                                         const double *const *columns, size_t column_count,
                                         size_t rows, double *results, size_t *failed_rows,
                                         quorvex_error *error) {
+  return quorvex_evaluate_columns_threads(formula, columns, column_count, rows, results,
+                                          failed_rows, 1, error);
+}
+
+quorvex_status quorvex_evaluate_columns_threads(quorvex_formula *formula,
+                                                const double *const *columns,
+                                                size_t column_count, size_t rows,
+                                                double *results, size_t *failed_rows,
+                                                size_t threads, quorvex_error *error) {
   if (const quorvex_status s = needed(formula, "formula", error); s != QUORVEX_OK)
     return s;
   if (column_count > 0)
@@ -143,8 +152,8 @@ quorvex_status quorvex_evaluate_columns(quorvex_formula *formula,
     if (const quorvex_status s = needed(results, "results", error); s != QUORVEX_OK)
       return s;
   return guarded(error, [&] {
-    const std::size_t failed =
-        formula->formula.evaluate({columns, column_count}, rows, results);
+    const std::size_t failed = formula->formula.evaluate({columns, column_count}, rows,
+                                                         results, nullptr, threads);
     if (failed_rows != nullptr)
       *failed_rows = failed;
   });

@@ -46,6 +46,8 @@ install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libquorvex1 COMPONENT library)
 install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libquorvex-dev COMPONENT development)
+install(FILES ${packagingDir}/copyright ${packagingDir}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/python3-quorvex COMPONENT python)
 
 # make package: quorvex_<version>_amd64.deb with the programs and what
 # installs beside them, libquorvex1_<version>_amd64.deb with the shared
@@ -77,6 +79,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL programs library development)
+if(QUORVEX_PYTHON_BUILT)
+  list(APPEND CPACK_COMPONENTS_ALL python)
+endif()
 # Each package's description starts with its own synopsis; CPack puts the
 # summary in front of every component's unless the summary is its default.
 set(CPACK_DEBIAN_PROGRAMS_DESCRIPTION
@@ -114,4 +119,24 @@ over columns of values, with the calculator's exact error messages.
 .
 This package contains the C and C++ headers, the pkg-config file and the
 CMake package.")
+# The Python module, for the Python it was built for (its extension's name
+# carries that version), over libquorvex1 of the same version: found in the
+# package being built, so dpkg-shlibdeps takes it for one of its own.
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-quorvex)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
+  ${PROJECT_BINARY_DIR}/lib)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+  "libquorvex1 (= ${PROJECT_VERSION}), python3 (>= ${QUORVEX_PYTHON_VERSION}~), python3 (<< ${QUORVEX_PYTHON_NEXT_VERSION}), python3-numpy")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-pandas, python3-dask, python3-distributed")
+set(CPACK_DEBIAN_PYTHON_DESCRIPTION
+"formula engine of the Quorvex calculator (Python 3 module)
+The expression engine of the Quorvex calculator for Python and NumPy:
+compile a formula with variables, the four operators, comparisons, 39
+functions and 49 constants once, then evaluate it for one value or over
+arrays of millions of rows, on several threads, with the calculator's exact
+error messages for every failing row. Formulas pickle, so that Dask and
+multiprocessing take them to other processes.
+.
+This package contains the module quorvex.")
 include(CPack)

@@ -3,20 +3,23 @@
 # are listed), each package holds exactly the expected files, the unpacked
 # programs run, without a display, and agree on the one version, and the
 # library's example builds against the unpacked development package, once
-# with pkg-config and once with find_package, and runs.
+# with pkg-config and once with find_package, and runs; the Python module,
+# unpacked beside the library, imports into the system's Python and computes.
 #   sh packaging/check-package.sh quorvex_<version>_amd64.deb \
-#     libquorvex1_<version>_amd64.deb libquorvex-dev_<version>_amd64.deb
+#     libquorvex1_<version>_amd64.deb libquorvex-dev_<version>_amd64.deb \
+#     python3-quorvex_<version>_amd64.deb
 set -eu
 deb=$1
 libdeb=$2
 devdeb=$3
-for d in "$deb" "$libdeb" "$devdeb"; do
+pydeb=$4
+for d in "$deb" "$libdeb" "$devdeb" "$pydeb"; do
   [ -f "$d" ] || { echo "package-check: no package $d" >&2; exit 1; }
 done
 version=$(dpkg-deb --field "$deb" Version)
 fail() { echo "package-check: $*" >&2; exit 1; }
 
-for d in "$deb" "$libdeb" "$devdeb"; do
+for d in "$deb" "$libdeb" "$devdeb" "$pydeb"; do
   echo "package-check: lintian $d"
   lintian --fail-on error --info "$d" || fail "lintian reports errors"
 done
@@ -105,3 +108,24 @@ cmake --build "$work/cmake/build" >/dev/null || fail "the example does not build
 got=$("$work/cmake/build/compoundinterest")
 [ "$got" = "$expectedLine" ] || fail "the example built with find_package prints '$got'"
 echo "package-check: $libdeb and $devdeb are fine; the example builds both ways and prints $got"
+
+# The Python module: its files, and an import from the unpacked package.
+pyroot=$work/pyroot
+dpkg-deb -x "$pydeb" "$pyroot"
+site=usr/lib/python3/dist-packages/quorvex
+extension=_quorvex.$(/usr/bin/python3 -c 'import sysconfig; print(sysconfig.get_config_var("SOABI"))').so
+(cd "$pyroot" && find . -type f | LC_ALL=C sort) > "$work/found"
+printf '%s\n' ./$site/__init__.py ./$site/__init__.pyi ./$site/$extension \
+  ./$site/_arguments.py ./$site/_errors.py ./$site/py.typed \
+  ./usr/share/doc/python3-quorvex/changelog.gz ./usr/share/doc/python3-quorvex/copyright |
+  LC_ALL=C sort > "$work/expected"
+diff -u "$work/expected" "$work/found" || fail "python3-quorvex's files differ (+ found, - expected)"
+[ "$(dpkg-deb --field "$pydeb" Version)" = "$version" ] || fail "python3-quorvex is not $version"
+dpkg-deb --field "$pydeb" Depends | grep -q "libquorvex1 (= $version)" ||
+  fail "python3-quorvex does not depend on libquorvex1 $version"
+file "$pyroot/$site/$extension" | grep -q ', stripped' || fail "the extension is not stripped"
+got=$(cd "$work" && PYTHONPATH="$pyroot/usr/lib/python3/dist-packages" \
+  LD_LIBRARY_PATH="$libroot/$libdir" /usr/bin/python3 -c \
+  'import quorvex; print(quorvex.__version__, "%.15g" % quorvex.Formula("2*pi*r", ("r",))(r=1.5))')
+[ "$got" = "$version 9.42477796076938" ] || fail "the unpacked module says '$got'"
+echo "package-check: $pydeb is fine; the module imports and computes"

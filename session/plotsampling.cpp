@@ -5,17 +5,16 @@
 #include "engine/decimalseparator.h"
 #include "engine/errors.h"
 #include "engine/numberconversion.h"
+#include "engine/workerpool.h"
 #include "resultformat.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <exception>
 #include <limits>
 #include <memory>
 #include <span>
 #include <string>
-#include <thread>
 
 namespace quorvex {
 
@@ -83,9 +82,9 @@ void evaluatePoints(RowEvaluator &evaluator, std::size_t slot,
   }
 }
 
-// A plot of many points is computed on several threads, each with an
-// evaluator of its own, in consecutive parts: the points and the errors are
-// those of one thread computing them in order.
+// A plot of many points is computed in consecutive parts on the process's
+// pool, each thread with an evaluator of its own: the points and the errors
+// are those of one thread computing them in order.
 constexpr std::size_t pointsPerThread = 25000;
 
 // Whether the curve must not be drawn from point i to point i + 1, both
@@ -133,10 +132,8 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     points.push_back({x, 0, -1});
   }
   // Then F at every point.
-  const std::size_t threads =
-      std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(),
-                                                    points.size() / pointsPerThread),
-                              1, 8);
+  const std::size_t threads = std::clamp<std::size_t>(
+      std::min<std::size_t>(usableCpus(), points.size() / pointsPerThread), 1, 8);
   if (threads == 1) {
     evaluatePoints(evaluator, slot, points, 0, points.size(), samples.errors);
     return samples;
@@ -144,26 +141,14 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
   std::vector<std::unique_ptr<RowEvaluator>> helpers;
   for (std::size_t t = 1; t < threads; ++t)
     helpers.push_back(evaluator.clone());
-  std::vector<std::vector<PlotError>> helperErrors(threads - 1);
-  std::vector<std::exception_ptr> helperFailures(threads - 1);
+  std::vector<std::vector<PlotError>> partErrors(threads);
   const auto partStart = [&](std::size_t t) { return points.size() * t / threads; };
-  {
-    std::vector<std::jthread> workers;
-    for (std::size_t t = 1; t < threads; ++t)
-      workers.emplace_back([&, t] {
-        try {
-          evaluatePoints(*helpers[t - 1], slot, points, partStart(t), partStart(t + 1),
-                         helperErrors[t - 1]);
-        } catch (...) {
-          helperFailures[t - 1] = std::current_exception();
-        }
-      });
-    evaluatePoints(evaluator, slot, points, 0, partStart(1), samples.errors);
-  }
-  for (std::size_t t = 1; t < threads; ++t) {
-    if (helperFailures[t - 1])
-      std::rethrow_exception(helperFailures[t - 1]);
-    const std::vector<PlotError> &errors = helperErrors[t - 1];
+  runTasks(threads, threads, [&](std::size_t part, std::size_t lane) {
+    evaluatePoints(lane == 0 ? evaluator : *helpers[lane - 1], slot, points,
+                   partStart(part), partStart(part + 1), partErrors[part]);
+  });
+  for (std::size_t t = 0; t < threads; ++t) {
+    const std::vector<PlotError> &errors = partErrors[t];
     if (errors.empty())
       continue;
     std::vector<int> renumbered;

@@ -10,7 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -19,6 +25,13 @@
 #include <vector>
 
 namespace {
+
+// Bit for bit: NaN's bits and the sign of zero included.
+bool sameBits(const std::vector<double> &a, const std::vector<double> &b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](double x, double y) {
+    return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+  });
+}
 
 // What the engine itself gives for a formula: the value, or the message as
 // the error report shows it and the span.
@@ -277,8 +290,7 @@ TEST(Formula, ColumnsAgreeWithEvaluate) {
   quorvex_free(c);
   EXPECT_EQ(cFailed, failed);
   formula.evaluate(both, xs.size(), results.data());
-  EXPECT_EQ(
-      0, std::memcmp(cResults.data(), results.data(), results.size() * sizeof(double)));
+  EXPECT_TRUE(sameBits(cResults, results));
 
   // Usage errors: a column too few, a slot out of range, two columns
   // writing one address.
@@ -418,6 +430,79 @@ TEST(Formula, CCallsRefuseNullPointers) {
   }
   EXPECT_EQ(made, nullptr); // a failed compile leaves no handle behind
   quorvex_free(formula);
+}
+
+// Rows split over threads give one thread's results bit for bit, its
+// failures in order with their messages and spans, and its variables
+// afterwards, from C too; a variable bound by address reaches every
+// thread's copy of the formula as it is at each call.
+TEST(Formula, ThreadsGiveWhatOneThreadGives) {
+  double offset = 0.5;
+  const char *text = "ln(x - offset)/(y - 3) + power(x; y)";
+  const std::vector<quorvex::Variable> variables{{"offset", &offset}, {"x"}, {"y"}};
+  std::vector<double> xs, ys;
+  for (int r = 0; r < 100003; ++r) {
+    xs.push_back(r % 4099 == 0 ? -1 : 1 + (r % 1000) * 0.001);
+    ys.push_back(r % 7919 == 0 ? 3 : 0.5 + (r % 37) * 0.1);
+  }
+  const double *const columns[] = {nullptr, xs.data(), ys.data()};
+  quorvex::Formula threaded(text, variables);
+  for (const double shift : {0.5, -0.25}) {
+    offset = shift;
+    quorvex::Formula single(text, variables);
+    std::vector<double> one(xs.size()), many(xs.size());
+    std::vector<quorvex::RowError> oneFailures;
+    single.evaluate(columns, xs.size(), one.data(), &oneFailures);
+    ASSERT_GT(oneFailures.size(), 20u);
+    for (const std::size_t threads : {2, 3, 8, 0}) {
+      SCOPED_TRACE(threads);
+      std::vector<quorvex::RowError> failures;
+      EXPECT_EQ(threaded.evaluate(columns, xs.size(), many.data(), &failures, threads),
+                oneFailures.size());
+      EXPECT_TRUE(sameBits(one, many));
+      ASSERT_EQ(failures.size(), oneFailures.size());
+      for (std::size_t i = 0; i < failures.size(); ++i) {
+        EXPECT_EQ(failures[i].row, oneFailures[i].row);
+        EXPECT_EQ(failures[i].error.message(), oneFailures[i].error.message());
+        EXPECT_EQ(failures[i].error.span()->offset, oneFailures[i].error.span()->offset);
+      }
+      EXPECT_EQ(threaded.value(1), xs.back());
+      EXPECT_EQ(threaded.value(2), ys.back());
+    }
+    quorvex_formula *c = nullptr;
+    const char *const names[] = {"offset", "x", "y"};
+    double *const addresses[] = {&offset, nullptr, nullptr};
+    ASSERT_EQ(quorvex_compile(text, names, addresses, 3, nullptr, &c, nullptr),
+              QUORVEX_OK);
+    std::size_t failed = 0;
+    EXPECT_EQ(quorvex_evaluate_columns_threads(c, columns, 3, xs.size(), many.data(),
+                                               &failed, 4, nullptr),
+              QUORVEX_OK);
+    quorvex_free(c);
+    EXPECT_EQ(failed, oneFailures.size());
+    EXPECT_TRUE(sameBits(one, many));
+  }
+}
+
+// A forked child has none of its parent's threads: a columns call on
+// threads there starts its own and gives the parent's bits.
+TEST(Formula, ThreadsWorkInAForkedChild) {
+  quorvex::Formula formula("sin(x)*x", {"x"});
+  std::vector<double> xs(60000), parent(xs.size()), child(xs.size());
+  for (std::size_t r = 0; r < xs.size(); ++r)
+    xs[r] = static_cast<double>(r) * 0.001;
+  const double *const columns[] = {xs.data()};
+  formula.evaluate(columns, xs.size(), parent.data(), nullptr, 3);
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    ::alarm(30); // a lost thread would leave the call waiting for ever
+    formula.evaluate(columns, xs.size(), child.data(), nullptr, 3);
+    ::_exit(sameBits(parent, child) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 } // namespace

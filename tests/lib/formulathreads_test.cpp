@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -96,6 +98,35 @@ TEST(FormulaThreads, EightThreadsGetWhatOneGets) {
           << "thread " << t << ", " << cases[k].text;
     }
   }
+}
+
+// Columns split over the library's threads, from several callers at once,
+// each with its own formula: every caller gets the bits of one thread.
+TEST(FormulaThreads, ColumnsOverThreadsFromThreads) {
+  constexpr std::size_t rows = 40000;
+  std::vector<double> xs(rows);
+  for (std::size_t r = 0; r < rows; ++r)
+    xs[r] = static_cast<double>(r % 500) * 0.01 - 1;
+  const double *const columns[] = {xs.data()};
+  const char *text = "sqrt(x)*ln(x+2)/(x-1)";
+  std::vector<double> alone(rows);
+  quorvex::Formula(text, {"x"}).evaluate(columns, rows, alone.data());
+  std::vector<std::vector<double>> together(4, std::vector<double>(rows));
+  std::vector<std::thread> callers;
+  callers.reserve(together.size());
+  for (std::vector<double> &results : together)
+    callers.emplace_back([&, out = results.data()] {
+      quorvex::Formula formula(text, {"x"});
+      for (int round = 0; round < 3; ++round)
+        formula.evaluate(columns, rows, out, nullptr, 3);
+    });
+  for (std::thread &caller : callers)
+    caller.join();
+  for (const std::vector<double> &results : together)
+    EXPECT_TRUE(
+        std::equal(results.begin(), results.end(), alone.begin(), [](double a, double b) {
+          return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+        }));
 }
 
 } // namespace

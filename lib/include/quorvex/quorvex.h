@@ -90,6 +90,14 @@ QUORVEX_API quorvex_status quorvex_evaluate_columns(quorvex_formula *formula,
                                                     double *results, size_t *failed_rows,
                                                     quorvex_error *error);
 
+/* The same on up to threads threads at once (0: one for each CPU the
+   process may run on), with the same results: as the C++ call with
+   threads (quorvex.hpp). quorvex_evaluate_columns is this on one thread. */
+QUORVEX_API quorvex_status quorvex_evaluate_columns_threads(
+    quorvex_formula *formula, const double *const *columns, size_t column_count,
+    size_t rows, double *results, size_t *failed_rows, size_t threads,
+    quorvex_error *error);
+
 /* Bytes that always hold the text of quorvex_format_number, its zero byte
    included. */
 #define QUORVEX_NUMBER_TEXT_SIZE 800

@@ -143,6 +143,18 @@ public:
   // when columns.size() != variableCount().
   std::size_t evaluate(std::span<const double *const> columns, std::size_t rows,
                        double *results, std::vector<RowError> *failures = nullptr);
+  // The same on up to threads threads at once (0: one for each CPU the
+  // process may run on; at most 256): long columns are split into parts,
+  // each evaluated by a copy of the formula of its own thread, with the
+  // results, the failures and their order, and the variables afterwards of
+  // the call above, which is this one on one thread. Columns shorter than
+  // 16,384 rows stay on the calling thread. The copies are compiled by the
+  // first call that needs them and kept. The threads are the library's
+  // own, started as needed and kept for later calls; a process that forks
+  // may go on calling in the child.
+  std::size_t evaluate(std::span<const double *const> columns, std::size_t rows,
+                       double *results, std::vector<RowError> *failures,
+                       std::size_t threads);
 
   // The formula's text as compiled.
   const std::string &text() const noexcept;
