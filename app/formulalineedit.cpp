@@ -11,6 +11,7 @@ namespace quorvex {
 
 FormulaLineEdit::FormulaLineEdit(QWidget *parent) : SelectionLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] {
+    marksShown_ = false;
     if (hasFocus())
       holdCaretSteady(text().size() > longText);
   });
@@ -41,23 +42,58 @@ void FormulaLineEdit::setIgnoredFrom(int position) {
   // Sent again after every change of the text: the colouring is kept as a
   // range of positions, which the edit does not move along.
   ignoredFrom_ = position;
-  showIgnoredText();
+  showMarks();
+}
+
+void FormulaLineEdit::setParenthesisMarks(const QList<int> &matching,
+                                          const QList<int> &unmatched) {
+  // Laying out a long text again costs, and the caret moves far more often
+  // than the marks change.
+  if (marksShown_ && matching == matching_ && unmatched == unmatched_)
+    return;
+  matching_ = matching;
+  unmatched_ = unmatched;
+  showMarks();
 }
 
 // The line edit colours ranges of its text only for an input method's
 // composition; an input method event that commits and composes nothing
 // carries just that colouring, and leaves text, caret and undo alone. Its
-// positions count from the caret.
-void FormulaLineEdit::showIgnoredText() {
+// positions count from the caret. Later ranges are drawn over earlier ones.
+void FormulaLineEdit::showMarks() {
   QList<QInputMethodEvent::Attribute> attributes;
-  if (ignoredFrom_ >= 0 && ignoredFrom_ < text().size()) {
+  const int caret = cursorPosition();
+  const auto size = int(text().size());
+  if (ignoredFrom_ >= 0 && ignoredFrom_ < size) {
     QTextCharFormat dimmed;
     dimmed.setForeground(palette().brush(QPalette::PlaceholderText));
-    attributes.append({QInputMethodEvent::TextFormat, ignoredFrom_ - cursorPosition(),
-                       int(text().size()) - ignoredFrom_, dimmed});
+    attributes.append({QInputMethodEvent::TextFormat, ignoredFrom_ - caret,
+                       size - ignoredFrom_, dimmed});
   }
+  const QPalette &colours = palette();
+  QTextCharFormat partner;
+  // A third of the way from the ground to the selection's colour: plainly
+  // seen, and the text on it as legible as on the ground.
+  const QColor base = colours.color(QPalette::Base),
+               accent = colours.color(QPalette::Highlight);
+  partner.setBackground(QColor((2 * base.red() + accent.red()) / 3,
+                               (2 * base.green() + accent.green()) / 3,
+                               (2 * base.blue() + accent.blue()) / 3));
+  for (const int at : matching_)
+    if (at >= 0 && at < size)
+      attributes.append({QInputMethodEvent::TextFormat, at - caret, 1, partner});
+  QTextCharFormat amiss;
+  // No palette role means "wrong": a red as light or dark as the text.
+  const QColor alarm = base.lightness() < 128 ? QColor(255, 120, 120) : QColor(200, 0, 0);
+  amiss.setForeground(alarm);
+  amiss.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+  amiss.setUnderlineColor(alarm);
+  for (const int at : unmatched_)
+    if (at >= 0 && at < size)
+      attributes.append({QInputMethodEvent::TextFormat, at - caret, 1, amiss});
   QInputMethodEvent event(QString(), attributes);
   QCoreApplication::sendEvent(this, &event);
+  marksShown_ = true;
 }
 
 FormulaLineEdit::~FormulaLineEdit() {
@@ -87,8 +123,8 @@ void FormulaLineEdit::focusOutEvent(QFocusEvent *event) {
 
 void FormulaLineEdit::changeEvent(QEvent *event) {
   SelectionLineEdit::changeEvent(event);
-  if (event->type() == QEvent::PaletteChange && ignoredFrom_ >= 0)
-    showIgnoredText();
+  if (event->type() == QEvent::PaletteChange)
+    showMarks();
 }
 
 } // namespace quorvex

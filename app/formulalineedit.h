@@ -5,7 +5,8 @@
 // The formula box Edit1: a SelectionLineEdit whose programmatic edits (the
 // keypad's insertions, the sign key, a recalled formula) are each one step
 // of its own undo, and which shows the text after the formula, which the
-// calculator ignores, dimmed like a comment.
+// calculator ignores, dimmed like a comment, and marks parentheses: the one
+// at the caret with its partner, and those without one.
 
 namespace quorvex {
 
@@ -23,6 +24,15 @@ public:
   // changes.
   void setIgnoredFrom(int position);
   int ignoredFrom() const noexcept { return ignoredFrom_; }
+  // The parentheses to mark, by position: matching ones (the one at the
+  // caret and its partner) stand out on a tinted ground, unmatched ones in
+  // an alarm colour, underlined. Shown until the next call; the text is
+  // redrawn only when the marks or the text changed since.
+  void setParenthesisMarks(const QList<int> &matching, const QList<int> &unmatched);
+  const QList<int> &matchingParentheses() const noexcept { return matching_; }
+  const QList<int> &unmatchedParentheses() const noexcept { return unmatched_; }
+  // Where the caret is drawn, in the box's coordinates.
+  QRect caretRect() const { return cursorRect(); }
 
   ~FormulaLineEdit() override;
 
@@ -38,11 +48,15 @@ protected:
 
 private:
   void endUndoStep();
-  void showIgnoredText();
+  void showMarks();
   // Holds the caret lit, or lets it blink again at the rate it had.
   void holdCaretSteady(bool steady);
 
   int ignoredFrom_ = -1;
+  QList<int> matching_;
+  QList<int> unmatched_;
+  // The marks shown are those of the text as it is now.
+  bool marksShown_ = false;
   // The caret's blink period before this box held it lit; -1 when it does
   // not. The period is the application's, so only the focused box holds it.
   int heldFlashTime_ = -1;

@@ -4,6 +4,7 @@
 #include "decimalpoint.h"
 #include "documentationwindow.h"
 #include "errorreport.h"
+#include "formulaassistant.h"
 #include "formulalineedit.h"
 #include "hinttracker.h"
 #include "plotwindow.h"
@@ -123,6 +124,7 @@ TF_Main_LSF::TF_Main_LSF()
   setTabOrder(V_Q, SG_Variables);
   setTabOrder(SG_Variables, EditYValue);
   CreateResultFormatMenu();
+  CreateNameHelp();
   Edit1->installEventFilter(this);
   V_Q->installEventFilter(this);
   connect(SG_Variables, &VariableGridView::editorOpened, this,
@@ -174,6 +176,7 @@ void TF_Main_LSF::ShowSession() {
   edVarQuantity->setText(QString::fromStdString(FSession->Grid().QuantityText()));
   SG_Variables->refresh();
   ShowResultFreshness();
+  ShowFunctionsWindowVariables();
   if (FFormatsWindow)
     FFormatsWindow->showValue(FSession->LastResult(), FResultFormatMenu->listedFormats());
 }
@@ -190,6 +193,7 @@ void TF_Main_LSF::ComputeSpdbtnClick() {
     ShowComputeNote();
     ErrorReport::report(error);
     ShowFailurePlace();
+    ShowFunctionFailureNote();
     return;
   }
   FFormulaHistory.add(FSession->FormulaText());
@@ -200,8 +204,8 @@ void TF_Main_LSF::ComputeSpdbtnClick() {
 void TF_Main_LSF::ShowEditState() {
   PullBoxes();
   const std::optional<std::size_t> ignored = FSession->IgnoredTextStart();
-  Edit1->setIgnoredFrom(ignored ? int(utf16Position(FSession->FormulaText(), *ignored))
-                                : -1);
+  FAssistant->followEdit(ignored ? int(utf16Position(FSession->FormulaText(), *ignored))
+                                 : -1);
   ShowResultFreshness();
 }
 
@@ -542,6 +546,9 @@ bool TF_Main_LSF::eventFilter(QObject *watched, QEvent *event) {
   if (watched == Edit1 || watched == V_Q) {
     if (event->type() == QEvent::KeyPress) {
       const auto &key = *static_cast<QKeyEvent *>(event);
+      // The completion list and the hint answer their keys first.
+      if (watched == Edit1 && FAssistant->keyPress(key))
+        return true;
       // The number pad's arrows (NumLock off) count as arrows.
       if (watched == Edit1 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
           Edit1KeyDown(key.key()))

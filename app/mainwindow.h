@@ -26,7 +26,9 @@ class QToolButton;
 
 namespace quorvex {
 
+class FormulaAssistant;
 class FormulaLineEdit;
+class FunctionsWindow;
 class HintTracker;
 class PlotWindow;
 class ResultFormatMenu;
@@ -64,6 +66,10 @@ public:
   // and the window of the last result in every format.
   void ChooseResultFormat(const NumberFormat &format);
   void ShowFormatsWindow();
+  // Tools > Functions and constants... (Ctrl+L): the window that finds the
+  // names a formula can use and inserts them (InsertFromList).
+  void ShowFunctionsWindow();
+  void InsertFromList(const QString &name, bool function);
   // File > Open Worksheet..., Save Worksheet... and Save Log...: each asks
   // for the file, then does the work of the function below it.
   void askOpenWorksheet();
@@ -122,6 +128,11 @@ private:
   void createFileCommands();
   void ShowKeyFaces();
   void FixWindowSize();
+  // In mainwindow_names.cpp.
+  void CreateNameHelp();
+  void ShowFunctionsWindowVariables();
+  // After a failed Compute's report: the note on the function that failed.
+  void ShowFunctionFailureNote();
 
   void FormCreate();
   // Copies the boxes' texts into the session before a handler reads them.
@@ -169,6 +180,8 @@ private:
   QPointer<PlotWindow> FPlotWindow; // made on first use, a child window
   ResultFormatMenu *FResultFormatMenu = nullptr;
   QPointer<ResultFormatsWindow> FFormatsWindow; // made on first use, a child window
+  FormulaAssistant *FAssistant = nullptr;
+  QPointer<FunctionsWindow> FFunctionsWindow; // made on first use, a child window
   // The worksheet last opened or saved, which Save proposes.
   QString FWorksheetPath;
 };

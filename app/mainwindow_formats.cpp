@@ -4,14 +4,13 @@
 #include "mainwindow.h"
 
 #include "errorreport.h"
+#include "program.h"
 #include "resultformatmenu.h"
 #include "resultformatswindow.h"
 #include "selectionlineedit.h"
 
 #include <QAction>
-#include <QScreen>
 
-#include <algorithm>
 #include <memory>
 
 namespace quorvex {
@@ -50,17 +49,7 @@ void TF_Main_LSF::ChooseResultFormat(const NumberFormat &format) {
 void TF_Main_LSF::ShowFormatsWindow() {
   if (!FFormatsWindow) {
     FFormatsWindow = new ResultFormatsWindow(this);
-    // Beside the main window where the screen has room, else over it; on
-    // the screen either way.
-    const QRect screen = this->screen()->availableGeometry();
-    QRect place(frameGeometry().topRight() + QPoint(8, 0), FFormatsWindow->size());
-    if (!screen.contains(place))
-      place.moveTopLeft(frameGeometry().topLeft() + QPoint(24, 24));
-    place.moveLeft(
-        std::max(screen.left(), std::min(place.left(), screen.right() - place.width())));
-    place.moveTop(
-        std::max(screen.top(), std::min(place.top(), screen.bottom() - place.height())));
-    FFormatsWindow->move(place.topLeft());
+    placeBeside(*FFormatsWindow, *this);
   }
   FFormatsWindow->showValue(FSession->LastResult(), FResultFormatMenu->listedFormats());
   FFormatsWindow->show();

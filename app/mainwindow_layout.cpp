@@ -101,6 +101,9 @@ void TF_Main_LSF::CreateMenus() {
       {"&Tools", "plotAction", "Plot...",
        "Plot the formula over a range of one of its variables.", nullptr, false, false,
        nullptr, &TF_Main_LSF::ShowPlotWindow},
+      {"&Tools", "functionsAction", "Functions and constants...",
+       "Find the functions, constants and variables a formula can use, and insert them.",
+       nullptr, false, false, nullptr, &TF_Main_LSF::ShowFunctionsWindow},
   };
 
   MainMenu1 = menuBar();

@@ -7,6 +7,8 @@
 
 #include <QScreen>
 
+#include <algorithm>
+
 namespace quorvex {
 
 QuorvexProgram::QuorvexProgram()
@@ -33,6 +35,22 @@ void centreOnScreen(QWidget &window) {
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
   }
+}
+
+} // namespace quorvex
+
+namespace quorvex {
+
+void placeBeside(QWidget &window, const QWidget &opener) {
+  const QRect screen = opener.screen()->availableGeometry();
+  QRect place(opener.frameGeometry().topRight() + QPoint(8, 0), window.size());
+  if (!screen.contains(place))
+    place.moveTopLeft(opener.frameGeometry().topLeft() + QPoint(24, 24));
+  place.moveLeft(
+      std::max(screen.left(), std::min(place.left(), screen.right() - place.width())));
+  place.moveTop(
+      std::max(screen.top(), std::min(place.top(), screen.bottom() - place.height())));
+  window.move(place.topLeft());
 }
 
 } // namespace quorvex

@@ -40,5 +40,8 @@ private:
 
 // Moves a top-level window to the middle of its screen.
 void centreOnScreen(QWidget &window);
+// Moves a secondary window beside opener where the screen has room, else
+// over it a little down and right; on the screen either way.
+void placeBeside(QWidget &window, const QWidget &opener);
 
 } // namespace quorvex

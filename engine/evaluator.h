@@ -49,6 +49,10 @@ public:
   Float EvaluateInline() { return Run<true>(); }
 
   const std::string &Expression() const noexcept { return expression_; }
+  // The index in Machine.CodeList of the op that raised the fault of the
+  // last Evaluate that failed while running; none before any did. A
+  // caller that reports the failure reads that op's operands there.
+  std::optional<std::size_t> LastFaultOp() const noexcept { return lastFaultOp_; }
 
   // After a successful Compile: the byte offset of the text that the grammar
   // did not read (its first character that is not a blank), or none when the
@@ -66,7 +70,7 @@ private:
       else
         return Machine.Execute();
     } catch (Exception &fault) {
-      Machine.LocateFault(fault);
+      lastFaultOp_ = Machine.LocateFault(fault);
       throw;
     }
   }
@@ -74,6 +78,7 @@ private:
   std::string expression_;
   bool compiled_ = false;
   std::optional<std::size_t> ignoredOffset_;
+  std::optional<std::size_t> lastFaultOp_;
 };
 
 } // namespace quorvex

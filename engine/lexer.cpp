@@ -58,7 +58,8 @@ bool isIdentifier(std::string_view text) noexcept {
   return true;
 }
 
-TExprSimpleLexer::TExprSimpleLexer(std::string_view text) : Text(untilZero(text)) {
+TExprSimpleLexer::TExprSimpleLexer(std::string_view text, Numbers numbers)
+    : Text(untilZero(text)), numbers_(numbers) {
   TExprSimpleLexer::Reset();
 }
 
@@ -119,6 +120,11 @@ void TExprSimpleLexer::ScanNumber() {
   const std::string_view token = rest.substr(0, length);
   TokenText.assign(token);
   TokenLength = length;
+  if (numbers_ == Numbers::OnlyScanned) {
+    CurrentToken = TokenKind::Number;
+    Position += length;
+    return;
+  }
   // On a conversion error Position stays at the number's start and
   // CurrentToken is unchanged; the error quotes TokenText and points at it.
   try {

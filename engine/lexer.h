@@ -69,8 +69,14 @@ public:
 // Scans a text it holds itself, one token per Next().
 class TExprSimpleLexer final : public TExprLexer {
 public:
+  // A reader that only wants to know where the tokens are (which call the
+  // caret of a half-typed formula is in) leaves numbers unconverted: it then
+  // pays no conversion, and a number the conversion refuses does not stop
+  // it. TokenNumber stays 0 then.
+  enum class Numbers { Converted, OnlyScanned };
+
   // Takes the text up to its first zero byte and stands on the first token.
-  explicit TExprSimpleLexer(std::string_view text);
+  explicit TExprSimpleLexer(std::string_view text, Numbers numbers = Numbers::Converted);
 
   void Next() override;
   void Reset() override;
@@ -80,6 +86,8 @@ public:
 
 private:
   void ScanNumber();
+
+  Numbers numbers_;
 };
 
 } // namespace quorvex

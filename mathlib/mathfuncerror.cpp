@@ -16,7 +16,8 @@ const char *messageFor(EMathFuncError::Reason reason) {
 }
 } // namespace
 
-EMathFuncError::EMathFuncError(Reason reason) : ECalcError(messageFor(reason)) {}
+EMathFuncError::EMathFuncError(Reason reason)
+    : ECalcError(messageFor(reason)), reason_(reason) {}
 
 void failDomainCheck() {
   throw EMathFuncError(EMathFuncError::Reason::DomainCheck);

@@ -12,6 +12,10 @@ class EMathFuncError final : public ECalcError {
 public:
   enum class Reason { DomainCheck, PowerInfinite, PowerComplex };
   explicit EMathFuncError(Reason reason);
+  Reason reason() const noexcept { return reason_; }
+
+private:
+  Reason reason_;
 };
 
 // Raises the domain error.

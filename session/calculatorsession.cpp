@@ -118,6 +118,7 @@ Float TCalculatorSession::Compute() {
   FLastResult.reset();
   FIgnoredText.clear();
   FLastFailure = {};
+  FLastFunctionFailure.reset();
   ApplyVariableList();
   FMemo1.Clear();
   // Lives for this computation only; destroyed on every way out, before the
@@ -141,6 +142,8 @@ Float TCalculatorSession::Compute() {
   } catch (const Exception &error) {
     if (error.span())
       FLastFailure = FailurePlace::inFormula(*error.span());
+    if (const auto op = evaluator.LastFaultOp())
+      FLastFunctionFailure = functionFailure(*evaluator.Machine.CodeList[*op], error);
     throw;
   }
 

@@ -3,6 +3,7 @@
 #include "engine/floattypes.h"
 #include "engine/numberformat.h"
 #include "failureplace.h"
+#include "functionfailure.h"
 #include "reportpreference.h"
 #include "textlog.h"
 #include "valuegrid.h"
@@ -111,6 +112,12 @@ public:
   // --- what a view shows beside the result --------------------------------
   // Where the last Compute failed; Nowhere after a success.
   const FailurePlace &LastFailure() const noexcept { return FLastFailure; }
+  // When the last Compute failed inside a function of the standard
+  // context: which, given what, and why (functionFailureNote words it);
+  // none after every other outcome.
+  const std::optional<FunctionFailure> &LastFunctionFailure() const noexcept {
+    return FLastFunctionFailure;
+  }
   // The text after the formula that the last successful Compute ignored
   // (from its first non-blank byte on); empty when there was none.
   const std::string &IgnoredText() const noexcept { return FIgnoredText; }
@@ -167,6 +174,7 @@ private:
   bool FRefuseIgnoredText = false;
   bool FTrackStaleResult = true;
   FailurePlace FLastFailure;
+  std::optional<FunctionFailure> FLastFunctionFailure;
   std::string FIgnoredText;
   // What the boxes held when the result was computed.
   std::string FComputedFormula;

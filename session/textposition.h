@@ -15,4 +15,23 @@ namespace quorvex {
 
 std::size_t utf16Position(std::string_view utf8, std::size_t byteOffset) noexcept;
 
+// utf16Position of many offsets of one text, given in ascending order, in
+// one pass over the text however many there are.
+class Utf16Positions {
+public:
+  explicit Utf16Positions(std::string_view utf8) noexcept : utf8_(utf8) {}
+  // byteOffset must not be below the one asked before.
+  std::size_t of(std::size_t byteOffset) noexcept;
+
+private:
+  std::string_view utf8_;
+  std::size_t byte_ = 0;
+  std::size_t units_ = 0;
+};
+
+// The other way: the byte offset of a box's position, the bytes of every
+// character before it. A position between the two units of a character
+// moves past it; positions past the end give the end.
+std::size_t byteOffset(std::string_view utf8, std::size_t utf16Position) noexcept;
+
 } // namespace quorvex

@@ -1,10 +1,12 @@
 // Renders every window of the program after a sample computation into PNG
 // files, for the README and for checking the look in different locales.
 // Usage: quorvex-screenshot [--dark] OUTPUT_FOLDER
-// With --dark, only the plot window, in the Fusion style's dark palette.
+// With --dark, only the plot window and the completion, in the Fusion
+// style's dark palette.
 
 #include "app/aboutwindow.h"
 #include "app/documentationwindow.h"
+#include "app/functionswindow.h"
 #include "app/mainwindow.h"
 #include "app/plotview.h"
 #include "app/plotwindow.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTest>
@@ -78,6 +81,48 @@ bool savePlot(TF_Main_LSF &window, const QString &path) {
   return save(*plot, path);
 }
 
+// The main window as it shows while a name is typed into the formula
+// box: the completion list and the argument hint are windows of their
+// own, drawn over it where they stand.
+bool saveCompletion(TF_Main_LSF &window, const QString &path) {
+  window.activateWindow(); // the hint follows the box that has the focus
+  if (!QTest::qWaitForWindowActive(&window))
+    std::fprintf(stderr, "the main window did not become active\n");
+  auto *formula = window.findChild<QLineEdit *>("Edit1");
+  formula->setFocus();
+  formula->setText("power(1+k/m;m*n)");
+  formula->setCursorPosition(6);
+  QTest::keyClicks(formula, "p*");
+  QTest::keyClick(formula, Qt::Key_Space, Qt::ControlModifier);
+  QCoreApplication::processEvents();
+  QList<QWidget *> popups;
+  QRect area = window.rect();
+  for (const char *name : {"formulaHint", "completionPopup"})
+    if (auto *popup = window.findChild<QWidget *>(name); popup && popup->isVisible()) {
+      popups.append(popup);
+      area |= QRect(window.mapFromGlobal(popup->pos()), popup->size());
+    }
+  QPixmap shot(area.size());
+  shot.fill(window.palette().color(QPalette::Window));
+  QPainter painter(&shot);
+  painter.drawPixmap(-area.topLeft(), window.grab());
+  for (QWidget *popup : popups)
+    painter.drawPixmap(window.mapFromGlobal(popup->pos()) - area.topLeft(),
+                       popup->grab());
+  painter.end();
+  const bool saved = shot.save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  QTest::keyClick(formula, Qt::Key_Escape);
+  return saved;
+}
+
+bool saveFunctions(TF_Main_LSF &window, const QString &path) {
+  window.findChild<QAction *>("functionsAction")->trigger();
+  auto *functions = window.findChild<FunctionsWindow *>("functionsWindow");
+  functions->search("inverse");
+  return save(*functions, path);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -94,10 +139,11 @@ int main(int argc, char *argv[]) {
   const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
   if (dark) {
     program.show();
-    return savePlot(program.mainWindow(),
-                    out.filePath("plot-window-dark" + suffix + ".png"))
-               ? 0
-               : 1;
+    const bool completed = saveCompletion(
+        program.mainWindow(), out.filePath("completion-dark" + suffix + ".png"));
+    const bool plotted = savePlot(program.mainWindow(),
+                                  out.filePath("plot-window-dark" + suffix + ".png"));
+    return completed && plotted ? 0 : 1;
   }
   program.show();
   TF_Main_LSF &window = program.mainWindow();
@@ -131,6 +177,8 @@ int main(int argc, char *argv[]) {
   TAboutForm about(&window);
   about.setModal(false);
   ok = save(about, out.filePath("about" + suffix + ".png")) && ok;
+  ok = saveCompletion(window, out.filePath("completion" + suffix + ".png")) && ok;
   ok = savePlot(window, out.filePath("plot-window" + suffix + ".png")) && ok;
+  ok = saveFunctions(window, out.filePath("functions-window" + suffix + ".png")) && ok;
   return ok ? 0 : 1;
 }

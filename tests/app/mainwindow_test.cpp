@@ -700,7 +700,9 @@ private slots:
                        "Display all-session results for printing."};
     QTest::newRow("Tools")
         << int(Qt::Key_T)
-        << QStringList{"Plot the formula over a range of one of its variables."};
+        << QStringList{"Plot the formula over a range of one of its variables.",
+                       "Find the functions, constants and variables a formula can use, "
+                       "and insert them."};
   }
   void menuItemHints() {
     QFETCH(int, mnemonic);

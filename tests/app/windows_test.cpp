@@ -474,9 +474,11 @@ private slots:
     TF_Main_LSF &window = program->mainWindow();
     control<QAction>(window, "plotAction")->trigger();
     control<QAction>(window, "allFormatsAction")->trigger();
+    control<QAction>(window, "functionsAction")->trigger();
     const QWidget *windows[] = {&window,
                                 control<PlotWindow>(window, "plotWindow"),
                                 control<QWidget>(window, "resultFormatsWindow"),
+                                control<QWidget>(window, "functionsWindow"),
                                 &program->printForm(),
                                 &program->helperForm(),
                                 &program->aboutForm()};

@@ -23,3 +23,19 @@ TEST(TextPosition, ByteOffsetsToUtf16Positions) {
   for (const auto &row : rows)
     EXPECT_EQ(utf16Position(text, row.byte), row.unit) << "byte " << row.byte;
 }
+
+// The other way, and many offsets of one text in one pass.
+TEST(TextPosition, Utf16PositionsToByteOffsetsAndBack) {
+  const std::string text = "a\xCE\xB1"
+                           "\xF0\x9D\x9C\x8B"
+                           "b";
+  const struct {
+    std::size_t unit, byte;
+  } rows[] = {{0, 0}, {1, 1}, {2, 3}, {3, 7}, {4, 7}, {5, 8}, {9, 8}}; // 3: mid-pi
+  Utf16Positions positions(text);
+  for (const auto &row : rows) {
+    EXPECT_EQ(byteOffset(text, row.unit), row.byte) << "unit " << row.unit;
+    EXPECT_EQ(positions.of(row.byte), utf16Position(text, row.byte))
+        << "byte " << row.byte;
+  }
+}
