@@ -187,7 +187,7 @@ using ApplyOption = void (*)(EvalOptions &options, std::string_view given,
 
 // One option of the tool: the help text, the parser and the checks of which
 // options go together all read it from here.
-struct OptionSpec {
+struct OptionRow {
   char shortName = '\0';       // '\0': none
   std::string_view name{};     // the long name, "--" included
   std::string_view argument{}; // as the help names it; empty: a switch
@@ -201,7 +201,7 @@ struct OptionSpec {
   ApplyOption apply = nullptr; // none: the mode it selects is all it says
 };
 
-constexpr OptionSpec optionTable[] = {
+constexpr OptionRow optionTable[] = {
     {.shortName = 'v',
      .name = "--var",
      .argument = "NAME=VALUE",
@@ -334,10 +334,10 @@ constexpr OptionSpec optionTable[] = {
 // option that selects it: then every refusal below can name what is missing.
 constexpr bool everyModeIsNameable() {
   Modes selectable = modeBit(Mode::Single) | modeBit(Mode::Batch);
-  for (const OptionSpec &option : optionTable)
+  for (const OptionRow &option : optionTable)
     if (option.selects)
       selectable |= modeBit(*option.selects);
-  for (const OptionSpec &option : optionTable) {
+  for (const OptionRow &option : optionTable) {
     const bool single = (option.modes & modeBit(Mode::Single)) != 0;
     const bool batch = (option.modes & modeBit(Mode::Batch)) != 0;
     if (single != batch || (option.modes & ~selectable) != 0)
@@ -353,7 +353,7 @@ constexpr std::size_t helpColumn = 28;
 
 std::string optionsHelp() {
   std::string text;
-  for (const OptionSpec &option : optionTable) {
+  for (const OptionRow &option : optionTable) {
     std::string entry = option.shortName != '\0'
                             ? std::string("  -") + option.shortName + ", "
                             : std::string(6, ' ');
@@ -382,12 +382,12 @@ std::string optionsHelp() {
 
 // An option of the command line, as written ("-v" or "--var").
 struct GivenOption {
-  const OptionSpec *spec;
+  const OptionRow *row;
   std::string name;
 };
 
-const OptionSpec *findOption(std::string_view name) noexcept {
-  for (const OptionSpec &option : optionTable)
+const OptionRow *findOption(std::string_view name) noexcept {
+  for (const OptionRow &option : optionTable)
     if (name == option.name ||
         (option.shortName != '\0' && name.size() == 2 && name[1] == option.shortName))
       return &option;
@@ -410,12 +410,12 @@ GivenOption readOption(const std::vector<std::string_view> &args, std::size_t &i
     name = arg.substr(0, 2);
     attached = arg.substr(2);
   }
-  const OptionSpec *spec = findOption(name);
-  if (spec == nullptr)
+  const OptionRow *row = findOption(name);
+  if (row == nullptr)
     throw EUsageError("unknown option '" + std::string(arg) +
                       "' (put -- before a formula that starts with -)");
   std::string_view value;
-  if (spec->argument.empty()) {
+  if (row->argument.empty()) {
     if (attached)
       throw EUsageError("option " + std::string(name) + " takes no value");
   } else if (attached) {
@@ -425,9 +425,9 @@ GivenOption readOption(const std::vector<std::string_view> &args, std::size_t &i
   } else {
     throw EUsageError("option " + std::string(name) + " needs a value");
   }
-  if (spec->apply != nullptr)
-    spec->apply(options, name, value);
-  return {spec, std::string(name)};
+  if (row->apply != nullptr)
+    row->apply(options, name, value);
+  return {row, std::string(name)};
 }
 
 // --help and --version answer whatever else is given, --help first; else the
@@ -436,18 +436,18 @@ GivenOption readOption(const std::vector<std::string_view> &args, std::size_t &i
 Mode chosenMode(const std::vector<GivenOption> &given, bool formula) noexcept {
   for (const Mode answers : {Mode::Help, Mode::Version})
     for (const GivenOption &option : given)
-      if (option.spec->selects == answers)
+      if (option.row->selects == answers)
         return answers;
   for (const GivenOption &option : given)
-    if (option.spec->selects)
-      return *option.spec->selects;
+    if (option.row->selects)
+      return *option.row->selects;
   return formula ? Mode::Single : Mode::Batch;
 }
 
 // The options that select one of modes, for a message: "--table".
 std::string selectorsOf(Modes modes) {
   std::string names;
-  for (const OptionSpec &option : optionTable)
+  for (const OptionRow &option : optionTable)
     if (option.selects && (modes & modeBit(*option.selects)) != 0)
       names += (names.empty() ? "" : " or ") + std::string(option.name);
   return names;
@@ -458,18 +458,18 @@ std::string selectorsOf(Modes modes) {
 void checkModes(const EvalOptions &options, const std::vector<GivenOption> &given) {
   const GivenOption *selector = nullptr;
   for (const GivenOption &option : given)
-    if (selector == nullptr && option.spec->selects == options.mode)
+    if (selector == nullptr && option.row->selects == options.mode)
       selector = &option;
   for (const GivenOption &option : given) {
-    if ((option.spec->modes & modeBit(options.mode)) != 0)
+    if ((option.row->modes & modeBit(options.mode)) != 0)
       continue;
     if (selector != nullptr)
       throw EUsageError(option.name + " cannot be used with " + selector->name);
-    throw EUsageError(option.name + " needs " + selectorsOf(option.spec->modes));
+    throw EUsageError(option.name + " needs " + selectorsOf(option.row->modes));
   }
   if (selector == nullptr)
     return; // FORMULA chose the mode
-  const std::string_view formula = selector->spec->formula;
+  const std::string_view formula = selector->row->formula;
   if (formula.empty() && options.formula)
     throw EUsageError(selector->name + " takes no FORMULA");
   if (!formula.empty() && !options.formula)
@@ -480,7 +480,7 @@ void checkModes(const EvalOptions &options, const std::vector<GivenOption> &give
 void refuseExclusions(const std::vector<GivenOption> &given) {
   for (const GivenOption &option : given)
     for (const GivenOption &other : given)
-      if (!option.spec->excludes.empty() && other.spec->name == option.spec->excludes)
+      if (!option.row->excludes.empty() && other.row->name == option.row->excludes)
         throw EUsageError(option.name + " cannot be used with " + other.name);
 }
 
