@@ -1,8 +1,8 @@
 #include "functionfailure.h"
 
+#include "engine/translationmark.h"
 #include "engine/virtmach.h"
 #include "mathlib/catalogue.h"
-#include "mathlib/translationmark.h"
 #include "resultformat.h"
 
 #include <string_view>
