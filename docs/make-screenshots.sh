@@ -1,7 +1,7 @@
 #!/bin/sh
 # Renders the program's windows after a sample computation (compound
 # interest, then a plot) into docs/screenshots/, in a point and in a comma
-# locale, and the plot window in a dark palette.
+# locale, in German and in French, and the plot window in a dark palette.
 # Needs a display; without one it starts a virtual one with Xvfb.
 set -eu
 cd "$(dirname "$0")/.."
@@ -16,5 +16,8 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 1
 fi
 LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
+# English words with German numbers, then German and French throughout.
+env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 LC_MESSAGES=C "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
 LC_ALL=de_DE.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
+LC_ALL=fr_FR.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
 LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" --dark docs/screenshots

@@ -136,7 +136,10 @@ int main(int argc, char *argv[]) {
     useDarkPalette(application);
   const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
   QuorvexProgram program; // reads the locale's decimal separator
-  const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
+  const QString language = application.language();
+  const QString suffix = !language.isEmpty()         ? "-" + language
+                         : decimalSeparator() == ',' ? "-comma"
+                                                     : "";
   if (dark) {
     program.show();
     const bool completed = saveCompletion(
