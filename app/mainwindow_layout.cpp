@@ -77,8 +77,8 @@ void TF_Main_LSF::CreateMenus() {
     Handler handler;
   };
   static const MenuItemDef items[] = {
-      //: Menu bar title; the five titles share one row of the main window, which is
-      //: about 450 pixels wide: some 60 characters in all
+      //: Menu bar title, as are View, Option, Preference and Tools: the five share one
+      //: row of the main window, about 450 pixels wide, some 60 characters in all
       {QT_TR_NOOP("&File"), "Print1", QT_TR_NOOP("Print..."),
        QT_TR_NOOP("Print the report of calculation session."), "print", false, false,
        nullptr, &TF_Main_LSF::Print1Click},
@@ -95,20 +95,14 @@ void TF_Main_LSF::CreateMenus() {
       {QT_TR_NOOP("&File"), "Exit1", QT_TR_NOOP("Exit"),
        QT_TR_NOOP("Exit: End the calculation session."), "exit", false, false, nullptr,
        &TF_Main_LSF::Exit1Click},
-      //: Menu bar title; the five titles share one row of the main window, which is
-      //: about 450 pixels wide: some 60 characters in all
       {QT_TR_NOOP("&View"), "Toolbar2", QT_TR_NOOP("Toolbar"),
        QT_TR_NOOP("Select to view the toobar."), nullptr, true, true,
        &TF_Main_LSF::Toolbar2, &TF_Main_LSF::Toolbar2Click},
       {QT_TR_NOOP("&View"), "Statusbar2", QT_TR_NOOP("Statusbar"),
        QT_TR_NOOP("Select to view the statusbar."), nullptr, true, true,
        &TF_Main_LSF::Statusbar2, &TF_Main_LSF::Statusbar2Click},
-      //: Menu bar title; the five titles share one row of the main window, which is
-      //: about 450 pixels wide: some 60 characters in all
       {QT_TR_NOOP("&Option"), "Showhints1", QT_TR_NOOP("Show hints"), nullptr, nullptr,
        true, true, &TF_Main_LSF::Showhints1, &TF_Main_LSF::Showhints1Click},
-      //: Menu bar title; the five titles share one row of the main window, which is
-      //: about 450 pixels wide: some 60 characters in all
       {QT_TR_NOOP("&Preference"), "Intermediateresult1",
        QT_TR_NOOP("Intermediate result"),
        QT_TR_NOOP("Display intermediate result for printing."), nullptr, true, false,
@@ -116,8 +110,6 @@ void TF_Main_LSF::CreateMenus() {
       {QT_TR_NOOP("&Preference"), "Allsessionresults1", QT_TR_NOOP("All session results"),
        QT_TR_NOOP("Display all-session results for printing."), nullptr, true, false,
        &TF_Main_LSF::Allsessionresults1, &TF_Main_LSF::Allsessionresults1Click},
-      //: Menu bar title; the five titles share one row of the main window, which is
-      //: about 450 pixels wide: some 60 characters in all
       {QT_TR_NOOP("&Tools"), "plotAction", QT_TR_NOOP("Plot..."),
        QT_TR_NOOP("Plot the formula over a range of one of its variables."), nullptr,
        false, false, nullptr, &TF_Main_LSF::ShowPlotWindow},

@@ -161,7 +161,7 @@ void PlotWindow::buildRangeFields() {
   yToEdit_ = new QLineEdit(automatic(), this);
   yToEdit_->setObjectName(QStringLiteral("yToEdit"));
   yToEdit_->setAccessibleName(tr("Y to"));
-  plotButton_ = button(tr("&Plot"), "plotButton", tr("Plot"), this);
+  plotButton_ = button(tr("&Plot"), "plotButton", tr("Plot", "the button that draws"), this);
   for (QLineEdit *field : {fromEdit_, toEdit_, yFromEdit_, yToEdit_})
     fitShortText(*field);
 }

@@ -40,7 +40,7 @@ QString shown(const char *english) {
     if (expectedLanguage() == QLatin1String(row.language) &&
         qstrcmp(row.english, english) == 0)
       return QString::fromUtf8(row.shown);
-  return QString();
+  return {};
 }
 
 // The caption without its mnemonic's "&" and as one line.
