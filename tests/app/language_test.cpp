@@ -29,10 +29,28 @@ struct Seen {
   const char *shown;
 };
 const Seen seen[] = {
-    {"", "&File", "&File"},      {"de", "&File", "&Datei"},
-    {"fr", "&File", "&Fichier"}, {"es", "&File", "&Archivo"},
-    {"", "Cancel", "Cancel"},    {"de", "Cancel", "Abbrechen"},
-    {"fr", "Cancel", "Annuler"}, {"es", "Cancel", "Cancelar"},
+    {"", "&File", "&File"},
+    {"de", "&File", "&Datei"},
+    {"fr", "&File", "&Fichier"},
+    {"es", "&File", "&Archivo"},
+    {"", "Cancel", "Cancel"},
+    {"de", "Cancel", "Abbrechen"},
+    {"fr", "Cancel", "Annuler"},
+    {"es", "Cancel", "Cancelar"},
+    // clang-format off
+    {"", "Floating point division by zero.", "Floating point division by zero."},
+    {"de", "Floating point division by zero.", "Gleitkommadivision durch null."},
+    {"fr", "Floating point division by zero.", "Division par zéro en virgule flottante."},
+    {"es", "Floating point division by zero.", "División por cero de coma flotante."},
+    {"", "Parse error: Unknown symbol: 'qux'", "Parse error: Unknown symbol: 'qux'"},
+    {"de", "Parse error: Unknown symbol: 'qux'", "Syntaxfehler: Unbekanntes Symbol: 'qux'"},
+    {"fr", "Parse error: Unknown symbol: 'qux'", "Erreur de syntaxe\u00a0: symbole inconnu\u00a0: 'qux'"},
+    {"es", "Parse error: Unknown symbol: 'qux'", "Error de sintaxis: símbolo desconocido: 'qux'"},
+    {"", "'%1z' is not a valid floating point value.", "'%1z' is not a valid floating point value."},
+    {"de", "'%1z' is not a valid floating point value.", "'%1z' ist kein gültiger Gleitkommawert."},
+    {"fr", "'%1z' is not a valid floating point value.", "'%1z' n'est pas une valeur à virgule flottante valide."},
+    {"es", "'%1z' is not a valid floating point value.", "'%1z' no es un valor de coma flotante válido."},
+    // clang-format on
 };
 
 QString shown(const char *english) {
@@ -106,6 +124,25 @@ private slots:
     QCOMPARE(program->mainWindow().menuBar()->actions().first()->text(), shown("&File"));
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), shown("Cancel"));
+  }
+
+  // The message made from its template in the language, the user's own
+  // text quoted in it as typed, a "%1" in it too.
+  void errorReportsAreInIt() {
+    auto program = startProgram();
+    TF_Main_LSF &window = program->mainWindow();
+    ReportCapture reports;
+    for (const char *formula : {"1/0", "2*qux"}) {
+      setFormula(window, QString::fromLatin1(formula), 0);
+      click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    }
+    setValue(window, QStringLiteral("%1z"));
+    setFormula(window, QStringLiteral("x"), 0);
+    click(control<QAbstractButton>(window, "ComputeSpdbtn"));
+    QCOMPARE(reports.messages,
+             QStringList({shown("Floating point division by zero."),
+                          shown("Parse error: Unknown symbol: 'qux'"),
+                          shown("'%1z' is not a valid floating point value.")}));
   }
 
   void everyTextFitsItsWidget() {
