@@ -216,7 +216,7 @@
     <message>
         <location line="+2"/>
         <source>half the natural logarithm of 2*pi</source>
-        <translation>halber natürlicher Logarithmus von 2*pi</translation>
+        <translation>Hälfte des natürlichen Logarithmus von 2*pi</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -666,7 +666,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic secant, 2/(e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;), in (0, 1]; quietly 0 far out.</source>
-        <translation>der Sekans hyperbolicus, 2/(e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;), in (0, 1]; weit draußen stillschweigend 0.</translation>
+        <translation>der Sekans hyperbolicus, 2/(e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;), in (0, 1]; fern vom Ursprung stillschweigend 0.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -676,7 +676,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic sine, (e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;)/2. Overflows for |x| above about 710.48; accurate also for tiny x (sinh(1E-30) is 1E-30).</source>
-        <translation>der Sinus hyperbolicus, (e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;)/2. Läuft für |x| über etwa 710.48 über; genau auch für winzige x (sinh(1E-30) ist 1E-30).</translation>
+        <translation>der Sinus hyperbolicus, (e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;)/2. Läuft für |x| über etwa 710.48 über; auch für winzige x genau (sinh(1E-30) ist 1E-30).</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -686,7 +686,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic tangent, in [-1, 1]; exactly 1 or -1 far out (tanh(6000) is 1); accurate for tiny x (tanh(1E-30) is 1E-30).</source>
-        <translation>der Tangens hyperbolicus, in [-1, 1]; weit draußen genau 1 oder -1 (tanh(6000) ist 1); genau für winzige x (tanh(1E-30) ist 1E-30).</translation>
+        <translation>der Tangens hyperbolicus, in [-1, 1]; fern vom Ursprung exakt 1 oder -1 (tanh(6000) ist 1); für winzige x genau (tanh(1E-30) ist 1E-30).</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -909,12 +909,12 @@
     <message>
         <location filename="../../engine/errors.cpp" line="+7"/>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>'%1' ist kein gültiger Gleitkommawert</translation>
+        <translation>&apos;%1&apos; ist kein gültiger Gleitkommawert</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unexpected text after the formula: &apos;%1&apos;</source>
-        <translation>Unerwarteter Text nach der Formel: '%1'</translation>
+        <translation>Unerwarteter Text nach der Formel: &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -949,7 +949,7 @@
     <message>
         <location line="+138"/>
         <source>Parse error: &apos;)&apos; expected</source>
-        <translation>Syntaxfehler: ')' erwartet</translation>
+        <translation>Syntaxfehler: &apos;)&apos; erwartet</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -959,27 +959,27 @@
     <message>
         <location line="+12"/>
         <source>Parse error: Unknown symbol: &apos;%1&apos;</source>
-        <translation>Syntaxfehler: Unbekanntes Symbol: '%1'</translation>
+        <translation>Syntaxfehler: Unbekanntes Symbol: &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../../engine/symbols.cpp" line="+12"/>
         <source>Symbol &apos;%1&apos; has no value of its own</source>
-        <translation>Symbol '%1' hat keinen eigenen Wert</translation>
+        <translation>Symbol &apos;%1&apos; hat keinen eigenen Wert</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Parse error: &apos;(&apos; and function&apos;s first parameter expected</source>
-        <translation>Syntaxfehler: '(' und erster Parameter der Funktion erwartet</translation>
+        <translation>Syntaxfehler: &apos;(&apos; und erster Parameter der Funktion erwartet</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Parse error: &apos;;&apos; and another parameter expected</source>
-        <translation>Syntaxfehler: ';' und ein weiterer Parameter erwartet</translation>
+        <translation>Syntaxfehler: &apos;;&apos; und ein weiterer Parameter erwartet</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Parse error: &apos;)&apos; to close function&apos;s parameters expected</source>
-        <translation>Syntaxfehler: ')' zum Abschluss der Funktionsparameter erwartet</translation>
+        <translation>Syntaxfehler: &apos;)&apos; zum Abschluss der Funktionsparameter erwartet</translation>
     </message>
     <message>
         <location filename="../../mathlib/mathfuncerror.cpp" line="+11"/>
@@ -1025,7 +1025,7 @@
     <message>
         <location filename="../../session/calculatorsession.h" line="+193"/>
         <source>Ignored text after the formula: &apos;%1&apos;</source>
-        <translation>Text nach der Formel ignoriert: '%1'</translation>
+        <translation>Text nach der Formel ignoriert: &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1033,17 +1033,17 @@
     <message>
         <location filename="../fileerrortext.cpp" line="+19"/>
         <source>Cannot open the worksheet &quot;%1&quot;: %2</source>
-        <translation>Das Arbeitsblatt "%1" kann nicht geöffnet werden: %2</translation>
+        <translation>Das Arbeitsblatt &quot;%1&quot; kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot save the worksheet &quot;%1&quot;: %2. %3</source>
-        <translation>Das Arbeitsblatt "%1" kann nicht gespeichert werden: %2. %3</translation>
+        <translation>Das Arbeitsblatt &quot;%1&quot; kann nicht gespeichert werden: %2. %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cannot save the log &quot;%1&quot;: %2. %3</source>
-        <translation>Das Protokoll "%1" kann nicht gespeichert werden: %2. %3</translation>
+        <translation>Das Protokoll &quot;%1&quot; kann nicht gespeichert werden: %2. %3</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1083,7 +1083,7 @@
     <message>
         <location line="+5"/>
         <source>it is cut short: its last line, &quot;end&quot;, is missing</source>
-        <translation>unvollständig: die letzte Zeile, "end", fehlt</translation>
+        <translation>unvollständig: die letzte Zeile, &quot;end&quot;, fehlt</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1098,12 +1098,12 @@
     <message>
         <location line="+2"/>
         <source>line %1: unknown entry &apos;%2&apos;</source>
-        <translation>Zeile %1: unbekannter Eintrag '%2'</translation>
+        <translation>Zeile %1: unbekannter Eintrag &apos;%2&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: a second &apos;%2&apos; entry</source>
-        <translation>Zeile %1: ein zweiter Eintrag '%2'</translation>
+        <translation>Zeile %1: ein zweiter Eintrag &apos;%2&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1118,7 +1118,7 @@
     <message>
         <location line="+2"/>
         <source>line %1: unknown escape &apos;%2&apos; (a text knows \\, \&quot;, \t, \n, \r and \xHH)</source>
-        <translation>Zeile %1: unbekannte Escape-Sequenz '%2' (ein Text kennt \\, \", \t, \n, \r und \xHH)</translation>
+        <translation>Zeile %1: unbekannte Escape-Sequenz &apos;%2&apos; (ein Text kennt \\, \&quot;, \t, \n, \r und \xHH)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1133,17 +1133,17 @@
     <message>
         <location line="+3"/>
         <source>line %1: &apos;%2&apos; cannot be a decimal separator</source>
-        <translation>Zeile %1: '%2' kann kein Dezimaltrennzeichen sein</translation>
+        <translation>Zeile %1: &apos;%2&apos; kann kein Dezimaltrennzeichen sein</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: text after the line &quot;end&quot;</source>
-        <translation>Zeile %1: Text nach der Zeile "end"</translation>
+        <translation>Zeile %1: Text nach der Zeile &quot;end&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the entry &apos;%1&apos; is missing</source>
-        <translation>der Eintrag '%1' fehlt</translation>
+        <translation>der Eintrag &apos;%1&apos; fehlt</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1303,7 @@
     <message>
         <location line="+1"/>
         <source>The unary &quot;+/-&quot;: If the current selection is either &apos;+&apos; or &apos;-&apos;, replace it with the opposite; etc.</source>
-        <translation>Das unäre „+/-“: Ist die aktuelle Auswahl '+' oder '-', wird sie durch das Gegenteil ersetzt; usw.</translation>
+        <translation>Das unäre „+/-“: Ist die aktuelle Auswahl &apos;+&apos; oder &apos;-&apos;, wird sie durch das Gegenteil ersetzt; usw.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1465,7 +1465,7 @@
     <message>
         <location line="+53"/>
         <source>one worksheet at most, not %1 (the second is &apos;%2&apos;)</source>
-        <translation>höchstens ein Arbeitsblatt, nicht %1 (das zweite ist '%2')</translation>
+        <translation>höchstens ein Arbeitsblatt, nicht %1 (das zweite ist &apos;%2&apos;)</translation>
     </message>
 </context>
 <context>
@@ -1634,11 +1634,11 @@
     <message>
         <location line="+1"/>
         <location line="+15"/>
-        <location line="+37"/>
         <source>Plot</source>
         <translation>Graph</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Plot</source>
         <comment>the button that draws</comment>
         <translation>Zeichnen</translation>
@@ -1813,7 +1813,7 @@
     <message>
         <location line="+6"/>
         <source>Cannot write the image file &apos;%1&apos;</source>
-        <translation>Die Bilddatei '%1' kann nicht geschrieben werden</translation>
+        <translation>Die Bilddatei &apos;%1&apos; kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1838,7 +1838,7 @@
     <message>
         <location line="+6"/>
         <source>Cannot write the SVG file &apos;%1&apos;</source>
-        <translation>Die SVG-Datei '%1' kann nicht geschrieben werden</translation>
+        <translation>Die SVG-Datei &apos;%1&apos; kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1892,12 +1892,12 @@
     <message>
         <location line="+2"/>
         <source>The fewest digits that read back as the same number.</source>
-        <translation>Die wenigsten Ziffern, die wieder dieselbe Zahl ergeben.</translation>
+        <translation>Möglichst wenige Ziffern, die eingelesen wieder dieselbe Zahl ergeben.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Every digit of the number&apos;s binary value.</source>
-        <translation>Jede Ziffer des binären Werts der Zahl.</translation>
+        <translation>Alle Ziffern des Binärwerts der Zahl.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2068,7 +2068,7 @@
         <location line="+3"/>
         <location line="+2"/>
         <source>&amp;File</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
+        <extracomment>Menu bar title, as are View, Option, Preference and Tools: the five share one row of the main window, about 450 pixels wide, some 60 characters in all</extracomment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
@@ -2078,34 +2078,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+110"/>
+        <location line="+102"/>
         <source>Print the report of calculation session.</source>
         <translation>Den Bericht der Rechensitzung drucken.</translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-98"/>
         <source>About...</source>
         <translation>Über Quorvex...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+98"/>
+        <location line="+90"/>
         <source>About Quorvex program.</source>
         <translation>Über das Programm Quorvex.</translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-88"/>
         <source>Help...</source>
         <translation>Hilfe...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+98"/>
+        <location line="+90"/>
         <source>Documentation that provides guide for the usage of Quorvex.</source>
         <translation>Dokumentation mit einer Anleitung zur Benutzung von Quorvex.</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-86"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -2115,10 +2115,9 @@
         <translation>Beenden: Die Rechensitzung beenden.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+3"/>
         <source>&amp;View</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
@@ -2142,9 +2141,8 @@
         <translation>Auswählen, um die Statusleiste anzuzeigen.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>&amp;Option</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
@@ -2153,10 +2151,9 @@
         <translation>Hinweise anzeigen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+4"/>
         <source>&amp;Preference</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
@@ -2180,10 +2177,9 @@
         <translation>Alle Ergebnisse der Sitzung zum Drucken anzeigen.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+3"/>
         <source>&amp;Tools</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>E&amp;xtras</translation>
     </message>
     <message>

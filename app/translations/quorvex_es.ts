@@ -1325,7 +1325,7 @@
     <message>
         <location line="-2"/>
         <source>Press Undo to cancel all changes made to the text property in the editor.</source>
-        <translation>Pulse Deshacer para anular los cambios hechos en el texto del editor.</translation>
+        <translation>Pulse Deshacer para anular todos los cambios hechos en el texto del editor.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1447,7 +1447,7 @@
     <message>
         <location line="+1"/>
         <source>Evaluate expression: Press to calculate value for the defined equation.</source>
-        <translation>Evaluar la expresión: pulse para calcular el valor de la fórmula definida.</translation>
+        <translation>Evaluar la expresión: pulse para calcular el valor de la fórmula introducida.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1634,12 +1634,11 @@
     <message>
         <location line="+1"/>
         <location line="+15"/>
-        <location line="+37"/>
         <source>Plot</source>
         <translation>Gráfica</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-1"/>
         <source>Plot and table</source>
         <translation>Gráfica y tabla</translation>
     </message>
@@ -1682,6 +1681,12 @@
         <location line="+1"/>
         <source>&amp;Plot</source>
         <translation>&amp;Trazar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Plot</source>
+        <comment>the button that draws</comment>
+        <translation>Trazar</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1887,7 +1892,7 @@
     <message>
         <location line="+2"/>
         <source>The fewest digits that read back as the same number.</source>
-        <translation>Las menos cifras posibles que, al releerse, dan el mismo número.</translation>
+        <translation>El menor número de cifras que, al releerse, da el mismo número.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2063,7 +2068,7 @@
         <location line="+3"/>
         <location line="+2"/>
         <source>&amp;File</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
+        <extracomment>Menu bar title, as are View, Option, Preference and Tools: the five share one row of the main window, about 450 pixels wide, some 60 characters in all</extracomment>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
@@ -2073,34 +2078,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+110"/>
+        <location line="+102"/>
         <source>Print the report of calculation session.</source>
         <translation>Imprimir el informe de la sesión de cálculo.</translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-98"/>
         <source>About...</source>
         <translation>Acerca de...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+98"/>
+        <location line="+90"/>
         <source>About Quorvex program.</source>
         <translation>Acerca del programa Quorvex.</translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-88"/>
         <source>Help...</source>
         <translation>Ayuda...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+98"/>
+        <location line="+90"/>
         <source>Documentation that provides guide for the usage of Quorvex.</source>
         <translation>Documentación con la guía de uso de Quorvex.</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-86"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
@@ -2110,10 +2115,9 @@
         <translation>Salir: terminar la sesión de cálculo.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+3"/>
         <source>&amp;View</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Ver</translation>
     </message>
     <message>
@@ -2137,9 +2141,8 @@
         <translation>Marque para ver la barra de estado.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>&amp;Option</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Opciones</translation>
     </message>
     <message>
@@ -2148,10 +2151,9 @@
         <translation>Mostrar indicaciones</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+4"/>
         <source>&amp;Preference</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Preferencias</translation>
     </message>
     <message>
@@ -2175,10 +2177,9 @@
         <translation>Mostrar todos los resultados de la sesión al imprimir.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+3"/>
         <source>&amp;Tools</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Herramientas</translation>
     </message>
     <message>
@@ -2264,7 +2265,7 @@
     <message>
         <location line="+1"/>
         <source>Press Undo to cancel all changes made to the text property in the editor.</source>
-        <translation>Pulse Deshacer para anular los cambios hechos en el texto del editor.</translation>
+        <translation>Pulse Deshacer para anular todos los cambios hechos en el texto del editor.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2356,7 +2357,7 @@
         <location line="+52"/>
         <source>Buttons</source>
         <extracomment>Group title of the keypad; the group is about 220 pixels wide, about 30 characters fit</extracomment>
-        <translation>Botones</translation>
+        <translation>Teclado de la calculadora</translation>
     </message>
     <message>
         <location filename="../mainwindow_worksheet.cpp" line="+51"/>

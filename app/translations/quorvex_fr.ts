@@ -6,7 +6,7 @@
     <message>
         <location filename="../../mathlib/catalogue.def" line="+33"/>
         <source>pi, the ratio of a circle&apos;s circumference to its diameter</source>
-        <translation>pi, le rapport de la circonférence d'un cercle à son diamètre</translation>
+        <translation>pi, le rapport de la circonférence d&apos;un cercle à son diamètre</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -241,27 +241,27 @@
     <message>
         <location line="+2"/>
         <source>the golden ratio</source>
-        <translation>le nombre d'or</translation>
+        <translation>le nombre d&apos;or</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>golden ratio</source>
-        <translation>nombre d'or</translation>
+        <translation>nombre d&apos;or</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the Euler-Mascheroni constant</source>
-        <translation>la constante d'Euler-Mascheroni</translation>
+        <translation>la constante d&apos;Euler-Mascheroni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Euler&apos;s constant &amp;gamma;</source>
-        <translation>constante d'Euler &amp;gamma;</translation>
+        <translation>constante d&apos;Euler &amp;gamma;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>degrees per radian, 180/pi: sin(30/deg) is 0.5</source>
-        <translation>degrés par radian, 180/pi : sin(30/deg) vaut 0.5</translation>
+        <translation>degrés par radian, 180/pi&#xa0;: sin(30/deg) vaut 0.5</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -276,7 +276,7 @@
     <message>
         <location line="+2"/>
         <source>Avogadro constant (1/mol)</source>
-        <translation>constante d'Avogadro (1/mol)</translation>
+        <translation>constante d&apos;Avogadro (1/mol)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -286,12 +286,12 @@
     <message>
         <location line="+2"/>
         <source>electron charge (C)</source>
-        <translation>charge de l'électron (C)</translation>
+        <translation>charge de l&apos;électron (C)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>electron mass (kg)</source>
-        <translation>masse de l'électron (kg)</translation>
+        <translation>masse de l&apos;électron (kg)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -382,7 +382,7 @@
     <message>
         <location line="+1"/>
         <source>the sine of x in radians, in [-1, 1]. Any x: huge arguments are reduced exactly, so sin(1E19) is the true sine of that number.</source>
-        <translation>le sinus de x en radians, dans [-1, 1]. Tout x : les très grands arguments sont réduits exactement, si bien que sin(1E19) est le vrai sinus de ce nombre.</translation>
+        <translation>le sinus de x en radians, dans [-1, 1]. Tout x&#xa0;: les très grands arguments sont réduits exactement, si bien que sin(1E19) est le vrai sinus de ce nombre.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -397,7 +397,7 @@
     <message>
         <location line="+4"/>
         <source>x up to about 709.78</source>
-        <translation>x jusqu'à environ 709.78</translation>
+        <translation>x jusqu&apos;à environ 709.78</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -407,7 +407,7 @@
     <message>
         <location line="+1"/>
         <source>e&lt;sup&gt;x&lt;/sup&gt;. Above x of about 709.78 the result overflows; far below zero it quietly becomes 0.</source>
-        <translation>e&lt;sup&gt;x&lt;/sup&gt;. Au-delà de x d'environ 709.78, le résultat dépasse la capacité ; bien en dessous de zéro, il devient 0 sans erreur.</translation>
+        <translation>e&lt;sup&gt;x&lt;/sup&gt;. Pour x au-delà d&apos;environ 709.78, le résultat dépasse la capacité&#xa0;; bien en dessous de zéro, il devient 0 sans erreur.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -429,7 +429,7 @@
     <message>
         <location line="+5"/>
         <source>|x| up to about 1.34e154</source>
-        <translation>|x| jusqu'à environ 1.34e154</translation>
+        <translation>|x| jusqu&apos;à environ 1.34e154</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -439,7 +439,7 @@
     <message>
         <location line="+1"/>
         <source>x&amp;middot;x. Results beyond about 1.797E+308 (|x| above about 1.34E+154) are a floating point overflow.</source>
-        <translation>x&amp;middot;x. Les résultats au-delà d'environ 1.797E+308 (|x| supérieur à environ 1.34E+154) sont un dépassement de capacité en virgule flottante.</translation>
+        <translation>x&amp;middot;x. Les résultats au-delà d&apos;environ 1.797E+308 (|x| supérieur à environ 1.34E+154) sont un dépassement de capacité en virgule flottante.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -484,7 +484,7 @@
     <message>
         <location line="+1"/>
         <source>the tangent of x, sin x / cos x. |x| must not exceed 2&lt;sup&gt;63&lt;/sup&gt; (9223372036854775808); beyond it a domain check failure. Near odd multiples of &amp;pi;/2 the value is large but finite.</source>
-        <translation>la tangente de x, sin x / cos x. |x| ne doit pas dépasser 2&lt;sup&gt;63&lt;/sup&gt; (9223372036854775808) ; au-delà, un échec de la vérification du domaine. Près des multiples impairs de &amp;pi;/2, la valeur est grande mais finie.</translation>
+        <translation>la tangente de x, sin x / cos x. |x| ne doit pas dépasser 2&lt;sup&gt;63&lt;/sup&gt; (9223372036854775808)&#xa0;; au-delà, un échec de la vérification du domaine. Près des multiples impairs de &amp;pi;/2, la valeur est grande mais finie.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -494,7 +494,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse tangent, any x, in (-&amp;pi;/2, &amp;pi;/2).</source>
-        <translation>l'arc tangente, tout x, dans (-&amp;pi;/2, &amp;pi;/2).</translation>
+        <translation>l&apos;arc tangente, tout x, dans (-&amp;pi;/2, &amp;pi;/2).</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -504,7 +504,7 @@
     <message>
         <location line="+1"/>
         <source>the base-10 logarithm, for x &amp;gt; 0; otherwise a domain check failure.</source>
-        <translation>le logarithme décimal, pour x &amp;gt; 0 ; sinon un échec de la vérification du domaine.</translation>
+        <translation>le logarithme décimal, pour x &amp;gt; 0&#xa0;; sinon un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -514,7 +514,7 @@
     <message>
         <location line="+1"/>
         <source>the base-2 logarithm, for x &amp;gt; 0; otherwise a domain check failure.</source>
-        <translation>le logarithme en base 2, pour x &amp;gt; 0 ; sinon un échec de la vérification du domaine.</translation>
+        <translation>le logarithme en base 2, pour x &amp;gt; 0&#xa0;; sinon un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -530,7 +530,7 @@
     <message>
         <location line="+1"/>
         <source>the cotangent, 1 / tan x. cot(0) is a division by zero; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>la cotangente, 1 / tan x. cot(0) est une division par zéro ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>la cotangente, 1 / tan x. cot(0) est une division par zéro&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -540,7 +540,7 @@
     <message>
         <location line="+1"/>
         <source>the secant, 1 / cos x; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>la sécante, 1 / cos x ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>la sécante, 1 / cos x&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -550,7 +550,7 @@
     <message>
         <location line="+1"/>
         <source>the cosecant, 1 / sin x; where sin x is 0 (csc(0)) a domain check failure; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>la cosécante, 1 / sin x ; là où sin x vaut 0 (csc(0)), un échec de la vérification du domaine ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>la cosécante, 1 / sin x&#xa0;; là où sin x vaut 0 (csc(0)), un échec de la vérification du domaine&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -566,7 +566,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse sine, for -1 &amp;le; x &amp;le; 1, in [-&amp;pi;/2, &amp;pi;/2]; arcsin(1) is &amp;pi;/2. Outside, a domain check failure.</source>
-        <translation>l'arc sinus, pour -1 &amp;le; x &amp;le; 1, dans [-&amp;pi;/2, &amp;pi;/2] ; arcsin(1) vaut &amp;pi;/2. En dehors, un échec de la vérification du domaine.</translation>
+        <translation>l&apos;arc sinus, pour -1 &amp;le; x &amp;le; 1, dans [-&amp;pi;/2, &amp;pi;/2]&#xa0;; arcsin(1) vaut &amp;pi;/2. En dehors, un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -576,7 +576,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse cosine, for -1 &amp;le; x &amp;le; 1, in [0, &amp;pi;]; arccos(-1) is &amp;pi;. Outside, a domain check failure.</source>
-        <translation>l'arc cosinus, pour -1 &amp;le; x &amp;le; 1, dans [0, &amp;pi;] ; arccos(-1) vaut &amp;pi;. En dehors, un échec de la vérification du domaine.</translation>
+        <translation>l&apos;arc cosinus, pour -1 &amp;le; x &amp;le; 1, dans [0, &amp;pi;]&#xa0;; arccos(-1) vaut &amp;pi;. En dehors, un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -594,7 +594,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse cotangent, arctan(1/x), for x &amp;ne; 0, in (-&amp;pi;/2, &amp;pi;/2): arccot(-1) is -&amp;pi;/4. arccot(0) is a domain check failure.</source>
-        <translation>l'arc cotangente, arctan(1/x), pour x &amp;ne; 0, dans (-&amp;pi;/2, &amp;pi;/2) : arccot(-1) vaut -&amp;pi;/4. arccot(0) est un échec de la vérification du domaine.</translation>
+        <translation>l&apos;arc cotangente, arctan(1/x), pour x &amp;ne; 0, dans (-&amp;pi;/2, &amp;pi;/2)&#xa0;: arccot(-1) vaut -&amp;pi;/4. arccot(0) est un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -610,7 +610,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse secant, arccos(1/x), for |x| &amp;ge; 1, in [0, &amp;pi;]: arcsec(2) is &amp;pi;/3 and arcsec(-2) is 2&amp;pi;/3. For |x| &amp;lt; 1 there is no real value: an invalid floating point operation.</source>
-        <translation>l'arc sécante, arccos(1/x), pour |x| &amp;ge; 1, dans [0, &amp;pi;] : arcsec(2) vaut &amp;pi;/3 et arcsec(-2) vaut 2&amp;pi;/3. Pour |x| &amp;lt; 1, il n'y a pas de valeur réelle : une opération en virgule flottante invalide.</translation>
+        <translation>l&apos;arc sécante, arccos(1/x), pour |x| &amp;ge; 1, dans [0, &amp;pi;]&#xa0;: arcsec(2) vaut &amp;pi;/3 et arcsec(-2) vaut 2&amp;pi;/3. Pour |x| &amp;lt; 1, il n&apos;y a pas de valeur réelle&#xa0;: une opération en virgule flottante invalide.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -620,13 +620,13 @@
     <message>
         <location line="+1"/>
         <source>the inverse cosecant, arcsin(1/x), for |x| &amp;ge; 1, in [-&amp;pi;/2, &amp;pi;/2]: arccsc(1) is &amp;pi;/2 and arccsc(-2) is -&amp;pi;/6. For |x| &amp;lt; 1, an invalid floating point operation.</source>
-        <translation>l'arc cosécante, arcsin(1/x), pour |x| &amp;ge; 1, dans [-&amp;pi;/2, &amp;pi;/2] : arccsc(1) vaut &amp;pi;/2 et arccsc(-2) vaut -&amp;pi;/6. Pour |x| &amp;lt; 1, une opération en virgule flottante invalide.</translation>
+        <translation>l&apos;arc cosécante, arcsin(1/x), pour |x| &amp;ge; 1, dans [-&amp;pi;/2, &amp;pi;/2]&#xa0;: arccsc(1) vaut &amp;pi;/2 et arccsc(-2) vaut -&amp;pi;/6. Pour |x| &amp;lt; 1, une opération en virgule flottante invalide.</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+27"/>
         <source>|x| up to about 710.48</source>
-        <translation>|x| jusqu'à environ 710.48</translation>
+        <translation>|x| jusqu&apos;à environ 710.48</translation>
     </message>
     <message>
         <location line="-26"/>
@@ -636,7 +636,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic cosine, (e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;)/2, at least 1. Overflows for |x| above about 710.48: cosh(710) is about 1.117E308, cosh(711) fails.</source>
-        <translation>le cosinus hyperbolique, (e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;)/2, au moins 1. Dépasse la capacité pour |x| supérieur à environ 710.48 : cosh(710) vaut environ 1.117E308, cosh(711) échoue.</translation>
+        <translation>le cosinus hyperbolique, (e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;)/2, au moins 1. Dépasse la capacité pour |x| supérieur à environ 710.48&#xa0;: cosh(710) vaut environ 1.117E308, cosh(711) échoue.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -646,7 +646,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic cotangent, 1 / tanh x, for x &amp;ne; 0; coth(0) is a division by zero. coth(1E-30) is 1E30.</source>
-        <translation>la cotangente hyperbolique, 1 / tanh x, pour x &amp;ne; 0 ; coth(0) est une division par zéro. coth(1E-30) vaut 1E30.</translation>
+        <translation>la cotangente hyperbolique, 1 / tanh x, pour x &amp;ne; 0&#xa0;; coth(0) est une division par zéro. coth(1E-30) vaut 1E30.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -656,7 +656,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic cosecant, 2/(e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;), for x &amp;ne; 0; csch(0) is a domain check failure. csch(1E-30) is 1E30.</source>
-        <translation>la cosécante hyperbolique, 2/(e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;), pour x &amp;ne; 0 ; csch(0) est un échec de la vérification du domaine. csch(1E-30) vaut 1E30.</translation>
+        <translation>la cosécante hyperbolique, 2/(e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;), pour x &amp;ne; 0&#xa0;; csch(0) est un échec de la vérification du domaine. csch(1E-30) vaut 1E30.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -666,7 +666,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic secant, 2/(e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;), in (0, 1]; quietly 0 far out.</source>
-        <translation>la sécante hyperbolique, 2/(e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;), dans (0, 1] ; 0 sans erreur loin de l'origine.</translation>
+        <translation>la sécante hyperbolique, 2/(e&lt;sup&gt;x&lt;/sup&gt; + e&lt;sup&gt;-x&lt;/sup&gt;), dans (0, 1]&#xa0;; 0 sans erreur loin de l&apos;origine.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -676,7 +676,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic sine, (e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;)/2. Overflows for |x| above about 710.48; accurate also for tiny x (sinh(1E-30) is 1E-30).</source>
-        <translation>le sinus hyperbolique, (e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;)/2. Dépasse la capacité pour |x| supérieur à environ 710.48 ; précis aussi pour les x minuscules (sinh(1E-30) vaut 1E-30).</translation>
+        <translation>le sinus hyperbolique, (e&lt;sup&gt;x&lt;/sup&gt; - e&lt;sup&gt;-x&lt;/sup&gt;)/2. Dépasse la capacité pour |x| supérieur à environ 710.48&#xa0;; précis aussi pour les très petits x (sinh(1E-30) vaut 1E-30).</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -686,7 +686,7 @@
     <message>
         <location line="+1"/>
         <source>the hyperbolic tangent, in [-1, 1]; exactly 1 or -1 far out (tanh(6000) is 1); accurate for tiny x (tanh(1E-30) is 1E-30).</source>
-        <translation>la tangente hyperbolique, dans [-1, 1] ; exactement 1 ou -1 loin de l'origine (tanh(6000) vaut 1) ; précise pour les x minuscules (tanh(1E-30) vaut 1E-30).</translation>
+        <translation>la tangente hyperbolique, dans [-1, 1]&#xa0;; exactement 1 ou -1 loin de l&apos;origine (tanh(6000) vaut 1)&#xa0;; précise pour les très petits x (tanh(1E-30) vaut 1E-30).</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -701,7 +701,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse hyperbolic cosine, ln(x + &amp;radic;(x&amp;sup2; - 1)), for x &amp;ge; 1, at least 0; arccosh(1) is 0. Below 1, a domain check failure.</source>
-        <translation>la réciproque du cosinus hyperbolique, ln(x + &amp;radic;(x&amp;sup2; - 1)), pour x &amp;ge; 1, au moins 0 ; arccosh(1) vaut 0. En dessous de 1, un échec de la vérification du domaine.</translation>
+        <translation>la réciproque du cosinus hyperbolique, ln(x + &amp;radic;(x&amp;sup2; - 1)), pour x &amp;ge; 1, au moins 0&#xa0;; arccosh(1) vaut 0. En dessous de 1, un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -726,7 +726,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse hyperbolic cosecant, ln((1 + s&amp;radic;(x&amp;sup2; + 1))/x) with s the sign of x, for x &amp;ne; 0; arccsch(0) is a domain check failure.</source>
-        <translation>la réciproque de la cosécante hyperbolique, ln((1 + s&amp;radic;(x&amp;sup2; + 1))/x) où s est le signe de x, pour x &amp;ne; 0 ; arccsch(0) est un échec de la vérification du domaine.</translation>
+        <translation>la réciproque de la cosécante hyperbolique, ln((1 + s&amp;radic;(x&amp;sup2; + 1))/x) où s est le signe de x, pour x &amp;ne; 0&#xa0;; arccsch(0) est un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -766,7 +766,7 @@
     <message>
         <location line="+1"/>
         <source>the inverse hyperbolic tangent, ln(&amp;radic;((1 + x)/(1 - x))), for |x| &amp;lt; 1; arctanh(0.5) is 0.549306144334055. |x| &amp;ge; 1 is a domain check failure.</source>
-        <translation>la réciproque de la tangente hyperbolique, ln(&amp;radic;((1 + x)/(1 - x))), pour |x| &amp;lt; 1 ; arctanh(0.5) vaut 0.549306144334055. |x| &amp;ge; 1 est un échec de la vérification du domaine.</translation>
+        <translation>la réciproque de la tangente hyperbolique, ln(&amp;radic;((1 + x)/(1 - x))), pour |x| &amp;lt; 1&#xa0;; arctanh(0.5) vaut 0.549306144334055. |x| &amp;ge; 1 est un échec de la vérification du domaine.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -776,7 +776,7 @@
     <message>
         <location line="+1"/>
         <source>1 - sin x, in [0, 2]; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>1 - sin x, dans [0, 2] ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>1 - sin x, dans [0, 2]&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -786,7 +786,7 @@
     <message>
         <location line="+1"/>
         <source>sec x - 1; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>sec x - 1 ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>sec x - 1&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -796,7 +796,7 @@
     <message>
         <location line="+1"/>
         <source>(1 - cos x) / 2, in [0, 1]; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>(1 - cos x) / 2, dans [0, 1] ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>(1 - cos x) / 2, dans [0, 1]&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -806,7 +806,7 @@
     <message>
         <location line="+1"/>
         <source>1 - cos x, in [0, 2]; |x| up to 2&lt;sup&gt;63&lt;/sup&gt;.</source>
-        <translation>1 - cos x, dans [0, 2] ; |x| jusqu'à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
+        <translation>1 - cos x, dans [0, 2]&#xa0;; |x| jusqu&apos;à 2&lt;sup&gt;63&lt;/sup&gt;.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -821,7 +821,7 @@
     <message>
         <location line="+1"/>
         <source>x raised to the power z. power(x;0) and power(1;z) are 1 (so power(0;0) is 1); power(0;z) is 0 for z &amp;gt; 0 and fails with &quot;Power function: Result is infinite&quot; for z &amp;lt; 0; a negative base needs a whole exponent, otherwise &quot;Power function: Result is complex&quot;: power(-2;3) is -8, power(-2;2) is 4.</source>
-        <translation>x élevé à la puissance z. power(x;0) et power(1;z) valent 1 (donc power(0;0) vaut 1) ; power(0;z) vaut 0 pour z &amp;gt; 0 et échoue avec « Fonction puissance : résultat infini » pour z &amp;lt; 0 ; une base négative exige un exposant entier, sinon « Fonction puissance : résultat complexe » : power(-2;3) vaut -8, power(-2;2) vaut 4.</translation>
+        <translation>x élevé à la puissance z. power(x;0) et power(1;z) valent 1 (donc power(0;0) vaut 1)&#xa0;; power(0;z) vaut 0 pour z &amp;gt; 0 et échoue avec «&#xa0;Fonction puissance&#xa0;: résultat infini&#xa0;» pour z &amp;lt; 0&#xa0;; une base négative exige un exposant entier, sinon «&#xa0;Fonction puissance&#xa0;: résultat complexe&#xa0;»&#xa0;: power(-2;3) vaut -8, power(-2;2) vaut 4.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -836,7 +836,7 @@
     <message>
         <location line="+1"/>
         <source>the length of the hypotenuse, &amp;radic;(h&amp;sup2; + v&amp;sup2;), computed without squaring large numbers: pythag(3;4) is 5, pythag(1E200;1E200) is about 1.414E200.</source>
-        <translation>la longueur de l'hypoténuse, &amp;radic;(h&amp;sup2; + v&amp;sup2;), calculée sans élever de grands nombres au carré : pythag(3;4) vaut 5, pythag(1E200;1E200) vaut environ 1.414E200.</translation>
+        <translation>la longueur de l&apos;hypoténuse, &amp;radic;(h&amp;sup2; + v&amp;sup2;), calculée sans élever de grands nombres au carré&#xa0;: pythag(3;4) vaut 5, pythag(1E200;1E200) vaut environ 1.414E200.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -851,7 +851,7 @@
     <message>
         <location line="+1"/>
         <source>the logarithm of x to the given base: log&lt;sub&gt;2&lt;/sub&gt;x / log&lt;sub&gt;2&lt;/sub&gt;base. Needs x &amp;gt; 0, base &amp;gt; 0 and base &amp;ne; 1; otherwise a domain check failure. Example: logbaseN(4;6.25).</source>
-        <translation>le logarithme de x dans la base donnée : log&lt;sub&gt;2&lt;/sub&gt;x / log&lt;sub&gt;2&lt;/sub&gt;base. Exige x &amp;gt; 0, base &amp;gt; 0 et base &amp;ne; 1 ; sinon un échec de la vérification du domaine. Exemple : logbaseN(4;6.25).</translation>
+        <translation>le logarithme de x dans la base donnée&#xa0;: log&lt;sub&gt;2&lt;/sub&gt;x / log&lt;sub&gt;2&lt;/sub&gt;base. Exige x &amp;gt; 0, base &amp;gt; 0 et base &amp;ne; 1&#xa0;; sinon un échec de la vérification du domaine. Exemple&#xa0;: logbaseN(4;6.25).</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -866,7 +866,7 @@
     <message>
         <location line="+1"/>
         <source>the angle of the point (z, x): arctan(x/z) with the quadrant taken from both signs, in (-&amp;pi;, &amp;pi;]. z = 0 is allowed: arctan2(1;0) is &amp;pi;/2, arctan2(0;0) is 0, arctan2(0;-1) is &amp;pi;.</source>
-        <translation>l'angle du point (z, x) : arctan(x/z) avec le quadrant déduit des deux signes, dans (-&amp;pi;, &amp;pi;]. z = 0 est permis : arctan2(1;0) vaut &amp;pi;/2, arctan2(0;0) vaut 0, arctan2(0;-1) vaut &amp;pi;.</translation>
+        <translation>l&apos;angle du point (z, x)&#xa0;: arctan(x/z) avec le quadrant déduit des deux signes, dans (-&amp;pi;, &amp;pi;]. z = 0 est permis&#xa0;: arctan2(1;0) vaut &amp;pi;/2, arctan2(0;0) vaut 0, arctan2(0;-1) vaut &amp;pi;.</translation>
     </message>
     <message>
         <location filename="../../mathlib/catalogue.cpp" line="+32"/>
@@ -909,12 +909,12 @@
     <message>
         <location filename="../../engine/errors.cpp" line="+7"/>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>'%1' n'est pas une valeur à virgule flottante valide</translation>
+        <translation>&apos;%1&apos; n&apos;est pas une valeur à virgule flottante valide</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unexpected text after the formula: &apos;%1&apos;</source>
-        <translation>Texte inattendu après la formule : '%1'</translation>
+        <translation>Texte inattendu après la formule&#xa0;: &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -939,47 +939,47 @@
     <message>
         <location filename="../../engine/evaluator.cpp" line="+31"/>
         <source>Parse error: Expression too long</source>
-        <translation>Erreur de syntaxe : expression trop longue</translation>
+        <translation>Erreur de syntaxe&#xa0;: expression trop longue</translation>
     </message>
     <message>
         <location filename="../../engine/parser.cpp" line="+13"/>
         <source>Parse error: Expression nested too deeply</source>
-        <translation>Erreur de syntaxe : expression trop profondément imbriquée</translation>
+        <translation>Erreur de syntaxe&#xa0;: expression trop profondément imbriquée</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Parse error: &apos;)&apos; expected</source>
-        <translation>Erreur de syntaxe : ')' attendue</translation>
+        <translation>Erreur de syntaxe&#xa0;: &apos;)&apos; attendue</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Parse error: Factor expected</source>
-        <translation>Erreur de syntaxe : facteur attendu</translation>
+        <translation>Erreur de syntaxe&#xa0;: facteur attendu</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Parse error: Unknown symbol: &apos;%1&apos;</source>
-        <translation>Erreur de syntaxe : symbole inconnu : '%1'</translation>
+        <translation>Erreur de syntaxe&#xa0;: symbole inconnu&#xa0;: &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../../engine/symbols.cpp" line="+12"/>
         <source>Symbol &apos;%1&apos; has no value of its own</source>
-        <translation>Le symbole '%1' n'a pas de valeur propre</translation>
+        <translation>Le symbole &apos;%1&apos; n&apos;a pas de valeur propre</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Parse error: &apos;(&apos; and function&apos;s first parameter expected</source>
-        <translation>Erreur de syntaxe : '(' et premier paramètre de la fonction attendus</translation>
+        <translation>Erreur de syntaxe&#xa0;: &apos;(&apos; et premier paramètre de la fonction attendus</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Parse error: &apos;;&apos; and another parameter expected</source>
-        <translation>Erreur de syntaxe : ';' et un autre paramètre attendus</translation>
+        <translation>Erreur de syntaxe&#xa0;: &apos;;&apos; et un autre paramètre attendus</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Parse error: &apos;)&apos; to close function&apos;s parameters expected</source>
-        <translation>Erreur de syntaxe : ')' attendue pour fermer les paramètres de la fonction</translation>
+        <translation>Erreur de syntaxe&#xa0;: &apos;)&apos; attendue pour fermer les paramètres de la fonction</translation>
     </message>
     <message>
         <location filename="../../mathlib/mathfuncerror.cpp" line="+11"/>
@@ -990,17 +990,17 @@
     <message>
         <location line="-4"/>
         <source>Power function: Result is infinite</source>
-        <translation>Fonction puissance : résultat infini</translation>
+        <translation>Fonction puissance&#xa0;: résultat infini</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Power function: Result is complex</source>
-        <translation>Fonction puissance : résultat complexe</translation>
+        <translation>Fonction puissance&#xa0;: résultat complexe</translation>
     </message>
     <message>
         <location filename="../../session/plotsampling.cpp" line="+115"/>
         <source>The plot range is empty: From must be less than To</source>
-        <translation>La plage du tracé est vide : Min doit être inférieur à Max</translation>
+        <translation>La plage du tracé est vide&#xa0;: Min doit être inférieur à Max</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1010,22 +1010,22 @@
     <message>
         <location line="+182"/>
         <source>The y range is empty: Y from must be less than Y to</source>
-        <translation>La plage de y est vide : Y min doit être inférieur à Y max</translation>
+        <translation>La plage de y est vide&#xa0;: Y min doit être inférieur à Y max</translation>
     </message>
     <message>
         <location filename="../../session/valuegrid.cpp" line="+63"/>
         <source>Cannot paste %1 lines from %2 down: the grid has %3 row from there</source>
-        <translation>Impossible de coller %1 lignes à partir de %2 vers le bas : la grille n'a que %3 ligne à partir de là</translation>
+        <translation>Impossible de coller %1 lignes à partir de %2 vers le bas&#xa0;: la grille n&apos;a que %3 ligne à partir de là</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot paste %1 lines from %2 down: the grid has %3 rows from there</source>
-        <translation>Impossible de coller %1 lignes à partir de %2 vers le bas : la grille n'a que %3 lignes à partir de là</translation>
+        <translation>Impossible de coller %1 lignes à partir de %2 vers le bas&#xa0;: la grille n&apos;a que %3 lignes à partir de là</translation>
     </message>
     <message>
         <location filename="../../session/calculatorsession.h" line="+193"/>
         <source>Ignored text after the formula: &apos;%1&apos;</source>
-        <translation>Texte ignoré après la formule : '%1'</translation>
+        <translation>Texte ignoré après la formule&#xa0;: &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1033,32 +1033,32 @@
     <message>
         <location filename="../fileerrortext.cpp" line="+19"/>
         <source>Cannot open the worksheet &quot;%1&quot;: %2</source>
-        <translation>Impossible d'ouvrir la feuille de calcul "%1" : %2</translation>
+        <translation>Impossible d&apos;ouvrir la feuille de calcul &quot;%1&quot;&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot save the worksheet &quot;%1&quot;: %2. %3</source>
-        <translation>Impossible d'enregistrer la feuille de calcul "%1" : %2. %3</translation>
+        <translation>Impossible d&apos;enregistrer la feuille de calcul &quot;%1&quot;&#xa0;: %2. %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cannot save the log &quot;%1&quot;: %2. %3</source>
-        <translation>Impossible d'enregistrer le journal "%1" : %2. %3</translation>
+        <translation>Impossible d&apos;enregistrer le journal &quot;%1&quot;&#xa0;: %2. %3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The file that was there is unchanged</source>
-        <translation>Le fichier qui s'y trouvait est inchangé</translation>
+        <translation>Le fichier qui s&apos;y trouvait est inchangé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Nothing was written</source>
-        <translation>Rien n'a été écrit</translation>
+        <translation>Rien n&apos;a été écrit</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it is not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1073,17 +1073,17 @@
     <message>
         <location line="+2"/>
         <source>it is not a Quorvex worksheet</source>
-        <translation>ce n'est pas une feuille de calcul Quorvex</translation>
+        <translation>ce n&apos;est pas une feuille de calcul Quorvex</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a worksheet of version %1, made by a newer Quorvex; this one reads version %2</source>
-        <translation>c'est une feuille de calcul de version %1, créée par un Quorvex plus récent ; celui-ci lit la version %2</translation>
+        <translation>c&apos;est une feuille de calcul de version %1, créée par un Quorvex plus récent&#xa0;; celui-ci lit la version %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is cut short: its last line, &quot;end&quot;, is missing</source>
-        <translation>le fichier est tronqué : sa dernière ligne, "end", manque</translation>
+        <translation>le fichier est tronqué&#xa0;: sa dernière ligne, &quot;end&quot;, manque</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1093,57 +1093,57 @@
     <message>
         <location line="+3"/>
         <source>line %1 is not UTF-8 text</source>
-        <translation>la ligne %1 n'est pas du texte UTF-8</translation>
+        <translation>la ligne %1 n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: unknown entry &apos;%2&apos;</source>
-        <translation>ligne %1 : entrée '%2' inconnue</translation>
+        <translation>ligne %1&#xa0;: entrée &apos;%2&apos; inconnue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: a second &apos;%2&apos; entry</source>
-        <translation>ligne %1 : une seconde entrée '%2'</translation>
+        <translation>ligne %1&#xa0;: une seconde entrée &apos;%2&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: write the entry as %2</source>
-        <translation>ligne %1 : écrivez l'entrée sous la forme %2</translation>
+        <translation>ligne %1&#xa0;: écrivez l&apos;entrée sous la forme %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: a text has no closing quote</source>
-        <translation>ligne %1 : un texte n'a pas de guillemet fermant</translation>
+        <translation>ligne %1&#xa0;: un texte n&apos;a pas de guillemet fermant</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: unknown escape &apos;%2&apos; (a text knows \\, \&quot;, \t, \n, \r and \xHH)</source>
-        <translation>ligne %1 : séquence d'échappement '%2' inconnue (un texte connaît \\, \", \t, \n, \r et \xHH)</translation>
+        <translation>ligne %1&#xa0;: séquence d&apos;échappement &apos;%2&apos; inconnue (un texte admet \\, \&quot;, \t, \n, \r et \xHH)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>line %1: a control character in a text must be written as an escape (\t, \n, \r or \xHH)</source>
-        <translation>ligne %1 : un caractère de contrôle dans un texte doit s'écrire comme séquence d'échappement (\t, \n, \r ou \xHH)</translation>
+        <translation>ligne %1&#xa0;: un caractère de contrôle dans un texte doit s&apos;écrire comme séquence d&apos;échappement (\t, \n, \r ou \xHH)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>line %1: the rows shown must be a number from 1 to the number of rows, %2</source>
-        <translation>ligne %1 : le nombre de lignes affichées doit aller de 1 au nombre de lignes de la grille, %2</translation>
+        <translation>ligne %1&#xa0;: le nombre de lignes affichées doit aller de 1 au nombre de lignes de la grille, %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>line %1: &apos;%2&apos; cannot be a decimal separator</source>
-        <translation>ligne %1 : '%2' ne peut pas être un séparateur décimal</translation>
+        <translation>ligne %1&#xa0;: &apos;%2&apos; ne peut pas être un séparateur décimal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>line %1: text after the line &quot;end&quot;</source>
-        <translation>ligne %1 : du texte après la ligne "end"</translation>
+        <translation>ligne %1&#xa0;: du texte après la ligne &quot;end&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the entry &apos;%1&apos; is missing</source>
-        <translation>l'entrée '%1' manque</translation>
+        <translation>l&apos;entrée &apos;%1&apos; manque</translation>
     </message>
 </context>
 <context>
@@ -1151,22 +1151,22 @@
     <message>
         <location filename="../../session/functionfailure.cpp" line="+32"/>
         <source>%1: %2; its domain: %3</source>
-        <translation>%1 : %2 ; son domaine de définition : %3</translation>
+        <translation>%1&#xa0;: %2&#xa0;; son domaine de définition&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: outside the domain %3</source>
-        <translation>%1 : en dehors du domaine de définition %3</translation>
+        <translation>%1&#xa0;: en dehors du domaine de définition %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: the result is infinite, outside the domain %3</source>
-        <translation>%1 : le résultat est infini, en dehors du domaine de définition %3</translation>
+        <translation>%1&#xa0;: le résultat est infini, en dehors du domaine de définition %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: the result is complex, outside the domain %3</source>
-        <translation>%1 : le résultat est complexe, en dehors du domaine de définition %3</translation>
+        <translation>%1&#xa0;: le résultat est complexe, en dehors du domaine de définition %3</translation>
     </message>
 </context>
 <context>
@@ -1261,7 +1261,7 @@
     <message>
         <location line="-3"/>
         <source>Decimal point: Depending on computer system configuration, it is either &quot;dot&quot; or &quot;comma&quot;.</source>
-        <translation>Séparateur décimal : selon la configuration de l'ordinateur, c'est soit le « point », soit la « virgule ».</translation>
+        <translation>Séparateur décimal&#xa0;: selon la configuration de l&apos;ordinateur, c&apos;est soit le «&#xa0;point&#xa0;», soit la «&#xa0;virgule&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1272,7 +1272,7 @@
     <message>
         <location line="-3"/>
         <source>Scientific notation: 2.0E-3 (or 2,0E-3 if computer uses &quot;comma&quot; as decimal separator).</source>
-        <translation>Notation scientifique : 2.0E-3 (ou 2,0E-3 si l'ordinateur utilise la « virgule » comme séparateur décimal).</translation>
+        <translation>Notation scientifique&#xa0;: 2.0E-3 (ou 2,0E-3 si l&apos;ordinateur utilise la «&#xa0;virgule&#xa0;» comme séparateur décimal).</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1303,7 +1303,7 @@
     <message>
         <location line="+1"/>
         <source>The unary &quot;+/-&quot;: If the current selection is either &apos;+&apos; or &apos;-&apos;, replace it with the opposite; etc.</source>
-        <translation>Le « +/- » unaire : si la sélection est « + » ou « - », la remplace par le signe opposé ; etc.</translation>
+        <translation>Le «&#xa0;+/-&#xa0;» unaire&#xa0;: si la sélection est «&#xa0;+&#xa0;» ou «&#xa0;-&#xa0;», il la remplace par le signe opposé&#xa0;; etc.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1325,7 +1325,7 @@
     <message>
         <location line="-2"/>
         <source>Press Undo to cancel all changes made to the text property in the editor.</source>
-        <translation>Appuyez sur Annuler pour annuler toutes les modifications apportées au texte de l'éditeur.</translation>
+        <translation>Appuyez sur Annuler pour défaire toutes les modifications apportées au texte de l&apos;éditeur.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1336,7 +1336,7 @@
     <message>
         <location line="-1"/>
         <source>Variable &quot;x&quot;</source>
-        <translation>Variable « x »</translation>
+        <translation>Variable «&#xa0;x&#xa0;»</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1347,7 +1347,7 @@
     <message>
         <location line="-1"/>
         <source>Inverse of variable &quot;x&quot;</source>
-        <translation>Inverse de la variable « x »</translation>
+        <translation>Inverse de la variable «&#xa0;x&#xa0;»</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1405,7 +1405,7 @@
     <message>
         <location line="+1"/>
         <source>Use Delete to backspace or delete selected text from the edit control.</source>
-        <translation>Utilisez Supprimer pour effacer le caractère précédent ou le texte sélectionné dans la zone d'édition.</translation>
+        <translation>Utilisez Supprimer pour effacer le caractère précédent ou le texte sélectionné dans la zone d&apos;édition.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1426,7 +1426,7 @@
     <message>
         <location line="+1"/>
         <source>Cut deletes selected text and also copies it to the clipboard. Nothing if no text is selected.</source>
-        <translation>Couper supprime le texte sélectionné et le copie aussi dans le presse-papiers. Sans effet si aucun texte n'est sélectionné.</translation>
+        <translation>Couper supprime le texte sélectionné et le copie aussi dans le presse-papiers. Sans effet si aucun texte n&apos;est sélectionné.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1442,12 +1442,12 @@
     <message>
         <location line="+2"/>
         <source>Evaluate expression</source>
-        <translation>Évaluer l'expression</translation>
+        <translation>Évaluer l&apos;expression</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Evaluate expression: Press to calculate value for the defined equation.</source>
-        <translation>Évaluer l'expression : appuyez pour calculer la valeur de la formule saisie.</translation>
+        <translation>Évaluer l&apos;expression&#xa0;: appuyez pour calculer la valeur de la formule saisie.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1460,12 +1460,12 @@
     <message>
         <location filename="../startoptions.cpp" line="+47"/>
         <source>A worksheet to open, as File &gt; Save Worksheet saves it.</source>
-        <translation>Une feuille de calcul à ouvrir, telle que Fichier &gt; Enregistrer la feuille de calcul l'enregistre.</translation>
+        <translation>Une feuille de calcul à ouvrir, telle que Fichier &gt; Enregistrer la feuille de calcul l&apos;enregistre.</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>one worksheet at most, not %1 (the second is &apos;%2&apos;)</source>
-        <translation>une feuille de calcul au plus, pas %1 (la deuxième est '%2')</translation>
+        <translation>une feuille de calcul au plus, pas %1 (la deuxième est &apos;%2&apos;)</translation>
     </message>
 </context>
 <context>
@@ -1506,12 +1506,12 @@
     <message>
         <location filename="../formulaassistant.cpp" line="+249"/>
         <source>%1&lt;br&gt;Domain: %2</source>
-        <translation>%1&lt;br&gt;Domaine de définition : %2</translation>
+        <translation>%1&lt;br&gt;Domaine de définition&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, argument %2. Domain: %3</source>
-        <translation>%1, argument %2. Domaine de définition : %3</translation>
+        <translation>%1, argument %2. Domaine de définition&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -1542,7 +1542,7 @@
     <message>
         <location line="+2"/>
         <source>&amp;Search:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1615,7 +1615,7 @@
         <location filename="../plotview.cpp" line="+307"/>
         <source>%1: %2</source>
         <extracomment>Plot legend entry: %1 is the part of the formula, %2 the error it raised</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1634,11 +1634,11 @@
     <message>
         <location line="+1"/>
         <location line="+15"/>
-        <location line="+37"/>
         <source>Plot</source>
         <translation>Tracé</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Plot</source>
         <comment>the button that draws</comment>
         <translation>Tracer</translation>
@@ -1798,7 +1798,7 @@
         <location line="+141"/>
         <source>No variable to plot over: declare one in the Assign box.</source>
         <extracomment>Shown in the empty plot; &quot;Assign&quot; is the main window&apos;s box of variable names</extracomment>
-        <translation>Aucune variable selon laquelle tracer : déclarez-en une dans la zone Affecter.</translation>
+        <translation>Aucune variable selon laquelle tracer&#xa0;: déclarez-en une dans la zone Affecter.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1813,7 +1813,7 @@
     <message>
         <location line="+6"/>
         <source>Cannot write the image file &apos;%1&apos;</source>
-        <translation>Impossible d'écrire le fichier image '%1'</translation>
+        <translation>Impossible d&apos;écrire le fichier image &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1838,7 +1838,7 @@
     <message>
         <location line="+6"/>
         <source>Cannot write the SVG file &apos;%1&apos;</source>
-        <translation>Impossible d'écrire le fichier SVG '%1'</translation>
+        <translation>Impossible d&apos;écrire le fichier SVG &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1852,12 +1852,12 @@
     <message>
         <location filename="../resultformatmenu.cpp" line="+32"/>
         <source>&amp;Decimals (%1 to %2):</source>
-        <translation>&amp;Décimales (%1 à %2) :</translation>
+        <translation>&amp;Décimales (%1 à %2)&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Significant digits (%1 to %2):</source>
-        <translation>&amp;Chiffres significatifs (%1 à %2) :</translation>
+        <translation>&amp;Chiffres significatifs (%1 à %2)&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1887,12 +1887,12 @@
     <message>
         <location line="+2"/>
         <source>A fixed number of decimals; from 1E21 on, scientific notation.</source>
-        <translation>Un nombre fixe de décimales ; à partir de 1E21, la notation scientifique.</translation>
+        <translation>Un nombre fixe de décimales&#xa0;; à partir de 1E21, la notation scientifique.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The fewest digits that read back as the same number.</source>
-        <translation>Le moins de chiffres possible qui se relisent comme le même nombre.</translation>
+        <translation>Le moins de chiffres possible qui redonnent le même nombre à la relecture.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2032,13 +2032,13 @@
         <location line="+2"/>
         <source>Made to support learning and everyday calculation</source>
         <extracomment>About window line; about 60 characters fit</extracomment>
-        <translation>Conçu pour l'apprentissage et le calcul au quotidien</translation>
+        <translation>Conçu pour l&apos;apprentissage et le calcul au quotidien</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Project homepage:</source>
         <extracomment>About window line, above the homepage&apos;s address; about 60 characters fit</extracomment>
-        <translation>Page d'accueil du projet :</translation>
+        <translation>Page d&apos;accueil du projet&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2068,7 +2068,7 @@
         <location line="+3"/>
         <location line="+2"/>
         <source>&amp;File</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
+        <extracomment>Menu bar title, as are View, Option, Preference and Tools: the five share one row of the main window, about 450 pixels wide, some 60 characters in all</extracomment>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
@@ -2078,73 +2078,71 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+110"/>
+        <location line="+102"/>
         <source>Print the report of calculation session.</source>
         <translation>Imprimer le compte rendu de la session de calcul.</translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-98"/>
         <source>About...</source>
         <translation>À propos...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+98"/>
+        <location line="+90"/>
         <source>About Quorvex program.</source>
         <translation>À propos du programme Quorvex.</translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-88"/>
         <source>Help...</source>
         <translation>Aide...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+98"/>
+        <location line="+90"/>
         <source>Documentation that provides guide for the usage of Quorvex.</source>
         <translation>Documentation qui explique comment utiliser Quorvex.</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-86"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit: End the calculation session.</source>
-        <translation>Quitter : terminer la session de calcul.</translation>
+        <translation>Quitter&#xa0;: terminer la session de calcul.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+3"/>
         <source>&amp;View</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select to view the toobar.</source>
-        <translation>Cochez pour afficher la barre d'outils.</translation>
+        <translation>Cochez pour afficher la barre d&apos;outils.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Statusbar</source>
-        <translation>Barre d'état</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select to view the statusbar.</source>
-        <translation>Cochez pour afficher la barre d'état.</translation>
+        <translation>Cochez pour afficher la barre d&apos;état.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>&amp;Option</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Options</translation>
     </message>
     <message>
@@ -2153,10 +2151,9 @@
         <translation>Afficher les indications</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+4"/>
         <source>&amp;Preference</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>&amp;Préférences</translation>
     </message>
     <message>
@@ -2167,7 +2164,7 @@
     <message>
         <location line="+1"/>
         <source>Display intermediate result for printing.</source>
-        <translation>Afficher le résultat intermédiaire pour l'impression.</translation>
+        <translation>Afficher le résultat intermédiaire pour l&apos;impression.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2177,13 +2174,12 @@
     <message>
         <location line="+1"/>
         <source>Display all-session results for printing.</source>
-        <translation>Afficher tous les résultats de la session pour l'impression.</translation>
+        <translation>Afficher tous les résultats de la session pour l&apos;impression.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <location line="+3"/>
         <source>&amp;Tools</source>
-        <extracomment>Menu bar title; the five titles share one row of the main window, which is about 450 pixels wide: some 60 characters in all</extracomment>
         <translation>O&amp;utils</translation>
     </message>
     <message>
@@ -2194,7 +2190,7 @@
     <message>
         <location line="+1"/>
         <source>Plot the formula over a range of one of its variables.</source>
-        <translation>Tracer la formule sur une plage de l'une de ses variables.</translation>
+        <translation>Tracer la formule sur une plage de l&apos;une de ses variables.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2204,7 +2200,7 @@
     <message>
         <location line="+1"/>
         <source>Find the functions, constants and variables a formula can use, and insert them.</source>
-        <translation>Trouver les fonctions, constantes et variables qu'une formule peut utiliser, et les insérer.</translation>
+        <translation>Trouver les fonctions, constantes et variables qu&apos;une formule peut utiliser, et les insérer.</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -2214,7 +2210,7 @@
     <message>
         <location line="+1"/>
         <source>Quit: End the calculation session.</source>
-        <translation>Quitter : terminer la session de calcul.</translation>
+        <translation>Quitter&#xa0;: terminer la session de calcul.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2239,7 +2235,7 @@
     <message>
         <location line="+1"/>
         <source>Cut deletes selected text and also copies it to the clipboard. Nothing if no text is selected.</source>
-        <translation>Couper supprime le texte sélectionné et le copie aussi dans le presse-papiers. Sans effet si aucun texte n'est sélectionné.</translation>
+        <translation>Couper supprime le texte sélectionné et le copie aussi dans le presse-papiers. Sans effet si aucun texte n&apos;est sélectionné.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2269,7 +2265,7 @@
     <message>
         <location line="+1"/>
         <source>Press Undo to cancel all changes made to the text property in the editor.</source>
-        <translation>Appuyez sur Annuler pour annuler toutes les modifications apportées au texte de l'éditeur.</translation>
+        <translation>Appuyez sur Annuler pour défaire toutes les modifications apportées au texte de l&apos;éditeur.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2279,7 +2275,7 @@
     <message>
         <location line="+1"/>
         <source>Use Delete to backspace or delete selected text from the edit control.</source>
-        <translation>Utilisez Supprimer pour effacer le caractère précédent ou le texte sélectionné dans la zone d'édition.</translation>
+        <translation>Utilisez Supprimer pour effacer le caractère précédent ou le texte sélectionné dans la zone d&apos;édition.</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2295,7 +2291,7 @@
     <message>
         <location line="+1"/>
         <source>Formula edit-box: Enter a formula into editor</source>
-        <translation>Zone de saisie de la formule : saisissez une formule</translation>
+        <translation>Zone de saisie de la formule&#xa0;: saisissez une formule</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2329,12 +2325,12 @@
     <message>
         <location line="+5"/>
         <source>User-defined variables</source>
-        <translation>Variables définies par l'utilisateur</translation>
+        <translation>Variables définies par l&apos;utilisateur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User-defined variables: Use semicolon as list-separator</source>
-        <translation>Variables définies par l'utilisateur : séparez-les par des points-virgules</translation>
+        <translation>Variables définies par l&apos;utilisateur&#xa0;: séparez-les par des points-virgules</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2344,7 +2340,7 @@
     <message>
         <location line="+1"/>
         <source>Grid setting: Assign values for the variables</source>
-        <translation>Grille des valeurs : affectez des valeurs aux variables</translation>
+        <translation>Grille des valeurs&#xa0;: affectez des valeurs aux variables</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -2382,7 +2378,7 @@
     <message>
         <location line="+1"/>
         <source>Open a saved worksheet: its formula, variables and values.</source>
-        <translation>Ouvrir une feuille de calcul enregistrée : sa formule, ses variables et leurs valeurs.</translation>
+        <translation>Ouvrir une feuille de calcul enregistrée&#xa0;: sa formule, ses variables et leurs valeurs.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2485,17 +2481,17 @@
     <message>
         <location line="+7"/>
         <source>There is no default printer currently selected</source>
-        <translation>Aucune imprimante par défaut n'est actuellement sélectionnée</translation>
+        <translation>Aucune imprimante par défaut n&apos;est actuellement sélectionnée</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cannot create the file %1: %2</source>
-        <translation>Impossible de créer le fichier %1 : %2</translation>
+        <translation>Impossible de créer le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The printer refused the print job</source>
-        <translation>L'imprimante a refusé la tâche d'impression</translation>
+        <translation>L&apos;imprimante a refusé la tâche d&apos;impression</translation>
     </message>
 </context>
 </TS>
