@@ -12,9 +12,12 @@ PREFIX      ?= /usr/local
 WERROR      ?= OFF
 
 # Building and running the calculator, and building the Python module for
-# Debian's Python (pybind11 and Python's headers).
+# Debian's Python (pybind11 and Python's headers); the translations' tools
+# (lrelease and its CMake package), the toolkit's own translations for its
+# dialogs, and the font the windows are laid out for.
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
-                libgl-dev pybind11-dev python3-dev
+                libgl-dev pybind11-dev python3-dev qt6-tools-dev qt6-l10n-tools \
+                qt6-translations-l10n fonts-dejavu-core
 # The test suite: GoogleTest, the tools the tests run (PDF text, desktop
 # entry, AppStream and manual page checks, GNU parallel for the table mode's
 # recipe, the math tables and error bounds recomputed with mpmath), and

@@ -26,7 +26,7 @@ THelperForm::THelperForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("HelperForm"));
-  setWindowTitle(QStringLiteral("Documentation"));
+  setWindowTitle(tr("Documentation"));
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
 
@@ -56,8 +56,9 @@ THelperForm::THelperForm(QWidget *parent)
   // Over the text, not beside it: the window's layout stays the text alone.
   findEdit_ = new QLineEdit(this);
   findEdit_->setObjectName(QStringLiteral("findEdit"));
-  findEdit_->setAccessibleName(QStringLiteral("Find in the documentation"));
-  findEdit_->setPlaceholderText(QStringLiteral("Find"));
+  findEdit_->setAccessibleName(tr("Find in the documentation"));
+  //: Placeholder of the find field, 200 pixels wide
+  findEdit_->setPlaceholderText(tr("Find"));
   findEdit_->setClearButtonEnabled(true);
   findEdit_->hide();
   connect(findEdit_, &QLineEdit::textEdited, this, [this] { find({}, true); });

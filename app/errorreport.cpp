@@ -3,6 +3,7 @@
 #include "engine/messagetext.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <utility>
@@ -18,7 +19,22 @@ ErrorReport::Sink &currentSink() {
 } // namespace
 
 void ErrorReport::report(const std::exception &error) {
-  report(QString::fromUtf8(error.what()));
+  report(message(error));
+}
+
+QString ErrorReport::message(const std::exception &error) {
+  const auto *own = dynamic_cast<const Exception *>(&error);
+  return message(messageOf(error), own != nullptr ? own->parts() : MessageParts{});
+}
+
+QString ErrorReport::message(std::string_view english, const MessageParts &parts) {
+  if (parts.source == nullptr)
+    return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+  const QByteArray translated =
+      QCoreApplication::translate("Error", parts.source).toUtf8();
+  return QString::fromStdString(fillMessage(
+      std::string_view(translated.data(), static_cast<std::size_t>(translated.size())),
+      parts.arguments));
 }
 
 void ErrorReport::report(const QString &message) {

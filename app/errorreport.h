@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/errors.h"
+
 #include <QString>
 
 #include <exception>
@@ -25,6 +27,12 @@ public:
   // needs one.
   static void report(const std::exception &error);
   static void report(const QString &message);
+
+  // An error's message in the user's language: its template translated and
+  // filled in with its arguments, or the message itself where it was not
+  // made from a template or the template has no translation.
+  static QString message(const std::exception &error);
+  static QString message(std::string_view english, const MessageParts &parts);
 
   // Replaces the message box by sink (tests capture the text this way); an
   // empty sink restores the message box. Returns the sink it replaced.

@@ -84,7 +84,7 @@ TF_Main_LSF::TF_Main_LSF()
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("F_Main_LSF"));
-  setWindowTitle(QStringLiteral("Multipurpose Calculator - Quorvex"));
+  setWindowTitle(tr("Multipurpose Calculator - Quorvex"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
   QFont windowFont = font();
   windowFont.setPointSize(8);
@@ -224,8 +224,8 @@ void TF_Main_LSF::ShowComputeNote() {
     QString quoted = QString::fromStdString(ignored);
     if (quoted.size() > quotedLength)
       quoted = quoted.left(quotedLength) + QChar(0x2026);
-    StatusBar1->showMessage(
-        QString::fromStdString(ignoredTextNote(quoted.toStdString())));
+    StatusBar1->showMessage(ErrorReport::message(
+        {}, MessageParts{ignoredTextTemplate, {quoted.toStdString()}}));
     FComputeNoteShown = true;
   } else if (FComputeNoteShown) {
     // An earlier note must not stand beside a result it does not concern.

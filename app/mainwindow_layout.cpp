@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,7 +64,8 @@ QFont fontOfPoints(const QFont &base, int points) {
 void TF_Main_LSF::CreateMenus() {
   // One row per item, menu by menu; no item has a shortcut key, and the
   // menu titles have mnemonics (Alt+F opens File). A null caption is a
-  // separator; a null member means the window never reads the item back.
+  // separator, a null hint none; a null member means the window never
+  // reads the item back. The texts are translated as the menus are built.
   struct MenuItemDef {
     const char *menu;
     const char *name;
@@ -75,34 +77,45 @@ void TF_Main_LSF::CreateMenus() {
     Handler handler;
   };
   static const MenuItemDef items[] = {
-      {"&File", "Print1", "Print...", "Print the report of calculation session.", "print",
-       false, false, nullptr, &TF_Main_LSF::Print1Click},
-      {"&File", "N1", nullptr, "", nullptr, false, false, nullptr, nullptr},
-      {"&File", "About2", "About...", "About Quorvex program.", "about", false, false,
-       nullptr, &TF_Main_LSF::About2Click},
-      {"&File", "Help2", "Help...",
-       "Documentation that provides guide for the usage of Quorvex.", "help", false,
-       false, nullptr, &TF_Main_LSF::Help2Click},
-      {"&File", "N2", nullptr, "", nullptr, false, false, nullptr, nullptr},
-      {"&File", "Exit1", "Exit", "Exit: End the calculation session.", "exit", false,
-       false, nullptr, &TF_Main_LSF::Exit1Click},
-      {"&View", "Toolbar2", "Toolbar", "Select to view the toobar.", nullptr, true, true,
+      //: Menu bar title, as are View, Option, Preference and Tools: the five share one
+      //: row of the main window, about 450 pixels wide, some 60 characters in all
+      {QT_TR_NOOP("&File"), "Print1", QT_TR_NOOP("Print..."),
+       QT_TR_NOOP("Print the report of calculation session."), "print", false, false,
+       nullptr, &TF_Main_LSF::Print1Click},
+      {QT_TR_NOOP("&File"), "N1", nullptr, nullptr, nullptr, false, false, nullptr,
+       nullptr},
+      {QT_TR_NOOP("&File"), "About2", QT_TR_NOOP("About..."),
+       QT_TR_NOOP("About Quorvex program."), "about", false, false, nullptr,
+       &TF_Main_LSF::About2Click},
+      {QT_TR_NOOP("&File"), "Help2", QT_TR_NOOP("Help..."),
+       QT_TR_NOOP("Documentation that provides guide for the usage of Quorvex."), "help",
+       false, false, nullptr, &TF_Main_LSF::Help2Click},
+      {QT_TR_NOOP("&File"), "N2", nullptr, nullptr, nullptr, false, false, nullptr,
+       nullptr},
+      {QT_TR_NOOP("&File"), "Exit1", QT_TR_NOOP("Exit"),
+       QT_TR_NOOP("Exit: End the calculation session."), "exit", false, false, nullptr,
+       &TF_Main_LSF::Exit1Click},
+      {QT_TR_NOOP("&View"), "Toolbar2", QT_TR_NOOP("Toolbar"),
+       QT_TR_NOOP("Select to view the toobar."), nullptr, true, true,
        &TF_Main_LSF::Toolbar2, &TF_Main_LSF::Toolbar2Click},
-      {"&View", "Statusbar2", "Statusbar", "Select to view the statusbar.", nullptr, true,
-       true, &TF_Main_LSF::Statusbar2, &TF_Main_LSF::Statusbar2Click},
-      {"&Option", "Showhints1", "Show hints", "", nullptr, true, true,
-       &TF_Main_LSF::Showhints1, &TF_Main_LSF::Showhints1Click},
-      {"&Preference", "Intermediateresult1", "Intermediate result",
-       "Display intermediate result for printing.", nullptr, true, false,
+      {QT_TR_NOOP("&View"), "Statusbar2", QT_TR_NOOP("Statusbar"),
+       QT_TR_NOOP("Select to view the statusbar."), nullptr, true, true,
+       &TF_Main_LSF::Statusbar2, &TF_Main_LSF::Statusbar2Click},
+      {QT_TR_NOOP("&Option"), "Showhints1", QT_TR_NOOP("Show hints"), nullptr, nullptr,
+       true, true, &TF_Main_LSF::Showhints1, &TF_Main_LSF::Showhints1Click},
+      {QT_TR_NOOP("&Preference"), "Intermediateresult1",
+       QT_TR_NOOP("Intermediate result"),
+       QT_TR_NOOP("Display intermediate result for printing."), nullptr, true, false,
        &TF_Main_LSF::Intermediateresult1, &TF_Main_LSF::Intermediateresult1Click},
-      {"&Preference", "Allsessionresults1", "All session results",
-       "Display all-session results for printing.", nullptr, true, false,
+      {QT_TR_NOOP("&Preference"), "Allsessionresults1", QT_TR_NOOP("All session results"),
+       QT_TR_NOOP("Display all-session results for printing."), nullptr, true, false,
        &TF_Main_LSF::Allsessionresults1, &TF_Main_LSF::Allsessionresults1Click},
-      {"&Tools", "plotAction", "Plot...",
-       "Plot the formula over a range of one of its variables.", nullptr, false, false,
-       nullptr, &TF_Main_LSF::ShowPlotWindow},
-      {"&Tools", "functionsAction", "Functions and constants...",
-       "Find the functions, constants and variables a formula can use, and insert them.",
+      {QT_TR_NOOP("&Tools"), "plotAction", QT_TR_NOOP("Plot..."),
+       QT_TR_NOOP("Plot the formula over a range of one of its variables."), nullptr,
+       false, false, nullptr, &TF_Main_LSF::ShowPlotWindow},
+      {QT_TR_NOOP("&Tools"), "functionsAction", QT_TR_NOOP("Functions and constants..."),
+       QT_TR_NOOP("Find the functions, constants and variables a formula can use, and "
+                  "insert them."),
        nullptr, false, false, nullptr, &TF_Main_LSF::ShowFunctionsWindow},
   };
 
@@ -110,12 +123,13 @@ void TF_Main_LSF::CreateMenus() {
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   QMenu *menu = nullptr;
   for (const MenuItemDef &item : items) {
-    if (!menu || menu->title() != QLatin1String(item.menu))
-      menu = MainMenu1->addMenu(QLatin1String(item.menu));
-    QAction *action = item.caption ? menu->addAction(QLatin1String(item.caption))
-                                   : menu->addSeparator();
+    const QString title = tr(item.menu);
+    if (!menu || menu->title() != title)
+      menu = MainMenu1->addMenu(title);
+    QAction *action =
+        item.caption ? menu->addAction(tr(item.caption)) : menu->addSeparator();
     action->setObjectName(QLatin1String(item.name));
-    action->setProperty("hint", QLatin1String(item.hint));
+    action->setProperty("hint", item.hint ? tr(item.hint) : QString());
     if (item.icon)
       action->setIcon(paletteIcon(QLatin1String(item.icon)));
     action->setCheckable(item.checkable);
@@ -158,33 +172,38 @@ void TF_Main_LSF::CreateToolBar() {
     Handler handler;
   };
   static const ToolDef tools[] = {
-      {"ToolButton1", "exit", "Close", "Quit: End the calculation session.",
-       &TF_Main_LSF::Exit1Click},
+      {"ToolButton1", "exit", QT_TR_NOOP("Close"),
+       QT_TR_NOOP("Quit: End the calculation session."), &TF_Main_LSF::Exit1Click},
       {"ToolButton14", nullptr, nullptr, nullptr, nullptr},
-      {"ToolButton2", "about", "About", "About Quorvex program.",
+      {"ToolButton2", "about", QT_TR_NOOP("About"), QT_TR_NOOP("About Quorvex program."),
        &TF_Main_LSF::About2Click},
-      {"ToolButton3", "help", "Help",
-       "Documentation that provides guide for the usage of Quorvex.",
+      {"ToolButton3", "help", QT_TR_NOOP("Help"),
+       QT_TR_NOOP("Documentation that provides guide for the usage of Quorvex."),
        &TF_Main_LSF::Help2Click},
       {"ToolButton13", nullptr, nullptr, nullptr, nullptr},
-      {"ToolButton4", "print", "Print", "Print the report of calculation session.",
-       &TF_Main_LSF::Print1Click},
+      {"ToolButton4", "print", QT_TR_NOOP("Print"),
+       QT_TR_NOOP("Print the report of calculation session."), &TF_Main_LSF::Print1Click},
       {"ToolButton10", nullptr, nullptr, nullptr, nullptr},
-      {"ToolButton5", "cut", "Cut",
-       "Cut deletes selected text and also copies it to the clipboard. Nothing if no "
-       "text is selected.",
+      {"ToolButton5", "cut", QT_TR_NOOP("Cut"),
+       QT_TR_NOOP(
+           "Cut deletes selected text and also copies it to the clipboard. Nothing "
+           "if no text is selected."),
        &TF_Main_LSF::CutToClipboardbtnClick},
-      {"ToolButton6", "copy", "Copy",
-       "Use Copy to replace the contents of the Clipboard with calculated value.",
+      {"ToolButton6", "copy", QT_TR_NOOP("Copy"),
+       QT_TR_NOOP("Use Copy to replace the contents of the Clipboard with calculated "
+                  "value."),
        &TF_Main_LSF::CopybtnClick},
-      {"ToolButton7", "paste", "Paste",
-       "Use Paste to replace the selected text with the contents of the Clipboard.",
+      {"ToolButton7", "paste", QT_TR_NOOP("Paste"),
+       QT_TR_NOOP("Use Paste to replace the selected text with the contents of the "
+                  "Clipboard."),
        &TF_Main_LSF::PastebtnClick},
-      {"ToolButton8", "undo", "Undo",
-       "Press Undo to cancel all changes made to the text property in the editor.",
+      {"ToolButton8", "undo", QT_TR_NOOP("Undo"),
+       QT_TR_NOOP("Press Undo to cancel all changes made to the text property in the "
+                  "editor."),
        &TF_Main_LSF::UndobtnClick},
-      {"ToolButton12", "clear", "Clear",
-       "Use Delete to backspace or delete selected text from the edit control.",
+      {"ToolButton12", "clear", QT_TR_NOOP("Clear"),
+       QT_TR_NOOP("Use Delete to backspace or delete selected text from the edit "
+                  "control."),
        &TF_Main_LSF::ClearSelectionbtnClick},
   };
 
@@ -205,9 +224,9 @@ void TF_Main_LSF::CreateToolBar() {
     button->setIcon(paletteIcon(QLatin1String(tool.icon)));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setAccessibleName(QLatin1String(tool.shortHint));
-    HintTracker::setHint(button, QLatin1String(tool.shortHint),
-                         QLatin1String(tool.longHint));
+    const QString shortHint = tr(tool.shortHint);
+    button->setAccessibleName(shortHint);
+    HintTracker::setHint(button, shortHint, tr(tool.longHint));
     ToolBar1->addWidget(button);
     bind(*this, button, &QAbstractButton::clicked, tool.handler);
   }
@@ -216,7 +235,9 @@ void TF_Main_LSF::CreateToolBar() {
 QWidget *TF_Main_LSF::CreateFormulaRow() {
   auto *panel = new QWidget;
   panel->setObjectName(QStringLiteral("Panel1"));
-  auto *label = new QLabel(QStringLiteral("Formula  ="), panel);
+  //: Label left of the formula box; about 10 characters fit before the main window
+  //: widens
+  auto *label = new QLabel(tr("Formula  ="), panel);
   label->setObjectName(QStringLiteral("Label1"));
   Edit1 = new FormulaLineEdit(panel);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -225,9 +246,8 @@ QWidget *TF_Main_LSF::CreateFormulaRow() {
   // engine judges its length with a message rather than the box cutting it.
   Edit1->setMaxLength(std::numeric_limits<int>::max());
   Edit1->setMinimumWidth(376);
-  HintTracker::setHint(Edit1, QStringLiteral("Formula edit-box"),
-                       QStringLiteral("Formula edit-box: Enter a formula into "
-                                      "editor"));
+  HintTracker::setHint(Edit1, tr("Formula edit-box"),
+                       tr("Formula edit-box: Enter a formula into editor"));
   auto *row = new QHBoxLayout(panel);
   row->setContentsMargins(10, 2, 7, 2);
   row->setSpacing(4);
@@ -238,40 +258,45 @@ QWidget *TF_Main_LSF::CreateFormulaRow() {
 }
 
 QWidget *TF_Main_LSF::CreateVariableGroup() {
-  auto *group = new QGroupBox(QStringLiteral("Variable setting"));
+  //: Group title; the group is 261 pixels wide, about 40 characters fit
+  auto *group = new QGroupBox(tr("Variable setting"));
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setFixedWidth(261);
-  auto *quantityLabel = new QLabel(QStringLiteral("Quantity"), group);
+  //: Label; it shares a full 250-pixel row with a small box and the Variable button:
+  //: about 8 characters fit, a longer text squeezes the box
+  auto *quantityLabel = new QLabel(tr("Quantity"), group);
   quantityLabel->setObjectName(QStringLiteral("Label4"));
   edVarQuantity = new QLineEdit(group);
   edVarQuantity->setObjectName(QStringLiteral("edVarQuantity"));
   edVarQuantity->setEnabled(false);
   edVarQuantity->setFixedWidth(33);
-  HintTracker::setHint(edVarQuantity, QStringLiteral("Variable quantity"),
-                       QStringLiteral("Variable quantity"));
+  const QString quantityHint = tr("Variable quantity");
+  HintTracker::setHint(edVarQuantity, quantityHint, quantityHint);
   SpeedButton1 = new QToolButton(group);
   SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-  SpeedButton1->setText(QStringLiteral("Variable"));
+  //: Button with an icon; it shares a full 250-pixel row with the Quantity label and
+  //: a small box: about 8 characters fit, a longer text squeezes the box
+  SpeedButton1->setText(tr("Variable"));
   SpeedButton1->setIcon(paletteIcon(QStringLiteral("variable")));
   SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   SpeedButton1->setFocusPolicy(Qt::NoFocus);
   SpeedButton1->setMinimumSize(71, 22);
-  SpeedButton1->setToolTip(QStringLiteral("Variable quantity"));
-  HintTracker::setHint(SpeedButton1, QStringLiteral("Variable quantity"),
-                       QStringLiteral("Variable quantity"));
+  SpeedButton1->setToolTip(quantityHint);
+  HintTracker::setHint(SpeedButton1, quantityHint, quantityHint);
   bind(*this, SpeedButton1, &QAbstractButton::clicked, &TF_Main_LSF::SpeedButton1Click);
-  auto *assignLabel = new QLabel(QStringLiteral("Assign"), group);
+  //: Label left of the box of variable names, in one column with the Quantity label
+  //: above it: about 8 characters fit
+  auto *assignLabel = new QLabel(tr("Assign"), group);
   assignLabel->setObjectName(QStringLiteral("lbAssign"));
   V_Q = new QLineEdit(QStringLiteral("x"), group);
   V_Q->setObjectName(QStringLiteral("V_Q"));
   V_Q->setMaxLength(std::numeric_limits<int>::max());
-  HintTracker::setHint(
-      V_Q, QStringLiteral("User-defined variables"),
-      QStringLiteral("User-defined variables: Use semicolon as list-separator"));
+  HintTracker::setHint(V_Q, tr("User-defined variables"),
+                       tr("User-defined variables: Use semicolon as list-separator"));
   SG_Variables = new VariableGridView(FSession->Grid(), group);
   SG_Variables->setObjectName(QStringLiteral("SG_Variables"));
-  HintTracker::setHint(SG_Variables, QStringLiteral("Grid setting"),
-                       QStringLiteral("Grid setting: Assign values for the variables"));
+  HintTracker::setHint(SG_Variables, tr("Grid setting"),
+                       tr("Grid setting: Assign values for the variables"));
 
   auto *fields = new QGridLayout;
   fields->setContentsMargins(6, 0, 6, 0);
@@ -292,15 +317,16 @@ QWidget *TF_Main_LSF::CreateVariableGroup() {
 }
 
 QWidget *TF_Main_LSF::CreateResultGroup() {
-  auto *group = new QGroupBox(QStringLiteral("Result"));
+  //: Group title; the group is about 220 pixels wide, about 30 characters fit
+  auto *group = new QGroupBox(tr("Result"));
   group->setObjectName(QStringLiteral("GroupBox3"));
   EditYValue = new SelectionLineEdit(group);
   EditYValue->setObjectName(QStringLiteral("EditYValue"));
   EditYValue->setReadOnly(true);
   EditYValue->setFont(fontOfPoints(font(), 10));
   EditYValue->setMinimumSize(164, 24);
-  HintTracker::setHint(EditYValue, QStringLiteral("Computed value"),
-                       QStringLiteral("Computed value"));
+  const QString valueHint = tr("Computed value");
+  HintTracker::setHint(EditYValue, valueHint, valueHint);
   auto *layout = new QVBoxLayout(group);
   layout->setContentsMargins(8, 4, 8, 8);
   layout->addWidget(EditYValue);
@@ -310,10 +336,32 @@ QWidget *TF_Main_LSF::CreateResultGroup() {
 
 namespace {
 
+// A key's caption: a symbol, shown as it is, or a word marked for
+// translation apart from its hint (keypad.def), with the disambiguation
+// that mark gave it.
+struct KeyCaption {
+  constexpr KeyCaption(const char *symbol) : text(symbol) {}
+  constexpr KeyCaption(const char *word, const char *disambiguation)
+      : text(word), disambiguation(disambiguation) {}
+
+  QString shown() const {
+    return disambiguation ? QCoreApplication::translate("Keypad", text, disambiguation)
+                          : QString::fromUtf8(text);
+  }
+
+  const char *text;
+  const char *disambiguation = nullptr;
+};
+
+// The hints and accessible names of keypad.def.
+QString keypadText(const char *text) {
+  return QCoreApplication::translate("Keypad", text);
+}
+
 struct KeyDef {
   const char *name;
   QToolButton *TF_Main_LSF::*member;
-  const char *caption;
+  KeyCaption caption;
   const char *shortHint;
   const char *longHint;
   const char *accessibleName;
@@ -325,6 +373,11 @@ struct KeyDef {
 } // namespace
 
 QWidget *TF_Main_LSF::CreateKeypad() {
+  // Before the table: the translation tools lose the function's class at an
+  // #include inside it, and would file a tr() after it under no class.
+  //: Group title of the keypad; the group is about 220 pixels wide, about 30
+  //: characters fit
+  auto *group = new QGroupBox(tr("Buttons"));
   static const KeyDef keys[] = {
 #define QUORVEX_KEY(name, caption, shortHint, longHint, accessibleName, row, column,     \
                     span, pixels)                                                        \
@@ -342,25 +395,25 @@ QWidget *TF_Main_LSF::CreateKeypad() {
 #include "keypad.def"
   };
 
-  auto *group = new QGroupBox(QStringLiteral("Buttons"));
   group->setObjectName(QStringLiteral("GbPreferences"));
   auto *grid = new QGridLayout(group);
   grid->setContentsMargins(8, 6, 8, 6);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(7);
   // All keys share one width: the designed one, or wider where the
-  // platform's font needs it so that no caption is cut.
+  // platform's font or a translated caption needs it so that no caption is
+  // cut.
   int width = keyWidth;
   int lastRow = 0;
   for (const KeyDef &key : keys) {
     auto *button = new QToolButton(group);
     button->setObjectName(QLatin1String(key.name));
-    button->setText(QString::fromUtf8(key.caption));
+    button->setText(key.caption.shown());
     button->setFocusPolicy(Qt::NoFocus);
-    button->setAccessibleName(QLatin1String(key.accessibleName));
-    button->setAccessibleDescription(QString::fromUtf8(key.longHint));
-    HintTracker::setHint(button, QLatin1String(key.shortHint),
-                         QString::fromUtf8(key.longHint));
+    button->setAccessibleName(keypadText(key.accessibleName));
+    const QString longHint = keypadText(key.longHint);
+    button->setAccessibleDescription(longHint);
+    HintTracker::setHint(button, keypadText(key.shortHint), longHint);
     if (key.captionPixels > 0)
       button->setFont(fontOfPixels(font(), key.captionPixels));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

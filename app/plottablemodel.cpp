@@ -1,5 +1,7 @@
 #include "plottablemodel.h"
 
+#include "errorreport.h"
+
 #include "engine/decimalseparator.h"
 #include "engine/messagetext.h"
 #include "session/resultformat.h"
@@ -43,10 +45,13 @@ QVariant PlotTableModel::data(const QModelIndex &index, int role) const {
     return point.defined()
                ? QString::fromStdString(formatResult(point.y, decimalSeparator()))
                : QString();
-  case ErrorColumn:
-    return point.defined() ? QString()
-                           : QString::fromStdString(
-                                 withFullStop(samples_->errors[point.error].message));
+  case ErrorColumn: {
+    if (point.defined())
+      return QString();
+    const PlotError &error = samples_->errors[point.error];
+    return QString::fromStdString(
+        withFullStop(ErrorReport::message(error.message, error.parts).toStdString()));
+  }
   }
   return {};
 }
@@ -63,7 +68,8 @@ QVariant PlotTableModel::headerData(int section, Qt::Orientation orientation,
   case FColumn:
     return QStringLiteral("F");
   case ErrorColumn:
-    return QStringLiteral("error");
+    //: Heading of the plot table's column of error messages
+    return tr("error");
   }
   return {};
 }

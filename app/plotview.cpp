@@ -1,5 +1,7 @@
 #include "plotview.h"
 
+#include "errorreport.h"
+
 #include "engine/decimalseparator.h"
 #include "session/axisticks.h"
 #include "session/legendcorner.h"
@@ -35,6 +37,11 @@ constexpr double wheelStep = 1.2;
 
 QString number(Float value) {
   return QString::fromStdString(formatResult(value, decimalSeparator()));
+}
+
+// An error of the points in the user's language, as the error report words it.
+QString errorText(const PlotError &error) {
+  return ErrorReport::message(error.message, error.parts);
 }
 
 // Between the two numbers of "(x, F)": a comma would be ambiguous where it is
@@ -288,7 +295,7 @@ void PlotView::clearPlot(const QString &message) {
 
 QString PlotView::errorName(std::size_t error) const {
   const PlotError &e = samples_.errors[error];
-  QString name = QString::fromStdString(e.message);
+  QString name = errorText(e);
   if (!e.span || e.span->offset >= formula_.size())
     return name;
   // The part as it reads in the formula; a long one keeps its two ends.
@@ -296,7 +303,8 @@ QString PlotView::errorName(std::size_t error) const {
   constexpr qsizetype longest = 40;
   if (part.size() > longest)
     part = part.left(longest / 2 - 1) + QChar(0x2026) + part.right(longest / 2 - 1);
-  return part + QStringLiteral(": ") + name;
+  //: Plot legend entry: %1 is the part of the formula, %2 the error it raised
+  return tr("%1: %2").arg(part, name);
 }
 
 QStringList PlotView::legendEntries() const {
@@ -390,8 +398,7 @@ QString PlotView::readoutAt(QPointF at) const {
     return {};
   const PlotPoint &point = samples_.points[nearestPoint(samples_, frame.unmapX(at.x()))];
   const QString value =
-      point.defined() ? number(point.y)
-                      : QString::fromStdString(samples_.errors[point.error].message);
+      point.defined() ? number(point.y) : errorText(samples_.errors[point.error]);
   return QStringLiteral("(") + number(point.x) + pairSeparator() + value +
          QStringLiteral(")");
 }

@@ -52,12 +52,18 @@ Float valueOf(const QLineEdit &edit) {
   return valueTextToFloat(edit.text().toStdString());
 }
 
-// What a "Y from" or "Y to" field holds: "auto" (or nothing) lets the points
-// decide, anything else converts like From and To.
-const QString automatic = QStringLiteral("auto");
+// What a "Y from" or "Y to" field holds: "auto" in the user's language (or
+// in English, or nothing) lets the points decide, anything else converts
+// like From and To.
+QString automatic() {
+  //: Shown in the Y from and Y to fields, and typed there, for a limit the plotted
+  //: points decide; the fields are about 8 characters wide
+  return PlotWindow::tr("auto");
+}
 std::optional<Float> limitOf(const QLineEdit &edit) {
   const QString text = edit.text().trimmed();
-  if (text.isEmpty() || text.compare(automatic, Qt::CaseInsensitive) == 0)
+  if (text.isEmpty() || text.compare(automatic(), Qt::CaseInsensitive) == 0 ||
+      text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
     return std::nullopt;
   return valueOf(edit);
 }
@@ -102,8 +108,8 @@ template <class Command> void onClick(QPushButton *b, QWidget *window, Command c
 PlotWindow::PlotWindow(Source source, QWidget *parent)
     : QWidget(parent, Qt::Window), source_(std::move(source)) {
   setObjectName(QStringLiteral("plotWindow"));
-  setWindowTitle(QStringLiteral("Plot - Quorvex"));
-  setAccessibleName(QStringLiteral("Plot"));
+  setWindowTitle(tr("Plot - Quorvex"));
+  setAccessibleName(tr("Plot"));
   buildControls();
   resize(760, 560);
 }
@@ -117,9 +123,9 @@ void PlotWindow::buildControls() {
   QWidget *tablePage = buildTablePage();
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("plotTabs"));
-  tabs_->setAccessibleName(QStringLiteral("Plot and table"));
-  tabs_->addTab(plotPage, QStringLiteral("Plot"));
-  tabs_->addTab(tablePage, QStringLiteral("Table"));
+  tabs_->setAccessibleName(tr("Plot and table"));
+  tabs_->addTab(plotPage, tr("Plot"));
+  tabs_->addTab(tablePage, tr("Table"));
   auto *column = new QVBoxLayout(this);
   column->addLayout(range);
   column->addWidget(tabs_, 1);
@@ -133,30 +139,29 @@ void PlotWindow::buildControls() {
 void PlotWindow::buildRangeFields() {
   variableBox_ = new QComboBox(this);
   variableBox_->setObjectName(QStringLiteral("variableBox"));
-  variableBox_->setAccessibleName(QStringLiteral("Variable"));
+  variableBox_->setAccessibleName(tr("Variable"));
   variableBox_->setMinimumContentsLength(6);
   fromEdit_ = new QLineEdit(this);
   fromEdit_->setObjectName(QStringLiteral("fromEdit"));
-  fromEdit_->setAccessibleName(QStringLiteral("From"));
+  fromEdit_->setAccessibleName(tr("From"));
   toEdit_ = new QLineEdit(this);
   toEdit_->setObjectName(QStringLiteral("toEdit"));
-  toEdit_->setAccessibleName(QStringLiteral("To"));
+  toEdit_->setAccessibleName(tr("To"));
   pointsBox_ = new QSpinBox(this);
   pointsBox_->setObjectName(QStringLiteral("pointsBox"));
-  pointsBox_->setAccessibleName(QStringLiteral("Points"));
+  pointsBox_->setAccessibleName(tr("Points"));
   // Any count can be typed; Plot says which ones it takes, rather than the
   // box quietly keeping its last count.
   pointsBox_->setRange(0, std::numeric_limits<int>::max());
   pointsBox_->setValue(defaultPoints);
   pointsBox_->setGroupSeparatorShown(false);
-  yFromEdit_ = new QLineEdit(automatic, this);
+  yFromEdit_ = new QLineEdit(automatic(), this);
   yFromEdit_->setObjectName(QStringLiteral("yFromEdit"));
-  yFromEdit_->setAccessibleName(QStringLiteral("Y from"));
-  yToEdit_ = new QLineEdit(automatic, this);
+  yFromEdit_->setAccessibleName(tr("Y from"));
+  yToEdit_ = new QLineEdit(automatic(), this);
   yToEdit_->setObjectName(QStringLiteral("yToEdit"));
-  yToEdit_->setAccessibleName(QStringLiteral("Y to"));
-  plotButton_ =
-      button(QStringLiteral("&Plot"), "plotButton", QStringLiteral("Plot"), this);
+  yToEdit_->setAccessibleName(tr("Y to"));
+  plotButton_ = button(tr("&Plot"), "plotButton", tr("Plot", "the button that draws"), this);
   for (QLineEdit *field : {fromEdit_, toEdit_, yFromEdit_, yToEdit_})
     fitShortText(*field);
 }
@@ -169,14 +174,14 @@ QGridLayout *PlotWindow::layOutRange() {
     const char *caption;
     QWidget *field;
     int row, column;
-  } fields[] = {{"&Variable", variableBox_, 0, 0},
-                {"&From", fromEdit_, 0, 2},
-                {"&To", toEdit_, 0, 4},
-                {"Po&ints", pointsBox_, 1, 0},
-                {"&Y from", yFromEdit_, 1, 2},
-                {"Y t&o", yToEdit_, 1, 4}};
+  } fields[] = {{QT_TR_NOOP("&Variable"), variableBox_, 0, 0},
+                {QT_TR_NOOP("&From"), fromEdit_, 0, 2},
+                {QT_TR_NOOP("&To"), toEdit_, 0, 4},
+                {QT_TR_NOOP("Po&ints"), pointsBox_, 1, 0},
+                {QT_TR_NOOP("&Y from"), yFromEdit_, 1, 2},
+                {QT_TR_NOOP("Y t&o"), yToEdit_, 1, 4}};
   for (const auto &field : fields) {
-    auto *label = new QLabel(QLatin1String(field.caption), this);
+    auto *label = new QLabel(tr(field.caption), this);
     label->setBuddy(field.field);
     // The underlined letter splits the text in two runs, which loses the
     // kerning its measured width assumes ("To" would be cut); a little room
@@ -196,21 +201,19 @@ QGridLayout *PlotWindow::layOutRange() {
 QWidget *PlotWindow::buildPlotPage() {
   view_ = new PlotView(this);
   view_->setObjectName(QStringLiteral("plotView"));
-  view_->setAccessibleName(QStringLiteral("Plot of F"));
-  view_->clearPlot(QStringLiteral("Choose a variable and a range, then press Plot."));
+  view_->setAccessibleName(tr("Plot of F"));
+  //: Shown in the empty plot; "Plot" is the button
+  view_->clearPlot(tr("Choose a variable and a range, then press Plot."));
   readout_ = new QLabel(this);
   readout_->setObjectName(QStringLiteral("readoutLabel"));
-  readout_->setAccessibleName(QStringLiteral("Value under the pointer"));
+  readout_->setAccessibleName(tr("Value under the pointer"));
   readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   connect(view_, &PlotView::readoutChanged, readout_, &QLabel::setText);
-  auto *reset = button(QStringLiteral("&Reset zoom"), "resetZoomButton",
-                       QStringLiteral("Reset zoom"), this);
-  auto *png = button(QStringLiteral("Export P&NG..."), "exportPngButton",
-                     QStringLiteral("Export as PNG"), this);
-  auto *svg = button(QStringLiteral("Export &SVG..."), "exportSvgButton",
-                     QStringLiteral("Export as SVG"), this);
-  auto *copy = button(QStringLiteral("&Copy"), "copyImageButton",
-                      QStringLiteral("Copy the plot as an image"), this);
+  auto *reset = button(tr("&Reset zoom"), "resetZoomButton", tr("Reset zoom"), this);
+  auto *png = button(tr("Export P&NG..."), "exportPngButton", tr("Export as PNG"), this);
+  auto *svg = button(tr("Export &SVG..."), "exportSvgButton", tr("Export as SVG"), this);
+  auto *copy =
+      button(tr("&Copy"), "copyImageButton", tr("Copy the plot as an image"), this);
   auto *plotButtons = new QHBoxLayout;
   plotButtons->addWidget(readout_, 1);
   for (QPushButton *b : {reset, png, svg, copy})
@@ -223,7 +226,7 @@ QWidget *PlotWindow::buildPlotPage() {
   onClick(reset, this, [this] { resetZoom(); });
   onClick(png, this, [this] { exportPngClick(); });
   onClick(svg, this, [this] {
-    exportClick(QStringLiteral("SVG"), QStringLiteral("SVG drawings (*.svg)"),
+    exportClick(QStringLiteral("SVG"), tr("SVG drawings (*.svg)"),
                 [this](const QString &path) { exportSvg(path); });
   });
   onClick(copy, this, [this] { copyImage(); });
@@ -235,7 +238,7 @@ QWidget *PlotWindow::buildTablePage() {
   model_ = new PlotTableModel(this);
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("tableView"));
-  table_->setAccessibleName(QStringLiteral("Points of the plot"));
+  table_->setAccessibleName(tr("Points of the plot"));
   table_->setModel(model_);
   table_->horizontalHeader()->setStretchLastSection(true);
   // Room for the widest number the result box writes, 15 digits and an
@@ -247,8 +250,8 @@ QWidget *PlotWindow::buildTablePage() {
   table_->setColumnWidth(1, numberWidth);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  auto *copyCsv = button(QStringLiteral("Copy &as CSV"), "copyTableButton",
-                         QStringLiteral("Copy the table as CSV"), this);
+  auto *copyCsv =
+      button(tr("Copy &as CSV"), "copyTableButton", tr("Copy the table as CSV"), this);
   auto *tablePage = new QWidget(this);
   auto *tableColumn = new QVBoxLayout(tablePage);
   tableColumn->addWidget(table_, 1);
@@ -388,8 +391,8 @@ void PlotWindow::plot() {
   model_->setSamples(&samples_, QString());
   view_->clearPlot(QString());
   if (index < 0) {
-    view_->clearPlot(
-        QStringLiteral("No variable to plot over: declare one in the Assign box."));
+    //: Shown in the empty plot; "Assign" is the main window's box of variable names
+    view_->clearPlot(tr("No variable to plot over: declare one in the Assign box."));
     return;
   }
   const auto slot = static_cast<std::size_t>(index);
@@ -428,37 +431,43 @@ QSize PlotWindow::pngSize() const {
 void PlotWindow::exportPng(const QString &path, QSize pixels) const {
   if (pixels.isEmpty())
     pixels = pngSize();
-  const std::string size =
-      std::to_string(pixels.width()) + " x " + std::to_string(pixels.height());
   if (pixels.width() > maxPngSide || pixels.height() > maxPngSide)
-    throw EPlotExportError("A picture of " + size + " pixels is larger than " +
-                           std::to_string(maxPngSide) + " pixels a side");
+    throw EPlotExportError(
+        tr("A picture of %1 x %2 pixels is larger than %3 pixels a side")
+            .arg(pixels.width())
+            .arg(pixels.height())
+            .arg(maxPngSide)
+            .toStdString());
   const QImage image = view_->toImage(pixels);
   if (image.isNull())
-    throw EPlotExportError("A picture of " + size +
-                           " pixels is too large for the memory available");
+    throw EPlotExportError(
+        tr("A picture of %1 x %2 pixels is too large for the memory available")
+            .arg(pixels.width())
+            .arg(pixels.height())
+            .toStdString());
   if (!image.save(path, "PNG"))
-    throw EPlotExportError("Cannot write the image file '" + path.toStdString() + "'");
+    throw EPlotExportError(
+        tr("Cannot write the image file '%1'").arg(path).toStdString());
 }
 
 void PlotWindow::exportPngClick() {
   QDialog ask(this);
-  ask.setWindowTitle(QStringLiteral("Export plot as PNG"));
+  ask.setWindowTitle(tr("Export plot as PNG"));
   auto *form = new QFormLayout(&ask);
   const QSize shown = pngSize();
   QSpinBox *sides[2] = {};
   const struct {
     const char *caption, *name;
     int value;
-  } fields[] = {{"&Width (pixels)", "pngWidthBox", shown.width()},
-                {"&Height (pixels)", "pngHeightBox", shown.height()}};
+  } fields[] = {{QT_TR_NOOP("&Width (pixels)"), "pngWidthBox", shown.width()},
+                {QT_TR_NOOP("&Height (pixels)"), "pngHeightBox", shown.height()}};
   for (std::size_t i = 0; i < 2; ++i) {
     sides[i] = new QSpinBox(&ask);
     sides[i]->setObjectName(QLatin1String(fields[i].name));
     sides[i]->setRange(1, maxPngSide);
     sides[i]->setValue(fields[i].value);
     sides[i]->setGroupSeparatorShown(false);
-    form->addRow(QLatin1String(fields[i].caption), sides[i]);
+    form->addRow(tr(fields[i].caption), sides[i]);
   }
   auto *buttons =
       new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
@@ -468,19 +477,20 @@ void PlotWindow::exportPngClick() {
   if (ask.exec() != QDialog::Accepted)
     return;
   const QSize pixels(sides[0]->value(), sides[1]->value());
-  exportClick(QStringLiteral("PNG"), QStringLiteral("PNG images (*.png)"),
+  exportClick(QStringLiteral("PNG"), tr("PNG images (*.png)"),
               [this, pixels](const QString &path) { exportPng(path, pixels); });
 }
 
 void PlotWindow::exportSvg(const QString &path) const {
   if (!view_->writeSvg(path, plotTitle()))
-    throw EPlotExportError("Cannot write the SVG file '" + path.toStdString() + "'");
+    throw EPlotExportError(tr("Cannot write the SVG file '%1'").arg(path).toStdString());
 }
 
 void PlotWindow::exportClick(const QString &kind, const QString &filter,
                              const std::function<void(const QString &)> &write) {
+  //: File dialog title; %1 is the kind of file, PNG or SVG
   const QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Export plot as ") + kind,
+      QFileDialog::getSaveFileName(this, tr("Export plot as %1").arg(kind),
                                    QStringLiteral("plot.") + kind.toLower(), filter);
   if (!path.isEmpty())
     write(path);

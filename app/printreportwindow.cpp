@@ -43,7 +43,7 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("TextPrintForm"));
-  setWindowTitle(QStringLiteral("Print report"));
+  setWindowTitle(tr("Print report"));
   setModal(true);
   QFont windowFont = font();
   windowFont.setPointSize(8);
@@ -56,10 +56,11 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
 
   auto *panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("Panel1"));
-  QPushButton *setupButton =
-      panelButton(QStringLiteral("Printer &Setup"), "Button3", panel);
-  QPushButton *printButton = panelButton(QStringLiteral("&Print"), "Button1", panel);
-  QPushButton *closeButton = panelButton(QStringLiteral("&Close"), "Button2", panel);
+  //: Button in a column 90 pixels wide; about 14 characters fit before the window
+  //: widens
+  QPushButton *setupButton = panelButton(tr("Printer &Setup"), "Button3", panel);
+  QPushButton *printButton = panelButton(tr("&Print"), "Button1", panel);
+  QPushButton *closeButton = panelButton(tr("&Close"), "Button2", panel);
   auto *buttons = new QVBoxLayout(panel);
   buttons->setContentsMargins(8, 8, 7, 8);
   buttons->setSpacing(5);
@@ -110,16 +111,18 @@ void TTextPrintForm::Button3Click() {
 
 void TTextPrintForm::Button1Click() {
   if (!hasDestination(*FPrinter))
-    throw EPrintError("There is no default printer currently selected");
+    throw EPrintError(tr("There is no default printer currently selected").toStdString());
   // The printing layer only warns on the console when it cannot create the
   // output file, so that failure is found out here to be reported.
   if (FPrinter->outputFormat() == QPrinter::PdfFormat) {
     QFile probe(FPrinter->outputFileName());
     if (!probe.open(QIODevice::WriteOnly))
-      throw EPrintError("Cannot create the file " +
-                        FPrinter->outputFileName().toStdString() + ": " +
-                        probe.errorString().toStdString());
+      throw EPrintError(tr("Cannot create the file %1: %2")
+                            .arg(FPrinter->outputFileName(), probe.errorString())
+                            .toStdString());
   }
+  // The job's name goes to the printing system with the report's text, which
+  // is English.
   FPrinter->setDocName(QStringLiteral("Report"));
   FPrinter->setFullPage(false);
 
@@ -133,7 +136,7 @@ void TTextPrintForm::Button1Click() {
   document.setPageSize(QSizeF(FPrinter->width(), FPrinter->height()));
   document.print(FPrinter.get());
   if (FPrinter->printerState() == QPrinter::Error)
-    throw EPrintError("The printer refused the print job");
+    throw EPrintError(tr("The printer refused the print job").toStdString());
 }
 
 void TTextPrintForm::Button2Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translations.h"
+
 #include <QApplication>
 
 // The application object. It is the last stop of every exception: whatever a
@@ -14,6 +16,12 @@ public:
   QuorvexApplication(int &argc, char **argv);
 
   bool notify(QObject *receiver, QEvent *event) override;
+
+  // The language the windows speak, empty for English.
+  QString language() const { return translations_.language(); }
+
+private:
+  Translations translations_{QLocale::system()};
 };
 
 } // namespace quorvex

@@ -1,7 +1,10 @@
 #include "userguide.h"
 
+#include "cataloguetext.h"
+
 #include "mathlib/catalogue.h"
 #include "mathlib/standardcontext.h"
+#include "quorvexapplication.h"
 #include "session/resultformat.h"
 
 #include <QFile>
@@ -13,9 +16,9 @@
 namespace quorvex {
 namespace {
 
-// A text of the catalogue as the guide shows it: the one place where it
-// will be translated (its context is "Catalogue").
-QString catalogueText(std::string_view text) {
+// A name or the arguments of the catalogue: formula text, the same in every
+// language.
+QString formulaText(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -44,7 +47,7 @@ QString functionGroups() {
     QStringList names;
     for (const CatalogueFunction &f : catalogueFunctions())
       if (f.group == group.group)
-        names << catalogueText(f.name);
+        names << formulaText(f.name);
     rows << QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
                 .arg(catalogueText(group.name).toHtmlEscaped(),
                      names.join(QStringLiteral(", ")));
@@ -58,7 +61,7 @@ QString constants() {
     const QString meaning = c.guide.empty() ? catalogueText(c.meaning).toHtmlEscaped()
                                             : catalogueText(c.guide);
     rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                .arg(catalogueText(c.name), constantValue(c.name), meaning);
+                .arg(formulaText(c.name), constantValue(c.name), meaning);
   }
   return rows.join(QLatin1Char('\n'));
 }
@@ -71,17 +74,28 @@ QString functionDescriptions() {
     for (const CatalogueFunction &f : catalogueFunctions()) {
       if (f.group != group.group)
         continue;
-      const QString arguments = catalogueText(f.arguments).remove(QLatin1Char(' '));
+      const QString arguments = formulaText(f.arguments).remove(QLatin1Char(' '));
       paragraphs << QStringLiteral("<p><b>%1(%2)</b> &mdash; %3</p>")
-                        .arg(catalogueText(f.name), arguments, catalogueText(f.guide));
+                        .arg(formulaText(f.name), arguments, catalogueText(f.guide));
     }
   return paragraphs.join(QLatin1Char('\n'));
+}
+
+// The guide in the windows' language where it is translated, else English.
+QString guideFile() {
+  const auto *application =
+      qobject_cast<QuorvexApplication *>(QCoreApplication::instance());
+  const QString language = application ? application->language() : QString();
+  const QString translated = QStringLiteral(":/userguide_%1.html").arg(language);
+  return !language.isEmpty() && QFile::exists(translated)
+             ? translated
+             : QStringLiteral(":/userguide.html");
 }
 
 } // namespace
 
 QString userGuide() {
-  QFile file(QStringLiteral(":/userguide.html"));
+  QFile file(guideFile());
   if (!file.open(QIODevice::ReadOnly))
     return {};
   QString guide = QString::fromUtf8(file.readAll());

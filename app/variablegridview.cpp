@@ -5,6 +5,7 @@
 #include "session/valuegrid.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 namespace quorvex {
 
@@ -57,6 +59,11 @@ namespace {
 constexpr int defaultColumnWidth = 90;
 constexpr int defaultRowHeight = 18;
 
+// The header row as the session names it, in English, and as it is shown.
+QString headingText(const std::string &heading) {
+  return QCoreApplication::translate("VariableList", heading.c_str());
+}
+
 } // namespace
 
 VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
@@ -82,7 +89,8 @@ void VariableGridView::refresh() {
   const int rows = model_.RowCount();
   const auto showRow = [this](int row) {
     for (int column = 0; column < TValueGrid::columnCount; ++column) {
-      const QString text = QString::fromStdString(model_.Cell(column, row));
+      const QString text = row == 0 ? headingText(model_.Cell(column, row))
+                                    : QString::fromStdString(model_.Cell(column, row));
       QTableWidgetItem *cell = item(row, column);
       if (!cell) {
         cell = new QTableWidgetItem; // owned by the table

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Renders the program's windows after a sample computation (compound
 # interest, then a plot) into docs/screenshots/, in a point and in a comma
-# locale, and the plot window in a dark palette.
+# locale, in German and in French, and the plot window in a dark palette.
 # Needs a display; without one it starts a virtual one with Xvfb.
 set -eu
 cd "$(dirname "$0")/.."
@@ -16,5 +16,15 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 1
 fi
 LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
-LC_ALL=de_DE.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
+# English words with German numbers; then German and French throughout, of
+# which the README shows the main, plot and functions windows.
+env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 LC_MESSAGES=C "$BUILD_DIR/app/quorvex-screenshot" docs/screenshots
+languages=$(mktemp -d)
+for locale in de_DE fr_FR; do
+  LC_ALL=$locale.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" "$languages"
+done
+for window in main-window plot-window functions-window; do
+  cp "$languages/$window-de.png" "$languages/$window-fr.png" docs/screenshots/
+done
+rm -r "$languages"
 LC_ALL=C.UTF-8 "$BUILD_DIR/app/quorvex-screenshot" --dark docs/screenshots

@@ -3,13 +3,18 @@
 namespace quorvex {
 
 EConvertError::EConvertError(std::string_view text)
-    : Exception("'" + std::string(text) + "' is not a valid floating point value") {}
+    : Exception(MessageParts{
+          QV_TRANSLATE_NOOP("Error", "'%1' is not a valid floating point value"),
+          {std::string(text)}}) {}
 
 ETrailingTextError::ETrailingTextError(std::string_view text)
-    : Exception("Unexpected text after the formula: '" + std::string(text) + "'") {}
+    : Exception(MessageParts{
+          QV_TRANSLATE_NOOP("Error", "Unexpected text after the formula: '%1'"),
+          {std::string(text)}}) {}
 
 EListError::EListError(long long index)
-    : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
+    : Exception(MessageParts{QV_TRANSLATE_NOOP("Error", "List index out of bounds (%1)"),
+                             {std::to_string(index)}}) {}
 
 EAssertionFailed::EAssertionFailed(std::string_view text, std::string_view file, int line)
     : Exception(std::string(text) + " (" + std::string(file) + ", line " +

@@ -5,12 +5,28 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "messagetext.h"
+#include "translationmark.h"
 
 // Every error the calculator reports is an exception carrying the message
 // text the user sees. One hierarchy, rooted in std::exception, so a single
 // catch at the top of an action can report any of them.
 
 namespace quorvex {
+
+// A message as the template it was made from and the texts put into it:
+// the desktop shows an error in the user's language by translating the
+// template (context "Error") and filling in the same arguments, never by
+// reading the English message back. The template is a string literal
+// marked with QV_TRANSLATE_NOOP; none for a message made another way.
+struct MessageParts {
+  const char *source = nullptr;
+  std::vector<std::string> arguments;
+
+  bool operator==(const MessageParts &) const = default;
+};
 
 // A run of bytes of a formula text; length 0 is the place between two bytes
 // (or the end of the text).
@@ -24,6 +40,8 @@ struct TextSpan {
 class Exception : public std::exception {
 public:
   explicit Exception(std::string message) : message_(std::move(message)) {}
+  explicit Exception(MessageParts parts)
+      : message_(fillMessage(parts.source, parts.arguments)), parts_(std::move(parts)) {}
   const char *what() const noexcept override { return message_.c_str(); }
   const std::string &message() const noexcept { return message_; }
 
@@ -36,8 +54,11 @@ public:
   const std::optional<TextSpan> &span() const noexcept { return span_; }
   void setSpan(TextSpan span) noexcept { span_ = span; }
 
+  const MessageParts &parts() const noexcept { return parts_; }
+
 private:
   std::string message_;
+  MessageParts parts_;
   std::optional<TextSpan> span_;
 };
 
@@ -66,17 +87,23 @@ public:
 
 class EZeroDivide final : public EMathError {
 public:
-  EZeroDivide() : EMathError("Floating point division by zero") {}
+  EZeroDivide()
+      : EMathError(MessageParts{
+            QV_TRANSLATE_NOOP("Error", "Floating point division by zero"), {}}) {}
 };
 
 class EOverflow final : public EMathError {
 public:
-  EOverflow() : EMathError("Floating point overflow") {}
+  EOverflow()
+      : EMathError(
+            MessageParts{QV_TRANSLATE_NOOP("Error", "Floating point overflow"), {}}) {}
 };
 
 class EInvalidOp final : public EMathError {
 public:
-  EInvalidOp() : EMathError("Invalid floating point operation") {}
+  EInvalidOp()
+      : EMathError(MessageParts{
+            QV_TRANSLATE_NOOP("Error", "Invalid floating point operation"), {}}) {}
 };
 
 // A text that is not a number under the current decimal separator.

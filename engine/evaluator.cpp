@@ -27,7 +27,8 @@ void TCompiledEvaluator::Compile(std::string_view text) {
   Machine.Clear();
   if (expression_.size() > maxExpressionLength &&
       expression_.find('\0') > maxExpressionLength)
-    throw EExprEvalError("Parse error: Expression too long");
+    throw EExprEvalError(
+        MessageParts{QV_TRANSLATE_NOOP("Error", "Parse error: Expression too long"), {}});
 
   TExprSimpleLexer lexer(expression_);
   TExprVirtMachNodeFactory factory;

@@ -9,7 +9,8 @@ namespace quorvex {
 
 NestingGuard TExprCompileParser::EnterNesting() {
   if (depth_ >= maxNesting)
-    throw EExprEvalError("Parse error: Expression nested too deeply");
+    throw EExprEvalError(MessageParts{
+        QV_TRANSLATE_NOOP("Error", "Parse error: Expression nested too deeply"), {}});
   ++depth_;
   return NestingGuard(depth_);
 }
@@ -146,12 +147,14 @@ TExprNode *TExprCompileParser::CompileFactor() {
     const auto nesting = EnterNesting();
     TExprNode *node = CompileComparison(true);
     if (Lexer->CurrentToken != TokenKind::RightParen)
-      throw EExprEvalError("Parse error: ')' expected");
+      throw EExprEvalError(
+          MessageParts{QV_TRANSLATE_NOOP("Error", "Parse error: ')' expected"), {}});
     Lexer->Next();
     return node;
   }
   default:
-    throw EExprEvalError("Parse error: Factor expected");
+    throw EExprEvalError(
+        MessageParts{QV_TRANSLATE_NOOP("Error", "Parse error: Factor expected"), {}});
   }
 }
 
@@ -162,7 +165,9 @@ TExprNode *TExprCompileParser::CompileIdentifier() {
   const std::size_t start = Lexer->TokenStart;
   TExprSym *symbol = Context != nullptr ? Context->Find(Lexer->TokenText) : nullptr;
   if (symbol == nullptr)
-    throw EExprEvalError("Parse error: Unknown symbol: '" + Lexer->TokenText + "'");
+    throw EExprEvalError(
+        MessageParts{QV_TRANSLATE_NOOP("Error", "Parse error: Unknown symbol: '%1'"),
+                     {Lexer->TokenText}});
   Lexer->Next();
 
   struct Restore {

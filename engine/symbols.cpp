@@ -8,7 +8,8 @@
 namespace quorvex {
 
 Float TExprSym::Evaluate() const {
-  throw ECalcError("Symbol '" + Name + "' has no value of its own");
+  throw ECalcError(MessageParts{
+      QV_TRANSLATE_NOOP("Error", "Symbol '%1' has no value of its own"), {Name}});
 }
 
 TExprNode *TExprConstSym::Compile() {
@@ -25,31 +26,36 @@ TExprNode *TExprVar64Sym::Compile() {
 }
 
 namespace {
-const char *const parenthesisExpected =
-    "Parse error: '(' and function's first parameter expected";
+const char *const parenthesisExpected = QV_TRANSLATE_NOOP(
+    "Error", "Parse error: '(' and function's first parameter expected");
 } // namespace
 
 NestingGuard TExprAbstractFuncSym::OpenArguments() {
   if (Lexer->CurrentToken != TokenKind::LeftParen)
-    throw EExprEvalError(parenthesisExpected);
+    throw EExprEvalError(MessageParts{parenthesisExpected, {}});
   return Parser->EnterNesting();
 }
 
 TExprNode *TExprAbstractFuncSym::FirstArgument() {
   if (Lexer->CurrentToken != TokenKind::LeftParen)
-    throw EExprEvalError(parenthesisExpected);
+    throw EExprEvalError(MessageParts{parenthesisExpected, {}});
   return Parser->CompileComparison(true);
 }
 
 TExprNode *TExprAbstractFuncSym::NextArgument() {
   if (Lexer->CurrentToken != TokenKind::Semicolon)
-    throw EExprEvalError("Parse error: ';' and another parameter expected");
+    throw EExprEvalError(MessageParts{
+        QV_TRANSLATE_NOOP("Error", "Parse error: ';' and another parameter expected"),
+        {}});
   return Parser->CompileComparison(true);
 }
 
 void TExprAbstractFuncSym::EndArguments() {
   if (Lexer->CurrentToken != TokenKind::RightParen)
-    throw EExprEvalError("Parse error: ')' to close function's parameters expected");
+    throw EExprEvalError(MessageParts{
+        QV_TRANSLATE_NOOP("Error",
+                          "Parse error: ')' to close function's parameters expected"),
+        {}});
   Lexer->Next();
 }
 

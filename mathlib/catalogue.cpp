@@ -1,12 +1,12 @@
 #include "catalogue.h"
 
 #include "algebraic.h"
+#include "engine/translationmark.h"
 #include "exponential.h"
 #include "hyperbolic.h"
 #include "inversehyperbolic.h"
 #include "inversetrigonometric.h"
 #include "power.h"
-#include "translationmark.h"
 #include "trigonometric.h"
 
 namespace quorvex {

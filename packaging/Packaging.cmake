@@ -88,6 +88,10 @@ set(CPACK_DEBIAN_PROGRAMS_DESCRIPTION
   "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_NAME quorvex)
+# The windows' texts are laid out for this font; the toolkit's own dialogs
+# speak the user's language with its translations.
+set(CPACK_DEBIAN_PROGRAMS_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PROGRAMS_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME libquorvex1)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
 # The shlibs file for programs built against the library, and the trigger

@@ -43,10 +43,7 @@ private:
 } // namespace
 
 std::string ignoredTextNote(std::string_view ignored) {
-  std::string note = "Ignored text after the formula: '";
-  note.append(ignored);
-  note.push_back('\'');
-  return note;
+  return fillMessage(ignoredTextTemplate, {std::string(ignored)});
 }
 
 std::string defaultFormula(char decimalSeparator) {

@@ -2,6 +2,7 @@
 
 #include "engine/floattypes.h"
 #include "engine/numberformat.h"
+#include "engine/translationmark.h"
 #include "failureplace.h"
 #include "functionfailure.h"
 #include "reportpreference.h"
@@ -186,7 +187,10 @@ private:
 std::string defaultFormula(char decimalSeparator);
 
 // What the views say about a Compute whose formula had ignored text:
-// "Ignored text after the formula: '<text>'".
+// "Ignored text after the formula: '<text>'"; the desktop fills the
+// template's translation with the text as it shows it.
+inline constexpr const char *ignoredTextTemplate =
+    QV_TRANSLATE_NOOP("Error", "Ignored text after the formula: '%1'");
 std::string ignoredTextNote(std::string_view ignored);
 
 } // namespace quorvex

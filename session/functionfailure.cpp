@@ -1,8 +1,9 @@
 #include "functionfailure.h"
 
+#include "engine/messagetext.h"
+#include "engine/translationmark.h"
 #include "engine/virtmach.h"
 #include "mathlib/catalogue.h"
-#include "mathlib/translationmark.h"
 #include "resultformat.h"
 
 #include <string_view>
@@ -23,23 +24,6 @@ template <class Routine> const CatalogueFunction *catalogueFunctionOf(Routine ro
         return &f;
     }
   return nullptr;
-}
-
-// pattern with "%1", "%2"... replaced by the arguments in order.
-std::string filled(std::string_view pattern,
-                   std::initializer_list<std::string_view> arguments) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char digit = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-    const auto n = static_cast<std::size_t>(digit - '1');
-    if (pattern[i] == '%' && digit >= '1' && n < arguments.size()) {
-      out.append(*(arguments.begin() + n));
-      ++i;
-    } else {
-      out.push_back(pattern[i]);
-    }
-  }
-  return out;
 }
 
 const char *patternFor(const std::optional<EMathFuncError::Reason> &refusal) {
@@ -79,6 +63,7 @@ std::optional<FunctionFailure> functionFailure(const TExprVirtMachOp &op,
   if (const auto *refused = dynamic_cast<const EMathFuncError *>(&error))
     failure.refusal = refused->reason();
   failure.message = error.message();
+  failure.messageParts = error.parts();
   return failure;
 }
 
@@ -95,9 +80,13 @@ std::string functionFailureNote(const FunctionFailure &failure, char separator,
     call.append(formatResult(failure.arguments[i], separator));
   }
   call.push_back(')');
-  return filled(
-      text("FunctionFailure", patternFor(failure.refusal)),
-      {call, failure.message, text("Catalogue", failure.function->domain.data())});
+  const MessageParts &fault = failure.messageParts;
+  return fillMessage(text("FunctionFailure", patternFor(failure.refusal)),
+                     {call,
+                      fault.source
+                          ? fillMessage(text("Error", fault.source), fault.arguments)
+                          : failure.message,
+                      text("Catalogue", failure.function->domain.data())});
 }
 
 } // namespace quorvex

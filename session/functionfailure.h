@@ -29,6 +29,7 @@ struct FunctionFailure {
   // names the fault, whose message this is.
   std::optional<EMathFuncError::Reason> refusal;
   std::string message;
+  MessageParts messageParts;
 };
 
 // The failure of the op that raised error, when that op calls a function
@@ -38,7 +39,8 @@ std::optional<FunctionFailure> functionFailure(const TExprVirtMachOp &op,
                                                const Exception &error);
 
 // Gives the text a user reads for (context, text): the note's patterns
-// have the context "FunctionFailure", the function's domain "Catalogue".
+// have the context "FunctionFailure", the function's domain "Catalogue",
+// the fault's message "Error".
 // Null leaves them English.
 using NoteTranslator = std::string (*)(const char *context, const char *text);
 

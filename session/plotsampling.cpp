@@ -48,14 +48,13 @@ std::unique_ptr<RowEvaluator> plotEvaluator(const FormulaOnScreen &screen,
 
 namespace {
 
-int errorIndex(std::vector<PlotError> &errors, const std::string &message,
-               const std::optional<TextSpan> &span) {
+int errorIndex(std::vector<PlotError> &errors, const PlotError &error) {
   const auto found = std::find_if(errors.begin(), errors.end(), [&](const PlotError &e) {
-    return e.message == message && e.span == span;
+    return e.message == error.message && e.span == error.span;
   });
   if (found != errors.end())
     return static_cast<int>(found - errors.begin());
-  errors.push_back({message, span});
+  errors.push_back(error);
   return static_cast<int>(errors.size() - 1);
 }
 
@@ -77,7 +76,8 @@ void evaluatePoints(RowEvaluator &evaluator, std::size_t slot,
       if (outcomes[i].ok)
         point.y = outcomes[i].value;
       else
-        point.error = errorIndex(errors, outcomes[i].error, outcomes[i].errorSpan);
+        point.error = errorIndex(
+            errors, {outcomes[i].error, outcomes[i].errorParts, outcomes[i].errorSpan});
     }
   }
 }
@@ -111,10 +111,13 @@ bool jumpsAcross(const std::vector<PlotPoint> &points, std::size_t i) {
 PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Float to,
                        int count) {
   if (!(from < to))
-    throw EPlotRangeError("The plot range is empty: From must be less than To");
+    throw EPlotRangeError(MessageParts{
+        QV_TRANSLATE_NOOP("Error", "The plot range is empty: From must be less than To"),
+        {}});
   if (count < minPlotPoints || count > maxPlotPoints)
-    throw EPlotRangeError("A plot needs from " + std::to_string(minPlotPoints) + " to " +
-                          std::to_string(maxPlotPoints) + " points");
+    throw EPlotRangeError(
+        MessageParts{QV_TRANSLATE_NOOP("Error", "A plot needs from %1 to %2 points"),
+                     {std::to_string(minPlotPoints), std::to_string(maxPlotPoints)}});
   PlotSamples samples;
   std::vector<PlotPoint> &points = samples.points;
   points.reserve(static_cast<std::size_t>(count) + 1);
@@ -154,7 +157,7 @@ PlotSamples samplePlot(RowEvaluator &evaluator, std::size_t slot, Float from, Fl
     std::vector<int> renumbered;
     renumbered.reserve(errors.size());
     for (const PlotError &error : errors)
-      renumbered.push_back(errorIndex(samples.errors, error.message, error.span));
+      renumbered.push_back(errorIndex(samples.errors, error));
     for (std::size_t i = partStart(t); i < partStart(t + 1); ++i)
       if (points[i].error >= 0)
         points[i].error = renumbered[static_cast<std::size_t>(points[i].error)];
@@ -294,7 +297,9 @@ ValueRange plotValueRange(const PlotSamples &samples, std::optional<Float> low,
   else if (high)
     range = {range.low < *high ? range.low : towardDoubles(*high - width), *high};
   if (!(range.low < range.high))
-    throw EPlotRangeError("The y range is empty: Y from must be less than Y to");
+    throw EPlotRangeError(MessageParts{
+        QV_TRANSLATE_NOOP("Error", "The y range is empty: Y from must be less than Y to"),
+        {}});
   return range;
 }
 

@@ -53,6 +53,7 @@ struct PlotPoint {
 // operation raised it when it arose while the program ran.
 struct PlotError {
   std::string message;
+  MessageParts parts;
   std::optional<TextSpan> span;
 
   bool operator==(const PlotError &) const = default;

@@ -61,6 +61,8 @@ void succeed(RowOutcome &outcome, Float value) noexcept {
   outcome.value = value;
   outcome.ok = true;
   outcome.error.clear();
+  outcome.errorParts.source = nullptr;
+  outcome.errorParts.arguments.clear();
   outcome.errorSpan.reset();
 }
 
@@ -73,8 +75,10 @@ void fail(RowOutcome &outcome, const std::exception &e) noexcept {
   outcome.errorSpan = calculatorError ? calculatorError->span() : std::nullopt;
   try {
     outcome.error.assign(messageOf(e));
+    outcome.errorParts = calculatorError ? calculatorError->parts() : MessageParts{};
   } catch (...) {
     outcome.error.clear();
+    outcome.errorParts = {};
   }
 }
 

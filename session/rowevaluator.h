@@ -31,6 +31,8 @@ struct RowOutcome {
   bool ok = false;
   Float value = 0;
   std::string error;
+  // The template error was made from, for the desktop's translation.
+  MessageParts errorParts;
   // The part of the formula whose operation raised the error, when it
   // arose while the program ran.
   std::optional<TextSpan> errorSpan;

@@ -58,10 +58,13 @@ void TValueGrid::pasteValues(int row, std::string_view text) {
   // All or nothing: a column that does not fit is not cut to fit.
   const int room = rowCount_ - row;
   if (lines.size() > static_cast<std::size_t>(room))
-    throw EGridPasteError("Cannot paste " + std::to_string(lines.size()) +
-                          " lines from " + Cell(0, row) + " down: the grid has " +
-                          std::to_string(room) + (room == 1 ? " row" : " rows") +
-                          " from there");
+    throw EGridPasteError(MessageParts{
+        room == 1
+            ? QV_TRANSLATE_NOOP("Error", "Cannot paste %1 lines from %2 down: the grid "
+                                         "has %3 row from there")
+            : QV_TRANSLATE_NOOP("Error", "Cannot paste %1 lines from %2 down: the grid "
+                                         "has %3 rows from there"),
+        {std::to_string(lines.size()), Cell(0, row), std::to_string(room)}});
   for (const std::string_view line : lines)
     SetCell(1, row++, line);
 }

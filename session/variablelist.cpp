@@ -1,6 +1,7 @@
 #include "variablelist.h"
 
 #include "engine/errors.h"
+#include "engine/translationmark.h"
 #include "valuegrid.h"
 
 #include <algorithm>
@@ -58,8 +59,12 @@ std::string_view TVariableList::Name(std::size_t i) const {
 void UpdateVariableGrid(const TVariableList &list, TValueGrid &grid) {
   const std::size_t n = list.Count();
   grid.SetRowCount(static_cast<int>(std::max<std::size_t>(n, 1) + 1));
-  grid.SetCell(0, 0, "Name");
-  grid.SetCell(1, 0, "Value");
+  // The desktop shows the headings in the user's language.
+  //: Heading of the grid's column of variable names, 90 pixels wide; about 14
+  //: characters fit
+  grid.SetCell(0, 0, QV_TRANSLATE_NOOP("VariableList", "Name"));
+  //: Heading of the grid's column of values, 90 pixels wide; about 14 characters fit
+  grid.SetCell(1, 0, QV_TRANSLATE_NOOP("VariableList", "Value"));
   if (n == 0) {
     // A placeholder only: Compute binds nothing while the list is empty.
     grid.SetCell(0, 1, "x");

@@ -116,10 +116,12 @@ bool saveCompletion(TF_Main_LSF &window, const QString &path) {
   return saved;
 }
 
-bool saveFunctions(TF_Main_LSF &window, const QString &path) {
+// The search finds words of the descriptions in English; in another
+// language the names' common start, which no translation changes.
+bool saveFunctions(TF_Main_LSF &window, const QString &path, bool english) {
   window.findChild<QAction *>("functionsAction")->trigger();
   auto *functions = window.findChild<FunctionsWindow *>("functionsWindow");
-  functions->search("inverse");
+  functions->search(english ? "inverse" : "arc");
   return save(*functions, path);
 }
 
@@ -136,7 +138,10 @@ int main(int argc, char *argv[]) {
     useDarkPalette(application);
   const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
   QuorvexProgram program; // reads the locale's decimal separator
-  const QString suffix = decimalSeparator() == ',' ? "-comma" : "";
+  const QString language = application.language();
+  const QString suffix = !language.isEmpty()         ? "-" + language
+                         : decimalSeparator() == ',' ? "-comma"
+                                                     : "";
   if (dark) {
     program.show();
     const bool completed = saveCompletion(
@@ -179,6 +184,8 @@ int main(int argc, char *argv[]) {
   ok = save(about, out.filePath("about" + suffix + ".png")) && ok;
   ok = saveCompletion(window, out.filePath("completion" + suffix + ".png")) && ok;
   ok = savePlot(window, out.filePath("plot-window" + suffix + ".png")) && ok;
-  ok = saveFunctions(window, out.filePath("functions-window" + suffix + ".png")) && ok;
+  ok = saveFunctions(window, out.filePath("functions-window" + suffix + ".png"),
+                     language.isEmpty()) &&
+       ok;
   return ok ? 0 : 1;
 }

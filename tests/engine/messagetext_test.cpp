@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace quorvex;
 
 TEST(MessageText, FullStopOnlyAfterCharactersAboveIt) {
@@ -25,5 +28,26 @@ TEST(MessageText, FullStopOnlyAfterCharactersAboveIt) {
   for (const auto &c : cases) {
     SCOPED_TRACE(c.message);
     EXPECT_EQ(withFullStop(c.message), c.shown);
+  }
+}
+
+TEST(MessageText, FillsEachPlaceholderOnceFromItsArgument) {
+  const struct {
+    const char *source;
+    std::vector<std::string> arguments;
+    const char *filled;
+  } cases[] = {
+      {"'%1' is not a valid floating point value",
+       {"1,5"},
+       "'1,5' is not a valid floating point value"},
+      {"%2 before %1", {"a", "b"}, "b before a"},
+      {"quotes '%1'", {"%2 and %1"}, "quotes '%2 and %1'"},
+      {"%3 has no argument, %1 has", {"x"}, "%3 has no argument, x has"},
+      {"100% sure, 50%", {"x"}, "100% sure, 50%"},
+      {"%10", {"a"}, "a0"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.source);
+    EXPECT_EQ(fillMessage(c.source, c.arguments), c.filled);
   }
 }

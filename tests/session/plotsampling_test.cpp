@@ -119,7 +119,7 @@ TEST(PlotSampling, ManyPointsAsOneByOne) {
           << i;
       continue;
     }
-    const PlotError error{outcome.error, outcome.errorSpan};
+    const PlotError error{outcome.error, outcome.errorParts, outcome.errorSpan};
     auto found = std::find(errors.begin(), errors.end(), error);
     if (found == errors.end())
       found = errors.insert(found, error);
