@@ -41,6 +41,7 @@ THelperForm::THelperForm(QWidget *parent)
   RichEdit1 = new QTextBrowser(Panel1);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setReadOnly(true);
+  RichEdit1->setAccessibleName(tr("User guide"));
   RichEdit1->setOpenLinks(false);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setHtml(userGuide());

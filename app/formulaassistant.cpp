@@ -1,5 +1,6 @@
 #include "formulaassistant.h"
 
+#include "announcer.h"
 #include "cataloguetext.h"
 #include "completionpopup.h"
 #include "formulahint.h"
@@ -11,7 +12,6 @@
 #include "session/textposition.h"
 #include "session/variablelist.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 
 namespace quorvex {
@@ -229,8 +229,7 @@ void FormulaAssistant::showNote(const QString &note) {
   noteShown_ = true;
   hint_->showText(note.toHtmlEscaped(), note, belowBox(), box_.width());
   // A screen reader says it at once, as it says the error report.
-  QAccessibleEvent alert(hint_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
+  announce(&box_, note);
   placeCompletion();
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "announcer.h"
 #include "decimalpoint.h"
 #include "documentationwindow.h"
 #include "errorreport.h"
@@ -173,7 +174,11 @@ void TF_Main_LSF::ShowSession() {
   const QString result = QString::fromStdString(FSession->ResultText());
   if (EditYValue->text() != result)
     EditYValue->setText(result);
-  edVarQuantity->setText(QString::fromStdString(FSession->Grid().QuantityText()));
+  // Set only when it changes: every setText is a text change to assistive
+  // technology, and this runs after every key typed in the formula.
+  const QString quantity = QString::fromStdString(FSession->Grid().QuantityText());
+  if (edVarQuantity->text() != quantity)
+    edVarQuantity->setText(quantity);
   SG_Variables->refresh();
   ShowResultFreshness();
   ShowFunctionsWindowVariables();
@@ -199,6 +204,14 @@ void TF_Main_LSF::ComputeSpdbtnClick() {
   FFormulaHistory.add(FSession->FormulaText());
   ShowSession();
   ShowComputeNote();
+  // Said at once, the focus staying in the box: the result, and the note
+  // on ignored text with it (one announcement, so that neither hides the
+  // other).
+  QString spoken = EditYValue->text();
+  if (FComputeNoteShown)
+    spoken = tr("%1. %2", "announced: a result, then the note beside it")
+                 .arg(spoken, StatusBar1->currentMessage());
+  announce(EditYValue, spoken);
 }
 
 void TF_Main_LSF::ShowEditState() {

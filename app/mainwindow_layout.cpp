@@ -79,41 +79,42 @@ void TF_Main_LSF::CreateMenus() {
   static const MenuItemDef items[] = {
       //: Menu bar title, as are View, Option, Preference and Tools: the five share one
       //: row of the main window, about 450 pixels wide, some 60 characters in all
-      {QT_TR_NOOP("&File"), "Print1", QT_TR_NOOP("Print..."),
+      {QT_TR_NOOP("&File"), "Print1", QT_TR_NOOP("&Print..."),
        QT_TR_NOOP("Print the report of calculation session."), "print", false, false,
        nullptr, &TF_Main_LSF::Print1Click},
       {QT_TR_NOOP("&File"), "N1", nullptr, nullptr, nullptr, false, false, nullptr,
        nullptr},
-      {QT_TR_NOOP("&File"), "About2", QT_TR_NOOP("About..."),
+      {QT_TR_NOOP("&File"), "About2", QT_TR_NOOP("&About..."),
        QT_TR_NOOP("About Quorvex program."), "about", false, false, nullptr,
        &TF_Main_LSF::About2Click},
-      {QT_TR_NOOP("&File"), "Help2", QT_TR_NOOP("Help..."),
+      {QT_TR_NOOP("&File"), "Help2", QT_TR_NOOP("&Help..."),
        QT_TR_NOOP("Documentation that provides guide for the usage of Quorvex."), "help",
        false, false, nullptr, &TF_Main_LSF::Help2Click},
       {QT_TR_NOOP("&File"), "N2", nullptr, nullptr, nullptr, false, false, nullptr,
        nullptr},
-      {QT_TR_NOOP("&File"), "Exit1", QT_TR_NOOP("Exit"),
+      {QT_TR_NOOP("&File"), "Exit1", QT_TR_NOOP("E&xit"),
        QT_TR_NOOP("Exit: End the calculation session."), "exit", false, false, nullptr,
        &TF_Main_LSF::Exit1Click},
-      {QT_TR_NOOP("&View"), "Toolbar2", QT_TR_NOOP("Toolbar"),
+      {QT_TR_NOOP("&View"), "Toolbar2", QT_TR_NOOP("&Toolbar"),
        QT_TR_NOOP("Select to view the toobar."), nullptr, true, true,
        &TF_Main_LSF::Toolbar2, &TF_Main_LSF::Toolbar2Click},
-      {QT_TR_NOOP("&View"), "Statusbar2", QT_TR_NOOP("Statusbar"),
+      {QT_TR_NOOP("&View"), "Statusbar2", QT_TR_NOOP("&Statusbar"),
        QT_TR_NOOP("Select to view the statusbar."), nullptr, true, true,
        &TF_Main_LSF::Statusbar2, &TF_Main_LSF::Statusbar2Click},
-      {QT_TR_NOOP("&Option"), "Showhints1", QT_TR_NOOP("Show hints"), nullptr, nullptr,
+      {QT_TR_NOOP("&Option"), "Showhints1", QT_TR_NOOP("&Show hints"), nullptr, nullptr,
        true, true, &TF_Main_LSF::Showhints1, &TF_Main_LSF::Showhints1Click},
       {QT_TR_NOOP("&Preference"), "Intermediateresult1",
-       QT_TR_NOOP("Intermediate result"),
+       QT_TR_NOOP("&Intermediate result"),
        QT_TR_NOOP("Display intermediate result for printing."), nullptr, true, false,
        &TF_Main_LSF::Intermediateresult1, &TF_Main_LSF::Intermediateresult1Click},
-      {QT_TR_NOOP("&Preference"), "Allsessionresults1", QT_TR_NOOP("All session results"),
+      {QT_TR_NOOP("&Preference"), "Allsessionresults1",
+       QT_TR_NOOP("&All session results"),
        QT_TR_NOOP("Display all-session results for printing."), nullptr, true, false,
        &TF_Main_LSF::Allsessionresults1, &TF_Main_LSF::Allsessionresults1Click},
-      {QT_TR_NOOP("&Tools"), "plotAction", QT_TR_NOOP("Plot..."),
+      {QT_TR_NOOP("&Tools"), "plotAction", QT_TR_NOOP("&Plot..."),
        QT_TR_NOOP("Plot the formula over a range of one of its variables."), nullptr,
        false, false, nullptr, &TF_Main_LSF::ShowPlotWindow},
-      {QT_TR_NOOP("&Tools"), "functionsAction", QT_TR_NOOP("Functions and constants..."),
+      {QT_TR_NOOP("&Tools"), "functionsAction", QT_TR_NOOP("&Functions and constants..."),
        QT_TR_NOOP("Find the functions, constants and variables a formula can use, and "
                   "insert them."),
        nullptr, false, false, nullptr, &TF_Main_LSF::ShowFunctionsWindow},
@@ -154,6 +155,11 @@ void TF_Main_LSF::CreateShortcuts() {
   const QKeySequence keys[] = {QKeySequence(Qt::Key_F9),
                                QKeySequence(Qt::CTRL | Qt::Key_Return),
                                QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+  // A screen reader says the key with the button's description.
+  ComputeSpdbtn->setAccessibleDescription(
+      tr("%1 Shortcut: %2", "a key's description, then its shortcut key")
+          .arg(ComputeSpdbtn->accessibleDescription(),
+               keys[0].toString(QKeySequence::NativeText)));
   for (const QKeySequence &key : keys) {
     auto *shortcut = new QShortcut(key, this);
     shortcut->setContext(Qt::WindowShortcut);
@@ -246,8 +252,11 @@ QWidget *TF_Main_LSF::CreateFormulaRow() {
   // engine judges its length with a message rather than the box cutting it.
   Edit1->setMaxLength(std::numeric_limits<int>::max());
   Edit1->setMinimumWidth(376);
-  HintTracker::setHint(Edit1, tr("Formula edit-box"),
-                       tr("Formula edit-box: Enter a formula into editor"));
+  // Its own name: the label's "Formula  =" would be read out with its sign.
+  Edit1->setAccessibleName(tr("Formula"));
+  const QString formulaHint = tr("Formula edit-box: Enter a formula into editor");
+  Edit1->setAccessibleDescription(formulaHint);
+  HintTracker::setHint(Edit1, tr("Formula edit-box"), formulaHint);
   auto *row = new QHBoxLayout(panel);
   row->setContentsMargins(10, 2, 7, 2);
   row->setSpacing(4);
@@ -270,6 +279,7 @@ QWidget *TF_Main_LSF::CreateVariableGroup() {
   edVarQuantity->setObjectName(QStringLiteral("edVarQuantity"));
   edVarQuantity->setEnabled(false);
   edVarQuantity->setFixedWidth(33);
+  quantityLabel->setBuddy(edVarQuantity); // named by its label
   const QString quantityHint = tr("Variable quantity");
   HintTracker::setHint(edVarQuantity, quantityHint, quantityHint);
   SpeedButton1 = new QToolButton(group);
@@ -291,10 +301,12 @@ QWidget *TF_Main_LSF::CreateVariableGroup() {
   V_Q = new QLineEdit(QStringLiteral("x"), group);
   V_Q->setObjectName(QStringLiteral("V_Q"));
   V_Q->setMaxLength(std::numeric_limits<int>::max());
+  assignLabel->setBuddy(V_Q);
   HintTracker::setHint(V_Q, tr("User-defined variables"),
                        tr("User-defined variables: Use semicolon as list-separator"));
   SG_Variables = new VariableGridView(FSession->Grid(), group);
   SG_Variables->setObjectName(QStringLiteral("SG_Variables"));
+  SG_Variables->setAccessibleName(tr("Variables and values"));
   HintTracker::setHint(SG_Variables, tr("Grid setting"),
                        tr("Grid setting: Assign values for the variables"));
 
@@ -323,6 +335,7 @@ QWidget *TF_Main_LSF::CreateResultGroup() {
   EditYValue = new SelectionLineEdit(group);
   EditYValue->setObjectName(QStringLiteral("EditYValue"));
   EditYValue->setReadOnly(true);
+  EditYValue->setAccessibleName(tr("Result"));
   EditYValue->setFont(fontOfPoints(font(), 10));
   EditYValue->setMinimumSize(164, 24);
   const QString valueHint = tr("Computed value");

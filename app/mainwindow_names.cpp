@@ -86,7 +86,9 @@ void TF_Main_LSF::InsertFromList(const QString &name, bool function) {
 
 void TF_Main_LSF::ShowFunctionFailureNote() {
   const std::optional<FunctionFailure> &failure = FSession->LastFunctionFailure();
-  if (!failure || !Edit1->hasFocus())
+  // The window's focus widget: after the modal report the window is active
+  // again only once the window system says so, later than this.
+  if (!failure || focusWidget() != Edit1)
     return;
   FAssistant->showNote(QString::fromStdString(
       functionFailureNote(*failure, decimalSeparator(), &translatedNoteText)));

@@ -111,6 +111,8 @@ PlotWindow::PlotWindow(Source source, QWidget *parent)
   setWindowTitle(tr("Plot - Quorvex"));
   setAccessibleName(tr("Plot"));
   buildControls();
+  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   resize(760, 560);
 }
 
@@ -161,7 +163,8 @@ void PlotWindow::buildRangeFields() {
   yToEdit_ = new QLineEdit(automatic(), this);
   yToEdit_->setObjectName(QStringLiteral("yToEdit"));
   yToEdit_->setAccessibleName(tr("Y to"));
-  plotButton_ = button(tr("&Plot"), "plotButton", tr("Plot", "the button that draws"), this);
+  plotButton_ =
+      button(tr("&Plot"), "plotButton", tr("Plot", "the button that draws"), this);
   for (QLineEdit *field : {fromEdit_, toEdit_, yFromEdit_, yToEdit_})
     fitShortText(*field);
 }

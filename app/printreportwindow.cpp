@@ -52,6 +52,7 @@ TTextPrintForm::TTextPrintForm(QWidget *parent)
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setAcceptRichText(false);
+  RichEdit1->setAccessibleName(tr("Report"));
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
 
   auto *panel = new QWidget(this);

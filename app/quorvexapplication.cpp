@@ -1,5 +1,6 @@
 #include "quorvexapplication.h"
 
+#include "accessibleroles.h"
 #include "errorreport.h"
 
 #include "quorvexversion.h"
@@ -36,6 +37,7 @@ QuorvexApplication::QuorvexApplication(int &argc, char **argv)
   // C-level conversions stay locale-neutral.
   std::setlocale(LC_NUMERIC, "C");
   keepSettingsOffDisk();
+  installAccessibleRoles();
 }
 
 bool QuorvexApplication::notify(QObject *receiver, QEvent *event) {

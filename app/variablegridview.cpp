@@ -69,6 +69,10 @@ QString headingText(const std::string &heading) {
 VariableGridView::VariableGridView(TValueGrid &model, QWidget *parent)
     : QTableWidget(parent), model_(model) {
   setColumnCount(TValueGrid::columnCount);
+  // Hidden, the headers still name each cell's column to assistive
+  // technology, which would otherwise read Qt's numbers.
+  setHorizontalHeaderLabels({QCoreApplication::translate("VariableList", "Name"),
+                             QCoreApplication::translate("VariableList", "Value")});
   horizontalHeader()->hide();
   verticalHeader()->hide();
   horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);

@@ -1471,13 +1471,15 @@
 <context>
     <name>VariableList</name>
     <message>
+        <location filename="../variablegridview.cpp" line="+74"/>
         <location filename="../../session/variablelist.cpp" line="+65"/>
         <source>Name</source>
         <extracomment>Heading of the grid&apos;s column of variable names, 90 pixels wide; about 14 characters fit</extracomment>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location filename="../../session/variablelist.cpp" line="+2"/>
         <source>Value</source>
         <extracomment>Heading of the grid&apos;s column of values, 90 pixels wide; about 14 characters fit</extracomment>
         <translation>Wert</translation>
@@ -1504,7 +1506,7 @@
 <context>
     <name>quorvex::FormulaAssistant</name>
     <message>
-        <location filename="../formulaassistant.cpp" line="+249"/>
+        <location filename="../formulaassistant.cpp" line="+248"/>
         <source>%1&lt;br&gt;Domain: %2</source>
         <translation>%1&lt;br&gt;Definitionsbereich: %2</translation>
     </message>
@@ -1633,18 +1635,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Plot</source>
         <translation>Graph</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Plot</source>
         <comment>the button that draws</comment>
         <translation>Zeichnen</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-39"/>
         <source>Plot and table</source>
         <translation>Graph und Tabelle</translation>
     </message>
@@ -1684,7 +1686,7 @@
         <translation>Y bis</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Plot</source>
         <translation>&amp;Zeichnen</translation>
     </message>
@@ -2056,9 +2058,15 @@
 <context>
     <name>quorvex::TF_Main_LSF</name>
     <message>
-        <location filename="../mainwindow.cpp" line="+87"/>
+        <location filename="../mainwindow.cpp" line="+88"/>
         <source>Multipurpose Calculator - Quorvex</source>
         <translation>Mehrzweckrechner - Quorvex</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>%1. %2</source>
+        <comment>announced: a result, then the note beside it</comment>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <location filename="../mainwindow_layout.cpp" line="+82"/>
@@ -2072,45 +2080,25 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <source>Print...</source>
-        <translation>Drucken...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+102"/>
+        <location line="-12"/>
+        <location line="+108"/>
         <source>Print the report of calculation session.</source>
         <translation>Den Bericht der Rechensitzung drucken.</translation>
     </message>
     <message>
-        <location line="-98"/>
-        <source>About...</source>
-        <translation>Über Quorvex...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+90"/>
+        <location line="-103"/>
+        <location line="+96"/>
         <source>About Quorvex program.</source>
         <translation>Über das Programm Quorvex.</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <source>Help...</source>
-        <translation>Hilfe...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+90"/>
+        <location line="-93"/>
+        <location line="+96"/>
         <source>Documentation that provides guide for the usage of Quorvex.</source>
         <translation>Dokumentation mit einer Anleitung zur Benutzung von Quorvex.</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-91"/>
         <source>Exit: End the calculation session.</source>
         <translation>Beenden: Die Rechensitzung beenden.</translation>
     </message>
@@ -2121,22 +2109,12 @@
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Toolbar</source>
-        <translation>Werkzeugleiste</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Select to view the toobar.</source>
         <translation>Auswählen, um die Werkzeugleiste anzuzeigen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Statusbar</source>
-        <translation>Statusleiste</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Select to view the statusbar.</source>
         <translation>Auswählen, um die Statusleiste anzuzeigen.</translation>
     </message>
@@ -2146,33 +2124,18 @@
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Show hints</source>
-        <translation>Hinweise anzeigen</translation>
-    </message>
-    <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>&amp;Preference</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Intermediate result</source>
-        <translation>Zwischenergebnis</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Display intermediate result for printing.</source>
         <translation>Das Zwischenergebnis zum Drucken anzeigen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>All session results</source>
-        <translation>Alle Ergebnisse der Sitzung</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Display all-session results for printing.</source>
         <translation>Alle Ergebnisse der Sitzung zum Drucken anzeigen.</translation>
     </message>
@@ -2183,27 +2146,17 @@
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Plot...</source>
-        <translation>Graph zeichnen...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Plot the formula over a range of one of its variables.</source>
         <translation>Die Formel über einen Bereich einer ihrer Variablen zeichnen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Functions and constants...</source>
-        <translation>Funktionen und Konstanten...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Find the functions, constants and variables a formula can use, and insert them.</source>
         <translation>Die Funktionen, Konstanten und Variablen finden, die eine Formel verwenden kann, und sie einfügen.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+63"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -2284,17 +2237,83 @@
         <translation>Formel  =</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>Formula edit-box</source>
         <translation>Formelfeld</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Formula edit-box: Enter a formula into editor</source>
         <translation>Formelfeld: Geben Sie eine Formel ein</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-175"/>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;About...</source>
+        <translation>&amp;Über Quorvex...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Help...</source>
+        <translation>&amp;Hilfe...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Statusbar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Show hints</source>
+        <translation>&amp;Hinweise anzeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Intermediate result</source>
+        <translation>&amp;Zwischenergebnis</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;All session results</source>
+        <translation>&amp;Alle Ergebnisse der Sitzung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Plot...</source>
+        <translation>&amp;Graph zeichnen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Functions and constants...</source>
+        <translation>&amp;Funktionen und Konstanten...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 Shortcut: %2</source>
+        <comment>a key&apos;s description, then its shortcut key</comment>
+        <translation>%1 Tastenkürzel: %2</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Formula</source>
+        <translation>Formel</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Variable setting</source>
         <extracomment>Group title; the group is 261 pixels wide, about 40 characters fit</extracomment>
         <translation>Variablen</translation>
@@ -2306,7 +2325,7 @@
         <translation>Anzahl</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Variable quantity</source>
         <translation>Anzahl der Variablen</translation>
     </message>
@@ -2323,7 +2342,7 @@
         <translation>Zuweisen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>User-defined variables</source>
         <translation>Benutzerdefinierte Variablen</translation>
     </message>
@@ -2334,6 +2353,11 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>Variables and values</source>
+        <translation>Variablen und Werte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Grid setting</source>
         <translation>Tabelle</translation>
     </message>
@@ -2344,12 +2368,13 @@
     </message>
     <message>
         <location line="+22"/>
+        <location line="+5"/>
         <source>Result</source>
         <extracomment>Group title; the group is about 220 pixels wide, about 30 characters fit</extracomment>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Computed value</source>
         <translation>Berechneter Wert</translation>
     </message>
@@ -2439,7 +2464,12 @@
         <translation>Dokumentation</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+15"/>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Find in the documentation</source>
         <translation>In der Dokumentation suchen</translation>
     </message>
@@ -2458,7 +2488,12 @@
         <translation>Bericht drucken</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+9"/>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Printer &amp;Setup</source>
         <extracomment>Button in a column 90 pixels wide; about 14 characters fit before the window widens</extracomment>
         <translation>&amp;Einrichten</translation>

@@ -1471,13 +1471,15 @@
 <context>
     <name>VariableList</name>
     <message>
+        <location filename="../variablegridview.cpp" line="+74"/>
         <location filename="../../session/variablelist.cpp" line="+65"/>
         <source>Name</source>
         <extracomment>Heading of the grid&apos;s column of variable names, 90 pixels wide; about 14 characters fit</extracomment>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location filename="../../session/variablelist.cpp" line="+2"/>
         <source>Value</source>
         <extracomment>Heading of the grid&apos;s column of values, 90 pixels wide; about 14 characters fit</extracomment>
         <translation>Valor</translation>
@@ -1504,7 +1506,7 @@
 <context>
     <name>quorvex::FormulaAssistant</name>
     <message>
-        <location filename="../formulaassistant.cpp" line="+249"/>
+        <location filename="../formulaassistant.cpp" line="+248"/>
         <source>%1&lt;br&gt;Domain: %2</source>
         <translation>%1&lt;br&gt;Dominio: %2</translation>
     </message>
@@ -1633,7 +1635,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Plot</source>
         <translation>Gráfica</translation>
     </message>
@@ -1678,7 +1680,7 @@
         <translation>Y hasta</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Plot</source>
         <translation>&amp;Trazar</translation>
     </message>
@@ -2056,9 +2058,15 @@
 <context>
     <name>quorvex::TF_Main_LSF</name>
     <message>
-        <location filename="../mainwindow.cpp" line="+87"/>
+        <location filename="../mainwindow.cpp" line="+88"/>
         <source>Multipurpose Calculator - Quorvex</source>
         <translation>Calculadora multifunción - Quorvex</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>%1. %2</source>
+        <comment>announced: a result, then the note beside it</comment>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <location filename="../mainwindow_layout.cpp" line="+82"/>
@@ -2072,45 +2080,25 @@
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <source>Print...</source>
-        <translation>Imprimir...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+102"/>
+        <location line="-12"/>
+        <location line="+108"/>
         <source>Print the report of calculation session.</source>
         <translation>Imprimir el informe de la sesión de cálculo.</translation>
     </message>
     <message>
-        <location line="-98"/>
-        <source>About...</source>
-        <translation>Acerca de...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+90"/>
+        <location line="-103"/>
+        <location line="+96"/>
         <source>About Quorvex program.</source>
         <translation>Acerca del programa Quorvex.</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <source>Help...</source>
-        <translation>Ayuda...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+90"/>
+        <location line="-93"/>
+        <location line="+96"/>
         <source>Documentation that provides guide for the usage of Quorvex.</source>
         <translation>Documentación con la guía de uso de Quorvex.</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-91"/>
         <source>Exit: End the calculation session.</source>
         <translation>Salir: terminar la sesión de cálculo.</translation>
     </message>
@@ -2121,22 +2109,12 @@
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Toolbar</source>
-        <translation>Barra de herramientas</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Select to view the toobar.</source>
         <translation>Marque para ver la barra de herramientas.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Statusbar</source>
-        <translation>Barra de estado</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Select to view the statusbar.</source>
         <translation>Marque para ver la barra de estado.</translation>
     </message>
@@ -2146,33 +2124,18 @@
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Show hints</source>
-        <translation>Mostrar indicaciones</translation>
-    </message>
-    <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>&amp;Preference</source>
         <translation>&amp;Preferencias</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Intermediate result</source>
-        <translation>Resultado intermedio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Display intermediate result for printing.</source>
         <translation>Mostrar el resultado intermedio al imprimir.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>All session results</source>
-        <translation>Todos los resultados de la sesión</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Display all-session results for printing.</source>
         <translation>Mostrar todos los resultados de la sesión al imprimir.</translation>
     </message>
@@ -2183,27 +2146,17 @@
         <translation>&amp;Herramientas</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Plot...</source>
-        <translation>Gráfica...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Plot the formula over a range of one of its variables.</source>
         <translation>Trazar la gráfica de la fórmula en un intervalo de una de sus variables.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Functions and constants...</source>
-        <translation>Funciones y constantes...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Find the functions, constants and variables a formula can use, and insert them.</source>
         <translation>Buscar las funciones, constantes y variables que puede usar una fórmula, e insertarlas.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+63"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -2284,17 +2237,83 @@
         <translation>Fórmula  =</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>Formula edit-box</source>
         <translation>Cuadro de fórmula</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Formula edit-box: Enter a formula into editor</source>
         <translation>Cuadro de fórmula: escriba una fórmula</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-175"/>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;About...</source>
+        <translation>A&amp;cerca de...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Help...</source>
+        <translation>A&amp;yuda...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Statusbar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Show hints</source>
+        <translation>&amp;Mostrar indicaciones</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Intermediate result</source>
+        <translation>Resultado &amp;intermedio</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;All session results</source>
+        <translation>&amp;Todos los resultados de la sesión</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Plot...</source>
+        <translation>&amp;Gráfica...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Functions and constants...</source>
+        <translation>&amp;Funciones y constantes...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 Shortcut: %2</source>
+        <comment>a key&apos;s description, then its shortcut key</comment>
+        <translation>%1 Atajo: %2</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Formula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Variable setting</source>
         <extracomment>Group title; the group is 261 pixels wide, about 40 characters fit</extracomment>
         <translation>Variables</translation>
@@ -2306,7 +2325,7 @@
         <translation>Cantidad</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Variable quantity</source>
         <translation>Cantidad de variables</translation>
     </message>
@@ -2323,7 +2342,7 @@
         <translation>Asignar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>User-defined variables</source>
         <translation>Variables definidas por el usuario</translation>
     </message>
@@ -2334,6 +2353,11 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>Variables and values</source>
+        <translation>Variables y valores</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Grid setting</source>
         <translation>Cuadrícula de valores</translation>
     </message>
@@ -2344,12 +2368,13 @@
     </message>
     <message>
         <location line="+22"/>
+        <location line="+5"/>
         <source>Result</source>
         <extracomment>Group title; the group is about 220 pixels wide, about 30 characters fit</extracomment>
         <translation>Resultado</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Computed value</source>
         <translation>Valor calculado</translation>
     </message>
@@ -2439,7 +2464,12 @@
         <translation>Documentación</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+15"/>
+        <source>User guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Find in the documentation</source>
         <translation>Buscar en la documentación</translation>
     </message>
@@ -2458,7 +2488,12 @@
         <translation>Imprimir informe</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+9"/>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Printer &amp;Setup</source>
         <extracomment>Button in a column 90 pixels wide; about 14 characters fit before the window widens</extracomment>
         <translation>Con&amp;figurar</translation>

@@ -1471,13 +1471,15 @@
 <context>
     <name>VariableList</name>
     <message>
+        <location filename="../variablegridview.cpp" line="+74"/>
         <location filename="../../session/variablelist.cpp" line="+65"/>
         <source>Name</source>
         <extracomment>Heading of the grid&apos;s column of variable names, 90 pixels wide; about 14 characters fit</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location filename="../../session/variablelist.cpp" line="+2"/>
         <source>Value</source>
         <extracomment>Heading of the grid&apos;s column of values, 90 pixels wide; about 14 characters fit</extracomment>
         <translation>Valeur</translation>
@@ -1504,7 +1506,7 @@
 <context>
     <name>quorvex::FormulaAssistant</name>
     <message>
-        <location filename="../formulaassistant.cpp" line="+249"/>
+        <location filename="../formulaassistant.cpp" line="+248"/>
         <source>%1&lt;br&gt;Domain: %2</source>
         <translation>%1&lt;br&gt;Domaine de définition&#xa0;: %2</translation>
     </message>
@@ -1633,18 +1635,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Plot</source>
         <translation>Tracé</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Plot</source>
         <comment>the button that draws</comment>
         <translation>Tracer</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-39"/>
         <source>Plot and table</source>
         <translation>Tracé et tableau</translation>
     </message>
@@ -1684,7 +1686,7 @@
         <translation>Y max</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Plot</source>
         <translation>&amp;Tracer</translation>
     </message>
@@ -2056,9 +2058,15 @@
 <context>
     <name>quorvex::TF_Main_LSF</name>
     <message>
-        <location filename="../mainwindow.cpp" line="+87"/>
+        <location filename="../mainwindow.cpp" line="+88"/>
         <source>Multipurpose Calculator - Quorvex</source>
         <translation>Calculatrice polyvalente - Quorvex</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>%1. %2</source>
+        <comment>announced: a result, then the note beside it</comment>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <location filename="../mainwindow_layout.cpp" line="+82"/>
@@ -2072,45 +2080,25 @@
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <source>Print...</source>
-        <translation>Imprimer...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+102"/>
+        <location line="-12"/>
+        <location line="+108"/>
         <source>Print the report of calculation session.</source>
         <translation>Imprimer le compte rendu de la session de calcul.</translation>
     </message>
     <message>
-        <location line="-98"/>
-        <source>About...</source>
-        <translation>À propos...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+90"/>
+        <location line="-103"/>
+        <location line="+96"/>
         <source>About Quorvex program.</source>
         <translation>À propos du programme Quorvex.</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <source>Help...</source>
-        <translation>Aide...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+90"/>
+        <location line="-93"/>
+        <location line="+96"/>
         <source>Documentation that provides guide for the usage of Quorvex.</source>
         <translation>Documentation qui explique comment utiliser Quorvex.</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-91"/>
         <source>Exit: End the calculation session.</source>
         <translation>Quitter&#xa0;: terminer la session de calcul.</translation>
     </message>
@@ -2121,22 +2109,12 @@
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Toolbar</source>
-        <translation>Barre d&apos;outils</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Select to view the toobar.</source>
         <translation>Cochez pour afficher la barre d&apos;outils.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Statusbar</source>
-        <translation>Barre d&apos;état</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Select to view the statusbar.</source>
         <translation>Cochez pour afficher la barre d&apos;état.</translation>
     </message>
@@ -2146,33 +2124,18 @@
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Show hints</source>
-        <translation>Afficher les indications</translation>
-    </message>
-    <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>&amp;Preference</source>
         <translation>&amp;Préférences</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Intermediate result</source>
-        <translation>Résultat intermédiaire</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Display intermediate result for printing.</source>
         <translation>Afficher le résultat intermédiaire pour l&apos;impression.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>All session results</source>
-        <translation>Tous les résultats de la session</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Display all-session results for printing.</source>
         <translation>Afficher tous les résultats de la session pour l&apos;impression.</translation>
     </message>
@@ -2183,27 +2146,17 @@
         <translation>O&amp;utils</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <source>Plot...</source>
-        <translation>Tracer...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Plot the formula over a range of one of its variables.</source>
         <translation>Tracer la formule sur une plage de l&apos;une de ses variables.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Functions and constants...</source>
-        <translation>Fonctions et constantes...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Find the functions, constants and variables a formula can use, and insert them.</source>
         <translation>Trouver les fonctions, constantes et variables qu&apos;une formule peut utiliser, et les insérer.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+63"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -2284,17 +2237,83 @@
         <translation>Formule  =</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>Formula edit-box</source>
         <translation>Zone de saisie de la formule</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Formula edit-box: Enter a formula into editor</source>
         <translation>Zone de saisie de la formule&#xa0;: saisissez une formule</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-175"/>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Help...</source>
+        <translation>&amp;Aide...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Statusbar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Show hints</source>
+        <translation>&amp;Afficher les indications</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Intermediate result</source>
+        <translation>&amp;Résultat intermédiaire</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;All session results</source>
+        <translation>&amp;Tous les résultats de la session</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Plot...</source>
+        <translation>&amp;Tracer...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Functions and constants...</source>
+        <translation>&amp;Fonctions et constantes...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 Shortcut: %2</source>
+        <comment>a key&apos;s description, then its shortcut key</comment>
+        <translation>%1 Raccourci : %2</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Formula</source>
+        <translation>Formule</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Variable setting</source>
         <extracomment>Group title; the group is 261 pixels wide, about 40 characters fit</extracomment>
         <translation>Variables</translation>
@@ -2306,7 +2325,7 @@
         <translation>Nombre</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Variable quantity</source>
         <translation>Nombre de variables</translation>
     </message>
@@ -2323,7 +2342,7 @@
         <translation>Affecter</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>User-defined variables</source>
         <translation>Variables définies par l&apos;utilisateur</translation>
     </message>
@@ -2334,6 +2353,11 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>Variables and values</source>
+        <translation>Variables et valeurs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Grid setting</source>
         <translation>Grille des valeurs</translation>
     </message>
@@ -2344,12 +2368,13 @@
     </message>
     <message>
         <location line="+22"/>
+        <location line="+5"/>
         <source>Result</source>
         <extracomment>Group title; the group is about 220 pixels wide, about 30 characters fit</extracomment>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Computed value</source>
         <translation>Valeur calculée</translation>
     </message>
@@ -2439,7 +2464,12 @@
         <translation>Documentation</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+15"/>
+        <source>User guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Find in the documentation</source>
         <translation>Rechercher dans la documentation</translation>
     </message>
@@ -2458,7 +2488,12 @@
         <translation>Impression du compte rendu</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+9"/>
+        <source>Report</source>
+        <translation>Compte rendu</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Printer &amp;Setup</source>
         <extracomment>Button in a column 90 pixels wide; about 14 characters fit before the window widens</extracomment>
         <translation>Im&amp;primante</translation>
