@@ -38,6 +38,21 @@ std::unique_ptr<QuorvexProgram> startProgram() {
   return program;
 }
 
+QList<QWidget *> openEveryWindow(QuorvexProgram &program) {
+  TF_Main_LSF &window = program.mainWindow();
+  for (const char *item : {"plotAction", "allFormatsAction", "functionsAction"})
+    control<QAction>(window, item)->trigger();
+  program.printForm().setModal(false);
+  program.printForm().show();
+  program.helperForm().show();
+  return {&window,
+          control<QWidget>(window, "plotWindow"),
+          control<QWidget>(window, "resultFormatsWindow"),
+          control<QWidget>(window, "functionsWindow"),
+          &program.printForm(),
+          &program.helperForm()};
+}
+
 void click(QAbstractButton *button) {
   QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }

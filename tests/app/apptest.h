@@ -58,6 +58,11 @@ template <class T> T *control(const QObject &window, const char *name) {
 // The program as start-up leaves it, shown, active, focus in the formula box.
 std::unique_ptr<QuorvexProgram> startProgram();
 
+// Opens every window the menus open without a modal loop (the plot, the
+// result formats, the functions, the print report made non-modal and the
+// documentation) and returns them after the main window.
+QList<QWidget *> openEveryWindow(QuorvexProgram &program);
+
 // A real mouse click in the middle of a button.
 void click(QAbstractButton *button);
 // Gives a box the focus the way a click would.

@@ -1,7 +1,5 @@
 #include "apptest.h"
 
-#include "app/plotwindow.h"
-
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -181,19 +179,8 @@ private slots:
 
   void everyTextFitsItsWidget() {
     auto program = startProgram();
-    TF_Main_LSF &window = program->mainWindow();
-    control<QAction>(window, "plotAction")->trigger();
-    control<QAction>(window, "allFormatsAction")->trigger();
-    control<QAction>(window, "functionsAction")->trigger();
-    program->helperForm().show();
-    program->printForm().setModal(false);
-    program->printForm().show();
-    QWidget *windows[] = {&window,
-                          control<PlotWindow>(window, "plotWindow"),
-                          control<QWidget>(window, "resultFormatsWindow"),
-                          control<QWidget>(window, "functionsWindow"),
-                          &program->printForm(),
-                          &program->helperForm()};
+    const TF_Main_LSF &window = program->mainWindow();
+    const QList<QWidget *> windows = openEveryWindow(*program);
     QStringList cut;
     for (QWidget *w : windows) {
       QVERIFY(QTest::qWaitForWindowExposed(w, waitBudgetMs()));

@@ -471,17 +471,8 @@ private slots:
   // within each menu, likewise. The user guide's key table names them all.
   void altLettersAreUnique() {
     auto program = startProgram();
-    TF_Main_LSF &window = program->mainWindow();
-    control<QAction>(window, "plotAction")->trigger();
-    control<QAction>(window, "allFormatsAction")->trigger();
-    control<QAction>(window, "functionsAction")->trigger();
-    const QWidget *windows[] = {&window,
-                                control<PlotWindow>(window, "plotWindow"),
-                                control<QWidget>(window, "resultFormatsWindow"),
-                                control<QWidget>(window, "functionsWindow"),
-                                &program->printForm(),
-                                &program->helperForm(),
-                                &program->aboutForm()};
+    QList<QWidget *> windows = openEveryWindow(*program);
+    windows.append(&program->aboutForm());
     const QString guide =
         control<QTextEdit>(program->helperForm(), "RichEdit1")->toPlainText();
     QStringList clashes, unlisted;

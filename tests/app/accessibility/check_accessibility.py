@@ -20,6 +20,7 @@ Debian packages: xvfb dbus-daemon at-spi2-core python3-pyatspi.
 
 import argparse
 import collections
+import contextlib
 import os
 import re
 import select
@@ -217,22 +218,11 @@ class Environment:
 
 
 def end_group(process, grace=2):
-    try:
-        os.killpg(process.pid, signal.SIGTERM)
-    except OSError:
-        pass
-    try:
-        process.wait(grace)
-    except subprocess.TimeoutExpired:
-        pass
-    try:
-        os.killpg(process.pid, signal.SIGKILL)
-    except OSError:
-        pass
-    try:
-        process.wait(grace)
-    except subprocess.TimeoutExpired:
-        pass
+    for ending in (signal.SIGTERM, signal.SIGKILL):
+        with contextlib.suppress(OSError):
+            os.killpg(process.pid, ending)
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            process.wait(grace)
 
 
 def processes_marked(folder):
