@@ -14,6 +14,7 @@ import os
 import re
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -238,6 +239,12 @@ def main():
             about = ("gone", "")
         events.append((event.type, event.detail1, event.source) + about)
 
+    # xvfb-run may hand over before its server listens, on a loaded machine.
+    def display_listens():
+        with socket.socket(socket.AF_UNIX) as x:
+            return x.connect_ex("/tmp/.X11-unix/X" + os.environ["DISPLAY"][1:]) == 0
+
+    wait_for("display", 10, display_listens)
     home = tempfile.mkdtemp(prefix="quorvex-a11y-")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                QT_QPA_PLATFORM="xcb", LANG="C", LC_ALL="C.UTF-8", HOME=home)
