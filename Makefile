@@ -23,14 +23,14 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 \
 # recipe, the math tables and error bounds recomputed with mpmath), and
 # help2man for the pages, and the Python module's tests: pytest, NumPy,
 # pandas, and Dask with its distributed scheduler; and for the accessibility
-# test, a display of its own (xvfb-run, which needs xauth), a session bus
-# (dbus-run-session), the accessibility bus and registry (at-spi2-core) and
-# Debian's Python AT-SPI bindings.
+# test, a display of its own (Xvfb), a session bus (dbus-run-session), the
+# accessibility bus and registry (at-spi2-core) and Debian's Python AT-SPI
+# bindings.
 TEST_PACKAGES := libgtest-dev libgmock-dev poppler-utils desktop-file-utils \
                  appstream man-db help2man locales parallel python3-mpmath \
                  shared-mime-info python3-pytest python3-numpy python3-pandas \
                  python3-dask python3-distributed \
-                 xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
+                 xvfb dbus-daemon at-spi2-core python3-pyatspi
 # The sanitizer build and the fuzz targets: clang with its runtimes, and
 # llvm-symbolizer so that reports name source lines.
 SANITIZE_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
